@@ -1,0 +1,1 @@
+#include "board/board_model.h"

@@ -1,0 +1,5 @@
+#pragma once
+
+namespace zorna {
+// Board model (placeholder until the board lands).
+} // namespace zorna

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringList>
+
+namespace zorna {
+
+// Opens an installed page with the desktop's usual browser, without waiting.
+class HelpLauncher {
+public:
+    virtual ~HelpLauncher() = default;
+    virtual void open(const QString& file) = 0;
+};
+
+class DesktopHelpLauncher : public HelpLauncher {
+public:
+    void open(const QString& file) override;
+};
+
+// Test double: records the files asked for.
+class RecordingHelpLauncher : public HelpLauncher {
+public:
+    void open(const QString& file) override { opened.append(file); }
+    QStringList opened;
+};
+
+} // namespace zorna

@@ -1,0 +1,96 @@
+#include "platform/program_folder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace zorna {
+
+ProgramFolder::ProgramFolder(QString root) : root_(QDir::cleanPath(std::move(root))) {}
+
+QString ProgramFolder::path(const QString& relative) const {
+    QString rel = relative;
+    rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QStringList parts = rel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString current = root_;
+    for (const QString& part : parts) {
+        const QString exact = current + QLatin1Char('/') + part;
+        if (QFileInfo::exists(exact)) {
+            current = exact;
+            continue;
+        }
+        QString match;
+        const QStringList entries =
+            QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        for (const QString& entry : entries) {
+            if (entry.compare(part, Qt::CaseInsensitive) == 0) {
+                match = entry;
+                break;
+            }
+        }
+        current += QLatin1Char('/') + (match.isEmpty() ? part : match);
+    }
+    return current;
+}
+
+QString ProgramFolder::taskPicture(int windowNumber, int picture, const QString& extension) const {
+    return taskFile(windowNumber, QString::number(picture) + QLatin1Char('.') + extension);
+}
+
+QString ProgramFolder::taskFile(int windowNumber, const QString& name) const {
+    return path(QStringLiteral("kletka%1/%2").arg(windowNumber).arg(name));
+}
+
+QString ProgramFolder::usedPictureFile(int windowNumber) const {
+    return path(QStringLiteral("temp/%1.$$$").arg(windowNumber));
+}
+
+bool ProgramFolder::ensureFolder(const QString& relative) const {
+    const QString full = path(relative);
+    return QDir().mkpath(full);
+}
+
+std::optional<QByteArray> readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+qint64 fileSize(const QString& path) {
+    QFileInfo info(path);
+    return info.exists() ? info.size() : -1;
+}
+
+bool writeAtStart(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    return file.seek(0) && file.write(bytes) == bytes.size();
+}
+
+bool writeWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+}
+
+bool removeFilesIn(const QString& folder) {
+    bool ok = true;
+    QDir dir(folder);
+    for (const QString& name : filesIn(folder))
+        ok = dir.remove(name) && ok;
+    return ok;
+}
+
+} // namespace zorna

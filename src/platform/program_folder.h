@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace zorna {
+
+// The folder the program is installed in, with its fixed layout. Relative names
+// may use "/" or "\" and are matched without regard to letter case, so "Temp"
+// and "temp" name the same existing folder on any file system.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(QString root);
+
+    const QString& root() const { return root_; }
+    // Full path of a name under the program folder; components that exist in
+    // another letter case resolve to the existing spelling.
+    QString path(const QString& relative) const;
+
+    QString workingFolder() const { return path(QStringLiteral("Temp")); }
+    QString saveFolder() const { return path(QStringLiteral("Save")); }
+    QString helpPage() const { return path(QStringLiteral("help/help.htm")); }
+    // "kletka" N "/" n "." extension, for example kletka17/3.jpg.
+    QString taskPicture(int windowNumber, int picture, const QString& extension = QStringLiteral("jpg")) const;
+    QString taskFile(int windowNumber, const QString& name) const;
+    // The working folder's used-picture file of window N: "temp/N.$$$".
+    QString usedPictureFile(int windowNumber) const;
+
+    // Creates the folder (and its parents) when missing; true when it exists afterwards.
+    bool ensureFolder(const QString& relative) const;
+
+private:
+    QString root_;
+};
+
+// Whole-file helpers, each opening and closing the file within the call.
+std::optional<QByteArray> readFile(const QString& path);
+qint64 fileSize(const QString& path); // -1 when missing
+// Writes the bytes at offset 0 without shortening a longer file; creates it when missing.
+bool writeAtStart(const QString& path, const QByteArray& bytes);
+// Replaces the file so that it is either the old or the new one, never half written.
+bool writeWhole(const QString& path, const QByteArray& bytes);
+// Names of the plain files in a folder, sorted by name.
+QStringList filesIn(const QString& folder);
+// Deletes every plain file in the folder (not subfolders); the folder stays.
+bool removeFilesIn(const QString& folder);
+
+} // namespace zorna

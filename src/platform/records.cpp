@@ -1,0 +1,106 @@
+#include "platform/records.h"
+
+#include <QHash>
+#include <QStringDecoder>
+
+namespace zorna {
+
+namespace {
+
+// The code page as a table built once from the system codec: byte -> character
+// and back. Bytes the code leaves undefined map to nothing.
+struct CodePage {
+    QString toUnicode[256];
+    QHash<QString, char> fromUnicode;
+
+    CodePage() {
+        QStringDecoder decoder("windows-1251", QStringConverter::Flag::Stateless);
+        for (int b = 0; b < 256; ++b) {
+            const QString c = decoder.decode(QByteArray(1, char(b)));
+            if (c.size() != 1 || c.at(0) == QChar::ReplacementCharacter)
+                continue;
+            toUnicode[b] = c;
+            fromUnicode.insert(c, char(b));
+        }
+    }
+};
+
+const CodePage& codePage() {
+    static const CodePage page;
+    return page;
+}
+
+} // namespace
+
+QByteArray toWindows1251(const QString& text) {
+    const CodePage& page = codePage();
+    QByteArray out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A character outside the basic plane is one unmappable character.
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            out.append('?');
+            ++i;
+            continue;
+        }
+        out.append(page.fromUnicode.value(QString(text.at(i)), '?'));
+    }
+    return out;
+}
+
+QString fromWindows1251(const QByteArray& bytes) {
+    const CodePage& page = codePage();
+    QString out;
+    out.reserve(bytes.size());
+    for (char b : bytes) {
+        const QString& c = page.toUnicode[quint8(b)];
+        out.append(c.isEmpty() ? QString(QChar::ReplacementCharacter) : c);
+    }
+    return out;
+}
+
+void RecordWriter::int16(qint16 value) {
+    const auto u = quint16(value);
+    data_.append(char(u & 0xff));
+    data_.append(char(u >> 8));
+}
+
+void RecordWriter::text(const QString& value, int width) {
+    QByteArray b = toWindows1251(value).left(width);
+    b.append(QByteArray(width - b.size(), ' '));
+    data_.append(b);
+}
+
+qint16 RecordReader::int16() {
+    if (pos_ + 2 > data_.size()) {
+        ok_ = false;
+        pos_ = int(data_.size());
+        return 0;
+    }
+    const auto lo = quint8(data_[pos_]);
+    const auto hi = quint8(data_[pos_ + 1]);
+    pos_ += 2;
+    return qint16(quint16(lo | (hi << 8)));
+}
+
+QString RecordReader::text(int width) {
+    if (pos_ + width > data_.size()) {
+        ok_ = false;
+        pos_ = int(data_.size());
+        return {};
+    }
+    QString s = fromWindows1251(data_.mid(pos_, width));
+    pos_ += width;
+    return s;
+}
+
+void RecordReader::skip(int count) {
+    if (pos_ + count > data_.size()) {
+        ok_ = false;
+        pos_ = int(data_.size());
+        return;
+    }
+    pos_ += count;
+}
+
+} // namespace zorna

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace zorna {
+
+// Windows-1251, the single-byte code of every text in the game's files.
+// Characters the code cannot hold become "?".
+QByteArray toWindows1251(const QString& text);
+QString fromWindows1251(const QByteArray& bytes);
+
+// Builds a fixed binary record, little-endian.
+class RecordWriter {
+public:
+    void int16(qint16 value);
+    void boolean(bool value) { int16(value ? -1 : 0); }
+    // Windows-1251 text cut or padded with spaces to exactly `width` bytes.
+    void text(const QString& value, int width);
+    void bytes(const QByteArray& raw) { data_.append(raw); }
+    void zeros(int count) { data_.append(QByteArray(count, '\0')); }
+
+    const QByteArray& data() const { return data_; }
+
+private:
+    QByteArray data_;
+};
+
+// Reads a fixed binary record, little-endian. Reading past the end yields 0 or
+// empty text and clears ok().
+class RecordReader {
+public:
+    explicit RecordReader(QByteArray data) : data_(std::move(data)) {}
+
+    qint16 int16();
+    bool boolean() { return int16() != 0; }
+    // `width` bytes of Windows-1251 text, as stored (padding included).
+    QString text(int width);
+    void skip(int count);
+
+    bool ok() const { return ok_; }
+    int position() const { return pos_; }
+
+private:
+    QByteArray data_;
+    int pos_ = 0;
+    bool ok_ = true;
+};
+
+} // namespace zorna

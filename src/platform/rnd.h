@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QList>
+
+#include <random>
+
+namespace zorna {
+
+// Rounds to the nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+int roundHalfEven(double x);
+
+// Uniform single-precision random values in [0, 1).
+class Rnd {
+public:
+    virtual ~Rnd() = default;
+    virtual float next() = 0;
+    // Reseeds the generator from the clock.
+    virtual void randomize() = 0;
+
+    // The game's integer draw: r * k + c rounded with halves to even, so the two
+    // end values of a range come half as often as the others.
+    int draw(int k, int c);
+};
+
+class SystemRnd : public Rnd {
+public:
+    float next() override;
+    void randomize() override;
+
+private:
+    std::mt19937 engine_{std::random_device{}()};
+};
+
+// Test double: returns the scripted values in order. When the script runs out it
+// keeps returning 0 and counts the overrun, so a test can check it planned enough.
+class ScriptedRnd : public Rnd {
+public:
+    void push(float value) { values_.append(value); }
+    void push(std::initializer_list<float> values) {
+        for (float v : values)
+            values_.append(v);
+    }
+    // Value that makes draw(k, c) return `result`.
+    static float forDraw(int result, int k, int c);
+
+    float next() override;
+    void randomize() override { ++randomizeCount_; }
+
+    int remaining() const { return int(values_.size()); }
+    int overruns() const { return overruns_; }
+    int randomizeCount() const { return randomizeCount_; }
+
+private:
+    QList<float> values_;
+    int overruns_ = 0;
+    int randomizeCount_ = 0;
+};
+
+} // namespace zorna

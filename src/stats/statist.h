@@ -1,0 +1,5 @@
+#pragma once
+
+namespace zorna {
+// Statistics window (placeholder until it lands).
+} // namespace zorna

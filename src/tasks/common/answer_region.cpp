@@ -1,0 +1,45 @@
+#include "tasks/common/answer_region.h"
+
+#include "platform/cursors.h"
+#include "platform/program_folder.h"
+
+#include <QMouseEvent>
+
+namespace zorna {
+
+QCursor pointingHandCursor() { return pictureCursor(QStringLiteral(":/common/hand.svg"), 32, 12, 1); }
+
+AnswerRegion::AnswerRegion(int index, const ProgramFolder& folder, QWidget* parent)
+    : QWidget(parent), index_(index), folder_(folder) {
+    setObjectName(QStringLiteral("Fokus%1").arg(index));
+    setAttribute(Qt::WA_NoSystemBackground);
+    setCursor(pointingHandCursor());
+    setMouseTracking(true);
+}
+
+void AnswerRegion::loadCursor(const char* file) {
+    setCursor(loadCursorFile(folder_.path(QString::fromLatin1(file)), cursor()));
+}
+
+void AnswerRegion::mousePressEvent(QMouseEvent* event) {
+    pressedInside_ = true;
+    if (cursorSwap_)
+        loadCursor("h_move.cur");
+    emit pressed(index_, event->position().toPoint());
+}
+
+void AnswerRegion::mouseReleaseEvent(QMouseEvent* event) {
+    if (cursorSwap_)
+        loadCursor("h_point.cur");
+    const bool click = pressedInside_ && rect().contains(event->position().toPoint());
+    pressedInside_ = false;
+    if (click)
+        emit clicked(index_);
+}
+
+void AnswerRegion::mouseMoveEvent(QMouseEvent*) {
+    if (reloadOnMove_)
+        loadCursor("h_point.cur");
+}
+
+} // namespace zorna

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QWidget>
+
+namespace zorna {
+
+class ProgramFolder;
+
+// A transparent answer region (an element of the Fokus array) over a task
+// picture. It shows the pointing-hand cursor; pressing loads "h_move.cur",
+// releasing loads "h_point.cur" (and, where asked, so does every movement).
+// A press and release on the region is a click.
+class AnswerRegion : public QWidget {
+    Q_OBJECT
+public:
+    AnswerRegion(int index, const ProgramFolder& folder, QWidget* parent);
+
+    int index() const { return index_; }
+    // Every mouse movement over the region reloads "h_point.cur".
+    void setReloadOnMove(bool on) { reloadOnMove_ = on; }
+    // Without the swap the region keeps its pointing hand while pressed.
+    void setCursorSwap(bool on) { cursorSwap_ = on; }
+
+signals:
+    void clicked(int index);
+    void pressed(int index, QPoint pos);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void loadCursor(const char* file);
+
+    int index_;
+    const ProgramFolder& folder_;
+    bool reloadOnMove_ = false;
+    bool cursorSwap_ = true;
+    bool pressedInside_ = false;
+};
+
+// The pointing hand stored with the windows: 32 x 32, hot spot (12, 1).
+QCursor pointingHandCursor();
+
+} // namespace zorna

@@ -1,0 +1,38 @@
+#include "tasks/common/done_button.h"
+
+#include "tasks/common/answer_region.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace zorna {
+
+QPixmap renderPicture(const QString& resource, QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    return QPixmap::fromImage(image);
+}
+
+DoneButton::DoneButton(QWidget* parent, QSize size) : QLabel(parent) {
+    setObjectName(QStringLiteral("Image2"));
+    setFixedSize(size);
+    setPixmap(renderPicture(QStringLiteral(":/common/done.svg"), size));
+    setCursor(pointingHandCursor());
+    setToolTip(QStringLiteral("Готово"));
+}
+
+void DoneButton::mousePressEvent(QMouseEvent*) { pressed_ = true; }
+
+void DoneButton::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        emit clicked();
+}
+
+} // namespace zorna

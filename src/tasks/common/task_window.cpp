@@ -1,0 +1,76 @@
+#include "tasks/common/task_window.h"
+
+#include <QCloseEvent>
+
+namespace zorna {
+
+TaskWindow::TaskWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      ctx(context), host(board), task_(task) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(task.windowName());
+    setWindowTitle(QString::fromUtf8(task.caption));
+}
+
+TaskWindow::~TaskWindow() = default;
+
+void TaskWindow::answer(bool right) {
+    host.setPrav(right);
+    closeAnswered();
+}
+
+void TaskWindow::closeAnswered() {
+    busy_ = false;
+    close();
+    host.setBoardEnabled(true);
+}
+
+void TaskWindow::useDeck(int pictureCount, int slotCount) {
+    deck_.emplace(ctx.folder.usedPictureFile(task_.windowNumber), pictureCount, slotCount);
+}
+
+void TaskWindow::loadDeck() {
+    ctx.folder.ensureFolder(QStringLiteral("Temp"));
+    // The folder may have just been created: resolve the file's path anew.
+    const int pictures = deck_->pictureCount();
+    const int slotCount = deck_->record().slotCount();
+    deck_.emplace(ctx.folder.usedPictureFile(task_.windowNumber), pictures, slotCount);
+    deck_->load();
+    deck_->obnovFile();
+}
+
+int TaskWindow::loadAndDrawPicture(bool writeAfterDraw) {
+    loadDeck();
+    return deck_->VipadkMal(ctx.rnd, writeAfterDraw);
+}
+
+QString TaskWindow::picturePath(int n) const { return ctx.folder.taskPicture(task_.windowNumber, n); }
+
+Timer& TaskWindow::addTimer(int intervalMs, Timer::Tick onTick) {
+    timers_.push_back(ctx.clock.createTimer(intervalMs, std::move(onTick)));
+    return *timers_.back();
+}
+
+void TaskWindow::closeEvent(QCloseEvent* event) {
+    if (handedBack_) {
+        event->accept();
+        return;
+    }
+    if (busy_) {
+        event->ignore();
+        return;
+    }
+    handedBack_ = true;
+    for (auto& timer : timers_)
+        timer->stop();
+    if (deck_)
+        deck_->finish(host.prav());
+    onClosing();
+    host.setBoardEnabled(true);
+    host.showBoard();
+    host.setWinType(task_.category);
+    host.krok();
+    event->accept();
+}
+
+} // namespace zorna

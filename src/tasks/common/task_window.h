@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/app_context.h"
+#include "tasks/common/dispatch_table.h"
+#include "tasks/common/task_host.h"
+#include "tasks/common/used_pictures.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace zorna {
+
+// The base of every task window: the caption, the busy flag that refuses a close
+// before the task is answered, the optional used-picture deck, timers that stop
+// when the window closes, and the hand-back to the board in its fixed order.
+// A task class adds its controls, its Form_Load and its answer logic.
+class TaskWindow : public QWidget {
+    Q_OBJECT
+public:
+    TaskWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
+    ~TaskWindow() override;
+
+    // The load sequence; the board runs it once before it shows the window.
+    virtual void Form_Load() = 0;
+
+    const TaskSquare& task() const { return task_; }
+    bool busy() const { return busy_; }
+    // The used-picture deck, when the window keeps one.
+    const PictureDeck* deck() const { return deck_ ? &*deck_ : nullptr; }
+
+protected:
+    void setBusy(bool busy) { busy_ = busy; }
+
+    // Common ending of an answer: prav, busy flag off, close (which hands back),
+    // then the board is enabled once more.
+    void answer(bool right);
+    // The same ending when prav has already been set.
+    void closeAnswered();
+
+    // Uses a used-picture file "temp/N.$$$" with K pictures in S slots.
+    void useDeck(int pictureCount, int slotCount = 11);
+    PictureDeck& picDeck() { return *deck_; }
+    // The standard picture steps of the load: the working folder made sure, the
+    // file read when it holds one record, the reset, the draw. Returns the picture.
+    int loadAndDrawPicture(bool writeAfterDraw = true);
+    // Working folder made sure, file read, reset; no draw.
+    void loadDeck();
+    // Path of the window's task picture n ("kletkaN/n.jpg").
+    QString picturePath(int n) const;
+
+    // A timer owned by the window; every such timer stops when the window closes.
+    Timer& addTimer(int intervalMs, Timer::Tick onTick);
+
+    // Form_Unload: refused while busy; otherwise the hand-back.
+    void closeEvent(QCloseEvent* event) override;
+    // Extra closing work of a window, run before the hand-back (after the
+    // deck's solved flag has been written).
+    virtual void onClosing() {}
+
+    AppContext& ctx;
+    TaskHost& host;
+
+private:
+    const TaskSquare& task_;
+    bool busy_ = true;
+    bool handedBack_ = false;
+    std::optional<PictureDeck> deck_;
+    std::vector<std::unique_ptr<Timer>> timers_;
+};
+
+} // namespace zorna

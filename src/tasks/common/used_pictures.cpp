@@ -1,0 +1,109 @@
+#include "tasks/common/used_pictures.h"
+
+#include "platform/program_folder.h"
+#include "platform/records.h"
+#include "platform/rnd.h"
+
+#include <QFile>
+
+namespace zorna {
+
+UsedPictureRecord::UsedPictureRecord(int slotCount) : shown_(slotCount, false), solved_(slotCount, false) {}
+
+void UsedPictureRecord::clearShown(int pictureCount) {
+    for (int n = 1; n <= pictureCount; ++n)
+        setShown(n, false);
+}
+
+QByteArray UsedPictureRecord::toBytes() const {
+    RecordWriter w;
+    for (bool b : shown_)
+        w.boolean(b);
+    for (bool b : solved_)
+        w.boolean(b);
+    return w.data();
+}
+
+std::optional<UsedPictureRecord> UsedPictureRecord::fromBytes(const QByteArray& data, int slotCount) {
+    UsedPictureRecord record(slotCount);
+    if (data.size() / record.byteSize() != 1)
+        return std::nullopt;
+    RecordReader r(data);
+    for (int n = 1; n <= slotCount; ++n)
+        record.setShown(n, r.boolean());
+    for (int n = 1; n <= slotCount; ++n)
+        record.setSolved(n, r.boolean());
+    return record;
+}
+
+bool UsedPictureRecord::resetIfAllShown(int pictureCount) {
+    for (int n = 1; n <= pictureCount; ++n)
+        if (!shown(n))
+            return false;
+    int wrong = 0;
+    for (int n = 1; n <= pictureCount; ++n) {
+        if (!solved(n)) {
+            setShown(n, false);
+            ++wrong;
+        }
+    }
+    if (wrong == 0) {
+        for (int n = 1; n <= pictureCount; ++n) {
+            setShown(n, false);
+            setSolved(n, false);
+        }
+    }
+    return true;
+}
+
+int UsedPictureRecord::drawUnshown(int pictureCount, Rnd& rnd) const {
+    // A real generator finds an unshown picture within a few draws; the bound only
+    // keeps a broken generator (or an exhausted test script) from hanging the game.
+    for (int attempt = 0; attempt < 100000; ++attempt) {
+        const int n = rnd.draw(pictureCount - 1, 1);
+        if (n >= 1 && n <= pictureCount && !shown(n))
+            return n;
+    }
+    for (int n = 1; n <= pictureCount; ++n)
+        if (!shown(n))
+            return n;
+    return 1;
+}
+
+PictureDeck::PictureDeck(QString filePath, int pictureCount, int slotCount)
+    : path_(std::move(filePath)), pictureCount_(pictureCount), record_(slotCount) {}
+
+void PictureDeck::load() {
+    record_.clearShown(pictureCount_);
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadWrite)) // created empty when missing
+        return;
+    const QByteArray data = file.readAll();
+    file.close();
+    if (auto read = UsedPictureRecord::fromBytes(data, record_.slotCount()))
+        record_ = *read;
+}
+
+void PictureDeck::obnovFile() {
+    if (record_.resetIfAllShown(pictureCount_))
+        write();
+}
+
+int PictureDeck::VipadkMal(Rnd& rnd, bool writeNow) {
+    rnd.randomize();
+    current_ = record_.drawUnshown(pictureCount_, rnd);
+    record_.setShown(current_, true);
+    if (writeNow)
+        write();
+    return current_;
+}
+
+void PictureDeck::finish(bool solved) {
+    if (current_ >= 1)
+        record_.setSolved(current_, solved);
+    write();
+}
+
+void PictureDeck::write() const { writeAtStart(path_, record_.toBytes()); }
+
+} // namespace zorna
