@@ -1,8 +1,20 @@
+#include "tasks/choice/single_choice_task.h"
 #include "tasks/common/task_catalog.h"
 #include "tasks/common/task_families.h"
 
 namespace zorna {
 
-void registerChoiceTasks(TaskCatalog& catalog) { Q_UNUSED(catalog); }
+namespace {
+
+TaskWindow* openSingleChoice(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
+    return new SingleChoiceTask(ctx, host, task, *singleChoiceRow(task.windowNumber));
+}
+
+} // namespace
+
+void registerChoiceTasks(TaskCatalog& catalog) {
+    for (const SingleChoiceRow& row : kSingleChoiceRows)
+        catalog.add(row.windowNumber, openSingleChoice);
+}
 
 } // namespace zorna
