@@ -5,7 +5,8 @@
 namespace zorna {
 
 TaskWindow::TaskWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+    : QWidget(nullptr,
+              Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       ctx(context), host(board), task_(task) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(task.windowName());
@@ -44,7 +45,9 @@ int TaskWindow::loadAndDrawPicture(bool writeAfterDraw) {
     return deck_->VipadkMal(ctx.rnd, writeAfterDraw);
 }
 
-QString TaskWindow::picturePath(int n) const { return ctx.folder.taskPicture(task_.windowNumber, n); }
+QString TaskWindow::picturePath(int n) const {
+    return ctx.folder.taskPicture(task_.windowNumber, n);
+}
 
 Timer& TaskWindow::addTimer(int intervalMs, Timer::Tick onTick) {
     timers_.push_back(ctx.clock.createTimer(intervalMs, std::move(onTick)));
@@ -63,6 +66,7 @@ void TaskWindow::closeEvent(QCloseEvent* event) {
     handedBack_ = true;
     for (auto& timer : timers_)
         timer->stop();
+    beforeHandBack();
     if (deck_)
         deck_->finish(host.prav());
     onClosing();

@@ -59,6 +59,9 @@ protected:
     // Extra closing work of a window, run before the hand-back (after the
     // deck's solved flag has been written).
     virtual void onClosing() {}
+    // Closing work that may still change prav: runs once the close is accepted,
+    // before the deck's solved flag follows prav.
+    virtual void beforeHandBack() {}
 
     AppContext& ctx;
     TaskHost& host;
