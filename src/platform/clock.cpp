@@ -46,7 +46,9 @@ std::unique_ptr<Timer> RealClock::createTimer(int intervalMs, Timer::Tick onTick
     return std::make_unique<QtTimer>(intervalMs, std::move(onTick));
 }
 
-qint64 RealClock::nowMs() const { return QDateTime::currentMSecsSinceEpoch(); }
+qint64 RealClock::nowMs() const {
+    return QDateTime::currentMSecsSinceEpoch();
+}
 
 struct VirtualClock::State {
     struct Entry {
@@ -109,7 +111,9 @@ std::unique_ptr<Timer> VirtualClock::createTimer(int intervalMs, Timer::Tick onT
     return std::make_unique<VirtualTimer>(state_, id);
 }
 
-qint64 VirtualClock::nowMs() const { return state_->now; }
+qint64 VirtualClock::nowMs() const {
+    return state_->now;
+}
 
 void VirtualClock::advance(qint64 ms) {
     const qint64 target = state_->now + ms;

@@ -9,7 +9,9 @@ void placeTw(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(twRect(left, top, width, height));
 }
 
-void setClientSizeTw(QWidget* window, int width, int height) { window->setFixedSize(tw(width), tw(height)); }
+void setClientSizeTw(QWidget* window, int width, int height) {
+    window->setFixedSize(tw(width), tw(height));
+}
 
 QFont gameFont(const QString& family, double pointSize, bool bold) {
     QFont font(family);

@@ -9,7 +9,9 @@ class QWidget;
 namespace zorna {
 
 // Window layouts are given in twips; 15 twips make one pixel.
-constexpr int tw(int twips) { return twips / 15; }
+constexpr int tw(int twips) {
+    return twips / 15;
+}
 constexpr QRect twRect(int left, int top, int width, int height) {
     return QRect(tw(left), tw(top), tw(width), tw(height));
 }

@@ -5,6 +5,8 @@
 
 namespace zorna {
 
-void DesktopHelpLauncher::open(const QString& file) { QDesktopServices::openUrl(QUrl::fromLocalFile(file)); }
+void DesktopHelpLauncher::open(const QString& file) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
 
 } // namespace zorna

@@ -24,7 +24,8 @@ public:
     QString saveFolder() const { return path(QStringLiteral("Save")); }
     QString helpPage() const { return path(QStringLiteral("help/help.htm")); }
     // "kletka" N "/" n "." extension, for example kletka17/3.jpg.
-    QString taskPicture(int windowNumber, int picture, const QString& extension = QStringLiteral("jpg")) const;
+    QString taskPicture(int windowNumber, int picture,
+                        const QString& extension = QStringLiteral("jpg")) const;
     QString taskFile(int windowNumber, const QString& name) const;
     // The working folder's used-picture file of window N: "temp/N.$$$".
     QString usedPictureFile(int windowNumber) const;

@@ -31,10 +31,13 @@ QByteArray TestProgramFolder::read(const QString& relative) const {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-bool TestProgramFolder::exists(const QString& relative) const { return QFileInfo::exists(dir_.filePath(relative)); }
+bool TestProgramFolder::exists(const QString& relative) const {
+    return QFileInfo::exists(dir_.filePath(relative));
+}
 
 TestContext::TestContext(TaskCatalog tasks)
-    : catalog(std::move(tasks)), ctx{clock, rnd, dialogs, help, ProgramFolder(programFolder.root()), catalog} {}
+    : catalog(std::move(tasks)), ctx{clock,  rnd, dialogs, help, ProgramFolder(programFolder.root()),
+                                     catalog} {}
 
 void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

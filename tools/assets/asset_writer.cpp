@@ -180,7 +180,9 @@ void AssetWriter::file(const QString& relative, const QByteArray& bytes) {
         fail(QStringLiteral("cannot write %1").arg(relative));
 }
 
-void AssetWriter::fail(const QString& message) { errors_.append(message); }
+void AssetWriter::fail(const QString& message) {
+    errors_.append(message);
+}
 
 void AssetWriter::contactSheet(const QString& name, const QString& title, const QList<QImage>& pictures,
                                const QStringList& captions, const QList<QRect>& outlines) {
@@ -197,15 +199,16 @@ void AssetWriter::contactSheet(const QString& name, const QString& title, const 
     const int pad = 12;
     const int captionH = 22;
     const int titleH = 70;
-    QImage sheet(columns * (cellW + pad) + pad, titleH + rows * (cellH + captionH + pad) + pad, QImage::Format_RGB32);
+    QImage sheet(columns * (cellW + pad) + pad, titleH + rows * (cellH + captionH + pad) + pad,
+                 QImage::Format_RGB32);
     sheet.fill(QColor(235, 235, 235));
     QPainter p(&sheet);
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(15);
     p.setFont(font);
     p.setPen(Qt::black);
-    p.drawText(QRect(pad, 4, sheet.width() - 2 * pad, titleH - 8), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-               title);
+    p.drawText(QRect(pad, 4, sheet.width() - 2 * pad, titleH - 8),
+               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, title);
     for (int i = 0; i < pictures.size(); ++i) {
         const int x = pad + (i % columns) * (cellW + pad);
         const int y = titleH + (i / columns) * (cellH + captionH + pad);

@@ -22,10 +22,14 @@ void generatePuzzleAssets(AssetWriter& w);
 void generateReactionAssets(AssetWriter& w);
 
 inline constexpr Generator kGenerators[] = {
-    {"common", generateCommonAssets},   {"board", generateBoardAssets},
-    {"single choice", generateSingleChoicePictures}, {"choice", generateChoiceAssets},
-    {"counting", generateCountingAssets}, {"memory", generateMemoryAssets},
-    {"puzzles", generatePuzzleAssets},  {"reaction", generateReactionAssets},
+    {"common", generateCommonAssets},
+    {"board", generateBoardAssets},
+    {"single choice", generateSingleChoicePictures},
+    {"choice", generateChoiceAssets},
+    {"counting", generateCountingAssets},
+    {"memory", generateMemoryAssets},
+    {"puzzles", generatePuzzleAssets},
+    {"reaction", generateReactionAssets},
 };
 
 } // namespace zorna::assets

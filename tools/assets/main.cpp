@@ -13,7 +13,8 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty()) {
-        std::fprintf(stderr, "usage: zorna_assets <program folder> [--contact-sheets <folder>] [--only <name>]\n");
+        std::fprintf(stderr,
+                     "usage: zorna_assets <program folder> [--contact-sheets <folder>] [--only <name>]\n");
         return 2;
     }
     QString sheets;

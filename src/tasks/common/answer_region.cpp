@@ -7,7 +7,9 @@
 
 namespace zorna {
 
-QCursor pointingHandCursor() { return pictureCursor(QStringLiteral(":/common/hand.svg"), 32, 12, 1); }
+QCursor pointingHandCursor() {
+    return pictureCursor(QStringLiteral(":/common/hand.svg"), 32, 12, 1);
+}
 
 AnswerRegion::AnswerRegion(int index, const ProgramFolder& folder, QWidget* parent)
     : QWidget(parent), index_(index), folder_(folder) {

@@ -26,7 +26,9 @@ DoneButton::DoneButton(QWidget* parent, QSize size) : QLabel(parent) {
     setToolTip(QStringLiteral("Готово"));
 }
 
-void DoneButton::mousePressEvent(QMouseEvent*) { pressed_ = true; }
+void DoneButton::mousePressEvent(QMouseEvent*) {
+    pressed_ = true;
+}
 
 void DoneButton::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && rect().contains(event->position().toPoint());

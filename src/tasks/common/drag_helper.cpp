@@ -14,7 +14,8 @@ DragHelper::DragHelper(QWidget* window) : QObject(window), window_(window), outl
     outline_->setObjectName(QStringLiteral("dragOutline"));
     outline_->setFrameStyle(QFrame::Box | QFrame::Plain);
     outline_->setLineWidth(2);
-    outline_->setStyleSheet(QStringLiteral("QFrame#dragOutline { border: 2px dashed black; background: transparent; }"));
+    outline_->setStyleSheet(
+        QStringLiteral("QFrame#dragOutline { border: 2px dashed black; background: transparent; }"));
     outline_->setAttribute(Qt::WA_TransparentForMouseEvents);
     outline_->hide();
 }
@@ -26,7 +27,9 @@ void DragHelper::makeDraggable(QWidget* control, bool on) {
         control->installEventFilter(this);
 }
 
-bool DragHelper::isDraggable(QWidget* control) const { return control->property(kDraggable).toBool(); }
+bool DragHelper::isDraggable(QWidget* control) const {
+    return control->property(kDraggable).toBool();
+}
 
 bool DragHelper::eventFilter(QObject* watched, QEvent* event) {
     auto* control = qobject_cast<QWidget*>(watched);

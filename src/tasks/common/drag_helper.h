@@ -22,9 +22,9 @@ class DragHelper : public QObject {
 public:
     struct Drop {
         QWidget* source;
-        QWidget* target;    // deepest control under the pointer, or the window
-        QPoint pos;         // drop point in the target's coordinates
-        QPoint windowPos;   // drop point in the window's coordinates
+        QWidget* target;  // deepest control under the pointer, or the window
+        QPoint pos;       // drop point in the target's coordinates
+        QPoint windowPos; // drop point in the window's coordinates
     };
     using DropHandler = std::function<void(const Drop&)>;
     using StartHandler = std::function<void(QWidget* source)>;

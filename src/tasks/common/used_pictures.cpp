@@ -104,6 +104,8 @@ void PictureDeck::finish(bool solved) {
     write();
 }
 
-void PictureDeck::write() const { writeAtStart(path_, record_.toBytes()); }
+void PictureDeck::write() const {
+    writeAtStart(path_, record_.toBytes());
+}
 
 } // namespace zorna

@@ -1,0 +1,203 @@
+#include "support/test_context.h"
+#include "support/test_registry.h"
+#include "tasks/common/answer_region.h"
+#include "tasks/common/done_button.h"
+#include "tasks/common/drag_helper.h"
+#include "tasks/common/task_window.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace zorna;
+using zorna::test::FakeHost;
+using zorna::test::TestContext;
+
+namespace {
+
+// A minimal task: a picture deck of 11, a done button that answers right, one
+// region that answers wrong, and a timer to show that closing stops it.
+class ProbeTask : public TaskWindow {
+public:
+    ProbeTask(AppContext& c, TaskHost& h, const TaskSquare& t) : TaskWindow(c, h, t) {
+        useDeck(11);
+        done = new DoneButton(this);
+        done->move(200, 10);
+        connect(done, &DoneButton::clicked, this, [this] { answer(true); });
+        region = new AnswerRegion(1, ctx.folder, this);
+        region->setGeometry(10, 10, 100, 100);
+        connect(region, &AnswerRegion::clicked, this, [this] { answer(false); });
+        ticker = &addTimer(100, [this] { ++ticks; });
+        resize(300, 200);
+    }
+    void Form_Load() override {
+        setBusy(true);
+        picture = loadAndDrawPicture();
+        ticker->start();
+    }
+    DoneButton* done;
+    AnswerRegion* region;
+    Timer* ticker;
+    int ticks = 0;
+    int picture = 0;
+};
+
+TaskWindow* openProbe(AppContext& c, TaskHost& h, const TaskSquare& t) {
+    return new ProbeTask(c, h, t);
+}
+
+} // namespace
+
+class TaskWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void handsBackInTheFixedOrder() {
+        TestContext t;
+        t.catalog.add(7, openProbe);
+        FakeHost host;
+        t.rnd.push(ScriptedRnd::forDraw(3, 10, 1));
+        QPointer<TaskWindow> w = t.catalog.open(2, t.ctx, host);
+        QVERIFY(w);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Завдання №2"));
+        w->show();
+        QTest::mouseClick(static_cast<ProbeTask*>(w.data())->done, Qt::LeftButton);
+        QCOMPARE(host.calls, QStringList({"prav=1", "enabled=1", "show", "WinType=3", "krok", "enabled=1"}));
+        QVERIFY(host.krokSawPrav);
+        QCOMPARE(host.krokSawWinType, 3);
+        zorna::test::settle();
+        QVERIFY(w.isNull());
+    }
+
+    void closeBoxIsRefusedWhileBusy() {
+        TestContext t;
+        FakeHost host;
+        t.catalog.add(7, openProbe);
+        QPointer<TaskWindow> w = t.catalog.open(2, t.ctx, host);
+        w->show();
+        QVERIFY(!w->close());
+        zorna::test::settle();
+        QVERIFY(w);
+        QVERIFY(w->isVisible());
+        QCOMPARE(host.krokCount, 0);
+        QVERIFY(host.calls.isEmpty());
+        w->setAttribute(Qt::WA_DeleteOnClose, false);
+        QTest::mouseClick(static_cast<ProbeTask*>(w.data())->region, Qt::LeftButton);
+        QCOMPARE(host.krokCount, 1);
+        QVERIFY(!host.krokSawPrav);
+        delete w;
+    }
+
+    void closingStopsTimersAndRecordsTheResult() {
+        TestContext t;
+        FakeHost host;
+        t.catalog.add(7, openProbe);
+        t.rnd.push(ScriptedRnd::forDraw(5, 10, 1));
+        auto* w = static_cast<ProbeTask*>(t.catalog.open(2, t.ctx, host));
+        w->setAttribute(Qt::WA_DeleteOnClose, false);
+        QCOMPARE(w->picture, 5);
+        t.clock.advance(250);
+        QCOMPARE(w->ticks, 2);
+        QTest::mouseClick(w->done, Qt::LeftButton);
+        QCOMPARE(t.clock.enabledTimerCount(), 0);
+        const QByteArray record = t.programFolder.read(QStringLiteral("Temp/7.$$$"));
+        QCOMPARE(record.size(), 44);
+        QCOMPARE(record.mid(8, 2), QByteArray("\xff\xff"));      // shown flag of picture 5
+        QCOMPARE(record.mid(22 + 8, 2), QByteArray("\xff\xff")); // solved flag of picture 5
+        delete w;
+    }
+
+    void unknownSquareOpensNothing() {
+        TestContext t;
+        FakeHost host;
+        QVERIFY(!t.catalog.has(2));
+        QVERIFY(!t.catalog.open(2, t.ctx, host));
+        QVERIFY(!t.catalog.open(33, t.ctx, host));
+    }
+
+    void dispatchTableCoversEverySquareOnce() {
+        QSet<int> windows;
+        for (int s = 1; s <= 32; ++s) {
+            const TaskSquare* task = taskOfSquare(s);
+            QVERIFY(task);
+            QCOMPARE(task->square, s);
+            windows.insert(task->windowNumber);
+            QVERIFY(task->category >= 1 && task->category <= 7);
+        }
+        QCOMPARE(windows.size(), 32);
+        QCOMPARE(taskOfSquare(1)->windowName(), QStringLiteral("Kletka2"));
+        QCOMPARE(taskOfSquare(3)->windowName(), QStringLiteral("kletka17"));
+        QVERIFY(!taskOfSquare(33));
+    }
+};
+ZORNA_TEST_CLASS(TaskWindowTest)
+
+class ControlsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void regionSwapsCursorFilesOnPressAndRelease() {
+        TestContext t;
+        QWidget window;
+        AnswerRegion region(2, t.ctx.folder, &window);
+        region.setGeometry(0, 0, 50, 50);
+        window.show();
+        QSignalSpy clicks(&region, &AnswerRegion::clicked);
+        QCOMPARE(region.cursor().hotSpot(), QPoint(12, 1));
+        QTest::mousePress(&region, Qt::LeftButton, {}, QPoint(5, 5));
+        const QImage pressed = region.cursor().pixmap().toImage();
+        QTest::mouseRelease(&region, Qt::LeftButton, {}, QPoint(5, 5));
+        const QImage released = region.cursor().pixmap().toImage();
+        QVERIFY(pressed != released);
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(clicks.first().first().toInt(), 2);
+        // Released outside the region: no click.
+        QTest::mousePress(&region, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(&region, Qt::LeftButton, {}, QPoint(80, 5));
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    void dragDeliversSourceTargetAndPoint() {
+        QWidget window;
+        window.resize(400, 300);
+        auto* frame = new QLabel(&window);
+        frame->setGeometry(10, 200, 60, 40);
+        auto* slot = new QLabel(&window);
+        slot->setGeometry(200, 20, 100, 80);
+        DragHelper drag(&window);
+        drag.makeDraggable(frame);
+        QList<DragHelper::Drop> drops;
+        drag.onDrop([&](const DragHelper::Drop& d) { drops.append(d); });
+        window.show();
+
+        QTest::mousePress(frame, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(drag.dragging());
+        QVERIFY(drag.outline()->isVisible());
+        QCOMPARE(drag.outline()->size(), frame->size());
+        QTest::mouseMove(frame, QPoint(200, -150));
+        QCOMPARE(drag.outline()->pos(), QPoint(10 + 200 - 5, 200 - 150 - 5));
+        QTest::mouseRelease(frame, Qt::LeftButton, {}, QPoint(200, -150));
+        QVERIFY(!drag.dragging());
+        QVERIFY(!drag.outline()->isVisible());
+        QCOMPARE(drops.size(), 1);
+        QCOMPARE(drops[0].source, frame);
+        QCOMPARE(drops[0].target, slot);
+        QCOMPARE(drops[0].pos, QPoint(10, 30));
+        QCOMPARE(drops[0].windowPos, QPoint(210, 50));
+
+        // Dropped on empty space: the window itself is the target.
+        QTest::mousePress(frame, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(frame, Qt::LeftButton, {}, QPoint(300, 0));
+        QCOMPARE(drops.size(), 2);
+        QCOMPARE(drops[1].target, &window);
+
+        // A control that may no longer be dragged starts nothing.
+        drag.makeDraggable(frame, false);
+        QTest::mousePress(frame, Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!drag.dragging());
+        QTest::mouseRelease(frame, Qt::LeftButton, {}, QPoint(200, -150));
+        QCOMPARE(drops.size(), 2);
+    }
+};
+ZORNA_TEST_CLASS(ControlsTest)
+
+#include "task_window_test.moc"

@@ -1,0 +1,246 @@
+#include "platform/clock.h"
+#include "platform/cursors.h"
+#include "platform/dialogs.h"
+#include "platform/program_folder.h"
+#include "platform/records.h"
+#include "platform/rnd.h"
+#include "support/test_context.h"
+#include "support/test_registry.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zorna;
+
+class RandomDrawTest : public QObject {
+    Q_OBJECT
+private slots:
+    void roundsHalvesToEven_data() {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("rounded");
+        QTest::newRow("0.5") << 0.5 << 0;
+        QTest::newRow("1.5") << 1.5 << 2;
+        QTest::newRow("2.5") << 2.5 << 2;
+        QTest::newRow("10.5") << 10.5 << 10;
+        QTest::newRow("2.49") << 2.49 << 2;
+        QTest::newRow("2.51") << 2.51 << 3;
+        QTest::newRow("-0.5") << -0.5 << 0;
+        QTest::newRow("-1.5") << -1.5 << -2;
+    }
+    void roundsHalvesToEven() {
+        QFETCH(double, value);
+        QFETCH(int, rounded);
+        QCOMPARE(roundHalfEven(value), rounded);
+    }
+
+    // r * 10 + 1 over [0, 1): the end values 1 and 11 come half as often.
+    void drawGivesEndValuesHalfAsOften() {
+        SystemRnd rnd;
+        rnd.randomize();
+        QList<int> counts(12, 0);
+        const int draws = 200000;
+        for (int i = 0; i < draws; ++i) {
+            const int n = rnd.draw(10, 1);
+            QVERIFY(n >= 1 && n <= 11);
+            ++counts[n];
+        }
+        for (int n = 1; n <= 11; ++n) {
+            const double share = double(counts[n]) / draws;
+            const double expected = (n == 1 || n == 11) ? 0.05 : 0.10;
+            QVERIFY2(qAbs(share - expected) < 0.006,
+                     qPrintable(QStringLiteral("picture %1: %2").arg(n).arg(share)));
+        }
+    }
+
+    void scriptedValuesForceADraw() {
+        ScriptedRnd rnd;
+        rnd.push({ScriptedRnd::forDraw(7, 10, 1), ScriptedRnd::forDraw(11, 10, 1),
+                  ScriptedRnd::forDraw(1, 10, 1)});
+        QCOMPARE(rnd.draw(10, 1), 7);
+        QCOMPARE(rnd.draw(10, 1), 11);
+        QCOMPARE(rnd.draw(10, 1), 1);
+        QCOMPARE(rnd.overruns(), 0);
+        rnd.next();
+        QCOMPARE(rnd.overruns(), 1);
+    }
+};
+ZORNA_TEST_CLASS(RandomDrawTest)
+
+class VirtualClockTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firesDueTicksInTimeOrder() {
+        VirtualClock clock;
+        QStringList log;
+        auto fast = clock.createTimer(40, [&] { log << QStringLiteral("40@%1").arg(clock.nowMs()); });
+        auto slow = clock.createTimer(100, [&] { log << QStringLiteral("100@%1").arg(clock.nowMs()); });
+        fast->start();
+        slow->start();
+        clock.advance(200);
+        QCOMPARE(log, QStringList({"40@40", "40@80", "100@100", "40@120", "40@160", "100@200", "40@200"}));
+    }
+
+    void disabledTimerDoesNotTickAndRestartsFromEnable() {
+        VirtualClock clock;
+        int ticks = 0;
+        auto t = clock.createTimer(100, [&] { ++ticks; });
+        clock.advance(500);
+        QCOMPARE(ticks, 0);
+        t->start();
+        clock.advance(99);
+        QCOMPARE(ticks, 0);
+        clock.advance(1);
+        QCOMPARE(ticks, 1);
+        t->start(); // enabling an enabled timer changes nothing
+        clock.advance(100);
+        QCOMPARE(ticks, 2);
+        t->stop();
+        clock.advance(1000);
+        QCOMPARE(ticks, 2);
+    }
+
+    void timerDestroyedInsideItsOwnTick() {
+        VirtualClock clock;
+        int ticks = 0;
+        std::unique_ptr<Timer> t;
+        t = clock.createTimer(10, [&] {
+            ++ticks;
+            t.reset();
+        });
+        t->start();
+        clock.advance(100);
+        QCOMPARE(ticks, 1);
+        QCOMPARE(clock.enabledTimerCount(), 0);
+    }
+
+    void realClockTicks() {
+        RealClock clock;
+        int ticks = 0;
+        auto t = clock.createTimer(10, [&] { ++ticks; });
+        t->start();
+        QTRY_VERIFY_WITH_TIMEOUT(ticks >= 3, 2000);
+        QVERIFY(t->isEnabled());
+    }
+};
+ZORNA_TEST_CLASS(VirtualClockTest)
+
+class ProgramFolderTest : public QObject {
+    Q_OBJECT
+private slots:
+    void namesMatchWithoutLetterCase() {
+        QTemporaryDir dir;
+        QDir(dir.path()).mkpath(QStringLiteral("temp"));
+        QDir(dir.path()).mkpath(QStringLiteral("Kletka7"));
+        ProgramFolder folder(dir.path());
+        QCOMPARE(folder.workingFolder(), dir.path() + QStringLiteral("/temp"));
+        QCOMPARE(folder.usedPictureFile(2), dir.path() + QStringLiteral("/temp/2.$$$"));
+        QCOMPARE(folder.path(QStringLiteral("\\TEMP\\x.dat")), dir.path() + QStringLiteral("/temp/x.dat"));
+        QCOMPARE(folder.taskPicture(7, 3), dir.path() + QStringLiteral("/Kletka7/3.jpg"));
+        // A name that does not exist keeps its spelling.
+        QCOMPARE(folder.saveFolder(), dir.path() + QStringLiteral("/Save"));
+        QVERIFY(folder.ensureFolder(QStringLiteral("Save/1/Temp")));
+        QVERIFY(QFileInfo(dir.path() + QStringLiteral("/Save/1/Temp")).isDir());
+    }
+
+    void writeAtStartNeverShortens() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("f.bin"));
+        QVERIFY(writeAtStart(path, QByteArray(60, 'x')));
+        QVERIFY(writeAtStart(path, QByteArray(44, 'y')));
+        const QByteArray data = *readFile(path);
+        QCOMPARE(data.size(), 60);
+        QCOMPARE(data.left(44), QByteArray(44, 'y'));
+        QCOMPARE(data.mid(44), QByteArray(16, 'x'));
+    }
+
+    void removeFilesKeepsFolderAndSubfolders() {
+        QTemporaryDir dir;
+        QDir d(dir.path());
+        d.mkpath(QStringLiteral("sub"));
+        writeAtStart(dir.filePath(QStringLiteral("a.$$$")), "1");
+        writeAtStart(dir.filePath(QStringLiteral("b")), "2");
+        QVERIFY(removeFilesIn(dir.path()));
+        QVERIFY(filesIn(dir.path()).isEmpty());
+        QVERIFY(d.exists(QStringLiteral("sub")));
+    }
+};
+ZORNA_TEST_CLASS(ProgramFolderTest)
+
+class RecordsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void windows1251RoundTrip_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("latin") << QStringLiteral("Ann 1") << QByteArray("Ann 1");
+        QTest::newRow("ukrainian letters")
+            << QStringLiteral("іїєґІЇЄҐ") << QByteArray("\xb3\xbf\xba\xb4\xb2\xaf\xaa\xa5");
+        QTest::newRow("name") << QStringLiteral("Марія") << QByteArray("\xcc\xe0\xf0\xb3\xff");
+        QTest::newRow("apostrophe") << QStringLiteral("Об’єм") << QByteArray("\xce\xe1\x92\xba\xec");
+    }
+    void windows1251RoundTrip() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(toWindows1251(text), bytes);
+        QCOMPARE(fromWindows1251(bytes), text);
+    }
+
+    void unmappableCharactersBecomeQuestionMarks() {
+        QCOMPARE(toWindows1251(QStringLiteral("a中b")), QByteArray("a?b"));
+        QCOMPARE(toWindows1251(QString::fromUtf8("x\U0001F600y")), QByteArray("x?y"));
+    }
+
+    void littleEndianIntegersAndPaddedText() {
+        RecordWriter w;
+        w.int16(3);
+        w.int16(-1);
+        w.int16(0x1234);
+        w.text(QStringLiteral("Ія"), 5);
+        QCOMPARE(w.data(), QByteArray("\x03\x00\xff\xff\x34\x12\xb2\xff   ", 11));
+        RecordReader r(w.data());
+        QCOMPARE(r.int16(), qint16(3));
+        QCOMPARE(r.int16(), qint16(-1));
+        QCOMPARE(r.int16(), qint16(0x1234));
+        QCOMPARE(r.text(5), QStringLiteral("Ія   "));
+        QVERIFY(r.ok());
+        r.int16();
+        QVERIFY(!r.ok());
+    }
+
+    void textIsCutToWidth() {
+        RecordWriter w;
+        w.text(QString(60, QLatin1Char('a')), 50);
+        QCOMPARE(w.data(), QByteArray(50, 'a'));
+    }
+};
+ZORNA_TEST_CLASS(RecordsTest)
+
+class CursorAndDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cursorFileKeepsItsHotSpot() {
+        zorna::test::TestProgramFolder folder;
+        ProgramFolder programFolder(folder.root());
+        const QCursor hand = loadCursorFile(programFolder.path(QStringLiteral("h_point.cur")));
+        QCOMPARE(hand.hotSpot(), QPoint(12, 1));
+        QCOMPARE(hand.pixmap().size(), QSize(32, 32));
+        const QCursor missing =
+            loadCursorFile(programFolder.path(QStringLiteral("none.cur")), QCursor(Qt::CrossCursor));
+        QCOMPARE(missing.shape(), Qt::CrossCursor);
+    }
+
+    void scriptedDialogsRecordAndAnswer() {
+        ScriptedDialogs dialogs;
+        dialogs.answer(MsgAnswer::No);
+        const Message question{QStringLiteral("Запит"), QStringLiteral("Зберегти гру?"), MsgIcon::Question,
+                               MsgButtons::YesNo};
+        QCOMPARE(dialogs.show(nullptr, question), MsgAnswer::No);
+        QCOMPARE(dialogs.show(nullptr, question), MsgAnswer::Yes); // default button without a script
+        QCOMPARE(dialogs.asked().size(), 2);
+        QCOMPARE(dialogs.asked().first(), question);
+    }
+};
+ZORNA_TEST_CLASS(CursorAndDialogTest)
+
+#include "platform_test.moc"
