@@ -1,0 +1,432 @@
+#include "board/zorna.h"
+
+#include "board/function_keys.h"
+#include "board/game_files.h"
+#include "platform/geometry.h"
+#include "stats/form3.h"
+#include "stats/statist.h"
+#include "tasks/common/task_catalog.h"
+#include "tasks/common/task_window.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
+#include <QMenuBar>
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace zorna {
+
+namespace {
+
+const QColor kPlayerColour[3] = {QColor(0, 192, 192), QColor(255, 0, 0), QColor(0, 0, 255)};
+
+QString colourSheet(const QColor& c) {
+    return QStringLiteral("background-color: rgb(%1, %2, %3);").arg(c.red()).arg(c.green()).arg(c.blue());
+}
+
+QPixmap svgPixmap(const QString& resource, QSize size) {
+    QPixmap pix(size);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    QSvgRenderer(resource).render(&p);
+    return pix;
+}
+
+} // namespace
+
+Zorna::Zorna(AppContext& context, RegistrationLink& registration)
+    : ctx(context), registration_(registration) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setObjectName(QStringLiteral("Zorna"));
+    setWindowTitle(QStringLiteral("Розвивальна гра \"Тимбрала\""));
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(tw(11775), tw(3870));
+    setCentralWidget(client);
+
+    map_ = new QLabel(client);
+    map_->setObjectName(QStringLiteral("map"));
+    map_->setGeometry(0, 0, 785, 453);
+    map_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    map_->setPixmap(QPixmap(ctx.folder.path(QStringLiteral("map.png"))));
+
+    knopStart_ =
+        button(QStringLiteral("Старт"), QStringLiteral("Розпочати гру"), 120, QColor(128, 255, 255), 855);
+    knopStart_->setObjectName(QStringLiteral("knopStart"));
+
+    winNameGr_ = new QLabel(client);
+    winNameGr_->setObjectName(QStringLiteral("winNameGr"));
+    placeTw(winNameGr_, 1200, 3360, 3135, 375);
+    winNameGr_->setAlignment(Qt::AlignCenter);
+    winNameGr_->setFont(gameFont(QStringLiteral("Arial"), 12, true));
+    winNameGr_->setToolTip(QStringLiteral("Колір фішки та ім’я гравця, що зараз ходить"));
+    winNameGr_->setStyleSheet(colourSheet(QColor(192, 192, 192)));
+
+    KnopDali_ = button(QStringLiteral("Далі"), QStringLiteral("Вивести завдання для вказаного гравця"), 4440,
+                       QColor(0, 192, 0), 855);
+    KnopDali_->setObjectName(QStringLiteral("KnopDali"));
+    knopSave_ =
+        button(QString(), QStringLiteral("Збереження поточної гри"), 10200, QColor(224, 224, 224), 375);
+    knopSave_->setObjectName(QStringLiteral("knopSave"));
+    knopSave_->setIcon(QIcon(svgPixmap(QStringLiteral(":/board/disk.svg"), QSize(24, 23))));
+    knopSave_->setIconSize(QSize(24, 23));
+    KnopEnd_ = button(QStringLiteral("Вихід"), QStringLiteral("Повернення до вікна реєстрації гравців"),
+                      10680, QColor(255, 128, 255), 975);
+    KnopEnd_->setObjectName(QStringLiteral("KnopEnd"));
+
+    for (int p = 0; p < 3; ++p) {
+        auto* chip = new QLabel(client);
+        chip->setObjectName(QStringLiteral("phishka%1").arg(p + 1));
+        chip->setGeometry(0, 0, 21, 16);
+        chip->setAttribute(Qt::WA_TranslucentBackground);
+        chip->setPixmap(QPixmap(ctx.folder.path(QStringLiteral("guk%1%2.gif").arg(p + 1).arg(1))));
+        chip->hide();
+        phishka_[p] = chip;
+    }
+
+    PAbout_ = menuBar()->addAction(QStringLiteral("F1 - про програму"));
+    PAbout_->setObjectName(QStringLiteral("PAbout"));
+    stat_ = menuBar()->addAction(QStringLiteral("F2 - статистика"));
+    stat_->setObjectName(QStringLiteral("stat"));
+
+    connect(knopStart_, &QPushButton::clicked, this, [this] { knopStart_Click(); });
+    connect(KnopDali_, &QPushButton::clicked, this, [this] { KnopDali_Click(); });
+    connect(knopSave_, &QPushButton::clicked, this, [this] { knopSave_Click(); });
+    connect(KnopEnd_, &QPushButton::clicked, this, [this] { KnopEnd_Click(); });
+    connect(PAbout_, &QAction::triggered, this, [this] { PAbout_Click(); });
+    connect(stat_, &QAction::triggered, this, [this] { stat_Click(); });
+
+    Timer2_ = ctx.clock.createTimer(100, [this] { Timer2_Timer(); });
+
+    new FunctionKeys(this, [this](int key) {
+        if (key == Qt::Key_F1)
+            PAbout_Click();
+        else
+            stat_Click();
+        return true;
+    });
+
+    Form_Load();
+}
+
+Zorna::~Zorna() {
+    if (Timer2_)
+        Timer2_->stop();
+}
+
+QPushButton* Zorna::button(const QString& text, const QString& tip, int l, const QColor& colour, int w) {
+    auto* b = new QPushButton(text, centralWidget());
+    placeTw(b, l, 3360, w, 375);
+    b->setToolTip(tip);
+    b->setStyleSheet(QStringLiteral("QPushButton { %1 border: 1px solid gray; border-radius: 2px; }"
+                                    "QPushButton:disabled { color: gray; }"
+                                    "QPushButton:pressed { border: 2px inset gray; }")
+                         .arg(colourSheet(colour)));
+    return b;
+}
+
+bool Zorna::isMoving() const {
+    return Timer2_->isEnabled();
+}
+
+void Zorna::Form_Load() {
+    saved_ = true;
+    if (registration_.winSave()) {
+        GameOpen();
+        return;
+    }
+    newGame();
+}
+
+void Zorna::newGame() {
+    finishedCount_ = 0;
+    finished_.fill(0);
+    knopSave_->setEnabled(false);
+    ZapovnXY();
+    rstr();
+    stats_.clear();
+    winNameGr_->hide();
+    KnopDali_->hide();
+    removeFilesIn(ctx.folder.workingFolder());
+    slideBack_.fill(false);
+}
+
+void Zorna::ZapovnXY() {
+    zorna::ZapovnXY(players_);
+}
+
+void Zorna::placeChip(int player, int square) {
+    phishka_[player - 1]->move(players_[player - 1].chipAt(square));
+    phishka_[player - 1]->show();
+}
+
+void Zorna::rstr() {
+    for (int p = 1; p <= playerCount(); ++p) {
+        placeChip(p, 1);
+        players_[p - 1].setSquare(1);
+    }
+}
+
+void Zorna::LoadImage(int num, int numKl) {
+    const std::optional<int> picture = restingPicture(numKl);
+    if (!picture)
+        return;
+    chipPicture_[num - 1] = *picture;
+    phishka_[num - 1]->setPixmap(
+        QPixmap(ctx.folder.path(QStringLiteral("guk%1%2.gif").arg(num).arg(*picture))));
+}
+
+void Zorna::IndikatHod(int k) {
+    if (k >= 1 && k <= 3) {
+        const QColor text = k == 1 ? Qt::black : Qt::white;
+        winNameGr_->setStyleSheet(colourSheet(kPlayerColour[k - 1]) +
+                                  QStringLiteral("color: %1;").arg(text.name()));
+    }
+    winNameGr_->setText(registration_.playerName(numGr));
+}
+
+void Zorna::knopStart_Click() {
+    winNameGr_->show();
+    KnopDali_->show();
+    knopStart_->setEnabled(false);
+    numGr = 1;
+    IndikatHod(1);
+    folderFlag_ = false;
+    saved_ = false;
+    knopSave_->setEnabled(true);
+}
+
+void Zorna::KnopDali_Click() {
+    const int s = players_[numGr - 1].square();
+    if (s >= 1 && s <= 32) {
+        if (ctx.tasks.has(s)) {
+            setEnabled(false);
+            task_ = ctx.tasks.open(s, ctx, *this);
+            if (task_)
+                task_->show();
+            else
+                setEnabled(true);
+        } else {
+            // The square's task window is not part of this build: nothing is counted, nobody moves.
+            ctx.dialogs.show(this, Message{QStringLiteral("Повідомлення"),
+                                           QStringLiteral("Завдання №%1 поки що недоступне.").arg(s),
+                                           MsgIcon::Information, MsgButtons::Ok});
+        }
+    }
+    saved_ = false;
+}
+
+void Zorna::showBoard() {
+    show();
+    raise();
+    activateWindow();
+}
+
+void Zorna::krok() {
+    const int p = numGr;
+    const int s = players_[p - 1].square();
+    if (WinType >= 1 && WinType <= 7)
+        stats_.add(p, WinType, prav_ ? 1 : 2);
+    const MoveRule rule = krokRule(s, prav_, slideBack_[p - 1]);
+    slideBack_[p - 1] = rule.slideBack;
+    if (!rule.newSquare) {
+        passTurn();
+        return;
+    }
+    const QPoint from = phishka_[p - 1]->pos();
+    players_[p - 1].setSquare(*rule.newSquare);
+    const QPoint to = players_[p - 1].chipAt(*rule.newSquare);
+    ruhPhish(from.x(), from.y(), to.x(), to.y());
+}
+
+void Zorna::passTurn() {
+    numGr = nextPlayer(numGr, playerCount(), finished_);
+    IndikatHod(numGr);
+    KnopDali_->setEnabled(true);
+}
+
+void Zorna::ruhPhish(int x1, int y1, int x2, int y2) {
+    step_ = 0;
+    if (const std::optional<int> d = moveDirection(QPoint(x1, y1), QPoint(x2, y2)))
+        direction_ = *d;
+    KnopDali_->setEnabled(false);
+    knopSave_->setEnabled(false);
+    const int picture = movingPicture(direction_);
+    chipPicture_[numGr - 1] = picture;
+    phishka_[numGr - 1]->setPixmap(
+        QPixmap(ctx.folder.path(QStringLiteral("guk%1%2.gif").arg(numGr).arg(picture))));
+    Timer2_->start();
+}
+
+void Zorna::Timer2_Timer() {
+    QLabel* chip = phishka_[numGr - 1];
+    if (step_ < 24) {
+        ++step_;
+        static constexpr int kDx[4] = {3, -3, 0, 0};
+        static constexpr int kDy[4] = {0, 0, -3, 3};
+        chip->move(chip->pos() + QPoint(kDx[direction_ - 1], kDy[direction_ - 1]));
+        return;
+    }
+    Timer2_->stop();
+    const int square = players_[numGr - 1].square();
+    LoadImage(numGr, square);
+    if (square == kFinishSquare) {
+        finished_[numGr - 1] = 1;
+        int place = 0;
+        for (int i = 1; i <= playerCount(); ++i)
+            place += finished_[i - 1] == 1 ? 1 : 0;
+        QPointer<Zorna> self(this);
+        form3_ = new Form3([self] {
+            if (self)
+                self->setEnabled(true);
+        });
+        form3_->showPlace(winNameGr_->text(), place);
+        setEnabled(false);
+        form3_->show();
+        ++finishedCount_;
+        if (finishedCount_ == playerCount())
+            KnopDali_->setEnabled(false);
+        else
+            passTurn();
+    } else {
+        passTurn();
+    }
+    knopSave_->setEnabled(true);
+}
+
+void Zorna::PAbout_Click() {
+    ctx.help.open(ctx.folder.helpPage());
+}
+
+void Zorna::stat_Click() {
+    setEnabled(false);
+    QPointer<Zorna> self(this);
+    statist_ = new Statist([self] {
+        if (self)
+            self->setEnabled(true);
+    });
+    for (int p = 1; p <= 3; ++p)
+        for (int c = 1; c <= 7; ++c)
+            for (int k = 1; k <= 2; ++k)
+                statist_->setCount(p, c, k, stats_.at(p, c, k));
+    for (int i = 1; i <= playerCount(); ++i)
+        statist_->setPlayerName(i, registration_.playerName(i));
+    statist_->show();
+}
+
+void Zorna::knopSave_Click() {
+    if (ctx.dialogs.show(this, Message{QStringLiteral("Запит"), QStringLiteral("Зберегти гру?"),
+                                       MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes)
+        return;
+    const bool firstSave = !folderFlag_;
+    if (firstSave)
+        ctx.folder.ensureFolder(QStringLiteral("Save"));
+    const QString saveFolder = ctx.folder.path(QStringLiteral("Save"));
+    const QString name = firstSave ? gamefiles::freeGameFolderName(saveFolder) : folderName_;
+    const QString gameFolder = QDir(saveFolder).filePath(name);
+
+    GameRecord record;
+    record.playerCount = playerCount();
+    for (int i = 1; i <= record.playerCount; ++i) {
+        record.names[i - 1] = registration_.playerName(i).trimmed();
+        record.players[i - 1] = players_[i - 1];
+    }
+    record.numGr = numGr;
+
+    if (!gamefiles::writeSave(gameFolder, ctx.folder.workingFolder(), record, stats_)) {
+        // A first save that failed leaves no half-made game folder behind.
+        if (firstSave && !QFileInfo::exists(QDir(gameFolder).filePath(QLatin1String(gamefiles::kDateFile))))
+            gamefiles::removeGameFolder(saveFolder, gameFolder);
+        ctx.dialogs.show(this, Message{QStringLiteral("Помилка"), QStringLiteral("Гру не вдалося зберегти!"),
+                                       MsgIcon::Warning, MsgButtons::Ok});
+        return;
+    }
+    ctx.dialogs.show(this, Message{QStringLiteral("Повідомлення"), QStringLiteral("Гра збережена!"),
+                                   MsgIcon::Information, MsgButtons::Ok});
+    folderName_ = name;
+    folderFlag_ = true;
+    saved_ = true;
+}
+
+void Zorna::GameOpen() {
+    const QString folder = registration_.potochPapka();
+    knopStart_->setEnabled(false);
+    const std::optional<GameRecord> record = gamefiles::readGameRecord(folder);
+    if (!record) {
+        ctx.dialogs.show(this,
+                         Message{QStringLiteral("Помилка"),
+                                 QStringLiteral("Дані гри в папці %1 пошкоджені!\nЦю гру не можна відкрити.")
+                                     .arg(QDir::toNativeSeparators(folder)),
+                                 MsgIcon::Warning, MsgButtons::Ok});
+        KnopDali_->setEnabled(false);
+        knopSave_->setEnabled(false);
+        return;
+    }
+    players_ = record->players;
+    numGr = record->numGr;
+    slideBack_.fill(false);
+    ZapovnXY();
+    finishedCount_ = 0;
+    finished_.fill(0);
+    const int count = playerCount();
+    for (int i = 1; i <= count; ++i) {
+        const int square = players_[i - 1].square();
+        LoadImage(i, square);
+        placeChip(i, square);
+        if (square == kFinishSquare) {
+            finished_[i - 1] = 1;
+            ++finishedCount_;
+        }
+    }
+    // The statistics and the game's folder belong to a finished game as well:
+    // F2 shows its counts and a save writes back into its folder.
+    stats_ = gamefiles::readStatTable(folder).value_or(StatTable());
+    folderFlag_ = true;
+    folderName_ = QFileInfo(folder).fileName();
+    if (finishedCount_ == count) {
+        ctx.dialogs.show(this, Message{QStringLiteral("Повідомлення"), QStringLiteral("Гра закінчена!"),
+                                       MsgIcon::Information, MsgButtons::Ok});
+        KnopDali_->setEnabled(false);
+        return;
+    }
+    winNameGr_->show();
+    KnopDali_->show();
+    ctx.folder.ensureFolder(QStringLiteral("Temp"));
+    removeFilesIn(ctx.folder.workingFolder());
+    gamefiles::copyFiles(QDir(folder).filePath(QStringLiteral("Temp")), ctx.folder.workingFolder());
+    // A record that gives the turn to a player already at the finish passes it on.
+    if (finished_[numGr - 1] != 0)
+        numGr = nextPlayer(numGr, count, finished_);
+    IndikatHod(numGr);
+}
+
+void Zorna::KnopEnd_Click() {
+    if (!saved_ &&
+        ctx.dialogs.show(this, Message{QStringLiteral("Запит"),
+                                       QStringLiteral("Увага!Ви гру не зберегли!\nБажаєте зберегти?"),
+                                       MsgIcon::Warning, MsgButtons::YesNo}) == MsgAnswer::Yes)
+        knopSave_Click();
+    close();
+}
+
+void Zorna::closeEvent(QCloseEvent* event) {
+    if (leaving_) {
+        event->accept();
+        return;
+    }
+    if (ctx.dialogs.show(this, Message{QStringLiteral("Запит"),
+                                       QStringLiteral("Повернутися у вікно реєстрації гравців?"),
+                                       MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes) {
+        event->ignore();
+        return;
+    }
+    leaving_ = true;
+    Timer2_->stop();
+    removeFilesIn(ctx.folder.workingFolder());
+    registration_.returnFromBoard();
+    event->accept();
+}
+
+} // namespace zorna

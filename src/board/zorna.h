@@ -1,0 +1,130 @@
+#pragma once
+
+#include "board/board_model.h"
+#include "board/registration_link.h"
+#include "platform/app_context.h"
+#include "stats/form3.h"
+#include "stats/statist.h"
+#include "tasks/common/task_host.h"
+#include "tasks/common/task_window.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
+#include <QPushButton>
+
+#include <array>
+#include <memory>
+
+class QAction;
+
+namespace zorna {
+
+// The board window: the map, the chips, the turn cycle, saving and leaving.
+// It reads the players from the registration window through RegistrationLink
+// and is the host every task window hands its result back to.
+class Zorna : public QMainWindow, public TaskHost {
+    Q_OBJECT
+public:
+    Zorna(AppContext& ctx, RegistrationLink& registration);
+    ~Zorna() override;
+
+    // Public state read and written by the other windows.
+    int numGr = 1;
+    int WinType = 0;
+
+    // TaskHost
+    bool prav() const override { return prav_; }
+    void setPrav(bool solved) override { prav_ = solved; }
+    void setWinType(int category) override { WinType = category; }
+    void setBoardEnabled(bool enabled) override { setEnabled(enabled); }
+    void showBoard() override;
+    void krok() override;
+
+    // Board procedures.
+    void ZapovnXY();
+    void rstr();
+    void LoadImage(int num, int numKl);
+    void IndikatHod(int k);
+    void ruhPhish(int x1, int y1, int x2, int y2);
+    void GameOpen();
+
+    // Handlers.
+    void knopStart_Click();
+    void KnopDali_Click();
+    void knopSave_Click();
+    void KnopEnd_Click();
+    void Timer2_Timer();
+    void PAbout_Click();
+    void stat_Click();
+
+    // State for the other windows and for tests.
+    int playerCount() const { return registration_.playerCount(); }
+    const PlayerRecords& players() const { return players_; }
+    const StatTable& stats() const { return stats_; }
+    bool finished(int player) const { return finished_[player - 1] != 0; }
+    int finishedCount() const { return finishedCount_; }
+    bool slideBack(int player) const { return slideBack_[player - 1]; }
+    bool isSaved() const { return saved_; }
+    bool hasFolder() const { return folderFlag_; }
+    const QString& gameFolderName() const { return folderName_; }
+    bool isMoving() const;
+    // The picture number each chip shows (1..4).
+    int chipPicture(int player) const { return chipPicture_[player - 1]; }
+
+    QPushButton* knopStart() const { return knopStart_; }
+    QPushButton* knopDali() const { return KnopDali_; }
+    QPushButton* knopSave() const { return knopSave_; }
+    QPushButton* knopEnd() const { return KnopEnd_; }
+    QLabel* winNameGr() const { return winNameGr_; }
+    QLabel* phishka(int player) const { return phishka_[player - 1]; }
+    QAction* menuAbout() const { return PAbout_; }
+    QAction* menuStat() const { return stat_; }
+    // Windows the board opened last; null once closed.
+    TaskWindow* taskWindow() const { return task_; }
+    Statist* statistWindow() const { return statist_; }
+    Form3* finishWindow() const { return form3_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Form_Load();
+    void newGame();
+    void passTurn();
+    void placeChip(int player, int square);
+    QPushButton* button(const QString& text, const QString& tip, int l, const QColor& colour, int w);
+
+    AppContext& ctx;
+    RegistrationLink& registration_;
+
+    bool prav_ = false;
+    PlayerRecords players_{};
+    StatTable stats_;
+    std::array<int, 3> finished_{};
+    int finishedCount_ = 0;
+    std::array<bool, 3> slideBack_{};
+    bool saved_ = true;
+    bool folderFlag_ = false;
+    QString folderName_;
+    int step_ = 0;
+    int direction_ = 1;
+    std::array<int, 3> chipPicture_{1, 1, 1};
+    bool leaving_ = false;
+
+    QLabel* map_;
+    QPushButton* knopStart_;
+    QLabel* winNameGr_;
+    QPushButton* KnopDali_;
+    QPushButton* knopSave_;
+    QPushButton* KnopEnd_;
+    std::array<QLabel*, 3> phishka_{};
+    QAction* PAbout_;
+    QAction* stat_;
+    std::unique_ptr<Timer> Timer2_;
+    QPointer<TaskWindow> task_;
+    QPointer<Statist> statist_;
+    QPointer<Form3> form3_;
+};
+
+} // namespace zorna
