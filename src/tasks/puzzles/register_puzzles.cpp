@@ -1,8 +1,30 @@
 #include "tasks/common/task_catalog.h"
 #include "tasks/common/task_families.h"
+#include "tasks/puzzles/assembly_task.h"
+#include "tasks/puzzles/ball_task.h"
+#include "tasks/puzzles/pyramid_task.h"
+#include "tasks/puzzles/sliding_task.h"
 
 namespace zorna {
 
-void registerPuzzleTasks(TaskCatalog& catalog) { Q_UNUSED(catalog); }
+namespace {
+
+TaskWindow* makePyramid(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
+    return new PyramidTask(ctx, host, task, *pyramidLayout(task.windowNumber));
+}
+
+template <typename Window> TaskWindow* make(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
+    return new Window(ctx, host, task);
+}
+
+} // namespace
+
+void registerPuzzleTasks(TaskCatalog& catalog) {
+    for (const PyramidLayout& layout : kPyramidLayouts)
+        catalog.add(layout.windowNumber, makePyramid);
+    catalog.add(29, make<BallTask>);
+    catalog.add(27, make<SlidingTask>);
+    catalog.add(25, make<AssemblyTask>);
+}
 
 } // namespace zorna
