@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace zorna {
+
+class Rnd;
+
+// Movement rules of the three reaction tasks, free of widgets so that tests
+// can call them directly.
+namespace reaction {
+
+// ---- Hit the apple: an 8 x 8 board of cells 1..64, numbered row by row ----
+
+inline constexpr int kAppleCells = 64;
+inline constexpr int kAppleColumns = 8;
+
+// The cell one step from `cell` in direction d (1 left, 2 right, 3 up, 4 down).
+// Left and right change the number by one, so the apple wraps into the
+// neighbouring row at the sides; a step off the top or the bottom of the board
+// leaves the apple where it was.
+int appleNeighbour(int cell, int direction);
+// One move of the apple: directions are drawn (r * 3 + 1, halves to even) until
+// the apple has left its cell.
+int appleStep(int cell, Rnd& rnd);
+// Cell geometry in twips: Left, Top of cell n.
+int appleCellLeftTw(int cell);
+int appleCellTopTw(int cell);
+
+// ---- Cart and balls ----
+
+inline constexpr int kCartBalls = 5;
+// Left of each ball's column, in pixels, by ball index 0..4.
+inline constexpr std::array<int, kCartBalls> kBallColumns{64, 152, 264, 376, 472};
+inline constexpr std::array<int, kCartBalls> kBallTops{8, 40, 72, 40, 8};
+inline constexpr int kBallSize = 17;
+// A ball whose top reaches this has fallen out of the field.
+inline constexpr int kBallOutTop = 384;
+// Where a ball is put when the cart comes home.
+inline constexpr int kBallParkedTop = 400;
+inline constexpr int kBallStep = 2;
+inline constexpr int kCartStep = 5;
+inline constexpr int kCaughtBallColumn = -10;
+inline constexpr int kCatchesToWin = 3;
+
+// One trip of the cart: 5 pixels a step to the left until its Left is below 2,
+// then back home at the same speed.
+class CartTrip {
+public:
+    explicit CartTrip(int home) : home_(home), left_(home) {}
+    // One step; true when the cart is home again.
+    bool step();
+    int left() const { return left_; }
+    int home() const { return home_; }
+    int direction() const { return direction_; }
+
+private:
+    int home_;
+    int left_;
+    int direction_ = 1;
+};
+
+// The catch test: the cart lies under the ball's column and the ball's lower
+// edge is within 4 pixels below the cart's top.
+bool cartCatches(int cartLeft, int cartWidth, int column, int cartTop, int ballTop);
+
+// ---- Catch the balls: twenty balls, four chutes ----
+
+inline constexpr int kChuteBalls = 20;
+inline constexpr int kBallsPerChute = 5;
+inline constexpr int kBallStartTop = 56; // pixels
+inline constexpr int kBallFallStep = 10;
+inline constexpr int kBallLostTop = 245;
+inline constexpr int kCatchesToPass = 15;
+
+inline constexpr int kKeyV = 86;
+inline constexpr int kKeyB = 66;
+inline constexpr int kKeyN = 78;
+inline constexpr int kKeyM = 77;
+
+struct Chute {
+    int key;     // key code of the chute's key
+    int picture; // n of "kletka32/kolobok<n>.bmp", the net under this chute
+    int bandLow; // catch band of a ball's Top, pixels, both bounds inclusive
+    int bandHigh;
+    int leftTw; // Left of the chute's mouth and balls, twips
+};
+
+inline constexpr std::array<Chute, 4> kChutes{{
+    {kKeyV, 1, 208, 216, 1560},
+    {kKeyB, 4, 200, 208, 1920},
+    {kKeyN, 3, 200, 208, 3840},
+    {kKeyM, 2, 208, 216, 4200},
+}};
+
+// Chute 1..4 of ball 1..20.
+int chuteOfBall(int ball);
+// Chute 1..4 of a chute key code, 0 for any other code.
+int chuteOfKey(int keyCode);
+
+enum class BallStep { Falling, Caught, Lost };
+// One 500 ms step of a ball of `chute`: lost when its Top is already 245 or
+// more; otherwise it drops 10 pixels and is caught when its new Top lies in the
+// chute's band while the net is under that chute (lastKey).
+BallStep stepBall(int& top, int chute, int lastKey);
+
+// Which physical keys a platform reports as native scan codes.
+enum class ScanCodes { None, Xkb, Windows };
+// The chute key (86 V, 66 B, 78 N, 77 M) a key press stands for, or 0. The
+// letter is recognised by Qt's key code, by the typed text in either letter
+// case (Latin v b n m, or м и т ь that a Ukrainian layout types on those keys),
+// by the native virtual key, and by the physical key's scan code.
+int chuteKeyOfPress(int qtKey, const QString& text, quint32 nativeVirtualKey, quint32 nativeScanCode,
+                    ScanCodes scanCodes);
+
+} // namespace reaction
+} // namespace zorna
