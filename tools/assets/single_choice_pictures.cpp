@@ -1,7 +1,84 @@
+// The pictures of the twelve single-choice windows. The window table gives the
+// picture box, the answer regions and the right region of every picture; each
+// window's drawer puts the main object in the cells without a region and one
+// candidate under each region, the right one under the region of the table.
 #include "generators.h"
+#include "single_choice_draw.h"
+
+#include <QList>
+#include <QStringList>
 
 namespace zorna::assets {
 
-void generateSingleChoicePictures(AssetWriter& w) { Q_UNUSED(w); }
+namespace {
+
+using Drawer = void (*)(sc::PictureJob&);
+
+Drawer drawerFor(int windowNumber) {
+    switch (windowNumber) {
+    case 2:
+        return sc::drawPartners;
+    case 7:
+        return sc::drawCubeNetToBox;
+    case 17:
+        return sc::drawExactCopy;
+    case 4:
+        return sc::drawOpposites;
+    case 3:
+        return sc::drawMissingInRow;
+    case 14:
+        return sc::drawFigureMissing;
+    case 12:
+        return sc::drawRowContinues;
+    case 18:
+        return sc::drawNapkin;
+    case 20:
+        return sc::drawThreeViews;
+    case 9:
+        return sc::drawBoxToCubeNet;
+    case 15:
+        return sc::drawFigureFound;
+    case 6:
+        return sc::drawSharedFeature;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+void generateSingleChoicePictures(AssetWriter& w) {
+    sc::Emoji emoji(w);
+    for (const SingleChoiceRow& row : kSingleChoiceRows) {
+        const Drawer drawer = drawerFor(row.windowNumber);
+        if (!drawer) {
+            w.fail(QStringLiteral("no pictures for kletka%1").arg(row.windowNumber));
+            continue;
+        }
+        const sc::Layout layout = sc::layoutOf(row);
+        QList<QImage> pictures;
+        QStringList captions;
+        QList<QRect> outlines;
+        for (int n = 1; n <= kSingleChoicePictures; ++n) {
+            QImage image(layout.size, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            {
+                QPainter p(&image);
+                p.setRenderHint(QPainter::Antialiasing);
+                sc::PictureJob job{row, n, row.answers[std::size_t(n - 1)], layout, p, w, emoji};
+                drawer(job);
+            }
+            w.jpeg(QStringLiteral("kletka%1/%2.jpg").arg(row.windowNumber).arg(n), image);
+            if (w.wantsContactSheets()) {
+                pictures << image;
+                captions << QStringLiteral("%1.jpg: right region %2").arg(n).arg(row.answers[std::size_t(n - 1)]);
+                outlines << layout.region(row.answers[std::size_t(n - 1)]);
+            }
+        }
+        w.contactSheet(QStringLiteral("kletka%1").arg(row.windowNumber),
+                       QStringLiteral("kletka%1: %2").arg(row.windowNumber).arg(QString::fromUtf8(row.instruction)),
+                       pictures, captions, outlines);
+    }
+}
 
 } // namespace zorna::assets

@@ -1,0 +1,48 @@
+#include "napkin.h"
+
+namespace zorna::rules {
+
+Hole mirroredAcrossVertical(Hole h) {
+    if (h == Hole::TriangleLeft)
+        return Hole::TriangleRight;
+    if (h == Hole::TriangleRight)
+        return Hole::TriangleLeft;
+    return h;
+}
+
+Hole mirroredAcrossHorizontal(Hole h) {
+    if (h == Hole::TriangleUp)
+        return Hole::TriangleDown;
+    if (h == Hole::TriangleDown)
+        return Hole::TriangleUp;
+    return h;
+}
+
+int Sheet::holes() const {
+    int n = 0;
+    for (Hole h : cells)
+        n += h != Hole::None;
+    return n;
+}
+
+Sheet unfold(const Sheet& piece, Folding folding) {
+    const bool acrossVertical = folding != Folding::TopHalf;
+    const bool acrossHorizontal = folding != Folding::LeftHalf;
+    Sheet out(piece.width * (acrossVertical ? 2 : 1), piece.height * (acrossHorizontal ? 2 : 1));
+    for (int y = 0; y < piece.height; ++y)
+        for (int x = 0; x < piece.width; ++x) {
+            const Hole h = piece.at(x, y);
+            const int mx = out.width - 1 - x;
+            const int my = out.height - 1 - y;
+            out.set(x, y, h);
+            if (acrossVertical)
+                out.set(mx, y, mirroredAcrossVertical(h));
+            if (acrossHorizontal)
+                out.set(x, my, mirroredAcrossHorizontal(h));
+            if (acrossVertical && acrossHorizontal)
+                out.set(mx, my, mirroredAcrossHorizontal(mirroredAcrossVertical(h)));
+        }
+    return out;
+}
+
+} // namespace zorna::rules

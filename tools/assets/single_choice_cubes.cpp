@@ -1,0 +1,322 @@
+// Cube nets and boxes: which box folds from the net (kletka7) and which net
+// folds into the box (kletka9). The faces carry marks, some of which show
+// their turn (an arrow, a corner, a half); the nets are folded on a cube
+// model and every candidate is checked against it.
+#include "rules/cube_net.h"
+#include "rules/seeded_random.h"
+#include "single_choice_draw.h"
+
+#include <QTransform>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace zorna::assets::sc {
+
+namespace {
+
+using namespace zorna::rules;
+
+enum Mark { Dot, UpArrow, Bar, Corner, Plus, Half, kMarks };
+const MarkSymmetry kSymmetry{1, 4, 2, 4, 1, 4};
+
+// Draws a mark in the unit square (y down), its top towards y = 0.
+void drawMarkUnit(QPainter& p, int mark) {
+    p.setPen(Qt::NoPen);
+    switch (mark) {
+    case Dot:
+        p.setBrush(QColor(220, 30, 30));
+        p.drawEllipse(QPointF(0.5, 0.5), 0.27, 0.27);
+        break;
+    case UpArrow: {
+        p.setBrush(QColor(30, 70, 220));
+        const QPointF pts[] = {{0.5, 0.1}, {0.85, 0.5}, {0.62, 0.5}, {0.62, 0.9},
+                               {0.38, 0.9}, {0.38, 0.5}, {0.15, 0.5}};
+        p.drawPolygon(pts, 7);
+        break;
+    }
+    case Bar:
+        p.setBrush(QColor(20, 150, 60));
+        p.drawRect(QRectF(0.12, 0.38, 0.76, 0.24));
+        break;
+    case Corner: {
+        p.setBrush(QColor(245, 140, 0));
+        const QPointF pts[] = {{0, 0}, {0.6, 0}, {0, 0.6}};
+        p.drawPolygon(pts, 3);
+        break;
+    }
+    case Plus:
+        p.setBrush(QColor(30, 30, 30));
+        p.drawRect(QRectF(0.41, 0.15, 0.18, 0.7));
+        p.drawRect(QRectF(0.15, 0.41, 0.7, 0.18));
+        break;
+    default:
+        p.setBrush(QColor(150, 50, 190));
+        p.drawRect(QRectF(0, 0, 1, 0.5));
+        break;
+    }
+}
+
+// A face: background, the mark turned clockwise, a border; `shade` darkens the sides of a box.
+void drawFaceUnit(QPainter& p, int mark, int turn, int shade) {
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 250, 225));
+    p.drawRect(QRectF(0, 0, 1, 1));
+    p.translate(0.5, 0.5);
+    p.rotate(90.0 * turn);
+    p.translate(-0.5, -0.5);
+    drawMarkUnit(p, mark);
+    p.restore();
+    if (shade > 0) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, shade));
+        p.drawRect(QRectF(0, 0, 1, 1));
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(40, 40, 40), 0));
+    p.drawRect(QRectF(0, 0, 1, 1));
+}
+
+void drawNet(QPainter& p, const QRectF& area, const Net& net) {
+    int cols = 0, rows = 0;
+    for (const NetSquare& s : net) {
+        cols = std::max(cols, s.col + 1);
+        rows = std::max(rows, s.row + 1);
+    }
+    const double side = std::floor(std::min((area.width() - 12) / cols, (area.height() - 12) / rows));
+    const QPointF origin(area.center().x() - side * cols / 2, area.center().y() - side * rows / 2);
+    for (const NetSquare& s : net) {
+        p.save();
+        p.translate(origin + QPointF(s.col * side, s.row * side));
+        p.scale(side, side);
+        drawFaceUnit(p, s.mark, s.turn, 0);
+        p.restore();
+    }
+    // A firmer outline around each square so the folds show.
+    p.save();
+    p.setPen(QPen(QColor(40, 40, 40), 1.5));
+    p.setBrush(Qt::NoBrush);
+    for (const NetSquare& s : net)
+        p.drawRect(QRectF(origin + QPointF(s.col * side, s.row * side), QSizeF(side, side)));
+    p.restore();
+}
+
+struct V3 {
+    double x, y, z;
+};
+
+// Isometric projection, looking from the right, the front and above.
+QPointF project(const V3& v, double s) {
+    return {(v.x + v.y) * s * 0.70710678, -(-v.x + v.y + 2 * v.z) * s * 0.40824829};
+}
+
+void drawBox(QPainter& p, const QRectF& area, const BoxView& view) {
+    const double s = std::min(area.width() / 1.414 / 1.15, area.height() / 1.633 / 1.15);
+    // The cube spans x 0..1.414 s and y -1.633 s .. 0 (relative to the front-bottom-left corner).
+    const QPointF offset(area.center().x() - 0.7071 * s, area.center().y() + 0.8165 * s - 0.4082 * s);
+    struct Face {
+        V3 origin, right, up;
+        FaceMark mark;
+        int shade;
+    };
+    const Face faces[] = {
+        {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}, view.top, 0},
+        {{0, 0, 0}, {1, 0, 0}, {0, 0, 1}, view.front, 35},
+        {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, view.right, 80},
+    };
+    for (const Face& f : faces) {
+        const QPointF o = project({f.origin.x + f.up.x, f.origin.y + f.up.y, f.origin.z + f.up.z}, s) + offset;
+        const QPointF r = project(f.right, s);
+        const QPointF d = project({-f.up.x, -f.up.y, -f.up.z}, s);
+        p.save();
+        p.setTransform(QTransform(r.x(), r.y(), d.x(), d.y(), o.x(), o.y()), true);
+        drawFaceUnit(p, f.mark.mark, f.mark.turn, f.shade);
+        p.restore();
+    }
+}
+
+// A random net of one of the eleven shapes, laid wide when `wide`.
+Net randomNet(SeededRandom& rnd, int shapeIndex, bool wide) {
+    std::vector<std::array<int, 2>> shape;
+    for (int tries = 0; tries < 8; ++tries) {
+        shape = transformShape(cubeNetShapes()[std::size_t(shapeIndex)], rnd.below(4), rnd.chance(50));
+        int cols = 0, rows = 0;
+        for (const auto& c : shape) {
+            cols = std::max(cols, c[0] + 1);
+            rows = std::max(rows, c[1] + 1);
+        }
+        if (!wide || cols > rows)
+            break;
+    }
+    std::vector<int> marks{0, 1, 2, 3, 4, 5};
+    rnd.shuffle(marks);
+    Net net;
+    for (std::size_t i = 0; i < shape.size(); ++i)
+        net.push_back({shape[i][0], shape[i][1], marks[i], rnd.below(4)});
+    return net;
+}
+
+Rotation randomRotation(SeededRandom& rnd) {
+    return cubeRotations()[std::size_t(rnd.below(int(cubeRotations().size())))];
+}
+
+bool sameBox(const BoxView& a, const BoxView& b) { return normalised(a, kSymmetry) == normalised(b, kSymmetry); }
+
+FaceMark* faceOf(BoxView& v, int i) { return i == 0 ? &v.top : (i == 1 ? &v.front : &v.right); }
+
+// Boxes that cannot be folded from the net, each wrong in a way that shows:
+// a mark turned the wrong way, two faces swapped, or a face shown beside its opposite.
+std::vector<BoxView> wrongBoxes(const Net& net, const FoldedCube& cube, const BoxView& right, SeededRandom& rnd,
+                                int count) {
+    std::vector<BoxView> out;
+    for (int tries = 0; int(out.size()) < count && tries < 400; ++tries) {
+        BoxView v = right;
+        const int kind = (int(out.size()) + tries) % 3;
+        if (kind == 0) {
+            FaceMark* f = faceOf(v, rnd.below(3));
+            if (kSymmetry[std::size_t(f->mark)] == 1)
+                continue;
+            f->turn += rnd.between(1, 3);
+        } else if (kind == 1) {
+            const int a = rnd.below(3);
+            const int b = (a + 1 + rnd.below(2)) % 3;
+            std::swap(*faceOf(v, a), *faceOf(v, b));
+        } else {
+            FaceMark* f = faceOf(v, rnd.below(3));
+            Vec3 normal;
+            for (const FoldedFace& ff : cube)
+                if (ff.mark == f->mark)
+                    normal = ff.normal;
+            for (const FoldedFace& ff : cube)
+                if (ff.normal == -normal)
+                    f->mark = ff.mark;
+            f->turn = rnd.below(4);
+        }
+        v = normalised(v, kSymmetry);
+        if (boxFoldsFrom(v, net, kSymmetry))
+            continue;
+        bool fresh = !sameBox(v, right);
+        for (const BoxView& o : out)
+            fresh = fresh && !sameBox(v, o);
+        if (fresh)
+            out.push_back(v);
+    }
+    return out;
+}
+
+// Nets that fold into a cube but not into this box: a square turned, two
+// squares swapped, or a different net with the marks placed anew.
+std::vector<Net> wrongNets(const Net& right, const BoxView& box, SeededRandom& rnd, int count) {
+    std::vector<Net> out;
+    for (int tries = 0; int(out.size()) < count && tries < 400; ++tries) {
+        Net n = right;
+        switch ((int(out.size()) + tries) % 3) {
+        case 0: {
+            NetSquare& s = n[std::size_t(rnd.below(6))];
+            if (kSymmetry[std::size_t(s.mark)] == 1)
+                continue;
+            s.turn = (s.turn + rnd.between(1, 3)) % 4;
+            break;
+        }
+        case 1: {
+            const int a = rnd.below(6);
+            const int b = (a + 1 + rnd.below(5)) % 6;
+            std::swap(n[std::size_t(a)].mark, n[std::size_t(b)].mark);
+            std::swap(n[std::size_t(a)].turn, n[std::size_t(b)].turn);
+            break;
+        }
+        default:
+            n = randomNet(rnd, rnd.below(int(cubeNetShapes().size())), false);
+            break;
+        }
+        if (!fold(n) || boxFoldsFrom(box, n, kSymmetry))
+            continue;
+        auto key = [](const Net& net) {
+            std::vector<std::array<int, 4>> k;
+            for (const NetSquare& s : net)
+                k.push_back({s.col, s.row, s.mark, s.turn % kSymmetry[std::size_t(s.mark)]});
+            std::sort(k.begin(), k.end());
+            return k;
+        };
+        bool fresh = key(n) != key(right);
+        for (const Net& o : out)
+            fresh = fresh && key(n) != key(o);
+        if (fresh)
+            out.push_back(n);
+    }
+    return out;
+}
+
+} // namespace
+
+void drawCubeNetToBox(PictureJob& job) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        SeededRandom rnd(job.seed(attempt));
+        const Net net = randomNet(rnd, (job.picture - 1 + attempt) % int(cubeNetShapes().size()), true);
+        const auto cube = fold(net);
+        if (!cube) {
+            job.fail(QStringLiteral("a cube net does not fold"));
+            return;
+        }
+        const BoxView right = normalised(viewOf(*cube, randomRotation(rnd), kSymmetry), kSymmetry);
+        const std::vector<BoxView> wrong = wrongBoxes(net, *cube, right, rnd, job.layout.regionCount - 1);
+        if (int(wrong.size()) != job.layout.regionCount - 1)
+            continue;
+        std::vector<BoxView> shown;
+        std::size_t next = 0;
+        int folding = 0;
+        for (int i = 1; i <= job.layout.regionCount; ++i) {
+            shown.push_back(i == job.answer ? right : wrong[next++]);
+            folding += boxFoldsFrom(shown.back(), net, kSymmetry);
+        }
+        if (folding != 1) {
+            job.fail(QStringLiteral("%1 boxes fold from the net").arg(folding));
+            return;
+        }
+        drawNet(job.p, job.layout.main, net);
+        for (int i = 1; i <= job.layout.regionCount; ++i) {
+            drawCandidateCell(job.p, job.layout.region(i));
+            drawBox(job.p, QRectF(job.layout.region(i)).adjusted(8, 8, -8, -8), shown[std::size_t(i - 1)]);
+        }
+        return;
+    }
+    job.fail(QStringLiteral("no net with three wrong boxes"));
+}
+
+void drawBoxToCubeNet(PictureJob& job) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        SeededRandom rnd(job.seed(attempt));
+        const Net net = randomNet(rnd, (job.picture + 4 + attempt) % int(cubeNetShapes().size()), false);
+        const auto cube = fold(net);
+        if (!cube) {
+            job.fail(QStringLiteral("a cube net does not fold"));
+            return;
+        }
+        const BoxView box = normalised(viewOf(*cube, randomRotation(rnd), kSymmetry), kSymmetry);
+        const std::vector<Net> wrong = wrongNets(net, box, rnd, job.layout.regionCount - 1);
+        if (int(wrong.size()) != job.layout.regionCount - 1)
+            continue;
+        std::vector<Net> shown;
+        std::size_t next = 0;
+        int folding = 0;
+        for (int i = 1; i <= job.layout.regionCount; ++i) {
+            shown.push_back(i == job.answer ? net : wrong[next++]);
+            folding += boxFoldsFrom(box, shown.back(), kSymmetry);
+        }
+        if (folding != 1) {
+            job.fail(QStringLiteral("%1 nets fold into the box").arg(folding));
+            return;
+        }
+        drawBox(job.p, QRectF(job.layout.main).adjusted(70, 6, -70, -6), box);
+        for (int i = 1; i <= job.layout.regionCount; ++i) {
+            drawCandidateCell(job.p, job.layout.region(i));
+            drawNet(job.p, job.layout.region(i), shown[std::size_t(i - 1)]);
+        }
+        return;
+    }
+    job.fail(QStringLiteral("no box with three wrong nets"));
+}
+
+} // namespace zorna::assets::sc
