@@ -1,0 +1,101 @@
+#pragma once
+
+#include "tasks/common/task_window.h"
+
+#include <QList>
+
+#include <array>
+
+class QLabel;
+class QLineEdit;
+
+namespace zorna {
+
+class AnswerRegion;
+class DoneButton;
+
+// The answer tables of the two cube-counting windows, by picture 1..11.
+inline constexpr int kCubePictures = 11;
+inline constexpr std::array<std::array<int, 5>, kCubePictures> kMissingCubes{{
+    {3, 3, 3, 5, 6},
+    {2, 3, 4, 3, 6},
+    {2, 2, 3, 4, 4},
+    {3, 5, 7, 6, 4},
+    {2, 4, 3, 6, 5},
+    {2, 4, 4, 8, 8},
+    {4, 6, 11, 9, 16},
+    {2, 2, 4, 4, 5},
+    {5, 5, 5, 5, 5},
+    {2, 4, 5, 6, 10},
+    {8, 19, 20, 34, 26},
+}};
+inline constexpr std::array<int, kCubePictures> kCubeCounts{4, 5, 8, 10, 12, 15, 10, 21, 15, 45, 44};
+
+// What the two windows share: the picture drawn from eleven, shown in winMal,
+// the instruction, and the done button that judges the typed answer.
+class CubeCounting : public TaskWindow {
+    Q_OBJECT
+public:
+    CubeCounting(AppContext& ctx, TaskHost& host, const TaskSquare& task, const char* instruction);
+
+    void Form_Load() override;
+    int currentPicture() const { return deck()->current(); }
+
+    QLabel* winText;
+    QLabel* winMal;
+    DoneButton* Image2;
+
+protected:
+    virtual void ZapovnMasNumPrav() = 0;
+    virtual void Image2_Click() = 0;
+    // Optional first step of the load.
+    virtual void beforeLoad() {}
+    void VipadkMal();
+
+private:
+    const char* instruction_;
+};
+
+// Text with its leading and trailing spaces removed.
+QString trimSpaces(const QString& text);
+
+// The ordinary number conversion of a typed answer: a decimal number (point or
+// comma), rounded to the nearest integer with halves to even, in the 16-bit
+// range. Empty when the text is not such a number.
+std::optional<int> toInt16(const QString& text);
+
+// Task 24: how many cubes each of five figures lacks; compared as texts.
+class Kletka22 : public CubeCounting {
+    Q_OBJECT
+public:
+    Kletka22(AppContext& ctx, TaskHost& host, const TaskSquare& task);
+
+    QList<QLineEdit*> winPrav; // indexes 1..5 at 0..4
+    QList<AnswerRegion*> Fokus;
+
+protected:
+    void ZapovnMasNumPrav() override;
+    void Image2_Click() override;
+
+private:
+    std::array<std::array<int, 5>, kCubePictures> answers_{};
+};
+
+// Task 18: how many cubes the picture shows; compared as numbers.
+class Kletka23 : public CubeCounting {
+    Q_OBJECT
+public:
+    Kletka23(AppContext& ctx, TaskHost& host, const TaskSquare& task);
+
+    QLineEdit* winpPrav;
+
+protected:
+    void ZapovnMasNumPrav() override;
+    void Image2_Click() override;
+    void beforeLoad() override;
+
+private:
+    std::array<int, kCubePictures> answers_{};
+};
+
+} // namespace zorna

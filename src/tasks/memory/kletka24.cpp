@@ -1,0 +1,117 @@
+#include "tasks/memory/kletka24.h"
+
+#include "platform/cursors.h"
+#include "platform/geometry.h"
+#include "tasks/common/done_button.h"
+#include "tasks/memory/picture_box.h"
+
+#include <QLabel>
+
+namespace zorna {
+
+Kletka24::Kletka24(AppContext& context, TaskHost& board, const TaskSquare& task)
+    : TaskWindow(context, board, task), winText(new QLabel(this)), Picture1(new PictureBox(this)),
+      Image2(new QLabel(Picture1)), Timer1(addTimer(1000, [this] { Timer1_Timer(); })),
+      Timer2(addTimer(1000, [this] { Timer2_Timer(); })), Timer3(addTimer(1000, [this] { Timer3_Timer(); })) {
+    setClientSizeTw(this, 7800, 6135);
+
+    winText->setObjectName(QStringLiteral("winText"));
+    placeTw(winText, 240, 120, 7455, 1215);
+    winText->setFont(gameFont(QStringLiteral("Arial"), 11.25, true));
+    winText->setWordWrap(true);
+    winText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    placeTw(Picture1, 240, 1440, 7455, 4590);
+    setBackground(Picture1, Qt::white);
+    Picture1->setCursor(pictureCursor(QStringLiteral(":/memory/arrows.svg"), 32, 16, 16));
+    connect(Picture1, &PictureBox::pressed, this, &Kletka24::Picture1_MouseDown);
+
+    for (int k = 1; k <= 30; ++k) {
+        auto* block = new QLabel(Picture1);
+        block->setObjectName(QStringLiteral("Block%1").arg(k));
+        placeTw(block, 6960, 840 + 120 * (30 - k), 375, 135);
+        setBackground(block, QColor(0x00, 0xC0, 0xC0));
+        block->setAttribute(Qt::WA_TransparentForMouseEvents);
+        Block.append(block);
+    }
+
+    // The blot lets clicks through: the picture still takes them.
+    Image2->setObjectName(QStringLiteral("Image2"));
+    Image2->setFixedSize(45, 47);
+    Image2->setPixmap(renderPicture(QStringLiteral(":/memory/blot.svg"), QSize(45, 47)));
+    Image2->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Image2->hide();
+
+    useDeck(kChangedPictures, kChangedPictures);
+}
+
+void Kletka24::Form_Load() {
+    Image2->hide();
+    setBusy(true);
+    ZapovnMasNumPrav();
+    winText->setText(QStringLiteral("Запам'ятай цей малюнок"));
+    loadDeck();
+    VipadkMal();
+    Timer1.start();
+}
+
+void Kletka24::ZapovnMasNumPrav() {
+    regions_ = kChangedRegions;
+}
+
+void Kletka24::VipadkMal() {
+    const int n = picDeck().VipadkMal(ctx.rnd);
+    Picture1->showPicture(ctx.folder.taskPicture(task().windowNumber, n, QStringLiteral("bmp")));
+    Timer1.start();
+    count1_ = 0;
+    setEnabled(false);
+}
+
+void Kletka24::Timer1_Timer() {
+    if (count1_ == 30) {
+        Timer1.stop();
+        count2_ = 0;
+        Picture1->showPicture(QString());
+        Timer2.start();
+        return;
+    }
+    ++count1_;
+    Block[30 - count1_]->hide(); // block 31 - count
+}
+
+void Kletka24::Timer2_Timer() {
+    if (count2_ < 1) {
+        ++count2_;
+        return;
+    }
+    Timer2.stop();
+    winText->setText(QStringLiteral("Клацни по тій частині малюнка, яка змінилася"));
+    Picture1->showPicture(
+        ctx.folder.taskFile(task().windowNumber, QStringLiteral("%1_1.bmp").arg(currentPicture())));
+    setEnabled(true);
+}
+
+void Kletka24::Picture1_MouseDown(QPoint pos) {
+    if (!busy() || !isEnabled())
+        return;
+    if (regions_.at(currentPicture() - 1).hits(pos.x(), pos.y())) {
+        answer(true);
+        return;
+    }
+    Image2->move(pos.x() - Image2->width() / 2, pos.y() - Image2->height() / 2);
+    Image2->show();
+    Image2->raise();
+    count3_ = 0;
+    Timer3.start();
+}
+
+void Kletka24::Timer3_Timer() {
+    if (count3_ < 1) {
+        ++count3_;
+        return;
+    }
+    answer(false);
+}
+
+} // namespace zorna

@@ -1,0 +1,48 @@
+#include "tasks/memory/picture_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+
+namespace zorna {
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    setAutoFillBackground(true);
+}
+
+void PictureBox::showPicture(const QString& path) {
+    path_ = path;
+    picture_ = path.isEmpty() ? QPixmap() : QPixmap(path);
+    update();
+}
+
+void PictureBox::setPixmapPicture(const QPixmap& picture) {
+    path_.clear();
+    picture_ = picture;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    if (!picture_.isNull())
+        painter.drawPixmap(0, 0, picture_);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* event) {
+    pressedInside_ = true;
+    emit pressed(event->position().toPoint());
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressedInside_ && rect().contains(event->position().toPoint());
+    pressedInside_ = false;
+    if (click)
+        emit clicked();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent*) {
+    emit moved();
+}
+
+} // namespace zorna

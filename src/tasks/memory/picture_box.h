@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace zorna {
+
+// A picture box of the memory windows: shows a picture from its top-left
+// corner on its own background and reports presses, clicks and movements.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent);
+
+    // Shows the picture file; an empty path clears the box to its background.
+    void showPicture(const QString& path);
+    // Shows a picture stored with the window.
+    void setPixmapPicture(const QPixmap& picture);
+    // The file shown; empty while the box is blank.
+    const QString& picturePath() const { return path_; }
+    const QPixmap& picture() const { return picture_; }
+
+signals:
+    void pressed(QPoint pos);
+    void clicked();
+    void moved();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    // The picture looks the same whether the box takes clicks or not.
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    bool pressedInside_ = false;
+    QPixmap picture_;
+    QString path_;
+};
+
+} // namespace zorna

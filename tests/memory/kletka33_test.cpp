@@ -1,0 +1,192 @@
+#include "support/test_context.h"
+#include "support/test_registry.h"
+#include "tasks/common/done_button.h"
+#include "tasks/memory/kletka33.h"
+#include "tasks/memory/picture_box.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QTest>
+
+using namespace zorna;
+using namespace zorna::test;
+
+namespace {
+
+// Items by cell, items by tray box, cells in show order.
+const QList<int> kPlace{4, 1, 6, 2, 5, 3};
+const QList<int> kTray{2, 6, 1, 5, 3, 4};
+const QList<int> kOrder{3, 6, 1, 5, 2, 4};
+
+struct PlacesFixture {
+    PlacesFixture() {
+        for (const QList<int>* table : {&kPlace, &kTray, &kOrder})
+            for (int v : *table)
+                tc.rnd.push(ScriptedRnd::forDraw(v, 5, 1));
+        w = new Kletka33(tc.ctx, host, *squareOfWindow(33));
+        w->Form_Load();
+        w->show();
+    }
+    ~PlacesFixture() { delete w.data(); }
+
+    void openTray() {
+        QTest::mouseClick(w->Picture3, Qt::LeftButton, {}, QPoint(100, 80));
+        tc.clock.advance(12000);
+    }
+    // Drags tray box i onto cell k.
+    void drop(int i, int k) {
+        PictureBox* box = w->Picture2[i - 1];
+        const QPoint target = w->Picture1[k - 1]->geometry().center() - box->pos();
+        QTest::mouseMove(box, QPoint(40, 40));
+        QTest::mousePress(box, Qt::LeftButton, {}, QPoint(40, 40));
+        QTest::mouseMove(box, target);
+        QTest::mouseRelease(box, Qt::LeftButton, {}, target);
+    }
+    // The tray box that holds item m.
+    int boxOf(int m) const { return int(kTray.indexOf(m)) + 1; }
+    void done() { QTest::mouseClick(w->Image2, Qt::LeftButton, {}, QPoint(30, 30)); }
+    QString shown(PictureBox* box) const { return box->picturePath().section(QLatin1Char('/'), -2); }
+
+    TestContext tc;
+    FakeHost host;
+    QPointer<Kletka33> w;
+};
+
+} // namespace
+
+class Kletka33Test : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tablesArePermutations() {
+        TestContext tc;
+        FakeHost host;
+        // Repeats are drawn again, in every table.
+        for (int v : {4, 4, 1, 6, 1, 2, 5, 3, 2, 6, 1, 5, 3, 4, 3, 6, 1, 5, 2, 4})
+            tc.rnd.push(ScriptedRnd::forDraw(v, 5, 1));
+        Kletka33 w(tc.ctx, host, *squareOfWindow(33));
+        w.Form_Load();
+        for (int k = 1; k <= 6; ++k) {
+            QCOMPARE(w.placeOf(k), kPlace[k - 1]);
+            QCOMPARE(w.trayOf(k), kTray[k - 1]);
+            QCOMPARE(w.shownAt(k), kOrder[k - 1]);
+            QCOMPARE(w.placedIn(k), 0);
+        }
+        QCOMPARE(tc.rnd.overruns(), 0);
+    }
+
+    void memorisingShowsEachItemInItsCell() {
+        PlacesFixture f;
+        QCOMPARE(f.w->winText->text(), QStringLiteral("Запам'ятай розташування предметів"));
+        f.tc.clock.advance(5000); // nothing runs before the cover is clicked
+        for (PictureBox* cell : f.w->Picture1)
+            QVERIFY(cell->picturePath().isEmpty());
+        QTest::mouseClick(f.w->Picture3, Qt::LeftButton, {}, QPoint(100, 80));
+        QTest::mouseClick(f.w->Picture3, Qt::LeftButton, {}, QPoint(100, 80)); // changes nothing
+        for (int s = 1; s <= 6; ++s) {
+            f.tc.clock.advance(1000);
+            const int k = kOrder[s - 1];
+            for (int c = 1; c <= 6; ++c) {
+                const QString expected =
+                    c == k ? QStringLiteral("kletka33/%1.jpg").arg(kPlace[k - 1]) : QString();
+                QCOMPARE(f.shown(f.w->Picture1[c - 1]), expected);
+            }
+            QVERIFY(f.w->Picture3->isVisible());
+            f.tc.clock.advance(1000);
+            for (PictureBox* cell : f.w->Picture1)
+                QVERIFY(cell->picturePath().isEmpty());
+        }
+        // After twelve ticks the cover is gone and the tray is open.
+        QVERIFY(!f.w->Picture3->isVisible());
+        QCOMPARE(f.w->winText->text(), QStringLiteral("Розстав предмети по своїх місцях"));
+        for (int i = 1; i <= 6; ++i) {
+            QCOMPARE(f.shown(f.w->Picture2[i - 1]), QStringLiteral("kletka33/%1.jpg").arg(kTray[i - 1]));
+            QVERIFY(!f.w->Picture2[i - 1]->picture().isNull());
+        }
+        QCOMPARE(f.tc.clock.enabledTimerCount(), 0);
+    }
+
+    void placing_data() {
+        QTest::addColumn<QList<int>>("drops"); // pairs: item, cell
+        QTest::addColumn<bool>("solved");
+        QTest::newRow("all six right") << QList<int>{4, 1, 1, 2, 6, 3, 2, 4, 5, 5, 3, 6} << true;
+        QTest::newRow("one cell empty") << QList<int>{4, 1, 1, 2, 6, 3, 2, 4, 5, 5} << false;
+        QTest::newRow("two swapped") << QList<int>{1, 1, 4, 2, 6, 3, 2, 4, 5, 5, 3, 6} << false;
+        QTest::newRow("same item in two cells")
+            << QList<int>{4, 1, 1, 2, 6, 3, 2, 4, 5, 5, 3, 6, 4, 2} << false;
+        QTest::newRow("a wrong item replaced by the right one")
+            << QList<int>{3, 1, 4, 1, 1, 2, 6, 3, 2, 4, 5, 5, 3, 6} << true;
+        QTest::newRow("a right item replaced by a wrong one")
+            << QList<int>{4, 1, 1, 2, 6, 3, 2, 4, 5, 5, 3, 6, 5, 6} << false;
+    }
+    void placing() {
+        QFETCH(QList<int>, drops);
+        QFETCH(bool, solved);
+        PlacesFixture f;
+        f.openTray();
+        for (int d = 0; d + 1 < drops.size(); d += 2) {
+            const int item = drops[d];
+            const int cell = drops[d + 1];
+            f.drop(f.boxOf(item), cell);
+            QCOMPARE(f.w->placedIn(cell), item);
+            QCOMPARE(f.shown(f.w->Picture1[cell - 1]), QStringLiteral("kletka33/%1.jpg").arg(item));
+            // The item stays in the tray.
+            QCOMPARE(f.shown(f.w->Picture2[f.boxOf(item) - 1]), QStringLiteral("kletka33/%1.jpg").arg(item));
+        }
+        f.done();
+        QCOMPARE(f.host.calls, (QStringList{QStringLiteral("prav=%1").arg(solved ? 1 : 0), "enabled=1",
+                                            "show", "WinType=7", "krok", "enabled=1"}));
+        settle();
+        QVERIFY(f.w.isNull());
+    }
+
+    void dropsElsewhereAreIgnored() {
+        PlacesFixture f;
+        f.openTray();
+        PictureBox* box = f.w->Picture2[0];
+        for (QPoint target : {QPoint(10, 10), f.w->Picture2[4]->geometry().center(), QPoint(60, 225)}) {
+            QTest::mousePress(box, Qt::LeftButton, {}, QPoint(40, 40));
+            QTest::mouseRelease(box, Qt::LeftButton, {}, target - box->pos());
+        }
+        for (int k = 1; k <= 6; ++k)
+            QCOMPARE(f.w->placedIn(k), 0);
+    }
+
+    void doneButtonWorksInEveryPhase_data() {
+        QTest::addColumn<int>("ms");
+        QTest::addColumn<bool>("clickCover");
+        QTest::newRow("before the cover is clicked") << 0 << false;
+        QTest::newRow("while memorising") << 3000 << true;
+        QTest::newRow("tray open, nothing placed") << 12000 << true;
+    }
+    void doneButtonWorksInEveryPhase() {
+        QFETCH(int, ms);
+        QFETCH(bool, clickCover);
+        PlacesFixture f;
+        if (clickCover)
+            QTest::mouseClick(f.w->Picture3, Qt::LeftButton, {}, QPoint(100, 80));
+        f.tc.clock.advance(ms);
+        f.done();
+        QCOMPARE(f.host.krokCount, 1);
+        QVERIFY(!f.host.krokSawPrav);
+        QCOMPARE(f.host.krokSawWinType, 7);
+        QCOMPARE(f.tc.clock.enabledTimerCount(), 0);
+    }
+
+    void closeBoxRefusedWhileRunning() {
+        PlacesFixture f;
+        QVERIFY(!f.w->close());
+        f.openTray();
+        QVERIFY(!f.w->close());
+        QCOMPARE(f.host.krokCount, 0);
+    }
+
+    void sixItemPictures() {
+        TestContext tc;
+        for (int m = 1; m <= 6; ++m)
+            QCOMPARE(QImage(tc.ctx.folder.taskPicture(33, m)).size(), QSize(81, 81));
+    }
+};
+
+ZORNA_TEST_CLASS(Kletka33Test)
+#include "kletka33_test.moc"
