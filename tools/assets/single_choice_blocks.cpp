@@ -71,7 +71,9 @@ bool connected(const Blocks& b) {
     return reached == total;
 }
 
-bool drawable(const Blocks& b) { return connected(b) && leastVisibleTop(b) >= 0.35; }
+bool drawable(const Blocks& b) {
+    return connected(b) && leastVisibleTop(b) >= 0.35;
+}
 
 Blocks randomObject(SeededRandom& rnd) {
     for (;;) {
@@ -98,7 +100,8 @@ Blocks changed(const Blocks& b, SeededRandom& rnd) {
     const int i = rnd.below(kBase * kBase);
     switch (rnd.below(3)) {
     case 0:
-        c.height[std::size_t(i)] = std::clamp(c.height[std::size_t(i)] + (rnd.chance(50) ? 1 : -1), 0, kMaxHeight);
+        c.height[std::size_t(i)] =
+            std::clamp(c.height[std::size_t(i)] + (rnd.chance(50) ? 1 : -1), 0, kMaxHeight);
         break;
     case 1: {
         const int j = rnd.below(kBase * kBase);
@@ -121,20 +124,33 @@ QPointF iso(const V3& v, double s) {
 }
 
 void drawObject(QPainter& p, const QRectF& area, const Blocks& b) {
-    const double s = std::min(area.width() / (2 * kBase * 0.7071), area.height() / ((2 * kBase + 2 * kMaxHeight) * 0.4082));
+    const double s = std::min(area.width() / (2 * kBase * 0.7071),
+                              area.height() / ((2 * kBase + 2 * kMaxHeight) * 0.4082));
     // Bounds: x 0 .. 2*kBase*0.707 s; y from -(kBase + 2*kMaxHeight)*0.408 s to kBase*0.408 s.
     const double top = -(kBase + 2 * kMaxHeight) * 0.4082 * s;
     const double bottom = kBase * 0.4082 * s;
     const QPointF offset(area.center().x() - kBase * 0.7071 * s, area.center().y() - (top + bottom) / 2);
     const QColor topColour(120, 190, 255), frontColour(60, 130, 220), rightColour(30, 80, 160);
     p.save();
+    // The floor the stacks stand on, with its 3 x 3 places, so empty places and heights read.
+    auto floor = [&](double x, double y) { return iso({x, y, 0}, s) + offset; };
+    const QPointF plate[] = {floor(0, 0), floor(kBase, 0), floor(kBase, kBase), floor(0, kBase)};
+    p.setPen(QPen(QColor(150, 150, 150), 1));
+    p.setBrush(QColor(225, 225, 225));
+    p.drawPolygon(plate, 4);
+    for (int i = 1; i < kBase; ++i) {
+        p.drawLine(floor(i, 0), floor(i, kBase));
+        p.drawLine(floor(0, i), floor(kBase, i));
+    }
     p.setPen(QPen(QColor(20, 30, 60), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (int z = 0; z < kMaxHeight; ++z)
         for (int y = kBase - 1; y >= 0; --y)
             for (int x = 0; x < kBase; ++x) {
                 if (z >= b.at(x, y))
                     continue;
-                auto pt = [&](double dx, double dy, double dz) { return iso({x + dx, y + dy, z + dz}, s) + offset; };
+                auto pt = [&](double dx, double dy, double dz) {
+                    return iso({x + dx, y + dy, z + dz}, s) + offset;
+                };
                 const QPointF topFace[] = {pt(0, 0, 1), pt(1, 0, 1), pt(1, 1, 1), pt(0, 1, 1)};
                 const QPointF front[] = {pt(0, 0, 0), pt(1, 0, 0), pt(1, 0, 1), pt(0, 0, 1)};
                 const QPointF right[] = {pt(1, 0, 0), pt(1, 1, 0), pt(1, 1, 1), pt(1, 0, 1)};
@@ -151,7 +167,8 @@ void drawObject(QPainter& p, const QRectF& area, const Blocks& b) {
 void drawSilhouette(QPainter& p, const QRectF& area, const Silhouette& s, const QString& label) {
     const double labelH = 18;
     const double side = std::floor(std::min(area.width() - 12, area.height() - labelH - 12) / kBase);
-    const QPointF origin(area.center().x() - side * kBase / 2, area.top() + 6 + (area.height() - labelH - 6 - side * kBase) / 2);
+    const QPointF origin(area.center().x() - side * kBase / 2,
+                         area.top() + 6 + (area.height() - labelH - 6 - side * kBase) / 2);
     p.save();
     p.setPen(QPen(QColor(200, 200, 200), 1, Qt::DotLine));
     p.setBrush(Qt::NoBrush);
@@ -209,9 +226,12 @@ void drawThreeViews(PictureJob& job) {
         }
         const QRect& m = job.layout.main;
         const double w = m.width() / 3.0;
-        drawSilhouette(job.p, QRectF(m.left(), m.top(), w, m.height()), wanted.front, QStringLiteral("спереду"));
-        drawSilhouette(job.p, QRectF(m.left() + w, m.top(), w, m.height()), wanted.side, QStringLiteral("збоку"));
-        drawSilhouette(job.p, QRectF(m.left() + 2 * w, m.top(), w, m.height()), wanted.top, QStringLiteral("зверху"));
+        drawSilhouette(job.p, QRectF(m.left(), m.top(), w, m.height()), wanted.front,
+                       QStringLiteral("спереду"));
+        drawSilhouette(job.p, QRectF(m.left() + w, m.top(), w, m.height()), wanted.side,
+                       QStringLiteral("збоку"));
+        drawSilhouette(job.p, QRectF(m.left() + 2 * w, m.top(), w, m.height()), wanted.top,
+                       QStringLiteral("зверху"));
         drawFrame(job.p, m, QColor(0, 0, 192), 3);
         for (int i = 1; i <= job.layout.regionCount; ++i) {
             drawCandidateCell(job.p, job.layout.region(i));

@@ -31,7 +31,7 @@ void drawMarkUnit(QPainter& p, int mark) {
         break;
     case UpArrow: {
         p.setBrush(QColor(30, 70, 220));
-        const QPointF pts[] = {{0.5, 0.1}, {0.85, 0.5}, {0.62, 0.5}, {0.62, 0.9},
+        const QPointF pts[] = {{0.5, 0.1},  {0.85, 0.5}, {0.62, 0.5}, {0.62, 0.9},
                                {0.38, 0.9}, {0.38, 0.5}, {0.15, 0.5}};
         p.drawPolygon(pts, 7);
         break;
@@ -127,7 +127,8 @@ void drawBox(QPainter& p, const QRectF& area, const BoxView& view) {
         {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, view.right, 80},
     };
     for (const Face& f : faces) {
-        const QPointF o = project({f.origin.x + f.up.x, f.origin.y + f.up.y, f.origin.z + f.up.z}, s) + offset;
+        const QPointF o =
+            project({f.origin.x + f.up.x, f.origin.y + f.up.y, f.origin.z + f.up.z}, s) + offset;
         const QPointF r = project(f.right, s);
         const QPointF d = project({-f.up.x, -f.up.y, -f.up.z}, s);
         p.save();
@@ -162,14 +163,18 @@ Rotation randomRotation(SeededRandom& rnd) {
     return cubeRotations()[std::size_t(rnd.below(int(cubeRotations().size())))];
 }
 
-bool sameBox(const BoxView& a, const BoxView& b) { return normalised(a, kSymmetry) == normalised(b, kSymmetry); }
+bool sameBox(const BoxView& a, const BoxView& b) {
+    return normalised(a, kSymmetry) == normalised(b, kSymmetry);
+}
 
-FaceMark* faceOf(BoxView& v, int i) { return i == 0 ? &v.top : (i == 1 ? &v.front : &v.right); }
+FaceMark* faceOf(BoxView& v, int i) {
+    return i == 0 ? &v.top : (i == 1 ? &v.front : &v.right);
+}
 
 // Boxes that cannot be folded from the net, each wrong in a way that shows:
 // a mark turned the wrong way, two faces swapped, or a face shown beside its opposite.
-std::vector<BoxView> wrongBoxes(const Net& net, const FoldedCube& cube, const BoxView& right, SeededRandom& rnd,
-                                int count) {
+std::vector<BoxView> wrongBoxes(const Net& net, const FoldedCube& cube, const BoxView& right,
+                                SeededRandom& rnd, int count) {
     std::vector<BoxView> out;
     for (int tries = 0; int(out.size()) < count && tries < 400; ++tries) {
         BoxView v = right;

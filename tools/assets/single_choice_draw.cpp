@@ -127,7 +127,8 @@ void Emoji::draw(QPainter& p, const QRectF& box, const QString& emoji) {
     if (img.isNull())
         return;
     const QSizeF s = QSizeF(img.size()).scaled(box.size(), Qt::KeepAspectRatio);
-    const QRectF target(box.center().x() - s.width() / 2, box.center().y() - s.height() / 2, s.width(), s.height());
+    const QRectF target(box.center().x() - s.width() / 2, box.center().y() - s.height() / 2, s.width(),
+                        s.height());
     p.save();
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     p.drawImage(target, img);

@@ -20,8 +20,8 @@
 namespace zorna::assets::sc {
 
 struct Layout {
-    QSize size;                  // the picture box
-    QRect main;                  // the cells without a region
+    QSize size; // the picture box
+    QRect main; // the cells without a region
     int regionCount = 0;
     std::array<QRect, 5> regions; // answer regions 1..R (index 0..R-1)
     QRect region(int index) const { return regions[std::size_t(index - 1)]; }
@@ -48,8 +48,8 @@ private:
 
 struct PictureJob {
     const SingleChoiceRow& row;
-    int picture;   // 1..11
-    int answer;    // right region
+    int picture; // 1..11
+    int answer;  // right region
     Layout layout;
     QPainter& p;
     AssetWriter& w;
@@ -57,7 +57,8 @@ struct PictureJob {
 
     bool visible(int region) const { return regionVisible(row, region, picture); }
     std::uint64_t seed(int attempt = 0) const {
-        return std::uint64_t(row.windowNumber) * 100003u + std::uint64_t(picture) * 1009u + std::uint64_t(attempt);
+        return std::uint64_t(row.windowNumber) * 100003u + std::uint64_t(picture) * 1009u +
+               std::uint64_t(attempt);
     }
     void fail(const QString& why) const;
 };

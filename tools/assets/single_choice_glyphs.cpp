@@ -27,7 +27,9 @@ QColor glyphColour(int colour) {
     return colours[((colour % kGlyphColours) + kGlyphColours) % kGlyphColours];
 }
 
-bool hasDirection(int shape) { return shape == Triangle || shape == Arrow || shape == Clock; }
+bool hasDirection(int shape) {
+    return shape == Triangle || shape == Arrow || shape == Clock;
+}
 
 namespace {
 
@@ -113,11 +115,11 @@ void drawGlyph(QPainter& p, const QRectF& box, const Glyph& g) {
         {{0, -0.5}, {-0.5, 0.45}, {0.5, 0.45}},
         {{-0.5, -0.5}, {0.5, -0.5}, {-0.5, 0.5}, {0.5, 0.5}},
         {{-0.55, -0.55}, {0.55, -0.55}, {0, 0}, {-0.55, 0.55}, {0.55, 0.55}},
-        {{-0.5, -0.62}, {0.5, -0.62}, {-0.5, 0}, {0.5, 0}, {-0.5, 0.62}, {0.5, 0.62}},
+        {{-0.45, -0.68}, {0.45, -0.68}, {-0.45, 0}, {0.45, 0}, {-0.45, 0.68}, {0.45, 0.68}},
     };
     const int n = std::clamp(g.count, 1, 6);
     const double half = std::min(box.width(), box.height()) / 2.0;
-    const double radius = n == 1 ? half * 0.9 : (n <= 2 ? half * 0.42 : half * 0.34);
+    const double radius = n == 1 ? half * 0.9 : (n <= 2 ? half * 0.42 : (n <= 5 ? half * 0.34 : half * 0.27));
     for (const QPointF& s : spots[std::size_t(n - 1)])
         drawOne(p, box.center() + s * (half * (n == 2 ? 0.95 : 0.8)), radius, g);
 }

@@ -20,17 +20,17 @@ constexpr int kLattice = 6; // points 0..6 each way
 
 // Small figures as closed or open paths of lattice points.
 const std::vector<std::vector<std::vector<LatticePoint>>> kFigures = {
-    {{{0, 0}, {0, 2}, {2, 2}, {0, 0}}},                           // right triangle
-    {{{0, 2}, {2, 0}, {4, 2}, {0, 2}}},                           // roof triangle
-    {{{0, 0}, {2, 0}, {2, 2}, {0, 2}, {0, 0}}},                   // square
-    {{{1, 0}, {2, 1}, {1, 2}, {0, 1}, {1, 0}}},                   // diamond
-    {{{0, 1}, {1, 0}, {2, 1}, {2, 3}, {0, 3}, {0, 1}}},           // house
-    {{{0, 3}, {0, 0}, {2, 0}, {1, 1}, {0, 1}}},                   // flag
-    {{{0, 1}, {1, 0}, {2, 1}, {3, 0}, {4, 1}}},                   // zigzag
-    {{{0, 1}, {3, 1}}, {{2, 0}, {3, 1}, {2, 2}}},                 // arrow
-    {{{0, 0}, {2, 0}, {0, 2}, {2, 2}}},                           // Z
-    {{{0, 0}, {2, 2}, {2, 0}, {0, 2}, {0, 0}}},                   // bow tie
-    {{{0, 0}, {3, 0}, {3, 3}}, {{0, 0}, {3, 3}}},                 // triangle with a long side
+    {{{0, 0}, {0, 2}, {2, 2}, {0, 0}}},                 // right triangle
+    {{{0, 2}, {2, 0}, {4, 2}, {0, 2}}},                 // roof triangle
+    {{{0, 0}, {2, 0}, {2, 2}, {0, 2}, {0, 0}}},         // square
+    {{{1, 0}, {2, 1}, {1, 2}, {0, 1}, {1, 0}}},         // diamond
+    {{{0, 1}, {1, 0}, {2, 1}, {2, 3}, {0, 3}, {0, 1}}}, // house
+    {{{0, 3}, {0, 0}, {2, 0}, {1, 1}, {0, 1}}},         // flag
+    {{{0, 1}, {1, 0}, {2, 1}, {3, 0}, {4, 1}}},         // zigzag
+    {{{0, 1}, {3, 1}}, {{2, 0}, {3, 1}, {2, 2}}},       // arrow
+    {{{0, 0}, {2, 0}, {0, 2}, {2, 2}}},                 // Z
+    {{{0, 0}, {2, 2}, {2, 0}, {0, 2}, {0, 0}}},         // bow tie
+    {{{0, 0}, {3, 0}, {3, 3}}, {{0, 0}, {3, 3}}},       // triangle with a long side
 };
 
 LineDrawing figureAt(int index, int dx, int dy) {
@@ -73,7 +73,8 @@ LineDrawing nearMiss(int figure, int dx, int dy, SeededRandom& rnd, const LineDr
         case 1:
             for (const auto& path : kFigures[std::size_t(figure)])
                 for (std::size_t i = 1; i < path.size(); ++i)
-                    d.add({2 * path[i - 1].x + dx, 2 * path[i - 1].y + dy}, {2 * path[i].x + dx, 2 * path[i].y + dy});
+                    d.add({2 * path[i - 1].x + dx, 2 * path[i - 1].y + dy},
+                          {2 * path[i].x + dx, 2 * path[i].y + dy});
             break;
         case 2: {
             int maxX = 0;
@@ -176,8 +177,12 @@ void drawFigurePicture(PictureJob& job, bool oddOneHolds) {
 
 } // namespace
 
-void drawFigureMissing(PictureJob& job) { drawFigurePicture(job, false); }
+void drawFigureMissing(PictureJob& job) {
+    drawFigurePicture(job, false);
+}
 
-void drawFigureFound(PictureJob& job) { drawFigurePicture(job, true); }
+void drawFigureFound(PictureJob& job) {
+    drawFigurePicture(job, true);
+}
 
 } // namespace zorna::assets::sc

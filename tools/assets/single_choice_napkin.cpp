@@ -14,12 +14,13 @@ namespace {
 
 using namespace zorna::rules;
 
-constexpr int kSide = 8; // cells along a side of the open napkin
+constexpr int kSide = 6; // cells along a side of the open napkin
 
 const QColor kCloth(255, 236, 170);
 
 void drawHole(QPainter& p, const QRectF& cell, Hole h) {
-    const QRectF r = cell.adjusted(cell.width() * 0.1, cell.height() * 0.1, -cell.width() * 0.1, -cell.height() * 0.1);
+    const QRectF r =
+        cell.adjusted(cell.width() * 0.07, cell.height() * 0.07, -cell.width() * 0.07, -cell.height() * 0.07);
     QPolygonF tri;
     switch (h) {
     case Hole::None:
@@ -61,7 +62,7 @@ void drawSheet(QPainter& p, const QPointF& origin, double cell, const Sheet& s) 
 
 // Where the open napkin is drawn inside a cell, and the size of one of its cells.
 void napkinGeometry(const QRect& box, QPointF& origin, double& cell) {
-    cell = std::floor((std::min(box.width(), box.height()) - 16) / double(kSide));
+    cell = std::floor((std::min(box.width(), box.height()) - 10) / double(kSide));
     origin = QPointF(box.center().x() - cell * kSide / 2.0, box.center().y() - cell * kSide / 2.0);
 }
 
@@ -79,9 +80,9 @@ Sheet randomPiece(SeededRandom& rnd, Folding folding) {
     const Hole across = vertical ? (rnd.chance(50) ? Hole::TriangleLeft : Hole::TriangleRight)
                                  : (rnd.chance(50) ? Hole::TriangleUp : Hole::TriangleDown);
     piece.set(rnd.below(w), rnd.below(h), across);
-    const Hole kinds[] = {Hole::Circle, Hole::Square, Hole::TriangleUp, Hole::TriangleRight, Hole::TriangleDown,
-                          Hole::TriangleLeft};
-    const int holes = rnd.between(3, 4);
+    const Hole kinds[] = {Hole::Circle,        Hole::Square,       Hole::TriangleUp,
+                          Hole::TriangleRight, Hole::TriangleDown, Hole::TriangleLeft};
+    const int holes = folding == Folding::Quarter ? rnd.between(2, 3) : rnd.between(3, 4);
     while (piece.holes() < holes) {
         const int x = rnd.below(w), y = rnd.below(h);
         // Holes do not touch, so each can be told apart.

@@ -22,38 +22,40 @@ struct Pair {
 
 // Object and its inseparable partner, one per picture.
 const Pair kPartners[kSingleChoicePictures] = {
-    {"🔑", "🔒"},  // key and lock
-    {"🪡", "🧵"},  // needle and thread
-    {"🐕", "🦴"},  // dog and bone
-    {"🐇", "🥕"},  // rabbit and carrot
-    {"🐒", "🍌"},  // monkey and banana
-    {"🔦", "🔋"},  // torch and battery
-    {"🖥️", "🖱️"},  // computer and mouse
-    {"🥣", "🥄"},  // bowl and spoon
-    {"🐝", "🍯"},  // bee and honey
-    {"🚗", "⛽"},  // car and fuel pump
-    {"✉️", "📫"},  // letter and letter box
+    {"🔑", "🔒"},             // key and lock
+    {"🪡", "🧵"},       // needle and thread
+    {"🐕", "🦴"},          // dog and bone
+    {"🐇", "🥕"},          // rabbit and carrot
+    {"🐒", "🍌"},             // monkey and banana
+    {"🔦", "🔋"},             // torch and battery
+    {"🖥️", "🖱️"}, // computer and mouse
+    {"🥣", "🥄"},       // bowl and spoon
+    {"🐝", "🍯"},             // bee and honey
+    {"🚗", "⛽"},             // car and fuel pump
+    {"✉️", "📫"},        // letter and letter box
 };
 
 // Things that belong with none of the objects above.
-const char* const kUnrelated[] = {"🎈", "🌵", "🚲", "🎸", "⏰", "👒", "🪑", "🚀", "🧸", "🪁", "🎨", "🔔", "🦋", "⛄", "🌂"};
+const char* const kUnrelated[] = {"🎈",    "🌵",    "🚲", "🎸", "⏰",    "👒", "🪑", "🚀",
+                                  "🧸", "🪁", "🎨", "🔔", "🦋", "⛄", "🌂"};
 
 // Object and the one made for the opposite purpose.
 const Pair kOpposites[kSingleChoicePictures] = {
-    {"🔦", "🕶️"},  // torch lights up, sunglasses darken
-    {"🧥", "🪭"},  // coat keeps warm, fan cools
-    {"🪡", "✂️"},  // needle joins, scissors cut apart
-    {"☂️", "🚿"},  // umbrella keeps dry, shower wets
-    {"⏰", "🛏️"},  // alarm clock wakes, bed is for sleep
-    {"🪜", "🪂"},  // ladder to climb up, parachute to come down
-    {"⚓", "⛵"},  // anchor holds the boat, sail moves it
-    {"🛡️", "⚔️"},  // shield defends, swords attack
-    {"🔭", "🔬"},  // telescope for the far and huge, microscope for the near and tiny
-    {"🧊", "🍳"},  // ice cools food, frying pan heats it
-    {"🔥", "🧯"},  // fire and the extinguisher that puts it out
+    {"🔦", "🕶️"},      // torch lights up, sunglasses darken
+    {"🧥", "🪭"},      // coat keeps warm, fan cools
+    {"🪡", "✂️"},    // needle joins, scissors cut apart
+    {"☂️", "🚿"},       // umbrella keeps dry, shower wets
+    {"⏰", "🛏️"},      // alarm clock wakes, bed is for sleep
+    {"🪜", "🪂"},      // ladder to climb up, parachute to come down
+    {"⚓", "⛵"},            // anchor holds the boat, sail moves it
+    {"🛡️", "⚔️"}, // shield defends, swords attack
+    {"🔭", "🔬"},            // telescope for the far and huge, microscope for the near and tiny
+    {"🧊", "🍳"},         // ice cools food, frying pan heats it
+    {"🔥", "🧯"},         // fire and the extinguisher that puts it out
 };
 
-const char* const kNeutral[] = {"🎈", "🌵", "🚲", "🎸", "👒", "🪑", "🧸", "🪁", "🎨", "🔔", "🦋", "⚽", "📚", "🎁"};
+const char* const kNeutral[] = {"🎈",    "🌵", "🚲", "🎸",    "👒", "🪑", "🧸",
+                                "🪁", "🎨", "🔔", "🦋", "⚽", "📚",    "🎁"};
 
 // Three framed objects sharing a feature, the one candidate that shares it and
 // three that do not.
@@ -64,22 +66,26 @@ struct Group {
 };
 
 const Group kGroups[kSingleChoicePictures] = {
-    {{"🍎", "🍐", "🍌"}, "🍒", {"🚗", "🎸", "🪑"}},  // fruit
-    {{"✈️", "🚁", "🎈"}, "🦋", {"🚗", "🐢", "🏠"}},  // things that fly
-    {{"⛵", "🚤", "🛶"}, "🚢", {"🚗", "🚲", "🚂"}},  // they go on water
-    {{"🎸", "🎺", "🥁"}, "🎻", {"📚", "⚽", "🔨"}},  // musical instruments
-    {{"🔨", "🪛", "🔧"}, "🪚", {"🍎", "🎈", "🧸"}},  // tools
-    {{"🐝", "🐞", "🦋"}, "🐜", {"🐦", "🐟", "🐸"}},  // insects
-    {{"⛄", "🎿", "🛷"}, "⛸️", {"🏖️", "🍉", "🌻"}},  // winter
-    {{"🍓", "🚒", "🌹"}, "🍅", {"🍋", "🥦", "🫐"}},  // red
-    {{"👕", "👖", "🧦"}, "🧥", {"🪑", "🍞", "🎈"}},  // clothes
-    {{"🦆", "🦉", "🐧"}, "🦜", {"🐟", "🐝", "🐇"}},  // birds
-    {{"🐙", "🐠", "🦀"}, "🐬", {"🐄", "🐿️", "🦒"}},  // sea animals
+    {{"🍎", "🍐", "🍌"}, "🍒", {"🚗", "🎸", "🪑"}},            // fruit
+    {{"✈️", "🚁", "🎈"}, "🦋", {"🚗", "🐢", "🏠"}},       // things that fly
+    {{"⛵", "🚤", "🛶"}, "🚢", {"🚗", "🚲", "🚂"}},            // they go on water
+    {{"🎸", "🎺", "🥁"}, "🎻", {"📚", "⚽", "🔨"}},            // musical instruments
+    {{"🔨", "🪛", "🔧"}, "🪚", {"🍎", "🎈", "🧸"}},      // tools
+    {{"🐝", "🐞", "🦋"}, "🐜", {"🐦", "🐟", "🐸"}},            // insects
+    {{"⛄", "🎿", "🛷"}, "⛸️", {"🏖️", "🍉", "🌻"}}, // winter
+    {{"🍓", "🚒", "🌹"}, "🍅", {"🍋", "🥦", "🫐"}},         // red
+    {{"👕", "👖", "🧦"}, "🧥", {"🪑", "🍞", "🎈"}},      // clothes
+    {{"🦆", "🦉", "🐧"}, "🦜", {"🐟", "🐝", "🐇"}},      // birds
+    {{"🐙", "🐠", "🦀"}, "🐬", {"🐄", "🐿️", "🦒"}},   // sea animals
 };
 
-QString str(const char* s) { return QString::fromUtf8(s); }
+QString str(const char* s) {
+    return QString::fromUtf8(s);
+}
 
-QRectF inset(const QRect& r, double margin) { return QRectF(r).adjusted(margin, margin, -margin, -margin); }
+QRectF inset(const QRect& r, double margin) {
+    return QRectF(r).adjusted(margin, margin, -margin, -margin);
+}
 
 // Picks `count` different objects from the pool, none of them excluded.
 QStringList pickFrom(SeededRandom& rnd, const std::vector<const char*>& pool, const QStringList& excluded,
@@ -140,7 +146,8 @@ void drawOpposites(PictureJob& job) {
     const Pair& pair = kOpposites[job.picture - 1];
     SeededRandom rnd(job.seed());
     const std::vector<const char*> pool(std::begin(kNeutral), std::end(kNeutral));
-    const QStringList others = pickFrom(rnd, pool, {str(pair.main), str(pair.answer)}, visibleRegions(job) - 1);
+    const QStringList others =
+        pickFrom(rnd, pool, {str(pair.main), str(pair.answer)}, visibleRegions(job) - 1);
     job.emoji.draw(job.p, inset(job.layout.main, 18), str(pair.main));
     drawFrame(job.p, job.layout.main, QColor(0, 0, 192), 4);
     placeCandidates(job, str(pair.answer), others);

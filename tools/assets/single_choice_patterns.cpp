@@ -103,7 +103,8 @@ void drawPattern(QPainter& p, const QRect& cell, const Pattern& pattern) {
     p.save();
     p.setPen(QPen(QColor(215, 215, 215), 1));
     for (int i = 0; i <= kGrid; ++i) {
-        p.drawLine(QPointF(area.left() + i * step, area.top()), QPointF(area.left() + i * step, area.bottom()));
+        p.drawLine(QPointF(area.left() + i * step, area.top()),
+                   QPointF(area.left() + i * step, area.bottom()));
         p.drawLine(QPointF(area.left(), area.top() + i * step), QPointF(area.right(), area.top() + i * step));
     }
     p.restore();
@@ -152,10 +153,16 @@ Glyph misfit(const Glyph& right, const RowRule& rule, SeededRandom& rnd) {
     for (int c = 0; c < changes; ++c) {
         switch (rnd.below(5)) {
         case 0:
-            g.colour = rule.colours.size() > 1 && rnd.chance(70) ? rnd.pick(rule.colours) : rnd.below(kGlyphColours);
+            g.colour =
+                rule.colours.size() > 1 && rnd.chance(70) ? rnd.pick(rule.colours) : rnd.below(kGlyphColours);
             break;
         case 1:
-            g.shape = rule.shapes.size() > 1 && rnd.chance(70) ? rnd.pick(rule.shapes) : rnd.below(kGlyphShapes);
+            if (rule.shapes.size() > 1 && rnd.chance(70)) {
+                g.shape = rnd.pick(rule.shapes);
+            } else {
+                static const std::vector<int> plain{Circle, Square, Triangle, Star, Arrow, Cross};
+                g.shape = rnd.pick(plain);
+            }
             break;
         case 2:
             if (hasDirection(g.shape))
@@ -189,7 +196,8 @@ std::vector<Glyph> misfits(const Glyph& right, const RowRule& rule, SeededRandom
 }
 
 // Checks that exactly one candidate is the rule's figure and places them.
-void placeRowCandidates(PictureJob& job, const Glyph& right, const std::vector<Glyph>& wrong) {
+void placeRowCandidates(PictureJob& job, const Glyph& right, const std::vector<Glyph>& wrong,
+                        double rowSide) {
     std::vector<Glyph> shown;
     std::size_t next = 0;
     for (int i = 1; i <= job.layout.regionCount; ++i)
@@ -202,7 +210,7 @@ void placeRowCandidates(PictureJob& job, const Glyph& right, const std::vector<G
     for (int i = 1; i <= job.layout.regionCount; ++i) {
         const QRect cell = job.layout.region(i);
         drawCandidateCell(job.p, cell);
-        const double side = std::min(cell.width(), cell.height()) - 16.0;
+        const double side = std::min(rowSide, std::min(cell.width(), cell.height()) - 16.0);
         const QRectF box(cell.center().x() - side / 2, cell.center().y() - side / 2, side, side);
         drawGlyph(job.p, box, shown[std::size_t(i - 1)]);
     }
@@ -286,12 +294,12 @@ RowRule progressingRule(int picture, SeededRandom& rnd) {
         r.countStart = 6;
         r.countStep = -1;
         break;
-    case 4: // a triangle turning an eighth, filled and outlined in turn
-        r.shapes = {Triangle};
+    case 4: // an arrow turning a quarter back, filled and outlined in turn
+        r.shapes = {Arrow};
         r.colours = {colours[0]};
         r.fills = {true, false};
-        r.turnStart = rnd.below(8);
-        r.turnStep = 1;
+        r.turnStart = 2 * rnd.below(4);
+        r.turnStep = -2;
         break;
     default: // colours in a cycle of three, one more each time
         r.shapes = {Circle};
@@ -356,13 +364,14 @@ void drawMissingInRow(PictureJob& job) {
         const double slot = band.width() / double(kSlots);
         const double side = std::min(slot - 14.0, band.height() - 30.0);
         for (int i = 0; i < kSlots; ++i) {
-            const QRectF box(band.left() + i * slot + (slot - side) / 2, band.center().y() - side / 2, side, side);
+            const QRectF box(band.left() + i * slot + (slot - side) / 2, band.center().y() - side / 2, side,
+                             side);
             if (i == gap)
                 drawQuestionMark(job.p, box.adjusted(-4, -4, 4, 4));
             else
                 drawGlyph(job.p, box, rule.at(i));
         }
-        placeRowCandidates(job, right, wrong);
+        placeRowCandidates(job, right, wrong, side);
         return;
     }
     job.fail(QStringLiteral("no solvable row"));
@@ -379,13 +388,14 @@ void drawRowContinues(PictureJob& job) {
     const double slot = band.width() / double(kShown);
     const double side = std::min(slot - 18.0, band.height() - 34.0);
     for (int i = 0; i < kShown; ++i) {
-        const QRectF box(band.left() + i * slot + (slot - side) / 2, band.center().y() - side / 2, side, side);
+        const QRectF box(band.left() + i * slot + (slot - side) / 2, band.center().y() - side / 2, side,
+                         side);
         drawGlyph(job.p, box, rule.at(i));
     }
     for (int i = 0; i <= kShown; ++i)
         if (rule.at(i).count < 1 || rule.at(i).count > 6)
             job.fail(QStringLiteral("the row counts past what a figure can show"));
-    placeRowCandidates(job, right, wrong);
+    placeRowCandidates(job, right, wrong, side);
 }
 
 } // namespace zorna::assets::sc

@@ -71,13 +71,15 @@ void generateSingleChoicePictures(AssetWriter& w) {
             w.jpeg(QStringLiteral("kletka%1/%2.jpg").arg(row.windowNumber).arg(n), image);
             if (w.wantsContactSheets()) {
                 pictures << image;
-                captions << QStringLiteral("%1.jpg: right region %2").arg(n).arg(row.answers[std::size_t(n - 1)]);
+                captions
+                    << QStringLiteral("%1.jpg: right region %2").arg(n).arg(row.answers[std::size_t(n - 1)]);
                 outlines << layout.region(row.answers[std::size_t(n - 1)]);
             }
         }
-        w.contactSheet(QStringLiteral("kletka%1").arg(row.windowNumber),
-                       QStringLiteral("kletka%1: %2").arg(row.windowNumber).arg(QString::fromUtf8(row.instruction)),
-                       pictures, captions, outlines);
+        w.contactSheet(
+            QStringLiteral("kletka%1").arg(row.windowNumber),
+            QStringLiteral("kletka%1: %2").arg(row.windowNumber).arg(QString::fromUtf8(row.instruction)),
+            pictures, captions, outlines);
     }
 }
 

@@ -4,18 +4,26 @@
 
 namespace zorna::rules {
 
-Vec3 operator-(const Vec3& v) { return {-v.x, -v.y, -v.z}; }
+Vec3 operator-(const Vec3& v) {
+    return {-v.x, -v.y, -v.z};
+}
 
 Vec3 cross(const Vec3& a, const Vec3& b) {
     return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
 }
 
-int dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+int dot(const Vec3& a, const Vec3& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 
 namespace {
 
-Vec3 add(const Vec3& a, const Vec3& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
-Vec3 scale(const Vec3& a, int k) { return {a.x * k, a.y * k, a.z * k}; }
+Vec3 add(const Vec3& a, const Vec3& b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+Vec3 scale(const Vec3& a, int k) {
+    return {a.x * k, a.y * k, a.z * k};
+}
 
 // The quarter turn that takes unit vector a onto the perpendicular unit vector b.
 Rotation quarterTurn(const Vec3& a, const Vec3& b) {
@@ -67,7 +75,9 @@ Vec3 Rotation::apply(const Vec3& v) const {
     return add(add(scale(column[0], v.x), scale(column[1], v.y)), scale(column[2], v.z));
 }
 
-Vec3 Rotation::applyInverse(const Vec3& v) const { return {dot(column[0], v), dot(column[1], v), dot(column[2], v)}; }
+Vec3 Rotation::applyInverse(const Vec3& v) const {
+    return {dot(column[0], v), dot(column[1], v), dot(column[2], v)};
+}
 
 Rotation Rotation::then(const Rotation& after) const {
     Rotation r;

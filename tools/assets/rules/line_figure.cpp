@@ -5,7 +5,9 @@
 
 namespace zorna::rules {
 
-LineDrawing::Step LineDrawing::step(LatticePoint a, LatticePoint b) { return a < b ? Step{a, b} : Step{b, a}; }
+LineDrawing::Step LineDrawing::step(LatticePoint a, LatticePoint b) {
+    return a < b ? Step{a, b} : Step{b, a};
+}
 
 bool LineDrawing::add(LatticePoint a, LatticePoint b) {
     const int dx = b.x - a.x;
@@ -20,9 +22,13 @@ bool LineDrawing::add(LatticePoint a, LatticePoint b) {
     return true;
 }
 
-void LineDrawing::add(const LineDrawing& other) { steps_.insert(other.steps_.begin(), other.steps_.end()); }
+void LineDrawing::add(const LineDrawing& other) {
+    steps_.insert(other.steps_.begin(), other.steps_.end());
+}
 
-void LineDrawing::removeStep(LatticePoint a, LatticePoint b) { steps_.erase(step(a, b)); }
+void LineDrawing::removeStep(LatticePoint a, LatticePoint b) {
+    steps_.erase(step(a, b));
+}
 
 bool LineDrawing::contains(const LineDrawing& figure) const {
     for (const Step& s : figure.steps_)
