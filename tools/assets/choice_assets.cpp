@@ -1,7 +1,15 @@
+// Pictures of the pair-choice, missing-detail, odd-one-out and question-file
+// windows; each kind is drawn in its own choice_*.cpp.
+#include "choice_draw.h"
 #include "generators.h"
 
 namespace zorna::assets {
 
-void generateChoiceAssets(AssetWriter& w) { Q_UNUSED(w); }
+void generateChoiceAssets(AssetWriter& w) {
+    choice::generatePairPictures(w);
+    choice::generateDetailPictures(w);
+    choice::generateOddPictures(w);
+    choice::generateQuestionPictures(w);
+}
 
 } // namespace zorna::assets

@@ -1,3 +1,7 @@
+#include "tasks/choice/missing_detail.h"
+#include "tasks/choice/odd_one_out.h"
+#include "tasks/choice/pair_choice.h"
+#include "tasks/choice/question_file.h"
 #include "tasks/choice/single_choice_task.h"
 #include "tasks/common/task_catalog.h"
 #include "tasks/common/task_families.h"
@@ -10,11 +14,21 @@ TaskWindow* openSingleChoice(AppContext& ctx, TaskHost& host, const TaskSquare& 
     return new SingleChoiceTask(ctx, host, task, *singleChoiceRow(task.windowNumber));
 }
 
+template <class Window>
+TaskWindow* openWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
+    return new Window(ctx, host, task);
+}
+
 } // namespace
 
 void registerChoiceTasks(TaskCatalog& catalog) {
     for (const SingleChoiceRow& row : kSingleChoiceRows)
         catalog.add(row.windowNumber, openSingleChoice);
+    for (const choice::PairChoiceRow& row : choice::kPairChoiceRows)
+        catalog.add(row.windowNumber, openWindow<PairChoiceWindow>);
+    catalog.add(choice::kDetailWindow, openWindow<MissingDetailWindow>);
+    catalog.add(choice::kOddWindow, openWindow<OddOneOutWindow>);
+    catalog.add(choice::kQuestionWindow, openWindow<QuestionFileWindow>);
 }
 
 } // namespace zorna

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "tasks/choice/choice_data.h"
+#include "tasks/common/answer_region.h"
+#include "tasks/common/task_window.h"
+
+#include <QLabel>
+
+#include <array>
+
+namespace zorna {
+
+// kletka11 (task 5): which detail is missing from the framed picture. The
+// clicked candidate is shown in place for two timer ticks with the window
+// disabled, then the answer is judged and the window closes.
+class MissingDetailWindow : public TaskWindow {
+    Q_OBJECT
+public:
+    MissingDetailWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
+
+    void Form_Load() override;
+
+    QLabel* winText = nullptr;
+    QLabel* winMal = nullptr;
+    std::array<AnswerRegion*, 5> Fokus{};  // five-candidate layout, pictures 1..5
+    std::array<AnswerRegion*, 7> Fokus1{}; // seven-candidate layout, pictures 6..11
+    Timer* Timer1 = nullptr;
+
+    int current() const { return deck()->current(); }
+    int chosen() const { return chosen_; }
+    int ticks() const { return ticks_; }
+    // Path of the picture n completed with candidate k: "kletka11/n/k.jpg".
+    QString detailPath(int n, int k) const;
+
+private:
+    AnswerRegion* makeRegion(int index, const choice::Twips& r, const char* name);
+    void setRegionActive(AnswerRegion* region, bool active);
+    void Pause(int k);
+    void Timer1_Timer();
+
+    int chosen_ = 0;
+    int ticks_ = 0;
+};
+
+} // namespace zorna

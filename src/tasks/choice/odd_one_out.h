@@ -1,0 +1,34 @@
+#pragma once
+
+#include "tasks/choice/choice_data.h"
+#include "tasks/common/answer_region.h"
+#include "tasks/common/task_window.h"
+
+#include <QLabel>
+
+#include <array>
+
+namespace zorna {
+
+// kletka5 (task 16): which of five numbered objects does not belong to the
+// group of the other four. Answered with five number buttons under the picture.
+class OddOneOutWindow : public TaskWindow {
+    Q_OBJECT
+public:
+    OddOneOutWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
+
+    void Form_Load() override;
+
+    QLabel* Label1 = nullptr;
+    QLabel* winMal = nullptr;
+    std::array<AnswerRegion*, 5> NumVidp{};
+
+    int current() const { return deck()->current(); }
+
+private:
+    void NumVidp_Click(int index);
+
+    std::array<int, 11> answers_{};
+};
+
+} // namespace zorna

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "tasks/choice/choice_data.h"
+#include "tasks/common/answer_region.h"
+#include "tasks/common/task_window.h"
+
+#include <QLabel>
+
+#include <array>
+
+namespace zorna {
+
+// kletka10 (task 9, two objects whose names share their letters) and kletka19
+// (task 25, two identical pictures): the player clicks two of six regions; the
+// second click answers, the pair taken in either order.
+class PairChoiceWindow : public TaskWindow {
+    Q_OBJECT
+public:
+    PairChoiceWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
+
+    void Form_Load() override;
+
+    QLabel* winText = nullptr;
+    QLabel* winMal = nullptr;
+    std::array<AnswerRegion*, choice::kPairRegions> Fokus{};
+
+    // The picture drawn for this opening.
+    int current() const { return deck()->current(); }
+    int clickCount() const { return clicks_; }
+
+private:
+    void Fokus_Click(int index);
+
+    const choice::PairChoiceRow& row_;
+    int clicks_ = 0;
+    std::array<int, 2> clicked_{};
+};
+
+} // namespace zorna

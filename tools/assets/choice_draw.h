@@ -1,0 +1,61 @@
+#pragma once
+
+// Drawing helpers of the pair-choice, missing-detail, odd-one-out and
+// question-file pictures.
+
+#include "asset_writer.h"
+
+#include <QColor>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QString>
+
+#include <cstdint>
+
+namespace zorna::assets::choice {
+
+// A small deterministic generator, so every build draws the same pictures.
+class Seeded {
+public:
+    explicit Seeded(std::uint32_t seed) : state_(seed * 2654435761u + 12345u) {}
+    std::uint32_t next() {
+        state_ ^= state_ << 13;
+        state_ ^= state_ >> 17;
+        state_ ^= state_ << 5;
+        return state_;
+    }
+    // 0..n-1
+    int below(int n) { return int(next() % std::uint32_t(n)); }
+    int between(int lo, int hi) { return lo + below(hi - lo + 1); }
+    double unit() { return double(next() % 1000000u) / 1000000.0; }
+
+private:
+    std::uint32_t state_;
+};
+
+// A colour emoji from "Noto Color Emoji", trimmed to its drawing and scaled to
+// fit a square of `size` pixels. Null when the font has no such glyph.
+QImage emoji(const QString& text, int size);
+// Draws the emoji centred in the rectangle (fitted to its smaller side).
+void drawEmoji(QPainter& p, const QString& text, const QRect& box);
+
+// A bold Liberation Sans digit or short text centred in a box.
+void drawLabel(QPainter& p, const QString& text, const QRect& box, int pixelSize, const QColor& colour);
+
+// A white picture of the given size with antialiased painting ready.
+QImage canvas(int width, int height, const QColor& fill = Qt::white);
+
+// Picture-box sizes of the windows, in pixels (twips / 15).
+QSize boxSize(int widthTwips, int heightTwips);
+QRect boxRect(int left, int top, int width, int height);
+
+// Mean absolute difference of two equally sized images, per channel 0..255.
+double imageDifference(const QImage& a, const QImage& b);
+
+void generatePairPictures(AssetWriter& w);
+void generateDetailPictures(AssetWriter& w);
+void generateOddPictures(AssetWriter& w);
+void generateQuestionPictures(AssetWriter& w);
+
+} // namespace zorna::assets::choice
