@@ -41,7 +41,10 @@ float ScriptedRnd::forDraw(int result, int k, int c) {
 float ScriptedRnd::next() {
     if (values_.isEmpty()) {
         ++overruns_;
-        return 0.0f;
+        if (!fallback_)
+            return 0.0f;
+        const float v = std::uniform_real_distribution<float>(0.0f, 1.0f)(engine_);
+        return v >= 1.0f ? 0.0f : v;
     }
     return values_.takeFirst();
 }

@@ -32,7 +32,8 @@ private:
 };
 
 // Test double: returns the scripted values in order. When the script runs out it
-// keeps returning 0 and counts the overrun, so a test can check it planned enough.
+// returns 0 and counts the overrun, so a test can check it planned enough; or,
+// for long scenarios, continues with a seeded generator (useSeededFallback).
 class ScriptedRnd : public Rnd {
 public:
     void push(float value) { values_.append(value); }
@@ -46,12 +47,19 @@ public:
     float next() override;
     void randomize() override { ++randomizeCount_; }
 
+    void useSeededFallback(quint32 seed) {
+        fallback_ = true;
+        engine_.seed(seed);
+    }
+
     int remaining() const { return int(values_.size()); }
     int overruns() const { return overruns_; }
     int randomizeCount() const { return randomizeCount_; }
 
 private:
     QList<float> values_;
+    bool fallback_ = false;
+    std::mt19937 engine_;
     int overruns_ = 0;
     int randomizeCount_ = 0;
 };
