@@ -1,7 +1,81 @@
+// Pictures of the memory windows: fourteen scenes with one changed detail,
+// thirty-six objects to remember and six items to put back in their places.
 #include "generators.h"
+#include "memory_emoji.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRandomGenerator>
+
+#include <array>
+#include <functional>
 
 namespace zorna::assets {
 
-void generateMemoryAssets(AssetWriter& w) { Q_UNUSED(w); }
+void generateChangedScenes(AssetWriter& w);
+
+namespace {
+
+// One picture of a single object on a light ground, for the remember windows.
+QImage objectPicture(AssetWriter& w, const QString& file, int size, const QString& emoji, QColor ground) {
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(ground);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(ground.darker(125), 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(1, 1, size - 2, size - 2));
+    const double margin = size * 0.14;
+    if (!drawEmoji(p, QRectF(margin, margin, size - 2 * margin, size - 2 * margin), emoji))
+        w.fail(QStringLiteral("%1: the emoji font cannot draw %2").arg(file, emoji));
+    p.end();
+    return image;
+}
+
+} // namespace
+
+void generateMemoryAssets(AssetWriter& w) {
+    // kletka31: thirty-six clearly different objects.
+    const QStringList objects{
+        QStringLiteral("🍎"),      QStringLiteral("🍌"),      QStringLiteral("🍇"), QStringLiteral("🍓"),
+        QStringLiteral("🥕"),   QStringLiteral("🍄"),      QStringLiteral("🌻"), QStringLiteral("🌵"),
+        QStringLiteral("🦊"),   QStringLiteral("🐸"),      QStringLiteral("🐟"), QStringLiteral("🐢"),
+        QStringLiteral("🦉"),   QStringLiteral("🐞"),      QStringLiteral("🐝"), QStringLiteral("🦋"),
+        QStringLiteral("🚗"),      QStringLiteral("🚲"),      QStringLiteral("🚜"), QStringLiteral("🚀"),
+        QStringLiteral("⛵"),      QStringLiteral("🏠"),      QStringLiteral("⏰"), QStringLiteral("🔑"),
+        QStringLiteral("✂️"), QStringLiteral("✏️"), QStringLiteral("📚"), QStringLiteral("🎸"),
+        QStringLiteral("🔔"),      QStringLiteral("☂️"), QStringLiteral("🎁"), QStringLiteral("🧸"),
+        QStringLiteral("🍉"),      QStringLiteral("🍍"),      QStringLiteral("👑"), QStringLiteral("🥁"),
+    };
+    QList<QImage> sheet;
+    QStringList captions;
+    for (int p = 1; p <= objects.size(); ++p) {
+        const QString file = QStringLiteral("kletka31/%1.jpg").arg(p);
+        const QImage image = objectPicture(w, file, 121, objects[p - 1], QColor(250, 248, 238));
+        w.jpeg(file, image, 94);
+        sheet.append(image);
+        captions.append(QString::number(p));
+    }
+    if (w.wantsContactSheets())
+        w.contactSheet(QStringLiteral("kletka31"), QStringLiteral("kletka31: 36 pictures to remember"), sheet,
+                       captions);
+
+    // kletka33: six items to put back in their places.
+    const QStringList items{QStringLiteral("🍐"),    QStringLiteral("🔑"), QStringLiteral("☂️"),
+                            QStringLiteral("🧸"), QStringLiteral("🚗"), QStringLiteral("🎈")};
+    sheet.clear();
+    captions.clear();
+    for (int m = 1; m <= items.size(); ++m) {
+        const QString file = QStringLiteral("kletka33/%1.jpg").arg(m);
+        const QImage image = objectPicture(w, file, 81, items[m - 1], QColor(255, 255, 255));
+        w.jpeg(file, image, 94);
+        sheet.append(image);
+        captions.append(QString::number(m));
+    }
+    if (w.wantsContactSheets())
+        w.contactSheet(QStringLiteral("kletka33"), QStringLiteral("kletka33: six items"), sheet, captions);
+
+    generateChangedScenes(w);
+}
 
 } // namespace zorna::assets

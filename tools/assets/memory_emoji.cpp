@@ -29,14 +29,16 @@ QImage emojiImage(const QString& emoji) {
                 bottom = qMax(bottom, y);
             }
     QImage cropped;
-    // A missing glyph draws nothing or a hollow box without colour.
+    // A missing glyph draws nothing, or a plain grey glyph from another font.
     if (right >= 0) {
         cropped = canvas.copy(left, top, right - left + 1, bottom - top + 1);
         bool colour = false;
         for (int y = 0; y < cropped.height() && !colour; ++y)
             for (int x = 0; x < cropped.width() && !colour; ++x) {
-                const QColor c = QColor::fromRgba(cropped.pixel(x, y));
-                colour = c.alpha() > 128 && c.saturation() > 60;
+                const QRgb c = cropped.pixel(x, y);
+                const int spread =
+                    qMax(qRed(c), qMax(qGreen(c), qBlue(c))) - qMin(qRed(c), qMin(qGreen(c), qBlue(c)));
+                colour = qAlpha(c) > 128 && spread > 12;
             }
         if (!colour)
             cropped = QImage();

@@ -1,0 +1,475 @@
+// kletka24: fourteen scenes to look at for thirty seconds, each with a second
+// version in which one object, inside the window's region of that picture,
+// has changed. The generator checks pixel by pixel that nothing changed
+// outside the region.
+#include "generators.h"
+#include "memory_emoji.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRandomGenerator>
+
+#include <array>
+#include <functional>
+
+namespace zorna::assets {
+
+namespace {
+
+constexpr int kW = 497;
+constexpr int kH = 306;
+// The time bar covers the right edge while the player memorises.
+constexpr int kFreeRight = 455;
+
+using Background = std::function<void(QPainter&)>;
+
+// --- backgrounds ---
+
+void skyAndGround(QPainter& p, QColor skyTop, QColor skyBottom, QColor ground, int horizon) {
+    QLinearGradient sky(0, 0, 0, horizon);
+    sky.setColorAt(0, skyTop);
+    sky.setColorAt(1, skyBottom);
+    p.fillRect(0, 0, kW, horizon, sky);
+    p.fillRect(0, horizon, kW, kH - horizon, ground);
+}
+
+void room(QPainter& p) {
+    p.fillRect(0, 0, kW, 170, QColor(246, 226, 190));
+    for (int x = 0; x < kW; x += 24)
+        p.fillRect(x, 0, 10, 170, QColor(240, 216, 176));
+    p.fillRect(0, 170, kW, kH - 170, QColor(170, 115, 70));
+    for (int y = 180; y < kH; y += 22)
+        p.fillRect(0, y, kW, 2, QColor(150, 98, 58));
+    p.fillRect(0, 164, kW, 8, QColor(120, 80, 50));
+    // A window with a blue sky.
+    p.setPen(QPen(QColor(255, 255, 255), 6));
+    p.setBrush(QColor(150, 205, 245));
+    p.drawRect(QRect(200, 24, 110, 90));
+    p.drawLine(255, 24, 255, 114);
+    p.drawLine(200, 69, 310, 69);
+}
+
+void yard(QPainter& p) {
+    skyAndGround(p, QColor(120, 180, 240), QColor(200, 230, 250), QColor(110, 180, 80), 150);
+    p.setPen(QPen(QColor(150, 110, 70), 2));
+    p.setBrush(QColor(230, 200, 150));
+    for (int x = 10; x < kW; x += 22)
+        p.drawRect(QRect(x, 118, 14, 40));
+    p.drawLine(0, 128, kW, 128);
+    p.drawLine(0, 148, kW, 148);
+}
+
+void tablecloth(QPainter& p) {
+    p.fillRect(0, 0, kW, kH, QColor(252, 246, 232));
+    for (int x = 0; x < kW; x += 40)
+        p.fillRect(x, 0, 14, kH, QColor(230, 240, 250));
+    for (int y = 0; y < kH; y += 40)
+        p.fillRect(0, y, kW, 14, QColor(230, 240, 250));
+}
+
+void musicRoom(QPainter& p) {
+    p.fillRect(0, 0, kW, kH, QColor(220, 232, 215));
+    p.fillRect(0, 262, kW, kH - 262, QColor(150, 110, 80));
+    p.setBrush(QColor(140, 95, 60));
+    p.setPen(QPen(QColor(100, 65, 40), 1));
+    for (int y : {86, 176})
+        p.drawRect(QRect(10, y, 300, 10));
+}
+
+void kitchen(QPainter& p) {
+    p.fillRect(0, 0, kW, kH, QColor(235, 245, 250));
+    p.setPen(QPen(QColor(200, 220, 230), 1));
+    for (int x = 0; x < kW; x += 30)
+        p.drawLine(x, 0, x, 190);
+    for (int y = 0; y < 190; y += 30)
+        p.drawLine(0, y, kW, y);
+    p.fillRect(0, 190, kW, 14, QColor(120, 120, 130));
+    p.fillRect(0, 204, kW, kH - 204, QColor(200, 160, 110));
+    p.setPen(QPen(QColor(160, 120, 80), 2));
+    for (int x = 0; x < kW; x += 100)
+        p.drawRect(QRect(x + 6, 214, 88, 84));
+}
+
+void park(QPainter& p) {
+    skyAndGround(p, QColor(140, 200, 250), QColor(220, 240, 250), QColor(120, 190, 90), 140);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(220, 200, 150));
+    QPainterPath path;
+    path.moveTo(180, 140);
+    path.quadTo(140, 220, 60, kH);
+    path.lineTo(200, kH);
+    path.quadTo(220, 220, 210, 140);
+    path.closeSubpath();
+    p.drawPath(path);
+}
+
+void beach(QPainter& p) {
+    skyAndGround(p, QColor(100, 170, 240), QColor(200, 230, 250), QColor(240, 215, 150), 150);
+    p.fillRect(0, 110, kW, 50, QColor(60, 140, 210));
+    p.setPen(QPen(QColor(230, 245, 255), 2));
+    for (int x = 0; x < kW; x += 40)
+        p.drawArc(QRect(x, 150, 40, 12), 0, 180 * 16);
+}
+
+void desk(QPainter& p) {
+    p.fillRect(0, 0, kW, kH, QColor(190, 140, 90));
+    p.setPen(QPen(QColor(170, 120, 75), 2));
+    for (int y = 10; y < kH; y += 26)
+        p.drawLine(0, y, kW, y + 6);
+}
+
+void space(QPainter& p) {
+    p.fillRect(0, 0, kW, kH, QColor(15, 20, 55));
+    QRandomGenerator rnd(2409);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 230));
+    for (int i = 0; i < 90; ++i)
+        p.drawEllipse(QPointF(rnd.bounded(kW), rnd.bounded(kH)), 1.2, 1.2);
+}
+
+void street(QPainter& p) {
+    skyAndGround(p, QColor(130, 190, 245), QColor(210, 235, 250), QColor(190, 190, 190), 200);
+    p.fillRect(0, 240, kW, kH - 240, QColor(90, 90, 95));
+    p.setPen(QPen(Qt::white, 3, Qt::DashLine));
+    p.drawLine(0, 296, kW, 296);
+}
+
+void aquarium(QPainter& p) {
+    QLinearGradient water(0, 0, 0, kH);
+    water.setColorAt(0, QColor(120, 200, 240));
+    water.setColorAt(1, QColor(30, 110, 180));
+    p.fillRect(0, 0, kW, kH, water);
+    p.fillRect(0, 270, kW, kH - 270, QColor(230, 210, 160));
+    p.setPen(QPen(QColor(40, 150, 60), 5, Qt::SolidLine, Qt::RoundCap));
+    for (int x : {30, 120, 420})
+        for (int k = 0; k < 3; ++k)
+            p.drawLine(QPointF(x + 8 * k, 272), QPointF(x + 8 * k + (k - 1) * 10, 200 + 12 * k));
+}
+
+void farm(QPainter& p) {
+    skyAndGround(p, QColor(150, 200, 245), QColor(225, 240, 250), QColor(140, 195, 90), 110);
+    p.setPen(QPen(QColor(90, 40, 30), 2));
+    p.setBrush(QColor(190, 50, 40));
+    p.drawRect(QRect(16, 40, 100, 80));
+    p.drawPolygon(QPolygon{{10, 42}, {66, 6}, {122, 42}});
+    p.setBrush(QColor(250, 240, 220));
+    p.drawRect(QRect(48, 74, 36, 46));
+}
+
+void winter(QPainter& p) {
+    skyAndGround(p, QColor(170, 200, 230), QColor(230, 240, 250), QColor(250, 252, 255), 100);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(235, 242, 250));
+    for (int x = 0; x < kW; x += 70)
+        p.drawEllipse(QRect(x - 20, 90, 110, 30));
+}
+
+void garden(QPainter& p) {
+    skyAndGround(p, QColor(140, 200, 250), QColor(220, 240, 250), QColor(120, 180, 80), 110);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(130, 90, 60));
+    for (int y : {140, 214})
+        p.drawRoundedRect(QRect(10, y, 440, 50), 16, 16);
+}
+
+// --- the scenes ---
+
+struct Decor {
+    const char* emoji;
+    QRect area; // where its box may lie
+    int minSize, maxSize;
+};
+
+struct Scene {
+    const char* name;
+    Background background;
+    QRect region; // x1, y1, x2, y2 of the window's table as a rectangle
+    const char* before;
+    const char* after;
+    QList<Decor> decor;
+};
+
+QRect regionRect(int x1, int y1, int x2, int y2) {
+    return QRect(QPoint(x1, y1), QPoint(x2, y2));
+}
+
+const QRect kSky(8, 6, 440, 100);
+const QRect kAll(8, 6, 440, 292);
+
+QList<Scene> scenes() {
+    return {
+        {"room",
+         room,
+         regionRect(320, 184, 369, 225),
+         "🐈",
+         "🐕",
+         {{"🖼️", QRect(20, 20, 160, 120), 44, 60},
+          {"🕰️", QRect(330, 20, 110, 120), 40, 52},
+          {"🪴", QRect(10, 150, 120, 140), 50, 66},
+          {"🧸", QRect(120, 190, 180, 100), 40, 54},
+          {"🏀", QRect(200, 190, 240, 100), 30, 38},
+          {"📚", QRect(20, 210, 200, 90), 36, 46},
+          {"🛋️", QRect(330, 110, 120, 90), 60, 70}}},
+        {"yard",
+         yard,
+         regionRect(104, 32, 145, 65),
+         "🪁",
+         "🎈",
+         {{"☀️", QRect(330, 8, 110, 90), 50, 60},
+          {"☁️", QRect(170, 8, 160, 80), 44, 56},
+          {"🏠", QRect(220, 70, 130, 110), 80, 96},
+          {"🌳", QRect(10, 80, 110, 120), 76, 90},
+          {"🐕", QRect(130, 170, 200, 120), 44, 56},
+          {"🚲", QRect(300, 190, 150, 100), 50, 60},
+          {"🌷", QRect(10, 200, 140, 100), 30, 40},
+          {"🐓", QRect(360, 160, 90, 60), 36, 46}}},
+        {"table",
+         tablecloth,
+         regionRect(168, 104, 265, 185),
+         "🎂",
+         "🍉",
+         {{"🍎", kAll, 40, 52},
+          {"🍌", kAll, 44, 56},
+          {"🥛", kAll, 40, 50},
+          {"🍞", kAll, 44, 56},
+          {"🧀", kAll, 40, 50},
+          {"🍇", kAll, 40, 52},
+          {"🥐", kAll, 40, 50},
+          {"🍪", kAll, 34, 44},
+          {"🍵", kAll, 40, 50}}},
+        {"music room",
+         musicRoom,
+         regionRect(328, 120, 385, 249),
+         "🎸",
+         "🎻",
+         {{"🎺", QRect(20, 30, 280, 56), 40, 50},
+          {"📯", QRect(20, 30, 280, 56), 36, 46},
+          {"🎷", QRect(20, 120, 280, 56), 44, 54},
+          {"🪗", QRect(20, 120, 280, 56), 40, 50},
+          {"🥁", QRect(20, 200, 280, 62), 50, 60},
+          {"🎹", QRect(20, 200, 300, 62), 56, 62},
+          {"🎼", QRect(330, 10, 110, 100), 44, 56}}},
+        {"kitchen",
+         kitchen,
+         regionRect(296, 144, 329, 177),
+         "🍋",
+         "🍊",
+         {{"🍳", QRect(10, 130, 280, 60), 44, 56},
+          {"🫖", QRect(10, 130, 280, 60), 44, 56},
+          {"🥕", QRect(340, 130, 110, 60), 36, 46},
+          {"🍅", QRect(10, 130, 280, 60), 34, 42},
+          {"🧂", QRect(340, 130, 110, 60), 30, 40},
+          {"🕰️", QRect(20, 10, 120, 100), 44, 54},
+          {"🥦", QRect(160, 10, 280, 100), 40, 50},
+          {"🍯", QRect(160, 10, 280, 100), 40, 50}}},
+        {"park",
+         park,
+         regionRect(280, 80, 313, 105),
+         "🐦",
+         "🐿️",
+         {{"🌳", QRect(220, 30, 230, 120), 80, 100},
+          {"🌲", QRect(10, 30, 160, 120), 80, 96},
+          {"🍄", QRect(240, 170, 200, 120), 34, 44},
+          {"🦔", QRect(240, 170, 200, 120), 40, 50},
+          {"🐇", QRect(10, 170, 130, 120), 40, 52},
+          {"🌼", QRect(230, 150, 220, 150), 28, 36},
+          {"☁️", QRect(10, 6, 250, 40), 36, 46}}},
+        {"beach",
+         beach,
+         regionRect(144, 232, 193, 297),
+         "🐚",
+         "🦀",
+         {{"⛵", QRect(10, 90, 430, 60), 44, 56},
+          {"🐬", QRect(10, 100, 430, 56), 40, 50},
+          {"⛱️", QRect(240, 160, 200, 130), 70, 86},
+          {"🌴", QRect(10, 60, 120, 150), 80, 96},
+          {"🪣", QRect(10, 200, 130, 100), 40, 50},
+          {"☀️", QRect(300, 6, 140, 80), 50, 60},
+          {"🏐", QRect(220, 240, 80, 60), 34, 42}}},
+        {"desk",
+         desk,
+         regionRect(264, 104, 281, 121),
+         "🐞",
+         "🐝",
+         {{"📕", kAll, 50, 64},
+          {"✏️", kAll, 40, 52},
+          {"✂️", kAll, 40, 52},
+          {"📏", kAll, 44, 56},
+          {"🖍️", kAll, 36, 46},
+          {"⏰", kAll, 44, 54},
+          {"💡", kAll, 40, 50},
+          {"📐", kAll, 44, 54},
+          {"🧮", kAll, 50, 60}}},
+        {"space",
+         space,
+         regionRect(328, 80, 361, 105),
+         "🚀",
+         "🛸",
+         {{"🪐", kAll, 70, 90},
+          {"🌍", kAll, 60, 76},
+          {"🌙", kAll, 40, 52},
+          {"☄️", kAll, 44, 56},
+          {"🛰️", kAll, 40, 52},
+          {"⭐", kAll, 26, 34},
+          {"🌟", kAll, 26, 34}}},
+        {"street",
+         street,
+         regionRect(304, 256, 409, 289),
+         "🚗",
+         "🚌",
+         {{"🏠", QRect(10, 110, 440, 95), 70, 86},
+          {"🏫", QRect(10, 110, 440, 95), 76, 90},
+          {"🏪", QRect(10, 110, 440, 95), 70, 84},
+          {"🌳", QRect(10, 120, 440, 90), 60, 76},
+          {"🚦", QRect(10, 180, 440, 62), 40, 50},
+          {"🚲", QRect(10, 200, 440, 42), 36, 40},
+          {"🚕", QRect(10, 250, 280, 50), 40, 46},
+          {"☁️", kSky, 40, 50}}},
+        {"aquarium",
+         aquarium,
+         regionRect(296, 184, 321, 209),
+         "🐠",
+         "🐡",
+         {{"🐟", QRect(10, 10, 440, 240), 44, 56},
+          {"🐙", QRect(10, 150, 440, 140), 50, 64},
+          {"🦀", QRect(10, 240, 440, 62), 40, 50},
+          {"🐢", QRect(10, 10, 440, 240), 50, 64},
+          {"🐚", QRect(10, 250, 440, 52), 30, 40},
+          {"🦐", QRect(10, 10, 440, 240), 36, 46},
+          {"🫧", QRect(10, 10, 440, 200), 30, 40}}},
+        {"farm",
+         farm,
+         regionRect(144, 120, 193, 153),
+         "🐖",
+         "🐕",
+         {{"🐄", QRect(210, 110, 240, 100), 56, 70},
+          {"🐓", QRect(10, 130, 200, 150), 40, 50},
+          {"🐴", QRect(210, 170, 240, 120), 56, 70},
+          {"🦆", QRect(10, 200, 200, 100), 40, 50},
+          {"🚜", QRect(250, 40, 200, 80), 56, 68},
+          {"🌻", QRect(10, 230, 440, 70), 34, 44},
+          {"☀️", QRect(160, 6, 100, 60), 44, 54}}},
+        {"winter",
+         winter,
+         regionRect(240, 112, 273, 137),
+         "🦊",
+         "🐰",
+         {{"⛄", QRect(10, 100, 200, 190), 80, 96},
+          {"🎄", QRect(300, 40, 150, 160), 80, 100},
+          {"🌲", QRect(10, 20, 200, 90), 60, 76},
+          {"🛷", QRect(200, 190, 250, 110), 50, 62},
+          {"❄️", kSky, 26, 34},
+          {"❄️", kSky, 22, 30},
+          {"🧤", QRect(10, 220, 440, 80), 34, 42}}},
+        {"garden",
+         garden,
+         regionRect(312, 160, 345, 185),
+         "🌷",
+         "🌻",
+         {{"🌹", QRect(10, 130, 440, 70), 34, 44},
+          {"🌼", QRect(10, 130, 440, 70), 30, 40},
+          {"🍓", QRect(10, 206, 440, 70), 34, 42},
+          {"🥕", QRect(10, 206, 440, 70), 36, 44},
+          {"🐝", QRect(10, 20, 440, 90), 30, 38},
+          {"🦋", QRect(10, 20, 440, 90), 34, 42},
+          {"🐌", QRect(10, 270, 440, 34), 28, 34},
+          {"🏡", QRect(10, 10, 200, 110), 76, 90}}},
+    };
+}
+
+// Places every decoration where it overlaps neither another one nor the
+// changed region (with a margin), from a fixed seed.
+QList<QPair<QRect, QString>> placeDecor(AssetWriter& w, const Scene& scene, quint32 seed) {
+    QRandomGenerator rnd(seed);
+    QList<QRect> taken{scene.region.adjusted(-6, -6, 6, 6)};
+    QList<QPair<QRect, QString>> placed;
+    for (const Decor& d : scene.decor) {
+        bool done = false;
+        for (int attempt = 0; attempt < 4000 && !done; ++attempt) {
+            const int size = d.minSize + int(rnd.bounded(d.maxSize - d.minSize + 1));
+            const QRect area = d.area.intersected(QRect(4, 4, kFreeRight - 4, kH - 8));
+            if (area.width() < size || area.height() < size)
+                break;
+            const QRect box(area.left() + int(rnd.bounded(area.width() - size + 1)),
+                            area.top() + int(rnd.bounded(area.height() - size + 1)), size, size);
+            bool free = true;
+            for (const QRect& t : taken)
+                free = free && !t.adjusted(-4, -4, 4, 4).intersects(box);
+            if (free) {
+                taken.append(box);
+                placed.append({box, QString::fromUtf8(d.emoji)});
+                done = true;
+            }
+        }
+        if (!done)
+            w.fail(QStringLiteral("kletka24 %1: no room for %2")
+                       .arg(QString::fromLatin1(scene.name), QString::fromUtf8(d.emoji)));
+    }
+    return placed;
+}
+
+} // namespace
+
+void generateChangedScenes(AssetWriter& w) {
+    const QList<Scene> all = scenes();
+    QList<QImage> sheet;
+    QStringList captions;
+    QList<QRect> outlines;
+    for (int n = 1; n <= all.size(); ++n) {
+        const Scene& scene = all[n - 1];
+        QImage base(kW, kH, QImage::Format_RGB32);
+        {
+            QPainter p(&base);
+            p.setRenderHint(QPainter::Antialiasing);
+            scene.background(p);
+            for (const auto& [box, emoji] : placeDecor(w, scene, quint32(2400 + n)))
+                if (!drawEmoji(p, box, emoji))
+                    w.fail(QStringLiteral("kletka24/%1: the emoji font cannot draw %2").arg(n).arg(emoji));
+        }
+        // The object of the region, drawn strictly inside it: only the points
+        // strictly inside count as a hit.
+        const QRect r = scene.region;
+        const QRect inside(r.left() + 1, r.top() + 1, r.width() - 2, r.height() - 2);
+        auto withObject = [&](const char* emoji) {
+            QImage image = base.copy();
+            QPainter p(&image);
+            p.setClipRect(inside);
+            if (!drawEmoji(p, QRectF(inside).adjusted(1, 1, -1, -1), QString::fromUtf8(emoji)))
+                w.fail(QStringLiteral("kletka24/%1: the emoji font cannot draw %2")
+                           .arg(n)
+                           .arg(QString::fromUtf8(emoji)));
+            return image;
+        };
+        const QImage first = withObject(scene.before);
+        const QImage changed = withObject(scene.after);
+        int differing = 0;
+        for (int y = 0; y < kH; ++y)
+            for (int x = 0; x < kW; ++x) {
+                if (first.pixel(x, y) == changed.pixel(x, y))
+                    continue;
+                if (!inside.contains(x, y))
+                    w.fail(QStringLiteral("kletka24/%1: the pictures differ at %2, %3 outside the region")
+                               .arg(n)
+                               .arg(x)
+                               .arg(y));
+                ++differing;
+            }
+        if (differing * 100 < inside.width() * inside.height() * 15)
+            w.fail(QStringLiteral("kletka24/%1: the change is too small to see (%2 pixels)")
+                       .arg(n)
+                       .arg(differing));
+        w.bmp(QStringLiteral("kletka24/%1.bmp").arg(n), first);
+        w.bmp(QStringLiteral("kletka24/%1_1.bmp").arg(n), changed);
+        sheet << first << changed;
+        captions << QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(scene.name))
+                 << QStringLiteral("%1_1 changed").arg(n);
+        outlines << QRect() << r;
+    }
+    if (w.wantsContactSheets())
+        w.contactSheet(
+            QStringLiteral("kletka24"),
+            QStringLiteral("kletka24: scene and changed scene; the window's region in red (sheet only)"),
+            sheet, captions, outlines);
+}
+
+} // namespace zorna::assets
