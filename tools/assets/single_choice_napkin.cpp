@@ -97,8 +97,9 @@ Sheet randomPiece(SeededRandom& rnd, Folding folding) {
     return piece;
 }
 
-// The open napkin with the piece's holes copied into the other parts without mirroring.
-Sheet copiedNotMirrored(const Sheet& piece, Folding folding, bool mirrorShapes) {
+// The open napkin with the piece's holes copied into the other parts, moved
+// over instead of mirrored.
+Sheet copiedNotMirrored(const Sheet& piece, Folding folding) {
     const bool v = folding != Folding::TopHalf;
     const bool hz = folding != Folding::LeftHalf;
     Sheet out(kSide, kSide);
@@ -107,12 +108,11 @@ Sheet copiedNotMirrored(const Sheet& piece, Folding folding, bool mirrorShapes) 
             const Hole h = piece.at(x, y);
             out.set(x, y, h);
             if (v)
-                out.set(x + piece.width, y, mirrorShapes ? mirroredAcrossVertical(h) : h);
+                out.set(x + piece.width, y, h);
             if (hz)
-                out.set(x, y + piece.height, mirrorShapes ? mirroredAcrossHorizontal(h) : h);
+                out.set(x, y + piece.height, h);
             if (v && hz)
-                out.set(x + piece.width, y + piece.height,
-                        mirrorShapes ? mirroredAcrossHorizontal(mirroredAcrossVertical(h)) : h);
+                out.set(x + piece.width, y + piece.height, h);
         }
     return out;
 }
@@ -142,7 +142,7 @@ std::vector<int> holeCells(const Sheet& s) {
 Sheet wrongNapkin(const Sheet& piece, Folding folding, const Sheet& right, SeededRandom& rnd, int kind) {
     switch (kind) {
     case 0:
-        return copiedNotMirrored(piece, folding, false);
+        return copiedNotMirrored(piece, folding);
     case 1:
         return shapesNotMirrored(piece, folding);
     case 2: { // one hole missing outside the folded piece
