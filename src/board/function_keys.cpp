@@ -12,7 +12,9 @@ FunctionKeys::FunctionKeys(QWidget* window, Handler handler) : QObject(window), 
 }
 
 bool FunctionKeys::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+    // Filters see events before the widget does; a disabled window takes no keys.
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::KeyPress && widget && widget->isEnabled()) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() == Qt::NoModifier && (key->key() == Qt::Key_F1 || key->key() == Qt::Key_F2))
             return handler_(key->key());
