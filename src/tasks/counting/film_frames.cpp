@@ -39,11 +39,12 @@ FilmFrames::FilmFrames(AppContext& context, TaskHost& board, const TaskSquare& t
     placeTw(Image2, row.doneLeft, row.doneTop, 1245, 1440);
     connect(Image2, &DoneButton::clicked, this, &FilmFrames::Image2_Click);
 
-    // The strip is disabled: drops on it reach the window.
+    // The strip takes no input: drops on it reach the window.
     Image1->setObjectName(QStringLiteral("Image1"));
     placeTw(Image1, 120, 1440, 11160, 2430);
     Image1->setPixmap(renderPicture(QStringLiteral(":/counting/film.svg"), Image1->size()));
-    Image1->setEnabled(false);
+    // Like a disabled control it takes no mouse input, but it keeps its colours.
+    Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     for (int j = 1; j <= 4; ++j) {
         auto* frame = new QLabel(this);

@@ -20,6 +20,11 @@ Kletka24::Kletka24(AppContext& context, TaskHost& board, const TaskSquare& task)
     winText->setFont(gameFont(QStringLiteral("Arial"), 11.25, true));
     winText->setWordWrap(true);
     winText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The window is disabled while the player memorises; the text stays readable.
+    QPalette palette = winText->palette();
+    palette.setColor(QPalette::Disabled, QPalette::WindowText,
+                     palette.color(QPalette::Active, QPalette::WindowText));
+    winText->setPalette(palette);
 
     Picture1->setObjectName(QStringLiteral("Picture1"));
     placeTw(Picture1, 240, 1440, 7455, 4590);

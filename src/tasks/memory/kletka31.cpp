@@ -53,6 +53,7 @@ Kletka31::Kletka31(AppContext& context, TaskHost& board, const TaskSquare& task)
         cell->setObjectName(QStringLiteral("Picture1_%1").arg(i));
         placeTw(cell, kLeft[(i - 1) % 3], kTop[(i - 1) / 3], 1815, 1815);
         setBackground(cell, QColor(0xC0, 0xC0, 0xC0));
+        cell->setFrameColour(QColor(0x60, 0x60, 0x60));
         cell->setCursor(pointingHandCursor());
         connect(cell, &PictureBox::clicked, this, [this, i] { Picture1_Click(i); });
         Picture1.append(cell);

@@ -44,6 +44,7 @@ Kletka33::Kletka33(AppContext& context, TaskHost& board, const TaskSquare& task)
         cell->setObjectName(QStringLiteral("Picture1_%1").arg(k));
         placeTw(cell, kCellLeft[(k - 1) % 3], kTop[(k - 1) / 3], 1215, 1215);
         setBackground(cell, Qt::white);
+        cell->setFrameColour(QColor(0x80, 0x80, 0x80));
         Picture1.append(cell);
     }
     for (int i = 1; i <= 6; ++i) {
@@ -51,6 +52,7 @@ Kletka33::Kletka33(AppContext& context, TaskHost& board, const TaskSquare& task)
         box->setObjectName(QStringLiteral("Picture2_%1").arg(i));
         placeTw(box, kTrayLeft[(i - 1) % 3], kTop[(i - 1) / 3], 1215, 1215);
         setBackground(box, Qt::white);
+        box->setFrameColour(QColor(0x80, 0x80, 0x80));
         box->setMouseTracking(true);
         connect(box, &PictureBox::moved, this, [this, i] { Picture2_MouseMove(i); });
         Picture2.append(box);

@@ -27,6 +27,11 @@ void PictureBox::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), palette().color(QPalette::Window));
     if (!picture_.isNull())
         painter.drawPixmap(0, 0, picture_);
+    if (frame_.isValid()) {
+        painter.setPen(frame_);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

@@ -16,6 +16,10 @@ public:
     void showPicture(const QString& path);
     // Shows a picture stored with the window.
     void setPixmapPicture(const QPixmap& picture);
+    // A thin frame drawn over the box's edge, so that neighbouring boxes show
+    // as separate cells; none by default.
+    void setFrameColour(const QColor& colour) { frame_ = colour; }
+
     // The file shown; empty while the box is blank.
     const QString& picturePath() const { return path_; }
     const QPixmap& picture() const { return picture_; }
@@ -36,6 +40,7 @@ private:
     bool pressedInside_ = false;
     QPixmap picture_;
     QString path_;
+    QColor frame_;
 };
 
 } // namespace zorna
