@@ -67,6 +67,9 @@ private slots:
         QVERIFY(!w->isEnabled());
         QCOMPARE(w->winMal->pixmap().toImage(),
                  QImage(w->detailPath(picture, k)).convertToFormat(w->winMal->pixmap().toImage().format()));
+        // The completed picture is seen in its colours while the window waits.
+        QCOMPARE(w->winMal->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 QImage(w->detailPath(picture, k)).convertToFormat(QImage::Format_RGB32));
         // The first tick changes nothing.
         t.clock.advance(1000);
         QCOMPARE(w->ticks(), 1);

@@ -40,6 +40,10 @@ private slots:
                      "ознакою, і лише один до цієї групи не належить. Під яким номером зображений цей "
                      "об'єкт?"));
         QCOMPARE(w->size(), QSize(436, 465));
+        // The whole instruction fits its label, whatever font stands in for MS Sans Serif.
+        QVERIFY(QFontMetrics(w->Label1->font())
+                    .boundingRect(QRect(0, 0, w->Label1->width(), 10000), Qt::TextWordWrap, w->Label1->text())
+                    .height() <= w->Label1->height());
         QCOMPARE(w->winMal->geometry(), QRect(8, 104, 417, 273));
         QCOMPARE(w->winMal->pixmap().size(), w->winMal->size());
         const QList<QRect> buttons{

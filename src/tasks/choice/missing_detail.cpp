@@ -2,9 +2,28 @@
 
 #include "platform/geometry.h"
 
+#include <QPainter>
+
 namespace zorna {
 
 using namespace choice;
+
+namespace {
+
+// The picture box keeps its colours while the window is disabled during the
+// pause, as the completed picture must be seen as it is.
+class PictureBox : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.drawPixmap(0, 0, pixmap());
+    }
+};
+
+} // namespace
 
 MissingDetailWindow::MissingDetailWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
     : TaskWindow(context, board, task) {
@@ -19,7 +38,7 @@ MissingDetailWindow::MissingDetailWindow(AppContext& context, TaskHost& board, c
     // Dark blue on the caption-text colour (white in the usual desktop scheme).
     winText->setStyleSheet(QStringLiteral("color: #0000C0; background: #FFFFFF;"));
 
-    winMal = new QLabel(this);
+    winMal = new PictureBox(this);
     winMal->setObjectName(QStringLiteral("winMal"));
     const Twips& m = kDetailPictureTwips;
     placeTw(winMal, m.left, m.top, m.width, m.height);

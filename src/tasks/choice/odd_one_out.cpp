@@ -1,6 +1,7 @@
 #include "tasks/choice/odd_one_out.h"
 
 #include "platform/geometry.h"
+#include "tasks/choice/label_fit.h"
 #include "tasks/common/done_button.h"
 
 namespace zorna {
@@ -19,6 +20,7 @@ OddOneOutWindow::OddOneOutWindow(AppContext& context, TaskHost& board, const Tas
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setStyleSheet(QStringLiteral("color: #000080;"));
+    shrinkToFit(Label1);
 
     winMal = new QLabel(this);
     winMal->setObjectName(QStringLiteral("winMal"));

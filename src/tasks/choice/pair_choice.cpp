@@ -1,6 +1,7 @@
 #include "tasks/choice/pair_choice.h"
 
 #include "platform/geometry.h"
+#include "tasks/choice/label_fit.h"
 
 namespace zorna {
 
@@ -40,6 +41,7 @@ void PairChoiceWindow::Form_Load() {
     clicks_ = 0;
     setBusy(true);
     winText->setText(QString::fromUtf8(row_.instruction));
+    shrinkToFit(winText);
     const int n = loadAndDrawPicture();
     winMal->setPixmap(QPixmap(picturePath(n)));
 }

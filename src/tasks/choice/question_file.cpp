@@ -2,6 +2,7 @@
 
 #include "platform/geometry.h"
 #include "platform/records.h"
+#include "tasks/choice/label_fit.h"
 
 #include <QFile>
 #include <QMouseEvent>
@@ -60,6 +61,7 @@ void QuestionFileWindow::Form_Load() {
     background_ = QPixmap(picturePath(n));
     update();
     winZapit->setText(readQuestion(ctx.folder.taskFile(kQuestionWindow, QStringLiteral("quetkr16.dat")), n));
+    shrinkToFit(winZapit);
 }
 
 void QuestionFileWindow::paintEvent(QPaintEvent*) {
