@@ -43,15 +43,17 @@ struct NamedObject {
 // A postage stamp: perforated edge, a small picture, a value.
 void drawStamp(QPainter& p, const QRectF& box) {
     const QRectF s(box.center().x() - 40, box.center().y() - 48, 80, 96);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(250, 250, 245));
+    // The paper with a grey edge, then the holes of the perforation bitten out of it.
+    p.setPen(QPen(QColor(130, 130, 130), 1.5));
+    p.setBrush(QColor(252, 250, 240));
     p.drawRect(s);
-    p.setBrush(QColor(235, 240, 250));
-    for (double x = s.left() + 4; x < s.right(); x += 8) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    for (double x = s.left() + 5; x < s.right() - 2; x += 8) {
         p.drawEllipse(QPointF(x, s.top()), 3, 3);
         p.drawEllipse(QPointF(x, s.bottom()), 3, 3);
     }
-    for (double y = s.top() + 4; y < s.bottom(); y += 8) {
+    for (double y = s.top() + 5; y < s.bottom() - 2; y += 8) {
         p.drawEllipse(QPointF(s.left(), y), 3, 3);
         p.drawEllipse(QPointF(s.right(), y), 3, 3);
     }
