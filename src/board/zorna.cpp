@@ -46,10 +46,9 @@ Zorna::Zorna(AppContext& context, RegistrationLink& registration)
     client->setFixedSize(tw(11775), tw(3870));
     setCentralWidget(client);
 
-    map_ = new QLabel(client);
+    map_ = new PictureBox(client);
     map_->setObjectName(QStringLiteral("map"));
     map_->setGeometry(0, 0, 785, 453);
-    map_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     map_->setPixmap(QPixmap(ctx.folder.path(QStringLiteral("map.png"))));
 
     knopStart_ =
@@ -77,10 +76,9 @@ Zorna::Zorna(AppContext& context, RegistrationLink& registration)
     KnopEnd_->setObjectName(QStringLiteral("KnopEnd"));
 
     for (int p = 0; p < 3; ++p) {
-        auto* chip = new QLabel(client);
+        auto* chip = new PictureBox(client);
         chip->setObjectName(QStringLiteral("phishka%1").arg(p + 1));
         chip->setGeometry(0, 0, 21, 16);
-        chip->setAttribute(Qt::WA_TranslucentBackground);
         chip->setPixmap(QPixmap(ctx.folder.path(QStringLiteral("guk%1%2.gif").arg(p + 1).arg(1))));
         chip->hide();
         phishka_[p] = chip;
@@ -261,7 +259,7 @@ void Zorna::ruhPhish(int x1, int y1, int x2, int y2) {
 }
 
 void Zorna::Timer2_Timer() {
-    QLabel* chip = phishka_[numGr - 1];
+    PictureBox* chip = phishka_[numGr - 1];
     if (step_ < 24) {
         ++step_;
         static constexpr int kDx[4] = {3, -3, 0, 0};

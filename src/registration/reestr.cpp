@@ -119,6 +119,7 @@ Reestr::Reestr(AppContext& context) : ctx(context) {
     // The saved-games panel.
     QLabel* saved = label(QStringLiteral("Збережені ігри"), 840, 2160, 1215, 255);
     saved->setAlignment(Qt::AlignCenter);
+    saved->setFont(gameFont(QStringLiteral("MS Sans Serif"), 7));
     knopPopered_ = pictureButton(this, QStringLiteral("Попередній запис"), 120, 2400,
                                  QStringLiteral("background-color: #c0c0c0;"));
     knopPopered_->setObjectName(QStringLiteral("knopPopered"));
