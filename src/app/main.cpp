@@ -1,4 +1,5 @@
 #include "platform/app_context.h"
+#include "platform/geometry.h"
 #include "registration/reestr.h"
 #include "tasks/common/task_catalog.h"
 
@@ -10,11 +11,12 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorna"));
+    zorna::registerGameFonts();
 
     // Ukrainian texts on the standard buttons of message boxes.
     QTranslator qtbase;
-    if (qtbase.load(QLocale(QLocale::Ukrainian, QLocale::Ukraine), QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtbase.load(QLocale(QLocale::Ukrainian, QLocale::Ukraine), QStringLiteral("qtbase"),
+                    QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtbase);
 
     zorna::RealClock clock;
@@ -23,8 +25,8 @@ int main(int argc, char** argv) {
     zorna::QtDialogs dialogs;
     zorna::DesktopHelpLauncher help;
     const zorna::TaskCatalog tasks = zorna::buildTaskCatalog();
-    zorna::AppContext ctx{clock, rnd, dialogs, help, zorna::ProgramFolder(QCoreApplication::applicationDirPath()),
-                          tasks};
+    zorna::AppContext ctx{
+        clock, rnd, dialogs, help, zorna::ProgramFolder(QCoreApplication::applicationDirPath()), tasks};
 
     zorna::Reestr::showFresh(ctx);
     return app.exec();

@@ -1,5 +1,7 @@
 #include "platform/geometry.h"
 
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QPalette>
 #include <QWidget>
 
@@ -18,6 +20,13 @@ QFont gameFont(const QString& family, double pointSize, bool bold) {
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
+}
+
+void registerGameFonts() {
+    static const char* const kFontFiles[] = {"/usr/share/wine/fonts/ms_sans_serif.ttf"};
+    for (const char* file : kFontFiles)
+        if (QFileInfo::exists(QString::fromLatin1(file)))
+            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
 }
 
 void setBackground(QWidget* widget, const QColor& colour) {

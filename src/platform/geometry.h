@@ -25,6 +25,11 @@ void setClientSizeTw(QWidget* window, int width, int height);
 // maps them to metric-compatible free fonts.
 QFont gameFont(const QString& family, double pointSize, bool bold = false);
 
+// Makes the fonts the windows ask for available to the program: Debian keeps
+// Wine's MS Sans Serif (with Cyrillic) outside fontconfig's folders. Call once
+// after the application object exists.
+void registerGameFonts();
+
 // Solid background colour of a widget.
 void setBackground(QWidget* widget, const QColor& colour);
 

@@ -1,5 +1,6 @@
 // Runs every test class registered in this executable. A class name given as the
 // first argument runs only that class; the remaining arguments go to QtTest.
+#include "platform/geometry.h"
 #include "support/test_registry.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    zorna::registerGameFonts();
     QStringList args = QCoreApplication::arguments();
     QString only;
     if (args.size() > 1 && !args[1].startsWith(QLatin1Char('-'))) {
