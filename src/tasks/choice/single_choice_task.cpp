@@ -60,7 +60,9 @@ void SingleChoiceTask::Form_Load() {
     VipadkMal();
 }
 
-void SingleChoiceTask::ZapovnMasNumPrav() { answers_ = row_.answers; }
+void SingleChoiceTask::ZapovnMasNumPrav() {
+    answers_ = row_.answers;
+}
 
 void SingleChoiceTask::VipadkMal() {
     // The first window of the family keeps its file until the reset or the close.
