@@ -3,6 +3,7 @@
 #include "platform/records.h"
 #include "tasks/puzzles/assembly_board.h"
 #include "tasks/puzzles/assembly_task.h"
+#include "tasks/puzzles/puzzle_widgets.h"
 
 #include <QLabel>
 
@@ -118,15 +119,15 @@ class AssemblyWindowTest : public QObject {
         return QImage(f.t.ctx.folder.taskFile(25, QStringLiteral("%1/%2.jpg").arg(n).arg(piece)))
             .convertToFormat(QImage::Format_RGB32);
     }
-    static QImage shown(QLabel* label) {
-        const QPixmap p = label->pixmap();
+    static QImage shown(PictureBox* box) {
+        const QPixmap p = box->pixmap();
         return p.isNull() ? QImage() : p.toImage().convertToFormat(QImage::Format_RGB32);
     }
-    static QLabel* cell(PuzzleFixture& f, int i) {
-        return f.child<QLabel>(QStringLiteral("winMal%1").arg(i));
+    static PictureBox* cell(PuzzleFixture& f, int i) {
+        return f.child<PictureBox>(QStringLiteral("winMal%1").arg(i));
     }
-    static QLabel* tray(PuzzleFixture& f, int v) {
-        return f.child<QLabel>(QStringLiteral("image3_%1").arg(v));
+    static PictureBox* tray(PuzzleFixture& f, int v) {
+        return f.child<PictureBox>(QStringLiteral("image3_%1").arg(v));
     }
     // Drags the tray image that shows `piece` onto board cell `i`.
     static void drag(PuzzleFixture& f, int piece, int i) {

@@ -18,6 +18,12 @@ struct PuzzleFixture {
     FakeHost host;
     QPointer<TaskWindow> window;
 
+    PuzzleFixture() = default;
+    PuzzleFixture(const PuzzleFixture&) = delete;
+    PuzzleFixture& operator=(const PuzzleFixture&) = delete;
+    // A window still open at the end of a test goes with its board double.
+    ~PuzzleFixture() { delete window.data(); }
+
     template <typename Window> Window* open(int square) {
         window = t.catalog.open(square, t.ctx, host);
         if (!window)

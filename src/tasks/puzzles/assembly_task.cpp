@@ -3,7 +3,7 @@
 #include "platform/geometry.h"
 #include "tasks/common/done_button.h"
 #include "tasks/common/drag_helper.h"
-#include "tasks/puzzles/click_label.h"
+#include "tasks/puzzles/puzzle_widgets.h"
 
 namespace zorna {
 
@@ -11,6 +11,12 @@ AssemblyTask::AssemblyTask(AppContext& context, TaskHost& board, const TaskSquar
     : TaskWindow(context, board, task) {
     setClientSizeTw(this, 8685, 5775);
     setBackground(this, QColor(0xF0F0F0));
+    // The window is disabled during the preview and the blots only to take no
+    // input: it keeps its colours then.
+    QPalette keep = palette();
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        keep.setColor(QPalette::Disabled, role, keep.color(QPalette::Active, role));
+    setPalette(keep);
     useDeck(kPictures, kSlots);
 
     winText = new QLabel(this);
@@ -23,33 +29,29 @@ AssemblyTask::AssemblyTask(AppContext& context, TaskHost& board, const TaskSquar
 
     const QPixmap blot = puzzlePicture(QStringLiteral("blot.svg"), QSize(tw(675), tw(705)));
     for (int i = 1; i <= AssemblyBoard::kCells; ++i) {
-        auto* cell = new QLabel(this);
+        auto* cell = new PictureBox(this, QColor(0xD4D0C8), true);
         cell->setObjectName(QStringLiteral("winMal%1").arg(i));
         placeTw(cell, 120 + 960 * ((i - 1) % 4), 1320 + 960 * ((i - 1) / 4), 975, 975);
-        cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        cell->setStyleSheet(QStringLiteral("QLabel { background: #d4d0c8; border: 1px solid #404040; }"));
         winMal.append(cell);
 
-        auto* k = new QLabel(cell);
+        auto* k = new PictureBox(cell);
         k->setObjectName(QStringLiteral("Kliaksa%1").arg(i));
         placeTw(k, 120, 120, 675, 705);
         k->setPixmap(blot);
-        k->setStyleSheet(QStringLiteral("QLabel { background: transparent; border: none; }"));
         k->hide();
         Kliaksa.append(k);
     }
 
     drag = new DragHelper(this);
     for (int v = 1; v <= AssemblyBoard::kCells; ++v) {
-        auto* image = new QLabel(this);
+        auto* image = new PictureBox(this);
         image->setObjectName(QStringLiteral("image3_%1").arg(v));
         placeTw(image, 4200 + 1080 * ((v - 1) % 4), 1320 + 1080 * ((v - 1) / 4), 975, 975);
-        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         drag->makeDraggable(image);
         image3.append(image);
     }
     drag->onStart([this](QWidget* source) {
-        const int v = int(image3.indexOf(static_cast<QLabel*>(source))) + 1;
+        const int v = int(image3.indexOf(static_cast<PictureBox*>(source))) + 1;
         if (v >= 1)
             image3_MouseMove(v);
     });
@@ -62,16 +64,16 @@ AssemblyTask::AssemblyTask(AppContext& context, TaskHost& board, const TaskSquar
     Label1 = new QLabel(QStringLiteral("Помилок:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     placeTw(Label1, 120, 5280, 975, 375);
-    Label1->setFont(gameFont(QStringLiteral("MS Sans Serif"), 9.75));
+    Label1->setFont(gameFont(QStringLiteral("Arial"), 9.75));
     Label2 = new QLabel(this);
     Label2->setObjectName(QStringLiteral("Label2"));
     placeTw(Label2, 1080, 5280, 375, 375);
-    Label2->setFont(gameFont(QStringLiteral("MS Sans Serif"), 12));
+    Label2->setFont(gameFont(QStringLiteral("Arial"), 12));
     Label2->setStyleSheet(QStringLiteral("QLabel { color: #0000ff; }"));
     Label3 = new QLabel(QStringLiteral("(Допускається 5 помилок)"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     placeTw(Label3, 1440, 5280, 2535, 375);
-    Label3->setFont(gameFont(QStringLiteral("MS Sans Serif"), 9.75));
+    Label3->setFont(gameFont(QStringLiteral("Arial"), 9.75));
 
     Timer2 = &addTimer(1000, [this] { Timer2_Timer(); });
     Timer1 = &addTimer(1000, [this] { Timer1_Timer(); });
@@ -120,7 +122,7 @@ void AssemblyTask::image3_MouseMove(int v) {
 void AssemblyTask::onDrop(QWidget* target) {
     // The drop may land on a cell's (hidden or shown) blot: find the cell itself.
     for (QWidget* w = target; w && w != this; w = w->parentWidget()) {
-        const int i = int(winMal.indexOf(static_cast<QLabel*>(w)));
+        const int i = int(winMal.indexOf(static_cast<PictureBox*>(w)));
         if (i >= 0) {
             winMal_DragDrop(i + 1);
             return;

@@ -10,6 +10,7 @@ class QLabel;
 namespace zorna {
 
 class DoneButton;
+class PictureBox;
 class DragHelper;
 
 // kletka25: a picture of 4 x 4 pieces is shown for three seconds, then its
@@ -50,9 +51,9 @@ private:
     int blotTicks_ = 0;
 
     QLabel* winText;
-    QList<QLabel*> winMal;  // board cells 1..16 at index 0..15
-    QList<QLabel*> Kliaksa; // blots 1..16
-    QList<QLabel*> image3;  // tray 1..16
+    QList<PictureBox*> winMal;  // board cells 1..16 at index 0..15
+    QList<PictureBox*> Kliaksa; // blots 1..16
+    QList<PictureBox*> image3;  // tray 1..16
     DoneButton* Image2;
     QLabel* Label1;
     QLabel* Label2;

@@ -2,7 +2,7 @@
 
 #include "platform/geometry.h"
 #include "tasks/common/done_button.h"
-#include "tasks/puzzles/click_label.h"
+#include "tasks/puzzles/puzzle_widgets.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,7 +17,7 @@ BallTask::BallTask(AppContext& context, TaskHost& board, const TaskSquare& task)
     Label1 = new QLabel(QStringLiteral("Червоні шари перестав на лівий бік, сірі - на правий"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     placeTw(Label1, 120, 120, 5415, 615);
-    Label1->setFont(gameFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+    Label1->setFont(gameFont(QStringLiteral("Arial"), 9.75, true));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setStyleSheet(QStringLiteral("QLabel { background: #e0e0e0; border: 1px solid black; }"));
@@ -25,13 +25,13 @@ BallTask::BallTask(AppContext& context, TaskHost& board, const TaskSquare& task)
     Label2 = new QLabel(QStringLiteral("Дозволяється зробити не більше 21-го кроку"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     placeTw(Label2, 120, 840, 3615, 255);
-    Label2->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8.25));
+    Label2->setFont(gameFont(QStringLiteral("Arial"), 8.25));
     Label2->setStyleSheet(QStringLiteral("QLabel { color: #000080; background: transparent; }"));
 
     Label3 = new QLabel(this);
     Label3->setObjectName(QStringLiteral("Label3"));
     placeTw(Label3, 5160, 840, 375, 255);
-    Label3->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    Label3->setFont(gameFont(QStringLiteral("Arial"), 8.25, true));
     Label3->setAlignment(Qt::AlignCenter);
     Label3->setStyleSheet(QStringLiteral("QLabel { background: #e0e0e0; border: 1px solid black; }"));
 

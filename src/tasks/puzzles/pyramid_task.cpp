@@ -2,7 +2,7 @@
 
 #include "platform/geometry.h"
 #include "tasks/common/done_button.h"
-#include "tasks/puzzles/click_label.h"
+#include "tasks/puzzles/puzzle_widgets.h"
 
 #include <QPainter>
 
@@ -65,7 +65,7 @@ PyramidTask::PyramidTask(AppContext& context, TaskHost& board, const TaskSquare&
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     placeTw(Label1, 120, 120, 6015, 1095);
-    Label1->setFont(gameFont(QStringLiteral("MS Sans Serif"), 9.75));
+    Label1->setFont(gameFont(QStringLiteral("Arial"), 9.75));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setStyleSheet(QStringLiteral("QLabel { color: #000080; background: #e0e0e0; }"));
@@ -73,13 +73,13 @@ PyramidTask::PyramidTask(AppContext& context, TaskHost& board, const TaskSquare&
     Label2 = new QLabel(QString::fromUtf8(layout.limitText), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     placeTw(Label2, 120, 1320, 3615, 375);
-    Label2->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8.25));
+    Label2->setFont(gameFont(QStringLiteral("Arial"), 8.25));
     Label2->setStyleSheet(QStringLiteral("QLabel { color: #8080ff; background: transparent; }"));
 
     Label3 = new QLabel(this);
     Label3->setObjectName(QStringLiteral("Label3"));
     placeTw(Label3, 6480, 1200, 855, 375);
-    Label3->setFont(gameFont(QStringLiteral("MS Sans Serif"), 9.75));
+    Label3->setFont(gameFont(QStringLiteral("Arial"), 9.75));
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label3->setStyleSheet(QStringLiteral("QLabel { color: #ff00ff; background: transparent; }"));
 

@@ -2,7 +2,7 @@
 
 #include "platform/geometry.h"
 #include "tasks/common/done_button.h"
-#include "tasks/puzzles/click_label.h"
+#include "tasks/puzzles/puzzle_widgets.h"
 
 namespace zorna {
 
@@ -27,7 +27,7 @@ SlidingTask::SlidingTask(AppContext& context, TaskHost& board, const TaskSquare&
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     placeTw(Label1, 3120, 1200, 735, 375);
-    Label1->setFont(gameFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+    Label1->setFont(gameFont(QStringLiteral("Arial"), 9.75, true));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setStyleSheet(QStringLiteral("QLabel { background: #f0f0f0; border: 1px solid black; }"));
 
