@@ -46,7 +46,7 @@ Zorna::Zorna(AppContext& context, RegistrationLink& registration)
     client->setFixedSize(tw(11775), tw(3870));
     setCentralWidget(client);
 
-    map_ = new PictureBox(client);
+    map_ = new BoardPicture(client);
     map_->setObjectName(QStringLiteral("map"));
     map_->setGeometry(0, 0, 785, 453);
     map_->setPixmap(QPixmap(ctx.folder.path(QStringLiteral("map.png"))));
@@ -76,7 +76,7 @@ Zorna::Zorna(AppContext& context, RegistrationLink& registration)
     KnopEnd_->setObjectName(QStringLiteral("KnopEnd"));
 
     for (int p = 0; p < 3; ++p) {
-        auto* chip = new PictureBox(client);
+        auto* chip = new BoardPicture(client);
         chip->setObjectName(QStringLiteral("phishka%1").arg(p + 1));
         chip->setGeometry(0, 0, 21, 16);
         chip->setPixmap(QPixmap(ctx.folder.path(QStringLiteral("guk%1%2.gif").arg(p + 1).arg(1))));
@@ -259,7 +259,7 @@ void Zorna::ruhPhish(int x1, int y1, int x2, int y2) {
 }
 
 void Zorna::Timer2_Timer() {
-    PictureBox* chip = phishka_[numGr - 1];
+    BoardPicture* chip = phishka_[numGr - 1];
     if (step_ < 24) {
         ++step_;
         static constexpr int kDx[4] = {3, -3, 0, 0};

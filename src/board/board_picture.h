@@ -8,10 +8,10 @@ namespace zorna {
 // A picture drawn from the control's top-left corner; unlike a label it looks
 // the same while its window is disabled (the board is disabled while a task,
 // the statistics or the finish window is open).
-class PictureBox : public QWidget {
+class BoardPicture : public QWidget {
     Q_OBJECT
 public:
-    explicit PictureBox(QWidget* parent);
+    explicit BoardPicture(QWidget* parent);
     void setPixmap(const QPixmap& pixmap);
     const QPixmap& pixmap() const { return pixmap_; }
 

@@ -1,19 +1,19 @@
-#include "board/picture_box.h"
+#include "board/board_picture.h"
 
 #include <QPainter>
 
 namespace zorna {
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+BoardPicture::BoardPicture(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void PictureBox::setPixmap(const QPixmap& pixmap) {
+void BoardPicture::setPixmap(const QPixmap& pixmap) {
     pixmap_ = pixmap;
     update();
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
+void BoardPicture::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.drawPixmap(0, 0, pixmap_);
 }
