@@ -1,0 +1,259 @@
+// A whole three-player game through the registration window, the board and
+// every task window, answered with real mouse and key events on the virtual clock.
+#include "game/solvers.h"
+
+#include "board/zorna.h"
+#include "registration/reestr.h"
+#include "stats/form3.h"
+#include "stats/statist.h"
+#include "stats/svg_picture.h"
+#include "support/test_registry.h"
+#include "tasks/common/dispatch_table.h"
+#include "tasks/common/task_catalog.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPointer>
+#include <QSet>
+
+#include <array>
+
+using namespace zorna;
+using namespace zorna::test;
+
+namespace {
+
+constexpr quint32 kSeed = 20261210;
+// A fault must fail the test, not hang it.
+constexpr int kTurnLimit = 3000;
+
+const QStringList kNames{QStringLiteral("Оля"), QStringLiteral("Петро"), QStringLiteral("Іра")};
+
+// Which tasks a player answers wrongly, counted per player from 0. The patterns
+// make player 1 fail on the ladder square 10 and player 2 on the plank square 21,
+// so that the squares past both shortcuts (11, 12, 22, 23) are played too, and
+// both slide-back squares send a chip back.
+bool answersRight(int player, int task) {
+    switch (player) {
+    case 1:
+        return task % 3 != 1;
+    case 2:
+        return task % 4 != 1;
+    default:
+        return task % 3 != 0;
+    }
+}
+
+struct Answer {
+    int player;
+    int square;
+    int windowNumber;
+    int category;
+    bool right;
+};
+
+struct Finish {
+    QString name;
+    int place;
+    bool banner;
+};
+
+// The place a finish window shows: the one place picture that is visible.
+int shownPlace(const Form3& form) {
+    int place = 0;
+    for (int p = 1; p <= 3; ++p)
+        if (form.misse(p)->isVisibleTo(&form))
+            place = place == 0 ? p : -1;
+    return place;
+}
+
+} // namespace
+
+class GameTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void threePlayersPlayEveryTaskWindowToTheEnd() {
+        QElapsedTimer elapsed;
+        elapsed.start();
+
+        TestContext t(buildTaskCatalog());
+        t.rnd.useSeededFallback(kSeed);
+        const SolverTable solvers = allSolvers();
+        for (const TaskSquare& task : kDispatchTable)
+            QVERIFY2(solvers.contains(task.windowNumber), qPrintable(task.windowName()));
+
+        // Registration: three players, three names, on to the board.
+        QPointer<Reestr> reestr = new Reestr(t.ctx);
+        reestr->show();
+        QTest::keyClick(reestr->winKilGravc(), Qt::Key_Down);
+        QCOMPARE(reestr->playerCount(), 3);
+        for (int i = 1; i <= 3; ++i) {
+            QLineEdit* box = reestr->winNameGravc(i);
+            QVERIFY(box->isEnabled());
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, kNames[i - 1]);
+            QCOMPARE(box->text(), kNames[i - 1]);
+        }
+        QTest::mouseClick(reestr->knopNext(), Qt::LeftButton);
+        QVERIFY(t.dialogs.asked().isEmpty());
+        QPointer<Zorna> board = reestr->board();
+        QVERIFY(board);
+        QVERIFY(board->isVisible());
+        QVERIFY(!reestr->isVisible());
+        QCOMPARE(board->playerCount(), 3);
+        QTest::mouseClick(board->knopStart(), Qt::LeftButton);
+        QVERIFY(!board->knopDali()->isHidden());
+
+        QList<Answer> answers;
+        std::array<int, 3> tasks{};
+        QSet<int> opened;
+        QList<Finish> finishes;
+        int turns = 0;
+        for (; turns < kTurnLimit && board->finishedCount() < 3; ++turns) {
+            QVERIFY(board->isEnabled());
+            QVERIFY(board->knopDali()->isEnabled());
+            const int p = board->numGr;
+            QVERIFY(p >= 1 && p <= 3 && !board->finished(p));
+            QCOMPARE(board->winNameGr()->text(), kNames[p - 1]);
+            const int square = board->players()[p - 1].square();
+
+            QTest::mouseClick(board->knopDali(), Qt::LeftButton);
+            QPointer<TaskWindow> w = board->taskWindow();
+            QVERIFY2(w, qPrintable(QStringLiteral("no task window on square %1").arg(square)));
+            QVERIFY(w->isVisible());
+            QVERIFY(!board->isEnabled());
+            QCOMPARE(w->task().square, square);
+            QCOMPARE(w->windowTitle(), QString::fromUtf8(w->task().caption));
+            const TaskSquare task = w->task();
+            opened.insert(task.windowNumber);
+
+            const bool right = answersRight(p, tasks[p - 1]++);
+            const int picture = w->deck() ? w->deck()->current() : 0;
+            const QString what = QStringLiteral("%1 (square %2, picture %3, player %4, answered %5)")
+                                     .arg(task.windowName())
+                                     .arg(square)
+                                     .arg(picture)
+                                     .arg(p)
+                                     .arg(right ? QStringLiteral("right") : QStringLiteral("wrong"));
+            StatTable expected = board->stats();
+            expected.add(p, task.category, right ? 1 : 2);
+
+            solvers.value(task.windowNumber)(*w, t, right);
+            if (QTest::currentTestFailed())
+                QFAIL(qPrintable(QStringLiteral("the solver failed on %1").arg(what)));
+            QVERIFY2(!w || !w->busy(),
+                     qPrintable(QStringLiteral("still open after the answer: %1").arg(what)));
+            answers.append({p, square, task.windowNumber, task.category, right});
+            QVERIFY2(board->stats() == expected,
+                     qPrintable(QStringLiteral("the answer was not counted as given: %1").arg(what)));
+            QCOMPARE(board->WinType, task.category);
+            settle();
+            QVERIFY(!board->taskWindow());
+
+            // The chip's move, then the finish window when the chip reached the end.
+            for (int ms = 0; board->isMoving() && ms < 10000; ms += 100)
+                t.clock.advance(100);
+            QVERIFY(!board->isMoving());
+            if (Form3* form = board->finishWindow()) {
+                QVERIFY(form->isVisible());
+                QVERIFY(!board->isEnabled());
+                QCOMPARE(board->players()[p - 1].square(), 33);
+                QVERIFY(board->finished(p));
+                finishes.append(
+                    {form->winName()->text(), shownPlace(*form), form->banner()->isVisibleTo(form)});
+                form->close();
+                settle();
+                QVERIFY(!board->finishWindow());
+            }
+            QVERIFY(board->isEnabled());
+        }
+        QVERIFY2(board->finishedCount() == 3, "the game did not end within the turn limit");
+
+        // Every task window was opened and answered.
+        for (const TaskSquare& task : kDispatchTable)
+            QVERIFY2(opened.contains(task.windowNumber),
+                     qPrintable(QStringLiteral("%1 never opened").arg(task.windowName())));
+        QCOMPARE(opened.size(), 32);
+
+        // Places 1, 2, 3 in the order of finishing, the banner for the winner only.
+        QCOMPARE(finishes.size(), 3);
+        QSet<QString> finishers;
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(finishes[i].place, i + 1);
+            QCOMPARE(finishes[i].banner, i == 0);
+            QVERIFY(kNames.contains(finishes[i].name));
+            finishers.insert(finishes[i].name);
+        }
+        QCOMPARE(finishers.size(), 3);
+        for (int p = 1; p <= 3; ++p) {
+            QVERIFY(board->finished(p));
+            QCOMPARE(board->players()[p - 1].square(), 33);
+        }
+
+        // The game is over: "Далі" stays disabled.
+        QVERIFY(!board->knopDali()->isEnabled());
+        QTest::mouseClick(board->knopDali(), Qt::LeftButton);
+        QVERIFY(!board->taskWindow());
+        QVERIFY(board->isEnabled());
+
+        // The statistics hold exactly the answers given, each in its window's category.
+        std::array<std::array<std::array<int, 2>, 7>, 3> counted{};
+        std::array<std::array<int, 2>, 3> perPlayer{};
+        for (const Answer& a : answers) {
+            QCOMPARE(a.category, squareOfWindow(a.windowNumber)->category);
+            ++counted[a.player - 1][a.category - 1][a.right ? 0 : 1];
+            ++perPlayer[a.player - 1][a.right ? 0 : 1];
+        }
+        int categoriesWithBoth = 0;
+        for (int c = 1; c <= 7; ++c) {
+            bool rightSeen = false, wrongSeen = false;
+            for (int p = 1; p <= 3; ++p) {
+                QCOMPARE(int(board->stats().at(p, c, 1)), counted[p - 1][c - 1][0]);
+                QCOMPARE(int(board->stats().at(p, c, 2)), counted[p - 1][c - 1][1]);
+                rightSeen = rightSeen || counted[p - 1][c - 1][0] > 0;
+                wrongSeen = wrongSeen || counted[p - 1][c - 1][1] > 0;
+            }
+            categoriesWithBoth += rightSeen && wrongSeen ? 1 : 0;
+        }
+        QVERIFY(categoriesWithBoth >= 5);
+        for (int p = 1; p <= 3; ++p) {
+            int right = 0, wrong = 0;
+            for (int c = 1; c <= 7; ++c) {
+                right += board->stats().at(p, c, 1);
+                wrong += board->stats().at(p, c, 2);
+            }
+            QCOMPARE(right, perPlayer[p - 1][0]);
+            QCOMPARE(wrong, perPlayer[p - 1][1]);
+            QCOMPARE(right + wrong, tasks[p - 1]);
+            QVERIFY(right > 0 && wrong > 0);
+        }
+        QCOMPARE(int(answers.size()), turns);
+
+        // F2 shows the same counts in the statistics window.
+        QTest::keyClick(board, Qt::Key_F2);
+        QPointer<Statist> stats = board->statistWindow();
+        QVERIFY(stats);
+        for (int p = 1; p <= 3; ++p) {
+            QCOMPARE(stats->nameLabel(p)->text(), kNames[p - 1]);
+            for (int c = 1; c <= 7; ++c)
+                for (int kind = 1; kind <= 2; ++kind)
+                    QCOMPARE(stats->countLabel(p, c, kind)->text(),
+                             QString::number(counted[p - 1][c - 1][kind - 1]));
+        }
+        stats->close();
+        settle();
+        QVERIFY(board->isEnabled());
+
+        qInfo("%d turns, %d answers wrong, %lld ms", turns,
+              perPlayer[0][1] + perPlayer[1][1] + perPlayer[2][1], elapsed.elapsed());
+        delete board.data();
+        delete reestr.data();
+        settle();
+    }
+};
+
+ZORNA_TEST_CLASS(GameTest)
+#include "game_test.moc"
