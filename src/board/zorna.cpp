@@ -414,6 +414,12 @@ void Zorna::closeEvent(QCloseEvent* event) {
         event->accept();
         return;
     }
+    // While a task, the statistics or the finish window is open the board
+    // belongs to that window: its close box is refused without a question.
+    if (!isEnabled()) {
+        event->ignore();
+        return;
+    }
     if (ctx.dialogs.show(this, Message{QStringLiteral("Запит"),
                                        QStringLiteral("Повернутися у вікно реєстрації гравців?"),
                                        MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes) {

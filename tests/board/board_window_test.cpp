@@ -231,6 +231,10 @@ private slots:
         FakeTask* task = openTask(*board.board);
         QVERIFY(!task->close());
         QVERIFY(!board->isEnabled());
+        // Nor can the board be closed under the open task.
+        QVERIFY(!board->close());
+        QVERIFY(tc.dialogs.asked().isEmpty());
+        QCOMPARE(reg.returned, 0);
         task->solve(true);
         settle();
         QVERIFY(board->isEnabled());
