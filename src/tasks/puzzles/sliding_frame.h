@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/rnd.h"
+
 #include <array>
 #include <optional>
 
 namespace zorna {
-
-class Rnd;
 
 // Fifteen numbered tiles in a 4 x 4 frame. The table is 6 x 6: the border rows
 // and columns hold -1 and never change, so every neighbour test of an edge cell
@@ -49,12 +49,6 @@ private:
     std::array<std::array<int, 6>, 6> cells_;
     int moves_ = 0;
 };
-
-} // namespace zorna
-
-#include "platform/rnd.h"
-
-namespace zorna {
 
 template <typename OnMove> void SlidingFrame::shuffle(Rnd& rnd, OnMove onMove) {
     moves_ = 0;
