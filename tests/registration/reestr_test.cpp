@@ -4,7 +4,9 @@
 #include "support/test_registry.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 
 using namespace zorna;
 using namespace zorna::test;
@@ -476,6 +478,46 @@ private slots:
         tc.dialogs.answer(MsgAnswer::Yes);
         QVERIFY(fresh->close());
         settle();
+        QVERIFY(!fresh);
+    }
+
+    // Under the application's own event loop: leaving the board does not end
+    // the program, closing the registration window with "yes" does.
+    void programEndsOnlyWithTheConfirmedClose() {
+        TestContext tc(fakeCatalog());
+        QPointer<Reestr> first = Reestr::showFresh(tc.ctx);
+        first->winNameGravc(1)->setText(QStringLiteral("Оля"));
+        first->winNameGravc(2)->setText(QStringLiteral("Петро"));
+        first->knopNext_Click();
+        QPointer<Zorna> board = first->board();
+        QVERIFY(board);
+        QPointer<Reestr> fresh;
+        bool runningAfterLeave = false;
+        QTimer::singleShot(0, qApp, [&] {
+            tc.dialogs.answer(MsgAnswer::Yes); // leave
+            board->close();
+            fresh = first->successor();
+        });
+        QTimer::singleShot(50, qApp, [&] {
+            runningAfterLeave = true;
+            tc.dialogs.answer(MsgAnswer::Yes); // Закрити програму?
+            if (fresh)
+                fresh->close();
+        });
+        QTimer::singleShot(5000, qApp, &QCoreApplication::quit); // a safety net only
+        // The program's own setting (the test runner turns it off).
+        const bool quitOnLast = QGuiApplication::quitOnLastWindowClosed();
+        QGuiApplication::setQuitOnLastWindowClosed(true);
+        QElapsedTimer elapsed;
+        elapsed.start();
+        QApplication::exec();
+        QGuiApplication::setQuitOnLastWindowClosed(quitOnLast);
+        QVERIFY(elapsed.elapsed() < 4000);
+        QVERIFY(runningAfterLeave);
+        QCOMPARE(tc.dialogs.asked(), (QList<Message>{kLeave, kCloseProgram}));
+        settle();
+        QVERIFY(!first);
+        QVERIFY(!board);
         QVERIFY(!fresh);
     }
 };
