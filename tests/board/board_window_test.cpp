@@ -282,6 +282,64 @@ private slots:
         settle();
         QVERIFY(board->isEnabled());
     }
+
+    void loadImage_data() {
+        QTest::addColumn<int>("square");
+        QTest::addColumn<int>("picture");
+        QTest::newRow("12") << 12 << 3;
+        QTest::newRow("22") << 22 << 3;
+        QTest::newRow("11") << 11 << 1;
+        QTest::newRow("23") << 23 << 1;
+        QTest::newRow("33") << 33 << 1;
+        QTest::newRow("0 leaves it") << 0 << 4;
+    }
+    void loadImage() {
+        QFETCH(int, square);
+        QFETCH(int, picture);
+        TestContext tc(fakeCatalog());
+        FakeRegistration reg;
+        BoardUnderTest board(tc, reg);
+        board->ruhPhish(27, 21, 27, 0); // an upward move shows picture 4
+        QCOMPARE(board->chipPicture(1), 4);
+        const QImage moving = board->phishka(1)->pixmap().toImage();
+        board->LoadImage(1, square);
+        QCOMPARE(board->chipPicture(1), picture);
+        const QImage expected =
+            QPixmap(tc.ctx.folder.path(QStringLiteral("guk1%1.gif").arg(picture))).toImage();
+        QCOMPARE(board->phishka(1)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 expected.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        if (square == 0)
+            QCOMPARE(board->phishka(1)->pixmap().toImage(), moving);
+    }
+
+    void installedChipsAndHelpPage() {
+        TestContext tc;
+        for (int p = 1; p <= 3; ++p) {
+            for (int d = 1; d <= 4; ++d) {
+                const QImage chip(tc.ctx.folder.path(QStringLiteral("guk%1%2.gif").arg(p).arg(d)));
+                QCOMPARE(chip.size(), QSize(21, 16));
+                QCOMPARE(qAlpha(chip.pixel(0, 0)), 0);
+                QCOMPARE(qAlpha(chip.pixel(10, 8)), 255);
+            }
+        }
+        const QImage map(tc.ctx.folder.path(QStringLiteral("map.png")));
+        QCOMPARE(map.size(), QSize(785, 453));
+        QCOMPARE(map.pixelColor(400, 300), QColor(Qt::white));
+        QCOMPARE(QImage(tc.ctx.folder.path(QStringLiteral("open.bmp"))).isNull(), false);
+        QCOMPARE(QImage(tc.ctx.folder.path(QStringLiteral("new.bmp"))).isNull(), false);
+        const std::optional<QByteArray> help = readFile(tc.ctx.folder.helpPage());
+        QVERIFY(help);
+        const QString page = QString::fromUtf8(*help);
+        QVERIFY(page.contains(QStringLiteral("<meta charset=\"utf-8\">")));
+        for (const QString& word :
+             {QStringLiteral("F1"), QStringLiteral("F2"), QStringLiteral("драбин"), QStringLiteral("місток"),
+              QStringLiteral("13"), QStringLiteral("24"), QStringLiteral("33"), QStringLiteral("Реєстрація"),
+              QStringLiteral("зберіга")})
+            QVERIFY2(page.contains(word), qPrintable(word));
+        for (const QString& title : Statist::categoryTitles())
+            QVERIFY2(page.contains(QString(title).replace(QLatin1Char('\''), QChar(0x2019))),
+                     qPrintable(title));
+    }
 };
 
 ZORNA_TEST_CLASS(BoardWindowTest)
