@@ -1,0 +1,51 @@
+// The reaction windows are found by the squares that open them.
+#include "support/test_context.h"
+#include "support/test_registry.h"
+#include "tasks/common/task_families.h"
+#include "tasks/reaction/kletka26.h"
+#include "tasks/reaction/kletka30.h"
+#include "tasks/reaction/kletka32.h"
+
+#include <QPointer>
+#include <QTest>
+
+using namespace zorna;
+using namespace zorna::test;
+
+class ReactionCatalogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void squaresOpenTheirWindows_data() {
+        QTest::addColumn<int>("square");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("square 13") << 13 << "kletka26"
+                                   << "Завдання №13";
+        QTest::newRow("square 30") << 30 << "kletka32"
+                                   << "Завдання №30";
+        QTest::newRow("square 31") << 31 << "kletka30"
+                                   << "Завдання №31";
+    }
+    void squaresOpenTheirWindows() {
+        QFETCH(int, square);
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        TaskCatalog catalog;
+        registerReactionTasks(catalog);
+        TestContext t(catalog);
+        FakeHost host;
+        QVERIFY(t.catalog.has(square));
+        QPointer<TaskWindow> w = t.catalog.open(square, t.ctx, host);
+        QVERIFY(w);
+        QCOMPARE(w->objectName(), name);
+        QCOMPARE(w->windowTitle(), caption);
+        QVERIFY(w->busy());
+        // Loaded: its timers run.
+        QVERIFY(t.clock.enabledTimerCount() > 0);
+        delete w.data();
+        settle();
+    }
+};
+
+ZORNA_TEST_CLASS(ReactionCatalogTest)
+#include "reaction_catalog_test.moc"
