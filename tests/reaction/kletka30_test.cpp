@@ -311,6 +311,48 @@ private slots:
         QVERIFY(f.w->ballFalling());
     }
 
+    // The game runs on while the close button's question is open. When the
+    // fifth ball falls out meanwhile, the window waits for the answer before it
+    // closes, so the open message box is never left without its window.
+    void taskEndingWhileTheQuestionIsOpen_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("answered no") << false;
+        QTest::newRow("answered yes") << true;
+    }
+    void taskEndingWhileTheQuestionIsOpen() {
+        QFETCH(bool, yes);
+        struct SlowAnswer : Dialogs {
+            VirtualClock* clock = nullptr;
+            FakeHost* host = nullptr;
+            MsgAnswer reply = MsgAnswer::No;
+            int asked = 0;
+            QStringList callsWhileOpen;
+            MsgAnswer show(QWidget*, const Message&) override {
+                ++asked;
+                clock->advance(60000);
+                callsWhileOpen = host->calls;
+                return reply;
+            }
+        };
+        TestContext t;
+        FakeHost host;
+        SlowAnswer dialogs;
+        dialogs.clock = &t.clock;
+        dialogs.host = &host;
+        dialogs.reply = yes ? MsgAnswer::Yes : MsgAnswer::No;
+        AppContext ctx{t.clock, t.rnd, dialogs, t.help, ProgramFolder(t.programFolder.root()), t.catalog};
+        t.rnd.push({ball(0), ball(1), ball(2), ball(3), ball(4)});
+        QPointer<Kletka30> w = new Kletka30(ctx, host, *taskOfSquare(31));
+        w->Form_Load();
+        w->show();
+        QTest::mouseClick(w->closeButton(), Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(dialogs.asked, 1);
+        QVERIFY(dialogs.callsWhileOpen.isEmpty());
+        QCOMPARE(host.calls, QStringList{"prav=0"} + kHandBack);
+        settle();
+        QVERIFY(w.isNull());
+    }
+
     void closeBoxRefusedWhileBusy() {
         CartFixture f({2});
         QVERIFY(!f.w->close());

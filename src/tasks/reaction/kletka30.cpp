@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPointer>
 #include <QPushButton>
 
 namespace zorna {
@@ -242,18 +241,25 @@ void Kletka30::TmTelega_Timer() {
 }
 
 void Kletka30::Vse() {
+    // The balls and the cart go on while the close button's question is open;
+    // the window must not close under the open message box, so an end that
+    // comes meanwhile waits for the answer.
+    if (asking_) {
+        endPending_ = true;
+        return;
+    }
     answer(caught() >= kCatchesToWin);
 }
 
 void Kletka30::Image1_Click() {
-    QPointer<Kletka30> self(this);
+    if (asking_)
+        return;
+    asking_ = true;
     const MsgAnswer a = ctx.dialogs.show(this, Message{QStringLiteral("Запит"),
                                                        QStringLiteral("Закінчити виконання завдання?"),
                                                        MsgIcon::Question, MsgButtons::YesNo});
-    // The game runs on while the question is open and may have ended meanwhile.
-    if (!self || !busy())
-        return;
-    if (a == MsgAnswer::Yes)
+    asking_ = false;
+    if (a == MsgAnswer::Yes || endPending_)
         Vse();
 }
 

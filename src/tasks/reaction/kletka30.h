@@ -71,6 +71,8 @@ private:
     int cartTop_ = 0;
     int cartWidth_ = 0;
     bool catch_ = false;
+    bool asking_ = false;
+    bool endPending_ = false;
 };
 
 } // namespace zorna
