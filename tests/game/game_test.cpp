@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMap>
 #include <QPointer>
 #include <QSet>
 
@@ -59,6 +60,12 @@ struct Finish {
     bool banner;
 };
 
+// Types a text key by key; QTest::keyClicks handles Latin-1 letters only.
+void typeText(QWidget* box, const QString& text) {
+    for (QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 // The place a finish window shows: the one place picture that is visible.
 int shownPlace(const Form3& form) {
     int place = 0;
@@ -94,7 +101,7 @@ private slots:
             QVERIFY(box->isEnabled());
             box->setFocus();
             box->selectAll();
-            QTest::keyClicks(box, kNames[i - 1]);
+            typeText(box, kNames[i - 1]);
             QCOMPARE(box->text(), kNames[i - 1]);
         }
         QTest::mouseClick(reestr->knopNext(), Qt::LeftButton);
@@ -247,6 +254,14 @@ private slots:
         settle();
         QVERIFY(board->isEnabled());
 
+        // How often each window was answered right and wrong, for the log.
+        QMap<int, std::pair<int, int>> perWindow;
+        for (const Answer& a : answers)
+            ++(a.right ? perWindow[a.windowNumber].first : perWindow[a.windowNumber].second);
+        QString tally;
+        for (auto it = perWindow.cbegin(); it != perWindow.cend(); ++it)
+            tally += QStringLiteral(" %1:%2/%3").arg(it.key()).arg(it->first).arg(it->second);
+        qInfo("window:right/wrong%s", qPrintable(tally));
         qInfo("%d turns, %d answers wrong, %lld ms", turns,
               perPlayer[0][1] + perPlayer[1][1] + perPlayer[2][1], elapsed.elapsed());
         delete board.data();

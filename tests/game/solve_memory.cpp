@@ -6,7 +6,7 @@
 #include "tasks/memory/kletka24.h"
 #include "tasks/memory/kletka31.h"
 #include "tasks/memory/kletka33.h"
-#include "tasks/memory/picture_box.h"
+#include "tasks/common/picture_box.h"
 
 #include <QLabel>
 
