@@ -200,6 +200,14 @@ private slots:
             QCOMPARE(board->players()[p - 1].square(), 33);
         }
 
+        // The only message boxes of the game: the pyramid's give-up question and
+        // the catch-the-balls result.
+        const QStringList expectedTexts{QStringLiteral("Ви впевнені?"), QStringLiteral("Правильно"),
+                                        QStringLiteral("Неправильно")};
+        for (const Message& m : t.dialogs.asked())
+            QVERIFY2(expectedTexts.contains(m.text),
+                     qPrintable(QStringLiteral("unexpected message: ") + m.text));
+
         // The game is over: "Далі" stays disabled.
         QVERIFY(!board->knopDali()->isEnabled());
         QTest::mouseClick(board->knopDali(), Qt::LeftButton);

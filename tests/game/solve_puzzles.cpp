@@ -31,7 +31,7 @@ void hanoi(int disks, int from, int to, int via, std::vector<std::pair<int, int>
     hanoi(disks - 1, via, to, from, moves);
 }
 
-void solvePyramid(TaskWindow& window, TestContext&, bool right) {
+void solvePyramid(TaskWindow& window, TestContext& t, bool right) {
     auto* w = as<PyramidTask>(window);
     QVERIFY(w);
     if (!right) {
@@ -39,7 +39,10 @@ void solvePyramid(TaskWindow& window, TestContext&, bool right) {
         for (int zone : {1, 2, 1, 3})
             clickOn(w->findChild<QWidget*>(QStringLiteral("zona%1").arg(zone)));
         QCOMPARE(w->pyramid().steps(), 2);
+        const int asked = int(t.dialogs.asked().size());
         clickOn(doneButton(w));
+        QCOMPARE(int(t.dialogs.asked().size()), asked + 1);
+        QCOMPARE(t.dialogs.asked().last().text, QStringLiteral("Ви впевнені?"));
         return;
     }
     std::vector<std::pair<int, int>> moves;

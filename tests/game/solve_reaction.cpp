@@ -84,6 +84,10 @@ void solveCatch(TaskWindow& window, TestContext& t, bool right) {
     }
     QVERIFY(!w->busy());
     QVERIFY(right ? w->caught() >= reaction::kCatchesToPass : w->caught() < reaction::kCatchesToPass);
+    // The result is told in a message box before the window closes.
+    QVERIFY(!t.dialogs.asked().isEmpty());
+    QCOMPARE(t.dialogs.asked().last().text,
+             right ? QStringLiteral("Правильно") : QStringLiteral("Неправильно"));
 }
 
 } // namespace
