@@ -60,6 +60,23 @@ struct Finish {
     bool banner;
 };
 
+// Deletes the windows of the game before the context they use goes, also
+// when a check fails half-way through.
+struct GameWindows {
+    QPointer<Reestr> reestr;
+    QPointer<Zorna> board;
+    ~GameWindows() {
+        if (board) {
+            delete board->taskWindow();
+            delete board->finishWindow();
+            delete board->statistWindow();
+        }
+        delete board.data();
+        delete reestr.data();
+        settle();
+    }
+};
+
 // Types a text key by key; QTest::keyClicks handles Latin-1 letters only.
 void typeText(QWidget* box, const QString& text) {
     for (QChar c : text)
@@ -92,7 +109,9 @@ private slots:
             QVERIFY2(solvers.contains(task.windowNumber), qPrintable(task.windowName()));
 
         // Registration: three players, three names, on to the board.
-        QPointer<Reestr> reestr = new Reestr(t.ctx);
+        GameWindows windows;
+        windows.reestr = new Reestr(t.ctx);
+        Reestr* reestr = windows.reestr;
         reestr->show();
         QTest::keyClick(reestr->winKilGravc(), Qt::Key_Down);
         QCOMPARE(reestr->playerCount(), 3);
@@ -106,8 +125,9 @@ private slots:
         }
         QTest::mouseClick(reestr->knopNext(), Qt::LeftButton);
         QVERIFY(t.dialogs.asked().isEmpty());
-        QPointer<Zorna> board = reestr->board();
-        QVERIFY(board);
+        windows.board = reestr->board();
+        QVERIFY(windows.board);
+        Zorna* board = windows.board;
         QVERIFY(board->isVisible());
         QVERIFY(!reestr->isVisible());
         QCOMPARE(board->playerCount(), 3);
@@ -272,9 +292,6 @@ private slots:
         qInfo("window:right/wrong%s", qPrintable(tally));
         qInfo("%d turns, %d answers wrong, %lld ms", turns,
               perPlayer[0][1] + perPlayer[1][1] + perPlayer[2][1], elapsed.elapsed());
-        delete board.data();
-        delete reestr.data();
-        settle();
     }
 };
 
