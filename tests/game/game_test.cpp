@@ -290,6 +290,11 @@ private slots:
         for (auto it = perWindow.cbegin(); it != perWindow.cend(); ++it)
             tally += QStringLiteral(" %1:%2/%3").arg(it.key()).arg(it->first).arg(it->second);
         qInfo("window:right/wrong%s", qPrintable(tally));
+        // A chip leaves an ordinary square only when its task is solved, so every
+        // window's right answer has been played.
+        for (const TaskSquare& task : kDispatchTable)
+            QVERIFY2(perWindow.value(task.windowNumber).first > 0,
+                     qPrintable(QStringLiteral("%1 never answered right").arg(task.windowName())));
         qInfo("%d turns, %d answers wrong, %lld ms", turns,
               perPlayer[0][1] + perPlayer[1][1] + perPlayer[2][1], elapsed.elapsed());
     }
