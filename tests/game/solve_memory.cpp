@@ -3,10 +3,10 @@
 #include "game/solvers.h"
 
 #include "tasks/common/done_button.h"
+#include "tasks/common/picture_box.h"
 #include "tasks/memory/kletka24.h"
 #include "tasks/memory/kletka31.h"
 #include "tasks/memory/kletka33.h"
-#include "tasks/common/picture_box.h"
 
 #include <QLabel>
 

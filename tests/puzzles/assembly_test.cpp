@@ -1,6 +1,7 @@
 #include "puzzle_fixture.h"
 
 #include "platform/records.h"
+#include "tasks/common/picture_box.h"
 #include "tasks/puzzles/assembly_board.h"
 #include "tasks/puzzles/assembly_task.h"
 #include "tasks/puzzles/puzzle_widgets.h"
@@ -120,7 +121,7 @@ class AssemblyWindowTest : public QObject {
             .convertToFormat(QImage::Format_RGB32);
     }
     static QImage shown(PictureBox* box) {
-        const QPixmap p = box->pixmap();
+        const QPixmap p = box->picture();
         return p.isNull() ? QImage() : p.toImage().convertToFormat(QImage::Format_RGB32);
     }
     static PictureBox* cell(PuzzleFixture& f, int i) {

@@ -2,7 +2,7 @@
 
 #include "platform/geometry.h"
 #include "tasks/common/done_button.h"
-#include "tasks/memory/picture_box.h"
+#include "tasks/common/picture_box.h"
 
 #include <QLabel>
 

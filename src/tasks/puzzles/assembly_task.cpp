@@ -2,6 +2,7 @@
 
 #include "platform/geometry.h"
 #include "tasks/common/done_button.h"
+#include "tasks/common/picture_box.h"
 #include "tasks/common/drag_helper.h"
 #include "tasks/puzzles/puzzle_widgets.h"
 
@@ -29,22 +30,23 @@ AssemblyTask::AssemblyTask(AppContext& context, TaskHost& board, const TaskSquar
 
     const QPixmap blot = puzzlePicture(QStringLiteral("blot.svg"), QSize(tw(675), tw(705)));
     for (int i = 1; i <= AssemblyBoard::kCells; ++i) {
-        auto* cell = new PictureBox(this, QColor(0xD4D0C8), true);
+        auto* cell = new PictureBox(this, QColor(0xD4D0C8));
+        cell->setFrameColour(QColor(0x404040));
         cell->setObjectName(QStringLiteral("winMal%1").arg(i));
         placeTw(cell, 120 + 960 * ((i - 1) % 4), 1320 + 960 * ((i - 1) / 4), 975, 975);
         winMal.append(cell);
 
-        auto* k = new PictureBox(cell);
+        auto* k = new PictureBox(cell, Qt::transparent);
         k->setObjectName(QStringLiteral("Kliaksa%1").arg(i));
         placeTw(k, 120, 120, 675, 705);
-        k->setPixmap(blot);
+        k->setPixmapPicture(blot);
         k->hide();
         Kliaksa.append(k);
     }
 
     drag = new DragHelper(this);
     for (int v = 1; v <= AssemblyBoard::kCells; ++v) {
-        auto* image = new PictureBox(this);
+        auto* image = new PictureBox(this, Qt::transparent);
         image->setObjectName(QStringLiteral("image3_%1").arg(v));
         placeTw(image, 4200 + 1080 * ((v - 1) % 4), 1320 + 1080 * ((v - 1) / 4), 975, 975);
         drag->makeDraggable(image);
@@ -87,7 +89,7 @@ void AssemblyTask::Form_Load() {
     // The preview: the whole picture in the tray, pieces in order; no input.
     setEnabled(false);
     for (int v = 1; v <= AssemblyBoard::kCells; ++v)
-        image3[v - 1]->setPixmap(piecePicture(v));
+        image3[v - 1]->setPixmapPicture(piecePicture(v));
     previewTicks_ = 0;
     Timer2->start();
     Label2->setText(QStringLiteral("0"));
@@ -111,7 +113,7 @@ void AssemblyTask::rozbMal() {
     ctx.rnd.randomize();
     board_.shuffleTray(ctx.rnd);
     for (int v = 1; v <= AssemblyBoard::kCells; ++v)
-        image3[v - 1]->setPixmap(piecePicture(board_.trayPiece(v)));
+        image3[v - 1]->setPixmapPicture(piecePicture(board_.trayPiece(v)));
 }
 
 void AssemblyTask::image3_MouseMove(int v) {
@@ -133,7 +135,7 @@ void AssemblyTask::onDrop(QWidget* target) {
 void AssemblyTask::winMal_DragDrop(int cell) {
     if (!busy() || !isEnabled() || draggedPiece_ < 1)
         return;
-    winMal[cell - 1]->setPixmap(QPixmap(
+    winMal[cell - 1]->setPixmapPicture(QPixmap(
         ctx.folder.taskFile(task().windowNumber, QStringLiteral("%1/%2").arg(picture_).arg(draggedFile_))));
     if (board_.drop(cell, draggedPiece_))
         return;

@@ -3,7 +3,6 @@
 #include "tasks/common/done_button.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace zorna {
 
@@ -21,27 +20,6 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (click)
         emit clicked(index_);
-}
-
-PictureBox::PictureBox(QWidget* parent, QColor background, bool border)
-    : QWidget(parent), background_(background), border_(border) {}
-
-void PictureBox::setPixmap(const QPixmap& pixmap) {
-    pixmap_ = pixmap;
-    update();
-}
-
-void PictureBox::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    if (background_.alpha() > 0)
-        p.fillRect(rect(), background_);
-    const int inset = border_ ? 1 : 0;
-    if (!pixmap_.isNull())
-        p.drawPixmap(inset, inset, pixmap_, 0, 0, width() - 2 * inset, height() - 2 * inset);
-    if (border_) {
-        p.setPen(QColor(0x404040));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
 }
 
 QPixmap puzzlePicture(const QString& name, QSize size) {

@@ -5,17 +5,21 @@
 
 namespace zorna {
 
-// A picture box of the memory windows: shows a picture from its top-left
-// corner on its own background and reports presses, clicks and movements.
+// A picture box: shows a picture unscaled from its top-left corner on its
+// background (the palette's window colour unless a colour is given; a
+// transparent one draws none), with an optional one-pixel frame, and reports
+// presses, clicks and movements. Unlike a label it draws its picture in full
+// colour also while the window takes no input.
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
-    explicit PictureBox(QWidget* parent);
+    explicit PictureBox(QWidget* parent, const QColor& background = QColor());
 
     // Shows the picture file; an empty path clears the box to its background.
     void showPicture(const QString& path);
     // Shows a picture stored with the window.
     void setPixmapPicture(const QPixmap& picture);
+    void clear() { setPixmapPicture(QPixmap()); }
     // A thin frame drawn over the box's edge, so that neighbouring boxes show
     // as separate cells; none by default.
     void setFrameColour(const QColor& colour) { frame_ = colour; }
@@ -40,6 +44,7 @@ private:
     bool pressedInside_ = false;
     QPixmap picture_;
     QString path_;
+    QColor background_;
     QColor frame_;
 };
 

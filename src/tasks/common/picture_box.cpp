@@ -1,4 +1,4 @@
-#include "tasks/memory/picture_box.h"
+#include "tasks/common/picture_box.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -6,9 +6,7 @@
 
 namespace zorna {
 
-PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
-    setAutoFillBackground(true);
-}
+PictureBox::PictureBox(QWidget* parent, const QColor& background) : QWidget(parent), background_(background) {}
 
 void PictureBox::showPicture(const QString& path) {
     path_ = path;
@@ -24,7 +22,9 @@ void PictureBox::setPixmapPicture(const QPixmap& picture) {
 
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Window));
+    const QColor fill = background_.isValid() ? background_ : palette().color(QPalette::Window);
+    if (fill.alpha() > 0)
+        painter.fillRect(rect(), fill);
     if (!picture_.isNull())
         painter.drawPixmap(0, 0, picture_);
     if (frame_.isValid()) {
