@@ -69,7 +69,6 @@ void TaskWindow::closeEvent(QCloseEvent* event) {
     beforeHandBack();
     if (deck_)
         deck_->finish(host.prav());
-    onClosing();
     host.setBoardEnabled(true);
     host.showBoard();
     host.setWinType(task_.category);

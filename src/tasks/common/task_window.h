@@ -56,9 +56,6 @@ protected:
 
     // Form_Unload: refused while busy; otherwise the hand-back.
     void closeEvent(QCloseEvent* event) override;
-    // Extra closing work of a window, run before the hand-back (after the
-    // deck's solved flag has been written).
-    virtual void onClosing() {}
     // Closing work that may still change prav: runs once the close is accepted,
     // before the deck's solved flag follows prav.
     virtual void beforeHandBack() {}
