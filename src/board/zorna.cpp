@@ -46,10 +46,10 @@ Zorna::Zorna(AppContext& context, RegistrationLink& registration)
     client->setFixedSize(tw(11775), tw(3870));
     setCentralWidget(client);
 
-    map_ = new BoardPicture(client);
+    map_ = new PictureBox(client, Qt::transparent);
     map_->setObjectName(QStringLiteral("map"));
     map_->setGeometry(0, 0, 785, 453);
-    map_->setPixmap(QPixmap(ctx.folder.path(QStringLiteral("map.png"))));
+    map_->showPicture(ctx.folder.path(QStringLiteral("map.png")));
 
     knopStart_ =
         button(QStringLiteral("Старт"), QStringLiteral("Розпочати гру"), 120, QColor(128, 255, 255), 855);
@@ -76,10 +76,10 @@ Zorna::Zorna(AppContext& context, RegistrationLink& registration)
     KnopEnd_->setObjectName(QStringLiteral("KnopEnd"));
 
     for (int p = 0; p < 3; ++p) {
-        auto* chip = new BoardPicture(client);
+        auto* chip = new PictureBox(client, Qt::transparent);
         chip->setObjectName(QStringLiteral("phishka%1").arg(p + 1));
         chip->setGeometry(0, 0, 21, 16);
-        chip->setPixmap(QPixmap(ctx.folder.path(QStringLiteral("guk%1%2.gif").arg(p + 1).arg(1))));
+        chip->showPicture(ctx.folder.path(QStringLiteral("guk%1%2.gif").arg(p + 1).arg(1)));
         chip->hide();
         phishka_[p] = chip;
     }
@@ -172,8 +172,7 @@ void Zorna::LoadImage(int num, int numKl) {
     if (!picture)
         return;
     chipPicture_[num - 1] = *picture;
-    phishka_[num - 1]->setPixmap(
-        QPixmap(ctx.folder.path(QStringLiteral("guk%1%2.gif").arg(num).arg(*picture))));
+    phishka_[num - 1]->showPicture(ctx.folder.path(QStringLiteral("guk%1%2.gif").arg(num).arg(*picture)));
 }
 
 void Zorna::IndikatHod(int k) {
@@ -253,13 +252,12 @@ void Zorna::ruhPhish(int x1, int y1, int x2, int y2) {
     knopSave_->setEnabled(false);
     const int picture = movingPicture(direction_);
     chipPicture_[numGr - 1] = picture;
-    phishka_[numGr - 1]->setPixmap(
-        QPixmap(ctx.folder.path(QStringLiteral("guk%1%2.gif").arg(numGr).arg(picture))));
+    phishka_[numGr - 1]->showPicture(ctx.folder.path(QStringLiteral("guk%1%2.gif").arg(numGr).arg(picture)));
     Timer2_->start();
 }
 
 void Zorna::Timer2_Timer() {
-    BoardPicture* chip = phishka_[numGr - 1];
+    PictureBox* chip = phishka_[numGr - 1];
     if (step_ < 24) {
         ++step_;
         static constexpr int kDx[4] = {3, -3, 0, 0};

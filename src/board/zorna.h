@@ -1,11 +1,11 @@
 #pragma once
 
 #include "board/board_model.h"
-#include "board/board_picture.h"
 #include "board/registration_link.h"
 #include "platform/app_context.h"
 #include "stats/form3.h"
 #include "stats/statist.h"
+#include "tasks/common/picture_box.h"
 #include "tasks/common/task_host.h"
 #include "tasks/common/task_window.h"
 
@@ -78,7 +78,7 @@ public:
     QPushButton* knopSave() const { return knopSave_; }
     QPushButton* knopEnd() const { return KnopEnd_; }
     QLabel* winNameGr() const { return winNameGr_; }
-    BoardPicture* phishka(int player) const { return phishka_[player - 1]; }
+    PictureBox* phishka(int player) const { return phishka_[player - 1]; }
     QAction* menuAbout() const { return PAbout_; }
     QAction* menuStat() const { return stat_; }
     // Windows the board opened last; null once closed.
@@ -113,13 +113,13 @@ private:
     std::array<int, 3> chipPicture_{1, 1, 1};
     bool leaving_ = false;
 
-    BoardPicture* map_;
+    PictureBox* map_;
     QPushButton* knopStart_;
     QLabel* winNameGr_;
     QPushButton* KnopDali_;
     QPushButton* knopSave_;
     QPushButton* KnopEnd_;
-    std::array<BoardPicture*, 3> phishka_{};
+    std::array<PictureBox*, 3> phishka_{};
     QAction* PAbout_;
     QAction* stat_;
     std::unique_ptr<Timer> Timer2_;

@@ -34,7 +34,7 @@ private slots:
         QVERIFY(board->phishka(3)->isHidden());
         QCOMPARE(board->players()[0].square(), 1);
         QCOMPARE(board->players()[1].square(), 1);
-        QVERIFY(!board->phishka(1)->pixmap().isNull());
+        QVERIFY(!board->phishka(1)->picture().isNull());
         // A new game starts without the pictures of an earlier one.
         QVERIFY(!tc.programFolder.exists(QStringLiteral("Temp/2.$$$")));
         QVERIFY(tc.programFolder.exists(QStringLiteral("Temp")));
@@ -301,15 +301,15 @@ private slots:
         BoardUnderTest board(tc, reg);
         board->ruhPhish(27, 21, 27, 0); // an upward move shows picture 4
         QCOMPARE(board->chipPicture(1), 4);
-        const QImage moving = board->phishka(1)->pixmap().toImage();
+        const QImage moving = board->phishka(1)->picture().toImage();
         board->LoadImage(1, square);
         QCOMPARE(board->chipPicture(1), picture);
         const QImage expected =
             QPixmap(tc.ctx.folder.path(QStringLiteral("guk1%1.gif").arg(picture))).toImage();
-        QCOMPARE(board->phishka(1)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+        QCOMPARE(board->phishka(1)->picture().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
                  expected.convertToFormat(QImage::Format_ARGB32_Premultiplied));
         if (square == 0)
-            QCOMPARE(board->phishka(1)->pixmap().toImage(), moving);
+            QCOMPARE(board->phishka(1)->picture().toImage(), moving);
     }
 
     void installedChipsAndHelpPage() {

@@ -37,7 +37,7 @@ private slots:
             QCOMPARE(r->isEnabled(), !seven);
         for (AnswerRegion* r : w->Fokus1)
             QCOMPARE(r->isEnabled(), seven);
-        QCOMPARE(w->winMal->pixmap().size(), w->winMal->size());
+        QCOMPARE(w->winMal->picture().size(), w->winMal->size());
         // Every candidate of the layout has its completed picture.
         for (int k = 1; k <= (seven ? 7 : 5); ++k)
             QVERIFY2(QFileInfo::exists(w->detailPath(picture, k)), qPrintable(w->detailPath(picture, k)));
@@ -65,8 +65,8 @@ private slots:
         QTest::mouseClick(candidate(*w, picture, k), Qt::LeftButton);
         QCOMPARE(w->chosen(), k);
         QVERIFY(!w->isEnabled());
-        QCOMPARE(w->winMal->pixmap().toImage(),
-                 QImage(w->detailPath(picture, k)).convertToFormat(w->winMal->pixmap().toImage().format()));
+        QCOMPARE(w->winMal->picture().toImage(),
+                 QImage(w->detailPath(picture, k)).convertToFormat(w->winMal->picture().toImage().format()));
         // The completed picture is seen in its colours while the window waits.
         QCOMPARE(w->winMal->grab().toImage().convertToFormat(QImage::Format_RGB32),
                  QImage(w->detailPath(picture, k)).convertToFormat(QImage::Format_RGB32));

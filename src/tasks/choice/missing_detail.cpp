@@ -2,28 +2,9 @@
 
 #include "platform/geometry.h"
 
-#include <QPainter>
-
 namespace zorna {
 
 using namespace choice;
-
-namespace {
-
-// The picture box keeps its colours while the window is disabled during the
-// pause, as the completed picture must be seen as it is.
-class PictureBox : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.drawPixmap(0, 0, pixmap());
-    }
-};
-
-} // namespace
 
 MissingDetailWindow::MissingDetailWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
     : TaskWindow(context, board, task) {
@@ -42,7 +23,6 @@ MissingDetailWindow::MissingDetailWindow(AppContext& context, TaskHost& board, c
     winMal->setObjectName(QStringLiteral("winMal"));
     const Twips& m = kDetailPictureTwips;
     placeTw(winMal, m.left, m.top, m.width, m.height);
-    winMal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     for (int i = 0; i < 5; ++i)
         Fokus[i] = makeRegion(i + 1, kDetailFiveTwips[i], "Fokus");
@@ -72,7 +52,7 @@ void MissingDetailWindow::Form_Load() {
     setBusy(true);
     winText->setText(QString::fromUtf8(kDetailInstruction));
     const int n = loadAndDrawPicture();
-    winMal->setPixmap(QPixmap(picturePath(n)));
+    winMal->showPicture(picturePath(n));
     // The region set follows the picture's layout; both sets stay in place.
     const bool seven = detailUsesSeven(n);
     for (AnswerRegion* region : Fokus)
@@ -93,7 +73,7 @@ void MissingDetailWindow::Pause(int k) {
         return;
     chosen_ = k;
     setEnabled(false);
-    winMal->setPixmap(QPixmap(detailPath(current(), k)));
+    winMal->showPicture(detailPath(current(), k));
     Timer1->start();
 }
 
