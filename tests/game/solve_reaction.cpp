@@ -1,7 +1,7 @@
 // Reaction windows: acting at the right virtual moments.
 #include "game/solvers.h"
 
-#include "tasks/reaction/click_cell.h"
+#include "tasks/common/click_label.h"
 #include "tasks/reaction/kletka26.h"
 #include "tasks/reaction/kletka30.h"
 #include "tasks/reaction/kletka32.h"

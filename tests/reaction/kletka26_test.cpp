@@ -1,7 +1,7 @@
 // Task 13, hit the apple, driven through the real window on the virtual clock.
 #include "support/test_context.h"
 #include "support/test_registry.h"
-#include "tasks/reaction/click_cell.h"
+#include "tasks/common/click_label.h"
 #include "tasks/reaction/kletka26.h"
 
 #include <QPointer>

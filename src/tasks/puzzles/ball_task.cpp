@@ -2,6 +2,7 @@
 
 #include "platform/geometry.h"
 #include "tasks/common/done_button.h"
+#include "tasks/common/click_label.h"
 #include "tasks/puzzles/puzzle_widgets.h"
 
 #include <QMouseEvent>

@@ -2,7 +2,7 @@
 
 #include "platform/cursors.h"
 #include "platform/geometry.h"
-#include "tasks/reaction/click_cell.h"
+#include "tasks/common/click_label.h"
 #include "tasks/reaction/reaction_rules.h"
 
 #include <QLabel>
@@ -34,7 +34,7 @@ Kletka26::Kletka26(AppContext& context, TaskHost& board, const TaskSquare& task)
 
     const QCursor aim = pictureCursor(QStringLiteral(":/reaction/aim.svg"), 32, 16, 16);
     for (int n = 1; n <= reaction::kAppleCells; ++n) {
-        auto* c = new ClickCell(n, this);
+        auto* c = new ClickLabel(n, this);
         c->setObjectName(QStringLiteral("image3_%1").arg(n));
         placeTw(c, reaction::appleCellLeftTw(n), reaction::appleCellTopTw(n), 495, 495);
         c->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -42,7 +42,7 @@ Kletka26::Kletka26(AppContext& context, TaskHost& board, const TaskSquare& task)
         c->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setBackground(c, Qt::white);
         c->setCursor(aim);
-        connect(c, &ClickCell::clicked, this, &Kletka26::image3_Click);
+        connect(c, &ClickLabel::clicked, this, &Kletka26::image3_Click);
         image3[n - 1] = c;
     }
 }

@@ -10,7 +10,7 @@
 
 namespace zorna {
 
-class ClickCell;
+class ClickLabel;
 
 // Task 13, hit the apple: an apple wanders over 8 x 8 cells, one step every
 // 700 ms; a click on its cell plays the hit animation and solves the task, a
@@ -24,7 +24,7 @@ public:
 
     // For tests: the cell the apple is in, the picture box of cell 1..64.
     int appleCell() const { return appleCell_; }
-    ClickCell* cell(int index) const { return image3[index - 1]; }
+    ClickLabel* cell(int index) const { return image3[index - 1]; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,7 +37,7 @@ private:
     QPixmap picture(const QString& name) const;
 
     QLabel* winText;
-    std::array<ClickCell*, 64> image3{};
+    std::array<ClickLabel*, 64> image3{};
     Timer& Timer2;
     Timer& Timer1;
 

@@ -3,7 +3,7 @@
 #include "platform/geometry.h"
 #include "tasks/common/answer_region.h"
 #include "tasks/common/done_button.h"
-#include "tasks/reaction/click_cell.h"
+#include "tasks/common/click_label.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -44,7 +44,7 @@ protected:
 
 Kletka30::Kletka30(AppContext& context, TaskHost& board, const TaskSquare& task)
     : TaskWindow(context, board, task), winText(new QLabel(this)), winText1(new QLabel(this)),
-      IndKil(new QLabel(this)), telega(new QLabel(this)), Image1(new ClickCell(0, this)),
+      IndKil(new QLabel(this)), telega(new QLabel(this)), Image1(new ClickLabel(0, this)),
       Knop1(new QPushButton(this)), Timer1(addTimer(1000, [this] { Timer1_Timer(); })),
       TmShar(addTimer(40, [this] { TmShar_Timer(); })), TmTelega(addTimer(10, [this] { TmTelega_Timer(); })) {
     setClientSizeTw(this, 8850, 6120);
@@ -75,7 +75,7 @@ Kletka30::Kletka30(AppContext& context, TaskHost& board, const TaskSquare& task)
     Image1->setPixmap(renderPicture(QStringLiteral(":/reaction/close.svg"), QSize(57, 62)));
     Image1->setCursor(pointingHandCursor());
     Image1->setToolTip(QStringLiteral("Закрити"));
-    connect(Image1, &ClickCell::clicked, this, [this] { Image1_Click(); });
+    connect(Image1, &ClickLabel::clicked, this, [this] { Image1_Click(); });
 
     IndKil->setObjectName(QStringLiteral("IndKil"));
     placeTw(IndKil, 7920, 1320, 615, 495);

@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace zorna {
 
-class ClickCell;
+class ClickLabel;
 
 // Task 31, cart and balls: five balls fall one at a time; Enter sends the cart
 // on a trip to the left edge and back; three balls caught solve the task.
@@ -55,7 +55,7 @@ private:
     QLabel* IndKil;
     std::array<QWidget*, reaction::kCartBalls> Shape{};
     QLabel* telega;
-    ClickCell* Image1;
+    ClickLabel* Image1;
     QPushButton* Knop1;
     Timer& Timer1;
     Timer& TmShar;

@@ -4,11 +4,13 @@
 
 namespace zorna {
 
-// A picture box that reports a click (press and release on it) with its index.
-class ClickCell : public QLabel {
+// A label (transparent, coloured or showing a picture) that reports a click:
+// a left-button press and release both inside it. `index` is its place in its
+// control array.
+class ClickLabel : public QLabel {
     Q_OBJECT
 public:
-    ClickCell(int index, QWidget* parent);
+    ClickLabel(int index, QWidget* parent);
     int index() const { return index_; }
 
 signals:
