@@ -1,7 +1,10 @@
 #include "support/test_context.h"
 #include "support/test_registry.h"
 #include "tasks/common/done_button.h"
+#include "tasks/common/task_catalog.h"
+#include "tasks/common/task_families.h"
 #include "tasks/counting/cube_counting.h"
+#include "tasks/counting/film_frames.h"
 
 #include <QLineEdit>
 #include <QPointer>
@@ -211,6 +214,29 @@ private slots:
         tc.rnd.push(ScriptedRnd::forDraw(4, 10, 1));
         Kletka22* w = open<Kletka22>(tc, host, 11);
         QCOMPARE(w->currentPicture(), 11);
+        delete w;
+    }
+
+    void catalogOpensTheWindowsBySquare_data() {
+        QTest::addColumn<int>("square");
+        QTest::addColumn<QString>("className");
+        QTest::newRow("task 24") << 24 << "zorna::Kletka22";
+        QTest::newRow("task 18") << 18 << "zorna::Kletka23";
+        QTest::newRow("task 20") << 20 << "zorna::FilmFrames";
+        QTest::newRow("task 12") << 12 << "zorna::FilmFrames";
+    }
+    void catalogOpensTheWindowsBySquare() {
+        QFETCH(int, square);
+        QFETCH(QString, className);
+        TaskCatalog catalog;
+        registerCountingTasks(catalog);
+        TestContext tc;
+        FakeHost host;
+        TaskWindow* w = catalog.open(square, tc.ctx, host);
+        QVERIFY(w);
+        QCOMPARE(QString::fromLatin1(w->metaObject()->className()), className);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Завдання №%1").arg(square));
+        QVERIFY(w->busy());
         delete w;
     }
 

@@ -1,7 +1,7 @@
 #include "support/test_context.h"
 #include "support/test_registry.h"
-#include "tasks/memory/kletka24.h"
 #include "tasks/common/picture_box.h"
+#include "tasks/memory/kletka24.h"
 
 #include <QLabel>
 #include <QPointer>

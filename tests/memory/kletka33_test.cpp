@@ -1,8 +1,10 @@
 #include "support/test_context.h"
 #include "support/test_registry.h"
 #include "tasks/common/done_button.h"
+#include "tasks/common/picture_box.h"
+#include "tasks/common/task_catalog.h"
+#include "tasks/common/task_families.h"
 #include "tasks/memory/kletka33.h"
-#include "tasks/memory/picture_box.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -179,6 +181,29 @@ private slots:
         f.openTray();
         QVERIFY(!f.w->close());
         QCOMPARE(f.host.krokCount, 0);
+    }
+
+    void catalogOpensTheWindowsBySquare_data() {
+        QTest::addColumn<int>("square");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("task 23") << 23 << "zorna::Kletka24" << QStringLiteral("Завдання №23");
+        QTest::newRow("task 28") << 28 << "zorna::Kletka31" << QStringLiteral("Завдання №28");
+        QTest::newRow("task 32") << 32 << "zorna::Kletka33" << QStringLiteral("Завдання № 32");
+    }
+    void catalogOpensTheWindowsBySquare() {
+        QFETCH(int, square);
+        QFETCH(QString, className);
+        QFETCH(QString, caption);
+        TaskCatalog catalog;
+        registerMemoryTasks(catalog);
+        TestContext tc;
+        FakeHost host;
+        TaskWindow* w = catalog.open(square, tc.ctx, host);
+        QVERIFY(w);
+        QCOMPARE(QString::fromLatin1(w->metaObject()->className()), className);
+        QCOMPARE(w->windowTitle(), caption);
+        delete w;
     }
 
     void sixItemPictures() {

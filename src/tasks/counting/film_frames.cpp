@@ -76,11 +76,16 @@ void FilmFrames::Form_Load() {
     picDeck().obnovFile();
     const int n = picDeck().VipadkMal(ctx.rnd);
 
+    // Frame order: distinct draws of 3r + 1; the bound only keeps a broken
+    // generator from hanging the window (it then takes the smallest free value).
+    order_.fill(0);
+    auto used = [this](int v) { return std::find(order_.begin(), order_.end(), v) != order_.end(); };
     for (int j = 0; j < 4; ++j) {
-        int v = 0;
-        do
+        int v = ctx.rnd.draw(3, 1);
+        for (int attempt = 0; used(v) && attempt < 100000; ++attempt)
             v = ctx.rnd.draw(3, 1);
-        while (v < 1 || v > 4 || std::find(order_.begin(), order_.begin() + j, v) != order_.begin() + j);
+        for (v = used(v) ? 1 : v; used(v);)
+            ++v;
         order_[j] = v;
     }
     for (int j = 0; j < 4; ++j)

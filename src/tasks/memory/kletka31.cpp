@@ -12,14 +12,18 @@ namespace zorna {
 
 namespace {
 
-// Fills a row with distinct draws of r * k + 1.
+// Fills a row with distinct draws of r * k + 1 (1..k + 1), drawing again
+// while a value repeats. The bound only keeps a broken generator from hanging
+// the window: it then takes the smallest value not drawn yet.
 void drawDistinct(Rnd& rnd, std::array<int, 9>& row, int k) {
     row.fill(0);
+    auto used = [&](int v) { return std::find(row.begin(), row.end(), v) != row.end(); };
     for (int j = 0; j < 9; ++j) {
-        int v = 0;
-        do
+        int v = rnd.draw(k, 1);
+        for (int attempt = 0; used(v) && attempt < 100000; ++attempt)
             v = rnd.draw(k, 1);
-        while (std::find(row.begin(), row.end(), v) != row.end());
+        for (v = used(v) ? 1 : v; used(v);)
+            ++v;
         row[j] = v;
     }
 }

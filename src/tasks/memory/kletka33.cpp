@@ -12,14 +12,18 @@ namespace zorna {
 
 namespace {
 
-// A random permutation of 1..6: distinct draws of r * 5 + 1.
+// A random permutation of 1..6: distinct draws of r * 5 + 1. The bound only
+// keeps a broken generator from hanging the window: it then takes the
+// smallest value not drawn yet.
 void drawPermutation(Rnd& rnd, std::array<int, 6>& table) {
     table.fill(0);
+    auto used = [&](int v) { return std::find(table.begin(), table.end(), v) != table.end(); };
     for (int& entry : table) {
-        int v = 0;
-        do
+        int v = rnd.draw(5, 1);
+        for (int attempt = 0; used(v) && attempt < 100000; ++attempt)
             v = rnd.draw(5, 1);
-        while (std::find(table.begin(), table.end(), v) != table.end());
+        for (v = used(v) ? 1 : v; used(v);)
+            ++v;
         entry = v;
     }
 }
