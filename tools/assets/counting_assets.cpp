@@ -1,6 +1,7 @@
 // Cube pictures of the two counting windows and the frames of the film stories.
 #include "counting_cubes.h"
 #include "generators.h"
+#include "tasks/counting/cube_tables.h"
 
 #include <QPainter>
 #include <QRandomGenerator>
@@ -66,8 +67,6 @@ const std::array<CountPicture, 11> kCountPictures{{
     {{{true, {5, 5, 5, 5, 5}}, {false, {4, 4, 4, 4, 4}}}, QColor(200, 150, 60)},
     {{{true, {6, 5, 4, 3, 2, 1}}, {false, {5, 5, 5, 4, 4}}}, QColor(80, 150, 90)},
 }};
-
-constexpr std::array<int, 11> kCubeCounts{4, 5, 8, 10, 12, 15, 10, 21, 15, 45, 44};
 
 QImage countPicture(AssetWriter& w, int n, const CountPicture& spec) {
     const QSize size(424, 283);
@@ -141,19 +140,6 @@ constexpr std::array<Block, 11> kSamples{{
     {3, 3, 2},
     {3, 3, 3},
     {4, 4, 3},
-}};
-constexpr std::array<std::array<int, 5>, 11> kMissing{{
-    {3, 3, 3, 5, 6},
-    {2, 3, 4, 3, 6},
-    {2, 2, 3, 4, 4},
-    {3, 5, 7, 6, 4},
-    {2, 4, 3, 6, 5},
-    {2, 4, 4, 8, 8},
-    {4, 6, 11, 9, 16},
-    {2, 2, 4, 4, 5},
-    {5, 5, 5, 5, 5},
-    {2, 4, 5, 6, 10},
-    {8, 19, 20, 34, 26},
 }};
 
 // Heights of the columns of a block after cubes were taken from its front:
@@ -240,7 +226,7 @@ QImage missingPicture(AssetWriter& w, int n) {
                              QRect(0, 144, 129, 129), QRect(144, 144, 129, 129), QRect(280, 144, 129, 129)};
     drawFigure(p, cells[0], b, cubesOf(takeCubes(b, 0, 0)), colour, QStringLiteral("Зразок"));
     for (int k = 1; k <= 5; ++k) {
-        const int missing = kMissing[n - 1][k - 1];
+        const int missing = kMissingCubes[n - 1][k - 1];
         const HeightMap h = takeCubes(b, missing, quint32(1000 * n + 17 * k));
         const QList<Cube> cubes = cubesOf(h);
         if (b.w * b.d * b.h - int(cubes.size()) != missing || !staircase(h))
@@ -270,7 +256,7 @@ void generateCountingAssets(AssetWriter& w) {
         w.jpeg(QStringLiteral("kletka22/%1.jpg").arg(n), m, 95);
         missing.append(m);
         QStringList row;
-        for (int v : kMissing[n - 1])
+        for (int v : kMissingCubes[n - 1])
             row.append(QString::number(v));
         missingCaptions.append(QStringLiteral("%1: %2").arg(n).arg(row.join(QStringLiteral(", "))));
     }

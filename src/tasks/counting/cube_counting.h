@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tasks/common/task_window.h"
+#include "tasks/counting/cube_tables.h"
 
 #include <QList>
 
@@ -13,23 +14,6 @@ namespace zorna {
 
 class AnswerRegion;
 class DoneButton;
-
-// The answer tables of the two cube-counting windows, by picture 1..11.
-inline constexpr int kCubePictures = 11;
-inline constexpr std::array<std::array<int, 5>, kCubePictures> kMissingCubes{{
-    {3, 3, 3, 5, 6},
-    {2, 3, 4, 3, 6},
-    {2, 2, 3, 4, 4},
-    {3, 5, 7, 6, 4},
-    {2, 4, 3, 6, 5},
-    {2, 4, 4, 8, 8},
-    {4, 6, 11, 9, 16},
-    {2, 2, 4, 4, 5},
-    {5, 5, 5, 5, 5},
-    {2, 4, 5, 6, 10},
-    {8, 19, 20, 34, 26},
-}};
-inline constexpr std::array<int, kCubePictures> kCubeCounts{4, 5, 8, 10, 12, 15, 10, 21, 15, 45, 44};
 
 // What the two windows share: the picture drawn from eleven, shown in winMal,
 // the instruction, and the done button that judges the typed answer.
