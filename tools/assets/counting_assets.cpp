@@ -68,13 +68,13 @@ const std::array<CountPicture, 11> kCountPictures{{
     {{{true, {6, 5, 4, 3, 2, 1}}, {false, {5, 5, 5, 4, 4}}}, QColor(80, 150, 90)},
 }};
 
-QImage countPicture(AssetWriter& w, int n, const CountPicture& spec) {
+QImage countPicture(AssetWriter& w, int n, const CountPicture& plan) {
     const QSize size(424, 283);
     QImage image(size, QImage::Format_RGB32);
     image.fill(QColor(250, 246, 236));
     // Groups side by side on one ground line; the edge is as large as fits.
     QList<QList<Cube>> groups;
-    for (const Wall& wall : spec.walls)
+    for (const Wall& wall : plan.walls)
         groups.append(wallCubes(wall));
     const IsoView unit{QPointF(0, 0), 1.0};
     const double gap = 1.2;
@@ -99,7 +99,7 @@ QImage countPicture(AssetWriter& w, int n, const CountPicture& spec) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 25));
         p.drawEllipse(QRectF(left - edge * 0.2, ground - edge * 0.5, b.width() * edge + edge * 0.4, edge));
-        cubes::drawCubes(p, view, g, spec.colour);
+        cubes::drawCubes(p, view, g, plan.colour);
         const auto seen = cubes::visibility(view, g, size);
         for (int i = 0; i < g.size(); ++i) {
             const Cube& c = g[i];
