@@ -87,7 +87,9 @@ QImage mapPicture() {
                              QColor(255, 150, 40)};
     for (int i = 0; i < 70; ++i) {
         const int band = rnd.bounded(3);
-        const double y = band == 0 ? 62 + rnd.bounded(8) : band == 1 ? 134 + rnd.bounded(8) : 204 + rnd.bounded(7);
+        const double y = band == 0   ? 62 + rnd.bounded(8)
+                         : band == 1 ? 134 + rnd.bounded(8)
+                                     : 204 + rnd.bounded(7);
         const double x = 60 + rnd.bounded(kMapWidth - 120);
         drawFlower(p, QPointF(x, y), petals[rnd.bounded(4)]);
     }
@@ -233,8 +235,8 @@ QImage openPicture() {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(120, 80, 0), 1));
     p.setBrush(QColor(230, 180, 40));
-    p.drawPolygon(QPolygonF({QPointF(8, 3), QPointF(14, 3), QPointF(16, 5), QPointF(26, 5), QPointF(26, 16),
-                             QPointF(8, 16)}));
+    p.drawPolygon(QPolygonF(
+        {QPointF(8, 3), QPointF(14, 3), QPointF(16, 5), QPointF(26, 5), QPointF(26, 16), QPointF(8, 16)}));
     p.setBrush(QColor(255, 225, 90));
     p.drawPolygon(QPolygonF({QPointF(11, 8), QPointF(30, 8), QPointF(26, 16), QPointF(8, 16)}));
     p.setBrush(Qt::white);
@@ -250,7 +252,8 @@ QImage newPicture() {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(60, 60, 60), 1));
     p.setBrush(Qt::white);
-    p.drawPolygon(QPolygonF({QPointF(11, 2), QPointF(21, 2), QPointF(25, 6), QPointF(25, 17), QPointF(11, 17)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(11, 2), QPointF(21, 2), QPointF(25, 6), QPointF(25, 17), QPointF(11, 17)}));
     p.drawLine(QPointF(21, 2), QPointF(21, 6));
     p.drawLine(QPointF(21, 6), QPointF(25, 6));
     QPolygonF star;
@@ -299,7 +302,8 @@ void generateBoardAssets(AssetWriter& w) {
     w.file(QStringLiteral("help/help.htm"), boardHelpPage());
     if (w.wantsContactSheets()) {
         w.contactSheet(QStringLiteral("board_chips"), QStringLiteral("Chips (x4)"), chips, names);
-        w.contactSheet(QStringLiteral("board_map"), QStringLiteral("Map"), {map}, {QStringLiteral("map.png")});
+        w.contactSheet(QStringLiteral("board_map"), QStringLiteral("Map"), {map},
+                       {QStringLiteral("map.png")});
     }
 }
 

@@ -14,8 +14,7 @@ TaskWindow* openSingleChoice(AppContext& ctx, TaskHost& host, const TaskSquare& 
     return new SingleChoiceTask(ctx, host, task, *singleChoiceRow(task.windowNumber));
 }
 
-template <class Window>
-TaskWindow* openWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
+template <class Window> TaskWindow* openWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
     return new Window(ctx, host, task);
 }
 

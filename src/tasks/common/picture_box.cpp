@@ -6,7 +6,8 @@
 
 namespace zorna {
 
-PictureBox::PictureBox(QWidget* parent, const QColor& background) : QWidget(parent), background_(background) {}
+PictureBox::PictureBox(QWidget* parent, const QColor& background)
+    : QWidget(parent), background_(background) {}
 
 void PictureBox::showPicture(const QString& path) {
     path_ = path;

@@ -2,8 +2,8 @@
 
 #include "platform/geometry.h"
 #include "tasks/common/done_button.h"
-#include "tasks/common/picture_box.h"
 #include "tasks/common/drag_helper.h"
+#include "tasks/common/picture_box.h"
 #include "tasks/puzzles/puzzle_widgets.h"
 
 namespace zorna {

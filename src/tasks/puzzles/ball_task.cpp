@@ -1,8 +1,8 @@
 #include "tasks/puzzles/ball_task.h"
 
 #include "platform/geometry.h"
-#include "tasks/common/done_button.h"
 #include "tasks/common/click_label.h"
+#include "tasks/common/done_button.h"
 #include "tasks/puzzles/puzzle_widgets.h"
 
 #include <QMouseEvent>

@@ -2,8 +2,8 @@
 
 #include "platform/geometry.h"
 #include "tasks/common/answer_region.h"
-#include "tasks/common/done_button.h"
 #include "tasks/common/click_label.h"
+#include "tasks/common/done_button.h"
 
 #include <QKeyEvent>
 #include <QLabel>
