@@ -14,10 +14,6 @@ TaskWindow* openSingleChoice(AppContext& ctx, TaskHost& host, const TaskSquare& 
     return new SingleChoiceTask(ctx, host, task, *singleChoiceRow(task.windowNumber));
 }
 
-template <class Window> TaskWindow* openWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
-    return new Window(ctx, host, task);
-}
-
 } // namespace
 
 void registerChoiceTasks(TaskCatalog& catalog) {

@@ -13,6 +13,11 @@ class TaskWindow;
 // Builds a task window for its square; the window is constructed, not yet loaded.
 using TaskFactory = TaskWindow* (*)(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
+// The factory of a window class whose constructor takes (ctx, host, task).
+template <class Window> TaskWindow* openWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
+    return new Window(ctx, host, task);
+}
+
 // The task windows the program has, keyed by window number.
 class TaskCatalog {
 public:

@@ -7,14 +7,6 @@ namespace zorna {
 
 namespace {
 
-TaskWindow* openKletka22(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
-    return new Kletka22(ctx, host, task);
-}
-
-TaskWindow* openKletka23(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
-    return new Kletka23(ctx, host, task);
-}
-
 TaskWindow* openFilmFrames(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
     return new FilmFrames(ctx, host, task, *filmRow(task.windowNumber));
 }
@@ -22,8 +14,8 @@ TaskWindow* openFilmFrames(AppContext& ctx, TaskHost& host, const TaskSquare& ta
 } // namespace
 
 void registerCountingTasks(TaskCatalog& catalog) {
-    catalog.add(22, openKletka22);
-    catalog.add(23, openKletka23);
+    catalog.add(22, openWindow<Kletka22>);
+    catalog.add(23, openWindow<Kletka23>);
     for (const FilmRow& row : kFilmRows)
         catalog.add(row.windowNumber, openFilmFrames);
 }

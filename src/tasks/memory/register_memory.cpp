@@ -6,14 +6,6 @@
 
 namespace zorna {
 
-namespace {
-
-template <class Window> TaskWindow* openWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
-    return new Window(ctx, host, task);
-}
-
-} // namespace
-
 void registerMemoryTasks(TaskCatalog& catalog) {
     catalog.add(24, openWindow<Kletka24>);
     catalog.add(31, openWindow<Kletka31>);

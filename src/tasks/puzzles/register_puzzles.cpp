@@ -13,18 +13,14 @@ TaskWindow* makePyramid(AppContext& ctx, TaskHost& host, const TaskSquare& task)
     return new PyramidTask(ctx, host, task, *pyramidLayout(task.windowNumber));
 }
 
-template <typename Window> TaskWindow* make(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
-    return new Window(ctx, host, task);
-}
-
 } // namespace
 
 void registerPuzzleTasks(TaskCatalog& catalog) {
     for (const PyramidLayout& layout : kPyramidLayouts)
         catalog.add(layout.windowNumber, makePyramid);
-    catalog.add(29, make<BallTask>);
-    catalog.add(27, make<SlidingTask>);
-    catalog.add(25, make<AssemblyTask>);
+    catalog.add(29, openWindow<BallTask>);
+    catalog.add(27, openWindow<SlidingTask>);
+    catalog.add(25, openWindow<AssemblyTask>);
 }
 
 } // namespace zorna

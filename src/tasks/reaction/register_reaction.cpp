@@ -6,16 +6,10 @@
 
 namespace zorna {
 
-namespace {
-template <class Window> TaskWindow* make(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
-    return new Window(ctx, host, task);
-}
-} // namespace
-
 void registerReactionTasks(TaskCatalog& catalog) {
-    catalog.add(26, &make<Kletka26>);
-    catalog.add(30, &make<Kletka30>);
-    catalog.add(32, &make<Kletka32>);
+    catalog.add(26, openWindow<Kletka26>);
+    catalog.add(30, openWindow<Kletka30>);
+    catalog.add(32, openWindow<Kletka32>);
 }
 
 } // namespace zorna
