@@ -1,7 +1,8 @@
 // kletka24: fourteen scenes to look at for thirty seconds, each with a second
 // version in which one object, inside the window's region of that picture,
 // has changed. The generator checks pixel by pixel that nothing changed
-// outside the region.
+// outside the region, and that the change fills most of the region with a
+// clear change of colour.
 #include "generators.h"
 #include "memory_emoji.h"
 #include "picture_pixels.h"
