@@ -30,7 +30,7 @@ namespace zorna {
 class Zorna : public QMainWindow, public TaskHost {
     Q_OBJECT
 
-    // Declared first: numGr below refers into it.
+    // Declared before numGr and WinType, which refer into them.
     Game game_;
     int winType_ = 0;
 
