@@ -38,7 +38,8 @@ QPixmap svgPixmap(const QString& resource, QSize size) {
 } // namespace
 
 Zorna::Zorna(AppContext& context, RegistrationLink& registration)
-    : ctx(context), registration_(registration) {
+    : game_(registration.playerCount()), numGr(game_.numGr()), WinType(winType_), ctx(context),
+      registration_(registration) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Zorna"));
     setWindowTitle(QStringLiteral("Розвивальна гра \"Тимбрала\""));
@@ -140,32 +141,22 @@ void Zorna::Form_Load() {
 }
 
 void Zorna::newGame() {
-    finishedCount_ = 0;
-    finished_.fill(0);
+    game_.newGame();
     knopSave_->setEnabled(false);
-    ZapovnXY();
     rstr();
-    stats_.clear();
     winNameGr_->hide();
     KnopDali_->hide();
     removeFilesIn(ctx.folder.workingFolder());
-    slideBack_.fill(false);
-}
-
-void Zorna::ZapovnXY() {
-    zorna::ZapovnXY(players_);
 }
 
 void Zorna::placeChip(int player, int square) {
-    phishka_[player - 1]->move(players_[player - 1].chipAt(square));
+    phishka_[player - 1]->move(game_.chipAt(player, square));
     phishka_[player - 1]->show();
 }
 
 void Zorna::rstr() {
-    for (int p = 1; p <= playerCount(); ++p) {
-        placeChip(p, 1);
-        players_[p - 1].setSquare(1);
-    }
+    for (int p = 1; p <= game_.playerCount(); ++p)
+        placeChip(p, game_.square(p));
 }
 
 void Zorna::LoadImage(int num, int numKl) {
@@ -189,7 +180,7 @@ void Zorna::knopStart_Click() {
     winNameGr_->show();
     KnopDali_->show();
     knopStart_->setEnabled(false);
-    numGr = 1;
+    game_.start();
     IndikatHod(1);
     folderFlag_ = false;
     saved_ = false;
@@ -197,7 +188,7 @@ void Zorna::knopStart_Click() {
 }
 
 void Zorna::KnopDali_Click() {
-    const int s = players_[numGr - 1].square();
+    const int s = game_.square(numGr);
     if (s >= 1 && s <= 32) {
         if (ctx.tasks.has(s)) {
             setEnabled(false);
@@ -225,23 +216,17 @@ void Zorna::showBoard() {
 
 void Zorna::krok() {
     const int p = numGr;
-    const int s = players_[p - 1].square();
-    if (WinType >= 1 && WinType <= 7)
-        stats_.add(p, WinType, prav_ ? 1 : 2);
-    const MoveRule rule = krokRule(s, prav_, slideBack_[p - 1]);
-    slideBack_[p - 1] = rule.slideBack;
-    if (!rule.newSquare) {
-        passTurn();
+    const std::optional<int> square = game_.applyResult(prav_, winType_);
+    if (!square) {
+        showTurn();
         return;
     }
     const QPoint from = phishka_[p - 1]->pos();
-    players_[p - 1].setSquare(*rule.newSquare);
-    const QPoint to = players_[p - 1].chipAt(*rule.newSquare);
+    const QPoint to = game_.chipAt(p, *square);
     ruhPhish(from.x(), from.y(), to.x(), to.y());
 }
 
-void Zorna::passTurn() {
-    numGr = nextPlayer(numGr, playerCount(), finished_);
+void Zorna::showTurn() {
     IndikatHod(numGr);
     KnopDali_->setEnabled(true);
 }
@@ -268,30 +253,24 @@ void Zorna::Timer2_Timer() {
         return;
     }
     Timer2_->stop();
-    const int square = players_[numGr - 1].square();
-    LoadImage(numGr, square);
-    if (square == kFinishSquare) {
-        finished_[numGr - 1] = 1;
-        int place = 0;
-        for (int i = 1; i <= playerCount(); ++i)
-            place += finished_[i - 1] == 1 ? 1 : 0;
+    LoadImage(numGr, game_.square(numGr));
+    // The turn indicator still shows the player who has arrived.
+    const std::optional<int> place = game_.arrive();
+    if (place) {
         QPointer<Zorna> self(this);
         form3_ = new Form3([self] {
             if (self)
                 self->setEnabled(true);
         });
-        form3_->showPlace(winNameGr_->text(), place);
+        form3_->showPlace(winNameGr_->text(), *place);
         setEnabled(false);
         centreOver(form3_, this);
         form3_->show();
-        ++finishedCount_;
-        if (finishedCount_ == playerCount())
-            KnopDali_->setEnabled(false);
-        else
-            passTurn();
-    } else {
-        passTurn();
     }
+    if (game_.over())
+        KnopDali_->setEnabled(false);
+    else
+        showTurn();
     knopSave_->setEnabled(true);
 }
 
@@ -309,7 +288,7 @@ void Zorna::stat_Click() {
     for (int p = 1; p <= 3; ++p)
         for (int c = 1; c <= 7; ++c)
             for (int k = 1; k <= 2; ++k)
-                statist_->setCount(p, c, k, stats_.at(p, c, k));
+                statist_->setCount(p, c, k, game_.stats().at(p, c, k));
     for (int i = 1; i <= playerCount(); ++i)
         statist_->setPlayerName(i, registration_.playerName(i));
     centreOver(statist_, this);
@@ -327,16 +306,13 @@ void Zorna::knopSave_Click() {
     const QString name = firstSave ? gamefiles::freeGameFolderName(saveFolder) : folderName_;
     const QString gameFolder = QDir(saveFolder).filePath(name);
 
-    GameRecord record;
-    record.playerCount = playerCount();
-    for (int i = 1; i <= record.playerCount; ++i) {
-        record.names[i - 1] = registration_.playerName(i).trimmed();
-        record.players[i - 1] = players_[i - 1];
-    }
-    record.numGr = numGr;
+    std::array<QString, 3> names;
+    for (int i = 1; i <= playerCount(); ++i)
+        names[i - 1] = registration_.playerName(i);
+    const GameRecord record = game_.record(names);
 
     // All or nothing: on failure the game folder is still the previous save (or absent).
-    if (!gamefiles::writeSave(gameFolder, ctx.folder.workingFolder(), record, stats_)) {
+    if (!gamefiles::writeSave(gameFolder, ctx.folder.workingFolder(), record, game_.stats())) {
         ctx.dialogs.show(this, Message{QStringLiteral("Помилка"), QStringLiteral("Гру не вдалося зберегти!"),
                                        MsgIcon::Warning, MsgButtons::Ok});
         return;
@@ -362,28 +338,16 @@ void Zorna::GameOpen() {
         knopSave_->setEnabled(false);
         return;
     }
-    players_ = record->players;
-    numGr = record->numGr;
-    slideBack_.fill(false);
-    ZapovnXY();
-    finishedCount_ = 0;
-    finished_.fill(0);
-    const int count = playerCount();
-    for (int i = 1; i <= count; ++i) {
-        const int square = players_[i - 1].square();
-        LoadImage(i, square);
-        placeChip(i, square);
-        if (square == kFinishSquare) {
-            finished_[i - 1] = 1;
-            ++finishedCount_;
-        }
-    }
     // The statistics and the game's folder belong to a finished game as well:
     // F2 shows its counts and a save writes back into its folder.
-    stats_ = gamefiles::readStatTable(folder).value_or(StatTable());
+    game_.restore(*record, gamefiles::readStatTable(folder).value_or(StatTable()));
+    for (int i = 1; i <= game_.playerCount(); ++i) {
+        LoadImage(i, game_.square(i));
+        placeChip(i, game_.square(i));
+    }
     folderFlag_ = true;
     folderName_ = QFileInfo(folder).fileName();
-    if (finishedCount_ == count) {
+    if (game_.over()) {
         ctx.dialogs.show(this, Message{QStringLiteral("Повідомлення"), QStringLiteral("Гра закінчена!"),
                                        MsgIcon::Information, MsgButtons::Ok});
         KnopDali_->setEnabled(false);
@@ -396,9 +360,6 @@ void Zorna::GameOpen() {
     // Without its picture memory the game still plays: the failure is logged.
     if (!gamefiles::restoreWorkingFolder(folder, ctx.folder.workingFolder()))
         qCWarning(lcFiles).noquote() << "picture memory of" << folder << "not fully restored";
-    // A record that gives the turn to a player already at the finish passes it on.
-    if (finished_[numGr - 1] != 0)
-        numGr = nextPlayer(numGr, count, finished_);
     IndikatHod(numGr);
 }
 

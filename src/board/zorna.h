@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/board_model.h"
+#include "board/game.h"
 #include "board/registration_link.h"
 #include "platform/app_context.h"
 #include "stats/form3.h"
@@ -21,29 +22,37 @@ class QAction;
 
 namespace zorna {
 
-// The board window: the map, the chips, the turn cycle, saving and leaving.
-// It reads the players from the registration window through RegistrationLink
-// and is the host every task window hands its result back to.
+// The board window: the map, the chips and their moves, saving and leaving.
+// The game itself (squares, turn, finished and slide-back flags, statistics)
+// is a Game that the window shows. It reads the players from the registration
+// window through RegistrationLink and is the host every task window hands its
+// result back to.
 class Zorna : public QMainWindow, public TaskHost {
     Q_OBJECT
+
+    // Declared before numGr and WinType, which refer into them.
+    Game game_;
+    int winType_ = 0;
+
 public:
     Zorna(AppContext& ctx, RegistrationLink& registration);
     ~Zorna() override;
 
-    // Public state read and written by the other windows.
-    int numGr = 1;
-    int WinType = 0;
+    // Read-only views for the other windows: the player whose turn it is and
+    // the category the last task window handed back.
+    const int& numGr;
+    const int& WinType;
 
     // TaskHost
     bool prav() const override { return prav_; }
     void setPrav(bool solved) override { prav_ = solved; }
-    void setWinType(int category) override { WinType = category; }
+    void setWinType(int category) override { winType_ = category; }
     void setBoardEnabled(bool enabled) override { setEnabled(enabled); }
     void showBoard() override;
     void krok() override;
 
     // Board procedures.
-    void ZapovnXY();
+    // Shows the chips of the players on their squares (square 1 in a new game).
     void rstr();
     void LoadImage(int num, int numKl);
     void IndikatHod(int k);
@@ -61,11 +70,12 @@ public:
 
     // State for the other windows and for tests.
     int playerCount() const { return registration_.playerCount(); }
-    const PlayerRecords& players() const { return players_; }
-    const StatTable& stats() const { return stats_; }
-    bool finished(int player) const { return finished_[player - 1] != 0; }
-    int finishedCount() const { return finishedCount_; }
-    bool slideBack(int player) const { return slideBack_[player - 1]; }
+    const Game& game() const { return game_; }
+    const PlayerRecords& players() const { return game_.players(); }
+    const StatTable& stats() const { return game_.stats(); }
+    bool finished(int player) const { return game_.finished(player); }
+    int finishedCount() const { return game_.finishedCount(); }
+    bool slideBack(int player) const { return game_.slideBack(player); }
     bool isSaved() const { return saved_; }
     bool hasFolder() const { return folderFlag_; }
     const QString& gameFolderName() const { return folderName_; }
@@ -92,7 +102,8 @@ protected:
 private:
     void Form_Load();
     void newGame();
-    void passTurn();
+    // Shows the turn the game has passed on and lets the player go on.
+    void showTurn();
     void placeChip(int player, int square);
     QPushButton* button(const QString& text, const QString& tip, int l, const QColor& colour, int w);
 
@@ -100,11 +111,6 @@ private:
     RegistrationLink& registration_;
 
     bool prav_ = false;
-    PlayerRecords players_{};
-    StatTable stats_;
-    std::array<int, 3> finished_{};
-    int finishedCount_ = 0;
-    std::array<bool, 3> slideBack_{};
     bool saved_ = true;
     bool folderFlag_ = false;
     QString folderName_;

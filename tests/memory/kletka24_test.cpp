@@ -1,6 +1,7 @@
 #include "support/test_context.h"
 #include "support/test_registry.h"
 #include "tasks/common/picture_box.h"
+#include "tasks/memory/changed_detail.h"
 #include "tasks/memory/kletka24.h"
 
 #include <QLabel>
@@ -41,6 +42,57 @@ QString fileName(const QString& path) {
 }
 
 } // namespace
+
+class ChangedDetailTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void courseInTicks() {
+        ChangedDetail detail;
+        detail.begin(5);
+        QCOMPARE(detail.picture(), 5);
+        for (int tick = 1; tick <= ChangedDetail::kBarBlocks; ++tick)
+            QCOMPARE(detail.memoriseTick(), std::optional<int>(31 - tick));
+        QCOMPARE(detail.memoriseTick(), std::nullopt); // the picture is blanked
+        QVERIFY(!detail.pauseTick());
+        QVERIFY(detail.pauseTick()); // the changed picture
+    }
+
+    void anotherPictureStartsTheBarAnew() {
+        ChangedDetail detail;
+        detail.begin(1);
+        for (int tick = 1; tick <= 10; ++tick)
+            detail.memoriseTick();
+        detail.begin(2);
+        QCOMPARE(detail.memoriseTick(), std::optional<int>(30));
+    }
+
+    void everyMissRestartsTheWait() {
+        ChangedDetail detail;
+        detail.begin(3);
+        detail.miss();
+        QVERIFY(!detail.missWaitTick());
+        detail.miss();
+        QVERIFY(!detail.missWaitTick());
+        QVERIFY(detail.missWaitTick());
+    }
+
+    // Every region lies in the picture box with room strictly inside it; its
+    // centre is a hit, its corners are not.
+    void regionsFitThePicture() {
+        ChangedDetail detail;
+        for (int n = 1; n <= kChangedPictures; ++n) {
+            detail.begin(n);
+            const ChangedRegion r = detail.region();
+            QVERIFY(r.x1 >= 0 && r.y1 >= 0 && r.x2 < 497 && r.y2 < 306);
+            QVERIFY(r.x2 - r.x1 >= 2 && r.y2 - r.y1 >= 2);
+            QVERIFY(detail.hits(QPoint((r.x1 + r.x2) / 2, (r.y1 + r.y2) / 2)));
+            for (QPoint corner :
+                 {QPoint(r.x1, r.y1), QPoint(r.x2, r.y1), QPoint(r.x1, r.y2), QPoint(r.x2, r.y2)})
+                QVERIFY(!detail.hits(corner));
+        }
+    }
+};
 
 class Kletka24Test : public QObject {
     Q_OBJECT
@@ -202,5 +254,6 @@ private slots:
     }
 };
 
+ZORNA_TEST_CLASS(ChangedDetailTest)
 ZORNA_TEST_CLASS(Kletka24Test)
 #include "kletka24_test.moc"

@@ -2,9 +2,11 @@
 #include "support/test_registry.h"
 #include "tasks/common/picture_box.h"
 #include "tasks/memory/kletka31.h"
+#include "tasks/memory/remember_pictures.h"
 
 #include <QLabel>
 #include <QPointer>
+#include <QSet>
 #include <QTest>
 
 using namespace zorna;
@@ -38,6 +40,74 @@ struct RememberFixture {
 };
 
 } // namespace
+
+class RememberPicturesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void drawsNineDifferentPicturesInNineCells() {
+        for (quint32 seed = 1; seed <= 200; ++seed) {
+            ScriptedRnd rnd;
+            rnd.useSeededFallback(seed);
+            RememberPictures task;
+            task.draw(rnd);
+            QSet<int> pictures, cells;
+            for (int j = 1; j <= RememberPictures::kColumns; ++j) {
+                QVERIFY(task.pictureOf(j) >= 1 && task.pictureOf(j) <= kRememberPool);
+                QVERIFY(task.cellOf(j) >= 1 && task.cellOf(j) <= 9);
+                pictures.insert(task.pictureOf(j));
+                cells.insert(task.cellOf(j));
+            }
+            QCOMPARE(pictures.size(), 9);
+            QCOMPARE(cells.size(), 9);
+        }
+    }
+
+    void pauseThenFourPicturesWithBlanks() {
+        ScriptedRnd rnd;
+        for (int p : kPictures)
+            rnd.push(ScriptedRnd::forDraw(p, 35, 1));
+        for (int c : kCells)
+            rnd.push(ScriptedRnd::forDraw(c, 8, 1));
+        RememberPictures task;
+        task.draw(rnd);
+        QVERIFY(!task.pauseTick());
+        QVERIFY(!task.pauseTick());
+        QVERIFY(task.pauseTick());
+        task.startShow();
+        for (int s = 0; s < 4; ++s) {
+            const RememberPictures::ShowStep shown = task.showTick();
+            QCOMPARE(shown.picture, kPictures[s]);
+            QVERIFY(!shown.over);
+            const RememberPictures::ShowStep blank = task.showTick();
+            QCOMPARE(blank.picture, 0);
+            QCOMPARE(blank.over, s == 3);
+        }
+    }
+
+    void choices_data() {
+        QTest::addColumn<QList<int>>("clicks");
+        QTest::addColumn<QList<int>>("verdicts"); // 0 wait, 1 solved, 2 failed
+        QTest::newRow("four remembered") << QList<int>{5, 9, 7, 2} << QList<int>{0, 0, 0, 1};
+        QTest::newRow("a wrong one at once") << QList<int>{3} << QList<int>{2};
+        QTest::newRow("a wrong fourth") << QList<int>{7, 2, 9, 8} << QList<int>{0, 0, 0, 2};
+    }
+    void choices() {
+        QFETCH(QList<int>, clicks);
+        QFETCH(QList<int>, verdicts);
+        ScriptedRnd rnd;
+        for (int p : kPictures)
+            rnd.push(ScriptedRnd::forDraw(p, 35, 1));
+        for (int c : kCells)
+            rnd.push(ScriptedRnd::forDraw(c, 8, 1));
+        RememberPictures task;
+        task.draw(rnd);
+        for (int i = 0; i < clicks.size(); ++i) {
+            QCOMPARE(int(task.choose(clicks[i])), verdicts[i]);
+            QCOMPARE(task.clicks(), i + 1);
+        }
+    }
+};
 
 class Kletka31Test : public QObject {
     Q_OBJECT
@@ -153,5 +223,6 @@ private slots:
     }
 };
 
+ZORNA_TEST_CLASS(RememberPicturesTest)
 ZORNA_TEST_CLASS(Kletka31Test)
 #include "kletka31_test.moc"

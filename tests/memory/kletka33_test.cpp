@@ -5,9 +5,11 @@
 #include "tasks/common/task_catalog.h"
 #include "tasks/common/task_families.h"
 #include "tasks/memory/kletka33.h"
+#include "tasks/memory/remember_places.h"
 
 #include <QLabel>
 #include <QPointer>
+#include <QSet>
 #include <QTest>
 
 using namespace zorna;
@@ -55,6 +57,84 @@ struct PlacesFixture {
 };
 
 } // namespace
+
+class RememberPlacesTest : public QObject {
+    Q_OBJECT
+
+    static RememberPlaces drawn() {
+        ScriptedRnd rnd;
+        for (const QList<int>* table : {&kPlace, &kTray, &kOrder})
+            for (int v : *table)
+                rnd.push(ScriptedRnd::forDraw(v, 5, 1));
+        RememberPlaces task;
+        task.draw(rnd);
+        return task;
+    }
+
+private slots:
+    void drawsThreePermutations() {
+        for (quint32 seed = 1; seed <= 200; ++seed) {
+            ScriptedRnd rnd;
+            rnd.useSeededFallback(seed);
+            RememberPlaces task;
+            task.draw(rnd);
+            QSet<int> place, tray, order;
+            for (int k = 1; k <= RememberPlaces::kItems; ++k) {
+                place.insert(task.placeOf(k));
+                tray.insert(task.trayOf(k));
+                order.insert(task.shownAt(k));
+                QCOMPARE(task.placedIn(k), 0);
+            }
+            const QSet<int> all{1, 2, 3, 4, 5, 6};
+            QCOMPARE(place, all);
+            QCOMPARE(tray, all);
+            QCOMPARE(order, all);
+        }
+    }
+
+    // Each cell in show order shows the item that belongs there, then all blank.
+    void showGoesCellByCell() {
+        RememberPlaces task = drawn();
+        for (int s = 1; s <= 6; ++s) {
+            const RememberPlaces::ShowStep shown = task.showTick();
+            QCOMPARE(shown.cell, kOrder[s - 1]);
+            QCOMPARE(shown.item, kPlace[shown.cell - 1]);
+            QVERIFY(!shown.over);
+            const RememberPlaces::ShowStep blank = task.showTick();
+            QCOMPARE(blank.cell, 0);
+            QCOMPARE(blank.over, s == 6);
+        }
+    }
+
+    void dropsPlaceTheItemLastPointedAt() {
+        RememberPlaces task = drawn();
+        QCOMPARE(task.drop(1), 0); // nothing pointed at yet
+        QCOMPARE(task.placedIn(1), 0);
+        task.pointAt(3); // item 1
+        QCOMPARE(task.drop(2), 1);
+        QCOMPARE(task.drop(4), 1); // the item stays in the tray
+        task.pointAt(6);           // item 4
+        QCOMPARE(task.drop(4), 4); // replaces item 1
+        QCOMPARE(task.placedIn(2), 1);
+        QCOMPARE(task.placedIn(4), 4);
+        QVERIFY(!task.allInPlace());
+    }
+
+    void allInPlaceOnlyWhenEveryCellHoldsItsItem() {
+        RememberPlaces task = drawn();
+        const auto place = [&task](int k, int item) {
+            task.pointAt(int(kTray.indexOf(item)) + 1);
+            task.drop(k);
+        };
+        for (int k = 1; k <= 5; ++k)
+            place(k, kPlace[k - 1]);
+        QVERIFY(!task.allInPlace()); // cell 6 empty
+        place(6, kPlace[0]);
+        QVERIFY(!task.allInPlace()); // a wrong item in cell 6
+        place(6, kPlace[5]);
+        QVERIFY(task.allInPlace());
+    }
+};
 
 class Kletka33Test : public QObject {
     Q_OBJECT
@@ -213,5 +293,6 @@ private slots:
     }
 };
 
+ZORNA_TEST_CLASS(RememberPlacesTest)
 ZORNA_TEST_CLASS(Kletka33Test)
 #include "kletka33_test.moc"

@@ -1,6 +1,7 @@
 #include "platform/clock.h"
 #include "platform/cursors.h"
 #include "platform/dialogs.h"
+#include "platform/distinct_draw.h"
 #include "platform/program_folder.h"
 #include "platform/records.h"
 #include "platform/rnd.h"
@@ -63,6 +64,29 @@ private slots:
         QCOMPARE(rnd.overruns(), 0);
         rnd.next();
         QCOMPARE(rnd.overruns(), 1);
+    }
+
+    void distinctDrawsRedrawRepeats() {
+        ScriptedRnd rnd;
+        for (int v : {3, 3, 1, 3, 1, 4, 2})
+            rnd.push(ScriptedRnd::forDraw(v, 3, 1));
+        std::array<int, 4> values{};
+        drawDistinct(rnd, values, 3, 1);
+        QCOMPARE(values, (std::array<int, 4>{3, 1, 4, 2}));
+        QCOMPARE(rnd.remaining(), 0);
+        QCOMPARE(rnd.overruns(), 0);
+    }
+
+    void distinctDrawsSurviveAStuckGenerator() {
+        // A generator that always gives 0 draws c every time: the entries still
+        // differ, the smallest free values in order.
+        ScriptedRnd rnd;
+        std::array<int, 6> values{};
+        drawDistinct(rnd, values, 5, 1);
+        QCOMPARE(values, (std::array<int, 6>{1, 2, 3, 4, 5, 6}));
+        std::array<int, 3> fromTen{};
+        drawDistinct(rnd, fromTen, 2, 10);
+        QCOMPARE(fromTen, (std::array<int, 3>{10, 11, 12}));
     }
 };
 ZORNA_TEST_CLASS(RandomDrawTest)

@@ -54,42 +54,33 @@ Kletka24::Kletka24(AppContext& context, TaskHost& board, const TaskSquare& task)
 void Kletka24::Form_Load() {
     Image2->hide();
     setBusy(true);
-    ZapovnMasNumPrav();
     winText->setText(QStringLiteral("Запам'ятай цей малюнок"));
     loadDeck();
     VipadkMal();
     Timer1.start();
 }
 
-void Kletka24::ZapovnMasNumPrav() {
-    regions_ = kChangedRegions;
-}
-
 void Kletka24::VipadkMal() {
     const int n = picDeck().VipadkMal(ctx.rnd);
     Picture1->showPicture(ctx.folder.taskPicture(task().windowNumber, n, QStringLiteral("bmp")));
     Timer1.start();
-    count1_ = 0;
+    detail_.begin(n);
     setEnabled(false);
 }
 
 void Kletka24::Timer1_Timer() {
-    if (count1_ == 30) {
-        Timer1.stop();
-        count2_ = 0;
-        Picture1->showPicture(QString());
-        Timer2.start();
+    if (const std::optional<int> block = detail_.memoriseTick()) {
+        Block[*block - 1]->hide();
         return;
     }
-    ++count1_;
-    Block[30 - count1_]->hide(); // block 31 - count
+    Timer1.stop();
+    Picture1->showPicture(QString());
+    Timer2.start();
 }
 
 void Kletka24::Timer2_Timer() {
-    if (count2_ < 1) {
-        ++count2_;
+    if (!detail_.pauseTick())
         return;
-    }
     Timer2.stop();
     winText->setText(QStringLiteral("Клацни по тій частині малюнка, яка змінилася"));
     Picture1->showPicture(
@@ -100,23 +91,20 @@ void Kletka24::Timer2_Timer() {
 void Kletka24::Picture1_MouseDown(QPoint pos) {
     if (!busy() || !isEnabled())
         return;
-    if (regions_.at(currentPicture() - 1).hits(pos.x(), pos.y())) {
+    if (detail_.hits(pos)) {
         answer(true);
         return;
     }
     Image2->move(pos.x() - Image2->width() / 2, pos.y() - Image2->height() / 2);
     Image2->show();
     Image2->raise();
-    count3_ = 0;
+    detail_.miss();
     Timer3.start();
 }
 
 void Kletka24::Timer3_Timer() {
-    if (count3_ < 1) {
-        ++count3_;
-        return;
-    }
-    answer(false);
+    if (detail_.missWaitTick())
+        answer(false);
 }
 
 } // namespace zorna

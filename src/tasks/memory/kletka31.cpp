@@ -6,29 +6,7 @@
 
 #include <QLabel>
 
-#include <algorithm>
-
 namespace zorna {
-
-namespace {
-
-// Fills a row with distinct draws of r * k + 1 (1..k + 1), drawing again
-// while a value repeats. The bound only keeps a broken generator from hanging
-// the window: it then takes the smallest value not drawn yet.
-void drawDistinct(Rnd& rnd, std::array<int, 9>& row, int k) {
-    row.fill(0);
-    auto used = [&](int v) { return std::find(row.begin(), row.end(), v) != row.end(); };
-    for (int j = 0; j < 9; ++j) {
-        int v = rnd.draw(k, 1);
-        for (int attempt = 0; used(v) && attempt < 100000; ++attempt)
-            v = rnd.draw(k, 1);
-        for (v = used(v) ? 1 : v; used(v);)
-            ++v;
-        row[j] = v;
-    }
-}
-
-} // namespace
 
 Kletka31::Kletka31(AppContext& context, TaskHost& board, const TaskSquare& task)
     : TaskWindow(context, board, task), winText(new QLabel(this)), Label1(new QLabel(this)),
@@ -68,14 +46,8 @@ void Kletka31::Form_Load() {
     winText->setText(QStringLiteral("Запам'ятай малюнки"));
     for (PictureBox* cell : Picture1)
         cell->setEnabled(false);
-    for (auto& row : table_)
-        row.fill(0);
     ctx.rnd.randomize();
-    drawDistinct(ctx.rnd, table_[0], kRememberPool - 1);
-    drawDistinct(ctx.rnd, table_[1], 8);
-    pause_ = 0;
-    found_ = false;
-    clicks_ = 0;
+    task_.draw(ctx.rnd);
     startPause.start();
 }
 
@@ -84,33 +56,21 @@ QString Kletka31::picture(int p) const {
 }
 
 void Kletka31::startPause_Timer() {
-    if (pause_ < 2) {
-        ++pause_;
+    if (!task_.pauseTick())
         return;
-    }
     startPause.stop();
     VivodMal();
 }
 
 void Kletka31::VivodMal() {
-    shown_ = 0;
-    showNext_ = true;
+    task_.startShow();
     Timer1.start();
 }
 
 void Kletka31::Timer1_Timer() {
-    PictureBox* centre = Picture1[4];
-    if (showNext_) {
-        if (shown_ < 4) {
-            ++shown_;
-            centre->showPicture(picture(pictureOf(shown_)));
-            showNext_ = false;
-        }
-        return;
-    }
-    centre->showPicture(QString());
-    showNext_ = true;
-    if (shown_ == 4) {
+    const RememberPictures::ShowStep step = task_.showTick();
+    Picture1[4]->showPicture(step.picture != 0 ? picture(step.picture) : QString());
+    if (step.over) {
         Timer1.stop();
         VivodVsix();
     }
@@ -128,17 +88,11 @@ void Kletka31::Picture1_Click(int index) {
     PictureBox* cell = Picture1[index - 1];
     if (!busy() || !cell->isEnabled())
         return;
-    ++clicks_;
-    Label1->setText(QString::number(clicks_));
+    const RememberPictures::Choice choice = task_.choose(index);
+    Label1->setText(QString::number(task_.clicks()));
     cell->setEnabled(false);
-    found_ = false;
-    for (int j = 1; j <= 4; ++j)
-        if (cellOf(j) == index)
-            found_ = true;
-    if (!found_)
-        answer(false);
-    else if (clicks_ == 4)
-        answer(true);
+    if (choice != RememberPictures::Choice::Wait)
+        answer(choice == RememberPictures::Choice::Solved);
 }
 
 } // namespace zorna

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "tasks/common/task_window.h"
+#include "tasks/memory/remember_pictures.h"
 
 #include <QList>
-
-#include <array>
 
 class QLabel;
 
@@ -12,10 +11,10 @@ namespace zorna {
 
 class PictureBox;
 
-inline constexpr int kRememberPool = 36;
-
 // Task 28: four pictures are shown one after another in the centre cell; then
 // nine pictures fill the grid and the player clicks the four remembered ones.
+// The draws, the course and the verdict are a RememberPictures; the window
+// shows it.
 class Kletka31 : public TaskWindow {
     Q_OBJECT
 public:
@@ -24,8 +23,8 @@ public:
     void Form_Load() override;
 
     // Column j = 1..9: picture number and grid cell; columns 1..4 are remembered.
-    int pictureOf(int j) const { return table_[0][j - 1]; }
-    int cellOf(int j) const { return table_[1][j - 1]; }
+    int pictureOf(int j) const { return task_.pictureOf(j); }
+    int cellOf(int j) const { return task_.cellOf(j); }
 
     QLabel* winText;
     QLabel* Label1;
@@ -39,14 +38,9 @@ private:
     void Picture1_Click(int index);
     QString picture(int p) const;
 
-    std::array<std::array<int, 9>, 2> table_{};
+    RememberPictures task_;
     Timer& startPause;
     Timer& Timer1;
-    int pause_ = 0;
-    int shown_ = 0;
-    bool showNext_ = true;
-    bool found_ = false;
-    int clicks_ = 0;
 };
 
 } // namespace zorna

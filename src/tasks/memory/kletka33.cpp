@@ -6,29 +6,7 @@
 
 #include <QLabel>
 
-#include <algorithm>
-
 namespace zorna {
-
-namespace {
-
-// A random permutation of 1..6: distinct draws of r * 5 + 1. The bound only
-// keeps a broken generator from hanging the window: it then takes the
-// smallest value not drawn yet.
-void drawPermutation(Rnd& rnd, std::array<int, 6>& table) {
-    table.fill(0);
-    auto used = [&](int v) { return std::find(table.begin(), table.end(), v) != table.end(); };
-    for (int& entry : table) {
-        int v = rnd.draw(5, 1);
-        for (int attempt = 0; used(v) && attempt < 100000; ++attempt)
-            v = rnd.draw(5, 1);
-        for (v = used(v) ? 1 : v; used(v);)
-            ++v;
-        entry = v;
-    }
-}
-
-} // namespace
 
 Kletka33::Kletka33(AppContext& context, TaskHost& board, const TaskSquare& task)
     : TaskWindow(context, board, task), winText(new QLabel(this)), Picture3(nullptr), Image2(nullptr),
@@ -91,12 +69,7 @@ void Kletka33::Form_Load() {
     Picture3->show();
     setBusy(true);
     ctx.rnd.randomize();
-    drawPermutation(ctx.rnd, place_);
-    drawPermutation(ctx.rnd, tray_);
-    drawPermutation(ctx.rnd, order_);
-    placed_.fill(0);
-    showNext_ = true;
-    step_ = 0;
+    task_.draw(ctx.rnd);
 }
 
 QString Kletka33::item(int m) const {
@@ -108,20 +81,17 @@ void Kletka33::Picture3_Click() {
 }
 
 void Kletka33::Timer1_Timer() {
-    if (showNext_) {
-        ++step_;
-        const int k = shownAt(step_);
-        Picture1[k - 1]->showPicture(item(placeOf(k)));
-        showNext_ = false;
+    const RememberPlaces::ShowStep step = task_.showTick();
+    if (step.cell != 0) {
+        Picture1[step.cell - 1]->showPicture(item(step.item));
         return;
     }
     for (PictureBox* cell : Picture1)
         cell->showPicture(QString());
-    if (step_ == 6) {
+    if (step.over) {
         Timer1.stop();
         Dali();
     }
-    showNext_ = true;
 }
 
 void Kletka33::Dali() {
@@ -134,24 +104,20 @@ void Kletka33::Dali() {
 }
 
 void Kletka33::Picture2_MouseMove(int index) {
-    current_ = trayOf(index);
+    task_.pointAt(index);
 }
 
 void Kletka33::Picture1_DragDrop(int index) {
-    if (!busy() || current_ == 0)
+    if (!busy())
         return;
-    Picture1[index - 1]->showPicture(item(current_));
-    placed_[index - 1] = current_;
+    if (const int placed = task_.drop(index))
+        Picture1[index - 1]->showPicture(item(placed));
 }
 
 void Kletka33::Image2_Click() {
     if (!busy())
         return;
-    bool check = true;
-    for (int k = 1; k <= 6; ++k)
-        if (placedIn(k) != placeOf(k))
-            check = false;
-    answer(check);
+    answer(task_.allInPlace());
 }
 
 } // namespace zorna

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QPoint>
+
+#include <array>
+#include <optional>
+
+namespace zorna {
+
+inline constexpr int kChangedPictures = 14;
+
+// The changed detail of picture n: x1, y1, x2, y2 in pixels of Picture1.
+struct ChangedRegion {
+    int x1, y1, x2, y2;
+    // Only the points strictly inside the rectangle count.
+    bool hits(int x, int y) const { return x1 < x && x < x2 && y1 < y && y < y2; }
+};
+inline constexpr std::array<ChangedRegion, kChangedPictures> kChangedRegions{{
+    {320, 184, 369, 225},
+    {104, 32, 145, 65},
+    {168, 104, 265, 185},
+    {328, 120, 385, 249},
+    {296, 144, 329, 177},
+    {280, 80, 313, 105},
+    {144, 232, 193, 297},
+    {264, 104, 281, 121},
+    {328, 80, 361, 105},
+    {304, 256, 409, 289},
+    {296, 184, 321, 209},
+    {144, 120, 193, 153},
+    {240, 112, 273, 137},
+    {312, 160, 345, 185},
+}};
+
+// The course of task 23 once its picture is drawn, counted in one-second
+// ticks: thirty ticks of memorising while the bar of thirty blocks runs down,
+// the blank picture on the next tick, two ticks of pause before the changed
+// picture, the search without a time limit, and two ticks after a miss before
+// the task ends unsolved.
+class ChangedDetail {
+public:
+    static constexpr int kBarBlocks = 30;
+
+    // Picture n (1..14) is shown; memorising begins.
+    void begin(int picture);
+    int picture() const { return picture_; }
+    const ChangedRegion& region() const { return kChangedRegions[picture_ - 1]; }
+
+    // A memorising tick: the bar block to hide (30 first, 1 last), or nothing
+    // on the tick after the thirtieth, when the picture is blanked and the
+    // pause begins.
+    std::optional<int> memoriseTick();
+    // A pause tick: true on the second, when the changed picture is shown.
+    bool pauseTick();
+    // A click in the search: a hit when strictly inside the changed region.
+    bool hits(QPoint at) const { return region().hits(at.x(), at.y()); }
+    // A miss (re)starts the wait.
+    void miss() { waited_ = 0; }
+    // A tick of the wait after a miss: true on the second, when the task ends
+    // unsolved.
+    bool missWaitTick();
+
+private:
+    int picture_ = 1;
+    int memorised_ = 0;
+    int paused_ = 0;
+    int waited_ = 0;
+};
+
+} // namespace zorna
