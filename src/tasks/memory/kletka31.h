@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tasks/common/task_window.h"
+#include "tasks/memory/memory_tables.h"
 
 #include <QList>
 
@@ -11,8 +12,6 @@ class QLabel;
 namespace zorna {
 
 class PictureBox;
-
-inline constexpr int kRememberPool = 36;
 
 // Task 28: four pictures are shown one after another in the centre cell; then
 // nine pictures fill the grid and the player clicks the four remembered ones.

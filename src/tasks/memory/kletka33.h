@@ -2,6 +2,7 @@
 
 #include "tasks/common/drag_helper.h"
 #include "tasks/common/task_window.h"
+#include "tasks/memory/memory_tables.h"
 
 #include <QList>
 
