@@ -1,6 +1,8 @@
 #include "platform/app_context.h"
 #include "platform/geometry.h"
+#include "platform/single_instance.h"
 #include "registration/reestr.h"
+#include "registration/start_up.h"
 #include "tasks/common/task_catalog.h"
 
 #include <QApplication>
@@ -28,6 +30,8 @@ int main(int argc, char** argv) {
     zorna::AppContext ctx{
         clock, rnd, dialogs, help, zorna::ProgramFolder(QCoreApplication::applicationDirPath()), tasks};
 
-    zorna::Reestr::showFresh(ctx);
+    const zorna::SingleInstance instance(ctx.folder.workingFolder());
+    if (!zorna::startProgram(ctx, instance))
+        return 0;
     return app.exec();
 }

@@ -79,8 +79,8 @@ Kletka22::Kletka22(AppContext& context, TaskHost& board, const TaskSquare& task)
         // The regions only show the hand over the numbered figures.
         auto* region = new AnswerRegion(k, ctx.folder, winMal);
         region->setCursorSwap(false);
-        const TwipsRect& cell = kMissingCellTwips[k];
-        placeTw(region, cell.left, cell.top, cell.width, cell.height);
+        const TwipsRect& r = kMissingRegionTwips[k - 1];
+        placeTw(region, r.left, r.top, r.width, r.height);
         Fokus.append(region);
 
         auto* label = new QLabel(QString::number(k), this);

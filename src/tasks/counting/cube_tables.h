@@ -31,10 +31,9 @@ inline constexpr std::array<int, kCubePictures> kCubeCounts{4, 5, 8, 10, 12, 15,
 // winMal, the picture box of each window.
 inline constexpr TwipsRect kMissingPictureTwips{120, 1320, 6255, 4140}; // task 24
 inline constexpr TwipsRect kCountPictureTwips{0, 1680, 6360, 4245};     // task 18
-// Task 24: the cells of the picture, relative to winMal: the sample first,
-// then figures 1..5, whose answer regions lie over them.
-inline constexpr std::array<TwipsRect, 6> kMissingCellTwips{{
-    {0, 0, 1935, 1935},
+// Task 24: the answer regions over figures 1..5, relative to winMal. The
+// generator draws each figure inside its region.
+inline constexpr std::array<TwipsRect, 5> kMissingRegionTwips{{
     {2160, 0, 1935, 1935},
     {4200, 0, 1935, 1935},
     {0, 2160, 1935, 1935},
