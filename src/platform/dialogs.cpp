@@ -22,10 +22,6 @@ QMessageBox::Icon toQt(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-MsgAnswer defaultAnswer(MsgButtons buttons) {
-    return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
-}
-
 } // namespace
 
 MsgAnswer QtDialogs::show(QWidget* parent, const Message& message) {
@@ -58,13 +54,6 @@ MsgAnswer QtDialogs::show(QWidget* parent, const Message& message) {
     default:
         return MsgAnswer::Ok;
     }
-}
-
-MsgAnswer ScriptedDialogs::show(QWidget*, const Message& message) {
-    asked_.append(message);
-    if (answers_.isEmpty())
-        return defaultAnswer(message.buttons);
-    return answers_.takeFirst();
 }
 
 } // namespace zorna

@@ -16,11 +16,4 @@ public:
     void open(const QString& file) override;
 };
 
-// Test double: records the files asked for.
-class RecordingHelpLauncher : public HelpLauncher {
-public:
-    void open(const QString& file) override { opened.append(file); }
-    QStringList opened;
-};
-
 } // namespace zorna

@@ -1,6 +1,6 @@
 #include "board/board_support.h"
 #include "board/game_files.h"
-#include "support/failing_file_system.h"
+#include "doubles/failing_file_system.h"
 #include "support/test_registry.h"
 
 #include <QDir>

@@ -4,6 +4,7 @@
 // through the catalog with a chosen picture.
 
 #include "platform/cursors.h"
+#include "support/mouse.h"
 #include "support/test_context.h"
 #include "tasks/common/task_catalog.h"
 #include "tasks/common/task_families.h"
@@ -11,7 +12,6 @@
 
 #include <QTest>
 #include <QWidget>
-#include <QWindow>
 
 #include <memory>
 
@@ -47,28 +47,11 @@ inline QByteArray usedRecord(std::initializer_list<int> shown, std::initializer_
     return record.toBytes();
 }
 
-// A click delivered as the windowing system delivers it: to the window at the
-// point, so that the widget on top there receives it.
-inline void clickThroughWindow(QWidget* widget, QPoint local, Qt::MouseButton button = Qt::LeftButton) {
-    QWidget* top = widget->window();
-    QTest::mouseClick(top->windowHandle(), button, {}, widget->mapTo(top, local));
-}
-
 inline QImage cursorImage(const QWidget* w) {
     return w->cursor().pixmap().toImage();
 }
 inline QImage cursorFileImage(const TestContext& t, const char* file) {
     return loadCursorFile(t.ctx.folder.path(QString::fromLatin1(file))).pixmap().toImage();
-}
-
-// The hand-back in the fixed order, for an answer given in a window.
-inline QStringList handBack(bool right, int category) {
-    return {QStringLiteral("prav=%1").arg(right ? 1 : 0),
-            QStringLiteral("enabled=1"),
-            QStringLiteral("show"),
-            QStringLiteral("WinType=%1").arg(category),
-            QStringLiteral("krok"),
-            QStringLiteral("enabled=1")};
 }
 
 } // namespace zorna::test

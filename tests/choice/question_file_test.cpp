@@ -57,7 +57,7 @@ private slots:
         FakeHost host;
         auto w = openWithPicture<QuestionFileWindow>(t, host, kSquare, 7);
         QCOMPARE(w->current(), 7);
-        clickThroughWindow(w.get(), at);
+        clickAt(w.get(), at);
         QCOMPARE(host.calls, handBack(right, 1));
         QVERIFY(!w->isVisible());
     }
@@ -80,8 +80,8 @@ private slots:
         TestContext t(choiceCatalog());
         FakeHost host;
         auto w = openWithPicture<QuestionFileWindow>(t, host, kSquare, 3);
-        clickThroughWindow(w->winZapit, QPoint(10, 10));
-        clickThroughWindow(w->winZapit, QPoint(400, 50));
+        clickAt(w->winZapit, QPoint(10, 10));
+        clickAt(w->winZapit, QPoint(400, 50));
         QVERIFY(host.calls.isEmpty());
         QVERIFY(w->busy());
         QVERIFY(!w->close());

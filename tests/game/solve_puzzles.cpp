@@ -107,8 +107,8 @@ void solveBalls(TaskWindow& window, TestContext&, bool right) {
         const int ball = solution[m];
         const int hole = w->balls().emptyHole();
         clickOn(w->findChild<QWidget*>(QStringLiteral("Image1_%1").arg(ball)));
-        clickInWindow(w, QPoint(BallTask::holeLeft(hole) + BallTask::kHoleWidth / 2,
-                                (BallTask::kHoleTop + BallTask::kHoleBottom) / 2));
+        clickAt(w, QPoint(BallTask::holeLeft(hole) + BallTask::kHoleWidth / 2,
+                          (BallTask::kHoleTop + BallTask::kHoleBottom) / 2));
         QCOMPARE(w->balls().hole(ball), hole);
     }
     if (!right)

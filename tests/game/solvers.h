@@ -6,6 +6,7 @@
 // answer and gives it, or gives a wrong one on purpose. A solver returns once
 // the window has been answered (its busy flag is off) or when it fails.
 
+#include "support/mouse.h"
 #include "support/test_context.h"
 #include "tasks/common/task_window.h"
 
@@ -35,34 +36,6 @@ inline SolverTable allSolvers() {
     addPuzzleSolvers(table);
     addReactionSolvers(table);
     return table;
-}
-
-// A left click at a point of the window, delivered to the topmost control
-// under it (or the window itself), as the windowing system routes it.
-inline void clickInWindow(QWidget* window, QPoint pos) {
-    QWidget* target = window->childAt(pos);
-    if (!target)
-        target = window;
-    const QPoint local = target->mapFrom(window, pos);
-    QTest::mousePress(target, Qt::LeftButton, {}, local);
-    QTest::mouseRelease(target, Qt::LeftButton, {}, local);
-}
-
-// A left click in the middle of a control.
-inline void clickOn(QWidget* control) {
-    QTest::mouseClick(control, Qt::LeftButton, {}, control->rect().center());
-}
-
-// A drag made of mouse events on the source: press in its middle, move and
-// release over a point of the window (positions relative to the source).
-inline void dragTo(QWidget* source, QWidget* window, QPoint windowPos) {
-    const QPoint start = source->rect().center();
-    const QPoint end = source->mapFrom(window, windowPos);
-    QTest::mouseMove(source, start);
-    QTest::mousePress(source, Qt::LeftButton, {}, start);
-    QTest::mouseMove(source, (start + end) / 2);
-    QTest::mouseMove(source, end);
-    QTest::mouseRelease(source, Qt::LeftButton, {}, end);
 }
 
 // Advances the virtual clock in steps until the window has been answered;

@@ -1,6 +1,6 @@
+#include "doubles/failing_file_system.h"
 #include "platform/file_system.h"
 #include "platform/single_instance.h"
-#include "support/failing_file_system.h"
 #include "support/test_registry.h"
 
 #include <QDir>

@@ -1,3 +1,6 @@
+#include "doubles/scripted_dialogs.h"
+#include "doubles/scripted_rnd.h"
+#include "doubles/virtual_clock.h"
 #include "platform/clock.h"
 #include "platform/cursors.h"
 #include "platform/dialogs.h"

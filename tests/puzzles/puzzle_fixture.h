@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/mouse.h"
 #include "support/test_context.h"
 #include "support/test_registry.h"
 #include "tasks/common/task_window.h"
@@ -40,17 +41,5 @@ struct PuzzleFixture {
         return window ? window->findChild<W*>(name) : nullptr;
     }
 };
-
-// A left click at a point of the window, delivered to the topmost control
-// under it (or the window), as the windowing system routes it.
-void clickAt(QWidget* window, QPoint pos);
-// A left click in the middle of a control.
-void clickOn(QWidget* control);
-// A drag made of mouse events: press on the source, move and release over a
-// point of the window (positions relative to the source).
-void dragTo(QWidget* source, QWidget* window, QPoint windowPos);
-
-// The hand-back ends with the board enabled and shown, WinType set and krok called.
-QStringList handBack(bool solved, int category);
 
 } // namespace zorna::test

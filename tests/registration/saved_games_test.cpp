@@ -1,9 +1,9 @@
 #include "board/board_support.h"
 #include "board/game_files.h"
+#include "doubles/failing_file_system.h"
 #include "platform/single_instance.h"
 #include "registration/reestr.h"
 #include "registration/start_up.h"
-#include "support/failing_file_system.h"
 #include "support/test_registry.h"
 
 #include <QDir>

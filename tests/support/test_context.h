@@ -1,5 +1,9 @@
 #pragma once
 
+#include "doubles/recording_help.h"
+#include "doubles/scripted_dialogs.h"
+#include "doubles/scripted_rnd.h"
+#include "doubles/virtual_clock.h"
 #include "platform/app_context.h"
 #include "tasks/common/task_catalog.h"
 #include "tasks/common/task_host.h"
@@ -75,6 +79,10 @@ public:
     int krokSawWinType = 0;
     QStringList calls;
 };
+
+// The calls FakeHost records when a window hands back an answer: prav, then
+// the board enabled and shown, WinType set and krok called.
+QStringList handBack(bool solved, int category);
 
 // Processes posted events (deferred deletes of closed windows among them).
 void settle();

@@ -1,5 +1,6 @@
 // Runs every test class registered in this executable. A class name given as the
-// first argument runs only that class; the remaining arguments go to QtTest.
+// first argument runs only that class (and fails when there is none of that
+// name); the remaining arguments go to QtTest.
 #include "platform/geometry.h"
 #include "support/test_registry.h"
 
@@ -25,6 +26,30 @@ bool registerTestClass(const char* name, TestFactory factory) {
 
 } // namespace zorna::test
 
+namespace {
+
+QStringList registeredNames() {
+    QStringList names;
+    for (const auto& entry : zorna::test::registry())
+        names.append(QString::fromStdString(entry.first));
+    return names;
+}
+
+// "--registered-classes A B ...": succeeds when exactly these classes are
+// registered, so the build's list of test entries misses none.
+int checkRegistered(QStringList expected) {
+    QStringList actual = registeredNames();
+    expected.sort();
+    actual.sort();
+    if (expected == actual)
+        return 0;
+    qWarning("registered test classes: %s\nexpected: %s", qPrintable(actual.join(QLatin1Char(' '))),
+             qPrintable(expected.join(QLatin1Char(' '))));
+    return 1;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -32,10 +57,18 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     zorna::registerGameFonts();
     QStringList args = QCoreApplication::arguments();
+    if (args.size() > 1 && args[1] == QLatin1String("--registered-classes"))
+        return checkRegistered(args.mid(2));
     QString only;
     if (args.size() > 1 && !args[1].startsWith(QLatin1Char('-'))) {
         only = args[1];
         args.removeAt(1);
+        // A renamed or mistyped class must not pass by running nothing.
+        if (!registeredNames().contains(only)) {
+            qWarning("no test class %s here; the classes are: %s", qPrintable(only),
+                     qPrintable(registeredNames().join(QLatin1Char(' '))));
+            return 2;
+        }
     }
     int failures = 0;
     for (const auto& [name, factory] : zorna::test::registry()) {

@@ -541,7 +541,7 @@ void generateDetailPictures(AssetWriter& w) {
     QList<QRect> outlines;
     QList<QImage> completed;
     QStringList completedCaptions;
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= kDetailPictureCount; ++n) {
         const Layout l = layoutFor(n);
         const DetailPlan plan = planFor(n, l, w);
         const int answer = kDetailAnswers[n - 1];

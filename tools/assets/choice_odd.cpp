@@ -52,7 +52,7 @@ void generateOddPictures(AssetWriter& w) {
     QList<QImage> sheet;
     QStringList captions;
     QList<QRect> outlines;
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= kOddPictureCount; ++n) {
         const OddPicture& plan = kOddPictures[n - 1];
         const int odd = kOddAnswers[n - 1];
         QImage image = canvas(size.width(), size.height(), QColor(250, 248, 236));
@@ -60,7 +60,7 @@ void generateOddPictures(AssetWriter& w) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         int member = 0;
-        for (int i = 1; i <= 5; ++i) {
+        for (int i = 1; i <= int(kOddButtonTwips.size()); ++i) {
             const char* e = i == odd ? plan.outsider : plan.members[member++];
             const QString glyph = QString::fromUtf8(e);
             if (emoji(glyph, 8).isNull())

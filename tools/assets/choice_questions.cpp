@@ -460,7 +460,7 @@ void generateQuestionPictures(AssetWriter& w) {
     QStringList captions;
     QList<QRect> outlines;
     QByteArray file;
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= kQuestionPictureCount; ++n) {
         QImage image = canvas(size.width(), size.height());
         QPainter p(&image);
         p.setRenderHint(QPainter::Antialiasing);

@@ -1,6 +1,7 @@
 // Cube pictures of the two counting windows and the frames of the film stories.
 #include "counting_cubes.h"
 #include "generators.h"
+#include "platform/geometry.h"
 #include "tasks/counting/cube_tables.h"
 
 #include <QPainter>
@@ -54,7 +55,7 @@ struct CountPicture {
     QColor colour;
 };
 
-const std::array<CountPicture, 11> kCountPictures{{
+const std::array<CountPicture, kCubePictures> kCountPictures{{
     {{{true, {2, 1, 1}}}, QColor(220, 70, 60)},
     {{{true, {2, 2, 1}}}, QColor(60, 130, 210)},
     {{{true, {3, 2, 1}}, {false, {2}}}, QColor(240, 170, 40)},
@@ -69,7 +70,7 @@ const std::array<CountPicture, 11> kCountPictures{{
 }};
 
 QImage countPicture(AssetWriter& w, int n, const CountPicture& plan) {
-    const QSize size(424, 283);
+    const QSize size(tw(kCountPictureTwips.width), tw(kCountPictureTwips.height));
     QImage image(size, QImage::Format_RGB32);
     image.fill(QColor(250, 246, 236));
     // Groups side by side on one ground line; the edge is as large as fits.
@@ -128,7 +129,7 @@ struct Block {
     int w, d, h; // footprint along x and y, height
 };
 
-constexpr std::array<Block, 11> kSamples{{
+constexpr std::array<Block, kCubePictures> kSamples{{
     {3, 3, 2},
     {3, 2, 3},
     {2, 2, 3},
@@ -236,7 +237,7 @@ void drawFigure(QPainter& p, const QRect& cell, const QRectF& room, const Block&
 }
 
 QImage missingPicture(AssetWriter& w, int n) {
-    const QSize size(417, 276);
+    const QSize size(tw(kMissingPictureTwips.width), tw(kMissingPictureTwips.height));
     QImage image(size, QImage::Format_RGB32);
     image.fill(QColor(236, 240, 246));
     const Block& b = kSamples[n - 1];
@@ -246,8 +247,9 @@ QImage missingPicture(AssetWriter& w, int n) {
     // The figures where the window's regions lie; the sample, which has no
     // region, in the top-left corner, reaching a little into the gaps.
     const QRect sampleCell(0, 0, 137, 137);
-    const QList<QRect> cells{QRect(144, 0, 129, 129), QRect(280, 0, 129, 129), QRect(0, 144, 129, 129),
-                             QRect(144, 144, 129, 129), QRect(280, 144, 129, 129)};
+    QList<QRect> cells;
+    for (const TwipsRect& region : kMissingRegionTwips)
+        cells.append(twRect(region.left, region.top, region.width, region.height));
     const QRectF bounds = blockBounds(b);
     const double edge =
         qMin(edgeToFit(bounds, sampleRoom(sampleCell)), edgeToFit(bounds, figureRoom(cells[0])));
@@ -276,7 +278,7 @@ QImage missingPicture(AssetWriter& w, int n) {
 void generateCountingAssets(AssetWriter& w) {
     QList<QImage> counted, missing;
     QStringList countCaptions, missingCaptions;
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n <= kCubePictures; ++n) {
         const QImage c = countPicture(w, n, kCountPictures[n - 1]);
         w.jpeg(QStringLiteral("kletka23/%1.jpg").arg(n), c, 95);
         counted.append(c);

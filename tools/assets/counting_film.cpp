@@ -4,6 +4,8 @@
 // built or eaten), so only one order can be defended.
 #include "generators.h"
 #include "memory_emoji.h"
+#include "platform/geometry.h"
+#include "tasks/counting/film_tables.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -14,8 +16,8 @@ namespace zorna::assets {
 
 namespace {
 
-constexpr int kW = 169;
-constexpr int kH = 109;
+constexpr int kW = tw(kFilmFrameWidthTwips);
+constexpr int kH = tw(kFilmFrameHeightTwips);
 
 using Draw = std::function<void(QPainter&, int t)>; // t = 0..3, the story's frame
 
@@ -609,11 +611,17 @@ void generateFilmStories(AssetWriter& w) {
         {"nest", nest},     {"campfire", campfire}, {"cake", cake},
     };
     Q_UNUSED(balloon);
+    static_assert(kFilmRows[0].windowNumber == 8 && kFilmRows[1].windowNumber == 13);
     for (const auto& [window, stories] : {qMakePair(8, stories8), qMakePair(13, stories13)}) {
+        if (stories.size() != kFilmStories)
+            w.fail(QStringLiteral("kletka%1: %2 stories instead of %3")
+                       .arg(window)
+                       .arg(stories.size())
+                       .arg(kFilmStories));
         QList<QImage> sheet;
         QStringList captions;
         for (int n = 1; n <= stories.size(); ++n) {
-            for (int f = 1; f <= 4; ++f) {
+            for (int f = 1; f <= kFilmFrames; ++f) {
                 QImage frame(kW, kH, QImage::Format_RGB32);
                 frame.fill(Qt::white);
                 QPainter p(&frame);

@@ -2,6 +2,8 @@
 // thirty-six objects to remember and six items to put back in their places.
 #include "generators.h"
 #include "memory_emoji.h"
+#include "platform/geometry.h"
+#include "tasks/memory/memory_tables.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -47,11 +49,15 @@ void generateMemoryAssets(AssetWriter& w) {
         QStringLiteral("🔔"),      QStringLiteral("☂️"), QStringLiteral("🎁"), QStringLiteral("🧸"),
         QStringLiteral("🍉"),      QStringLiteral("🍍"),      QStringLiteral("👑"), QStringLiteral("🥁"),
     };
+    if (objects.size() != kRememberPool)
+        w.fail(
+            QStringLiteral("kletka31: %1 pictures for a pool of %2").arg(objects.size()).arg(kRememberPool));
     QList<QImage> sheet;
     QStringList captions;
     for (int p = 1; p <= objects.size(); ++p) {
         const QString file = QStringLiteral("kletka31/%1.jpg").arg(p);
-        const QImage image = objectPicture(w, file, 121, objects[p - 1], QColor(250, 248, 238));
+        const QImage image =
+            objectPicture(w, file, tw(kRememberCellTwips), objects[p - 1], QColor(250, 248, 238));
         w.jpeg(file, image, 94);
         sheet.append(image);
         captions.append(QString::number(p));
@@ -63,11 +69,13 @@ void generateMemoryAssets(AssetWriter& w) {
     // kletka33: six items to put back in their places.
     const QStringList items{QStringLiteral("🍐"),    QStringLiteral("🔑"), QStringLiteral("☂️"),
                             QStringLiteral("🧸"), QStringLiteral("🚗"), QStringLiteral("🎈")};
+    if (items.size() != kPlaceItems)
+        w.fail(QStringLiteral("kletka33: %1 items instead of %2").arg(items.size()).arg(kPlaceItems));
     sheet.clear();
     captions.clear();
     for (int m = 1; m <= items.size(); ++m) {
         const QString file = QStringLiteral("kletka33/%1.jpg").arg(m);
-        const QImage image = objectPicture(w, file, 81, items[m - 1], QColor(255, 255, 255));
+        const QImage image = objectPicture(w, file, tw(kPlaceCellTwips), items[m - 1], QColor(255, 255, 255));
         w.jpeg(file, image, 94);
         sheet.append(image);
         captions.append(QString::number(m));

@@ -6,6 +6,8 @@
 #include "generators.h"
 #include "memory_emoji.h"
 #include "picture_pixels.h"
+#include "platform/geometry.h"
+#include "tasks/memory/memory_tables.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -18,8 +20,8 @@ namespace zorna::assets {
 
 namespace {
 
-constexpr int kW = 497;
-constexpr int kH = 306;
+constexpr int kW = tw(kChangedPictureTwips.width);
+constexpr int kH = tw(kChangedPictureTwips.height);
 // The time bar covers the right edge while the player memorises.
 constexpr int kFreeRight = 455;
 
@@ -194,14 +196,15 @@ struct ChangedObject {
 struct Scene {
     const char* name;
     Background background;
-    QRect region; // x1, y1, x2, y2 of the window's table as a rectangle
     ChangedObject before;
     ChangedObject after;
     QList<Decor> decor;
 };
 
-QRect regionRect(int x1, int y1, int x2, int y2) {
-    return QRect(QPoint(x1, y1), QPoint(x2, y2));
+// The changed detail of picture n, from the window's table, as a rectangle.
+QRect changedRegion(int n) {
+    const ChangedRegion& r = kChangedRegions[n - 1];
+    return QRect(QPoint(r.x1, r.y1), QPoint(r.x2, r.y2));
 }
 
 const QRect kSky(8, 6, 440, 100);
@@ -211,7 +214,6 @@ QList<Scene> scenes() {
     return {
         {"room",
          room,
-         regionRect(320, 184, 369, 225),
          {"🎲"},
          {"🚒"},
          {{"🖼️", QRect(20, 20, 160, 120), 44, 60},
@@ -223,7 +225,6 @@ QList<Scene> scenes() {
           {"🛋️", QRect(330, 110, 120, 90), 60, 70}}},
         {"yard",
          yard,
-         regionRect(104, 32, 145, 65),
          {"🦋"},
          {"🏐"},
          {{"☀️", QRect(330, 8, 110, 90), 50, 60},
@@ -236,7 +237,6 @@ QList<Scene> scenes() {
           {"🐓", QRect(360, 160, 90, 60), 36, 46}}},
         {"table",
          tablecloth,
-         regionRect(168, 104, 265, 185),
          {"🍩"},
          {"🍉"},
          {{"🍎", kAll, 40, 52},
@@ -250,7 +250,6 @@ QList<Scene> scenes() {
           {"🍵", kAll, 40, 50}}},
         {"music room",
          musicRoom,
-         regionRect(328, 120, 385, 249),
          {"🎸", 1, QColor(220, 60, 50)},
          {"🎻", 1, QColor(50, 100, 210)},
          {{"🎺", QRect(20, 30, 280, 56), 40, 50},
@@ -262,7 +261,6 @@ QList<Scene> scenes() {
           {"🎼", QRect(330, 10, 110, 100), 44, 56}}},
         {"kitchen",
          kitchen,
-         regionRect(296, 144, 329, 177),
          {"🍎"},
          {"🍏"},
          {{"🍳", QRect(10, 130, 280, 60), 44, 56},
@@ -275,7 +273,6 @@ QList<Scene> scenes() {
           {"🍯", QRect(160, 10, 280, 100), 40, 50}}},
         {"park",
          park,
-         regionRect(280, 80, 313, 105),
          {"🦋"},
          {"🍊"},
          {{"🌳", QRect(220, 30, 230, 120), 80, 100},
@@ -287,7 +284,6 @@ QList<Scene> scenes() {
           {"☁️", QRect(10, 6, 250, 40), 36, 46}}},
         {"beach",
          beach,
-         regionRect(144, 232, 193, 297),
          {"🪣"},
          {"🏀"},
          {{"⛵", QRect(10, 90, 430, 60), 44, 56},
@@ -299,7 +295,6 @@ QList<Scene> scenes() {
           {"🏐", QRect(220, 240, 80, 60), 34, 42}}},
         {"desk",
          desk,
-         regionRect(264, 104, 281, 121),
          {"🧲"},
          {"🎲"},
          {{"📕", kAll, 50, 64},
@@ -313,7 +308,6 @@ QList<Scene> scenes() {
           {"🧮", kAll, 50, 60}}},
         {"space",
          space,
-         regionRect(328, 80, 361, 105),
          {"🌕"},
          {"🌎"},
          {{"🪐", kAll, 70, 90},
@@ -325,7 +319,6 @@ QList<Scene> scenes() {
           {"🌟", kAll, 26, 34}}},
         {"street",
          street,
-         regionRect(304, 256, 409, 289),
          {"🚗", 2},
          {"🚙", 2},
          {{"🏠", QRect(10, 110, 440, 95), 70, 86},
@@ -338,7 +331,6 @@ QList<Scene> scenes() {
           {"☁️", kSky, 40, 50}}},
         {"aquarium",
          aquarium,
-         regionRect(296, 184, 321, 209),
          {"🐠"},
          {"🐚"},
          {{"🐟", QRect(10, 10, 440, 240), 44, 56},
@@ -350,7 +342,6 @@ QList<Scene> scenes() {
           {"🫧", QRect(10, 10, 440, 200), 30, 40}}},
         {"farm",
          farm,
-         regionRect(144, 120, 193, 153),
          {"🐖"},
          {"🚜"},
          {{"🐄", QRect(210, 110, 240, 100), 56, 70},
@@ -362,7 +353,6 @@ QList<Scene> scenes() {
           {"☀️", QRect(160, 6, 100, 60), 44, 54}}},
         {"winter",
          winter,
-         regionRect(240, 112, 273, 137),
          {"🐿️"},
          {"🎁"},
          {{"⛄", QRect(10, 100, 200, 190), 80, 96},
@@ -374,7 +364,6 @@ QList<Scene> scenes() {
           {"🧤", QRect(10, 220, 440, 80), 34, 42}}},
         {"garden",
          garden,
-         regionRect(312, 160, 345, 185),
          {"🍉"},
          {"🎃"},
          {{"🌹", QRect(10, 130, 440, 70), 34, 44},
@@ -390,9 +379,10 @@ QList<Scene> scenes() {
 
 // Places every decoration where it overlaps neither another one nor the
 // changed region (with a margin), from a fixed seed.
-QList<QPair<QRect, QString>> placeDecor(AssetWriter& w, const Scene& scene, quint32 seed) {
+QList<QPair<QRect, QString>> placeDecor(AssetWriter& w, const Scene& scene, const QRect& region,
+                                        quint32 seed) {
     QRandomGenerator rnd(seed);
-    QList<QRect> taken{scene.region.adjusted(-6, -6, 6, 6)};
+    QList<QRect> taken{region.adjusted(-6, -6, 6, 6)};
     QList<QPair<QRect, QString>> placed;
     for (const Decor& d : scene.decor) {
         bool done = false;
@@ -480,6 +470,8 @@ void checkChangeIsVisible(AssetWriter& w, int n, const QImage& bare, const QImag
 
 void generateChangedScenes(AssetWriter& w) {
     const QList<Scene> all = scenes();
+    if (all.size() != kChangedPictures)
+        w.fail(QStringLiteral("kletka24: %1 scenes for %2 pictures").arg(all.size()).arg(kChangedPictures));
     QList<QImage> sheet;
     QStringList captions;
     QList<QRect> outlines;
@@ -490,13 +482,13 @@ void generateChangedScenes(AssetWriter& w) {
             QPainter p(&base);
             p.setRenderHint(QPainter::Antialiasing);
             scene.background(p);
-            for (const auto& [box, emoji] : placeDecor(w, scene, quint32(2400 + n)))
+            for (const auto& [box, emoji] : placeDecor(w, scene, changedRegion(n), quint32(2400 + n)))
                 if (!drawEmoji(p, box, emoji))
                     w.fail(QStringLiteral("kletka24/%1: the emoji font cannot draw %2").arg(n).arg(emoji));
         }
         // The object of the region, drawn strictly inside it: only the points
         // strictly inside count as a hit.
-        const QRect r = scene.region;
+        const QRect r = changedRegion(n);
         const QRect inside(r.left() + 1, r.top() + 1, r.width() - 2, r.height() - 2);
         auto withObject = [&](const ChangedObject& object) {
             QImage image = base.copy();

@@ -1,7 +1,9 @@
 // Pictures of the puzzle windows: the fifteen tiles of the sliding puzzle and
 // the eleven pictures of the assembly task, cut into 16 pieces each.
 #include "generators.h"
+#include "platform/geometry.h"
 #include "puzzle_scenes.h"
+#include "tasks/puzzles/puzzle_tables.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -12,10 +14,12 @@ namespace zorna::assets {
 
 namespace {
 
+constexpr int kPiece = tw(kPuzzleCellTwips);
+
 // A cell of the sliding frame is 65 x 65 with a one-pixel border inside, so
 // the tile is drawn on the 63 x 63 the cell shows and the rest is bevel colour.
 QImage tile(int n) {
-    QImage image(65, 65, QImage::Format_RGB32);
+    QImage image(kPiece, kPiece, QImage::Format_RGB32);
     image.fill(QColor(0x8a5a2b));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -65,18 +69,18 @@ double difference(const QImage& a, const QImage& b) {
 }
 
 void assemblyPictures(AssetWriter& w) {
-    constexpr int kPiece = 65;
     QList<QImage> sheet;
     QStringList captions;
     const QList<Scene> scenes = assemblyScenes();
-    if (scenes.size() != 11)
-        w.fail(QStringLiteral("kletka25: %1 pictures instead of 11").arg(scenes.size()));
+    if (scenes.size() != kAssemblyPictures)
+        w.fail(
+            QStringLiteral("kletka25: %1 pictures instead of %2").arg(scenes.size()).arg(kAssemblyPictures));
     for (int n = 1; n <= scenes.size(); ++n) {
         const QImage picture = scenes[n - 1].draw();
         if (picture.size() != QSize(4 * kPiece, 4 * kPiece))
             w.fail(QStringLiteral("kletka25/%1: wrong size").arg(n));
         QList<QImage> pieces;
-        for (int k = 1; k <= 16; ++k) {
+        for (int k = 1; k <= kAssemblyPieces; ++k) {
             const QImage piece = picture.copy(((k - 1) % 4) * kPiece, ((k - 1) / 4) * kPiece, kPiece, kPiece);
             if (spread(piece) < 10)
                 w.fail(QStringLiteral("kletka25/%1/%2.jpg is almost uniform (%3)")
@@ -105,7 +109,7 @@ void assemblyPictures(AssetWriter& w) {
 void generatePuzzleAssets(AssetWriter& w) {
     QList<QImage> tiles;
     QStringList captions;
-    for (int n = 1; n <= 15; ++n) {
+    for (int n = 1; n <= kSlidingTiles; ++n) {
         tiles.append(tile(n));
         captions.append(QString::number(n));
         w.jpeg(QStringLiteral("kletka27/%1.jpg").arg(n), tiles.last());

@@ -1,6 +1,8 @@
 // Pictures of the reaction tasks: the apple and its hit animation (kletka26),
 // the cart (kletka30) and the four scenes of the net under each chute (kletka32).
 #include "generators.h"
+#include "platform/geometry.h"
+#include "tasks/reaction/reaction_rules.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -13,7 +15,7 @@ namespace {
 
 // ---- the apple: drawn four times larger, then scaled to the 31 x 31 cell ----
 
-constexpr int kCell = 31;
+constexpr int kCell = tw(reaction::kAppleCellTwips) - 2; // inside the cell's frame
 constexpr int kScale = 4;
 constexpr int kCanvas = kCell * kScale;
 
@@ -224,8 +226,11 @@ QImage appleFrame(int frame) {
 
 // ---- the cart: 49 x 41 with a transparent background ----
 
+constexpr int kCartW = tw(reaction::kCartWidthTwips);
+constexpr int kCartH = tw(reaction::kCartHeightTwips);
+
 QImage cart() {
-    QImage big(49 * kScale, 41 * kScale, QImage::Format_ARGB32);
+    QImage big(kCartW * kScale, kCartH * kScale, QImage::Format_ARGB32);
     big.fill(Qt::transparent);
     QPainter p(&big);
     p.setRenderHint(QPainter::Antialiasing);
@@ -246,7 +251,7 @@ QImage cart() {
     // A rim and a friendly face on the side of the cart.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x7a, 0x44, 0x16));
-    p.drawRoundedRect(QRectF(0, 0, 49, 3.2), 1.2, 1.2);
+    p.drawRoundedRect(QRectF(0, 0, kCartW, 3.2), 1.2, 1.2);
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(19, 12), 3.2, 3.2);
     p.drawEllipse(QPointF(30, 12), 3.2, 3.2);
@@ -274,7 +279,7 @@ QImage cart() {
         p.drawEllipse(QPointF(x, 33), 1.3, 1.3);
     }
     p.end();
-    return big.scaled(49, 41, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return big.scaled(kCartW, kCartH, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // ---- the scenes of kletka32: 428 x 284, the character's net under a chute ----
@@ -284,7 +289,8 @@ constexpr int kSceneH = 284;
 constexpr int kGroundTop = 264;
 
 // Left of the chutes' balls, pixels, and the ball size.
-constexpr int kChuteLeft[] = {104, 128, 256, 280};
+constexpr int kChuteLeft[] = {tw(reaction::kChutes[0].leftTw), tw(reaction::kChutes[1].leftTw),
+                              tw(reaction::kChutes[2].leftTw), tw(reaction::kChutes[3].leftTw)};
 constexpr double kBallW = 13;
 // Top of a ball when it can be caught: the net's hoop lies at its lower half.
 constexpr int kCatchTop[] = {216, 206, 206, 216};
@@ -461,7 +467,7 @@ void generateReactionAssets(AssetWriter& w) {
     QStringList captions;
 
     // kletka26: the apple and the nine frames of the hit.
-    for (int frame = 0; frame <= 9; ++frame) {
+    for (int frame = 0; frame <= reaction::kAppleHitFrames; ++frame) {
         const QImage image = appleFrame(frame);
         if (image.size() != QSize(kCell, kCell))
             w.fail(QStringLiteral("kletka26: apple frame %1 has the wrong size").arg(frame));
@@ -479,10 +485,9 @@ void generateReactionAssets(AssetWriter& w) {
     captions << QStringLiteral("telega.gif (x4)");
 
     // kletka32: the net under chute 1..4, files kolobok1, kolobok4, kolobok3, kolobok2.
-    constexpr int kPictureOfChute[] = {1, 4, 3, 2};
     for (int c = 0; c < 4; ++c) {
         const QImage image = scene(c);
-        const QString name = QStringLiteral("kolobok%1.bmp").arg(kPictureOfChute[c]);
+        const QString name = QStringLiteral("kolobok%1.bmp").arg(reaction::kChutes[c].picture);
         w.bmp(QStringLiteral("kletka32/") + name, image);
         sheet << image;
         captions << name + QStringLiteral(", net under chute %1").arg(c + 1);

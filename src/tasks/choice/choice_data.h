@@ -68,6 +68,8 @@ inline const PairChoiceRow* pairChoiceRow(int windowNumber) {
 inline constexpr int kDetailWindow = 11;
 inline constexpr const char* kDetailInstruction = "Чого не вистачає на малюнку в рамці?";
 inline constexpr std::array<int, 11> kDetailAnswers{2, 4, 4, 2, 3, 3, 5, 2, 4, 1, 6};
+// Pictures "kletka11/<n>.jpg", each completed by candidate k in "kletka11/<n>/<k>.jpg".
+inline constexpr int kDetailPictureCount = int(kDetailAnswers.size());
 inline constexpr Twips kDetailPictureTwips{120, 1440, 6210, 4170};
 // Five candidates (pictures 1..5).
 inline constexpr std::array<Twips, 5> kDetailFiveTwips{{
@@ -101,6 +103,7 @@ inline constexpr const char* kOddInstruction =
     "до "
     "цієї групи не належить. Під яким номером зображений цей об'єкт?";
 inline constexpr std::array<int, 11> kOddAnswers{4, 1, 5, 5, 1, 5, 3, 2, 5, 1, 4};
+inline constexpr int kOddPictureCount = int(kOddAnswers.size());
 inline constexpr Twips kOddPictureTwips{120, 1560, 6255, 4095};
 inline constexpr std::array<Twips, 5> kOddButtonTwips{{
     {120, 5760, 1260, 1035},
@@ -129,6 +132,7 @@ inline constexpr std::array<HitRect, 11> kQuestionRects{{
     {56, 96, 73, 113},
     {64, 216, 89, 241},
 }};
+inline constexpr int kQuestionPictureCount = int(kQuestionRects.size());
 inline constexpr int kQuestionRecord = 250; // bytes per question, Windows-1251
 // The task picture fills the window above the question label.
 inline constexpr int kQuestionPictureWidth = 416;

@@ -30,7 +30,7 @@ MissingDetailWindow::MissingDetailWindow(AppContext& context, TaskHost& board, c
         Fokus1[i] = makeRegion(i + 1, kDetailSevenTwips[i], "Fokus1_");
 
     Timer1 = &addTimer(1000, [this] { Timer1_Timer(); });
-    useDeck(11);
+    useDeck(kDetailPictureCount);
 }
 
 AnswerRegion* MissingDetailWindow::makeRegion(int index, const Twips& r, const char* name) {

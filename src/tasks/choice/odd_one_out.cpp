@@ -42,7 +42,7 @@ OddOneOutWindow::OddOneOutWindow(AppContext& context, TaskHost& board, const Tas
         connect(button, &AnswerRegion::clicked, this, &OddOneOutWindow::NumVidp_Click);
         NumVidp[i] = button;
     }
-    useDeck(11);
+    useDeck(kOddPictureCount);
 }
 
 void OddOneOutWindow::Form_Load() {

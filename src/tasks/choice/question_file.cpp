@@ -38,7 +38,7 @@ QuestionFileWindow::QuestionFileWindow(AppContext& context, TaskHost& board, con
     winZapit->setWordWrap(true);
     winZapit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     winZapit->setStyleSheet(QStringLiteral("color: #0000FF;"));
-    useDeck(11);
+    useDeck(kQuestionPictureCount);
 }
 
 QString QuestionFileWindow::readQuestion(const QString& path, int n) {

@@ -4,13 +4,11 @@
 // windows and the picture generator both read this table, so the answer
 // regions and the pictures under them can never disagree.
 
+#include "tasks/common/twips_rect.h"
+
 #include <array>
 
 namespace zorna {
-
-struct TwipsRect {
-    int left, top, width, height;
-};
 
 enum class WindowBackground { ButtonFace, Grey, AppWorkspace };
 

@@ -71,16 +71,16 @@ Kletka22::Kletka22(AppContext& context, TaskHost& board, const TaskSquare& task)
     setClientSizeTw(this, 6540, 6150);
     placeTw(winText, 120, 0, 5175, 1215);
     placeTw(Image2, 5520, 120, 930, 930);
-    placeTw(winMal, 120, 1320, 6255, 4140);
-    static constexpr int kRegionLeft[] = {2160, 4200, 0, 2160, 4200};
-    static constexpr int kRegionTop[] = {0, 0, 2160, 2160, 2160};
+    placeTw(winMal, kMissingPictureTwips.left, kMissingPictureTwips.top, kMissingPictureTwips.width,
+            kMissingPictureTwips.height);
     static constexpr int kBoxLeft[] = {480, 1680, 2880, 4080, 5280};
     static constexpr int kLabelLeft[] = {240, 1440, 2640, 3840, 5040};
     for (int k = 1; k <= 5; ++k) {
         // The regions only show the hand over the numbered figures.
         auto* region = new AnswerRegion(k, ctx.folder, winMal);
         region->setCursorSwap(false);
-        placeTw(region, kRegionLeft[k - 1], kRegionTop[k - 1], 1935, 1935);
+        const TwipsRect& r = kMissingRegionTwips[k - 1];
+        placeTw(region, r.left, r.top, r.width, r.height);
         Fokus.append(region);
 
         auto* label = new QLabel(QString::number(k), this);
@@ -119,7 +119,8 @@ Kletka23::Kletka23(AppContext& context, TaskHost& board, const TaskSquare& task)
     placeTw(Image2, 5280, 120, 930, 930);
     winpPrav->setObjectName(QStringLiteral("winpPrav"));
     placeTw(winpPrav, 5040, 1080, 1215, 375);
-    placeTw(winMal, 0, 1680, 6360, 4245);
+    placeTw(winMal, kCountPictureTwips.left, kCountPictureTwips.top, kCountPictureTwips.width,
+            kCountPictureTwips.height);
 }
 
 void Kletka23::beforeLoad() {

@@ -49,7 +49,7 @@ FilmFrames::FilmFrames(AppContext& context, TaskHost& board, const TaskSquare& t
     for (int j = 1; j <= 4; ++j) {
         auto* frame = new QLabel(this);
         frame->setObjectName(QStringLiteral("kadr%1").arg(j));
-        placeTw(frame, row.frameLeft[j - 1], 4080, 2535, 1635);
+        placeTw(frame, row.frameLeft[j - 1], 4080, kFilmFrameWidthTwips, kFilmFrameHeightTwips);
         kadr.append(frame);
         setFrameMovable(frame, true);
     }

@@ -2,6 +2,7 @@
 
 #include "tasks/common/drag_helper.h"
 #include "tasks/common/task_window.h"
+#include "tasks/counting/film_tables.h"
 
 #include <QList>
 
@@ -13,21 +14,7 @@ namespace zorna {
 
 class DoneButton;
 
-// What differs between the two film-frame windows.
-struct FilmRow {
-    int windowNumber;
-    int textLeft, textTop;        // winzavdan, twips
-    int doneLeft, doneTop;        // Image2, twips
-    std::array<int, 4> frameLeft; // kadr(1..4), twips; Top 4080
-};
-
-inline constexpr std::array<FilmRow, 2> kFilmRows{{
-    {8, 2040, 120, 9600, 120, {480, 3120, 5760, 8400}},
-    {13, 1920, 0, 9480, 0, {360, 3000, 5640, 8280}},
-}};
 const FilmRow* filmRow(int windowNumber);
-
-inline constexpr int kFilmStories = 11;
 
 // One slot of the film strip, in pixels of the client area.
 struct FilmSlot {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tasks/memory/memory_tables.h"
+
 #include <QPoint>
 
 #include <array>
@@ -7,30 +9,6 @@
 
 namespace zorna {
 
-inline constexpr int kChangedPictures = 14;
-
-// The changed detail of picture n: x1, y1, x2, y2 in pixels of Picture1.
-struct ChangedRegion {
-    int x1, y1, x2, y2;
-    // Only the points strictly inside the rectangle count.
-    bool hits(int x, int y) const { return x1 < x && x < x2 && y1 < y && y < y2; }
-};
-inline constexpr std::array<ChangedRegion, kChangedPictures> kChangedRegions{{
-    {320, 184, 369, 225},
-    {104, 32, 145, 65},
-    {168, 104, 265, 185},
-    {328, 120, 385, 249},
-    {296, 144, 329, 177},
-    {280, 80, 313, 105},
-    {144, 232, 193, 297},
-    {264, 104, 281, 121},
-    {328, 80, 361, 105},
-    {304, 256, 409, 289},
-    {296, 184, 321, 209},
-    {144, 120, 193, 153},
-    {240, 112, 273, 137},
-    {312, 160, 345, 185},
-}};
 
 // The course of task 23 once its picture is drawn, counted in one-second
 // ticks: thirty ticks of memorising while the bar of thirty blocks runs down,

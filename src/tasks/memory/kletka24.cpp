@@ -27,7 +27,8 @@ Kletka24::Kletka24(AppContext& context, TaskHost& board, const TaskSquare& task)
     winText->setPalette(palette);
 
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    placeTw(Picture1, 240, 1440, 7455, 4590);
+    placeTw(Picture1, kChangedPictureTwips.left, kChangedPictureTwips.top, kChangedPictureTwips.width,
+            kChangedPictureTwips.height);
     setBackground(Picture1, Qt::white);
     Picture1->setCursor(pictureCursor(QStringLiteral(":/memory/arrows.svg"), 32, 16, 16));
     connect(Picture1, &PictureBox::pressed, this, &Kletka24::Picture1_MouseDown);

@@ -33,7 +33,7 @@ Kletka31::Kletka31(AppContext& context, TaskHost& board, const TaskSquare& task)
     for (int i = 1; i <= 9; ++i) {
         auto* cell = new PictureBox(this);
         cell->setObjectName(QStringLiteral("Picture1_%1").arg(i));
-        placeTw(cell, kLeft[(i - 1) % 3], kTop[(i - 1) / 3], 1815, 1815);
+        placeTw(cell, kLeft[(i - 1) % 3], kTop[(i - 1) / 3], kRememberCellTwips, kRememberCellTwips);
         setBackground(cell, QColor(0xC0, 0xC0, 0xC0));
         cell->setFrameColour(QColor(0x60, 0x60, 0x60));
         cell->setCursor(pointingHandCursor());

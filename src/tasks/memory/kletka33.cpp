@@ -24,7 +24,7 @@ Kletka33::Kletka33(AppContext& context, TaskHost& board, const TaskSquare& task)
     for (int k = 1; k <= 6; ++k) {
         auto* cell = new PictureBox(this);
         cell->setObjectName(QStringLiteral("Picture1_%1").arg(k));
-        placeTw(cell, kCellLeft[(k - 1) % 3], kTop[(k - 1) / 3], 1215, 1215);
+        placeTw(cell, kCellLeft[(k - 1) % 3], kTop[(k - 1) / 3], kPlaceCellTwips, kPlaceCellTwips);
         setBackground(cell, Qt::white);
         cell->setFrameColour(QColor(0x80, 0x80, 0x80));
         Picture1.append(cell);
@@ -32,7 +32,7 @@ Kletka33::Kletka33(AppContext& context, TaskHost& board, const TaskSquare& task)
     for (int i = 1; i <= 6; ++i) {
         auto* box = new PictureBox(this);
         box->setObjectName(QStringLiteral("Picture2_%1").arg(i));
-        placeTw(box, kTrayLeft[(i - 1) % 3], kTop[(i - 1) / 3], 1215, 1215);
+        placeTw(box, kTrayLeft[(i - 1) % 3], kTop[(i - 1) / 3], kPlaceCellTwips, kPlaceCellTwips);
         setBackground(box, Qt::white);
         box->setFrameColour(QColor(0x80, 0x80, 0x80));
         box->setMouseTracking(true);

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "tasks/memory/memory_tables.h"
+
 #include <array>
 
 namespace zorna {
 
 class Rnd;
-
-inline constexpr int kRememberPool = 36;
 
 // Task 28 without its window: nine different pictures of a pool of 36, each
 // offered in its own cell of a 3 x 3 grid; the first four are shown one by one

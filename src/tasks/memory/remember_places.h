@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tasks/memory/memory_tables.h"
+
 #include <array>
 
 namespace zorna {
@@ -12,7 +14,7 @@ class Rnd;
 // ticks. Tables are indexed 1..6.
 class RememberPlaces {
 public:
-    static constexpr int kItems = 6;
+    static constexpr int kItems = kPlaceItems;
     // One tick of the show: the cell that shows an item and that item, or
     // cell 0 when every cell is blank; `over` once the sixth item has gone,
     // so that the tray opens.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tasks/puzzles/puzzle_tables.h"
+
 #include <array>
 
 namespace zorna {
@@ -11,7 +13,7 @@ class Rnd;
 // a cell that is not its own counts an error; the sixth error ends the task.
 class AssemblyBoard {
 public:
-    static constexpr int kCells = 16;
+    static constexpr int kCells = kAssemblyPieces;
     static constexpr int kErrorsAllowed = 5;
 
     // Tray order: 16 distinct pieces drawn as u * 15 + 1, each drawn again while

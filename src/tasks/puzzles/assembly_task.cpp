@@ -33,7 +33,8 @@ AssemblyTask::AssemblyTask(AppContext& context, TaskHost& board, const TaskSquar
         auto* cell = new PictureBox(this, QColor(0xD4D0C8));
         cell->setFrameColour(QColor(0x404040));
         cell->setObjectName(QStringLiteral("winMal%1").arg(i));
-        placeTw(cell, 120 + 960 * ((i - 1) % 4), 1320 + 960 * ((i - 1) / 4), 975, 975);
+        placeTw(cell, 120 + 960 * ((i - 1) % 4), 1320 + 960 * ((i - 1) / 4), kPuzzleCellTwips,
+                kPuzzleCellTwips);
         winMal.append(cell);
 
         auto* k = new PictureBox(cell, Qt::transparent);
@@ -48,7 +49,8 @@ AssemblyTask::AssemblyTask(AppContext& context, TaskHost& board, const TaskSquar
     for (int v = 1; v <= AssemblyBoard::kCells; ++v) {
         auto* image = new PictureBox(this, Qt::transparent);
         image->setObjectName(QStringLiteral("image3_%1").arg(v));
-        placeTw(image, 4200 + 1080 * ((v - 1) % 4), 1320 + 1080 * ((v - 1) / 4), 975, 975);
+        placeTw(image, 4200 + 1080 * ((v - 1) % 4), 1320 + 1080 * ((v - 1) / 4), kPuzzleCellTwips,
+                kPuzzleCellTwips);
         drag->makeDraggable(image);
         image3.append(image);
     }

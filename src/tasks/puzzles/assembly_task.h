@@ -27,7 +27,7 @@ public:
     int picture() const { return picture_; }
     int draggedPiece() const { return draggedPiece_; }
 
-    static constexpr int kPictures = 11;
+    static constexpr int kPictures = kAssemblyPictures;
     static constexpr int kSlots = 14;
     static constexpr int kPreviewTicks = 3;
     static constexpr int kBlotTicks = 2;

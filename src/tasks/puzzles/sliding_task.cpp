@@ -3,6 +3,7 @@
 #include "platform/geometry.h"
 #include "tasks/common/click_label.h"
 #include "tasks/common/done_button.h"
+#include "tasks/puzzles/puzzle_tables.h"
 #include "tasks/puzzles/puzzle_widgets.h"
 
 namespace zorna {
@@ -35,7 +36,8 @@ SlidingTask::SlidingTask(AppContext& context, TaskHost& board, const TaskSquare&
     for (int i = 1; i <= 16; ++i) {
         auto* cell = new ClickLabel(i, this);
         cell->setObjectName(QStringLiteral("winMal%1").arg(i));
-        placeTw(cell, 120 + 960 * ((i - 1) % 4), 1800 + 960 * ((i - 1) / 4), 975, 975);
+        placeTw(cell, 120 + 960 * ((i - 1) % 4), 1800 + 960 * ((i - 1) / 4), kPuzzleCellTwips,
+                kPuzzleCellTwips);
         cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         cell->setStyleSheet(QStringLiteral("QLabel { background: #d4d0c8; border: 1px solid black; }"));
         connect(cell, &ClickLabel::clicked, this, &SlidingTask::winMal_Click);

@@ -12,7 +12,6 @@ namespace zorna {
 
 namespace {
 const QString kInstruction = QStringLiteral("Попади в яблучко");
-constexpr int kHitFrames = 9;
 } // namespace
 
 Kletka26::Kletka26(AppContext& context, TaskHost& board, const TaskSquare& task)
@@ -36,7 +35,8 @@ Kletka26::Kletka26(AppContext& context, TaskHost& board, const TaskSquare& task)
     for (int n = 1; n <= reaction::kAppleCells; ++n) {
         auto* c = new ClickLabel(n, this);
         c->setObjectName(QStringLiteral("image3_%1").arg(n));
-        placeTw(c, reaction::appleCellLeftTw(n), reaction::appleCellTopTw(n), 495, 495);
+        placeTw(c, reaction::appleCellLeftTw(n), reaction::appleCellTopTw(n), reaction::kAppleCellTwips,
+                reaction::kAppleCellTwips);
         c->setFrameStyle(QFrame::Box | QFrame::Plain);
         c->setLineWidth(1);
         c->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -81,7 +81,7 @@ void Kletka26::image3_Click(int index) {
 
 void Kletka26::Timer1_Timer() {
     ++frame_;
-    if (frame_ <= kHitFrames) {
+    if (frame_ <= reaction::kAppleHitFrames) {
         cell(appleCell_)->setPixmap(picture(QStringLiteral("apple%1.jpg").arg(frame_)));
         return;
     }

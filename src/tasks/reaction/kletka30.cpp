@@ -67,7 +67,7 @@ Kletka30::Kletka30(AppContext& context, TaskHost& board, const TaskSquare& task)
     }
 
     telega->setObjectName(QStringLiteral("telega"));
-    placeTw(telega, 7800, 5280, 735, 615);
+    placeTw(telega, 7800, 5280, kCartWidthTwips, kCartHeightTwips);
     telega->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Image1->setObjectName(QStringLiteral("Image1"));

@@ -25,6 +25,10 @@ int appleNeighbour(int cell, int direction);
 // One move of the apple: directions are drawn (r * 3 + 1, halves to even) until
 // the apple has left its cell.
 int appleStep(int cell, Rnd& rnd);
+// A cell is a square of this side with a one-pixel frame; the apple pictures
+// "kletka26/apple.jpg" and the hit frames "apple<1..9>.jpg" fill its inside.
+inline constexpr int kAppleCellTwips = 495;
+inline constexpr int kAppleHitFrames = 9;
 // Cell geometry in twips: Left, Top of cell n.
 int appleCellLeftTw(int cell);
 int appleCellTopTw(int cell);
@@ -32,6 +36,9 @@ int appleCellTopTw(int cell);
 // ---- Cart and balls ----
 
 inline constexpr int kCartBalls = 5;
+// The cart's box, "kletka30/telega.gif", in twips.
+inline constexpr int kCartWidthTwips = 735;
+inline constexpr int kCartHeightTwips = 615;
 // Left of each ball's column, in pixels, by ball index 0..4.
 inline constexpr std::array<int, kCartBalls> kBallColumns{64, 152, 264, 376, 472};
 inline constexpr std::array<int, kCartBalls> kBallTops{8, 40, 72, 40, 8};

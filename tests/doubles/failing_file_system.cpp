@@ -1,4 +1,4 @@
-#include "support/failing_file_system.h"
+#include "doubles/failing_file_system.h"
 
 namespace zorna::test {
 

@@ -1,0 +1,30 @@
+#pragma once
+
+// The film-frame windows' stories and frame boxes. The windows and the
+// picture generator both read them, so every frame has the size of its box.
+
+#include <array>
+
+namespace zorna {
+
+// What differs between the two film-frame windows.
+struct FilmRow {
+    int windowNumber;
+    int textLeft, textTop;        // winzavdan, twips
+    int doneLeft, doneTop;        // Image2, twips
+    std::array<int, 4> frameLeft; // kadr(1..4), twips; Top 4080
+};
+
+inline constexpr std::array<FilmRow, 2> kFilmRows{{
+    {8, 2040, 120, 9600, 120, {480, 3120, 5760, 8400}},
+    {13, 1920, 0, 9480, 0, {360, 3000, 5640, 8280}},
+}};
+
+// Stories per window, each told in four frames "kletkaN/<story>/<frame>.jpg".
+inline constexpr int kFilmStories = 11;
+inline constexpr int kFilmFrames = 4;
+// kadr(1..4), the frame boxes.
+inline constexpr int kFilmFrameWidthTwips = 2535;
+inline constexpr int kFilmFrameHeightTwips = 1635;
+
+} // namespace zorna

@@ -1,0 +1,12 @@
+#include "doubles/scripted_dialogs.h"
+
+namespace zorna {
+
+MsgAnswer ScriptedDialogs::show(QWidget*, const Message& message) {
+    asked_.append(message);
+    if (!answers_.isEmpty())
+        return answers_.takeFirst();
+    return message.buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+}
+
+} // namespace zorna
