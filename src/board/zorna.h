@@ -16,6 +16,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 
@@ -94,6 +95,7 @@ private:
     void newGame();
     void passTurn();
     void placeChip(int player, int square);
+    void openFinishWhenFree();
     QPushButton* button(const QString& text, const QString& tip, int l, const QColor& colour, int w);
 
     AppContext& ctx;
@@ -112,6 +114,12 @@ private:
     int direction_ = 1;
     std::array<int, 3> chipPicture_{1, 1, 1};
     bool leaving_ = false;
+    // A finish whose window waits for the board to be free.
+    struct Finish {
+        QString name;
+        int place = 0;
+    };
+    std::optional<Finish> pendingFinish_;
 
     PictureBox* map_;
     QPushButton* knopStart_;

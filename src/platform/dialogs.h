@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 
+#include <functional>
+
+class QObject;
 class QWidget;
 
 namespace zorna {
@@ -12,6 +16,7 @@ enum class MsgButtons { Ok, OkCancel, YesNo };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 
 // One modal message box. An empty title shows the program's title, "Zorna".
+// The text is shown as plain text, exactly as given.
 struct Message {
     QString title;
     QString text;
@@ -26,14 +31,34 @@ public:
     virtual ~Dialogs() = default;
     // Shows the message modally and returns the button pressed. The first button
     // (OK or Yes) is the default; Escape answers the other one.
-    virtual MsgAnswer show(QWidget* parent, const Message& message) = 0;
+    MsgAnswer show(QWidget* parent, const Message& message);
+
+    // True while a message box is open (timers run on meanwhile).
+    bool anyOpen() const { return open_ > 0; }
+    // Runs `action` when no message box is open: at once when none is,
+    // otherwise after the last open one has been answered and the handler that
+    // asked it has returned. A box whose parent gets disabled while it is open
+    // ignores clicks and keys, so whatever disables a window waits here.
+    // Dropped when `context` is destroyed first.
+    void whenAnswered(QObject* context, std::function<void()> action);
+
+protected:
+    virtual MsgAnswer ask(QWidget* parent, const Message& message) = 0;
+
+private:
+    struct Waiting {
+        QPointer<QObject> context;
+        std::function<void()> action;
+    };
+    int open_ = 0;
+    QList<Waiting> waiting_;
 };
 
 // Message boxes on QMessageBox (the standard buttons carry the Ukrainian
 // translations that main() installs).
 class QtDialogs : public Dialogs {
-public:
-    MsgAnswer show(QWidget* parent, const Message& message) override;
+protected:
+    MsgAnswer ask(QWidget* parent, const Message& message) override;
 };
 
 // Test double: answers from a script and records every message asked.
@@ -41,15 +66,21 @@ public:
 class ScriptedDialogs : public Dialogs {
 public:
     void answer(MsgAnswer a) { answers_.append(a); }
-    MsgAnswer show(QWidget* parent, const Message& message) override;
+    // Runs while every following box is open, before it is answered: what
+    // happens meanwhile (timers running on) is played there.
+    void whileOpen(std::function<void(const Message&)> action) { whileOpen_ = std::move(action); }
 
     const QList<Message>& asked() const { return asked_; }
     void clear() { asked_.clear(); }
     int pendingAnswers() const { return int(answers_.size()); }
 
+protected:
+    MsgAnswer ask(QWidget* parent, const Message& message) override;
+
 private:
     QList<MsgAnswer> answers_;
     QList<Message> asked_;
+    std::function<void(const Message&)> whileOpen_;
 };
 
 } // namespace zorna
