@@ -4,6 +4,7 @@
 #include "board/game_files.h"
 #include "board/zorna.h"
 #include "platform/geometry.h"
+#include "registration/player_names.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -139,6 +140,8 @@ Reestr::Reestr(AppContext& context) : ctx(context) {
         label(QString::number(i + 1), 120, kSavedNameTop[i], 135, 255);
         auto* name = new QLabel(this);
         name->setObjectName(QStringLiteral("nameSaveGr%1").arg(i + 1));
+        // Names come from the game's file: shown as stored, never read as markup.
+        name->setTextFormat(Qt::PlainText);
         placeTw(name, 360, kSavedNameTop[i], 2535, 255);
         name->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8, true));
         setBackground(name, Qt::white);
@@ -156,7 +159,7 @@ Reestr::Reestr(AppContext& context) : ctx(context) {
     new FunctionKeys(this, [this](int key) {
         if (key != Qt::Key_F1)
             return false;
-        ctx.help.open(ctx.folder.helpPage());
+        showHelpPage(ctx, this);
         return true;
     });
 
@@ -337,20 +340,16 @@ void Reestr::Command1_Click() {
 }
 
 void Reestr::knopNext_Click() {
+    // One board at a time: a second click that was already on its way when the
+    // first one hid this window opens nothing.
+    if (board_)
+        return;
     if (!winSave_) {
-        const int n = playerCount();
         QStringList names;
-        for (int i = 1; i <= n; ++i)
-            names.append(playerName(i).trimmed());
-        if (names.contains(QString())) {
-            ctx.dialogs.show(this, Message{QStringLiteral("Повідомлення"),
-                                           QStringLiteral("Не всі гравці задали своє ім'я!"),
-                                           MsgIcon::Warning, MsgButtons::Ok});
-            return;
-        }
-        if (names.removeDuplicates() > 0) {
-            ctx.dialogs.show(this, Message{QStringLiteral("Повідомлення"),
-                                           QStringLiteral("Однакові імена не допускаються!"),
+        for (int i = 1; i <= playerCount(); ++i)
+            names.append(playerName(i));
+        if (const std::optional<NameProblem> problem = checkPlayerNames(names)) {
+            ctx.dialogs.show(this, Message{QStringLiteral("Повідомлення"), nameProblemText(*problem),
                                            MsgIcon::Warning, MsgButtons::Ok});
             return;
         }
@@ -385,6 +384,20 @@ void Reestr::knopNext_Click() {
     hide();
 }
 
+QString Reestr::nameProblemText(const NameProblem& problem) {
+    switch (problem.kind) {
+    case NameProblem::Kind::Missing:
+        return QStringLiteral("Не всі гравці задали своє ім'я!");
+    case NameProblem::Kind::Unsaveable:
+        return QStringLiteral("Символ %1 в імені гравця %2 не допускається!")
+            .arg(describeCharacter(problem.character))
+            .arg(problem.player);
+    case NameProblem::Kind::Same:
+        break;
+    }
+    return QStringLiteral("Однакові імена не допускаються!");
+}
+
 void Reestr::showBoard() {
     board_ = new Zorna(ctx, *this);
     board_->knopStart()->setEnabled(!winSave_);
@@ -400,6 +413,13 @@ void Reestr::returnFromBoard() {
 }
 
 void Reestr::closeEvent(QCloseEvent* event) {
+    // While the board is open this hidden window holds its players: a close
+    // request from outside (window tools, the session) is refused. The board
+    // itself closes this window when the players leave it.
+    if (board_ && PoKrest) {
+        event->ignore();
+        return;
+    }
     if (PoKrest &&
         ctx.dialogs.show(this, Message{QStringLiteral("Запит"), QStringLiteral("Закрити програму?"),
                                        MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes) {
