@@ -31,7 +31,10 @@ const std::array<QString, 7>& Statist::categoryTitles() {
 
 QLabel* Statist::label(const QString& text, int l, int t, int w, int h, const QFont& font,
                        const QColor& colour, Qt::Alignment align) {
-    auto* lab = new QLabel(text, this);
+    auto* lab = new QLabel(this);
+    // The players' names are shown exactly as typed, never read as markup.
+    lab->setTextFormat(Qt::PlainText);
+    lab->setText(text);
     placeTw(lab, l, t, w, h);
     lab->setFont(font);
     lab->setAlignment(align);
