@@ -17,6 +17,8 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+#include <utility>
+
 namespace zorna {
 
 namespace {
@@ -59,6 +61,8 @@ Zorna::Zorna(AppContext& context, RegistrationLink& registration)
 
     winNameGr_ = new FitLabel(client);
     winNameGr_->setObjectName(QStringLiteral("winNameGr"));
+    // Names are shown exactly as typed, never read as markup.
+    winNameGr_->setTextFormat(Qt::PlainText);
     placeTw(winNameGr_, 1200, 3360, 3135, 375);
     winNameGr_->setAlignment(Qt::AlignCenter);
     winNameGr_->setFont(gameFont(QStringLiteral("Arial"), 12, true));
@@ -257,15 +261,8 @@ void Zorna::Timer2_Timer() {
     // The turn indicator still shows the player who has arrived.
     const std::optional<int> place = game_.arrive();
     if (place) {
-        QPointer<Zorna> self(this);
-        form3_ = new Form3([self] {
-            if (self)
-                self->setEnabled(true);
-        });
-        form3_->showPlace(winNameGr_->text(), *place);
-        setEnabled(false);
-        centreOver(form3_, this);
-        form3_->show();
+        pendingFinish_ = Finish{winNameGr_->text(), *place};
+        openFinishWhenFree();
     }
     if (game_.over())
         KnopDali_->setEnabled(false);
@@ -274,16 +271,39 @@ void Zorna::Timer2_Timer() {
     knopSave_->setEnabled(true);
 }
 
+void Zorna::openFinishWhenFree() {
+    // The finish window disables the board, so it waits until the board is
+    // free: a question box open on the board would be disabled with it, and
+    // the statistics window gives the board back when it closes (and calls
+    // here again).
+    ctx.dialogs.whenAnswered(this, [this] {
+        if (!pendingFinish_ || leaving_ || !isEnabled())
+            return;
+        const Finish finish = *std::exchange(pendingFinish_, std::nullopt);
+        QPointer<Zorna> self(this);
+        form3_ = new Form3([self] {
+            if (self)
+                self->setEnabled(true);
+        });
+        form3_->showPlace(finish.name, finish.place);
+        setEnabled(false);
+        centreOver(form3_, this);
+        form3_->show();
+    });
+}
+
 void Zorna::PAbout_Click() {
-    ctx.help.open(ctx.folder.helpPage());
+    showHelpPage(ctx, this);
 }
 
 void Zorna::stat_Click() {
     setEnabled(false);
     QPointer<Zorna> self(this);
     statist_ = new Statist([self] {
-        if (self)
-            self->setEnabled(true);
+        if (!self)
+            return;
+        self->setEnabled(true);
+        self->openFinishWhenFree();
     });
     for (int p = 1; p <= 3; ++p)
         for (int c = 1; c <= 7; ++c)

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class QAction;
 
@@ -105,6 +106,7 @@ private:
     // Shows the turn the game has passed on and lets the player go on.
     void showTurn();
     void placeChip(int player, int square);
+    void openFinishWhenFree();
     QPushButton* button(const QString& text, const QString& tip, int l, const QColor& colour, int w);
 
     AppContext& ctx;
@@ -118,6 +120,12 @@ private:
     int direction_ = 1;
     std::array<int, 3> chipPicture_{1, 1, 1};
     bool leaving_ = false;
+    // A finish whose window waits for the board to be free.
+    struct Finish {
+        QString name;
+        int place = 0;
+    };
+    std::optional<Finish> pendingFinish_;
 
     PictureBox* map_;
     QPushButton* knopStart_;

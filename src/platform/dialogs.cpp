@@ -1,6 +1,9 @@
 #include "platform/dialogs.h"
 
 #include <QMessageBox>
+#include <QMetaObject>
+
+#include <utility>
 
 namespace zorna {
 
@@ -24,9 +27,34 @@ QMessageBox::Icon toQt(MsgIcon icon) {
 
 } // namespace
 
-MsgAnswer QtDialogs::show(QWidget* parent, const Message& message) {
+MsgAnswer Dialogs::show(QWidget* parent, const Message& message) {
+    ++open_;
+    const MsgAnswer answer = ask(parent, message);
+    if (--open_ == 0) {
+        // Queued, so that the handler that asked goes on first: it may ask again.
+        for (Waiting& w : std::exchange(waiting_, {}))
+            if (w.context)
+                QMetaObject::invokeMethod(
+                    w.context, [this, w] { whenAnswered(w.context, w.action); }, Qt::QueuedConnection);
+    }
+    return answer;
+}
+
+void Dialogs::whenAnswered(QObject* context, std::function<void()> action) {
+    if (!context)
+        return;
+    if (open_ > 0) {
+        waiting_.append(Waiting{context, std::move(action)});
+        return;
+    }
+    action();
+}
+
+MsgAnswer QtDialogs::ask(QWidget* parent, const Message& message) {
     QMessageBox box(toQt(message.icon), message.title.isEmpty() ? QStringLiteral("Zorna") : message.title,
                     message.text, QMessageBox::NoButton, parent);
+    // Texts may carry names and paths: never read them as markup.
+    box.setTextFormat(Qt::PlainText);
     switch (message.buttons) {
     case MsgButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

@@ -59,6 +59,18 @@ QString fromWindows1251(const QByteArray& bytes) {
     return out;
 }
 
+std::optional<char32_t> firstUnencodable(const QString& text) {
+    const CodePage& page = codePage();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            return QChar::surrogateToUcs4(c, text.at(i + 1));
+        if (!page.fromUnicode.contains(QString(c)))
+            return char32_t(c.unicode());
+    }
+    return std::nullopt;
+}
+
 void RecordWriter::int16(qint16 value) {
     const auto u = quint16(value);
     data_.append(char(u & 0xff));

@@ -3,12 +3,17 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace zorna {
 
 // Windows-1251, the single-byte code of every text in the game's files.
 // Characters the code cannot hold become "?".
 QByteArray toWindows1251(const QString& text);
 QString fromWindows1251(const QByteArray& bytes);
+// The first character (a code point) that Windows-1251 cannot hold; nothing
+// when the whole text can be saved.
+std::optional<char32_t> firstUnencodable(const QString& text);
 
 // Builds a fixed binary record, little-endian.
 class RecordWriter {

@@ -5,6 +5,7 @@
 #include "board/zorna.h"
 #include "platform/geometry.h"
 #include "platform/text_fit.h"
+#include "registration/player_names.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -140,6 +141,8 @@ Reestr::Reestr(AppContext& context) : ctx(context) {
         label(QString::number(i + 1), 120, kSavedNameTop[i], 135, 255);
         auto* name = new FitLabel(this);
         name->setObjectName(QStringLiteral("nameSaveGr%1").arg(i + 1));
+        // Names come from the game's file: shown as stored, never read as markup.
+        name->setTextFormat(Qt::PlainText);
         placeTw(name, 360, kSavedNameTop[i], 2535, 255);
         name->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8, true));
         setBackground(name, Qt::white);
@@ -157,7 +160,7 @@ Reestr::Reestr(AppContext& context) : ctx(context) {
     new FunctionKeys(this, [this](int key) {
         if (key != Qt::Key_F1)
             return false;
-        ctx.help.open(ctx.folder.helpPage());
+        showHelpPage(ctx, this);
         return true;
     });
 
@@ -343,20 +346,16 @@ void Reestr::Command1_Click() {
 }
 
 void Reestr::knopNext_Click() {
+    // One board at a time: a second click that was already on its way when the
+    // first one hid this window opens nothing.
+    if (board_)
+        return;
     if (!winSave_) {
-        const int n = playerCount();
         QStringList names;
-        for (int i = 1; i <= n; ++i)
-            names.append(playerName(i).trimmed());
-        if (names.contains(QString())) {
-            ctx.dialogs.show(this, Message{QStringLiteral("Повідомлення"),
-                                           QStringLiteral("Не всі гравці задали своє ім'я!"),
-                                           MsgIcon::Warning, MsgButtons::Ok});
-            return;
-        }
-        if (names.removeDuplicates() > 0) {
-            ctx.dialogs.show(this, Message{QStringLiteral("Повідомлення"),
-                                           QStringLiteral("Однакові імена не допускаються!"),
+        for (int i = 1; i <= playerCount(); ++i)
+            names.append(playerName(i));
+        if (const std::optional<NameProblem> problem = checkPlayerNames(names)) {
+            ctx.dialogs.show(this, Message{QStringLiteral("Повідомлення"), nameProblemText(*problem),
                                            MsgIcon::Warning, MsgButtons::Ok});
             return;
         }
@@ -391,6 +390,20 @@ void Reestr::knopNext_Click() {
     hide();
 }
 
+QString Reestr::nameProblemText(const NameProblem& problem) {
+    switch (problem.kind) {
+    case NameProblem::Kind::Missing:
+        return QStringLiteral("Не всі гравці задали своє ім'я!");
+    case NameProblem::Kind::Unsaveable:
+        return QStringLiteral("Символ %1 в імені гравця %2 не допускається!")
+            .arg(describeCharacter(problem.character))
+            .arg(problem.player);
+    case NameProblem::Kind::Same:
+        break;
+    }
+    return QStringLiteral("Однакові імена не допускаються!");
+}
+
 void Reestr::showBoard() {
     board_ = new Zorna(ctx, *this);
     board_->knopStart()->setEnabled(!winSave_);
@@ -407,6 +420,13 @@ void Reestr::returnFromBoard() {
 }
 
 void Reestr::closeEvent(QCloseEvent* event) {
+    // While the board is open this hidden window holds its players: a close
+    // request from outside (window tools, the session) is refused. The board
+    // itself closes this window when the players leave it.
+    if (board_ && PoKrest) {
+        event->ignore();
+        return;
+    }
     if (PoKrest &&
         ctx.dialogs.show(this, Message{QStringLiteral("Запит"), QStringLiteral("Закрити програму?"),
                                        MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes) {

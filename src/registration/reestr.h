@@ -4,6 +4,7 @@
 #include "board/registration_link.h"
 #include "board/zorna.h"
 #include "platform/app_context.h"
+#include "registration/player_names.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -82,6 +83,7 @@ private:
     void showEntry(int position);
     void setMode(bool saved);
     void showBoard();
+    static QString nameProblemText(const NameProblem& problem);
     QLabel* label(const QString& text, int l, int t, int w, int h);
 
     AppContext& ctx;

@@ -20,6 +20,8 @@ Form3::Form3(std::function<void()> onClosed)
 
     winName_ = new FitLabel(this);
     winName_->setObjectName(QStringLiteral("winName"));
+    // The name exactly as typed, never read as markup.
+    winName_->setTextFormat(Qt::PlainText);
     placeTw(winName_, 120, 480, 7935, 1215);
     winName_->setAlignment(Qt::AlignCenter);
     winName_->setFont(gameFont(QStringLiteral("Times New Roman"), 48, true));

@@ -37,6 +37,8 @@ QLabel* Statist::label(const QString& text, int l, int t, int w, int h, const QF
 
 QLabel* Statist::label(QLabel* lab, const QString& text, int l, int t, int w, int h, const QFont& font,
                        const QColor& colour, Qt::Alignment align) {
+    // The players' names are shown exactly as typed, never read as markup.
+    lab->setTextFormat(Qt::PlainText);
     lab->setText(text);
     placeTw(lab, l, t, w, h);
     lab->setFont(font);

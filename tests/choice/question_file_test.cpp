@@ -101,6 +101,8 @@ private slots:
         QCOMPARE(w->size(), QSize(422, 331));
         QCOMPARE(w->winZapit->geometry(), QRect(8, 272, 409, 57));
         QCOMPARE(w->winZapit->text(), QStringLiteral("Питання 6: де ґудзик, їжак і єнот?"));
+        // A text from a file is never read as markup.
+        QCOMPARE(w->winZapit->textFormat(), Qt::PlainText);
         QCOMPARE(w->background().toImage(),
                  QImage(t.ctx.folder.taskPicture(16, 6)).convertToFormat(w->background().toImage().format()));
     }

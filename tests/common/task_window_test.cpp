@@ -1,14 +1,18 @@
 #include "support/test_context.h"
 #include "support/test_registry.h"
 #include "tasks/common/answer_region.h"
+#include "tasks/common/click_label.h"
 #include "tasks/common/done_button.h"
 #include "tasks/common/drag_helper.h"
+#include "tasks/common/picture_box.h"
 #include "tasks/common/task_window.h"
 
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <memory>
 
 using namespace zorna;
 using zorna::test::FakeHost;
@@ -154,6 +158,63 @@ private slots:
         QTest::mousePress(&region, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseRelease(&region, Qt::LeftButton, {}, QPoint(80, 5));
         QCOMPARE(clicks.count(), 1);
+    }
+
+    // A click is a left-button press and release; a press (MouseDown) reacts
+    // to every button.
+    void clicksAndPressesByButton_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<int>("clicks");
+        for (const char* control : {"done button", "answer region", "picture box", "click label"}) {
+            QTest::addRow("%s, left", control) << QString::fromLatin1(control) << Qt::LeftButton << 1;
+            QTest::addRow("%s, right", control) << QString::fromLatin1(control) << Qt::RightButton << 0;
+            QTest::addRow("%s, middle", control) << QString::fromLatin1(control) << Qt::MiddleButton << 0;
+        }
+    }
+    void clicksAndPressesByButton() {
+        QFETCH(QString, control);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(int, clicks);
+        TestContext t;
+        QWidget window;
+        window.resize(200, 200);
+        QWidget* w = nullptr;
+        std::unique_ptr<QSignalSpy> clicked;
+        std::unique_ptr<QSignalSpy> pressed;
+        if (control == QLatin1String("done button")) {
+            auto* c = new DoneButton(&window);
+            clicked = std::make_unique<QSignalSpy>(c, &DoneButton::clicked);
+            w = c;
+        } else if (control == QLatin1String("answer region")) {
+            auto* c = new AnswerRegion(1, t.ctx.folder, &window);
+            c->resize(60, 60);
+            clicked = std::make_unique<QSignalSpy>(c, &AnswerRegion::clicked);
+            pressed = std::make_unique<QSignalSpy>(c, &AnswerRegion::pressed);
+            w = c;
+        } else if (control == QLatin1String("picture box")) {
+            auto* c = new PictureBox(&window);
+            c->resize(60, 60);
+            clicked = std::make_unique<QSignalSpy>(c, &PictureBox::clicked);
+            pressed = std::make_unique<QSignalSpy>(c, &PictureBox::pressed);
+            w = c;
+        } else {
+            auto* c = new ClickLabel(1, &window);
+            c->resize(60, 60);
+            clicked = std::make_unique<QSignalSpy>(c, &ClickLabel::clicked);
+            w = c;
+        }
+        window.show();
+        QTest::mouseClick(w, button, {}, QPoint(20, 20));
+        QCOMPARE(clicked->count(), clicks);
+        if (pressed)
+            QCOMPARE(pressed->count(), 1);
+        if (button == Qt::LeftButton)
+            return;
+        // The other button released after a left press is no click either.
+        QTest::mousePress(w, Qt::LeftButton, {}, QPoint(20, 20));
+        QTest::mouseRelease(w, button, {}, QPoint(20, 20));
+        QCOMPARE(clicked->count(), 0);
     }
 
     void dragDeliversSourceTargetAndPoint() {

@@ -6,11 +6,16 @@
 
 namespace zorna {
 
-// Records the help pages asked for instead of opening them.
+// Records the help pages asked for instead of opening them; `fails` makes
+// every opening fail, as on a desktop without a browser.
 class RecordingHelpLauncher : public HelpLauncher {
 public:
-    void open(const QString& file) override { opened.append(file); }
+    bool open(const QString& file) override {
+        opened.append(file);
+        return !fails;
+    }
     QStringList opened;
+    bool fails = false;
 };
 
 } // namespace zorna

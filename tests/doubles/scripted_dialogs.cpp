@@ -2,8 +2,10 @@
 
 namespace zorna {
 
-MsgAnswer ScriptedDialogs::show(QWidget*, const Message& message) {
+MsgAnswer ScriptedDialogs::ask(QWidget*, const Message& message) {
     asked_.append(message);
+    if (whileOpen_)
+        whileOpen_(message);
     if (!answers_.isEmpty())
         return answers_.takeFirst();
     return message.buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;

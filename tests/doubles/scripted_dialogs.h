@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <functional>
+
 namespace zorna {
 
 // Answers from a script and records every message asked. Without a scripted
@@ -11,15 +13,21 @@ namespace zorna {
 class ScriptedDialogs : public Dialogs {
 public:
     void answer(MsgAnswer a) { answers_.append(a); }
-    MsgAnswer show(QWidget* parent, const Message& message) override;
+    // Runs while every following box is open, before it is answered: what
+    // happens meanwhile (timers running on) is played there.
+    void whileOpen(std::function<void(const Message&)> action) { whileOpen_ = std::move(action); }
 
     const QList<Message>& asked() const { return asked_; }
     void clear() { asked_.clear(); }
     int pendingAnswers() const { return int(answers_.size()); }
 
+protected:
+    MsgAnswer ask(QWidget* parent, const Message& message) override;
+
 private:
     QList<MsgAnswer> answers_;
     QList<Message> asked_;
+    std::function<void(const Message&)> whileOpen_;
 };
 
 } // namespace zorna

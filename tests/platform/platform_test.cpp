@@ -5,15 +5,20 @@
 #include "platform/cursors.h"
 #include "platform/dialogs.h"
 #include "platform/distinct_draw.h"
+#include "platform/help.h"
 #include "platform/program_folder.h"
 #include "platform/records.h"
 #include "platform/rnd.h"
 #include "support/test_context.h"
 #include "support/test_registry.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace zorna;
 
@@ -235,6 +240,29 @@ private slots:
         QVERIFY(!r.ok());
     }
 
+    // The first character a name cannot be saved with, as a code point.
+    void firstUnencodable_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("codePoint"); // 0: every character can be saved
+        QTest::newRow("ukrainian") << QStringLiteral("Ґалина Її є") << 0;
+        QTest::newRow("punctuation of the code") << QStringLiteral("«Оля» №1 — ’…") << 0;
+        QTest::newRow("empty") << QString() << 0;
+        QTest::newRow("chinese") << QStringLiteral("a李王") << 0x674E;
+        QTest::newRow("e acute") << QStringLiteral("Renée") << 0xE9;
+        QTest::newRow("combining accent") << QString::fromUtf8("Rene\u0301e") << 0x301;
+        QTest::newRow("emoji") << QString::fromUtf8("x\U0001F600") << 0x1F600;
+        QTest::newRow("lone surrogate") << (QStringLiteral("ab") + QChar(0xD800)) << 0xD800;
+        QTest::newRow("inverted question mark") << QStringLiteral("¿Qué?") << 0xBF;
+    }
+    void firstUnencodable() {
+        QFETCH(QString, text);
+        QFETCH(int, codePoint);
+        const std::optional<char32_t> found = zorna::firstUnencodable(text);
+        QCOMPARE(found.has_value(), codePoint != 0);
+        if (found)
+            QCOMPARE(int(*found), codePoint);
+    }
+
     void textIsCutToWidth() {
         RecordWriter w;
         w.text(QString(60, QLatin1Char('a')), 50);
@@ -266,6 +294,63 @@ private slots:
         QCOMPARE(dialogs.show(nullptr, question), MsgAnswer::Yes); // default button without a script
         QCOMPARE(dialogs.asked().size(), 2);
         QCOMPARE(dialogs.asked().first(), question);
+    }
+
+    // What waits for the open boxes runs once the last one is answered and
+    // the handler that asked has returned; at once when none is open.
+    void actionsWaitForTheOpenBoxes() {
+        ScriptedDialogs dialogs;
+        QObject context;
+        QStringList runs;
+        dialogs.whenAnswered(&context, [&] { runs << "at once"; });
+        QCOMPARE(runs, QStringList{"at once"});
+        dialogs.whileOpen([&](const Message& m) {
+            QVERIFY(dialogs.anyOpen());
+            if (m.text == "first")
+                dialogs.whenAnswered(&context, [&] { runs << "after"; });
+        });
+        dialogs.show(nullptr, Message{QString(), "first"});
+        QVERIFY(!dialogs.anyOpen());
+        QCOMPARE(runs.size(), 1);
+        // The handler asks again before the waiting action gets its turn.
+        dialogs.whileOpen([&](const Message&) { QCoreApplication::processEvents(); });
+        dialogs.show(nullptr, Message{QString(), "second"});
+        QCOMPARE(runs.size(), 1);
+        QCoreApplication::processEvents();
+        QCOMPARE(runs, (QStringList{"at once", "after"}));
+        // Dropped with its context.
+        auto* gone = new QObject;
+        dialogs.whileOpen([&](const Message&) { dialogs.whenAnswered(gone, [&] { runs << "gone"; }); });
+        dialogs.show(nullptr, Message{QString(), "third"});
+        delete gone;
+        QCoreApplication::processEvents();
+        QCOMPARE(runs.size(), 2);
+    }
+
+    // The real box shows its text as plain text: markup in a name or a path
+    // is shown as typed.
+    void messageBoxShowsPlainText() {
+        QtDialogs dialogs;
+        Qt::TextFormat format = Qt::AutoText;
+        QString text;
+        QTimer::singleShot(0, qApp, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            format = box->textFormat();
+            text = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        const QString markup = QStringLiteral("<s>x</s> <i>y</i>");
+        QCOMPARE(dialogs.show(nullptr, Message{QStringLiteral("Помилка"), markup}), MsgAnswer::Ok);
+        QCOMPARE(format, Qt::PlainText);
+        QCOMPARE(text, markup);
+    }
+
+    void desktopHelpRefusesAMissingPage() {
+        QTemporaryDir dir;
+        DesktopHelpLauncher help;
+        QVERIFY(!help.open(dir.filePath(QStringLiteral("help/help.htm"))));
+        QVERIFY(!help.open(dir.path()));
     }
 };
 ZORNA_TEST_CLASS(CursorAndDialogTest)

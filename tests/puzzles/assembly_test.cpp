@@ -233,6 +233,25 @@ private slots:
             QCOMPARE(shown(tray(f, v)), pieceImage(f, 6, kTray[v - 1]));
     }
 
+    // A piece dropped on a text or on the done button lands on no cell.
+    void dropOnALabelChangesNothing_data() {
+        QTest::addColumn<QString>("target");
+        for (const char* name : {"winText", "Label1", "Label2", "Label3", "Image2"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void dropOnALabelChangesNothing() {
+        QFETCH(QString, target);
+        PuzzleFixture f;
+        auto* w = open(f, 6);
+        QWidget* label = f.child(target);
+        QVERIFY(label);
+        dragTo(tray(f, 1), w, label->geometry().center());
+        QCOMPARE(errors(f), QStringLiteral("0"));
+        for (int i = 1; i <= 16; ++i)
+            QCOMPARE(w->board().boardPiece(i), 0);
+        QVERIFY(f.host.calls.isEmpty());
+    }
+
     void sixthErrorEnds() {
         PuzzleFixture f;
         open(f, 9);

@@ -327,7 +327,7 @@ private slots:
             MsgAnswer reply = MsgAnswer::No;
             int asked = 0;
             QStringList callsWhileOpen;
-            MsgAnswer show(QWidget*, const Message&) override {
+            MsgAnswer ask(QWidget*, const Message&) override {
                 ++asked;
                 clock->advance(60000);
                 callsWhileOpen = host->calls;

@@ -29,6 +29,19 @@ const Message kDeleteWarning{QStringLiteral("Важливе повідомлен
 const Message kLeave{QStringLiteral("Запит"), QStringLiteral("Повернутися у вікно реєстрації гравців?"),
                      MsgIcon::Question, MsgButtons::YesNo};
 
+// A name with a character that Windows-1251 cannot hold.
+Message badCharacter(const QString& shown, int player) {
+    return Message{QStringLiteral("Повідомлення"),
+                   QStringLiteral("Символ %1 в імені гравця %2 не допускається!").arg(shown).arg(player),
+                   MsgIcon::Warning, MsgButtons::Ok};
+}
+
+Message helpFailed(const QString& file) {
+    return Message{QStringLiteral("Помилка"),
+                   QStringLiteral("Не вдалося відкрити файл довідки %1!").arg(QDir::toNativeSeparators(file)),
+                   MsgIcon::Warning, MsgButtons::Ok};
+}
+
 Message damaged(const QString& folder) {
     return Message{QStringLiteral("Помилка"),
                    QStringLiteral("Виявлено помилку в даних гри") + folder +
@@ -118,6 +131,31 @@ private slots:
         QTest::newRow("box 3 ignored for two") << 2 << QStringList{"Оля", "Петро", "Оля"} << QList<Message>{};
         QTest::newRow("empty wins over same")
             << 3 << QStringList{"Оля", "Оля", ""} << QList<Message>{kNoName};
+        // Names are saved in Windows-1251, cut to 50 bytes: what the code cannot
+        // hold is refused, and names are compared as they will be saved.
+        QTest::newRow("chinese") << 2 << QStringList{"Оля", "李", ""}
+                                 << QList<Message>{badCharacter("«李»", 2)};
+        QTest::newRow("two chinese names")
+            << 2 << QStringList{"李", "王", ""} << QList<Message>{badCharacter("«李»", 1)};
+        QTest::newRow("emoji") << 3 << QStringList{"Оля", "Петро", "Іра 😀"}
+                               << QList<Message>{badCharacter("«😀»", 3)};
+        QTest::newRow("e acute") << 2 << QStringList{"Renée", "Петро", ""}
+                                 << QList<Message>{badCharacter("«é»", 1)};
+        QTest::newRow("combining accent")
+            << 2 << QStringList{"Оля", "Rene\u0301e", ""} << QList<Message>{badCharacter("U+0301", 2)};
+        QTest::newRow("empty wins over character")
+            << 2 << QStringList{"李", "", ""} << QList<Message>{kNoName};
+        QTest::newRow("character wins over same")
+            << 3 << QStringList{"Оля", "Оля", "王"} << QList<Message>{badCharacter("«王»", 3)};
+        QTest::newRow("same in the first 50 characters")
+            << 2 << QStringList{QString(50, 'a') + "1", QString(50, 'a') + "2", ""}
+            << QList<Message>{kSameName};
+        QTest::newRow("same but for spaces at the cut")
+            << 2 << QStringList{QString(49, 'a') + " b", QString(49, 'a'), ""} << QList<Message>{kSameName};
+        QTest::newRow("differ within 50 characters")
+            << 2 << QStringList{QString(49, 'a') + "1x", QString(49, 'a') + "2x", ""} << QList<Message>{};
+        QTest::newRow("windows-1251 punctuation")
+            << 2 << QStringList{"«Оля» №1 — ґ’", "Петро", ""} << QList<Message>{};
     }
     void nameChecks() {
         QFETCH(int, count);
@@ -197,6 +235,95 @@ private slots:
         QVERIFY(target);
         QTest::keyClick(target, Qt::Key_F1);
         QCOMPARE(tc.help.opened, QStringList{tc.ctx.folder.helpPage()});
+    }
+
+    // Without a browser (or without the page) F1 says so, naming the file, on
+    // the registration window and on the board.
+    void helpPageThatCannotBeOpened_data() {
+        QTest::addColumn<bool>("onBoard");
+        QTest::newRow("registration") << false;
+        QTest::newRow("board") << true;
+    }
+    void helpPageThatCannotBeOpened() {
+        QFETCH(bool, onBoard);
+        TestContext tc(fakeCatalog());
+        tc.help.fails = true;
+        ReestrUnderTest r(tc);
+        QWidget* window = r.w;
+        if (onBoard) {
+            r->winNameGravc(1)->setText(QStringLiteral("Оля"));
+            r->winNameGravc(2)->setText(QStringLiteral("Петро"));
+            r->knopNext_Click();
+            window = r->board();
+        }
+        QTest::keyClick(window, Qt::Key_F1);
+        QCOMPARE(tc.help.opened, QStringList{tc.ctx.folder.helpPage()});
+        QCOMPARE(tc.dialogs.asked(), QList<Message>{helpFailed(tc.ctx.folder.helpPage())});
+        QVERIFY(window->isEnabled());
+    }
+
+    // However fast the clicks on the arrow come, one board opens: the second
+    // click reaches the window after it has hidden itself.
+    void doubleClickOpensOneBoard_data() {
+        QTest::addColumn<bool>("savedGame");
+        QTest::newRow("new game") << false;
+        QTest::newRow("saved game") << true;
+    }
+    void doubleClickOpensOneBoard() {
+        QFETCH(bool, savedGame);
+        TestContext tc(fakeCatalog());
+        saveGame(tc, QStringLiteral("1"), {"Оля", "Петро"});
+        ReestrUnderTest r(tc);
+        if (savedGame) {
+            r->knopOpen_Click();
+        } else {
+            r->winNameGravc(1)->setText(QStringLiteral("Оля"));
+            r->winNameGravc(2)->setText(QStringLiteral("Петро"));
+        }
+        QTest::mouseClick(r->knopNext(), Qt::LeftButton);
+        QPointer<Zorna> first = r->board();
+        QVERIFY(first);
+        QTest::mouseClick(r->knopNext(), Qt::LeftButton);
+        QCOMPARE(r->board(), first.data());
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QCOMPARE(
+            std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return qobject_cast<Zorna*>(w); }),
+            1);
+        QVERIFY(tc.dialogs.asked().isEmpty());
+    }
+
+    // A close request sent to the hidden registration window while a board
+    // uses it (window tools, a session ending) is refused: the board keeps
+    // its players, and its F2 still finds them.
+    void hiddenWindowStaysWhileTheBoardIsOpen() {
+        TestContext tc(fakeCatalog());
+        ReestrUnderTest r(tc);
+        r->winNameGravc(1)->setText(QStringLiteral("Оля"));
+        r->winNameGravc(2)->setText(QStringLiteral("Петро"));
+        r->knopNext_Click();
+        QPointer<Zorna> board = r->board();
+        QVERIFY(board);
+        tc.dialogs.answer(MsgAnswer::Yes);
+        QVERIFY(!r->close());
+        settle();
+        QVERIFY(r.w);
+        QVERIFY(!r->isVisible());
+        QVERIFY(tc.dialogs.asked().isEmpty());
+        QTest::keyClick(board.data(), Qt::Key_F2);
+        QVERIFY(board->statistWindow());
+        QCOMPARE(board->statistWindow()->nameLabel(2)->text(), QStringLiteral("Петро"));
+        board->statistWindow()->close();
+        settle();
+        // Once the players have left the board the program can be closed again.
+        tc.dialogs.answer(MsgAnswer::Yes);
+        board->close();
+        QPointer<Reestr> fresh = r->successor();
+        settle();
+        QVERIFY(!board);
+        QVERIFY(!r.w);
+        QVERIFY(fresh);
+        tc.dialogs.answer(MsgAnswer::Yes);
+        QVERIFY(fresh->close());
     }
 
     void noSavedGamesStaysInNewMode() {

@@ -33,6 +33,8 @@ QuestionFileWindow::QuestionFileWindow(AppContext& context, TaskHost& board, con
 
     winZapit = new QuestionLabel(this);
     winZapit->setObjectName(QStringLiteral("winZapit"));
+    // The question comes from a file: never read as markup.
+    winZapit->setTextFormat(Qt::PlainText);
     placeTw(winZapit, 120, 4080, 6135, 855);
     winZapit->setFont(gameFont(QStringLiteral("MS Sans Serif"), 12, true));
     winZapit->setWordWrap(true);

@@ -23,8 +23,10 @@ void AnswerRegion::loadCursor(const char* file) {
     setCursor(loadCursorFile(folder_.path(QString::fromLatin1(file)), cursor()));
 }
 
+// A press (the cursor swap) reacts to every button; a click only to the left one.
 void AnswerRegion::mousePressEvent(QMouseEvent* event) {
-    pressedInside_ = true;
+    if (event->button() == Qt::LeftButton)
+        pressedInside_ = true;
     if (cursorSwap_)
         loadCursor("h_move.cur");
     emit pressed(index_, event->position().toPoint());
@@ -33,6 +35,8 @@ void AnswerRegion::mousePressEvent(QMouseEvent* event) {
 void AnswerRegion::mouseReleaseEvent(QMouseEvent* event) {
     if (cursorSwap_)
         loadCursor("h_point.cur");
+    if (event->button() != Qt::LeftButton)
+        return;
     const bool click = pressedInside_ && rect().contains(event->position().toPoint());
     pressedInside_ = false;
     if (click)

@@ -22,7 +22,9 @@ public:
     void setCursorSwap(bool on) { cursorSwap_ = on; }
 
 signals:
+    // A left-button press and release inside the region (Click).
     void clicked(int index);
+    // Any mouse button pressed on the region (MouseDown).
     void pressed(int index, QPoint pos);
 
 protected:

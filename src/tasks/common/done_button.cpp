@@ -26,11 +26,14 @@ DoneButton::DoneButton(QWidget* parent, QSize size) : QLabel(parent) {
     setToolTip(QStringLiteral("Готово"));
 }
 
-void DoneButton::mousePressEvent(QMouseEvent*) {
-    pressed_ = true;
+// A click is a left-button press and release inside the button.
+void DoneButton::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
 }
 
 void DoneButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
     const bool click = pressed_ && rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click)

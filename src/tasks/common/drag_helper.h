@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -53,5 +54,14 @@ private:
     DropHandler dropHandler_;
     StartHandler startHandler_;
 };
+
+// The position of `control` in a control array, or -1. Compares the widgets
+// themselves, so any control under the pointer may be asked about.
+template <typename Control> int indexOfControl(const QList<Control*>& controls, const QWidget* control) {
+    for (qsizetype i = 0; i < controls.size(); ++i)
+        if (static_cast<const QWidget*>(controls[i]) == control)
+            return int(i);
+    return -1;
+}
 
 } // namespace zorna

@@ -35,12 +35,16 @@ void PictureBox::paintEvent(QPaintEvent*) {
     }
 }
 
+// A press reacts to every button; a click only to the left one.
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    pressedInside_ = true;
+    if (event->button() == Qt::LeftButton)
+        pressedInside_ = true;
     emit pressed(event->position().toPoint());
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
     const bool click = pressedInside_ && rect().contains(event->position().toPoint());
     pressedInside_ = false;
     if (click)

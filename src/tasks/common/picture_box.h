@@ -29,7 +29,9 @@ public:
     const QPixmap& picture() const { return picture_; }
 
 signals:
+    // Any mouse button pressed on the box (MouseDown).
     void pressed(QPoint pos);
+    // A left-button press and release inside the box (Click).
     void clicked();
     void moved();
 

@@ -130,7 +130,7 @@ void FilmFrames::kadr_MouseDown(QWidget* frame) {
 }
 
 void FilmFrames::Form_DragDrop(QWidget* source, QPoint pos) {
-    const int j = int(kadr.indexOf(static_cast<QLabel*>(source)));
+    const int j = indexOfControl(kadr, source);
     if (j < 0 || !busy() || !frameMovable(j + 1))
         return;
     const int x = pos.x();

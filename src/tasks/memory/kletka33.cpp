@@ -53,12 +53,12 @@ Kletka33::Kletka33(AppContext& context, TaskHost& board, const TaskSquare& task)
     connect(Image2, &DoneButton::clicked, this, &Kletka33::Image2_Click);
 
     drag_.onStart([this](QWidget* source) {
-        const int i = int(Picture2.indexOf(static_cast<PictureBox*>(source)));
+        const int i = indexOfControl(Picture2, source);
         if (i >= 0)
             Picture2_MouseMove(i + 1);
     });
     drag_.onDrop([this](const DragHelper::Drop& drop) {
-        const int k = int(Picture1.indexOf(static_cast<PictureBox*>(drop.target)));
+        const int k = indexOfControl(Picture1, drop.target);
         if (k >= 0)
             Picture1_DragDrop(k + 1);
     });

@@ -55,7 +55,7 @@ AssemblyTask::AssemblyTask(AppContext& context, TaskHost& board, const TaskSquar
         image3.append(image);
     }
     drag->onStart([this](QWidget* source) {
-        const int v = int(image3.indexOf(static_cast<PictureBox*>(source))) + 1;
+        const int v = indexOfControl(image3, source) + 1;
         if (v >= 1)
             image3_MouseMove(v);
     });
@@ -126,7 +126,7 @@ void AssemblyTask::image3_MouseMove(int v) {
 void AssemblyTask::onDrop(QWidget* target) {
     // The drop may land on a cell's (hidden or shown) blot: find the cell itself.
     for (QWidget* w = target; w && w != this; w = w->parentWidget()) {
-        const int i = int(winMal.indexOf(static_cast<PictureBox*>(w)));
+        const int i = indexOfControl(winMal, w);
         if (i >= 0) {
             winMal_DragDrop(i + 1);
             return;

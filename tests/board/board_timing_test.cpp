@@ -1,0 +1,129 @@
+#include "board/board_support.h"
+#include "support/test_registry.h"
+
+#include <QTest>
+
+using namespace zorna;
+using namespace zorna::test;
+
+namespace {
+
+const Message kUnsaved{QStringLiteral("Запит"),
+                       QStringLiteral("Увага!Ви гру не зберегли!\nБажаєте зберегти?"), MsgIcon::Warning,
+                       MsgButtons::YesNo};
+const Message kLeave{QStringLiteral("Запит"), QStringLiteral("Повернутися у вікно реєстрації гравців?"),
+                     MsgIcon::Question, MsgButtons::YesNo};
+
+// A restored game whose first player stands on square 32 and has just solved
+// the task there: the chip is on its way to the finish.
+struct MoveToFinish {
+    MoveToFinish() {
+        saveFixture(tc, QStringLiteral("1"), 2, {32, 5}, 1);
+        openSaved(tc, reg, QStringLiteral("1"));
+        board = new Zorna(tc.ctx, reg);
+        openTask(*board)->solve(true);
+        settle();
+    }
+    ~MoveToFinish() {
+        delete board.data();
+        settle();
+    }
+    TestContext tc{fakeCatalog()};
+    FakeRegistration reg;
+    QPointer<Zorna> board;
+};
+
+} // namespace
+
+// What happens when the chip reaches the finish while the board is busy with
+// something else: an open question box, the statistics window.
+class BoardTimingTest : public QObject {
+    Q_OBJECT
+private slots:
+    // "Вихід" pressed while the last step runs: the move ends while the
+    // question is open. The board stays enabled under the box (a box whose
+    // parent is disabled ignores clicks and keys), the finish window waits for
+    // the answer, and the leaving goes on as asked.
+    void finishWaitsForTheOpenQuestion_data() {
+        QTest::addColumn<bool>("leave");
+        QTest::newRow("stays on the board") << false;
+        QTest::newRow("leaves the board") << true;
+    }
+    void finishWaitsForTheOpenQuestion() {
+        QFETCH(bool, leave);
+        MoveToFinish f;
+        QVERIFY(f.board->isMoving());
+        bool boardEnabledUnderBox = false;
+        bool finishUnderBox = true;
+        f.tc.dialogs.whileOpen([&](const Message& m) {
+            if (m != kUnsaved)
+                return;
+            f.tc.clock.advance(2500);
+            boardEnabledUnderBox = f.board->isEnabled();
+            finishUnderBox = f.board->finishWindow() != nullptr;
+        });
+        f.tc.dialogs.answer(MsgAnswer::No); // do not save
+        f.tc.dialogs.answer(leave ? MsgAnswer::Yes : MsgAnswer::No);
+        f.board->KnopEnd_Click();
+        QVERIFY(boardEnabledUnderBox);
+        QVERIFY(!finishUnderBox);
+        QCOMPARE(f.tc.dialogs.asked(), (QList<Message>{kUnsaved, kLeave}));
+        QCOMPARE(f.reg.returned, leave ? 1 : 0);
+        // The move has been counted either way.
+        QVERIFY(f.board->finished(1));
+        QCOMPARE(f.board->numGr, 2);
+        settle();
+        if (leave) {
+            QVERIFY(!f.board);
+            return;
+        }
+        Form3* finish = f.board->finishWindow();
+        QVERIFY(finish);
+        QVERIFY(finish->isVisible());
+        QCOMPARE(finish->winName()->text(), QStringLiteral("Оля"));
+        QVERIFY(!f.board->isEnabled());
+        finish->close();
+        settle();
+        QVERIFY(f.board->isEnabled());
+    }
+
+    // The board's close box during the last step: the same order.
+    void closeBoxDuringTheLastStep() {
+        MoveToFinish f;
+        f.tc.dialogs.whileOpen([&](const Message& m) {
+            if (m == kLeave)
+                f.tc.clock.advance(2500);
+        });
+        f.tc.dialogs.answer(MsgAnswer::No);
+        QVERIFY(!f.board->close());
+        QVERIFY(f.board->isEnabled());
+        QVERIFY(!f.board->finishWindow());
+        settle();
+        QVERIFY(f.board->finishWindow());
+        QVERIFY(!f.board->isEnabled());
+    }
+
+    // F2 while the chip moves: the finish window waits for the statistics
+    // window, so that closing either never gives the board back while the
+    // other is still open.
+    void finishWaitsForTheStatistics() {
+        MoveToFinish f;
+        f.board->stat_Click();
+        f.tc.clock.advance(2500);
+        settle();
+        QVERIFY(!f.board->isMoving());
+        QVERIFY(!f.board->finishWindow());
+        f.board->statistWindow()->close();
+        settle();
+        Form3* finish = f.board->finishWindow();
+        QVERIFY(finish);
+        QCOMPARE(finish->winName()->text(), QStringLiteral("Оля"));
+        QVERIFY(!f.board->isEnabled());
+        finish->close();
+        settle();
+        QVERIFY(f.board->isEnabled());
+    }
+};
+
+ZORNA_TEST_CLASS(BoardTimingTest)
+#include "board_timing_test.moc"
