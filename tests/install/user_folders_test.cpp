@@ -156,17 +156,17 @@ private slots:
         small.fill(Qt::red);
         QImage large(20, 16, QImage::Format_RGB32);
         large.fill(Qt::blue);
-        QVERIFY(small.save(dir.filePath("pic.gif")));
-        QVERIFY(large.save(dir.filePath("pic@2x.gif")));
+        QVERIFY(small.save(dir.filePath("pic.png")));
+        QVERIFY(large.save(dir.filePath("pic@2x.png")));
         QVERIFY(small.save(dir.filePath("alone.jpg")));
         QCOMPARE(hiDpiVariant(QStringLiteral("/p/kletka2/1.jpg")), QStringLiteral("/p/kletka2/1@2x.jpg"));
         QCOMPARE(hiDpiVariant(QStringLiteral("/p.d/map")), QStringLiteral("/p.d/map@2x"));
 
-        const QPixmap one = loadPicture(dir.filePath("pic.gif"), 1.0);
+        const QPixmap one = loadPicture(dir.filePath("pic.png"), 1.0);
         QCOMPARE(one.size(), QSize(10, 8));
         QCOMPARE(one.toImage().pixelColor(0, 0), QColor(Qt::red));
 
-        const QPixmap two = loadPicture(dir.filePath("pic.gif"), 2.0);
+        const QPixmap two = loadPicture(dir.filePath("pic.png"), 2.0);
         QCOMPARE(two.size(), QSize(20, 16));
         QCOMPARE(two.devicePixelRatio(), 2.0);
         QCOMPARE(two.deviceIndependentSize(), QSizeF(10, 8));

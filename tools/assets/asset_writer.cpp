@@ -105,8 +105,11 @@ void AssetWriter::gif(const QString& relative, const QImage& source) {
         map->Colors[i] = {0, 0, 0};
 
     // giflib's own EGifOpenFileName makes files that only their owner can
-    // read; opened here, the file gets the usual mode (0666 less the umask).
-    const int fd = ::open(QFile::encodeName(path(relative)).constData(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    // read; made here anew, the file gets the usual mode (0666 less the umask)
+    // also where an earlier run left one of those.
+    const QByteArray file = QFile::encodeName(path(relative));
+    ::unlink(file.constData());
+    const int fd = ::open(file.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     int error = 0;
     GifFileType* gif = fd < 0 ? nullptr : EGifOpenFileHandle(fd, &error);
     if (!gif) {
