@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     const zorna::ProgramFolder folder = zorna::ProgramFolder::forExecutable(
         executableDir, executableDir + QStringLiteral("/" ZORNA_DATA_FROM_BIN),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    folder.ensureGamesRoot();
     zorna::AppContext ctx{clock, rnd, dialogs, help, folder, tasks};
 
     // The windows' icon, and the desktop entry they belong to.

@@ -88,8 +88,18 @@ QString ProgramFolder::usedPictureFile(int windowNumber) const {
     return path(QStringLiteral("temp/%1.$$$").arg(windowNumber));
 }
 
+bool ProgramFolder::ensureGamesRoot() const {
+    if (keepsGamesInside() || QFileInfo::exists(gamesRoot_))
+        return QFileInfo(gamesRoot_).isDir();
+    // The user's games folder is made for the user alone.
+    return QDir().mkpath(gamesRoot_) &&
+           QFile::setPermissions(gamesRoot_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 bool ProgramFolder::ensureFolder(const QString& relative) const {
     const QString full = path(relative);
+    if (full.startsWith(gamesRoot_ + QLatin1Char('/')) && !ensureGamesRoot())
+        return false;
     return QDir().mkpath(full);
 }
 

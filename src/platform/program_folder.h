@@ -53,6 +53,9 @@ public:
 
     // Creates the folder (and its parents) when missing; true when it exists afterwards.
     bool ensureFolder(const QString& relative) const;
+    // Creates the user's games folder when missing, readable by this user
+    // alone, so that no other user sees the games; true when it exists.
+    bool ensureGamesRoot() const;
     // Whether a file or folder of that name exists.
     bool hasEntry(const QString& relative) const;
 

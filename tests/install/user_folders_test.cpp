@@ -127,6 +127,10 @@ private slots:
             savedStats = board->stats();
             QVERIFY(savedStats != StatTable());
         }
+        // Ira's games folder is hers alone.
+        QCOMPARE(QFileInfo(ira.path() + "/Zorna").permissions() &
+                     (QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther),
+                 QFile::Permissions());
         const QString game = ira.path() + "/Zorna/Save/1";
         QVERIFY(QFileInfo(game + "/date.dat").isFile());
         QVERIFY(QFileInfo(game + "/statist.dat").isFile());
