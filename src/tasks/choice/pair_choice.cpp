@@ -2,7 +2,7 @@
 #include "platform/pictures.h"
 
 #include "platform/geometry.h"
-#include "tasks/choice/label_fit.h"
+#include "platform/text_fit.h"
 
 namespace zorna {
 
