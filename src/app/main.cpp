@@ -1,6 +1,8 @@
 #include "platform/app_context.h"
 #include "platform/geometry.h"
+#include "platform/single_instance.h"
 #include "registration/reestr.h"
+#include "registration/start_up.h"
 #include "tasks/common/task_catalog.h"
 
 #include <QApplication>
@@ -43,6 +45,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(icon);
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORNA_APP_ID));
 
-    zorna::Reestr::showFresh(ctx);
+    const zorna::SingleInstance instance(ctx.folder.workingFolder());
+    if (!zorna::startProgram(ctx, instance))
+        return 0;
     return app.exec();
 }

@@ -332,10 +332,8 @@ void Zorna::knopSave_Click() {
     }
     record.numGr = numGr;
 
+    // All or nothing: on failure the game folder is still the previous save (or absent).
     if (!gamefiles::writeSave(gameFolder, ctx.folder.workingFolder(), record, stats_)) {
-        // A first save that failed leaves no half-made game folder behind.
-        if (firstSave && !QFileInfo::exists(QDir(gameFolder).filePath(QLatin1String(gamefiles::kDateFile))))
-            gamefiles::removeGameFolder(saveFolder, gameFolder);
         ctx.dialogs.show(this, Message{QStringLiteral("Помилка"), QStringLiteral("Гру не вдалося зберегти!"),
                                        MsgIcon::Warning, MsgButtons::Ok});
         return;
@@ -392,7 +390,9 @@ void Zorna::GameOpen() {
     KnopDali_->show();
     ctx.folder.ensureFolder(QStringLiteral("Temp"));
     removeFilesIn(ctx.folder.workingFolder());
-    gamefiles::copyFiles(QDir(folder).filePath(QStringLiteral("Temp")), ctx.folder.workingFolder());
+    // Without its picture memory the game still plays: the failure is logged.
+    if (!gamefiles::restoreWorkingFolder(folder, ctx.folder.workingFolder()))
+        qCWarning(lcFiles).noquote() << "picture memory of" << folder << "not fully restored";
     // A record that gives the turn to a player already at the finish passes it on.
     if (finished_[numGr - 1] != 0)
         numGr = nextPlayer(numGr, count, finished_);

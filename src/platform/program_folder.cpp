@@ -1,9 +1,7 @@
 #include "platform/program_folder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace zorna {
 
@@ -97,6 +95,7 @@ bool ProgramFolder::ensureGamesRoot() const {
 }
 
 bool ProgramFolder::ensureFolder(const QString& relative) const {
+<<<<<<< HEAD
     const QString full = path(relative);
     if (full.startsWith(gamesRoot_ + QLatin1Char('/')) && !ensureGamesRoot())
         return false;
@@ -143,6 +142,9 @@ bool removeFilesIn(const QString& folder) {
     for (const QString& name : filesIn(folder))
         ok = dir.remove(name) && ok;
     return ok;
+=======
+    return makeFolders(path(relative));
+>>>>>>> main
 }
 
 } // namespace zorna

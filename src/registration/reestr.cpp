@@ -250,6 +250,9 @@ void Reestr::readList() {
 
 void Reestr::fillList() {
     const QString save = ctx.folder.path(QStringLiteral("Save"));
+    // A save cut short is finished or undone first, so that its folder is not
+    // taken for a damaged one.
+    gamefiles::recoverInterruptedSaves(save);
     for (;;) {
         readList();
         QString damaged;
@@ -313,7 +316,8 @@ void Reestr::Command1_Click() {
     if (!gamefiles::removeGameFolder(ctx.folder.path(QStringLiteral("Save")), potochPapka_)) {
         ctx.dialogs.show(this, Message{QStringLiteral("Помилка"), QStringLiteral("Гру не вдалося видалити!"),
                                        MsgIcon::Warning, MsgButtons::Ok});
-        return;
+        // The list is read again below, so the panel shows what the disk holds
+        // now (another copy of the program may have removed the game).
     }
     readList();
     if (games_.isEmpty()) {

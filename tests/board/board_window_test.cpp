@@ -329,7 +329,7 @@ private slots:
         QCOMPARE(map.pixelColor(400, 300), QColor(Qt::white));
         QCOMPARE(QImage(tc.ctx.folder.path(QStringLiteral("open.bmp"))).isNull(), false);
         QCOMPARE(QImage(tc.ctx.folder.path(QStringLiteral("new.bmp"))).isNull(), false);
-        const std::optional<QByteArray> help = readFile(tc.ctx.folder.helpPage());
+        const std::optional<QByteArray> help = readProgramFile(tc.ctx.folder.helpPage());
         QVERIFY(help);
         const QString page = QString::fromUtf8(*help);
         QVERIFY(page.contains(QStringLiteral("<meta charset=\"utf-8\">")));

@@ -31,7 +31,7 @@ for mask in 022 077; do
   # The executable finds the program folder relative to itself.
   [ -d "$root/bin/../share/zorna/kletka2" ] || problem "share/zorna is not beside bin/"
   # Neither the executable nor any game in the read-only program folder.
-  for f in zorna Temp temp Save save; do
+  for f in zorna zorna.lock Temp temp Save save; do
     [ ! -e "$root/share/zorna/$f" ] || problem "share/zorna/$f must not be installed"
   done
 
