@@ -1,4 +1,5 @@
 #include "board/zorna.h"
+#include "platform/pictures.h"
 
 #include "board/function_keys.h"
 #include "board/game_files.h"
@@ -30,11 +31,7 @@ QString colourSheet(const QColor& c) {
 }
 
 QPixmap svgPixmap(const QString& resource, QSize size) {
-    QPixmap pix(size);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
-    QSvgRenderer(resource).render(&p);
-    return pix;
+    return renderSvg(resource, size);
 }
 
 } // namespace

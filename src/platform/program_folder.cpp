@@ -1,17 +1,60 @@
 #include "platform/program_folder.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace zorna {
 
-ProgramFolder::ProgramFolder(QString root) : root_(QDir::cleanPath(std::move(root))) {}
+namespace {
+
+// The first names of the folders that belong to the games, not to the program.
+bool isGamesFolder(const QString& name) {
+    return name.compare(QLatin1String("Temp"), Qt::CaseInsensitive) == 0 ||
+           name.compare(QLatin1String("Save"), Qt::CaseInsensitive) == 0;
+}
+
+// Whether this user may write the folder and the games folders it already holds.
+bool gamesFitInside(const QString& root) {
+    if (!QFileInfo(root).isWritable())
+        return false;
+    const QStringList entries = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries)
+        if (isGamesFolder(entry) && !QFileInfo(root + QLatin1Char('/') + entry).isWritable())
+            return false;
+    return true;
+}
+
+} // namespace
+
+ProgramFolder::ProgramFolder(QString root) : root_(QDir::cleanPath(std::move(root))), gamesRoot_(root_) {}
+
+ProgramFolder::ProgramFolder(QString root, QString gamesRoot)
+    : root_(QDir::cleanPath(std::move(root))), gamesRoot_(QDir::cleanPath(std::move(gamesRoot))) {}
+
+ProgramFolder ProgramFolder::forExecutable(const QString& executableDir, const QString& installedDir,
+                                           const QString& userDataDir) {
+    // A build folder or a portable copy has the help page beside the executable.
+    const bool portable = ProgramFolder(executableDir).hasEntry(QStringLiteral("help/help.htm"));
+    const QString root = portable ? executableDir : installedDir;
+    // An installed program folder belongs to the package manager, even for the
+    // one user (the superuser) who could write it. Without a data folder for
+    // the user (no home), the games stay with the program, where a failed
+    // write is reported like any other.
+    if ((portable && gamesFitInside(root)) || userDataDir.isEmpty())
+        return ProgramFolder(root);
+    return ProgramFolder(root, userDataDir);
+}
+
+bool ProgramFolder::hasEntry(const QString& relative) const {
+    return QFileInfo::exists(path(relative));
+}
 
 QString ProgramFolder::path(const QString& relative) const {
     QString rel = relative;
     rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QStringList parts = rel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QString current = root_;
+    QString current = !parts.isEmpty() && isGamesFolder(parts.first()) ? gamesRoot_ : root_;
     for (const QString& part : parts) {
         const QString exact = current + QLatin1Char('/') + part;
         if (QFileInfo::exists(exact)) {
@@ -44,8 +87,19 @@ QString ProgramFolder::usedPictureFile(int windowNumber) const {
     return path(QStringLiteral("temp/%1.$$$").arg(windowNumber));
 }
 
+bool ProgramFolder::ensureGamesRoot() const {
+    if (keepsGamesInside() || QFileInfo::exists(gamesRoot_))
+        return QFileInfo(gamesRoot_).isDir();
+    // The user's games folder is made for the user alone.
+    return makeFolders(gamesRoot_) &&
+           QFile::setPermissions(gamesRoot_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 bool ProgramFolder::ensureFolder(const QString& relative) const {
-    return makeFolders(path(relative));
+    const QString full = path(relative);
+    if (full.startsWith(gamesRoot_ + QLatin1Char('/')) && !ensureGamesRoot())
+        return false;
+    return makeFolders(full);
 }
 
 } // namespace zorna

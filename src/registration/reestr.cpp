@@ -1,4 +1,5 @@
 #include "registration/reestr.h"
+#include "platform/pictures.h"
 
 #include "board/function_keys.h"
 #include "board/game_files.h"
@@ -27,11 +28,7 @@ constexpr int kNameTop[3] = {960, 1320, 1680};
 constexpr int kSavedNameTop[3] = {2880, 3240, 3600};
 
 QIcon svgIcon(const QString& resource, QSize size) {
-    QPixmap pix(size);
-    pix.fill(Qt::transparent);
-    QPainter p(&pix);
-    QSvgRenderer(resource).render(&p);
-    return QIcon(pix);
+    return QIcon(renderSvg(resource, size));
 }
 
 void colourText(QWidget* w, const QColor& text, const QColor& base) {

@@ -8,6 +8,9 @@
 
 #include <gif_lib.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace zorna::assets {
 
 namespace {
@@ -54,6 +57,13 @@ int cubeIndex(QRgb p) {
 
 } // namespace
 
+QString AssetWriter::hiDpiName(const QString& relative) {
+    const int slash = int(relative.lastIndexOf(QLatin1Char('/')));
+    const int dot = int(relative.lastIndexOf(QLatin1Char('.')));
+    const int end = dot > slash ? dot : int(relative.size());
+    return relative.left(end) + QStringLiteral("@2x") + relative.mid(end);
+}
+
 AssetWriter::AssetWriter(QString outDir, QString contactSheetDir)
     : outDir_(std::move(outDir)), contactSheetDir_(std::move(contactSheetDir)) {
     QDir().mkpath(outDir_);
@@ -94,9 +104,17 @@ void AssetWriter::gif(const QString& relative, const QImage& source) {
     for (int i = opaque.size() + 1; i < size; ++i)
         map->Colors[i] = {0, 0, 0};
 
+    // giflib's own EGifOpenFileName makes files that only their owner can
+    // read; made here anew, the file gets the usual mode (0666 less the umask)
+    // also where an earlier run left one of those.
+    const QByteArray file = QFile::encodeName(path(relative));
+    ::unlink(file.constData());
+    const int fd = ::open(file.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
     int error = 0;
-    GifFileType* gif = EGifOpenFileName(path(relative).toLocal8Bit().constData(), false, &error);
+    GifFileType* gif = fd < 0 ? nullptr : EGifOpenFileHandle(fd, &error);
     if (!gif) {
+        if (fd >= 0)
+            ::close(fd);
         GifFreeMapObject(map);
         fail(QStringLiteral("cannot write %1").arg(relative));
         return;

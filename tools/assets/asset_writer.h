@@ -16,6 +16,10 @@ class AssetWriter {
 public:
     AssetWriter(QString outDir, QString contactSheetDir);
 
+    // The name of a picture's source for screens of twice the pixel density,
+    // drawn at twice the size: "kletka2/1.jpg" -> "kletka2/1@2x.jpg".
+    static QString hiDpiName(const QString& relative);
+
     // Full path of a file under the program folder; its folder is created.
     QString path(const QString& relative) const;
 

@@ -54,11 +54,13 @@ void drawFlower(QPainter& p, QPointF c, const QColor& petal) {
     p.drawEllipse(c, 1.4, 1.4);
 }
 
-QImage mapPicture() {
-    QImage img(kMapWidth, kMapHeight, QImage::Format_RGB32);
+// The map drawn at scale times its size (2 for screens of double density).
+QImage mapPicture(int scale) {
+    QImage img(kMapWidth * scale, kMapHeight * scale, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
 
     // Meadow.
     QLinearGradient grass(0, 0, 0, kSceneryHeight);
@@ -205,8 +207,9 @@ void drawBeetle(QPainter& p, const QColor& shell) {
     p.drawEllipse(QPointF(-3, 2.8), 1.3, 1.1);
 }
 
-// Chip picture d of a player: 1 right, 2 down, 3 left, 4 up.
-QImage chip(const QColor& shell, int d) {
+// Chip picture d of a player: 1 right, 2 down, 3 left, 4 up; scale 2 draws
+// the source for screens of double density.
+QImage chip(const QColor& shell, int d, int scale = 1) {
     constexpr int kScale = 4;
     QImage big(21 * kScale, 16 * kScale, QImage::Format_ARGB32);
     big.fill(Qt::transparent);
@@ -220,7 +223,31 @@ QImage chip(const QColor& shell, int d) {
     p.scale(unit * kScale, unit * kScale);
     drawBeetle(p, shell);
     p.end();
-    return big.scaled(21, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return big.scaled(21 * scale, 16 * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// The program's icon: a beetle chip on a square of the road, size x size.
+QImage appIcon(int size) {
+    QImage img(size, size, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+    QLinearGradient grass(0, 0, 0, 64);
+    grass.setColorAt(0, QColor(170, 225, 130));
+    grass.setColorAt(1, QColor(110, 190, 90));
+    p.setPen(QPen(QColor(70, 130, 60), 2));
+    p.setBrush(grass);
+    p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+    p.setPen(QPen(QColor(120, 80, 40), 2.5));
+    p.setBrush(QColor(255, 236, 185));
+    p.drawRoundedRect(QRectF(9, 9, 46, 46), 8, 8);
+    p.translate(32, 32);
+    p.rotate(-45);
+    p.scale(2.55, 2.55);
+    drawBeetle(p, QColor(0, 210, 220));
+    p.end();
+    return img;
 }
 
 QImage buttonBase() {
@@ -280,10 +307,11 @@ QByteArray png(const QImage& image) {
 } // namespace
 
 void generateBoardAssets(AssetWriter& w) {
-    const QImage map = mapPicture();
+    const QImage map = mapPicture(1);
     if (map.size() != QSize(kMapWidth, kMapHeight) || map.pixelColor(10, 300) != QColor(Qt::white))
         w.fail(QStringLiteral("board map: wrong size or the button strip is not white"));
     w.file(QStringLiteral("map.png"), png(map));
+    w.file(AssetWriter::hiDpiName(QStringLiteral("map.png")), png(mapPicture(2)));
 
     const QColor shells[3] = {QColor(0, 210, 220), QColor(230, 30, 30), QColor(30, 60, 235)};
     QList<QImage> chips;
@@ -295,9 +323,14 @@ void generateBoardAssets(AssetWriter& w) {
                 w.fail(QStringLiteral("chip %1%2: wrong size or no transparent corner").arg(player).arg(d));
             const QString name = QStringLiteral("guk%1%2.gif").arg(player).arg(d);
             w.gif(name, c);
+            w.gif(AssetWriter::hiDpiName(name), chip(shells[player - 1], d, 2));
             chips << c.scaled(84, 64);
             names << name;
         }
+    // The desktop icon at the sizes of the icon theme; installed with the
+    // program, and the windows' own icon.
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        w.file(QStringLiteral("icons/%1.png").arg(size), png(appIcon(size)));
     w.bmp(QStringLiteral("open.bmp"), openPicture());
     w.bmp(QStringLiteral("new.bmp"), newPicture());
     writeBoardHelp(w, map);

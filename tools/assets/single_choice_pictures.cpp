@@ -60,15 +60,22 @@ void generateSingleChoicePictures(AssetWriter& w) {
         QStringList captions;
         QList<QRect> outlines;
         for (int n = 1; n <= kSingleChoicePictures; ++n) {
-            QImage image(layout.size, QImage::Format_RGB32);
-            image.fill(Qt::white);
-            {
+            // Every picture is drawn from its own seed, so the source for screens
+            // of double density shows the same picture at twice the size.
+            const auto draw = [&](int scale) {
+                QImage image(layout.size * scale, QImage::Format_RGB32);
+                image.fill(Qt::white);
                 QPainter p(&image);
                 p.setRenderHint(QPainter::Antialiasing);
+                p.scale(scale, scale);
                 sc::PictureJob job{row, n, row.answers[std::size_t(n - 1)], layout, p, w, emoji};
                 drawer(job);
-            }
-            w.jpeg(QStringLiteral("kletka%1/%2.jpg").arg(row.windowNumber).arg(n), image);
+                return image;
+            };
+            const QImage image = draw(1);
+            const QString name = QStringLiteral("kletka%1/%2.jpg").arg(row.windowNumber).arg(n);
+            w.jpeg(name, image);
+            w.jpeg(AssetWriter::hiDpiName(name), draw(2));
             if (w.wantsContactSheets()) {
                 pictures << image;
                 captions

@@ -1,4 +1,5 @@
 #include "tasks/choice/odd_one_out.h"
+#include "platform/pictures.h"
 
 #include "platform/geometry.h"
 #include "platform/text_fit.h"
@@ -49,7 +50,7 @@ void OddOneOutWindow::Form_Load() {
     setBusy(true);
     answers_ = kOddAnswers;
     const int n = loadAndDrawPicture();
-    winMal->setPixmap(QPixmap(picturePath(n)));
+    winMal->setPixmap(loadPicture(picturePath(n)));
 }
 
 void OddOneOutWindow::NumVidp_Click(int index) {

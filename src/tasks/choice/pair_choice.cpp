@@ -1,4 +1,5 @@
 #include "tasks/choice/pair_choice.h"
+#include "platform/pictures.h"
 
 #include "platform/geometry.h"
 #include "platform/text_fit.h"
@@ -43,7 +44,7 @@ void PairChoiceWindow::Form_Load() {
     winText->setText(QString::fromUtf8(row_.instruction));
     shrinkToFit(winText);
     const int n = loadAndDrawPicture();
-    winMal->setPixmap(QPixmap(picturePath(n)));
+    winMal->setPixmap(loadPicture(picturePath(n)));
 }
 
 void PairChoiceWindow::Fokus_Click(int index) {

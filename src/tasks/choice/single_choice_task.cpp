@@ -1,4 +1,5 @@
 #include "tasks/choice/single_choice_task.h"
+#include "platform/pictures.h"
 
 #include "platform/geometry.h"
 #include "tasks/common/answer_region.h"
@@ -68,7 +69,7 @@ void SingleChoiceTask::VipadkMal() {
     // The first window of the family keeps its file until the reset or the close.
     const bool writeNow = task().windowNumber != 2;
     const int n = picDeck().VipadkMal(ctx.rnd, writeNow);
-    winMal->setPixmap(QPixmap(picturePath(n)));
+    winMal->setPixmap(loadPicture(picturePath(n)));
     for (AnswerRegion* region : Fokus)
         region->setVisible(regionVisible(row_, region->index(), n));
 }

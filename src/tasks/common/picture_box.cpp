@@ -1,4 +1,5 @@
 #include "tasks/common/picture_box.h"
+#include "platform/pictures.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,7 +12,7 @@ PictureBox::PictureBox(QWidget* parent, const QColor& background)
 
 void PictureBox::showPicture(const QString& path) {
     path_ = path;
-    picture_ = path.isEmpty() ? QPixmap() : QPixmap(path);
+    picture_ = loadPicture(path, devicePixelRatioF());
     update();
 }
 

@@ -1,4 +1,5 @@
 #include "tasks/counting/cube_counting.h"
+#include "platform/pictures.h"
 
 #include "platform/geometry.h"
 #include "tasks/common/answer_region.h"
@@ -63,7 +64,7 @@ void CubeCounting::Form_Load() {
 
 void CubeCounting::VipadkMal() {
     const int n = picDeck().VipadkMal(ctx.rnd);
-    winMal->setPixmap(QPixmap(picturePath(n)));
+    winMal->setPixmap(loadPicture(picturePath(n)));
 }
 
 Kletka22::Kletka22(AppContext& context, TaskHost& board, const TaskSquare& task)

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+namespace zorna {
+
+// Pictures of the program folder on screens of any pixel density. Beside a
+// picture "name.ext" the program folder may hold "name@2x.ext": the same
+// picture drawn at twice the size, for screens that show two device pixels per
+// window pixel.
+
+// "kletka2/1.jpg" -> "kletka2/1@2x.jpg".
+QString hiDpiVariant(const QString& path);
+
+// The picture at the path, from its 2x source when devicePixelRatio is above 1
+// and that source exists; either way it covers the same window pixels.
+QPixmap loadPicture(const QString& path, qreal devicePixelRatio);
+// The same for the application's screens.
+QPixmap loadPicture(const QString& path);
+
+// A picture stored with the windows (SVG), drawn to cover size window pixels
+// with as many device pixels as the application's screens show.
+QPixmap renderSvg(const QString& resource, QSize size);
+QPixmap renderSvg(const QString& resource, QSize size, qreal devicePixelRatio);
+
+} // namespace zorna
