@@ -4,6 +4,7 @@
 #include "board/game_files.h"
 #include "board/zorna.h"
 #include "platform/geometry.h"
+#include "platform/text_fit.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -137,7 +138,7 @@ Reestr::Reestr(AppContext& context) : ctx(context) {
     Command1_->setIconSize(QSize(33, 19));
     for (int i = 0; i < 3; ++i) {
         label(QString::number(i + 1), 120, kSavedNameTop[i], 135, 255);
-        auto* name = new QLabel(this);
+        auto* name = new FitLabel(this);
         name->setObjectName(QStringLiteral("nameSaveGr%1").arg(i + 1));
         placeTw(name, 360, kSavedNameTop[i], 2535, 255);
         name->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8, true));
@@ -169,6 +170,7 @@ Reestr::~Reestr() {
 
 Reestr* Reestr::showFresh(AppContext& ctx) {
     auto* w = new Reestr(ctx);
+    centreOnScreen(w);
     w->show();
     return w;
 }
@@ -388,6 +390,7 @@ void Reestr::knopNext_Click() {
 void Reestr::showBoard() {
     board_ = new Zorna(ctx, *this);
     board_->knopStart()->setEnabled(!winSave_);
+    centreOnScreen(board_);
     board_->show();
 }
 

@@ -1,10 +1,11 @@
 // The rules the single-choice pictures are computed by: folding cube nets,
-// unfolding napkins, the silhouettes of block objects and line figures found
-// in drawings.
+// unfolding napkins, the silhouettes of block objects, line figures found in
+// drawings and the size of a visible change between two pictures.
 #include "rules/block_views.h"
 #include "rules/cube_net.h"
 #include "rules/line_figure.h"
 #include "rules/napkin.h"
+#include "rules/visible_change.h"
 
 #include "support/test_registry.h"
 
@@ -13,6 +14,7 @@
 using namespace zorna::rules;
 
 Q_DECLARE_METATYPE(zorna::rules::Blocks)
+Q_DECLARE_METATYPE(zorna::rules::Pixels)
 
 namespace {
 
@@ -51,7 +53,68 @@ Blocks blocks(std::initializer_list<int> heightsFrontRowFirst) {
     return b;
 }
 
+// Builds a picture from rows of characters: '.' white, 'r' red, 'p' pale grey
+// (close to white), 'b' blue.
+Pixels picture(std::initializer_list<const char*> rows) {
+    Pixels p;
+    for (const char* row : rows) {
+        p.width = 0;
+        for (const char* c = row; *c; ++c, ++p.width)
+            p.colours.push_back(*c == 'r'   ? 0xdd2222u
+                                : *c == 'p' ? 0xe6e6e6u
+                                : *c == 'b' ? 0x2244ddu
+                                            : 0xffffffu);
+        ++p.height;
+    }
+    return p;
+}
+
 } // namespace
+
+class VisibleChangeTest : public QObject {
+    Q_OBJECT
+private slots:
+    void channelDistanceIsTheLargestChannel() {
+        QCOMPARE(channelDistance(0x000000u, 0x000000u), 0);
+        QCOMPARE(channelDistance(0x102030u, 0x102031u), 1);
+        QCOMPARE(channelDistance(0xff0000u, 0x00ff00u), 255);
+        QCOMPARE(channelDistance(0xff102030u, 0x00102030u), 0); // alpha does not count
+    }
+
+    void measuresChangedPixelsAndLargestArea_data() {
+        QTest::addColumn<Pixels>("before");
+        QTest::addColumn<Pixels>("after");
+        QTest::addColumn<int>("changed");
+        QTest::addColumn<int>("largest");
+        const Pixels blank = picture({".....", ".....", ".....", "....."});
+        QTest::newRow("nothing changed") << blank << blank << 0 << 0;
+        QTest::newRow("one block") << blank << picture({".rr..", ".rr..", ".....", "....."}) << 4 << 4;
+        QTest::newRow("diagonal touch joins")
+            << blank << picture({"r....", ".r...", "..r..", "....."}) << 3 << 3;
+        QTest::newRow("two areas apart") << blank << picture({"rr...", "rr...", ".....", "...rr"}) << 6 << 4;
+        QTest::newRow("faint change is no change")
+            << blank << picture({"ppp..", "ppp..", ".....", "....."}) << 0 << 0;
+        QTest::newRow("colour swap counts") << picture({"rrr..", ".....", ".....", "....."})
+                                            << picture({"bbb..", ".....", ".....", "....."}) << 3 << 3;
+        QTest::newRow("area across the right edge does not wrap")
+            << blank << picture({"....r", "r....", ".....", "....."}) << 2 << 1;
+    }
+    void measuresChangedPixelsAndLargestArea() {
+        QFETCH(Pixels, before);
+        QFETCH(Pixels, after);
+        QFETCH(int, changed);
+        QFETCH(int, largest);
+        const ChangeMeasure m = measureChange(before, after, 64);
+        QCOMPARE(m.changedPixels, changed);
+        QCOMPARE(m.largestArea, largest);
+    }
+
+    void differentSizesMeasureNothing() {
+        const ChangeMeasure m = measureChange(picture({"r.."}), picture({"..", ".."}), 64);
+        QCOMPARE(m.changedPixels, 0);
+        QCOMPARE(m.largestArea, 0);
+    }
+};
 
 class CubeNetTest : public QObject {
     Q_OBJECT
@@ -364,5 +427,6 @@ ZORNA_TEST_CLASS(CubeNetTest)
 ZORNA_TEST_CLASS(NapkinTest)
 ZORNA_TEST_CLASS(BlockViewsTest)
 ZORNA_TEST_CLASS(LineFigureTest)
+ZORNA_TEST_CLASS(VisibleChangeTest)
 
 #include "asset_rules_test.moc"

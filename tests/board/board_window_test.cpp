@@ -1,6 +1,8 @@
 #include "board/board_support.h"
 #include "support/test_registry.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QTest>
 
@@ -334,11 +336,16 @@ private slots:
         for (const QString& word :
              {QStringLiteral("F1"), QStringLiteral("F2"), QStringLiteral("драбин"), QStringLiteral("місток"),
               QStringLiteral("13"), QStringLiteral("24"), QStringLiteral("33"), QStringLiteral("Реєстрація"),
-              QStringLiteral("зберіга")})
+              QStringLiteral("зберіга"), QStringLiteral("Розвивальна гра \"Тимбрала\""),
+              QStringLiteral("ліворуч унизу"), QStringLiteral("<kbd>Enter</kbd>"),
+              QStringLiteral("<kbd>V</kbd>"), QStringLiteral("<kbd>M</kbd>")})
             QVERIFY2(page.contains(word), qPrintable(word));
         for (const QString& title : Statist::categoryTitles())
-            QVERIFY2(page.contains(QString(title).replace(QLatin1Char('\''), QChar(0x2019))),
-                     qPrintable(title));
+            QVERIFY2(page.contains(title), qPrintable(title));
+        // The picture of the board the page shows, at the size the page gives it.
+        QVERIFY(page.contains(QStringLiteral("<img src=\"board.png\" width=\"785\" height=\"330\"")));
+        const QImage picture(QFileInfo(tc.ctx.folder.helpPage()).dir().filePath(QStringLiteral("board.png")));
+        QCOMPARE(picture.size(), QSize(785, 330));
     }
 };
 

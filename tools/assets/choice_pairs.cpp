@@ -1,6 +1,7 @@
 // kletka10 (two objects whose names are made of the same letters) and kletka19
 // (two identical pictures): six cells in two rows of three under the regions.
 #include "choice_draw.h"
+#include "picture_pixels.h"
 
 #include "tasks/choice/choice_data.h"
 
@@ -133,30 +134,53 @@ void drawCoach(QPainter& p, const QRectF& box) {
     }
 }
 
-// A pine: a tall bare orange trunk with flat dark crowns at the top.
+// A pine: a tall orange trunk with a few branches, tufts of long needles and
+// brown cones, so it reads as "сосна" and not as just a tree.
+void drawPineNeedles(QPainter& p, const QPointF& centre, double radius, Seeded& r) {
+    p.setPen(QPen(QColor(25, 95, 45), 1.6, Qt::SolidLine, Qt::RoundCap));
+    for (int i = 0; i < 26; ++i) {
+        const double angle = i * 2 * M_PI / 26;
+        const double wobble = r.unit() * 0.3;
+        const double length = radius * (0.7 + 0.3 * std::abs(std::sin(angle * 1.5)));
+        p.drawLine(centre, centre + QPointF(length * std::cos(angle + wobble),
+                                            0.7 * length * std::sin(angle + wobble)));
+    }
+}
+
+void drawPineCone(QPainter& p, const QPointF& top) {
+    p.setPen(QPen(QColor(90, 50, 20), 1));
+    p.setBrush(QColor(150, 90, 40));
+    p.drawEllipse(QRectF(top.x() - 5, top.y(), 10, 16));
+    for (int k = 1; k <= 3; ++k)
+        p.drawLine(QPointF(top.x() - 4, top.y() + 4 * k), QPointF(top.x() + 4, top.y() + 4 * k - 2));
+}
+
 void drawPine(QPainter& p, const QRectF& box) {
     const double cx = box.center().x();
-    const double top = box.top() + 6;
-    const double bottom = box.bottom() - 6;
+    const double top = box.top() + 4;
+    const double bottom = box.bottom() - 4;
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(190, 100, 50));
+    p.setBrush(QColor(200, 105, 50));
     QPainterPath trunk;
     trunk.moveTo(cx - 6, bottom);
-    trunk.lineTo(cx - 3, top + 20);
-    trunk.lineTo(cx + 3, top + 20);
+    trunk.lineTo(cx - 3, top + 18);
+    trunk.lineTo(cx + 3, top + 18);
     trunk.lineTo(cx + 6, bottom);
     trunk.closeSubpath();
     p.drawPath(trunk);
-    p.setPen(QPen(QColor(150, 80, 40), 3));
-    p.drawLine(QPointF(cx, top + 48), QPointF(cx - 24, top + 34));
-    p.drawLine(QPointF(cx, top + 38), QPointF(cx + 26, top + 24));
+    p.setPen(QPen(QColor(160, 85, 40), 3));
+    p.drawLine(QPointF(cx, top + 52), QPointF(cx - 30, top + 40));
+    p.drawLine(QPointF(cx, top + 40), QPointF(cx + 30, top + 30));
+    p.drawLine(QPointF(cx, top + 24), QPointF(cx - 22, top + 16));
+    Seeded r(51);
+    const QPointF tufts[] = {{cx - 32, top + 38}, {cx + 32, top + 28}, {cx - 22, top + 14},
+                             {cx + 14, top + 10}, {cx, top + 22},      {cx - 8, top + 6}};
+    for (const QPointF& t : tufts)
+        drawPineNeedles(p, t, 17, r);
+    drawPineCone(p, QPointF(cx - 30, top + 42));
+    drawPineCone(p, QPointF(cx + 28, top + 32));
+    drawPineCone(p, QPointF(cx + 12, top + 14));
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(30, 100, 45));
-    p.drawEllipse(QRectF(cx - 30, top + 2, 60, 24));
-    p.drawEllipse(QRectF(cx - 46, top + 24, 40, 18));
-    p.drawEllipse(QRectF(cx + 6, top + 14, 44, 18));
-    p.setBrush(QColor(45, 125, 55));
-    p.drawEllipse(QRectF(cx - 18, top, 36, 14));
     p.setBrush(QColor(110, 160, 60));
     p.drawRect(QRectF(box.left() + 10, bottom - 2, box.width() - 20, 4));
 }
@@ -212,35 +236,122 @@ void drawPendant(QPainter& p, const QRectF& box) {
     p.drawEllipse(QPointF(cx - 9, hy + 16), 4, 3);
 }
 
-// A linden: a round crown with heart-shaped leaves and pale blossom clusters.
-void drawLinden(QPainter& p, const QRectF& box) {
-    const double cx = box.center().x();
-    const double bottom = box.bottom() - 6;
+// A wreath: a ring of red, blue and white flowers with ribbons hanging down.
+void drawWreath(QPainter& p, const QRectF& box) {
+    const QPointF c(box.center().x(), box.top() + 40);
+    const QColor ribbons[] = {QColor(220, 40, 40), QColor(240, 200, 30), QColor(50, 110, 220),
+                              QColor(60, 160, 70)};
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(110, 75, 40));
-    p.drawRect(QRectF(cx - 6, bottom - 44, 12, 44));
-    p.setBrush(QColor(70, 140, 50));
-    p.drawEllipse(QRectF(cx - 48, box.top() + 6, 96, 78));
-    Seeded r(77);
-    for (int i = 0; i < 14; ++i) {
-        const double a = r.unit() * 2 * M_PI;
-        const double d = 12 + r.unit() * 26;
-        const QPointF c(cx + d * std::cos(a), box.top() + 45 + d * 0.8 * std::sin(a));
-        QPainterPath leaf;
-        leaf.moveTo(c.x(), c.y() + 6);
-        leaf.cubicTo(c.x() - 9, c.y() - 2, c.x() - 4, c.y() - 8, c.x(), c.y() - 3);
-        leaf.cubicTo(c.x() + 4, c.y() - 8, c.x() + 9, c.y() - 2, c.x(), c.y() + 6);
-        p.setBrush(QColor(40, 110, 35));
-        p.drawPath(leaf);
-        if (i % 3 == 0) {
-            p.setBrush(QColor(245, 235, 140));
-            p.drawEllipse(c + QPointF(6, 5), 2.5, 2.5);
-            p.drawEllipse(c + QPointF(9, 8), 2.5, 2.5);
-            p.drawEllipse(c + QPointF(4, 9), 2.5, 2.5);
-        }
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(ribbons[i]);
+        const double x = c.x() - 15 + i * 9;
+        QPainterPath ribbon;
+        ribbon.moveTo(x, c.y() + 20);
+        ribbon.cubicTo(x - 6, c.y() + 40, x + 6, c.y() + 54, x - 2, box.bottom() - 4);
+        ribbon.lineTo(x + 5, box.bottom() - 4);
+        ribbon.cubicTo(x + 12, c.y() + 54, x, c.y() + 40, x + 6, c.y() + 20);
+        ribbon.closeSubpath();
+        p.drawPath(ribbon);
     }
-    p.setBrush(QColor(110, 160, 60));
-    p.drawRect(QRectF(box.left() + 10, bottom - 2, box.width() - 20, 4));
+    // Leaves under the flowers, then the flowers round the ring.
+    p.setBrush(QColor(50, 130, 50));
+    for (int i = 0; i < 16; ++i) {
+        const double a = i * 2 * M_PI / 16 + 0.2;
+        p.drawEllipse(QPointF(c.x() + 40 * std::cos(a), c.y() + 24 * std::sin(a)), 7, 4);
+    }
+    const QColor petals[] = {QColor(225, 30, 40), QColor(70, 110, 230), QColor(255, 255, 255)};
+    for (int i = 0; i < 10; ++i) {
+        const double a = i * 2 * M_PI / 10;
+        const QPointF f(c.x() + 36 * std::cos(a), c.y() + 21 * std::sin(a));
+        p.setPen(QPen(QColor(120, 120, 120), 0.8));
+        p.setBrush(petals[i % 3]);
+        for (int k = 0; k < 5; ++k) {
+            const double b = k * 2 * M_PI / 5;
+            p.drawEllipse(f + QPointF(5 * std::cos(b), 5 * std::sin(b)), 4.5, 4.5);
+        }
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(250, 200, 30));
+        p.drawEllipse(f, 3, 3);
+    }
+}
+
+// A small white cottage with a thatched roof, for the village.
+void drawCottage(QPainter& p, const QPointF& foot, double width) {
+    const double h = width * 0.6;
+    p.setPen(QPen(QColor(90, 80, 70), 1));
+    p.setBrush(QColor(250, 250, 245));
+    p.drawRect(QRectF(foot.x() - width / 2, foot.y() - h, width, h));
+    p.setBrush(QColor(200, 160, 80));
+    const QPointF roof[] = {{foot.x() - width / 2 - 4, foot.y() - h},
+                            {foot.x(), foot.y() - h - width * 0.5},
+                            {foot.x() + width / 2 + 4, foot.y() - h}};
+    p.drawPolygon(roof, 3);
+    p.setBrush(QColor(120, 180, 230));
+    p.drawRect(QRectF(foot.x() - width / 4 - 3, foot.y() - h * 0.7, 7, 7));
+    p.setBrush(QColor(130, 80, 40));
+    p.drawRect(QRectF(foot.x() + width / 8, foot.y() - h * 0.65, width / 5, h * 0.65));
+}
+
+// A village: cottages on a green hill, a church with a dome, a fence, a field.
+void drawVillage(QPainter& p, const QRectF& box) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 230, 250));
+    p.drawRoundedRect(box, 6, 6);
+    p.setBrush(QColor(120, 190, 80));
+    QPainterPath hill;
+    hill.moveTo(box.left(), box.bottom() - 40);
+    hill.quadTo(box.center().x(), box.bottom() - 62, box.right(), box.bottom() - 44);
+    hill.lineTo(box.bottomRight());
+    hill.lineTo(box.bottomLeft());
+    hill.closeSubpath();
+    p.drawPath(hill);
+    p.setBrush(QColor(230, 200, 90));
+    p.drawRect(QRectF(box.left(), box.bottom() - 14, box.width(), 14));
+    // The church behind the cottages.
+    const double chx = box.center().x() + 4;
+    p.setPen(QPen(QColor(90, 80, 70), 1));
+    p.setBrush(QColor(250, 250, 245));
+    p.drawRect(QRectF(chx - 9, box.bottom() - 86, 18, 34));
+    p.setBrush(QColor(40, 140, 90));
+    p.drawEllipse(QRectF(chx - 8, box.bottom() - 98, 16, 16));
+    p.setPen(QPen(QColor(200, 160, 20), 1.5));
+    p.drawLine(QPointF(chx, box.bottom() - 98), QPointF(chx, box.bottom() - 106));
+    p.drawLine(QPointF(chx - 3, box.bottom() - 103), QPointF(chx + 3, box.bottom() - 103));
+    drawCottage(p, QPointF(box.left() + 22, box.bottom() - 38), 30);
+    drawCottage(p, QPointF(box.right() - 22, box.bottom() - 40), 30);
+    drawCottage(p, QPointF(box.center().x() - 10, box.bottom() - 18), 34);
+    // A wattle fence along the field.
+    p.setPen(QPen(QColor(140, 100, 50), 1.5));
+    for (double x = box.center().x() + 14; x < box.right() - 4; x += 5)
+        p.drawLine(QPointF(x, box.bottom() - 14), QPointF(x, box.bottom() - 26));
+    p.drawLine(QPointF(box.center().x() + 12, box.bottom() - 20),
+               QPointF(box.right() - 4, box.bottom() - 20));
+}
+
+// A deep empty bowl with a painted rim, seen a little from above.
+void drawBowl(QPainter& p, const QRectF& box) {
+    const double cx = box.center().x();
+    const double rimY = box.center().y() - 8;
+    p.setPen(QPen(QColor(70, 70, 90), 1.5));
+    p.setBrush(QColor(240, 240, 235));
+    QPainterPath bowl;
+    bowl.moveTo(cx - 48, rimY);
+    bowl.cubicTo(cx - 46, rimY + 44, cx - 24, rimY + 48, cx - 16, rimY + 50);
+    bowl.lineTo(cx + 16, rimY + 50);
+    bowl.cubicTo(cx + 24, rimY + 48, cx + 46, rimY + 44, cx + 48, rimY);
+    bowl.closeSubpath();
+    p.drawPath(bowl);
+    p.setBrush(QColor(200, 200, 195));
+    p.drawRect(QRectF(cx - 18, rimY + 50, 36, 6));
+    // The inside, and a blue band round the outside.
+    p.setBrush(QColor(215, 215, 210));
+    p.drawEllipse(QRectF(cx - 48, rimY - 12, 96, 24));
+    p.setPen(QPen(QColor(40, 90, 200), 4));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath band;
+    band.moveTo(cx - 46, rimY + 12);
+    band.quadTo(cx, rimY + 26, cx + 46, rimY + 12);
+    p.drawPath(band);
 }
 
 NamedObject em(const char* name, const char* e) {
@@ -259,7 +370,9 @@ QString letters(const char* name) {
     return s;
 }
 
-// Six objects per picture, in region order.
+// Six objects per picture, in region order. Every object of a pair is one a
+// pupil names by that word at a glance; the other four share no letters' set
+// with anything in the picture.
 std::vector<std::vector<NamedObject>> anagramPictures() {
     const NamedObject boar = em("кабан", "🐗"), jar = em("банка", "🫙");
     const NamedObject rice = em("рис", "🍚"), cheese = em("сир", "🧀");
@@ -267,7 +380,9 @@ std::vector<std::vector<NamedObject>> anagramPictures() {
     const NamedObject rocket = em("ракета", "🚀"), coach = drawn("карета", drawCoach);
     const NamedObject pine = drawn("сосна", drawPine), pump = drawn("насос", drawPump);
     const NamedObject clown = em("клоун", "🤡"), pendant = drawn("кулон", drawPendant);
-    const NamedObject linden = drawn("липа", drawLinden), saw = em("пила", "🪚");
+    const NamedObject window = em("вікно", "🪟"), wreath = drawn("вінок", drawWreath);
+    const NamedObject donkey = em("осел", "🫏"), village = drawn("село", drawVillage);
+    const NamedObject bowl = drawn("миска", drawBowl), masks = em("маски", "🎭");
     return {
         {boar, em("яблуко", "🍎"), em("літак", "✈️"), em("жираф", "🦒"), jar, em("гітара", "🎸")},
         {em("слон", "🐘"), rice, em("парасолька", "☂️"), cheese, em("ключ", "🔑"), em("метелик", "🦋")},
@@ -276,10 +391,19 @@ std::vector<std::vector<NamedObject>> anagramPictures() {
         {em("морква", "🥕"), pine, em("черепаха", "🐢"), pump, em("дзвоник", "🔔"), em("м'яч", "⚽")},
         {em("виноград", "🍇"), em("їжак", "🦔"), clown, pendant, em("велосипед", "🚲"),
          em("сонце", "☀️")},
-        {linden, em("банан", "🍌"), saw, em("жаба", "🐸"), em("корона", "👑"), em("кит", "🐳")},
-        {jar, em("лимон", "🍋"), boar, em("сніговик", "⛄"), em("бджола", "🐝"), em("молоток", "🔨")},
-        {em("ананас", "🍍"), cheese, em("гриб", "🍄"), em("зебра", "🦓"), em("ялинка", "🎄"), rice},
+        {window, em("банан", "🍌"), wreath, em("жаба", "🐸"), em("корона", "👑"), em("кит", "🐳")},
+        {village, em("лимон", "🍋"), donkey, em("сніговик", "⛄"), em("бджола", "🐝"), em("молоток", "🔨")},
+        {em("ананас", "🍍"), bowl, em("гриб", "🍄"), em("зебра", "🦓"), em("півень", "🐓"), masks},
     };
+}
+
+// The pair of a picture as its two words, in a fixed order, so a pair can be
+// recognised whichever regions it stands on.
+QString pairWords(const std::vector<NamedObject>& objects, int first, int second) {
+    QStringList words{QString::fromUtf8(objects[first - 1].name),
+                      QString::fromUtf8(objects[second - 1].name)};
+    words.sort();
+    return words.join(QLatin1Char('/'));
 }
 
 void drawObject(QPainter& p, const NamedObject& object, const QRect& cell) {
@@ -308,9 +432,15 @@ void generateAnagrams(AssetWriter& w) {
                    .arg(row.pictureCount));
     QList<QImage> sheet;
     QStringList captions;
+    QStringList pairsUsed;
     for (int n = 1; n <= int(pictures.size()); ++n) {
         const auto& objects = pictures[n - 1];
         const auto pair = row.answers[n - 1];
+        // Every picture is a task of its own: no word pair comes twice.
+        const QString words = pairWords(objects, pair.first, pair.second);
+        if (pairsUsed.contains(words))
+            w.fail(QStringLiteral("kletka10/%1: the pair %2 is used twice").arg(n).arg(words));
+        pairsUsed << words;
         // Exactly the pair of the table has names made of the same letters.
         for (int i = 1; i <= kPairRegions; ++i) {
             for (int j = i + 1; j <= kPairRegions; ++j) {
@@ -351,6 +481,12 @@ void generateAnagrams(AssetWriter& w) {
 
 // ---- kletka19: five different pictures of one subject, one of them twice ----
 
+// A pixel counts as changed when a colour channel moves by at least this much,
+// and a difference counts as seen at once when such pixels form one connected
+// area of at least this many pixels.
+constexpr int kClearColourChange = 64;
+constexpr int kNoticeableArea = 150;
+
 // A subject drawn from a set of details; each detail has a few values.
 struct Subject {
     const char* name;
@@ -361,13 +497,17 @@ struct Subject {
 const QColor kPalette[] = {QColor(220, 50, 50), QColor(40, 120, 220), QColor(40, 160, 70),
                            QColor(240, 190, 20), QColor(150, 70, 190)};
 
+// Every detail below covers a large area and its values differ clearly in
+// colour or place, so a look-alike differs from the twin at a glance.
+
 void drawHouse(QPainter& p, const QRectF& b, const std::vector<int>& d) {
-    // d: roof colour, windows, door side, chimney, sun, flowers
+    // d: roof colour, window glass, door side, chimney, sun, bush
+    static const QColor glass[] = {QColor(170, 215, 250), QColor(255, 220, 60), QColor(240, 120, 150)};
     const double l = b.left() + 18, r = b.right() - 18, base = b.bottom() - 14, wallTop = b.top() + 52;
     p.setPen(QPen(Qt::black, 1.2));
     if (d[3]) {
         p.setBrush(QColor(140, 70, 50));
-        p.drawRect(QRectF(r - 26, b.top() + 24, 10, 24));
+        p.drawRect(QRectF(r - 26, b.top() + 10, 12, 38));
     }
     p.setBrush(kPalette[d[0]]);
     const QPointF roof[] = {{l - 8, wallTop}, {(l + r) / 2, b.top() + 16}, {r + 8, wallTop}};
@@ -375,146 +515,130 @@ void drawHouse(QPainter& p, const QRectF& b, const std::vector<int>& d) {
     p.setBrush(QColor(245, 225, 180));
     p.drawRect(QRectF(l, wallTop, r - l, base - wallTop));
     const bool doorLeft = d[2] == 0;
-    const QRectF door(doorLeft ? l + 8 : r - 28, base - 34, 20, 34);
     p.setBrush(QColor(120, 70, 30));
-    p.drawRect(door);
-    const QRectF win(doorLeft ? r - 36 : l + 8, wallTop + 10, 28, 24);
-    p.setBrush(QColor(170, 215, 250));
-    p.drawRect(win);
-    if (d[1] == 1) {
-        p.drawLine(QPointF(win.center().x(), win.top()), QPointF(win.center().x(), win.bottom()));
-        p.drawLine(QPointF(win.left(), win.center().y()), QPointF(win.right(), win.center().y()));
-    } else if (d[1] == 2) {
-        p.drawLine(QPointF(win.center().x(), win.top()), QPointF(win.center().x(), win.bottom()));
-    }
+    p.drawRect(QRectF(doorLeft ? l + 8 : r - 28, base - 34, 20, 34));
+    p.setBrush(glass[d[1]]);
+    p.drawRect(QRectF(doorLeft ? r - 36 : l + 8, wallTop + 10, 28, 24));
     if (d[4]) {
         p.setBrush(QColor(255, 200, 0));
-        p.drawEllipse(QPointF(b.left() + 16, b.top() + 16), 9, 9);
+        p.drawEllipse(QPointF(b.left() + 15, b.top() + 15), 11, 11);
     }
-    for (int i = 0; i < d[5]; ++i) {
-        p.setBrush(kPalette[(i + 3) % 5]);
-        p.drawEllipse(QPointF(b.left() + 10 + i * 12, base + 6), 4, 4);
+    if (d[5]) {
+        p.setBrush(QColor(60, 150, 60));
+        p.drawEllipse(QRectF(doorLeft ? r - 14 : l - 12, base - 14, 26, 20));
     }
 }
 
 void drawSnowman(QPainter& p, const QRectF& b, const std::vector<int>& d) {
-    // d: buttons, nose side, hat colour, scarf colour, arms raised, eyes (dots or coal rings)
+    // d: hat colour, scarf colour, arms raised, broom
     const double cx = b.center().x();
+    if (d[3]) {
+        // A broom leaning on the left.
+        p.setPen(QPen(QColor(120, 80, 40), 3));
+        p.drawLine(QPointF(b.left() + 16, b.bottom() - 20), QPointF(b.left() + 22, b.top() + 30));
+        p.setPen(QPen(QColor(150, 110, 30), 1));
+        p.setBrush(QColor(230, 190, 70));
+        const QPointF bristles[] = {{b.left() + 15, b.bottom() - 24},
+                                    {b.left() + 4, b.bottom() - 2},
+                                    {b.left() + 28, b.bottom() - 2}};
+        p.drawPolygon(bristles, 3);
+    }
     p.setPen(QPen(QColor(90, 90, 110), 1.2));
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(cx, b.bottom() - 26), 26, 22);
     p.drawEllipse(QPointF(cx, b.bottom() - 62), 19, 17);
     p.drawEllipse(QPointF(cx, b.top() + 40), 14, 13);
-    p.setPen(QPen(QColor(110, 70, 30), 2.5));
     const double ay = b.bottom() - 66;
-    if (d[4]) {
-        p.drawLine(QPointF(cx - 18, ay), QPointF(cx - 38, ay - 22));
-        p.drawLine(QPointF(cx + 18, ay), QPointF(cx + 38, ay - 22));
-    } else {
-        p.drawLine(QPointF(cx - 18, ay), QPointF(cx - 40, ay + 8));
-        p.drawLine(QPointF(cx + 18, ay), QPointF(cx + 40, ay + 8));
-    }
+    const double handY = d[2] ? ay - 24 : ay + 8;
+    p.setPen(QPen(QColor(110, 70, 30), 3.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(cx - 18, ay), QPointF(cx - 40, handY));
+    p.drawLine(QPointF(cx + 18, ay), QPointF(cx + 40, handY));
     p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(200, 40, 40));
+    p.drawEllipse(QPointF(cx - 41, handY), 4.5, 4.5);
+    p.drawEllipse(QPointF(cx + 41, handY), 4.5, 4.5);
     p.setBrush(Qt::black);
-    for (int i = 0; i < d[0] + 2; ++i)
+    for (int i = 0; i < 3; ++i)
         p.drawEllipse(QPointF(cx, b.bottom() - 72 + i * 9), 2.2, 2.2);
-    if (d[5] == 0) {
-        p.drawEllipse(QPointF(cx - 5, b.top() + 37), 2, 2);
-        p.drawEllipse(QPointF(cx + 5, b.top() + 37), 2, 2);
-    } else {
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QPointF(cx - 5, b.top() + 37), 3, 3);
-        p.drawEllipse(QPointF(cx + 5, b.top() + 37), 3, 3);
-    }
+    p.drawEllipse(QPointF(cx - 5, b.top() + 37), 2, 2);
+    p.drawEllipse(QPointF(cx + 5, b.top() + 37), 2, 2);
     p.setBrush(QColor(255, 140, 0));
     p.setPen(Qt::NoPen);
-    const double side = d[1] ? 1 : -1;
-    const QPointF nose[] = {{cx, b.top() + 41}, {cx, b.top() + 45}, {cx + side * 14, b.top() + 44}};
+    const QPointF nose[] = {{cx, b.top() + 40}, {cx, b.top() + 45}, {cx + 14, b.top() + 43}};
     p.drawPolygon(nose, 3);
     p.setPen(QPen(Qt::black, 1));
-    p.setBrush(kPalette[d[2]]);
-    p.drawRect(QRectF(cx - 10, b.top() + 12, 20, 16));
-    p.drawRect(QRectF(cx - 16, b.top() + 27, 32, 4));
-    p.setBrush(kPalette[d[3]]);
-    p.drawRect(QRectF(cx - 17, b.top() + 52, 34, 6));
-    p.drawRect(QRectF(cx + 6, b.top() + 56, 7, 16));
+    p.setBrush(kPalette[d[0]]);
+    p.drawRect(QRectF(cx - 10, b.top() + 10, 20, 18));
+    p.drawRect(QRectF(cx - 16, b.top() + 26, 32, 5));
+    p.setBrush(kPalette[d[1]]);
+    p.drawRect(QRectF(cx - 17, b.top() + 52, 34, 7));
+    p.drawRect(QRectF(cx + 6, b.top() + 56, 8, 18));
 }
 
 void drawRobot(QPainter& p, const QRectF& b, const std::vector<int>& d) {
-    // d: antenna ball colour, eye shape, mouth, chest lights, ears, feet colour
+    // d: antenna ball colour, head colour, arms raised, body colour, feet colour
+    static const QColor heads[] = {QColor(180, 190, 200), QColor(240, 170, 40), QColor(110, 180, 250)};
+    static const QColor bodies[] = {QColor(150, 160, 175), QColor(220, 80, 80), QColor(80, 170, 90)};
     const double cx = b.center().x();
     p.setPen(QPen(Qt::black, 1.2));
-    p.drawLine(QPointF(cx, b.top() + 12), QPointF(cx, b.top() + 24));
+    p.drawLine(QPointF(cx, b.top() + 14), QPointF(cx, b.top() + 24));
     p.setBrush(kPalette[d[0]]);
-    p.drawEllipse(QPointF(cx, b.top() + 10), 5, 5);
-    p.setBrush(QColor(180, 190, 200));
+    p.drawEllipse(QPointF(cx, b.top() + 9), 8, 8);
+    p.setBrush(heads[d[1]]);
     const QRectF head(cx - 22, b.top() + 24, 44, 32);
     p.drawRoundedRect(head, 5, 5);
-    if (d[4]) {
-        p.drawRect(QRectF(head.left() - 6, head.top() + 10, 6, 12));
-        p.drawRect(QRectF(head.right(), head.top() + 10, 6, 12));
-    }
     p.setBrush(QColor(30, 30, 30));
-    if (d[1] == 0) {
-        p.drawEllipse(QPointF(cx - 9, head.top() + 12), 4, 4);
-        p.drawEllipse(QPointF(cx + 9, head.top() + 12), 4, 4);
-    } else {
-        p.drawRect(QRectF(cx - 13, head.top() + 8, 8, 8));
-        p.drawRect(QRectF(cx + 5, head.top() + 8, 8, 8));
-    }
-    if (d[2] == 0) {
-        p.drawLine(QPointF(cx - 10, head.top() + 24), QPointF(cx + 10, head.top() + 24));
-    } else {
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(cx - 10, head.top() + 21, 20, 6));
-        for (double x = cx - 5; x < cx + 10; x += 5)
-            p.drawLine(QPointF(x, head.top() + 21), QPointF(x, head.top() + 27));
-    }
-    p.setBrush(QColor(150, 160, 175));
+    p.drawEllipse(QPointF(cx - 9, head.top() + 12), 4, 4);
+    p.drawEllipse(QPointF(cx + 9, head.top() + 12), 4, 4);
+    p.drawLine(QPointF(cx - 10, head.top() + 24), QPointF(cx + 10, head.top() + 24));
     const QRectF body(cx - 26, head.bottom() + 4, 52, 36);
+    // Arms from the shoulders, up or down.
+    p.setPen(QPen(QColor(90, 90, 100), 6, Qt::SolidLine, Qt::RoundCap));
+    const double handY = d[2] ? body.top() - 20 : body.bottom() - 2;
+    p.drawLine(QPointF(body.left(), body.top() + 6), QPointF(body.left() - 16, handY));
+    p.drawLine(QPointF(body.right(), body.top() + 6), QPointF(body.right() + 16, handY));
+    p.setPen(QPen(Qt::black, 1.2));
+    p.setBrush(bodies[d[3]]);
     p.drawRect(body);
-    for (int i = 0; i < d[3] + 1; ++i) {
-        p.setBrush(kPalette[(i + 1) % 5]);
-        p.drawEllipse(QPointF(body.left() + 10 + i * 11, body.top() + 12), 4, 4);
+    for (int i = 0; i < 3; ++i) {
+        p.setBrush(QColor(255, 255, 255));
+        p.drawEllipse(QPointF(body.left() + 14 + i * 12, body.top() + 12), 4, 4);
     }
-    p.setBrush(kPalette[d[5]]);
+    p.setBrush(kPalette[d[4]]);
     p.drawRect(QRectF(cx - 20, body.bottom(), 12, b.bottom() - body.bottom() - 6));
     p.drawRect(QRectF(cx + 8, body.bottom(), 12, b.bottom() - body.bottom() - 6));
 }
 
 void drawFish(QPainter& p, const QRectF& b, const std::vector<int>& d) {
-    // d: body colour, stripes, bubbles, tail colour, fin on top, eye lashes
-    const double cx = b.center().x() + 6, cy = b.center().y() + 6;
+    // d: body colour, stripes, tail colour, fin on top, fin below
+    const double cx = b.center().x() + 6, cy = b.center().y();
     p.setPen(QPen(Qt::black, 1.2));
-    p.setBrush(kPalette[d[3]]);
-    const QPointF tail[] = {{cx - 30, cy}, {cx - 52, cy - 18}, {cx - 52, cy + 18}};
+    p.setBrush(kPalette[d[2]]);
+    const QPointF tail[] = {{cx - 30, cy}, {cx - 54, cy - 22}, {cx - 54, cy + 22}};
     p.drawPolygon(tail, 3);
+    if (d[3]) {
+        const QPointF fin[] = {{cx - 18, cy - 16}, {cx + 2, cy - 42}, {cx + 16, cy - 16}};
+        p.drawPolygon(fin, 3);
+    }
     if (d[4]) {
-        const QPointF fin[] = {{cx - 12, cy - 20}, {cx + 4, cy - 36}, {cx + 12, cy - 20}};
+        const QPointF fin[] = {{cx - 14, cy + 16}, {cx - 6, cy + 38}, {cx + 12, cy + 16}};
         p.drawPolygon(fin, 3);
     }
     p.setBrush(kPalette[d[0]]);
     p.drawEllipse(QPointF(cx, cy), 36, 22);
-    p.setPen(QPen(QColor(255, 255, 255, 220), 3));
+    p.setPen(QPen(QColor(255, 255, 255), 6));
     for (int i = 0; i < d[1]; ++i)
-        p.drawLine(QPointF(cx - 14 + i * 10, cy - 18), QPointF(cx - 14 + i * 10, cy + 18));
+        p.drawLine(QPointF(cx - 16 + i * 14, cy - 18), QPointF(cx - 16 + i * 14, cy + 18));
     p.setPen(QPen(Qt::black, 1.2));
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(cx + 20, cy - 6), 6, 6);
     p.setBrush(Qt::black);
     p.drawEllipse(QPointF(cx + 21, cy - 6), 2.5, 2.5);
-    if (d[5]) {
-        p.drawLine(QPointF(cx + 18, cy - 12), QPointF(cx + 16, cy - 17));
-        p.drawLine(QPointF(cx + 22, cy - 12), QPointF(cx + 23, cy - 17));
-    }
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(60, 120, 200), 1.2));
-    for (int i = 0; i < d[2]; ++i)
-        p.drawEllipse(QPointF(cx + 40 - i * 4, cy - 30 - i * 13), 4 + i, 4 + i);
 }
 
 void drawFlowerPot(QPainter& p, const QRectF& b, const std::vector<int>& d) {
-    // d: petal colour, petal count, pot colour, leaves, centre colour, pot stripe
+    // d: petal colour, bud (none, left, right), pot colour, leaves, centre colour, pot stripe
+    static const QColor pots[] = {QColor(190, 90, 50), QColor(70, 110, 200), QColor(120, 120, 120)};
     const double cx = b.center().x();
     const double fy = b.top() + 36;
     p.setPen(QPen(QColor(30, 110, 30), 3));
@@ -522,10 +646,18 @@ void drawFlowerPot(QPainter& p, const QRectF& b, const std::vector<int>& d) {
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(QColor(60, 160, 60));
     if (d[3] >= 1)
-        p.drawEllipse(QRectF(cx - 26, fy + 30, 24, 10));
+        p.drawEllipse(QRectF(cx - 30, fy + 28, 28, 12));
     if (d[3] >= 2)
-        p.drawEllipse(QRectF(cx + 2, fy + 20, 24, 10));
-    const int petals = 5 + d[1];
+        p.drawEllipse(QRectF(cx + 2, fy + 18, 28, 12));
+    if (d[1]) {
+        const double side = d[1] == 1 ? -1 : 1;
+        p.setPen(QPen(QColor(30, 110, 30), 3));
+        p.drawLine(QPointF(cx, fy + 40), QPointF(cx + side * 30, fy + 8));
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(QColor(230, 90, 160));
+        p.drawEllipse(QPointF(cx + side * 31, fy + 2), 8, 11);
+    }
+    const int petals = 6;
     p.setBrush(kPalette[d[0]]);
     for (int i = 0; i < petals; ++i) {
         const double a = i * 2 * M_PI / petals;
@@ -533,22 +665,22 @@ void drawFlowerPot(QPainter& p, const QRectF& b, const std::vector<int>& d) {
     }
     p.setBrush(d[4] ? QColor(255, 220, 0) : QColor(120, 70, 30));
     p.drawEllipse(QPointF(cx, fy), 9, 9);
-    p.setBrush(d[2] == 0 ? QColor(190, 90, 50) : d[2] == 1 ? QColor(70, 110, 200) : QColor(120, 120, 120));
+    p.setBrush(pots[d[2]]);
     const QPointF pot[] = {{cx - 28, b.bottom() - 42},
                            {cx + 28, b.bottom() - 42},
                            {cx + 20, b.bottom() - 6},
                            {cx - 20, b.bottom() - 6}};
     p.drawPolygon(pot, 4);
     if (d[5]) {
-        p.setPen(QPen(Qt::white, 3));
-        p.drawLine(QPointF(cx - 25, b.bottom() - 30), QPointF(cx + 25, b.bottom() - 30));
+        p.setPen(QPen(Qt::white, 5));
+        p.drawLine(QPointF(cx - 24, b.bottom() - 28), QPointF(cx + 24, b.bottom() - 28));
     }
 }
 
 std::vector<Subject> subjects() {
     return {
-        {"будиночок", {5, 3, 2, 2, 2, 4}, drawHouse},  {"сніговик", {3, 2, 5, 5, 2, 2}, drawSnowman},
-        {"робот", {5, 2, 2, 4, 2, 5}, drawRobot},      {"рибка", {5, 4, 4, 5, 2, 2}, drawFish},
+        {"будиночок", {5, 3, 2, 2, 2, 2}, drawHouse},  {"сніговик", {5, 5, 2, 2}, drawSnowman},
+        {"робот", {5, 3, 2, 3, 5}, drawRobot},         {"рибка", {5, 3, 5, 2, 2}, drawFish},
         {"квітка", {5, 3, 3, 3, 2, 2}, drawFlowerPot},
     };
 }
@@ -606,23 +738,30 @@ void generateTwins(AssetWriter& w) {
             p.drawImage(cell.topLeft() + QPoint(4, 4), cells[i]);
         }
         p.end();
-        // Exactly the pair of the table is identical in the picture as written.
+        // Exactly the pair of the table is identical in the picture as written; every
+        // other two cells differ in one area a child sees at once.
         for (int i = 1; i <= kPairRegions; ++i) {
             for (int j = i + 1; j <= kPairRegions; ++j) {
-                const QImage a = image.copy(regionRect(i).adjusted(4, 4, -4, -4));
-                const QImage b = image.copy(regionRect(j).adjusted(4, 4, -4, -4));
                 const bool isPair =
                     (i == pair.first && j == pair.second) || (i == pair.second && j == pair.first);
-                int differing = 0;
-                for (int y = 0; y < a.height(); ++y)
-                    for (int x = 0; x < a.width(); ++x)
-                        differing += a.pixel(x, y) != b.pixel(x, y);
-                if (isPair ? differing != 0 : differing < 20)
-                    w.fail(QStringLiteral("kletka19/%1: regions %2 and %3 differ in %4 pixels")
+                const QRect a = regionRect(i).adjusted(4, 4, -4, -4);
+                const QRect b = regionRect(j).adjusted(4, 4, -4, -4);
+                if (isPair && image.copy(a) != image.copy(b))
+                    w.fail(QStringLiteral("kletka19/%1: the pair %2 and %3 is not identical")
+                               .arg(n)
+                               .arg(i)
+                               .arg(j));
+                if (isPair)
+                    continue;
+                const rules::ChangeMeasure change =
+                    rules::measureChange(pixelsOf(image, a), pixelsOf(image, b), kClearColourChange);
+                if (change.largestArea < kNoticeableArea)
+                    w.fail(QStringLiteral("kletka19/%1: regions %2 and %3 differ in no area a child sees "
+                                          "(largest %4 pixels)")
                                .arg(n)
                                .arg(i)
                                .arg(j)
-                               .arg(differing));
+                               .arg(change.largestArea));
             }
         }
         w.jpeg(QStringLiteral("kletka19/%1.jpg").arg(n), image, 97);

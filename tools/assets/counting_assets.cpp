@@ -139,12 +139,16 @@ constexpr std::array<Block, 11> kSamples{{
     {3, 2, 2},
     {3, 3, 2},
     {3, 3, 3},
-    {4, 4, 3},
+    {4, 3, 3},
 }};
+
+// The smallest cube edge, in pixels, a pupil can still count at real size.
+constexpr double kMinCubeEdge = 18.0;
 
 // Heights of the columns of a block after cubes were taken from its front:
 // a column never stands higher than the one behind it, so every top shows
-// and the missing cubes can be counted.
+// and the missing cubes can be counted. Cubes go layer by layer from the top,
+// so every missing cube leaves the top of the cube below it in view.
 using HeightMap = QList<QList<int>>;
 
 HeightMap takeCubes(const Block& b, int missing, quint32 seed) {
@@ -161,6 +165,10 @@ HeightMap takeCubes(const Block& b, int missing, quint32 seed) {
                 if (frontX && frontY)
                     removable.append(QPoint(x, y));
             }
+        int top = 0;
+        for (const QPoint& c : removable)
+            top = std::max(top, h[c.x()][c.y()]);
+        removable.removeIf([&](const QPoint& c) { return h[c.x()][c.y()] != top; });
         if (removable.isEmpty())
             break;
         const QPoint c = removable[int(rnd.bounded(quint32(removable.size())))];
@@ -186,30 +194,44 @@ bool staircase(const HeightMap& h) {
     return true;
 }
 
-void drawFigure(QPainter& p, const QRect& cell, const Block& b, const QList<Cube>& cubes,
-                const QColor& colour, const QString& caption) {
-    p.setPen(QPen(QColor(170, 170, 170), 1));
-    p.setBrush(QColor(255, 255, 255));
-    p.drawRoundedRect(QRectF(cell).adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(QColor(60, 60, 60));
-    p.drawText(cell.adjusted(6, 3, -6, -3), Qt::AlignLeft | Qt::AlignTop, caption);
-    // The whole block's outline decides the scale, so every figure has the
-    // sample's size and position.
+QRectF blockBounds(const Block& b) {
     QList<Cube> full;
     for (int x = 0; x < b.w; ++x)
         for (int y = 0; y < b.d; ++y)
             for (int z = 0; z < b.h; ++z)
                 full.append(Cube{x, y, z});
-    const IsoView unit{QPointF(0, 0), 1.0};
-    const QRectF bounds = boundsOf(full, unit);
-    const QRectF room = QRectF(cell).adjusted(8, 18, -8, -6);
-    const double edge = qMin(room.width() / bounds.width(), room.height() / bounds.height());
-    const QPointF centre = room.center();
-    const IsoView view{centre - bounds.center() * edge, edge};
+    return boundsOf(full, IsoView{QPointF(0, 0), 1.0});
+}
+
+// Where a figure is drawn inside its cell. The sample's caption needs a line
+// of its own; a figure's one-digit caption sits in the corner the block's
+// outline leaves empty.
+QRectF sampleRoom(const QRect& cell) {
+    return QRectF(cell).adjusted(3, 16, -3, -3);
+}
+QRectF figureRoom(const QRect& cell) {
+    return QRectF(cell).adjusted(3, 3, -3, -3);
+}
+
+double edgeToFit(const QRectF& bounds, const QRectF& room) {
+    return qMin(room.width() / bounds.width(), room.height() / bounds.height());
+}
+
+// Draws one figure centred in its room with the given cube edge; the whole
+// block's outline decides the position, so every figure lines up with the sample.
+void drawFigure(QPainter& p, const QRect& cell, const QRectF& room, const Block& b, double edge,
+                const QList<Cube>& cubes, const QColor& colour, const QString& caption) {
+    p.setPen(QPen(QColor(170, 170, 170), 1));
+    p.setBrush(QColor(255, 255, 255));
+    p.drawRoundedRect(QRectF(cell).adjusted(1.5, 1.5, -1.5, -1.5), 6, 6);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(12);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(60, 60, 60));
+    p.drawText(cell.adjusted(6, 2, -6, -3), Qt::AlignLeft | Qt::AlignTop, caption);
+    const QRectF bounds = blockBounds(b);
+    const IsoView view{room.center() - bounds.center() * edge, edge};
     cubes::drawCubes(p, view, cubes, colour);
 }
 
@@ -221,10 +243,18 @@ QImage missingPicture(AssetWriter& w, int n) {
     const QColor colour = QColor::fromHsv((n * 67) % 360, 140, 215);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    // The sample in the top-left corner, the figures where the window's regions lie.
-    const QList<QRect> cells{QRect(0, 0, 129, 129),   QRect(144, 0, 129, 129),   QRect(280, 0, 129, 129),
-                             QRect(0, 144, 129, 129), QRect(144, 144, 129, 129), QRect(280, 144, 129, 129)};
-    drawFigure(p, cells[0], b, cubesOf(takeCubes(b, 0, 0)), colour, QStringLiteral("Зразок"));
+    // The figures where the window's regions lie; the sample, which has no
+    // region, in the top-left corner, reaching a little into the gaps.
+    const QRect sampleCell(0, 0, 137, 137);
+    const QList<QRect> cells{QRect(144, 0, 129, 129), QRect(280, 0, 129, 129), QRect(0, 144, 129, 129),
+                             QRect(144, 144, 129, 129), QRect(280, 144, 129, 129)};
+    const QRectF bounds = blockBounds(b);
+    const double edge =
+        qMin(edgeToFit(bounds, sampleRoom(sampleCell)), edgeToFit(bounds, figureRoom(cells[0])));
+    if (edge < kMinCubeEdge)
+        w.fail(QStringLiteral("kletka22/%1: cubes of %2 pixels are too small to count").arg(n).arg(edge));
+    drawFigure(p, sampleCell, sampleRoom(sampleCell), b, edge, cubesOf(takeCubes(b, 0, 0)), colour,
+               QStringLiteral("Зразок"));
     for (int k = 1; k <= 5; ++k) {
         const int missing = kMissingCubes[n - 1][k - 1];
         const HeightMap h = takeCubes(b, missing, quint32(1000 * n + 17 * k));
@@ -235,8 +265,8 @@ QImage missingPicture(AssetWriter& w, int n) {
                        .arg(k)
                        .arg(b.w * b.d * b.h - cubes.size())
                        .arg(missing));
-        const QRect cell = cells[k];
-        drawFigure(p, cell, b, cubes, colour, QString::number(k));
+        const QRect& cell = cells[k - 1];
+        drawFigure(p, cell, figureRoom(cell), b, edge, cubes, colour, QString::number(k));
     }
     return image;
 }

@@ -1,7 +1,7 @@
 // The film stories of the two frame-ordering windows: eleven stories of four
 // frames each per window, told by pictures alone. Each story changes in one
-// direction only (something grows, fills, burns down, is built or eaten), so
-// the order can be seen.
+// direction only (something grows, fills, burns down, falls and breaks, is
+// built or eaten), so only one order can be defended.
 #include "generators.h"
 #include "memory_emoji.h"
 
@@ -122,15 +122,85 @@ void candle(QPainter& p, int t) {
     p.drawEllipse(QRectF(82, 75 - h, 4, 8));
 }
 
-void moon(QPainter& p, int t) {
-    p.fillRect(0, 0, kW, kH, QColor(20, 25, 60));
+// A vase of flowers on a table edge, pushed by a ball: it tips, falls and
+// breaks on the floor. A broken vase never jumps back, so the order is one way.
+void vaseShape(QPainter& p) {
+    outlinePen(p, 1.2);
+    p.setBrush(QColor(60, 120, 210));
+    QPainterPath vase;
+    vase.moveTo(-7, -30);
+    vase.lineTo(7, -30);
+    vase.cubicTo(7, -20, 14, -14, 14, -8);
+    vase.cubicTo(14, -2, 9, 0, 0, 0);
+    vase.cubicTo(-9, 0, -14, -2, -14, -8);
+    vase.cubicTo(-14, -14, -7, -20, -7, -30);
+    p.drawPath(vase);
+    p.setPen(QPen(QColor(40, 130, 40), 2));
+    p.drawLine(QPointF(0, -30), QPointF(-4, -44));
+    p.drawLine(QPointF(0, -30), QPointF(5, -46));
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 220));
-    for (QPointF s : {QPointF(20, 20), QPointF(140, 15), QPointF(30, 90), QPointF(150, 85), QPointF(120, 50)})
-        p.drawEllipse(s, 1.3, 1.3);
-    const QString phases[] = {QStringLiteral("🌒"), QStringLiteral("🌓"), QStringLiteral("🌔"),
-                              QStringLiteral("🌕")};
-    drawEmoji(p, QRectF(49, 19, 71, 71), phases[t]);
+    p.setBrush(QColor(230, 50, 60));
+    p.drawEllipse(QPointF(-4, -46), 5, 5);
+    p.setBrush(QColor(250, 200, 40));
+    p.drawEllipse(QPointF(5, -48), 5, 5);
+}
+
+void fallingVase(QPainter& p, int t) {
+    p.fillRect(0, 0, kW, kH, QColor(250, 236, 210));
+    p.fillRect(0, 96, kW, kH - 96, QColor(170, 120, 80));
+    // The table on the left; its top ends at x = 86.
+    p.fillRect(QRectF(6, 56, 80, 6), QColor(120, 80, 50));
+    p.fillRect(QRectF(12, 62, 5, 34), QColor(120, 80, 50));
+    p.fillRect(QRectF(74, 62, 5, 34), QColor(120, 80, 50));
+    // The ball rolls against the vase and stays where the vase stood.
+    const double ballX = t == 0 ? 30 : 66;
+    outlinePen(p, 1);
+    p.setBrush(QColor(230, 60, 50));
+    p.drawEllipse(QPointF(ballX, 49), 7, 7);
+    p.setBrush(QColor(255, 255, 255));
+    p.drawEllipse(QPointF(ballX - 2, 47), 2.5, 2.5);
+    if (t == 0) {
+        p.setPen(QPen(QColor(150, 120, 90), 1.5));
+        for (int i = 0; i < 3; ++i)
+            p.drawLine(QPointF(10, 44 + 5 * i), QPointF(20, 44 + 5 * i));
+    }
+    if (t < 3) {
+        const QPointF foot = QList<QPointF>{{74, 56}, {88, 56}, {104, 68}}[t];
+        const double angle = QList<double>{0, 35, 100}[t];
+        p.save();
+        p.translate(foot);
+        p.rotate(angle);
+        vaseShape(p);
+        p.restore();
+        if (t == 2) {
+            // Falling: lines behind it and drops of water in the air.
+            p.setPen(QPen(QColor(150, 120, 90), 1.5));
+            p.drawLine(QPointF(94, 40), QPointF(100, 48));
+            p.drawLine(QPointF(102, 36), QPointF(108, 44));
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(90, 160, 240));
+            p.drawEllipse(QPointF(136, 62), 2.5, 3.5);
+            p.drawEllipse(QPointF(142, 72), 2.5, 3.5);
+        }
+        return;
+    }
+    // Broken on the floor: spilt water, shards and the flowers.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 180, 240, 170));
+    p.drawEllipse(QRectF(94, 96, 68, 10));
+    outlinePen(p, 1);
+    p.setBrush(QColor(60, 120, 210));
+    p.drawPolygon(QPolygonF{{98, 100}, {108, 88}, {115, 101}});
+    p.drawPolygon(QPolygonF{{119, 102}, {125, 90}, {134, 94}, {130, 103}});
+    p.drawPolygon(QPolygonF{{140, 101}, {147, 92}, {153, 102}});
+    p.setPen(QPen(QColor(40, 130, 40), 2));
+    p.drawLine(QPointF(114, 104), QPointF(136, 106));
+    p.drawLine(QPointF(120, 103), QPointF(146, 100));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(230, 50, 60));
+    p.drawEllipse(QPointF(138, 106), 5, 4);
+    p.setBrush(QColor(250, 200, 40));
+    p.drawEllipse(QPointF(149, 100), 5, 4);
 }
 
 void egg(QPainter& p, int t) {
@@ -350,11 +420,6 @@ void iceCream(QPainter& p, int t) {
         p.setBrush(QColor(210, 20, 40));
         p.drawEllipse(QPointF(84, 11), 6, 6);
     }
-    if (t == 0) {
-        // One scoop on the cone; the next ones still in the tub.
-        p.setBrush(QColor(200, 220, 240));
-        p.drawRect(QRectF(120, 70, 34, 24));
-    }
 }
 
 void smiley(QPainter& p, int t) {
@@ -534,9 +599,9 @@ void balloon(QPainter& p, int t) {
 void generateFilmStories(AssetWriter& w) {
     // Eleven stories per window, none shared between the windows.
     const QList<QPair<const char*, Draw>> stories8{
-        {"plant", plant}, {"glass", glass},      {"snowman", snowman},     {"candle", candle},
-        {"moon", moon},   {"egg", egg},          {"butterfly", butterfly}, {"tomato", tomato},
-        {"apple", apple}, {"ice cube", iceCube}, {"hourglass", hourglass},
+        {"plant", plant},      {"glass", glass},      {"snowman", snowman},     {"candle", candle},
+        {"vase", fallingVase}, {"egg", egg},          {"butterfly", butterfly}, {"tomato", tomato},
+        {"apple", apple},      {"ice cube", iceCube}, {"hourglass", hourglass},
     };
     const QList<QPair<const char*, Draw>> stories13{
         {"house", house},   {"tower", tower},       {"sandwich", sandwich}, {"ice cream", iceCream},

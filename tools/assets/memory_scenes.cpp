@@ -1,9 +1,11 @@
 // kletka24: fourteen scenes to look at for thirty seconds, each with a second
 // version in which one object, inside the window's region of that picture,
 // has changed. The generator checks pixel by pixel that nothing changed
-// outside the region.
+// outside the region, and that the change fills most of the region with a
+// clear change of colour.
 #include "generators.h"
 #include "memory_emoji.h"
+#include "picture_pixels.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -183,12 +185,21 @@ struct Decor {
     int minSize, maxSize;
 };
 
+// The object in the changed region: an emoji drawn once or as a row (or a
+// column, in a tall region) of `count` copies, on an optional backing that
+// fills the region (a poster on the wall).
+struct ChangedObject {
+    const char* emoji;
+    int count = 1;
+    QColor backing = QColor();
+};
+
 struct Scene {
     const char* name;
     Background background;
     QRect region; // x1, y1, x2, y2 of the window's table as a rectangle
-    const char* before;
-    const char* after;
+    ChangedObject before;
+    ChangedObject after;
     QList<Decor> decor;
 };
 
@@ -204,8 +215,8 @@ QList<Scene> scenes() {
         {"room",
          room,
          regionRect(320, 184, 369, 225),
-         "🐈",
-         "🐕",
+         {"🎲"},
+         {"🚒"},
          {{"🖼️", QRect(20, 20, 160, 120), 44, 60},
           {"🕰️", QRect(330, 20, 110, 120), 40, 52},
           {"🪴", QRect(10, 150, 120, 140), 50, 66},
@@ -216,8 +227,8 @@ QList<Scene> scenes() {
         {"yard",
          yard,
          regionRect(104, 32, 145, 65),
-         "🪁",
-         "🎈",
+         {"🦋"},
+         {"🏐"},
          {{"☀️", QRect(330, 8, 110, 90), 50, 60},
           {"☁️", QRect(170, 8, 160, 80), 44, 56},
           {"🏠", QRect(220, 70, 130, 110), 80, 96},
@@ -229,8 +240,8 @@ QList<Scene> scenes() {
         {"table",
          tablecloth,
          regionRect(168, 104, 265, 185),
-         "🎂",
-         "🍉",
+         {"🍩"},
+         {"🍉"},
          {{"🍎", kAll, 40, 52},
           {"🍌", kAll, 44, 56},
           {"🥛", kAll, 40, 50},
@@ -243,8 +254,8 @@ QList<Scene> scenes() {
         {"music room",
          musicRoom,
          regionRect(328, 120, 385, 249),
-         "🎸",
-         "🎻",
+         {"🎸", 1, QColor(220, 60, 50)},
+         {"🎻", 1, QColor(50, 100, 210)},
          {{"🎺", QRect(20, 30, 280, 56), 40, 50},
           {"📯", QRect(20, 30, 280, 56), 36, 46},
           {"🎷", QRect(20, 120, 280, 56), 44, 54},
@@ -255,8 +266,8 @@ QList<Scene> scenes() {
         {"kitchen",
          kitchen,
          regionRect(296, 144, 329, 177),
-         "🍋",
-         "🍊",
+         {"🍎"},
+         {"🍏"},
          {{"🍳", QRect(10, 130, 280, 60), 44, 56},
           {"🫖", QRect(10, 130, 280, 60), 44, 56},
           {"🥕", QRect(340, 130, 110, 60), 36, 46},
@@ -268,8 +279,8 @@ QList<Scene> scenes() {
         {"park",
          park,
          regionRect(280, 80, 313, 105),
-         "🐦",
-         "🐿️",
+         {"🦋"},
+         {"🍊"},
          {{"🌳", QRect(220, 30, 230, 120), 80, 100},
           {"🌲", QRect(10, 30, 160, 120), 80, 96},
           {"🍄", QRect(240, 170, 200, 120), 34, 44},
@@ -280,20 +291,20 @@ QList<Scene> scenes() {
         {"beach",
          beach,
          regionRect(144, 232, 193, 297),
-         "🐚",
-         "🦀",
+         {"🪣"},
+         {"🏀"},
          {{"⛵", QRect(10, 90, 430, 60), 44, 56},
           {"🐬", QRect(10, 100, 430, 56), 40, 50},
           {"⛱️", QRect(240, 160, 200, 130), 70, 86},
           {"🌴", QRect(10, 60, 120, 150), 80, 96},
-          {"🪣", QRect(10, 200, 130, 100), 40, 50},
+          {"🐚", QRect(10, 200, 130, 100), 34, 42},
           {"☀️", QRect(300, 6, 140, 80), 50, 60},
           {"🏐", QRect(220, 240, 80, 60), 34, 42}}},
         {"desk",
          desk,
          regionRect(264, 104, 281, 121),
-         "🐞",
-         "🐝",
+         {"🧲"},
+         {"🎲"},
          {{"📕", kAll, 50, 64},
           {"✏️", kAll, 40, 52},
           {"✂️", kAll, 40, 52},
@@ -306,10 +317,10 @@ QList<Scene> scenes() {
         {"space",
          space,
          regionRect(328, 80, 361, 105),
-         "🚀",
-         "🛸",
+         {"🌕"},
+         {"🌎"},
          {{"🪐", kAll, 70, 90},
-          {"🌍", kAll, 60, 76},
+          {"🚀", kAll, 36, 46},
           {"🌙", kAll, 40, 52},
           {"☄️", kAll, 44, 56},
           {"🛰️", kAll, 40, 52},
@@ -318,8 +329,8 @@ QList<Scene> scenes() {
         {"street",
          street,
          regionRect(304, 256, 409, 289),
-         "🚗",
-         "🚌",
+         {"🚗", 2},
+         {"🚙", 2},
          {{"🏠", QRect(10, 110, 440, 95), 70, 86},
           {"🏫", QRect(10, 110, 440, 95), 76, 90},
           {"🏪", QRect(10, 110, 440, 95), 70, 84},
@@ -331,8 +342,8 @@ QList<Scene> scenes() {
         {"aquarium",
          aquarium,
          regionRect(296, 184, 321, 209),
-         "🐠",
-         "🐡",
+         {"🐠"},
+         {"🐚"},
          {{"🐟", QRect(10, 10, 440, 240), 44, 56},
           {"🐙", QRect(10, 150, 440, 140), 50, 64},
           {"🦀", QRect(10, 240, 440, 62), 40, 50},
@@ -343,20 +354,20 @@ QList<Scene> scenes() {
         {"farm",
          farm,
          regionRect(144, 120, 193, 153),
-         "🐖",
-         "🐕",
+         {"🐖"},
+         {"🚜"},
          {{"🐄", QRect(210, 110, 240, 100), 56, 70},
           {"🐓", QRect(10, 130, 200, 150), 40, 50},
           {"🐴", QRect(210, 170, 240, 120), 56, 70},
           {"🦆", QRect(10, 200, 200, 100), 40, 50},
-          {"🚜", QRect(250, 40, 200, 80), 56, 68},
+          {"🌾", QRect(250, 40, 200, 80), 44, 56},
           {"🌻", QRect(10, 230, 440, 70), 34, 44},
           {"☀️", QRect(160, 6, 100, 60), 44, 54}}},
         {"winter",
          winter,
          regionRect(240, 112, 273, 137),
-         "🦊",
-         "🐰",
+         {"🐿️"},
+         {"🎁"},
          {{"⛄", QRect(10, 100, 200, 190), 80, 96},
           {"🎄", QRect(300, 40, 150, 160), 80, 100},
           {"🌲", QRect(10, 20, 200, 90), 60, 76},
@@ -367,8 +378,8 @@ QList<Scene> scenes() {
         {"garden",
          garden,
          regionRect(312, 160, 345, 185),
-         "🌷",
-         "🌻",
+         {"🍉"},
+         {"🎃"},
          {{"🌹", QRect(10, 130, 440, 70), 34, 44},
           {"🌼", QRect(10, 130, 440, 70), 30, 40},
           {"🍓", QRect(10, 206, 440, 70), 34, 42},
@@ -412,6 +423,63 @@ QList<QPair<QRect, QString>> placeDecor(AssetWriter& w, const Scene& scene, quin
     return placed;
 }
 
+// Draws the changed object filling the region: the backing, then the copies of
+// the emoji side by side along the region's longer side.
+void drawChangedObject(QPainter& p, const QRectF& region, const ChangedObject& object) {
+    QRectF room = region;
+    if (object.backing.isValid()) {
+        p.setPen(QPen(object.backing.darker(140), 2));
+        p.setBrush(object.backing);
+        p.drawRect(region.adjusted(1, 1, -1, -1));
+        room = region.adjusted(5, 5, -5, -5);
+    }
+    const bool row = room.width() >= room.height();
+    for (int i = 0; i < object.count; ++i) {
+        const QRectF part = row ? QRectF(room.left() + i * room.width() / object.count, room.top(),
+                                         room.width() / object.count, room.height())
+                                : QRectF(room.left(), room.top() + i * room.height() / object.count,
+                                         room.width(), room.height() / object.count);
+        drawEmoji(p, part, QString::fromUtf8(object.emoji));
+    }
+}
+
+// A pixel counts as changed when a colour channel moves by at least this much.
+constexpr int kClearColourChange = 64;
+// Share of the region, in percent, that each version's object must cover
+// against the bare background, and that the change between them must cover:
+// the change fills most of its rectangle and stands out.
+constexpr int kObjectCover = 45;
+constexpr int kChangeCover = 50;
+
+int percentOf(int part, const QRect& whole) {
+    return part * 100 / (whole.width() * whole.height());
+}
+
+// The changed detail must be seen in a glance at real size: both objects fill
+// most of the region and stand out from the bare background there, and the
+// change itself covers most of the region with a clear colour change.
+void checkChangeIsVisible(AssetWriter& w, int n, const QImage& bare, const QImage& first,
+                          const QImage& changed, const QRect& region) {
+    const rules::Pixels background = pixelsOf(bare, region);
+    const rules::Pixels before = pixelsOf(first, region);
+    const rules::Pixels after = pixelsOf(changed, region);
+    const int firstCover =
+        percentOf(rules::measureChange(background, before, kClearColourChange).changedPixels, region);
+    const int changedCover =
+        percentOf(rules::measureChange(background, after, kClearColourChange).changedPixels, region);
+    const int changeCover =
+        percentOf(rules::measureChange(before, after, kClearColourChange).changedPixels, region);
+    if (firstCover < kObjectCover || changedCover < kObjectCover)
+        w.fail(
+            QStringLiteral("kletka24/%1: the objects cover %2% and %3% of the region against its background")
+                .arg(n)
+                .arg(firstCover)
+                .arg(changedCover));
+    if (changeCover < kChangeCover)
+        w.fail(
+            QStringLiteral("kletka24/%1: the change covers only %2% of the region").arg(n).arg(changeCover));
+}
+
 } // namespace
 
 void generateChangedScenes(AssetWriter& w) {
@@ -434,18 +502,21 @@ void generateChangedScenes(AssetWriter& w) {
         // strictly inside count as a hit.
         const QRect r = scene.region;
         const QRect inside(r.left() + 1, r.top() + 1, r.width() - 2, r.height() - 2);
-        auto withObject = [&](const char* emoji) {
+        auto withObject = [&](const ChangedObject& object) {
             QImage image = base.copy();
             QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing);
             p.setClipRect(inside);
-            if (!drawEmoji(p, QRectF(inside).adjusted(1, 1, -1, -1), QString::fromUtf8(emoji)))
+            drawChangedObject(p, QRectF(inside), object);
+            if (emojiImage(QString::fromUtf8(object.emoji)).isNull())
                 w.fail(QStringLiteral("kletka24/%1: the emoji font cannot draw %2")
                            .arg(n)
-                           .arg(QString::fromUtf8(emoji)));
+                           .arg(QString::fromUtf8(object.emoji)));
             return image;
         };
         const QImage first = withObject(scene.before);
         const QImage changed = withObject(scene.after);
+        checkChangeIsVisible(w, n, base, first, changed, inside);
         int differing = 0;
         for (int y = 0; y < kH; ++y)
             for (int x = 0; x < kW; ++x) {

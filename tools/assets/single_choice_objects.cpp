@@ -36,7 +36,7 @@ const Pair kPartners[kSingleChoicePictures] = {
 };
 
 // Things that belong with none of the objects above.
-const char* const kUnrelated[] = {"🎈",    "🌵",    "🚲", "🎸", "⏰",    "👒", "🪑", "🚀",
+const char* const kUnrelated[] = {"🎈",    "🌵",    "🚲", "🎸", "⏰",    "👒", "🚀",
                                   "🧸", "🪁", "🎨", "🔔", "🦋", "⛄", "🌂"};
 
 // Object and the one made for the opposite purpose.
@@ -54,8 +54,9 @@ const Pair kOpposites[kSingleChoicePictures] = {
     {"🔥", "🧯"},         // fire and the extinguisher that puts it out
 };
 
-const char* const kNeutral[] = {"🎈",    "🌵", "🚲", "🎸",    "👒", "🪑", "🧸",
-                                "🪁", "🎨", "🔔", "🦋", "⚽", "📚",    "🎁"};
+// Things with no purpose that any main object above is the opposite of: nothing
+// that moves, flies, shades, holds or lets one rest or climb.
+const char* const kNeutral[] = {"🌵", "🎸", "🧸", "🎨", "⚽", "📚", "🎁", "🧩", "🍄"};
 
 // Three framed objects sharing a feature, the one candidate that shares it and
 // three that do not.
@@ -71,7 +72,7 @@ const Group kGroups[kSingleChoicePictures] = {
     {{"⛵", "🚤", "🛶"}, "🚢", {"🚗", "🚲", "🚂"}},            // they go on water
     {{"🎸", "🎺", "🥁"}, "🎻", {"📚", "⚽", "🔨"}},            // musical instruments
     {{"🔨", "🪛", "🔧"}, "🪚", {"🍎", "🎈", "🧸"}},      // tools
-    {{"🐝", "🐞", "🦋"}, "🐜", {"🐦", "🐟", "🐸"}},            // insects
+    {{"🐝", "🐞", "🦋"}, "🐜", {"🐢", "🐟", "🐸"}},            // insects (and no other flier)
     {{"⛄", "🎿", "🛷"}, "⛸️", {"🏖️", "🍉", "🌻"}}, // winter
     {{"🍓", "🚒", "🌹"}, "🍅", {"🍋", "🥦", "🫐"}},         // red
     {{"👕", "👖", "🧦"}, "🧥", {"🪑", "🍞", "🎈"}},      // clothes

@@ -145,6 +145,21 @@ struct RowRule {
     }
 };
 
+// A quarter turn either way or an eighth forward; two draws, one per statement.
+int turnChange(SeededRandom& rnd) {
+    if (rnd.chance(50))
+        return 2;
+    const bool eighth = rnd.chance(50);
+    return eighth ? 1 : -2;
+}
+
+// True when the two figures differ in nothing but their turn.
+bool onlyTurned(const Glyph& a, const Glyph& b) {
+    Glyph same = a;
+    same.turn = b.turn;
+    return same == b && !(a == b);
+}
+
 // A wrong candidate: the right figure with one or two things changed, taken
 // where possible from the other figures of the row so it looks plausible.
 Glyph misfit(const Glyph& right, const RowRule& rule, SeededRandom& rnd) {
@@ -165,8 +180,10 @@ Glyph misfit(const Glyph& right, const RowRule& rule, SeededRandom& rnd) {
             }
             break;
         case 2:
-            if (hasDirection(g.shape))
-                g.turn += rnd.chance(50) ? 2 : (rnd.chance(50) ? 1 : -2);
+            // A turned copy of the right figure "is" that figure to a young pupil, so
+            // turning is a wrong candidate's change only where the row's rule turns.
+            if (rule.turnStep != 0 && hasDirection(g.shape))
+                g.turn += turnChange(rnd);
             else
                 g.filled = !g.filled;
             break;
@@ -196,8 +213,12 @@ std::vector<Glyph> misfits(const Glyph& right, const RowRule& rule, SeededRandom
 }
 
 // Checks that exactly one candidate is the rule's figure and places them.
-void placeRowCandidates(PictureJob& job, const Glyph& right, const std::vector<Glyph>& wrong,
-                        double rowSide) {
+void placeRowCandidates(PictureJob& job, const RowRule& rule, const Glyph& right,
+                        const std::vector<Glyph>& wrong, double rowSide) {
+    for (const Glyph& g : wrong)
+        if (rule.turnStep == 0 && onlyTurned(g, right))
+            job.fail(
+                QStringLiteral("a wrong candidate is the right figure turned, in a row that does not turn"));
     std::vector<Glyph> shown;
     std::size_t next = 0;
     for (int i = 1; i <= job.layout.regionCount; ++i)
@@ -371,7 +392,7 @@ void drawMissingInRow(PictureJob& job) {
             else
                 drawGlyph(job.p, box, rule.at(i));
         }
-        placeRowCandidates(job, right, wrong, side);
+        placeRowCandidates(job, rule, right, wrong, side);
         return;
     }
     job.fail(QStringLiteral("no solvable row"));
@@ -395,7 +416,7 @@ void drawRowContinues(PictureJob& job) {
     for (int i = 0; i <= kShown; ++i)
         if (rule.at(i).count < 1 || rule.at(i).count > 6)
             job.fail(QStringLiteral("the row counts past what a figure can show"));
-    placeRowCandidates(job, right, wrong, side);
+    placeRowCandidates(job, rule, right, wrong, side);
 }
 
 } // namespace zorna::assets::sc
