@@ -12,16 +12,16 @@ namespace {
 // Picture counts and record sizes the task windows use.
 struct DeckShape {
     int pictures;
-    int slots;
+    int slotCount;
 };
-constexpr DeckShape kShapes[] = {{11, 11}, {5, 11}, {11, 14}, {10, 10}, {1, 11}};
+constexpr DeckShape kShapes[] = {{11, 11}, {9, 11}, {11, 14}, {14, 14}};
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     for (const DeckShape& shape : kShapes) {
         const QString path = fuzz::writeScratchFile(QStringLiteral("2.$$$"), data, size);
-        PictureDeck deck(path, shape.pictures, shape.slots);
+        PictureDeck deck(path, shape.pictures, shape.slotCount);
         deck.load();
         deck.obnovFile();
         ScriptedRnd rnd;
