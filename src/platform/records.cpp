@@ -83,12 +83,20 @@ void RecordWriter::text(const QString& value, int width) {
     data_.append(b);
 }
 
-qint16 RecordReader::int16() {
-    if (pos_ + 2 > data_.size()) {
+bool RecordReader::take(int count) {
+    // Counted against what is left, so no count (negative or huge) can move the
+    // reader outside the data or overflow.
+    if (count < 0 || count > data_.size() - pos_) {
         ok_ = false;
         pos_ = int(data_.size());
-        return 0;
+        return false;
     }
+    return true;
+}
+
+qint16 RecordReader::int16() {
+    if (!take(2))
+        return 0;
     const auto lo = quint8(data_[pos_]);
     const auto hi = quint8(data_[pos_ + 1]);
     pos_ += 2;
@@ -96,23 +104,16 @@ qint16 RecordReader::int16() {
 }
 
 QString RecordReader::text(int width) {
-    if (pos_ + width > data_.size()) {
-        ok_ = false;
-        pos_ = int(data_.size());
+    if (!take(width))
         return {};
-    }
     QString s = fromWindows1251(data_.mid(pos_, width));
     pos_ += width;
     return s;
 }
 
 void RecordReader::skip(int count) {
-    if (pos_ + count > data_.size()) {
-        ok_ = false;
-        pos_ = int(data_.size());
-        return;
-    }
-    pos_ += count;
+    if (take(count))
+        pos_ += count;
 }
 
 } // namespace zorna

@@ -31,8 +31,9 @@ private:
     QByteArray data_;
 };
 
-// Reads a fixed binary record, little-endian. Reading past the end yields 0 or
-// empty text and clears ok().
+// Reads a fixed binary record, little-endian. Reading past the end (or a
+// negative count) yields 0 or empty text, clears ok() and leaves the reader at
+// the end.
 class RecordReader {
 public:
     explicit RecordReader(QByteArray data) : data_(std::move(data)) {}
@@ -47,6 +48,9 @@ public:
     int position() const { return pos_; }
 
 private:
+    // True when `count` more bytes can be read; otherwise marks the record broken.
+    bool take(int count);
+
     QByteArray data_;
     int pos_ = 0;
     bool ok_ = true;

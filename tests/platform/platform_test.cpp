@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <limits>
+
 using namespace zorna;
 
 class RandomDrawTest : public QObject {
@@ -261,6 +263,33 @@ private slots:
         QCOMPARE(found.has_value(), codePoint != 0);
         if (found)
             QCOMPARE(int(*found), codePoint);
+    }
+
+    // Counts that do not fit the data (past the end, negative, huge) never move
+    // the reader outside it: they read nothing and mark the record broken.
+    void readsThatDoNotFitStopAtTheEnd_data() {
+        QTest::addColumn<int>("kind"); // 0 text, 1 skip
+        QTest::addColumn<int>("count");
+        QTest::newRow("text past the end") << 0 << 5;
+        QTest::newRow("negative text") << 0 << -3;
+        QTest::newRow("huge text") << 0 << std::numeric_limits<int>::max();
+        QTest::newRow("skip past the end") << 1 << 5;
+        QTest::newRow("negative skip") << 1 << -3;
+        QTest::newRow("huge skip") << 1 << std::numeric_limits<int>::max();
+    }
+    void readsThatDoNotFitStopAtTheEnd() {
+        QFETCH(int, kind);
+        QFETCH(int, count);
+        RecordReader r(QByteArray("\x01\x00\x02\x00", 4));
+        QCOMPARE(r.int16(), qint16(1));
+        if (kind == 0)
+            QCOMPARE(r.text(count), QString());
+        else
+            r.skip(count);
+        QVERIFY(!r.ok());
+        QCOMPARE(r.position(), 4);
+        QCOMPARE(r.int16(), qint16(0));
+        QCOMPARE(r.position(), 4);
     }
 
     void textIsCutToWidth() {

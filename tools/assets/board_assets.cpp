@@ -69,7 +69,9 @@ QImage mapPicture(int scale) {
     p.fillRect(QRect(0, 0, kMapWidth, kSceneryHeight), grass);
     QRandomGenerator rnd(33);
     for (int i = 0; i < 260; ++i) {
-        const QPointF c(rnd.bounded(kMapWidth), rnd.bounded(kSceneryHeight));
+        const int cy = rnd.bounded(kSceneryHeight);
+        const int cx = rnd.bounded(kMapWidth);
+        const QPointF c(cx, cy);
         p.setPen(QPen(QColor(80, 160, 70), 1));
         p.drawLine(c, c + QPointF(rnd.bounded(3) - 1, -3));
     }

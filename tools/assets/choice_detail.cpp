@@ -287,8 +287,11 @@ QImage sceneImage(int kind, const QSize& size) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255));
         Seeded r(3);
-        for (int i = 0; i < 30; ++i)
-            p.drawEllipse(QPointF(r.unit() * W, r.unit() * H * 0.6), 2, 2);
+        for (int i = 0; i < 30; ++i) {
+            const double y = r.unit() * H * 0.6;
+            const double x = r.unit() * W;
+            p.drawEllipse(QPointF(x, y), 2, 2);
+        }
         drawEmoji(p, QStringLiteral("🛷"), QRect(int(W * 0.72), int(H * 0.62), 44, 30));
         break;
     }

@@ -250,7 +250,9 @@ Drawn drawSnowNight(QPainter& p, const QSize& size) {
     Seeded rnd(1607);
     int placed = 0;
     for (int attempt = 0; placed < 26 && attempt < 2000; ++attempt) {
-        const QPoint c(rnd.between(14, 402), rnd.between(14, 196));
+        const int cy = rnd.between(14, 196);
+        const int cx = rnd.between(14, 402);
+        const QPoint c(cx, cy);
         const QRect box(c - QPoint(12, 12), QSize(25, 25));
         bool free =
             !box.adjusted(-6, -6, 6, 6).intersects(hitRect(7)) && !box.intersects(QRect(140, 108, 132, 104));
@@ -345,8 +347,13 @@ Drawn drawBush(QPainter& p, const QSize& size) {
     p.drawEllipse(QRect(10, 40, 260, 200));
     p.drawEllipse(QRect(200, 90, 200, 160));
     for (int i = 0; i < 140; ++i) {
-        const QPointF c(rnd.between(20, 390), rnd.between(50, 240));
-        p.setBrush(QColor(30 + rnd.below(50), 110 + rnd.below(70), 30 + rnd.below(30)));
+        const int cy = rnd.between(50, 240);
+        const int cx = rnd.between(20, 390);
+        const QPointF c(cx, cy);
+        const int blue = 30 + rnd.below(30);
+        const int green = 110 + rnd.below(70);
+        const int red = 30 + rnd.below(50);
+        p.setBrush(QColor(red, green, blue));
         p.save();
         p.translate(c);
         p.rotate(rnd.below(180));
@@ -356,7 +363,9 @@ Drawn drawBush(QPainter& p, const QSize& size) {
     Drawn d;
     // red berries, round and without spots
     for (int i = 0; i < 16; ++i) {
-        const QPoint c(rnd.between(30, 380), rnd.between(60, 230));
+        const int cy = rnd.between(60, 230);
+        const int cx = rnd.between(30, 380);
+        const QPoint c(cx, cy);
         const QRect box(c - QPoint(5, 5), QSize(11, 11));
         if (box.adjusted(-8, -8, 8, 8).intersects(hitRect(10)))
             continue;
@@ -389,7 +398,9 @@ Drawn drawGrassKey(QPainter& p, const QSize& size) {
     Seeded rnd(1611);
     // stones and twigs
     for (int i = 0; i < 14; ++i) {
-        const QPoint c(rnd.between(16, 400), rnd.between(176, 260));
+        const int cy = rnd.between(176, 260);
+        const int cx = rnd.between(16, 400);
+        const QPoint c(cx, cy);
         const QRect box(c - QPoint(10, 5), QSize(20, 10));
         if (box.adjusted(-6, -6, 6, 6).intersects(hitRect(11)))
             continue;
@@ -417,10 +428,14 @@ Drawn drawGrassKey(QPainter& p, const QSize& size) {
     // blades of grass over everything, the key stays visible
     p.setPen(QPen(QColor(50, 130, 40), 1.5));
     for (int i = 0; i < 260; ++i) {
-        const QPointF b(rnd.between(0, 415), rnd.between(168, 271));
+        const int by = rnd.between(168, 271);
+        const int bx = rnd.between(0, 415);
+        const QPointF b(bx, by);
         if (QRectF(d.answer).adjusted(-1, -1, 1, 1).contains(b))
             continue;
-        p.drawLine(b, b + QPointF(rnd.between(-3, 3), -rnd.between(5, 10)));
+        const int rise = rnd.between(5, 10);
+        const int lean = rnd.between(-3, 3);
+        p.drawLine(b, b + QPointF(lean, -rise));
     }
     return d;
 }

@@ -127,8 +127,11 @@ void space(QPainter& p) {
     QRandomGenerator rnd(2409);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 230));
-    for (int i = 0; i < 90; ++i)
-        p.drawEllipse(QPointF(rnd.bounded(kW), rnd.bounded(kH)), 1.2, 1.2);
+    for (int i = 0; i < 90; ++i) {
+        const int y = rnd.bounded(kH);
+        const int x = rnd.bounded(kW);
+        p.drawEllipse(QPointF(x, y), 1.2, 1.2);
+    }
 }
 
 void street(QPainter& p) {
@@ -391,8 +394,9 @@ QList<QPair<QRect, QString>> placeDecor(AssetWriter& w, const Scene& scene, cons
             const QRect area = d.area.intersected(QRect(4, 4, kFreeRight - 4, kH - 8));
             if (area.width() < size || area.height() < size)
                 break;
-            const QRect box(area.left() + int(rnd.bounded(area.width() - size + 1)),
-                            area.top() + int(rnd.bounded(area.height() - size + 1)), size, size);
+            const int top = area.top() + int(rnd.bounded(area.height() - size + 1));
+            const int left = area.left() + int(rnd.bounded(area.width() - size + 1));
+            const QRect box(left, top, size, size);
             bool free = true;
             for (const QRect& t : taken)
                 free = free && !t.adjusted(-4, -4, 4, 4).intersects(box);

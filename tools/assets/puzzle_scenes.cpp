@@ -91,7 +91,11 @@ void stars(QPainter& p, unsigned seed, int count) {
     p.setPen(Qt::NoPen);
     for (int i = 0; i < count; ++i) {
         p.setBrush(QColor(255, 255, 220 - i % 3 * 30));
-        p.drawEllipse(QPointF(c(rng), c(rng)), r(rng), r(rng));
+        const double ry = r(rng);
+        const double rx = r(rng);
+        const double cy = c(rng);
+        const double cx = c(rng);
+        p.drawEllipse(QPointF(cx, cy), rx, ry);
     }
 }
 
@@ -203,8 +207,11 @@ void winter(QPainter& p) {
     std::uniform_real_distribution<double> c(0, kSize);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 220));
-    for (int i = 0; i < 120; ++i)
-        p.drawEllipse(QPointF(c(rng), c(rng) * 0.62), 1.6, 1.6);
+    for (int i = 0; i < 120; ++i) {
+        const double y = c(rng) * 0.62;
+        const double x = c(rng);
+        p.drawEllipse(QPointF(x, y), 1.6, 1.6);
+    }
     emoji(p, QStringLiteral("☃️"), 132, 150, 84);
     emoji(p, QStringLiteral("🌲"), 36, 118, 62);
     emoji(p, QStringLiteral("🌲"), 226, 104, 56);
@@ -288,8 +295,13 @@ void aquarium(QPainter& p) {
     std::uniform_real_distribution<double> c(0, kSize), r(2, 5);
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(255, 255, 255, 180), 1.2));
-    for (int i = 0; i < 40; ++i)
-        p.drawEllipse(QPointF(c(rng), c(rng) * 0.85), r(rng), r(rng));
+    for (int i = 0; i < 40; ++i) {
+        const double ry = r(rng);
+        const double rx = r(rng);
+        const double cy = c(rng) * 0.85;
+        const double cx = c(rng);
+        p.drawEllipse(QPointF(cx, cy), rx, ry);
+    }
     p.setPen(QPen(QColor(0x1f8a3a), 5, Qt::SolidLine, Qt::RoundCap));
     for (int k = 0; k < 5; ++k) {
         QPainterPath weed;

@@ -142,7 +142,9 @@ void drawBox(QPainter& p, const QRectF& area, const BoxView& view) {
 Net randomNet(SeededRandom& rnd, int shapeIndex, bool wide) {
     std::vector<std::array<int, 2>> shape;
     for (int tries = 0; tries < 8; ++tries) {
-        shape = transformShape(cubeNetShapes()[std::size_t(shapeIndex)], rnd.below(4), rnd.chance(50));
+        const bool mirrored = rnd.chance(50);
+        const int turns = rnd.below(4);
+        shape = transformShape(cubeNetShapes()[std::size_t(shapeIndex)], turns, mirrored);
         int cols = 0, rows = 0;
         for (const auto& c : shape) {
             cols = std::max(cols, c[0] + 1);

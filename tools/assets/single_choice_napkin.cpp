@@ -79,7 +79,9 @@ Sheet randomPiece(SeededRandom& rnd, Folding folding) {
     // One triangle pointing across a fold, so that mirroring shows.
     const Hole across = vertical ? (rnd.chance(50) ? Hole::TriangleLeft : Hole::TriangleRight)
                                  : (rnd.chance(50) ? Hole::TriangleUp : Hole::TriangleDown);
-    piece.set(rnd.below(w), rnd.below(h), across);
+    const int acrossY = rnd.below(h);
+    const int acrossX = rnd.below(w);
+    piece.set(acrossX, acrossY, across);
     const Hole kinds[] = {Hole::Circle,        Hole::Square,       Hole::TriangleUp,
                           Hole::TriangleRight, Hole::TriangleDown, Hole::TriangleLeft};
     const int holes = folding == Folding::Quarter ? rnd.between(2, 3) : rnd.between(3, 4);
