@@ -8,8 +8,10 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QHideEvent>
 #include <QIcon>
 #include <QPainter>
+#include <QShowEvent>
 #include <QSvgRenderer>
 
 namespace zorna {
@@ -408,6 +410,19 @@ void Reestr::closeEvent(QCloseEvent* event) {
     }
     Timer1_->stop();
     event->accept();
+}
+
+void Reestr::hideEvent(QHideEvent* event) {
+    // A minimised window (a hide from the window system) keeps its strip moving.
+    if (!event->spontaneous())
+        Timer1_->stop();
+    QWidget::hideEvent(event);
+}
+
+void Reestr::showEvent(QShowEvent* event) {
+    if (!event->spontaneous() && PoKrest)
+        Timer1_->start();
+    QWidget::showEvent(event);
 }
 
 void Reestr::paintEvent(QPaintEvent*) {

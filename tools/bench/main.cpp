@@ -86,6 +86,7 @@ int main(int argc, char** argv) {
         return usage();
 
     QApplication app(argc, argv);
+    const qint64 began = monotonicNs();
     QTemporaryDir copy;
     if (!copy.isValid() || !copyProgramFolder(installed, copy.path())) {
         std::fprintf(stderr, "cannot copy the program folder %s\n", qPrintable(installed));
@@ -109,16 +110,22 @@ int main(int argc, char** argv) {
                      bare.startMs);
     }
 
+    std::fprintf(stderr, "start probes done at %.1f s\n", msBetween(began, monotonicNs()) / 1000);
     // Task windows: in this process, with the game's fonts as the game registers them.
     zorna::registerGameFonts();
     WindowBench windows(folder);
     windows.runPass(false);
     for (int run = 0; run < runs; ++run) {
         windows.runPass(true);
-        std::fprintf(stderr, "task window pass %d of %d done\n", run + 1, runs);
+        std::fprintf(stderr, "task window pass %d of %d done at %.1f s\n", run + 1, runs,
+                     msBetween(began, monotonicNs()) / 1000);
     }
     const IdleFigures idleBare = windows.idleBare(3000);
     const IdleFigures idleGame = windows.idleGame(3000);
+    for (auto it = idleGame.wakers.begin(); it != idleGame.wakers.end(); ++it)
+        std::fprintf(stderr, "idle board woken %d times: %s\n", it.value(), qPrintable(it.key()));
+    for (auto it = idleBare.wakers.begin(); it != idleBare.wakers.end(); ++it)
+        std::fprintf(stderr, "idle bare window woken %d times: %s\n", it.value(), qPrintable(it.key()));
 
     ReactionFigures reaction;
     if (reactions)

@@ -84,11 +84,20 @@ public:
     WakeupCounter() { QCoreApplication::instance()->installEventFilter(this); }
     ~WakeupCounter() override { QCoreApplication::instance()->removeEventFilter(this); }
     int count = 0;
+    QMap<QString, int> receivers;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Timer && watched != ignored)
+        if (event->type() == QEvent::Timer && watched != ignored) {
             ++count;
+            QString who = QString::fromLatin1(watched->metaObject()->className());
+            if (const auto* timer = qobject_cast<const QTimer*>(watched))
+                who += QStringLiteral(" of %1 ms").arg(timer->interval());
+            for (QObject* o = watched->parent(); o; o = o->parent())
+                who += QStringLiteral(" in ") + QString::fromLatin1(o->metaObject()->className()) +
+                       QLatin1Char(' ') + o->objectName();
+            ++receivers[who];
+        }
         return false;
     }
 
@@ -108,7 +117,7 @@ IdleFigures measureIdle(int ms) {
     end.start(ms);
     loop.exec();
     const double elapsed = msBetween(before, monotonicNs());
-    return {100.0 * (cpuMsUsed() - cpuBefore) / elapsed, wakeups.count * 1000.0 / elapsed};
+    return {100.0 * (cpuMsUsed() - cpuBefore) / elapsed, wakeups.count * 1000.0 / elapsed, wakeups.receivers};
 }
 
 // A JPEG of the given size with some detail, so that decoding it costs what a picture costs.

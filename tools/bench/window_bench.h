@@ -14,8 +14,9 @@ struct SquareSamples {
 };
 
 struct IdleFigures {
-    double cpuPercent = 0;    // of one core
-    double wakeupsPerSec = 0; // timer events delivered to the windows
+    double cpuPercent = 0;     // of one core
+    double wakeupsPerSec = 0;  // timer events delivered to the windows
+    QMap<QString, int> wakers; // who received them: class and nearest object name
 };
 
 // In this process: the real board with the chip of player 1 on each square in
