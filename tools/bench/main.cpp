@@ -65,9 +65,6 @@ int usage() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 4 && QByteArray(argv[1]) == "--probe-start")
-        return runStartProbe(argc, argv, QByteArray(argv[2]) == "game", QString::fromLocal8Bit(argv[3]));
-
     int runs = 7;
     QString installed = QStringLiteral(ZORNA_BENCH_APP_DIR);
     bool reactions = true;

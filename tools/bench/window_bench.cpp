@@ -183,7 +183,12 @@ struct WindowBench::Impl {
                                          game.ctx.folder.workingFolder(), record, zorna::StatTable()))
             qFatal("cannot write the saved game");
         auto b = std::make_unique<Board>();
-        b->reestr = new zorna::Reestr(game.ctx);
+        // Shown first and hidden by "next", as in the game.
+        {
+            PaintWatch shown([&b](QWidget* w) { return w == b->reestr; });
+            b->reestr = zorna::Reestr::showFresh(game.ctx);
+            shown.wait();
+        }
         b->reestr->knopOpen_Click();
         PaintWatch painted([&b](QWidget* w) { return w == b->board; });
         b->reestr->knopNext_Click();
