@@ -4,6 +4,7 @@
 #include "board/game_files.h"
 #include "board/zorna.h"
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -218,7 +219,7 @@ void Reestr::setMode(bool saved) {
     winSave_ = saved;
     setClientSizeTw(this, 3000, saved ? kSavedModeHeight : kNewModeHeight);
     const QString picture = saved ? QStringLiteral("new.bmp") : QStringLiteral("open.bmp");
-    const QPixmap pix(ctx.folder.path(picture));
+    const QPixmap pix = readPicture(ctx.folder.path(picture));
     knopOpen_->setIcon(QIcon(pix));
     knopOpen_->setIconSize(pix.size());
     knopOpen_->setToolTip(saved ? QStringLiteral("Розпочати нову гру")

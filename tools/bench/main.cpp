@@ -58,7 +58,9 @@ void printRow(const Row& r) {
 }
 
 int usage() {
-    std::fprintf(stderr, "usage: zorna_bench [--runs N] [--folder PROGRAM_FOLDER] [--skip-reactions]\n");
+    std::fprintf(
+        stderr,
+        "usage: zorna_bench [--runs N] [--folder PROGRAM_FOLDER] [--squares 1,5,13] [--skip-reactions]\n");
     return 2;
 }
 
@@ -68,18 +70,26 @@ int main(int argc, char** argv) {
     int runs = 7;
     QString installed = QStringLiteral(ZORNA_BENCH_APP_DIR);
     bool reactions = true;
+    QList<int> squares;
+    for (int s = 1; s <= 32; ++s)
+        squares.append(s);
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
         if (arg == "--runs" && i + 1 < argc)
             runs = QByteArray(argv[++i]).toInt();
         else if (arg == "--folder" && i + 1 < argc)
             installed = QString::fromLocal8Bit(argv[++i]);
-        else if (arg == "--skip-reactions")
+        else if (arg == "--squares" && i + 1 < argc) {
+            squares.clear();
+            for (const QByteArray& n : QByteArray(argv[++i]).split(','))
+                if (n.toInt() >= 1 && n.toInt() <= 32)
+                    squares.append(n.toInt());
+        } else if (arg == "--skip-reactions")
             reactions = false;
         else
             return usage();
     }
-    if (runs < 1)
+    if (runs < 1 || squares.isEmpty())
         return usage();
 
     QApplication app(argc, argv);
@@ -111,9 +121,9 @@ int main(int argc, char** argv) {
     // Task windows: in this process, with the game's fonts as the game registers them.
     zorna::registerGameFonts();
     WindowBench windows(folder);
-    windows.runPass(false);
+    windows.runPass(false, squares);
     for (int run = 0; run < runs; ++run) {
-        windows.runPass(true);
+        windows.runPass(true, squares);
         std::fprintf(stderr, "task window pass %d of %d done at %.1f s\n", run + 1, runs,
                      msBetween(began, monotonicNs()) / 1000);
     }

@@ -208,8 +208,8 @@ WindowBench::~WindowBench() {
     delete impl_;
 }
 
-void WindowBench::runPass(bool record) {
-    for (int square = 1; square <= 32; ++square) {
+void WindowBench::runPass(bool record, const QList<int>& squares) {
+    for (const int square : squares) {
         SquareSamples& samples = squares_[square];
         samples.windowNumber = zorna::taskOfSquare(square)->windowNumber;
 

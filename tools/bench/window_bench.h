@@ -26,9 +26,9 @@ public:
     explicit WindowBench(const QString& programFolder);
     ~WindowBench();
 
-    // One pass over the 32 squares, interleaving the game and the bare window;
+    // One pass over the squares, interleaving the game and the bare window;
     // `record` false for the warm-up pass.
-    void runPass(bool record);
+    void runPass(bool record, const QList<int>& squares);
     const QMap<int, SquareSamples>& squares() const { return squares_; }
 
     // The board waiting for "Далі", and the bare board waiting for its button.
