@@ -2,7 +2,9 @@
 
 #include "platform/app_context.h"
 #include "platform/geometry.h"
+#include "platform/single_instance.h"
 #include "registration/reestr.h"
+#include "registration/start_up.h"
 #include "tasks/common/task_catalog.h"
 
 #include <QApplication>
@@ -15,7 +17,8 @@ namespace zorna {
 
 struct GameStart::Services {
     explicit Services(const QString& programFolder)
-        : tasks(buildTaskCatalog()), ctx{clock, rnd, dialogs, help, ProgramFolder(programFolder), tasks} {}
+        : tasks(buildTaskCatalog()), ctx{clock, rnd, dialogs, help, ProgramFolder(programFolder), tasks},
+          instance(ctx.folder.workingFolder()) {}
 
     QTranslator qtbase;
     RealClock clock;
@@ -24,6 +27,8 @@ struct GameStart::Services {
     DesktopHelpLauncher help;
     const TaskCatalog tasks;
     AppContext ctx;
+    const SingleInstance instance;
+    bool running = false;
     QPointer<Reestr> reestr;
 };
 
@@ -38,10 +43,15 @@ GameStart::GameStart(const QString& programFolder) {
         QApplication::installTranslator(&services_->qtbase);
 
     services_->rnd.randomize();
-    services_->reestr = Reestr::showFresh(services_->ctx);
+    services_->reestr = startProgram(services_->ctx, services_->instance);
+    services_->running = services_->reestr != nullptr;
 }
 
 GameStart::~GameStart() = default;
+
+bool GameStart::running() const {
+    return services_->running;
+}
 
 Reestr* GameStart::registrationWindow() const {
     return services_->reestr;

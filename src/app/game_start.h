@@ -14,10 +14,13 @@ class Reestr;
 class GameStart {
 public:
     // Registers the fonts, installs the translator, builds the context for the
-    // program folder and shows the registration window. Needs a QApplication.
+    // program folder and starts the program on it: the registration window is
+    // shown unless another copy runs on the same folders. Needs a QApplication.
     explicit GameStart(const QString& programFolder);
     ~GameStart();
 
+    // False when the program must end at once.
+    bool running() const;
     Reestr* registrationWindow() const;
 
 private:

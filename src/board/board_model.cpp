@@ -2,6 +2,8 @@
 
 #include "platform/records.h"
 
+#include <algorithm>
+
 namespace zorna {
 
 QPoint chipPosition(int player, int square) {
@@ -93,7 +95,7 @@ std::optional<StatTable> StatTable::fromBytes(const QByteArray& bytes) {
     RecordReader r(bytes);
     StatTable t;
     for (qint16& v : t.values_)
-        v = r.int16();
+        v = std::max<qint16>(0, r.int16());
     return t;
 }
 

@@ -57,19 +57,26 @@ MoveRule krokRule(int square, bool solved, bool slideBack);
 int nextPlayer(int current, int playerCount, const std::array<int, 3>& finished);
 
 // Answers counted per player (1..3), category (1..7) and kind (1 correct,
-// 2 incorrect), in the order statist.dat stores them.
+// 2 incorrect), in the order statist.dat stores them. A count stays within
+// 0..32767: it stops at the top instead of wrapping.
 class StatTable {
 public:
     static constexpr int kSize = 42;
+    static constexpr qint16 kMaxCount = 32767;
     static int index(int player, int category, int kind) {
         return (player - 1) + 3 * (category - 1) + 21 * (kind - 1);
     }
     qint16 at(int player, int category, int kind) const { return values_[index(player, category, kind)]; }
-    void add(int player, int category, int kind) { ++values_[index(player, category, kind)]; }
+    void add(int player, int category, int kind) {
+        qint16& count = values_[index(player, category, kind)];
+        if (count < kMaxCount)
+            ++count;
+    }
     void clear() { values_.fill(0); }
 
     QByteArray toBytes() const;
-    // The first 84 bytes; nothing when there are fewer.
+    // The first 84 bytes; nothing when there are fewer. A negative count (a
+    // damaged file) reads as 0.
     static std::optional<StatTable> fromBytes(const QByteArray& bytes);
 
     bool operator==(const StatTable&) const = default;

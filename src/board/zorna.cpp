@@ -3,6 +3,7 @@
 #include "board/function_keys.h"
 #include "board/game_files.h"
 #include "platform/geometry.h"
+#include "platform/text_fit.h"
 #include "stats/form3.h"
 #include "stats/statist.h"
 #include "tasks/common/task_catalog.h"
@@ -55,7 +56,7 @@ Zorna::Zorna(AppContext& context, RegistrationLink& registration)
         button(QStringLiteral("Старт"), QStringLiteral("Розпочати гру"), 120, QColor(128, 255, 255), 855);
     knopStart_->setObjectName(QStringLiteral("knopStart"));
 
-    winNameGr_ = new QLabel(client);
+    winNameGr_ = new FitLabel(client);
     winNameGr_->setObjectName(QStringLiteral("winNameGr"));
     placeTw(winNameGr_, 1200, 3360, 3135, 375);
     winNameGr_->setAlignment(Qt::AlignCenter);
@@ -201,9 +202,10 @@ void Zorna::KnopDali_Click() {
         if (ctx.tasks.has(s)) {
             setEnabled(false);
             task_ = ctx.tasks.open(s, ctx, *this);
-            if (task_)
+            if (task_) {
+                centreOver(task_, this);
                 task_->show();
-            else
+            } else
                 setEnabled(true);
         } else {
             // The square's task window is not part of this build: nothing is counted, nobody moves.
@@ -280,6 +282,7 @@ void Zorna::Timer2_Timer() {
         });
         form3_->showPlace(winNameGr_->text(), place);
         setEnabled(false);
+        centreOver(form3_, this);
         form3_->show();
         ++finishedCount_;
         if (finishedCount_ == playerCount())
@@ -309,6 +312,7 @@ void Zorna::stat_Click() {
                 statist_->setCount(p, c, k, stats_.at(p, c, k));
     for (int i = 1; i <= playerCount(); ++i)
         statist_->setPlayerName(i, registration_.playerName(i));
+    centreOver(statist_, this);
     statist_->show();
 }
 
@@ -331,10 +335,8 @@ void Zorna::knopSave_Click() {
     }
     record.numGr = numGr;
 
+    // All or nothing: on failure the game folder is still the previous save (or absent).
     if (!gamefiles::writeSave(gameFolder, ctx.folder.workingFolder(), record, stats_)) {
-        // A first save that failed leaves no half-made game folder behind.
-        if (firstSave && !QFileInfo::exists(QDir(gameFolder).filePath(QLatin1String(gamefiles::kDateFile))))
-            gamefiles::removeGameFolder(saveFolder, gameFolder);
         ctx.dialogs.show(this, Message{QStringLiteral("Помилка"), QStringLiteral("Гру не вдалося зберегти!"),
                                        MsgIcon::Warning, MsgButtons::Ok});
         return;
@@ -391,7 +393,9 @@ void Zorna::GameOpen() {
     KnopDali_->show();
     ctx.folder.ensureFolder(QStringLiteral("Temp"));
     removeFilesIn(ctx.folder.workingFolder());
-    gamefiles::copyFiles(QDir(folder).filePath(QStringLiteral("Temp")), ctx.folder.workingFolder());
+    // Without its picture memory the game still plays: the failure is logged.
+    if (!gamefiles::restoreWorkingFolder(folder, ctx.folder.workingFolder()))
+        qCWarning(lcFiles).noquote() << "picture memory of" << folder << "not fully restored";
     // A record that gives the turn to a player already at the finish passes it on.
     if (finished_[numGr - 1] != 0)
         numGr = nextPlayer(numGr, count, finished_);

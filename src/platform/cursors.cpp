@@ -13,7 +13,7 @@
 namespace zorna {
 
 QCursor loadCursorFile(const QString& path, const QCursor& fallback) {
-    const auto bytes = readFile(path);
+    const auto bytes = readProgramFile(path);
     if (!bytes || bytes->size() < 22)
         return fallback;
     RecordReader header(*bytes);

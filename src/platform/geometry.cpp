@@ -1,9 +1,10 @@
 #include "platform/geometry.h"
 
-#include <QFileInfo>
-#include <QFontDatabase>
 #include <QPalette>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace zorna {
 
@@ -23,10 +24,60 @@ QFont gameFont(const QString& family, double pointSize, bool bold) {
 }
 
 void registerGameFonts() {
-    static const char* const kFontFiles[] = {"/usr/share/wine/fonts/ms_sans_serif.ttf"};
-    for (const char* file : kFontFiles)
-        if (QFileInfo::exists(QString::fromLatin1(file)))
-            QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    // Each family the windows ask for, and the scalable faces (Cyrillic, a real
+    // bold) that stand in for it when it is not installed. Liberation Sans has
+    // the advance widths of MS Sans Serif at its designed 8 pt size.
+    struct Substitute {
+        const char* family;
+        const char* faces[2];
+    };
+    static constexpr Substitute kSubstitutes[] = {
+        {"MS Sans Serif", {"Liberation Sans", "DejaVu Sans"}},
+        {"Arial", {"Liberation Sans", "DejaVu Sans"}},
+        {"Times New Roman", {"Liberation Serif", "DejaVu Serif"}},
+    };
+    for (const Substitute& s : kSubstitutes)
+        QFont::insertSubstitutions(QString::fromLatin1(s.family),
+                                   {QString::fromLatin1(s.faces[0]), QString::fromLatin1(s.faces[1])});
+}
+
+namespace {
+
+// The window's outer size: a window not shown yet gets the size it will be
+// shown at, and the frame the anchor has (none without a window manager).
+QSize outerSize(QWidget* window, const QWidget* anchor) {
+    if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
+    if (window->isVisible())
+        return window->frameGeometry().size();
+    const QSize frame = anchor ? anchor->frameGeometry().size() - anchor->size() : QSize(0, 0);
+    return window->size() + frame;
+}
+
+// Moves the window's frame to a rectangle of its outer size centred at a
+// point, shifted back inside the screen area where it would leave it.
+void placeCentred(QWidget* window, QSize outer, QPoint centre, const QRect& area) {
+    QRect frame(QPoint(0, 0), outer);
+    frame.moveCenter(centre);
+    frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
+    frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+    window->move(frame.topLeft());
+}
+
+} // namespace
+
+void centreOver(QWidget* window, const QWidget* anchor) {
+    QScreen* screen = anchor->screen();
+    const QRect area = screen ? screen->availableGeometry() : anchor->frameGeometry();
+    placeCentred(window, outerSize(window, anchor), anchor->frameGeometry().center(), area);
+}
+
+void centreOnScreen(QWidget* window) {
+    QScreen* screen = window->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    placeCentred(window, outerSize(window, nullptr), area.center(), area);
 }
 
 void setBackground(QWidget* widget, const QColor& colour) {

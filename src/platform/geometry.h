@@ -21,14 +21,22 @@ void placeTw(QWidget* widget, int left, int top, int width, int height);
 // Fixes a window's client area to a twips size.
 void setClientSizeTw(QWidget* window, int width, int height);
 
-// Font by family name ("Arial", "Times New Roman", "MS Sans Serif"); fontconfig
-// maps them to metric-compatible free fonts.
+// Font by family name ("Arial", "Times New Roman", "MS Sans Serif"); the family
+// is kept, and registerGameFonts() says which free face draws it.
 QFont gameFont(const QString& family, double pointSize, bool bold = false);
 
-// Makes the fonts the windows ask for available to the program: Debian keeps
-// Wine's MS Sans Serif (with Cyrillic) outside fontconfig's folders. Call once
-// after the application object exists.
+// Tells the font matching which scalable faces draw the families the windows
+// ask for (Liberation for MS Sans Serif, Arial and Times New Roman, DejaVu
+// after them), so every text keeps its point size and weight. Loads no font
+// file. Call once after the application object exists.
 void registerGameFonts();
+
+// Moves a top-level window, before or after it is shown, so that it stands
+// centred over another top-level window (a task window over the board), kept
+// inside that window's screen.
+void centreOver(QWidget* window, const QWidget* anchor);
+// Moves a top-level window to the middle of its screen.
+void centreOnScreen(QWidget* window);
 
 // Solid background colour of a widget.
 void setBackground(QWidget* widget, const QColor& colour);

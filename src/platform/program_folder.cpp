@@ -1,9 +1,7 @@
 #include "platform/program_folder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace zorna {
 
@@ -47,50 +45,7 @@ QString ProgramFolder::usedPictureFile(int windowNumber) const {
 }
 
 bool ProgramFolder::ensureFolder(const QString& relative) const {
-    const QString full = path(relative);
-    return QDir().mkpath(full);
-}
-
-std::optional<QByteArray> readFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.readAll();
-}
-
-qint64 fileSize(const QString& path) {
-    QFileInfo info(path);
-    return info.exists() ? info.size() : -1;
-}
-
-bool writeAtStart(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return false;
-    return file.seek(0) && file.write(bytes) == bytes.size();
-}
-
-bool writeWhole(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
-QStringList filesIn(const QString& folder) {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-}
-
-bool removeFilesIn(const QString& folder) {
-    bool ok = true;
-    QDir dir(folder);
-    for (const QString& name : filesIn(folder))
-        ok = dir.remove(name) && ok;
-    return ok;
+    return makeFolders(path(relative));
 }
 
 } // namespace zorna

@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
+#include "platform/file_system.h"
 
-#include <optional>
+#include <QString>
 
 namespace zorna {
 
@@ -36,17 +34,5 @@ public:
 private:
     QString root_;
 };
-
-// Whole-file helpers, each opening and closing the file within the call.
-std::optional<QByteArray> readFile(const QString& path);
-qint64 fileSize(const QString& path); // -1 when missing
-// Writes the bytes at offset 0 without shortening a longer file; creates it when missing.
-bool writeAtStart(const QString& path, const QByteArray& bytes);
-// Replaces the file so that it is either the old or the new one, never half written.
-bool writeWhole(const QString& path, const QByteArray& bytes);
-// Names of the plain files in a folder, sorted by name.
-QStringList filesIn(const QString& folder);
-// Deletes every plain file in the folder (not subfolders); the folder stays.
-bool removeFilesIn(const QString& folder);
 
 } // namespace zorna

@@ -5,6 +5,7 @@
 #include "board/zorna.h"
 #include "platform/geometry.h"
 #include "platform/pictures.h"
+#include "platform/text_fit.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -140,7 +141,7 @@ Reestr::Reestr(AppContext& context) : ctx(context) {
     Command1_->setIconSize(QSize(33, 19));
     for (int i = 0; i < 3; ++i) {
         label(QString::number(i + 1), 120, kSavedNameTop[i], 135, 255);
-        auto* name = new QLabel(this);
+        auto* name = new FitLabel(this);
         name->setObjectName(QStringLiteral("nameSaveGr%1").arg(i + 1));
         placeTw(name, 360, kSavedNameTop[i], 2535, 255);
         name->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8, true));
@@ -172,6 +173,7 @@ Reestr::~Reestr() {
 
 Reestr* Reestr::showFresh(AppContext& ctx) {
     auto* w = new Reestr(ctx);
+    centreOnScreen(w);
     w->show();
     return w;
 }
@@ -254,6 +256,9 @@ void Reestr::readList() {
 
 void Reestr::fillList() {
     const QString save = ctx.folder.path(QStringLiteral("Save"));
+    // A save cut short is finished or undone first, so that its folder is not
+    // taken for a damaged one.
+    gamefiles::recoverInterruptedSaves(save);
     for (;;) {
         readList();
         QString damaged;
@@ -317,7 +322,8 @@ void Reestr::Command1_Click() {
     if (!gamefiles::removeGameFolder(ctx.folder.path(QStringLiteral("Save")), potochPapka_)) {
         ctx.dialogs.show(this, Message{QStringLiteral("Помилка"), QStringLiteral("Гру не вдалося видалити!"),
                                        MsgIcon::Warning, MsgButtons::Ok});
-        return;
+        // The list is read again below, so the panel shows what the disk holds
+        // now (another copy of the program may have removed the game).
     }
     readList();
     if (games_.isEmpty()) {
@@ -391,6 +397,7 @@ void Reestr::knopNext_Click() {
 void Reestr::showBoard() {
     board_ = new Zorna(ctx, *this);
     board_->knopStart()->setEnabled(!winSave_);
+    centreOnScreen(board_);
     board_->show();
 }
 

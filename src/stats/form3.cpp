@@ -1,6 +1,7 @@
 #include "stats/form3.h"
 
 #include "platform/geometry.h"
+#include "platform/text_fit.h"
 
 #include "stats/svg_picture.h"
 #include <QCloseEvent>
@@ -17,7 +18,7 @@ Form3::Form3(std::function<void()> onClosed)
     setWindowTitle(QStringLiteral("Фініш"));
     setClientSizeTw(this, 8220, 6135);
 
-    winName_ = new QLabel(this);
+    winName_ = new FitLabel(this);
     winName_->setObjectName(QStringLiteral("winName"));
     placeTw(winName_, 120, 480, 7935, 1215);
     winName_->setAlignment(Qt::AlignCenter);

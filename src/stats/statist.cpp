@@ -1,6 +1,7 @@
 #include "stats/statist.h"
 
 #include "platform/geometry.h"
+#include "platform/text_fit.h"
 
 #include <QCloseEvent>
 #include <QPainter>
@@ -31,7 +32,12 @@ const std::array<QString, 7>& Statist::categoryTitles() {
 
 QLabel* Statist::label(const QString& text, int l, int t, int w, int h, const QFont& font,
                        const QColor& colour, Qt::Alignment align) {
-    auto* lab = new QLabel(text, this);
+    return label(new QLabel(this), text, l, t, w, h, font, colour, align);
+}
+
+QLabel* Statist::label(QLabel* lab, const QString& text, int l, int t, int w, int h, const QFont& font,
+                       const QColor& colour, Qt::Alignment align) {
+    lab->setText(text);
     placeTw(lab, l, t, w, h);
     lab->setFont(font);
     lab->setAlignment(align);
@@ -91,8 +97,8 @@ Statist::Statist(std::function<void()> onClosed) : onClosed_(std::move(onClosed)
         QLabel* r = label(QString::fromLatin1(kRoman[p]), 120, top, 615, 375,
                           gameFont(QStringLiteral("MS Sans Serif"), 18, true), kCyan, Qt::AlignCenter);
         r->setObjectName(QStringLiteral("Label%1").arg(11 + p));
-        QLabel* name =
-            label(QString(), 840, top, 4935, 375, countFont, Qt::black, Qt::AlignLeft | Qt::AlignVCenter);
+        QLabel* name = label(new FitLabel(this), QString(), 840, top, 4935, 375, countFont, Qt::black,
+                             Qt::AlignLeft | Qt::AlignVCenter);
         name->setObjectName(QStringLiteral("winNameGr%1").arg(p + 1));
         setBackground(name, QColor(192, 192, 192));
         winNameGr_[p] = name;

@@ -32,6 +32,9 @@ protected:
 private:
     QLabel* label(const QString& text, int l, int t, int w, int h, const QFont& font, const QColor& colour,
                   Qt::Alignment align);
+    // Sets up a label made by the caller (a name label that fits its text).
+    QLabel* label(QLabel* lab, const QString& text, int l, int t, int w, int h, const QFont& font,
+                  const QColor& colour, Qt::Alignment align);
 
     std::function<void()> onClosed_;
     std::array<std::array<std::array<QLabel*, 2>, 7>, 3> counts_{};

@@ -1,6 +1,8 @@
 #include "board/board_support.h"
 #include "support/test_registry.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QTest>
 
@@ -327,18 +329,23 @@ private slots:
         QCOMPARE(map.pixelColor(400, 300), QColor(Qt::white));
         QCOMPARE(QImage(tc.ctx.folder.path(QStringLiteral("open.bmp"))).isNull(), false);
         QCOMPARE(QImage(tc.ctx.folder.path(QStringLiteral("new.bmp"))).isNull(), false);
-        const std::optional<QByteArray> help = readFile(tc.ctx.folder.helpPage());
+        const std::optional<QByteArray> help = readProgramFile(tc.ctx.folder.helpPage());
         QVERIFY(help);
         const QString page = QString::fromUtf8(*help);
         QVERIFY(page.contains(QStringLiteral("<meta charset=\"utf-8\">")));
         for (const QString& word :
              {QStringLiteral("F1"), QStringLiteral("F2"), QStringLiteral("драбин"), QStringLiteral("місток"),
               QStringLiteral("13"), QStringLiteral("24"), QStringLiteral("33"), QStringLiteral("Реєстрація"),
-              QStringLiteral("зберіга")})
+              QStringLiteral("зберіга"), QStringLiteral("Розвивальна гра \"Тимбрала\""),
+              QStringLiteral("ліворуч унизу"), QStringLiteral("<kbd>Enter</kbd>"),
+              QStringLiteral("<kbd>V</kbd>"), QStringLiteral("<kbd>M</kbd>")})
             QVERIFY2(page.contains(word), qPrintable(word));
         for (const QString& title : Statist::categoryTitles())
-            QVERIFY2(page.contains(QString(title).replace(QLatin1Char('\''), QChar(0x2019))),
-                     qPrintable(title));
+            QVERIFY2(page.contains(title), qPrintable(title));
+        // The picture of the board the page shows, at the size the page gives it.
+        QVERIFY(page.contains(QStringLiteral("<img src=\"board.png\" width=\"785\" height=\"330\"")));
+        const QImage picture(QFileInfo(tc.ctx.folder.helpPage()).dir().filePath(QStringLiteral("board.png")));
+        QCOMPARE(picture.size(), QSize(785, 330));
     }
 };
 

@@ -1,5 +1,7 @@
 #include "board/board_support.h"
 #include "board/game_files.h"
+#include "stats/statist.h"
+#include "support/failing_file_system.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -152,13 +154,15 @@ private slots:
         board->knopSave_Click();
         const QByteArray firstDate = tc.programFolder.read(QStringLiteral("Save/1/date.dat"));
         play(tc, *board.board, true);
-        // The game's Temp folder became a file: the next save cannot copy into it.
-        QDir(tc.programFolder.root() + "/Save/1/Temp").removeRecursively();
-        tc.programFolder.write(QStringLiteral("Save/1/Temp"), "in the way");
         tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
         tc.dialogs.clear();
         tc.dialogs.answer(MsgAnswer::Yes);
-        board->knopSave_Click();
+        {
+            // The disk fills up while date.dat is written.
+            FailingFileSystem full(QRegularExpression(QStringLiteral("^write .*/date\\.dat$")));
+            board->knopSave_Click();
+            QVERIFY(!full.failedStep().isEmpty());
+        }
         QCOMPARE(tc.dialogs.asked(), (QList<Message>{kSaveQuestion, kSaveFailed}));
         QVERIFY(!board->isSaved());
         QCOMPARE(tc.programFolder.read(QStringLiteral("Save/1/date.dat")), firstDate);
@@ -257,6 +261,54 @@ private slots:
         QCOMPARE(board->stats(), StatTable());
         QCOMPARE(board->numGr, 2);
         QVERIFY(board->knopDali()->isEnabled());
+    }
+
+    // Names in the game folder match without regard to letter case; the next
+    // save writes the game in the usual spelling, as one whole folder.
+    void restoreUpperCaseNames() {
+        TestContext tc(fakeCatalog());
+        tc.programFolder.write(
+            QStringLiteral("Save/1/DATE.DAT"),
+            gameRecordBytes(2, {QStringLiteral("Оля"), QStringLiteral("Петро")}, {5, 6}, 2));
+        tc.programFolder.write(QStringLiteral("Save/1/STATIST.DAT"), statBytes({{2, 3, 1, 4}}));
+        tc.programFolder.write(QStringLiteral("Save/1/TEMP/17.$$$"), QByteArray(44, '\x03'));
+        FakeRegistration reg;
+        openSaved(tc, reg, QStringLiteral("1"));
+        BoardUnderTest board(tc, reg);
+        QVERIFY(tc.dialogs.asked().isEmpty());
+        QCOMPARE(board->numGr, 2);
+        QCOMPARE(board->players()[0].square(), 5);
+        QCOMPARE(board->stats().at(2, 3, 1), qint16(4));
+        QCOMPARE(tc.programFolder.read(QStringLiteral("Temp/17.$$$")), QByteArray(44, '\x03'));
+        tc.dialogs.answer(MsgAnswer::Yes);
+        board->knopSave_Click();
+        QCOMPARE(tc.dialogs.asked().last(), kSaved);
+        QCOMPARE(QDir(tc.programFolder.root() + "/Save/1").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 (QStringList{"date.dat", "statist.dat", "Temp"}));
+        QCOMPARE(tc.programFolder.read(QStringLiteral("Save/1/Temp/17.$$$")), QByteArray(44, '\x03'));
+    }
+
+    // Counts stay within 0..32767: the top one stops there, a negative one
+    // from a damaged file reads as 0.
+    void countsStayInRange() {
+        TestContext tc(fakeCatalog());
+        saveFixture(tc, QStringLiteral("1"), 2, {1, 1}, 1, statBytes({{1, 4, 1, 32767}, {2, 4, 2, -5}}));
+        FakeRegistration reg;
+        openSaved(tc, reg, QStringLiteral("1"));
+        BoardUnderTest board(tc, reg);
+        QCOMPARE(board->stats().at(2, 4, 2), qint16(0));
+        play(tc, *board.board, true); // Оля answers right in category 4
+        QCOMPARE(board->stats().at(1, 4, 1), qint16(32767));
+        board->stat_Click();
+        QCOMPARE(board->statistWindow()->countLabel(1, 4, 1)->text(), QStringLiteral("32767"));
+        QCOMPARE(board->statistWindow()->countLabel(2, 4, 2)->text(), QStringLiteral("0"));
+        board->statistWindow()->close();
+        settle();
+        tc.dialogs.answer(MsgAnswer::Yes);
+        board->knopSave_Click();
+        const QByteArray stat = tc.programFolder.read(QStringLiteral("Save/1/statist.dat"));
+        QCOMPARE(stat.mid(2 * StatTable::index(1, 4, 1), 2), QByteArray("\xff\x7f", 2));
+        QCOMPARE(stat.mid(2 * StatTable::index(2, 4, 2), 2), QByteArray("\x00\x00", 2));
     }
 
     void restoreFinishedGame() {

@@ -192,6 +192,27 @@ private slots:
         QVERIFY(f.host.calls.isEmpty());
     }
 
+    // The done figure keeps its colours while the window takes no input.
+    void doneFigureKeepsItsColours() {
+        PuzzleFixture f;
+        auto* w = open(f, 2, false);
+        QWidget* done = f.child("Image2");
+        QVERIFY(!w->isEnabled());
+        const QImage inPreview = done->grab().toImage();
+        f.t.clock.advance(3000);
+        QVERIFY(w->isEnabled());
+        const QImage enabled = done->grab().toImage();
+        QCOMPARE(inPreview, enabled);
+        // Green is there: not a grey version of the figure.
+        bool green = false;
+        for (int y = 0; y < enabled.height() && !green; ++y)
+            for (int x = 0; x < enabled.width() && !green; ++x) {
+                const QColor c = enabled.pixelColor(x, y);
+                green = c.green() > c.red() + 60 && c.green() > c.blue() + 60;
+            }
+        QVERIFY(green);
+    }
+
     void dropShowsThePiece() {
         PuzzleFixture f;
         auto* w = open(f, 6);

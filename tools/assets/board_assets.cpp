@@ -9,7 +9,8 @@
 
 namespace zorna::assets {
 
-QByteArray boardHelpPage(); // board_help.cpp
+// The help page and its picture of the board; board_help.cpp.
+void writeBoardHelp(AssetWriter& w, const QImage& map);
 
 namespace {
 
@@ -299,7 +300,7 @@ void generateBoardAssets(AssetWriter& w) {
         }
     w.bmp(QStringLiteral("open.bmp"), openPicture());
     w.bmp(QStringLiteral("new.bmp"), newPicture());
-    w.file(QStringLiteral("help/help.htm"), boardHelpPage());
+    writeBoardHelp(w, map);
     if (w.wantsContactSheets()) {
         w.contactSheet(QStringLiteral("board_chips"), QStringLiteral("Chips (x4)"), chips, names);
         w.contactSheet(QStringLiteral("board_map"), QStringLiteral("Map"), {map},

@@ -1,7 +1,7 @@
 #include "tasks/choice/odd_one_out.h"
 
 #include "platform/geometry.h"
-#include "tasks/choice/label_fit.h"
+#include "platform/text_fit.h"
 #include "tasks/common/done_button.h"
 
 namespace zorna {

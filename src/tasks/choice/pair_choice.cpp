@@ -1,7 +1,7 @@
 #include "tasks/choice/pair_choice.h"
 
 #include "platform/geometry.h"
-#include "tasks/choice/label_fit.h"
+#include "platform/text_fit.h"
 
 namespace zorna {
 

@@ -2,7 +2,7 @@
 
 #include "platform/geometry.h"
 #include "platform/records.h"
-#include "tasks/choice/label_fit.h"
+#include "platform/text_fit.h"
 
 #include <QFile>
 #include <QMouseEvent>

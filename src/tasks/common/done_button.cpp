@@ -37,4 +37,8 @@ void DoneButton::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
+void DoneButton::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(0, 0, pixmap());
+}
+
 } // namespace zorna

@@ -18,6 +18,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The figure keeps its colours while the window takes no input.
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool pressed_ = false;

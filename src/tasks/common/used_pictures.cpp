@@ -1,10 +1,8 @@
 #include "tasks/common/used_pictures.h"
 
-#include "platform/program_folder.h"
+#include "platform/file_system.h"
 #include "platform/records.h"
 #include "platform/rnd.h"
-
-#include <QFile>
 
 namespace zorna {
 
@@ -75,12 +73,11 @@ PictureDeck::PictureDeck(QString filePath, int pictureCount, int slotCount)
 
 void PictureDeck::load() {
     record_.clearShown(pictureCount_);
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadWrite)) // created empty when missing
+    if (!entryExists(path_)) {
+        writeNewFile(path_, QByteArray()); // created empty when missing
         return;
-    const QByteArray data = file.readAll();
-    file.close();
-    if (auto read = UsedPictureRecord::fromBytes(data, record_.slotCount()))
+    }
+    if (auto read = readUsedPictureFile(path_, record_.slotCount()))
         record_ = *read;
 }
 
@@ -104,8 +101,22 @@ void PictureDeck::finish(bool solved) {
     write();
 }
 
-void PictureDeck::write() const {
-    writeAtStart(path_, record_.toBytes());
+bool PictureDeck::write() const {
+    // The picture memory is a help, not the game: a failed write is logged
+    // (with the reason, by the file layer) and the task goes on.
+    if (writeAtStart(path_, record_.toBytes()))
+        return true;
+    qCWarning(lcFiles).noquote() << "used-picture file not written:" << path_;
+    return false;
+}
+
+std::optional<UsedPictureRecord> readUsedPictureFile(const QString& path, int slotCount) {
+    // One whole record is at most two records' length less a byte; anything
+    // longer is not read at all.
+    const std::optional<QByteArray> data = readFile(path, 8 * slotCount - 1);
+    if (!data)
+        return std::nullopt;
+    return UsedPictureRecord::fromBytes(*data, slotCount);
 }
 
 } // namespace zorna

@@ -44,6 +44,10 @@ private:
     QList<bool> solved_;
 };
 
+// The record of a used-picture file: nothing when the file is missing, is not
+// a plain file or does not hold exactly one whole record.
+std::optional<UsedPictureRecord> readUsedPictureFile(const QString& path, int slotCount = 11);
+
 // A task window's used-picture file in the working folder, with its record,
 // the window's picture count and the picture drawn for this opening.
 class PictureDeck {
@@ -61,7 +65,8 @@ public:
     int VipadkMal(Rnd& rnd, bool writeNow = true);
     // Closing: the solved flag of the current picture follows the result; writes.
     void finish(bool solved);
-    void write() const;
+    // Writes the record at the start of the file; false (logged) when it failed.
+    bool write() const;
 
     int current() const { return current_; }
     int pictureCount() const { return pictureCount_; }

@@ -1,0 +1,132 @@
+#pragma once
+
+#include <QByteArray>
+#include <QLoggingCategory>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace zorna {
+
+// Every file failure is logged here with its path and the system's reason.
+Q_DECLARE_LOGGING_CATEGORY(lcFiles)
+
+// The steps by which the program changes files and folders. Each step reports
+// failure (a full disk, a read-only folder) and never claims success it did not
+// have. The helpers below build every write of the program from these steps;
+// tests put a layer in their place that fails at a chosen step.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Creates a new plain file for writing and returns its handle, or -1. Fails
+    // when anything (a link too) already has that name, so nothing is written
+    // through a link.
+    virtual int create(const QString& path) = 0;
+    // Writes all the bytes; a short write is a failure.
+    virtual bool write(int handle, const QByteArray& bytes, const QString& path) = 0;
+    // Pushes the file's data to the disk.
+    virtual bool sync(int handle, const QString& path) = 0;
+    // Closes the handle (always released); false when the close reports an error.
+    virtual bool close(int handle, const QString& path) = 0;
+    // Renames within one folder tree, replacing a file or an empty folder of the
+    // target name (a link of that name is replaced, not followed).
+    virtual bool rename(const QString& from, const QString& to) = 0;
+    // Pushes a folder's entries (new names, renames) to the disk.
+    virtual bool syncFolder(const QString& path) = 0;
+    virtual bool makeFolder(const QString& path) = 0;
+    // Removes a file, a link (never what it points to) or another non-folder entry.
+    virtual bool remove(const QString& path) = 0;
+    // Removes an empty folder.
+    virtual bool removeFolder(const QString& path) = 0;
+};
+
+// The file system itself, through the POSIX calls.
+class PosixFileSystem : public FileSystem {
+public:
+    int create(const QString& path) override;
+    bool write(int handle, const QByteArray& bytes, const QString& path) override;
+    bool sync(int handle, const QString& path) override;
+    bool close(int handle, const QString& path) override;
+    bool rename(const QString& from, const QString& to) override;
+    bool syncFolder(const QString& path) override;
+    bool makeFolder(const QString& path) override;
+    bool remove(const QString& path) override;
+    bool removeFolder(const QString& path) override;
+};
+
+// The layer every change of the program goes through: the POSIX one, unless a
+// FileSystemOverride is alive.
+FileSystem& fileSystem();
+
+// Puts another layer in place for its lifetime (tests: a layer that fails at a
+// chosen step).
+class FileSystemOverride {
+public:
+    explicit FileSystemOverride(FileSystem& replacement);
+    ~FileSystemOverride();
+    FileSystemOverride(const FileSystemOverride&) = delete;
+    FileSystemOverride& operator=(const FileSystemOverride&) = delete;
+
+private:
+    FileSystem* previous_;
+};
+
+// --- Reading: plain files only, a bounded number of bytes -------------------
+
+// Larger files than this are refused by readers that name no bound of their own.
+inline constexpr qint64 kDefaultReadLimit = 4 * 1024 * 1024;
+
+// The whole content of a plain file of at most `maxBytes` bytes. Nothing when
+// the file is missing, is not a plain file (a link, folder, FIFO or device: it
+// is never opened in a way that could wait), is larger, or cannot be read.
+std::optional<QByteArray> readFile(const QString& path, qint64 maxBytes = kDefaultReadLimit);
+// The same for the program's own installed files (pictures, cursors), which an
+// installation may provide as links: a link is followed, but what it leads to
+// must be a plain file.
+std::optional<QByteArray> readProgramFile(const QString& path, qint64 maxBytes = kDefaultReadLimit);
+
+// What a name in a folder is, without following a link.
+enum class EntryKind { Missing, File, Folder, Link, Other };
+EntryKind entryKind(const QString& path);
+// True when anything at all has this name (a dangling link too).
+bool entryExists(const QString& path);
+// Size of a plain file; -1 when missing or not a plain file.
+qint64 fileSize(const QString& path);
+
+// The existing entry of `folder` whose name matches `name` without regard to
+// letter case (an exact match first); `folder` + name when there is none.
+QString findEntry(const QString& folder, const QString& name);
+
+// Names of everything in a folder that is not a folder of its own (plain files,
+// links, other entries), sorted by name.
+QStringList filesIn(const QString& folder);
+
+// --- Writing: checked at every step, never through a link --------------------
+
+// Creates a new file with the bytes, synced to the disk; never replaces
+// anything. On failure the half-written file is removed.
+bool writeNewFile(const QString& path, const QByteArray& bytes);
+// Replaces the file so that it is either the old or the new one, never half
+// written: the bytes go into a new file beside it, which is synced and renamed
+// over it. A link of that name is replaced, its target is left alone.
+bool writeWhole(const QString& path, const QByteArray& bytes);
+// Writes the bytes at offset 0 without shortening a longer file (its tail is
+// kept), creating it when missing; the file is replaced as a whole.
+bool writeAtStart(const QString& path, const QByteArray& bytes);
+
+// Creates the folder and its missing parents; true when it is a folder afterwards.
+bool makeFolders(const QString& path);
+// Removes one non-folder entry; a missing one counts as removed.
+bool removeFile(const QString& path);
+// Deletes every non-folder entry of the folder (not subfolders); the folder stays.
+bool removeFilesIn(const QString& folder);
+// Removes a folder with everything inside it. Links inside are removed as
+// links, never followed; a link given as `folder` goes as a link.
+bool removeTree(const QString& folder);
+// Pushes a folder's entries to the disk.
+bool syncFolder(const QString& path);
+bool renameEntry(const QString& from, const QString& to);
+
+} // namespace zorna

@@ -1,0 +1,330 @@
+#include "board/board_support.h"
+#include "board/game_files.h"
+#include "support/failing_file_system.h"
+#include "support/test_registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+using namespace zorna;
+using namespace zorna::test;
+
+namespace {
+
+const Message kSaveQuestion{QStringLiteral("Запит"), QStringLiteral("Зберегти гру?"), MsgIcon::Question,
+                            MsgButtons::YesNo};
+const Message kSaved{QStringLiteral("Повідомлення"), QStringLiteral("Гра збережена!"), MsgIcon::Information,
+                     MsgButtons::Ok};
+const Message kSaveFailed{QStringLiteral("Помилка"), QStringLiteral("Гру не вдалося зберегти!"),
+                          MsgIcon::Warning, MsgButtons::Ok};
+
+void put(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+GameRecord makeRecord(int square1, int square2, int numGr) {
+    GameRecord r;
+    r.names = {QStringLiteral("Оля"), QStringLiteral("Петро"), QString()};
+    ZapovnXY(r.players);
+    r.players[0].setSquare(square1);
+    r.players[1].setSquare(square2);
+    r.numGr = numGr;
+    return r;
+}
+
+// Everything a game folder holds, as bytes; `present` false when it is absent.
+struct GameSnapshot {
+    bool present = false;
+    QMap<QString, QByteArray> files; // relative path -> bytes
+
+    bool operator==(const GameSnapshot&) const = default;
+};
+
+GameSnapshot snapshot(const QString& gameFolder) {
+    GameSnapshot s;
+    s.present = QFileInfo(gameFolder).isDir();
+    if (!s.present)
+        return s;
+    const QDir game(gameFolder);
+    for (const QString& name : game.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        s.files.insert(name, contentOf(game.filePath(name)));
+    const QDir temp(game.filePath(QStringLiteral("Temp")));
+    for (const QString& name : temp.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        s.files.insert(QStringLiteral("Temp/") + name, contentOf(temp.filePath(name)));
+    return s;
+}
+
+// A program folder with an earlier save of game 1 (or none) and a working
+// folder that differs from it in every file.
+struct SaveScene {
+    explicit SaveScene(bool earlierSave) {
+        if (earlierSave) {
+            put(game() + "/date.dat", makeRecord(3, 4, 2).toBytes());
+            put(game() + "/statist.dat", QByteArray(84, '\x01'));
+            put(game() + "/Temp/2.$$$", QByteArray(44, 'o'));
+            put(game() + "/Temp/5.$$$", QByteArray(44, 'p'));
+        }
+        put(working() + "/2.$$$", QByteArray(44, 'n'));
+        put(working() + "/7.$$$", QByteArray(44, 'm'));
+        stats.add(1, 4, 1);
+        stats.add(2, 7, 2);
+    }
+    QString save() const { return dir.filePath(QStringLiteral("Save")); }
+    QString game() const { return save() + QStringLiteral("/1"); }
+    QString working() const { return dir.filePath(QStringLiteral("Temp")); }
+    bool write() const {
+        QDir().mkpath(save());
+        return gamefiles::writeSave(game(), working(), makeRecord(8, 9, 1), stats);
+    }
+    QStringList saveEntries() const {
+        return QDir(save()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+
+    QTemporaryDir dir;
+    StatTable stats;
+};
+
+// Mounts a tiny file system for the test's life; skips where the machine cannot.
+struct TinyFileSystem {
+    TinyFileSystem() {
+        mounted = ::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0, "size=256k") == 0;
+    }
+    ~TinyFileSystem() {
+        if (mounted)
+            ::umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH);
+    }
+    // Fills what is left with one file; true when the disk is full afterwards.
+    bool fill() const {
+        QFile f(dir.filePath(QStringLiteral("filler")));
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        const QByteArray block(4096, 'f');
+        while (f.write(block) == block.size()) {
+        }
+        return true;
+    }
+    QTemporaryDir dir;
+    bool mounted = false;
+};
+
+} // namespace
+
+class SaveSafetyTest : public QObject {
+    Q_OBJECT
+private slots:
+    // A save that fails at any step, or is killed there and followed by a new
+    // start, leaves the game folder as the complete old or the complete new
+    // game; a first save leaves no half folder.
+    void saveIsAllOrNothing_data() {
+        QTest::addColumn<bool>("earlierSave");
+        QTest::newRow("first save") << false;
+        QTest::newRow("save over an earlier one") << true;
+    }
+    void saveIsAllOrNothing() {
+        QFETCH(bool, earlierSave);
+        int steps = 0;
+        GameSnapshot newGame;
+        {
+            SaveScene scene(earlierSave);
+            FailingFileSystem counting;
+            QVERIFY(scene.write());
+            steps = int(counting.steps().size());
+            newGame = snapshot(scene.game());
+        }
+        QCOMPARE(newGame.files.keys(), (QStringList{"Temp/2.$$$", "Temp/7.$$$", "date.dat", "statist.dat"}));
+        for (const bool killed : {false, true}) {
+            for (int step = 0; step < steps; ++step) {
+                SaveScene scene(earlierSave);
+                const GameSnapshot oldGame = snapshot(scene.game());
+                bool saved = false;
+                QString where;
+                {
+                    FailingFileSystem fs(step, killed);
+                    saved = scene.write();
+                    where = QStringLiteral("%1 at step %2: %3")
+                                .arg(killed ? "killed" : "failed")
+                                .arg(step)
+                                .arg(fs.failedStep());
+                }
+                if (!killed) {
+                    // The program goes on: the folder is whole right away.
+                    const GameSnapshot now = snapshot(scene.game());
+                    QVERIFY2(now == oldGame || now == newGame, qPrintable(where));
+                    QVERIFY2(!saved || now == newGame, qPrintable(where));
+                }
+                // The next start puts right what the save left.
+                QVERIFY2(gamefiles::recoverInterruptedSaves(scene.save()), qPrintable(where));
+                const GameSnapshot now = snapshot(scene.game());
+                QVERIFY2(now == oldGame || now == newGame, qPrintable(where));
+                QVERIFY2(!saved || now == newGame, qPrintable(where));
+                QCOMPARE(scene.saveEntries(), now.present ? QStringList{"1"} : QStringList{});
+            }
+        }
+    }
+
+    // What a failed save tells the players is true: "Гра збережена!" only
+    // when the folder holds the new game.
+    void boardReportsEveryFailedStep() {
+        int steps = 0;
+        {
+            TestContext tc(fakeCatalog());
+            FakeRegistration reg;
+            BoardUnderTest board(tc, reg);
+            board->knopStart_Click();
+            tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
+            FailingFileSystem counting;
+            tc.dialogs.answer(MsgAnswer::Yes);
+            board->knopSave_Click();
+            QCOMPARE(tc.dialogs.asked().last(), kSaved);
+            steps = int(counting.steps().size());
+        }
+        for (int step = 0; step < steps; ++step) {
+            TestContext tc(fakeCatalog());
+            FakeRegistration reg;
+            BoardUnderTest board(tc, reg);
+            board->knopStart_Click();
+            tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
+            FailingFileSystem fs(step);
+            tc.dialogs.answer(MsgAnswer::Yes);
+            board->knopSave_Click();
+            const QString where = fs.failedStep();
+            const bool complete = gamefiles::readGameRecord(tc.programFolder.root() + "/Save/1") &&
+                                  gamefiles::readStatTable(tc.programFolder.root() + "/Save/1") &&
+                                  tc.programFolder.exists(QStringLiteral("Save/1/Temp/2.$$$"));
+            if (tc.dialogs.asked().last() == kSaved) {
+                QVERIFY2(complete && board->isSaved(), qPrintable(where));
+            } else {
+                QVERIFY2(tc.dialogs.asked() == (QList<Message>{kSaveQuestion, kSaveFailed}),
+                         qPrintable(where));
+                QVERIFY2(!board->isSaved(), qPrintable(where));
+                QVERIFY2(complete || !tc.programFolder.exists(QStringLiteral("Save/1")), qPrintable(where));
+            }
+        }
+    }
+
+    // On a real full disk the save fails, says so and keeps the earlier save.
+    void fullDiskKeepsTheEarlierSave() {
+        TinyFileSystem disk;
+        if (!disk.mounted)
+            QSKIP("no tiny file system can be mounted here");
+        TestContext tc(fakeCatalog());
+        AppContext ctx{tc.clock, tc.rnd, tc.dialogs, tc.help, ProgramFolder(disk.dir.path()), tc.catalog};
+        FakeRegistration reg;
+        QPointer<Zorna> board = new Zorna(ctx, reg);
+        board->knopStart_Click();
+        put(disk.dir.path() + "/Temp/2.$$$", QByteArray(44, '\x01'));
+        tc.dialogs.answer(MsgAnswer::Yes);
+        board->knopSave_Click();
+        QCOMPARE(tc.dialogs.asked().last(), kSaved);
+        const GameSnapshot earlier = snapshot(disk.dir.path() + "/Save/1");
+        play(tc, *board, true);
+        QVERIFY(disk.fill());
+        tc.dialogs.clear();
+        tc.dialogs.answer(MsgAnswer::Yes);
+        board->knopSave_Click();
+        QCOMPARE(tc.dialogs.asked(), (QList<Message>{kSaveQuestion, kSaveFailed}));
+        QVERIFY(!board->isSaved());
+        QCOMPARE(snapshot(disk.dir.path() + "/Save/1"), earlier);
+        QCOMPARE(QDir(disk.dir.path() + "/Save").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"1"});
+        // A used-picture file is not cut short either.
+        QVERIFY(!writeAtStart(disk.dir.path() + "/Temp/2.$$$", QByteArray(44, '\x02')));
+        QCOMPARE(contentOf(disk.dir.path() + "/Temp/2.$$$"), QByteArray(44, '\x01'));
+        delete board.data();
+        settle();
+    }
+
+    // Links in a game folder are replaced by the save, never written through.
+    void saveReplacesLinksAndLeavesTheirTargets() {
+        SaveScene scene(true);
+        const QString outside = scene.dir.filePath(QStringLiteral("Outside"));
+        put(outside + "/date.dat", "not a game");
+        put(outside + "/folder/2.$$$", "mine");
+        QVERIFY(QFile::remove(scene.game() + "/date.dat"));
+        QVERIFY(QDir(scene.game() + "/Temp").removeRecursively());
+        QVERIFY(QFile::link(outside + "/date.dat", scene.game() + "/date.dat"));
+        QVERIFY(QFile::link(outside + "/folder", scene.game() + "/Temp"));
+        QVERIFY(scene.write());
+        QCOMPARE(contentOf(outside + "/date.dat"), QByteArray("not a game"));
+        QCOMPARE(QDir(outside + "/folder").entryList(QDir::Files), QStringList{"2.$$$"});
+        QCOMPARE(contentOf(outside + "/folder/2.$$$"), QByteArray("mine"));
+        QCOMPARE(entryKind(scene.game() + "/date.dat"), EntryKind::File);
+        QCOMPARE(entryKind(scene.game() + "/Temp"), EntryKind::Folder);
+        QCOMPARE(gamefiles::readGameRecord(scene.game())->players[0].square(), 8);
+    }
+
+    // A restore copies only the plain files that lie in the game's own Temp.
+    void restoreCopiesOnlyPlainFilesOfTheGame_data() {
+        QTest::addColumn<bool>("tempIsLink");
+        QTest::addColumn<QStringList>("restored");
+        QTest::newRow("Temp is a link") << true << QStringList{};
+        QTest::newRow("links and a FIFO in Temp") << false << QStringList{"3.$$$"};
+    }
+    void restoreCopiesOnlyPlainFilesOfTheGame() {
+        QFETCH(bool, tempIsLink);
+        QFETCH(QStringList, restored);
+        SaveScene scene(false);
+        QDir(scene.working()).removeRecursively();
+        QDir().mkpath(scene.working());
+        const QString outside = scene.dir.filePath(QStringLiteral("Outside"));
+        put(outside + "/4.$$$", "secret");
+        put(scene.game() + "/date.dat", makeRecord(3, 4, 1).toBytes());
+        if (tempIsLink) {
+            QVERIFY(QFile::link(outside, scene.game() + "/Temp"));
+        } else {
+            put(scene.game() + "/Temp/3.$$$", "ok");
+            QVERIFY(QFile::link(outside + "/4.$$$", scene.game() + "/Temp/4.$$$"));
+            QCOMPARE(::mkfifo(QFile::encodeName(scene.game() + "/Temp/5.$$$").constData(), 0666), 0);
+        }
+        QVERIFY(!gamefiles::restoreWorkingFolder(scene.game(), scene.working()));
+        QCOMPARE(QDir(scene.working()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 restored);
+        QCOMPARE(QDir(outside).entryList(QDir::Files), QStringList{"4.$$$"});
+        QCOMPARE(contentOf(outside + "/4.$$$"), QByteArray("secret"));
+    }
+
+    // Odd date.dat files are refused at once: a FIFO is never waited on, a
+    // huge file is not read.
+    void oddRecordFilesAreRefused_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("3 GB sparse file with a valid start") << "sparse";
+        QTest::newRow("link to a valid record") << "link";
+    }
+    void oddRecordFilesAreRefused() {
+        QFETCH(QString, kind);
+        SaveScene scene(false);
+        const QString date = scene.game() + "/date.dat";
+        QDir().mkpath(scene.game());
+        if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(date).constData(), 0666), 0);
+        } else if (kind == QLatin1String("sparse")) {
+            put(date, makeRecord(3, 4, 1).toBytes());
+            QFile f(date);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.resize(3LL * 1024 * 1024 * 1024));
+        } else {
+            put(scene.dir.filePath(QStringLiteral("elsewhere.dat")), makeRecord(3, 4, 1).toBytes());
+            QVERIFY(QFile::link(scene.dir.filePath(QStringLiteral("elsewhere.dat")), date));
+        }
+        QVERIFY(!gamefiles::readGameRecord(scene.game()));
+    }
+};
+ZORNA_TEST_CLASS(SaveSafetyTest)
+
+#include "save_safety_test.moc"

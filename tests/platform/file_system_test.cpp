@@ -1,0 +1,203 @@
+#include "platform/file_system.h"
+#include "platform/single_instance.h"
+#include "support/failing_file_system.h"
+#include "support/test_registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace zorna;
+using namespace zorna::test;
+
+namespace {
+
+void put(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+
+QByteArray contentOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+} // namespace
+
+class FileReadingTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Readers take plain files only, and only up to their bound: nothing in a
+    // folder can make them wait or fill the memory.
+    void readsOnlyBoundedPlainFiles_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("read");
+        QTest::newRow("plain file") << "plain" << true;
+        QTest::newRow("exactly the bound") << "bound" << true;
+        QTest::newRow("missing") << "missing" << false;
+        QTest::newRow("link to a plain file") << "link" << false;
+        QTest::newRow("FIFO") << "fifo" << false;
+        QTest::newRow("folder") << "folder" << false;
+        QTest::newRow("one byte over the bound") << "over" << false;
+        QTest::newRow("3 GB sparse file") << "sparse" << false;
+    }
+    void readsOnlyBoundedPlainFiles() {
+        QFETCH(QString, kind);
+        QFETCH(bool, read);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("date.dat"));
+        const QByteArray bytes(100, 'd');
+        if (kind == QLatin1String("plain"))
+            put(path, bytes);
+        else if (kind == QLatin1String("bound"))
+            put(path, QByteArray(4096, 'd'));
+        else if (kind == QLatin1String("link")) {
+            put(dir.filePath(QStringLiteral("elsewhere")), bytes);
+            QVERIFY(QFile::link(dir.filePath(QStringLiteral("elsewhere")), path));
+        } else if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0666), 0);
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(path));
+        else if (kind == QLatin1String("over"))
+            put(path, QByteArray(4097, 'd'));
+        else if (kind == QLatin1String("sparse")) {
+            put(path, bytes);
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.resize(3LL * 1024 * 1024 * 1024));
+        }
+        const std::optional<QByteArray> data = readFile(path, 4096);
+        QCOMPARE(data.has_value(), read);
+        if (read)
+            QCOMPARE(*data, contentOf(path));
+    }
+
+    void namesMatchWithoutLetterCase() {
+        QTemporaryDir dir;
+        put(dir.filePath(QStringLiteral("DATE.DAT")), "upper");
+        QCOMPARE(findEntry(dir.path(), QStringLiteral("date.dat")), dir.filePath(QStringLiteral("DATE.DAT")));
+        // An exact match wins over one in another case.
+        put(dir.filePath(QStringLiteral("date.dat")), "lower");
+        QCOMPARE(findEntry(dir.path(), QStringLiteral("date.dat")), dir.filePath(QStringLiteral("date.dat")));
+        QCOMPARE(findEntry(dir.path(), QStringLiteral("statist.dat")),
+                 dir.filePath(QStringLiteral("statist.dat")));
+    }
+};
+ZORNA_TEST_CLASS(FileReadingTest)
+
+class FileWritingTest : public QObject {
+    Q_OBJECT
+private slots:
+    // A name that is a link is replaced by a plain file; the link's target
+    // outside stays as it was.
+    void writesReplaceLinksNeverTheirTargets_data() {
+        QTest::addColumn<bool>("atStart");
+        QTest::newRow("whole file") << false;
+        QTest::newRow("record at the start") << true;
+    }
+    void writesReplaceLinksNeverTheirTargets() {
+        QFETCH(bool, atStart);
+        QTemporaryDir dir;
+        const QString target = dir.filePath(QStringLiteral("outside/keep.txt"));
+        put(target, "keep this");
+        const QString path = dir.filePath(QStringLiteral("2.$$$"));
+        QVERIFY(QFile::link(target, path));
+        QVERIFY(atStart ? writeAtStart(path, "new") : writeWhole(path, "new"));
+        QCOMPARE(entryKind(path), EntryKind::File);
+        QCOMPARE(contentOf(path), QByteArray("new"));
+        QCOMPARE(contentOf(target), QByteArray("keep this"));
+    }
+
+    // A write that fails at any step leaves the old file whole; one that is
+    // killed at any step leaves the old or the new file, never a mix.
+    void failedWriteKeepsTheOldFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("statist.dat"));
+        const QByteArray oldBytes(85, 'o');
+        const QByteArray newBytes(84, 'n');
+        put(path, oldBytes);
+        int steps = 0;
+        {
+            FailingFileSystem counting;
+            QVERIFY(writeWhole(path, oldBytes));
+            steps = int(counting.steps().size());
+        }
+        QVERIFY(steps >= 6); // create, write, sync, close, rename, sync folder
+        for (const bool killed : {false, true}) {
+            for (int step = 0; step < steps; ++step) {
+                put(path, oldBytes);
+                bool written = false;
+                QString where;
+                {
+                    FailingFileSystem fs(step, killed);
+                    written = writeWhole(path, newBytes);
+                    where = QStringLiteral("%1 at %2").arg(killed ? "killed" : "failed", fs.failedStep());
+                }
+                const QByteArray now = contentOf(path);
+                QVERIFY2(now == oldBytes || now == newBytes, qPrintable(where));
+                if (written)
+                    QVERIFY2(now == newBytes, qPrintable(where));
+                if (!killed && now == oldBytes)
+                    QVERIFY2(!written && !entryExists(path + QStringLiteral("~part")), qPrintable(where));
+            }
+        }
+    }
+
+    void removeTreeRemovesLinksNotTheirTargets() {
+        QTemporaryDir dir;
+        put(dir.filePath(QStringLiteral("outside/keep.txt")), "keep");
+        put(dir.filePath(QStringLiteral("tree/sub/a")), "a");
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("outside")),
+                            dir.filePath(QStringLiteral("tree/dirlink"))));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("outside/keep.txt")),
+                            dir.filePath(QStringLiteral("tree/sub/filelink"))));
+        QVERIFY(removeTree(dir.filePath(QStringLiteral("tree"))));
+        QVERIFY(!entryExists(dir.filePath(QStringLiteral("tree"))));
+        QCOMPARE(contentOf(dir.filePath(QStringLiteral("outside/keep.txt"))), QByteArray("keep"));
+    }
+};
+ZORNA_TEST_CLASS(FileWritingTest)
+
+class SingleInstanceTest : public QObject {
+    Q_OBJECT
+private slots:
+    void secondCopyIsRefusedUntilTheFirstEnds() {
+        QTemporaryDir dir;
+        const QString working = dir.filePath(QStringLiteral("Temp"));
+        auto first = std::make_unique<SingleInstance>(working);
+        QVERIFY(first->isOnlyCopy());
+        QVERIFY(!SingleInstance(working).isOnlyCopy());
+        first.reset();
+        QVERIFY(SingleInstance(working).isOnlyCopy());
+    }
+
+    void lockOfACrashedCopyDoesNotBlock() {
+        QTemporaryDir dir;
+        const QString working = dir.filePath(QStringLiteral("Temp"));
+        const pid_t child = ::fork();
+        if (child == 0) {
+            // Takes the lock and ends without releasing it, as a crash would.
+            SingleInstance crashed(working);
+            ::_exit(crashed.isOnlyCopy() ? 0 : 1);
+        }
+        QVERIFY(child > 0);
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        QVERIFY(QFileInfo::exists(SingleInstance::lockPath(working)));
+        QVERIFY(SingleInstance(working).isOnlyCopy());
+    }
+};
+ZORNA_TEST_CLASS(SingleInstanceTest)
+
+#include "file_system_test.moc"

@@ -1,0 +1,182 @@
+#include "board/board_support.h"
+#include "board/game_files.h"
+#include "platform/single_instance.h"
+#include "registration/reestr.h"
+#include "registration/start_up.h"
+#include "support/failing_file_system.h"
+#include "support/test_registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <sys/stat.h>
+
+using namespace zorna;
+using namespace zorna::test;
+
+namespace {
+
+const Message kDeleteFailed{QStringLiteral("Помилка"), QStringLiteral("Гру не вдалося видалити!"),
+                            MsgIcon::Warning, MsgButtons::Ok};
+const Message kAlreadyRunning{QStringLiteral("Повідомлення"), QStringLiteral("Гра вже запущена!"),
+                              MsgIcon::Information, MsgButtons::Ok};
+
+// The registration window of one test; deleted at its end.
+struct Browser {
+    explicit Browser(Reestr* window) : w(window) {}
+    ~Browser() {
+        delete w.data();
+        settle();
+    }
+    Reestr* operator->() const { return w; }
+    QPointer<Reestr> w;
+};
+
+QByteArray gameOf(const QString& first, const QString& second) {
+    return gameRecordBytes(2, {first, second}, {3, 4}, 1);
+}
+
+} // namespace
+
+class SavedGameFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Odd date.dat files are listed (the folder has one) but never hang the
+    // browser, and the game is refused when it is to be opened.
+    void oddRecordFilesAreListedButNotOpened_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("FIFO") << "fifo";
+        QTest::newRow("3 GB sparse file with a valid start") << "sparse";
+        QTest::newRow("link to a valid record") << "link";
+    }
+    void oddRecordFilesAreListedButNotOpened() {
+        QFETCH(QString, kind);
+        TestContext tc(fakeCatalog());
+        const QString date = tc.programFolder.root() + "/Save/1/date.dat";
+        QDir().mkpath(tc.programFolder.root() + "/Save/1");
+        if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(date).constData(), 0666), 0);
+        } else if (kind == QLatin1String("sparse")) {
+            tc.programFolder.write(QStringLiteral("Save/1/date.dat"), gameOf("Оля", "Петро"));
+            QFile f(date);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.resize(3LL * 1024 * 1024 * 1024));
+        } else {
+            tc.programFolder.write(QStringLiteral("elsewhere.dat"), gameOf("Оля", "Петро"));
+            QVERIFY(QFile::link(tc.programFolder.root() + "/elsewhere.dat", date));
+        }
+        tc.programFolder.write(QStringLiteral("Save/2/date.dat"), gameOf("Іра", "Марко"));
+        Browser r(Reestr::showFresh(tc.ctx));
+        r->knopOpen_Click();
+        QVERIFY(tc.dialogs.asked().isEmpty());
+        QCOMPARE(r->savedGames(), (QStringList{"1", "2"}));
+        QCOMPARE(r->nameSaveGr(1)->text(), QString());
+        r->knopNext_Click();
+        QCOMPARE(tc.dialogs.asked().size(), 1);
+        QVERIFY(tc.dialogs.asked().first().text.contains(tc.ctx.folder.saveFolder() + "/1"));
+        QVERIFY(!r->board());
+        r->knopNastup_Click();
+        QCOMPARE(r->nameSaveGr(1)->text(), QStringLiteral("Іра"));
+    }
+
+    void upperCaseRecordIsOpened() {
+        TestContext tc(fakeCatalog());
+        tc.programFolder.write(QStringLiteral("Save/1/DATE.DAT"), gameOf("Оля", "Петро"));
+        Browser r(Reestr::showFresh(tc.ctx));
+        r->knopOpen_Click();
+        QCOMPARE(r->nameSaveGr(1)->text(), QStringLiteral("Оля"));
+        r->knopNext_Click();
+        QVERIFY(tc.dialogs.asked().isEmpty());
+        QVERIFY(r->board());
+        QCOMPARE(r->board()->players()[1].square(), 4);
+        delete r->board();
+    }
+
+    // After a delete that failed the panel shows what the disk holds.
+    void failedDeleteShowsWhatIsOnDisk_data() {
+        QTest::addColumn<bool>("goneAlready");
+        QTest::addColumn<QStringList>("left");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("next");
+        QTest::newRow("another copy removed it")
+            << true << QStringList{"2"} << QStringLiteral("Іра") << false;
+        QTest::newRow("it cannot be removed")
+            << false << QStringList{"1", "2"} << QStringLiteral("Оля") << true;
+    }
+    void failedDeleteShowsWhatIsOnDisk() {
+        QFETCH(bool, goneAlready);
+        QFETCH(QStringList, left);
+        QFETCH(QString, shown);
+        QFETCH(bool, next);
+        TestContext tc(fakeCatalog());
+        tc.programFolder.write(QStringLiteral("Save/1/date.dat"), gameOf("Оля", "Петро"));
+        tc.programFolder.write(QStringLiteral("Save/2/date.dat"), gameOf("Іра", "Марко"));
+        Browser r(Reestr::showFresh(tc.ctx));
+        r->knopOpen_Click();
+        if (goneAlready)
+            QVERIFY(QDir(tc.programFolder.root() + "/Save/1").removeRecursively());
+        tc.dialogs.answer(MsgAnswer::Yes);
+        tc.dialogs.answer(MsgAnswer::Ok);
+        {
+            FailingFileSystem stuck(goneAlready ? FailingFileSystem::kNever : 0, true);
+            r->Command1_Click();
+        }
+        QCOMPARE(tc.dialogs.asked().last(), kDeleteFailed);
+        QCOMPARE(r->savedGames(), left);
+        QCOMPARE(r->nameSaveGr(1)->text(), shown);
+        QVERIFY(!r->knopPopered()->isEnabled());
+        QCOMPARE(r->knopNastup()->isEnabled(), next);
+        QVERIFY(r->winSave());
+    }
+
+    // A save cut short is put right before the browser looks for damaged
+    // folders: the complete new game is listed, a half-built one is gone.
+    void interruptedSaveIsFinishedBeforeTheCheck() {
+        TestContext tc(fakeCatalog());
+        tc.programFolder.write(QStringLiteral("Save/1~ready/date.dat"), gameOf("Оля", "Петро"));
+        QDir().mkpath(tc.programFolder.root() + "/Save/2~saving/Temp");
+        Browser r(Reestr::showFresh(tc.ctx));
+        r->knopOpen_Click();
+        QVERIFY(tc.dialogs.asked().isEmpty());
+        QCOMPARE(r->savedGames(), QStringList{"1"});
+        QCOMPARE(r->nameSaveGr(1)->text(), QStringLiteral("Оля"));
+        QCOMPARE(QDir(tc.ctx.folder.saveFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"1"});
+    }
+};
+ZORNA_TEST_CLASS(SavedGameFilesTest)
+
+class StartUpTest : public QObject {
+    Q_OBJECT
+private slots:
+    // A second copy on the same working folder says so and touches nothing;
+    // once the first has ended the next start runs and puts the files right.
+    void secondCopyEndsWithoutTouchingAnything() {
+        TestContext tc(fakeCatalog());
+        tc.programFolder.write(QStringLiteral("Save/1~ready/date.dat"), gameOf("Оля", "Петро"));
+        auto first = std::make_unique<SingleInstance>(tc.ctx.folder.workingFolder());
+        QVERIFY(first->isOnlyCopy());
+        {
+            const SingleInstance second(tc.ctx.folder.workingFolder());
+            QVERIFY(!startProgram(tc.ctx, second));
+        }
+        QCOMPARE(tc.dialogs.asked(), QList<Message>{kAlreadyRunning});
+        QVERIFY(tc.programFolder.exists(QStringLiteral("Save/1~ready/date.dat")));
+        QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1")));
+        QVERIFY(!tc.programFolder.exists(QStringLiteral("Temp")));
+
+        first.reset();
+        tc.dialogs.clear();
+        const SingleInstance next(tc.ctx.folder.workingFolder());
+        Browser r(startProgram(tc.ctx, next));
+        QVERIFY(r.w);
+        QVERIFY(r->isVisible());
+        QVERIFY(tc.dialogs.asked().isEmpty());
+        QVERIFY(gamefiles::readGameRecord(tc.ctx.folder.saveFolder() + "/1"));
+        QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1~ready")));
+    }
+};
+ZORNA_TEST_CLASS(StartUpTest)
+
+#include "saved_games_test.moc"
