@@ -20,7 +20,6 @@ private slots:
         QTest::newRow("png") << QStringLiteral("map.png") << QByteArray("PNG");
         QTest::newRow("upper-case suffix") << QStringLiteral("NEW.BMP") << QByteArray("BMP");
         QTest::newRow("jpeg") << QStringLiteral("1.jpg") << QByteArray("JPEG");
-        QTest::newRow("gif") << QStringLiteral("guk11.gif") << QByteArray("GIF");
         // A name that does not tell the truth about the file still loads.
         QTest::newRow("png named bmp") << QStringLiteral("wrong.bmp") << QByteArray("PNG");
     }
