@@ -2,6 +2,9 @@
 
 #include <QFileInfo>
 #include <QImageReader>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QSvgRenderer>
 
 namespace zorna {
 
@@ -15,6 +18,23 @@ QPixmap readPicture(const QString& path) {
             return QPixmap::fromImage(image);
     }
     return QPixmap(path);
+}
+
+QPixmap svgPicture(const QString& resource, QSize size) {
+    const QString key =
+        QStringLiteral("zorna-svg:%1:%2x%3").arg(resource).arg(size.width()).arg(size.height());
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture))
+        return picture;
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(resource);
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    painter.end();
+    picture = QPixmap::fromImage(image);
+    QPixmapCache::insert(key, picture);
+    return picture;
 }
 
 } // namespace zorna

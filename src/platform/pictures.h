@@ -11,4 +11,9 @@ namespace zorna {
 // Other formats, and a file the built-in reader refuses, take the usual way.
 QPixmap readPicture(const QString& path);
 
+// A picture stored with the windows (an SVG resource) drawn at a size on a
+// transparent ground. Each drawing is kept in Qt's pixmap cache, so the cursors
+// and buttons every task window makes are drawn once per run, not per window.
+QPixmap svgPicture(const QString& resource, QSize size);
+
 } // namespace zorna

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QImage>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,6 +39,24 @@ private slots:
         QVERIFY(!read.isNull());
         QCOMPARE(read.toImage().convertToFormat(QImage::Format_RGB32),
                  QPixmap(path).toImage().convertToFormat(QImage::Format_RGB32));
+    }
+
+    // Drawn once and then taken from the cache, with the pixels of a fresh drawing.
+    void svgPictureIsDrawnOnce() {
+        const QString resource = QStringLiteral(":/common/done.svg");
+        const QSize size(83, 96);
+        QImage fresh(size, QImage::Format_ARGB32_Premultiplied);
+        fresh.fill(Qt::transparent);
+        QPainter painter(&fresh);
+        QSvgRenderer(resource).render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        painter.end();
+
+        const QPixmap first = svgPicture(resource, size);
+        const QPixmap again = svgPicture(resource, size);
+        QCOMPARE(first.size(), size);
+        QCOMPARE(first.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), fresh);
+        QCOMPARE(again.cacheKey(), first.cacheKey());
+        QCOMPARE(svgPicture(resource, QSize(40, 40)).size(), QSize(40, 40));
     }
 
     void missingFileGivesNoPicture() {

@@ -1,5 +1,6 @@
 #include "tasks/common/done_button.h"
 
+#include "platform/pictures.h"
 #include "tasks/common/answer_region.h"
 
 #include <QMouseEvent>
@@ -9,13 +10,7 @@
 namespace zorna {
 
 QPixmap renderPicture(const QString& resource, QSize size) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    QPainter painter(&image);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-    painter.end();
-    return QPixmap::fromImage(image);
+    return svgPicture(resource, size);
 }
 
 DoneButton::DoneButton(QWidget* parent, QSize size) : QLabel(parent) {
