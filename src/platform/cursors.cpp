@@ -1,5 +1,6 @@
 #include "platform/cursors.h"
 
+#include "platform/pictures.h"
 #include "platform/program_folder.h"
 #include "platform/records.h"
 
@@ -37,13 +38,7 @@ QCursor loadCursorFile(const QString& path, const QCursor& fallback) {
 }
 
 QCursor pictureCursor(const QString& resource, int size, int hotX, int hotY) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QSvgRenderer renderer(resource);
-    QPainter painter(&image);
-    renderer.render(&painter, QRectF(0, 0, size, size));
-    painter.end();
-    return QCursor(QPixmap::fromImage(image), hotX, hotY);
+    return QCursor(renderSvg(resource, QSize(size, size), 1.0), hotX, hotY);
 }
 
 } // namespace zorna

@@ -242,39 +242,39 @@ QStringList filesIn(const QString& folder) {
 
 // --- Writing -----------------------------------------------------------------
 
-bool writeNewFile(const QString& path, const QByteArray& bytes) {
+bool writeNewFile(const QString& path, const QByteArray& bytes, Durability durability) {
     FileSystem& fs = fileSystem();
     const int fd = fs.create(path);
     if (fd < 0)
         return false;
-    bool ok = fs.write(fd, bytes, path) && fs.sync(fd, path);
+    bool ok = fs.write(fd, bytes, path) && (durability == Durability::Scratch || fs.sync(fd, path));
     ok = fs.close(fd, path) && ok;
     if (!ok)
         fs.remove(path);
     return ok;
 }
 
-bool writeWhole(const QString& path, const QByteArray& bytes) {
+bool writeWhole(const QString& path, const QByteArray& bytes, Durability durability) {
     FileSystem& fs = fileSystem();
     const QString part = path + QStringLiteral("~part");
     if (entryExists(part) && !fs.remove(part))
         return false;
-    if (!writeNewFile(part, bytes))
+    if (!writeNewFile(part, bytes, durability))
         return false;
     if (!fs.rename(part, path)) {
         fs.remove(part);
         return false;
     }
-    return fs.syncFolder(parentOf(path));
+    return durability == Durability::Scratch || fs.syncFolder(parentOf(path));
 }
 
-bool writeAtStart(const QString& path, const QByteArray& bytes) {
+bool writeAtStart(const QString& path, const QByteArray& bytes, Durability durability) {
     QByteArray content = bytes;
     if (entryKind(path) == EntryKind::File) {
         if (const std::optional<QByteArray> old = readFile(path); old && old->size() > bytes.size())
             content += old->mid(bytes.size());
     }
-    return writeWhole(path, content);
+    return writeWhole(path, content, durability);
 }
 
 bool makeFolders(const QString& path) {

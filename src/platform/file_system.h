@@ -105,16 +105,25 @@ QStringList filesIn(const QString& folder);
 
 // --- Writing: checked at every step, never through a link --------------------
 
-// Creates a new file with the bytes, synced to the disk; never replaces
-// anything. On failure the half-written file is removed.
-bool writeNewFile(const QString& path, const QByteArray& bytes);
+// How far a write goes. Durable files (saved games) are synced to the disk.
+// Scratch files (the running game's picture memory in the working folder) are
+// not: a sync costs the task window tens of milliseconds on a busy disk, and
+// the rename still leaves the old or the new file when the program dies; only
+// a crash of the whole system can lose the last write, which the readers take
+// for a missing file.
+enum class Durability { Durable, Scratch };
+
+// Creates a new file with the bytes, synced to the disk unless scratch; never
+// replaces anything. On failure the half-written file is removed.
+bool writeNewFile(const QString& path, const QByteArray& bytes, Durability durability = Durability::Durable);
 // Replaces the file so that it is either the old or the new one, never half
-// written: the bytes go into a new file beside it, which is synced and renamed
-// over it. A link of that name is replaced, its target is left alone.
-bool writeWhole(const QString& path, const QByteArray& bytes);
+// written: the bytes go into a new file beside it, which is synced (unless
+// scratch) and renamed over it. A link of that name is replaced, its target is
+// left alone.
+bool writeWhole(const QString& path, const QByteArray& bytes, Durability durability = Durability::Durable);
 // Writes the bytes at offset 0 without shortening a longer file (its tail is
 // kept), creating it when missing; the file is replaced as a whole.
-bool writeAtStart(const QString& path, const QByteArray& bytes);
+bool writeAtStart(const QString& path, const QByteArray& bytes, Durability durability = Durability::Durable);
 
 // Creates the folder and its missing parents; true when it is a folder afterwards.
 bool makeFolders(const QString& path);

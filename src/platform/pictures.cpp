@@ -3,7 +3,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 namespace zorna {
@@ -15,20 +17,32 @@ QString hiDpiVariant(const QString& path) {
     return path.left(end) + QStringLiteral("@2x") + path.mid(end);
 }
 
+QPixmap readPicture(const QString& path) {
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    if (suffix == "bmp" || suffix == "png") {
+        QImageReader reader(path, suffix);
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            return QPixmap::fromImage(image);
+    }
+    return QPixmap(path);
+}
+
 QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
     if (path.isEmpty())
         return QPixmap();
     if (devicePixelRatio > 1.0) {
         const QString variant = hiDpiVariant(path);
         if (QFileInfo(variant).isFile()) {
-            QPixmap sharp(variant);
+            QPixmap sharp = readPicture(variant);
             if (!sharp.isNull()) {
                 sharp.setDevicePixelRatio(2.0);
                 return sharp;
             }
         }
     }
-    return QPixmap(path);
+    return readPicture(path);
 }
 
 QPixmap loadPicture(const QString& path) {
@@ -37,6 +51,11 @@ QPixmap loadPicture(const QString& path) {
 
 QPixmap renderSvg(const QString& resource, QSize size, qreal devicePixelRatio) {
     const qreal ratio = qMax<qreal>(1.0, devicePixelRatio);
+    const QString key =
+        QStringLiteral("zorna-svg:%1:%2x%3@%4").arg(resource).arg(size.width()).arg(size.height()).arg(ratio);
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture))
+        return picture;
     QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QSvgRenderer renderer(resource);
@@ -44,7 +63,9 @@ QPixmap renderSvg(const QString& resource, QSize size, qreal devicePixelRatio) {
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
     painter.end();
     image.setDevicePixelRatio(ratio);
-    return QPixmap::fromImage(image);
+    picture = QPixmap::fromImage(image);
+    QPixmapCache::insert(key, picture);
+    return picture;
 }
 
 QPixmap renderSvg(const QString& resource, QSize size) {

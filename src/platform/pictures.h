@@ -13,14 +13,22 @@ namespace zorna {
 // "kletka2/1.jpg" -> "kletka2/1@2x.jpg".
 QString hiDpiVariant(const QString& path);
 
+// Reads a picture file. BMP and PNG files go straight to QtGui's own readers:
+// left to guess, Qt first loads every image plugin to ask it about the file,
+// which would make the first picture of the run cost several milliseconds.
+// Other formats, and a file the built-in reader refuses, take the usual way.
+QPixmap readPicture(const QString& path);
+
 // The picture at the path, from its 2x source when devicePixelRatio is above 1
 // and that source exists; either way it covers the same window pixels.
 QPixmap loadPicture(const QString& path, qreal devicePixelRatio);
 // The same for the application's screens.
 QPixmap loadPicture(const QString& path);
 
-// A picture stored with the windows (SVG), drawn to cover size window pixels
-// with as many device pixels as the application's screens show.
+// A picture stored with the windows (SVG), drawn on a transparent ground to
+// cover size window pixels with as many device pixels as the screens show.
+// Each drawing is kept in Qt's pixmap cache, so the cursors and buttons every
+// task window makes are drawn once per run, not per window.
 QPixmap renderSvg(const QString& resource, QSize size);
 QPixmap renderSvg(const QString& resource, QSize size, qreal devicePixelRatio);
 

@@ -5,14 +5,17 @@
 #include "board/game_files.h"
 #include "board/zorna.h"
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 #include "platform/text_fit.h"
 #include "registration/player_names.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QHideEvent>
 #include <QIcon>
 #include <QPainter>
+#include <QShowEvent>
 #include <QSvgRenderer>
 
 namespace zorna {
@@ -218,7 +221,7 @@ void Reestr::setMode(bool saved) {
     winSave_ = saved;
     setClientSizeTw(this, 3000, saved ? kSavedModeHeight : kNewModeHeight);
     const QString picture = saved ? QStringLiteral("new.bmp") : QStringLiteral("open.bmp");
-    const QPixmap pix(ctx.folder.path(picture));
+    const QPixmap pix = readPicture(ctx.folder.path(picture));
     knopOpen_->setIcon(QIcon(pix));
     knopOpen_->setIconSize(pix.size());
     knopOpen_->setToolTip(saved ? QStringLiteral("Розпочати нову гру")
@@ -432,6 +435,19 @@ void Reestr::closeEvent(QCloseEvent* event) {
     }
     Timer1_->stop();
     event->accept();
+}
+
+void Reestr::hideEvent(QHideEvent* event) {
+    // A minimised window (a hide from the window system) keeps its strip moving.
+    if (!event->spontaneous())
+        Timer1_->stop();
+    QWidget::hideEvent(event);
+}
+
+void Reestr::showEvent(QShowEvent* event) {
+    if (!event->spontaneous() && PoKrest)
+        Timer1_->start();
+    QWidget::showEvent(event);
 }
 
 void Reestr::paintEvent(QPaintEvent*) {

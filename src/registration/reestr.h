@@ -73,6 +73,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The credit strip scrolls only while the window can be seen: the program
+    // hides the window for the whole game, and a running timer would wake the
+    // idle program every 300 ms for nothing.
+    void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

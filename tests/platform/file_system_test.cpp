@@ -152,6 +152,36 @@ private slots:
         }
     }
 
+    // A scratch write takes the durable write's steps without its syncs, and a
+    // program killed at any of them still leaves the old or the new file.
+    void scratchWriteSkipsOnlyTheSyncs() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("7.$$$"));
+        const QByteArray oldBytes(40, 'o');
+        const QByteArray newBytes(40, 'n');
+        QStringList durable, scratch;
+        for (const Durability d : {Durability::Durable, Durability::Scratch}) {
+            put(path, oldBytes);
+            FailingFileSystem counting;
+            QVERIFY(writeAtStart(path, newBytes, d));
+            QCOMPARE(contentOf(path), newBytes);
+            (d == Durability::Durable ? durable : scratch) = counting.steps();
+        }
+        QStringList withoutSyncs = durable;
+        withoutSyncs.removeIf([](const QString& step) { return step.startsWith(QLatin1String("sync")); });
+        QVERIFY(withoutSyncs.size() < durable.size());
+        QCOMPARE(scratch, withoutSyncs);
+        for (int step = 0; step < scratch.size(); ++step) {
+            put(path, oldBytes);
+            {
+                FailingFileSystem killed(step, true);
+                writeAtStart(path, newBytes, Durability::Scratch);
+            }
+            const QByteArray now = contentOf(path);
+            QVERIFY2(now == oldBytes || now == newBytes, qPrintable(scratch.at(step)));
+        }
+    }
+
     void removeTreeRemovesLinksNotTheirTargets() {
         QTemporaryDir dir;
         put(dir.filePath(QStringLiteral("outside/keep.txt")), "keep");

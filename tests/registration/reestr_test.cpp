@@ -208,6 +208,29 @@ private slots:
         QCOMPARE(r->winAvtors()->text(), QStringLiteral("F1"));
     }
 
+    // Hidden for the game, the window stops its strip, so that nothing wakes the
+    // program while the board waits for "Далі"; a window shown again scrolls on.
+    void hiddenWindowStopsItsStrip() {
+        TestContext tc(fakeCatalog());
+        ReestrUnderTest r(tc);
+        r->winNameGravc(1)->setText(QStringLiteral("Оля"));
+        r->winNameGravc(2)->setText(QStringLiteral("Петро"));
+        tc.clock.advance(3 * 300);
+        const QString shown = r->winAvtors()->text();
+        QCOMPARE(shown, r->tickerText().left(6));
+        r->knopNext_Click();
+        QVERIFY(!r->isVisible());
+        QVERIFY(r->board());
+        r->board()->knopStart_Click();
+        QCOMPARE(tc.clock.enabledTimerCount(), 0);
+        tc.clock.advance(10 * 300);
+        QCOMPARE(r->winAvtors()->text(), shown);
+        r->show();
+        QCOMPARE(tc.clock.enabledTimerCount(), 1);
+        tc.clock.advance(300);
+        QCOMPARE(r->winAvtors()->text(), r->tickerText().left(8));
+    }
+
     void closeAsksFirst() {
         TestContext tc(fakeCatalog());
         ReestrUnderTest r(tc);

@@ -1,6 +1,6 @@
 #include "tasks/common/done_button.h"
-#include "platform/pictures.h"
 
+#include "platform/pictures.h"
 #include "tasks/common/answer_region.h"
 
 #include <QMouseEvent>

@@ -74,7 +74,7 @@ PictureDeck::PictureDeck(QString filePath, int pictureCount, int slotCount)
 void PictureDeck::load() {
     record_.clearShown(pictureCount_);
     if (!entryExists(path_)) {
-        writeNewFile(path_, QByteArray()); // created empty when missing
+        writeNewFile(path_, QByteArray(), Durability::Scratch); // created empty when missing
         return;
     }
     if (auto read = readUsedPictureFile(path_, record_.slotCount()))
@@ -104,7 +104,7 @@ void PictureDeck::finish(bool solved) {
 bool PictureDeck::write() const {
     // The picture memory is a help, not the game: a failed write is logged
     // (with the reason, by the file layer) and the task goes on.
-    if (writeAtStart(path_, record_.toBytes()))
+    if (writeAtStart(path_, record_.toBytes(), Durability::Scratch))
         return true;
     qCWarning(lcFiles).noquote() << "used-picture file not written:" << path_;
     return false;

@@ -9,7 +9,6 @@
 
 namespace zorna {
 
-
 // The course of task 23 once its picture is drawn, counted in one-second
 // ticks: thirty ticks of memorising while the bar of thirty blocks runs down,
 // the blank picture on the next tick, two ticks of pause before the changed

@@ -1,0 +1,69 @@
+#include "platform/pictures.h"
+#include "support/test_registry.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace zorna;
+
+// readPicture gives the pixels Qt's usual loading gives, whatever the file holds.
+class PicturesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void sameAsUsualLoading_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("bmp") << QStringLiteral("open.bmp") << QByteArray("BMP");
+        QTest::newRow("png") << QStringLiteral("map.png") << QByteArray("PNG");
+        QTest::newRow("upper-case suffix") << QStringLiteral("NEW.BMP") << QByteArray("BMP");
+        QTest::newRow("jpeg") << QStringLiteral("1.jpg") << QByteArray("JPEG");
+        // A name that does not tell the truth about the file still loads.
+        QTest::newRow("png named bmp") << QStringLiteral("wrong.bmp") << QByteArray("PNG");
+    }
+    void sameAsUsualLoading() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, format);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QImage image(23, 17, QImage::Format_RGB32);
+        image.fill(QColor(10, 200, 30));
+        QPainter(&image).fillRect(3, 4, 9, 5, QColor(250, 0, 120));
+        const QString path = dir.filePath(name);
+        QVERIFY(image.save(path, format.constData()));
+
+        const QPixmap read = readPicture(path);
+        QVERIFY(!read.isNull());
+        QCOMPARE(read.toImage().convertToFormat(QImage::Format_RGB32),
+                 QPixmap(path).toImage().convertToFormat(QImage::Format_RGB32));
+    }
+
+    // Drawn once and then taken from the cache, with the pixels of a fresh drawing.
+    void svgIsDrawnOnce() {
+        const QString resource = QStringLiteral(":/common/done.svg");
+        const QSize size(83, 96);
+        QImage fresh(size, QImage::Format_ARGB32_Premultiplied);
+        fresh.fill(Qt::transparent);
+        QPainter painter(&fresh);
+        QSvgRenderer(resource).render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        painter.end();
+
+        const QPixmap first = renderSvg(resource, size, 1.0);
+        const QPixmap again = renderSvg(resource, size, 1.0);
+        QCOMPARE(first.size(), size);
+        QCOMPARE(first.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), fresh);
+        QCOMPARE(again.cacheKey(), first.cacheKey());
+        QCOMPARE(renderSvg(resource, QSize(40, 40), 1.0).size(), QSize(40, 40));
+    }
+
+    void missingFileGivesNoPicture() {
+        QTemporaryDir dir;
+        QVERIFY(readPicture(dir.filePath(QStringLiteral("none.bmp"))).isNull());
+    }
+};
+ZORNA_TEST_CLASS(PicturesTest)
+
+#include "pictures_test.moc"

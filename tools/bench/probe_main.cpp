@@ -1,0 +1,44 @@
+// zorna_start_probe game|bare PROGRAM_FOLDER
+// Builds the QApplication, then either the game's own start or one bare
+// QWidget of the registration window's size, and prints
+// "painted <monotonic ns> rss <MB>" once the first frame is on the screen.
+// It links what the game links and nothing else, so both starts load the same libraries.
+#include "app/game_start.h"
+#include "paint_watch.h"
+#include "start_bench.h"
+#include "stats.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+using namespace bench;
+
+int main(int argc, char** argv) {
+    if (argc != 3)
+        return 2;
+    const bool game = QByteArray(argv[1]) == "game";
+    const QString programFolder = QString::fromLocal8Bit(argv[2]);
+    QApplication app(argc, argv);
+    PaintWatch watch([](QWidget*) { return true; });
+    std::unique_ptr<zorna::GameStart> start;
+    std::unique_ptr<QWidget> bare;
+    if (game) {
+        start = std::make_unique<zorna::GameStart>(programFolder);
+    } else {
+        bare = std::make_unique<QWidget>();
+        bare->setWindowTitle(QStringLiteral("Реєстрація"));
+        bare->setFixedSize(kRegistrationWidth, kRegistrationHeight);
+        bare->show();
+    }
+    const std::optional<qint64> painted = watch.wait(20000);
+    if (!painted)
+        return 1;
+    std::printf("painted %lld rss %.2f\n", static_cast<long long>(*painted), peakRssMb());
+    std::fflush(stdout);
+    // The probe's figures are out; tearing the windows down is not part of the start.
+    std::_Exit(0);
+}
