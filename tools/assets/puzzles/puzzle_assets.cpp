@@ -2,7 +2,7 @@
 // the eleven pictures of the assembly task, cut into 16 pieces each.
 #include "generators.h"
 #include "platform/geometry.h"
-#include "puzzle_scenes.h"
+#include "assembly_scenes.h"
 #include "tasks/puzzles/puzzle_tables.h"
 
 #include <QLinearGradient>

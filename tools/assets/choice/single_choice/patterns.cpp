@@ -4,7 +4,7 @@
 // each picture is checked to have exactly one candidate that fits it.
 #include "rules/seeded_random.h"
 #include "single_choice_draw.h"
-#include "single_choice_glyphs.h"
+#include "glyphs.h"
 
 #include <array>
 #include <optional>

@@ -3,7 +3,7 @@
 // direction only (something grows, fills, burns down, falls and breaks, is
 // built or eaten), so only one order can be defended.
 #include "generators.h"
-#include "memory_emoji.h"
+#include "common/emoji.h"
 #include "platform/geometry.h"
 #include "tasks/counting/film_tables.h"
 

@@ -4,8 +4,8 @@
 // outside the region, and that the change fills most of the region with a
 // clear change of colour.
 #include "generators.h"
-#include "memory_emoji.h"
-#include "picture_pixels.h"
+#include "common/emoji.h"
+#include "common/picture_pixels.h"
 #include "platform/geometry.h"
 #include "tasks/memory/memory_tables.h"
 

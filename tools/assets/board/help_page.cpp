@@ -1,5 +1,5 @@
 // The help page the program opens on F1, with a picture of the board window.
-#include "asset_writer.h"
+#include "common/asset_writer.h"
 
 #include <QBuffer>
 #include <QPainter>
