@@ -3,9 +3,9 @@
 // has changed. The generator checks pixel by pixel that nothing changed
 // outside the region, and that the change fills most of the region with a
 // clear change of colour.
-#include "generators.h"
 #include "common/emoji.h"
 #include "common/picture_pixels.h"
+#include "generators.h"
 #include "platform/geometry.h"
 #include "tasks/memory/memory_tables.h"
 
