@@ -1,6 +1,6 @@
 #pragma once
 
-#include "asset_writer.h"
+#include "common/asset_writer.h"
 
 namespace zorna::assets {
 

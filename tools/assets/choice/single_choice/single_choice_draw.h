@@ -4,7 +4,7 @@
 // from the window table (picture box, main area, answer regions, in pixels),
 // the job of drawing one picture, and a few shared drawing helpers.
 
-#include "asset_writer.h"
+#include "common/asset_writer.h"
 #include "tasks/choice/single_choice_data.h"
 
 #include <QColor>

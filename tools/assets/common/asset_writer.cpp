@@ -72,7 +72,15 @@ AssetWriter::AssetWriter(QString outDir, QString contactSheetDir)
 QString AssetWriter::path(const QString& relative) const {
     const QString full = outDir_ + QLatin1Char('/') + relative;
     QDir().mkpath(QFileInfo(full).absolutePath());
+    written_.append(relative);
     return full;
+}
+
+QStringList AssetWriter::writtenFiles() const {
+    QStringList files = written_;
+    files.sort();
+    files.removeDuplicates();
+    return files;
 }
 
 void AssetWriter::jpeg(const QString& relative, const QImage& image, int quality) {

@@ -1,5 +1,6 @@
 // The help page the program opens on F1, with a picture of the board window.
-#include "asset_writer.h"
+#include "common/asset_writer.h"
+#include "help_page_data.h"
 
 #include <QBuffer>
 #include <QPainter>
@@ -8,16 +9,7 @@ namespace zorna::assets {
 
 namespace {
 
-// The board window as the program lays it out, in pixels of the picture.
-constexpr int kWidth = 785;
-constexpr int kTitleHeight = 22;
-constexpr int kMenuHeight = 20;
-constexpr int kClientTop = kTitleHeight + kMenuHeight;
-constexpr int kClientHeight = 258;
-constexpr int kLegendHeight = 30;
-constexpr int kHeight = kClientTop + kClientHeight + kLegendHeight;
-constexpr int kButtonTop = 224;
-constexpr int kButtonHeight = 25;
+using namespace help_page_data;
 
 QFont helpFont(int pixels, bool bold = false) {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -25,38 +17,6 @@ QFont helpFont(int pixels, bool bold = false) {
     font.setBold(bold);
     return font;
 }
-
-// One control of the button strip: its place (client x, width), colour and caption.
-struct StripControl {
-    int left;
-    int width;
-    QColor colour;
-    const char* caption;
-    bool bold;
-    QColor text;
-};
-
-const StripControl kStrip[] = {
-    {8, 57, QColor(128, 255, 255), "Старт", false, QColor(128, 128, 128)},
-    {80, 209, QColor(0, 192, 192), "Оля", true, Qt::black},
-    {296, 57, QColor(0, 192, 0), "Далі", false, Qt::black},
-    {680, 25, QColor(224, 224, 224), "", false, Qt::black},
-    {712, 65, QColor(255, 128, 255), "Вихід", false, Qt::black},
-};
-
-// Numbered marks of the picture, in the order of the page's legend: the
-// point (in picture pixels) each one stands at.
-const QPoint kMarks[] = {
-    {36, kClientTop + kClientHeight + 15},  // 1 Старт
-    {184, kClientTop + kClientHeight + 15}, // 2 turn indicator
-    {324, kClientTop + kClientHeight + 15}, // 3 Далі
-    {692, kClientTop + kClientHeight + 15}, // 4 save
-    {744, kClientTop + kClientHeight + 15}, // 5 Вихід
-    {262, kTitleHeight + 10},               // 6 menu
-    {712, kClientTop + 60},                 // 7 ladder
-    {78, kClientTop + 147},                 // 8 plank
-    {722, kClientTop + 195},                // 9 finish
-};
 
 void drawDisk(QPainter& p, QRect box) {
     const QRect disk = box.adjusted(5, 5, -5, -5);

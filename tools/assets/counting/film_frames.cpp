@@ -2,8 +2,8 @@
 // frames each per window, told by pictures alone. Each story changes in one
 // direction only (something grows, fills, burns down, falls and breaks, is
 // built or eaten), so only one order can be defended.
+#include "common/emoji.h"
 #include "generators.h"
-#include "memory_emoji.h"
 #include "platform/geometry.h"
 #include "tasks/counting/film_tables.h"
 

@@ -1,5 +1,5 @@
 // Pictures of the pair-choice, missing-detail, odd-one-out and question-file
-// windows; each kind is drawn in its own choice_*.cpp.
+// windows; each kind is drawn in its own file of this folder.
 #include "choice_draw.h"
 #include "generators.h"
 

@@ -3,9 +3,10 @@
 // has changed. The generator checks pixel by pixel that nothing changed
 // outside the region, and that the change fills most of the region with a
 // clear change of colour.
+#include "changed_detail_data.h"
+#include "common/emoji.h"
+#include "common/picture_pixels.h"
 #include "generators.h"
-#include "memory_emoji.h"
-#include "picture_pixels.h"
 #include "platform/geometry.h"
 #include "tasks/memory/memory_tables.h"
 
@@ -25,8 +26,6 @@ constexpr int kH = tw(kChangedPictureTwips.height);
 // The time bar covers the right edge while the player memorises.
 constexpr int kFreeRight = 455;
 
-using Background = std::function<void(QPainter&)>;
-
 // --- backgrounds ---
 
 void skyAndGround(QPainter& p, QColor skyTop, QColor skyBottom, QColor ground, int horizon) {
@@ -36,6 +35,11 @@ void skyAndGround(QPainter& p, QColor skyTop, QColor skyBottom, QColor ground, i
     p.fillRect(0, 0, kW, horizon, sky);
     p.fillRect(0, horizon, kW, kH - horizon, ground);
 }
+
+} // namespace
+
+// The backgrounds the scene table names.
+namespace changed_detail_data {
 
 void room(QPainter& p) {
     p.fillRect(0, 0, kW, 170, QColor(246, 226, 190));
@@ -179,205 +183,18 @@ void garden(QPainter& p) {
         p.drawRoundedRect(QRect(10, y, 440, 50), 16, 16);
 }
 
+} // namespace changed_detail_data
+
+namespace {
+
+using namespace changed_detail_data;
+
 // --- the scenes ---
-
-struct Decor {
-    const char* emoji;
-    QRect area; // where its box may lie
-    int minSize, maxSize;
-};
-
-// The object in the changed region: an emoji drawn once or as a row (or a
-// column, in a tall region) of `count` copies, on an optional backing that
-// fills the region (a poster on the wall).
-struct ChangedObject {
-    const char* emoji;
-    int count = 1;
-    QColor backing = QColor();
-};
-
-struct Scene {
-    const char* name;
-    Background background;
-    ChangedObject before;
-    ChangedObject after;
-    QList<Decor> decor;
-};
 
 // The changed detail of picture n, from the window's table, as a rectangle.
 QRect changedRegion(int n) {
     const ChangedRegion& r = kChangedRegions[n - 1];
     return QRect(QPoint(r.x1, r.y1), QPoint(r.x2, r.y2));
-}
-
-const QRect kSky(8, 6, 440, 100);
-const QRect kAll(8, 6, 440, 292);
-
-QList<Scene> scenes() {
-    return {
-        {"room",
-         room,
-         {"🎲"},
-         {"🚒"},
-         {{"🖼️", QRect(20, 20, 160, 120), 44, 60},
-          {"🕰️", QRect(330, 20, 110, 120), 40, 52},
-          {"🪴", QRect(10, 150, 120, 140), 50, 66},
-          {"🧸", QRect(120, 190, 180, 100), 40, 54},
-          {"🏀", QRect(200, 190, 240, 100), 30, 38},
-          {"📚", QRect(20, 210, 200, 90), 36, 46},
-          {"🛋️", QRect(330, 110, 120, 90), 60, 70}}},
-        {"yard",
-         yard,
-         {"🦋"},
-         {"🏐"},
-         {{"☀️", QRect(330, 8, 110, 90), 50, 60},
-          {"☁️", QRect(170, 8, 160, 80), 44, 56},
-          {"🏠", QRect(220, 70, 130, 110), 80, 96},
-          {"🌳", QRect(10, 80, 110, 120), 76, 90},
-          {"🐕", QRect(130, 170, 200, 120), 44, 56},
-          {"🚲", QRect(300, 190, 150, 100), 50, 60},
-          {"🌷", QRect(10, 200, 140, 100), 30, 40},
-          {"🐓", QRect(360, 160, 90, 60), 36, 46}}},
-        {"table",
-         tablecloth,
-         {"🍩"},
-         {"🍉"},
-         {{"🍎", kAll, 40, 52},
-          {"🍌", kAll, 44, 56},
-          {"🥛", kAll, 40, 50},
-          {"🍞", kAll, 44, 56},
-          {"🧀", kAll, 40, 50},
-          {"🍇", kAll, 40, 52},
-          {"🥐", kAll, 40, 50},
-          {"🍪", kAll, 34, 44},
-          {"🍵", kAll, 40, 50}}},
-        {"music room",
-         musicRoom,
-         {"🎸", 1, QColor(220, 60, 50)},
-         {"🎻", 1, QColor(50, 100, 210)},
-         {{"🎺", QRect(20, 30, 280, 56), 40, 50},
-          {"📯", QRect(20, 30, 280, 56), 36, 46},
-          {"🎷", QRect(20, 120, 280, 56), 44, 54},
-          {"🪗", QRect(20, 120, 280, 56), 40, 50},
-          {"🥁", QRect(20, 200, 280, 62), 50, 60},
-          {"🎹", QRect(20, 200, 300, 62), 56, 62},
-          {"🎼", QRect(330, 10, 110, 100), 44, 56}}},
-        {"kitchen",
-         kitchen,
-         {"🍎"},
-         {"🍏"},
-         {{"🍳", QRect(10, 130, 280, 60), 44, 56},
-          {"🫖", QRect(10, 130, 280, 60), 44, 56},
-          {"🥕", QRect(340, 130, 110, 60), 36, 46},
-          {"🍅", QRect(10, 130, 280, 60), 34, 42},
-          {"🧂", QRect(340, 130, 110, 60), 30, 40},
-          {"🕰️", QRect(20, 10, 120, 100), 44, 54},
-          {"🥦", QRect(160, 10, 280, 100), 40, 50},
-          {"🍯", QRect(160, 10, 280, 100), 40, 50}}},
-        {"park",
-         park,
-         {"🦋"},
-         {"🍊"},
-         {{"🌳", QRect(220, 30, 230, 120), 80, 100},
-          {"🌲", QRect(10, 30, 160, 120), 80, 96},
-          {"🍄", QRect(240, 170, 200, 120), 34, 44},
-          {"🦔", QRect(240, 170, 200, 120), 40, 50},
-          {"🐇", QRect(10, 170, 130, 120), 40, 52},
-          {"🌼", QRect(230, 150, 220, 150), 28, 36},
-          {"☁️", QRect(10, 6, 250, 40), 36, 46}}},
-        {"beach",
-         beach,
-         {"🪣"},
-         {"🏀"},
-         {{"⛵", QRect(10, 90, 430, 60), 44, 56},
-          {"🐬", QRect(10, 100, 430, 56), 40, 50},
-          {"⛱️", QRect(240, 160, 200, 130), 70, 86},
-          {"🌴", QRect(10, 60, 120, 150), 80, 96},
-          {"🐚", QRect(10, 200, 130, 100), 34, 42},
-          {"☀️", QRect(300, 6, 140, 80), 50, 60},
-          {"🏐", QRect(220, 240, 80, 60), 34, 42}}},
-        {"desk",
-         desk,
-         {"🧲"},
-         {"🎲"},
-         {{"📕", kAll, 50, 64},
-          {"✏️", kAll, 40, 52},
-          {"✂️", kAll, 40, 52},
-          {"📏", kAll, 44, 56},
-          {"🖍️", kAll, 36, 46},
-          {"⏰", kAll, 44, 54},
-          {"💡", kAll, 40, 50},
-          {"📐", kAll, 44, 54},
-          {"🧮", kAll, 50, 60}}},
-        {"space",
-         space,
-         {"🌕"},
-         {"🌎"},
-         {{"🪐", kAll, 70, 90},
-          {"🚀", kAll, 36, 46},
-          {"🌙", kAll, 40, 52},
-          {"☄️", kAll, 44, 56},
-          {"🛰️", kAll, 40, 52},
-          {"⭐", kAll, 26, 34},
-          {"🌟", kAll, 26, 34}}},
-        {"street",
-         street,
-         {"🚗", 2},
-         {"🚙", 2},
-         {{"🏠", QRect(10, 110, 440, 95), 70, 86},
-          {"🏫", QRect(10, 110, 440, 95), 76, 90},
-          {"🏪", QRect(10, 110, 440, 95), 70, 84},
-          {"🌳", QRect(10, 120, 440, 90), 60, 76},
-          {"🚦", QRect(10, 180, 440, 62), 40, 50},
-          {"🚲", QRect(10, 200, 440, 42), 36, 40},
-          {"🚕", QRect(10, 250, 280, 50), 40, 46},
-          {"☁️", kSky, 40, 50}}},
-        {"aquarium",
-         aquarium,
-         {"🐠"},
-         {"🐚"},
-         {{"🐟", QRect(10, 10, 440, 240), 44, 56},
-          {"🐙", QRect(10, 150, 440, 140), 50, 64},
-          {"🦀", QRect(10, 240, 440, 62), 40, 50},
-          {"🐢", QRect(10, 10, 440, 240), 50, 64},
-          {"🐚", QRect(10, 250, 440, 52), 30, 40},
-          {"🦐", QRect(10, 10, 440, 240), 36, 46},
-          {"🫧", QRect(10, 10, 440, 200), 30, 40}}},
-        {"farm",
-         farm,
-         {"🐖"},
-         {"🚜"},
-         {{"🐄", QRect(210, 110, 240, 100), 56, 70},
-          {"🐓", QRect(10, 130, 200, 150), 40, 50},
-          {"🐴", QRect(210, 170, 240, 120), 56, 70},
-          {"🦆", QRect(10, 200, 200, 100), 40, 50},
-          {"🌾", QRect(250, 40, 200, 80), 44, 56},
-          {"🌻", QRect(10, 230, 440, 70), 34, 44},
-          {"☀️", QRect(160, 6, 100, 60), 44, 54}}},
-        {"winter",
-         winter,
-         {"🐿️"},
-         {"🎁"},
-         {{"⛄", QRect(10, 100, 200, 190), 80, 96},
-          {"🎄", QRect(300, 40, 150, 160), 80, 100},
-          {"🌲", QRect(10, 20, 200, 90), 60, 76},
-          {"🛷", QRect(200, 190, 250, 110), 50, 62},
-          {"❄️", kSky, 26, 34},
-          {"❄️", kSky, 22, 30},
-          {"🧤", QRect(10, 220, 440, 80), 34, 42}}},
-        {"garden",
-         garden,
-         {"🍉"},
-         {"🎃"},
-         {{"🌹", QRect(10, 130, 440, 70), 34, 44},
-          {"🌼", QRect(10, 130, 440, 70), 30, 40},
-          {"🍓", QRect(10, 206, 440, 70), 34, 42},
-          {"🥕", QRect(10, 206, 440, 70), 36, 44},
-          {"🐝", QRect(10, 20, 440, 90), 30, 38},
-          {"🦋", QRect(10, 20, 440, 90), 34, 42},
-          {"🐌", QRect(10, 270, 440, 34), 28, 34},
-          {"🏡", QRect(10, 10, 200, 110), 76, 90}}},
-    };
 }
 
 // Places every decoration where it overlaps neither another one nor the

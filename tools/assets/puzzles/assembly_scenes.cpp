@@ -1,6 +1,6 @@
 // The eleven assembly pictures: simple scenes painted with QPainter and the
 // colour emoji font, laid out so that every piece shows part of something.
-#include "puzzle_scenes.h"
+#include "assembly_scenes.h"
 
 #include <QLinearGradient>
 #include <QPainter>

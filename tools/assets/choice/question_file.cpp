@@ -3,6 +3,7 @@
 // shows what its question asks for inside the hit rectangle of the answer
 // table, and plausible wrong answers elsewhere.
 #include "choice_draw.h"
+#include "question_file_data.h"
 
 #include "tasks/choice/choice_data.h"
 
@@ -18,6 +19,8 @@ namespace zorna::assets::choice {
 using namespace zorna::choice;
 
 namespace {
+
+using namespace question_file_data;
 
 QRect hitRect(int n) {
     const HitRect& r = kQuestionRects[n - 1];
@@ -452,20 +455,6 @@ QByteArray questionRecord(const QString& text) {
         return {};
     return bytes.leftJustified(kQuestionRecord, ' ');
 }
-
-const std::array<const char*, 11> kQuestions{
-    "До якого будиночка веде стежка від зайчика? Натисни на цей будиночок.",
-    "Хто з дітей тримає синю повітряну кульку? Натисни на цю дитину.",
-    "На яку квітку прилетить метелик? Натисни на цю квітку.",
-    "До якої мисочки веде доріжка від кошеняти? Натисни на цю мисочку.",
-    "Який олівець найдовший? Натисни на нього.",
-    "Яка рибка пливе не в той бік, що всі інші? Натисни на неї.",
-    "Серед сніжинок сховалася зірочка. Знайди її і натисни на неї.",
-    "Який будинок найвищий? Натисни на нього.",
-    "Скільки пташок на дереві? Натисни на картку, де стільки ж яблук.",
-    "На кущі сховалося сонечко. Знайди його і натисни на нього.",
-    "Хлопчик загубив у траві ключик. Знайди ключик і натисни на нього.",
-};
 
 } // namespace
 

@@ -1,4 +1,4 @@
-#include "single_choice_glyphs.h"
+#include "glyphs.h"
 
 #include <QPainterPath>
 

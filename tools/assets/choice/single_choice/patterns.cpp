@@ -2,9 +2,9 @@
 // question mark in a repeating row (kletka3) and the figure that continues a
 // row following a rule (kletka12). Every row follows a rule computed here, and
 // each picture is checked to have exactly one candidate that fits it.
+#include "glyphs.h"
 #include "rules/seeded_random.h"
 #include "single_choice_draw.h"
-#include "single_choice_glyphs.h"
 
 #include <array>
 #include <optional>

@@ -1,8 +1,8 @@
 // Pictures of the puzzle windows: the fifteen tiles of the sliding puzzle and
 // the eleven pictures of the assembly task, cut into 16 pieces each.
+#include "assembly_scenes.h"
 #include "generators.h"
 #include "platform/geometry.h"
-#include "puzzle_scenes.h"
 #include "tasks/puzzles/puzzle_tables.h"
 
 #include <QLinearGradient>

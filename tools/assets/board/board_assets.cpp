@@ -9,7 +9,7 @@
 
 namespace zorna::assets {
 
-// The help page and its picture of the board; board_help.cpp.
+// The help page and its picture of the board; help_page.cpp.
 void writeBoardHelp(AssetWriter& w, const QImage& map);
 
 namespace {

@@ -3,7 +3,7 @@
 // Drawing helpers of the pair-choice, missing-detail, odd-one-out and
 // question-file pictures.
 
-#include "asset_writer.h"
+#include "common/asset_writer.h"
 
 #include <QColor>
 #include <QImage>

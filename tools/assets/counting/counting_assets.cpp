@@ -1,5 +1,5 @@
 // Cube pictures of the two counting windows and the frames of the film stories.
-#include "counting_cubes.h"
+#include "cube_drawing.h"
 #include "generators.h"
 #include "platform/geometry.h"
 #include "tasks/counting/cube_tables.h"

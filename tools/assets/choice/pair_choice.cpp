@@ -1,7 +1,7 @@
 // kletka10 (two objects whose names are made of the same letters) and kletka19
 // (two identical pictures): six cells in two rows of three under the regions.
 #include "choice_draw.h"
-#include "picture_pixels.h"
+#include "common/picture_pixels.h"
 
 #include "tasks/choice/choice_data.h"
 

@@ -1,4 +1,4 @@
-#include "counting_cubes.h"
+#include "cube_drawing.h"
 
 #include <QPainter>
 #include <QPolygonF>

@@ -1,4 +1,4 @@
-#include "memory_emoji.h"
+#include "emoji.h"
 
 #include <QFont>
 #include <QHash>

@@ -1,7 +1,7 @@
 // Pictures of the memory windows: fourteen scenes with one changed detail,
 // thirty-six objects to remember and six items to put back in their places.
+#include "common/emoji.h"
 #include "generators.h"
-#include "memory_emoji.h"
 #include "platform/geometry.h"
 #include "tasks/memory/memory_tables.h"
 

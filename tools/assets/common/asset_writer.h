@@ -21,7 +21,10 @@ public:
     static QString hiDpiName(const QString& relative);
 
     // Full path of a file under the program folder; its folder is created.
+    // The file is noted in the list of written files.
     QString path(const QString& relative) const;
+    // Every file written so far, relative to the program folder, sorted, once each.
+    QStringList writtenFiles() const;
 
     void jpeg(const QString& relative, const QImage& image, int quality = 92);
     void bmp(const QString& relative, const QImage& image);
@@ -47,6 +50,7 @@ private:
     QString outDir_;
     QString contactSheetDir_;
     QStringList errors_;
+    mutable QStringList written_;
 };
 
 // A generator writes one part of the program folder.
