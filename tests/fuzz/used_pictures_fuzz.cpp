@@ -2,7 +2,7 @@
 // holds, a window opening on it loads, draws a picture of its own range and
 // writes the file again.
 #include "fuzz_input.h"
-#include "platform/rnd.h"
+#include "doubles/scripted_rnd.h"
 #include "tasks/common/used_pictures.h"
 
 using namespace zorna;
