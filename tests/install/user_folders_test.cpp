@@ -171,6 +171,9 @@ private slots:
         QVERIFY(small.save(dir.filePath("alone.jpg")));
         QCOMPARE(hiDpiVariant(QStringLiteral("/p/kletka2/1.jpg")), QStringLiteral("/p/kletka2/1@2x.jpg"));
         QCOMPARE(hiDpiVariant(QStringLiteral("/p.d/map")), QStringLiteral("/p.d/map@2x"));
+        QCOMPARE(hiDpiVariant(QStringLiteral("/p/kletka24/3_1.bmp")),
+                 QStringLiteral("/p/kletka24/3_1@2x.png"));
+        QCOMPARE(hiDpiVariant(QStringLiteral("/p/open.BMP")), QStringLiteral("/p/open@2x.png"));
 
         const QPixmap one = loadPicture(dir.filePath("pic.png"), 1.0);
         QCOMPARE(one.size(), QSize(10, 8));
@@ -181,6 +184,14 @@ private slots:
         QCOMPARE(two.devicePixelRatio(), 2.0);
         QCOMPARE(two.deviceIndependentSize(), QSizeF(10, 8));
         QCOMPARE(two.toImage().pixelColor(0, 0), QColor(Qt::blue));
+
+        // A BMP picture's double-size source is a PNG.
+        QVERIFY(small.save(dir.filePath("scene.bmp")));
+        QVERIFY(large.save(dir.filePath("scene@2x.png")));
+        const QPixmap scene = loadPicture(dir.filePath("scene.bmp"), 2.0);
+        QCOMPARE(scene.size(), QSize(20, 16));
+        QCOMPARE(scene.deviceIndependentSize(), QSizeF(10, 8));
+        QCOMPARE(scene.toImage().pixelColor(0, 0), QColor(Qt::blue));
 
         // Without a double-size source the picture itself is used.
         const QPixmap fallback = loadPicture(dir.filePath("alone.jpg"), 2.0);
@@ -230,7 +241,9 @@ private slots:
             if (QFileInfo(name).completeBaseName().endsWith(QLatin1String("@2x"))) {
                 QString one = name;
                 one.remove(one.lastIndexOf(QLatin1String("@2x")), 3);
-                if (!QFileInfo::exists(root + one))
+                const QString bmp = one.left(one.lastIndexOf(QLatin1Char('.'))) + QStringLiteral(".bmp");
+                if (!QFileInfo::exists(root + one) &&
+                    !(one.endsWith(QLatin1String(".png")) && QFileInfo::exists(root + bmp)))
                     wrong << name + QStringLiteral(": no picture of its own size");
                 continue;
             }

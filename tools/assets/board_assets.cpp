@@ -337,9 +337,9 @@ void generateBoardAssets(AssetWriter& w) {
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         w.file(QStringLiteral("icons/%1.png").arg(size), png(appIcon(size)));
     w.bmp(QStringLiteral("open.bmp"), openPicture());
-    w.bmp(QStringLiteral("open@2x.bmp"), openPicture(2));
+    w.hiDpiBmp(QStringLiteral("open.bmp"), openPicture(2));
     w.bmp(QStringLiteral("new.bmp"), newPicture());
-    w.bmp(QStringLiteral("new@2x.bmp"), newPicture(2));
+    w.hiDpiBmp(QStringLiteral("new.bmp"), newPicture(2));
     writeBoardHelp(w, map);
     if (w.wantsContactSheets()) {
         w.contactSheet(QStringLiteral("board_chips"), QStringLiteral("Chips (x4)"), chips, names);

@@ -534,8 +534,8 @@ void generateChangedScenes(AssetWriter& w) {
         w.bmp(QStringLiteral("kletka24/%1.bmp").arg(n), first);
         w.bmp(QStringLiteral("kletka24/%1_1.bmp").arg(n), changed);
         const QImage sharpBase = baseAt(2);
-        w.bmp(QStringLiteral("kletka24/%1@2x.bmp").arg(n), withObject(sharpBase, 2, scene.before));
-        w.bmp(QStringLiteral("kletka24/%1_1@2x.bmp").arg(n), withObject(sharpBase, 2, scene.after));
+        w.hiDpiBmp(QStringLiteral("kletka24/%1.bmp").arg(n), withObject(sharpBase, 2, scene.before));
+        w.hiDpiBmp(QStringLiteral("kletka24/%1_1.bmp").arg(n), withObject(sharpBase, 2, scene.after));
         sheet << first << changed;
         captions << QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(scene.name))
                  << QStringLiteral("%1_1 changed").arg(n);

@@ -493,7 +493,7 @@ void generateReactionAssets(AssetWriter& w) {
         const QImage image = scene(c);
         const QString name = QStringLiteral("kolobok%1.bmp").arg(reaction::kChutes[c].picture);
         w.bmp(QStringLiteral("kletka32/") + name, image);
-        w.bmp(AssetWriter::hiDpiName(QStringLiteral("kletka32/") + name), scene(c, 2));
+        w.hiDpiBmp(QStringLiteral("kletka32/") + name, scene(c, 2));
         sheet << image;
         captions << name + QStringLiteral(", net under chute %1").arg(c + 1);
     }
