@@ -14,7 +14,10 @@ QString hiDpiVariant(const QString& path) {
     const int slash = int(path.lastIndexOf(QLatin1Char('/')));
     const int dot = int(path.lastIndexOf(QLatin1Char('.')));
     const int end = dot > slash ? dot : int(path.size());
-    return path.left(end) + QStringLiteral("@2x") + path.mid(end);
+    const QString suffix = path.mid(end);
+    return path.left(end) + QStringLiteral("@2x") +
+           (suffix.compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0 ? QStringLiteral(".png")
+                                                                            : suffix);
 }
 
 QPixmap readPicture(const QString& path) {

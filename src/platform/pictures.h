@@ -8,9 +8,10 @@ namespace zorna {
 // Pictures of the program folder on screens of any pixel density. Beside a
 // picture "name.ext" the program folder may hold "name@2x.ext": the same
 // picture drawn at twice the size, for screens that show two device pixels per
-// window pixel.
+// window pixel. A BMP picture's is "name@2x.png" (compressed: an uncompressed
+// BMP of four times the pixels would be needlessly large).
 
-// "kletka2/1.jpg" -> "kletka2/1@2x.jpg".
+// "kletka2/1.jpg" -> "kletka2/1@2x.jpg", "kletka24/1.bmp" -> "kletka24/1@2x.png".
 QString hiDpiVariant(const QString& path);
 
 // Reads a picture file. BMP and PNG files go straight to QtGui's own readers:

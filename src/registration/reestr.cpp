@@ -221,9 +221,9 @@ void Reestr::setMode(bool saved) {
     winSave_ = saved;
     setClientSizeTw(this, 3000, saved ? kSavedModeHeight : kNewModeHeight);
     const QString picture = saved ? QStringLiteral("new.bmp") : QStringLiteral("open.bmp");
-    const QPixmap pix = readPicture(ctx.folder.path(picture));
+    const QPixmap pix = loadPicture(ctx.folder.path(picture));
     knopOpen_->setIcon(QIcon(pix));
-    knopOpen_->setIconSize(pix.size());
+    knopOpen_->setIconSize(pix.deviceIndependentSize().toSize());
     knopOpen_->setToolTip(saved ? QStringLiteral("Розпочати нову гру")
                                 : QStringLiteral("Вибрати одну із збережених ігр"));
 }

@@ -1,6 +1,7 @@
 #include "tasks/choice/question_file.h"
 
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 #include "platform/records.h"
 #include "platform/text_fit.h"
 
@@ -60,7 +61,7 @@ void QuestionFileWindow::Form_Load() {
     setBusy(true);
     rects_ = kQuestionRects;
     const int n = loadAndDrawPicture();
-    background_ = QPixmap(picturePath(n));
+    background_ = loadPicture(picturePath(n));
     update();
     winZapit->setText(readQuestion(ctx.folder.taskFile(kQuestionWindow, QStringLiteral("quetkr16.dat")), n));
     shrinkToFit(winZapit);

@@ -2,6 +2,7 @@
 
 #include "platform/cursors.h"
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 #include "tasks/common/answer_region.h"
 #include "tasks/common/done_button.h"
 
@@ -89,7 +90,7 @@ void FilmFrames::Form_Load() {
         order_[j] = v;
     }
     for (int j = 0; j < 4; ++j)
-        kadr[j]->setPixmap(QPixmap(framePath(n, order_[j])));
+        kadr[j]->setPixmap(loadPicture(framePath(n, order_[j])));
 }
 
 QString FilmFrames::framePath(int n, int f) const {

@@ -1,6 +1,7 @@
 #include "tasks/puzzles/assembly_task.h"
 
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 #include "tasks/common/done_button.h"
 #include "tasks/common/drag_helper.h"
 #include "tasks/common/picture_box.h"
@@ -98,7 +99,7 @@ void AssemblyTask::Form_Load() {
 }
 
 QPixmap AssemblyTask::piecePicture(int piece) const {
-    return QPixmap(
+    return loadPicture(
         ctx.folder.taskFile(task().windowNumber, QStringLiteral("%1/%2.jpg").arg(picture_).arg(piece)));
 }
 
@@ -137,7 +138,7 @@ void AssemblyTask::onDrop(QWidget* target) {
 void AssemblyTask::winMal_DragDrop(int cell) {
     if (!busy() || !isEnabled() || draggedPiece_ < 1)
         return;
-    winMal[cell - 1]->setPixmapPicture(QPixmap(
+    winMal[cell - 1]->setPixmapPicture(loadPicture(
         ctx.folder.taskFile(task().windowNumber, QStringLiteral("%1/%2").arg(picture_).arg(draggedFile_))));
     if (board_.drop(cell, draggedPiece_))
         return;

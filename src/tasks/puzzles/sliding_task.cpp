@@ -1,6 +1,7 @@
 #include "tasks/puzzles/sliding_task.h"
 
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 #include "tasks/common/click_label.h"
 #include "tasks/common/done_button.h"
 #include "tasks/puzzles/puzzle_tables.h"
@@ -55,7 +56,7 @@ void SlidingTask::Form_Load() {
 }
 
 QPixmap SlidingTask::tilePicture(int tile) const {
-    return QPixmap(ctx.folder.taskPicture(task().windowNumber, tile));
+    return loadPicture(ctx.folder.taskPicture(task().windowNumber, tile));
 }
 
 void SlidingTask::rozbMal() {

@@ -2,6 +2,7 @@
 
 #include "platform/cursors.h"
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 #include "tasks/common/click_label.h"
 #include "tasks/reaction/reaction_rules.h"
 
@@ -56,7 +57,7 @@ void Kletka26::Form_Load() {
 }
 
 QPixmap Kletka26::picture(const QString& name) const {
-    return QPixmap(ctx.folder.taskFile(task().windowNumber, name));
+    return loadPicture(ctx.folder.taskFile(task().windowNumber, name));
 }
 
 void Kletka26::rozbMal() {

@@ -1,6 +1,7 @@
 #include "tasks/reaction/kletka30.h"
 
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 #include "tasks/common/answer_region.h"
 #include "tasks/common/click_label.h"
 #include "tasks/common/done_button.h"
@@ -105,7 +106,7 @@ void Kletka30::Form_Load() {
     setBusy(true);
     trip_.reset();
     released_ = 0;
-    telega->setPixmap(QPixmap(ctx.folder.taskFile(task().windowNumber, QStringLiteral("telega.gif"))));
+    telega->setPixmap(loadPicture(ctx.folder.taskFile(task().windowNumber, QStringLiteral("telega.gif"))));
     winText->setText(QStringLiteral("Спіймай три кульки"));
     winText1->setText(QStringLiteral("Штовхнути:\nEnter"));
     IndKil->setText(QStringLiteral("0"));

@@ -252,17 +252,19 @@ QImage appIcon(int size) {
     return img;
 }
 
-QImage buttonBase() {
-    QImage img(35, 19, QImage::Format_RGB32);
+QImage buttonBase(int scale) {
+    QImage img(35 * scale, 19 * scale, QImage::Format_RGB32);
     img.fill(QColor(192, 192, 192));
     return img;
 }
 
 // An open yellow folder: choose a saved game.
-QImage openPicture() {
-    QImage img = buttonBase();
+// scale 2 gives the source for screens of double density.
+QImage openPicture(int scale = 1) {
+    QImage img = buttonBase(scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     p.setPen(QPen(QColor(120, 80, 0), 1));
     p.setBrush(QColor(230, 180, 40));
     p.drawPolygon(QPolygonF(
@@ -276,10 +278,11 @@ QImage openPicture() {
 }
 
 // A fresh sheet with a star: start a new game.
-QImage newPicture() {
-    QImage img = buttonBase();
+QImage newPicture(int scale = 1) {
+    QImage img = buttonBase(scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     p.setPen(QPen(QColor(60, 60, 60), 1));
     p.setBrush(Qt::white);
     p.drawPolygon(
@@ -334,7 +337,9 @@ void generateBoardAssets(AssetWriter& w) {
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         w.file(QStringLiteral("icons/%1.png").arg(size), png(appIcon(size)));
     w.bmp(QStringLiteral("open.bmp"), openPicture());
+    w.hiDpiBmp(QStringLiteral("open.bmp"), openPicture(2));
     w.bmp(QStringLiteral("new.bmp"), newPicture());
+    w.hiDpiBmp(QStringLiteral("new.bmp"), newPicture(2));
     writeBoardHelp(w, map);
     if (w.wantsContactSheets()) {
         w.contactSheet(QStringLiteral("board_chips"), QStringLiteral("Chips (x4)"), chips, names);

@@ -50,10 +50,22 @@ QImage emoji(const QString& text, int size) {
 }
 
 void drawEmoji(QPainter& p, const QString& text, const QRect& box) {
-    const QImage image = emoji(text, qMin(box.width(), box.height()));
+    // On a painter scaled for a sharper source the glyph is scaled once, to the
+    // device pixels, not drawn small and then blown up.
+    const int scale = qMax(1, qRound(qAbs(p.deviceTransform().m11())));
+    const QImage image = emoji(text, qMin(box.width(), box.height()) * scale);
     if (image.isNull())
         return;
-    p.drawImage(box.center().x() - image.width() / 2 + 1, box.center().y() - image.height() / 2 + 1, image);
+    if (scale == 1) {
+        p.drawImage(box.center().x() - image.width() / 2 + 1, box.center().y() - image.height() / 2 + 1,
+                    image);
+        return;
+    }
+    const QSizeF size(double(image.width()) / scale, double(image.height()) / scale);
+    p.drawImage(
+        QRectF(QPointF(box.center().x() - size.width() / 2 + 1, box.center().y() - size.height() / 2 + 1),
+               size),
+        image);
 }
 
 void drawLabel(QPainter& p, const QString& text, const QRect& box, int pixelSize, const QColor& colour) {

@@ -55,27 +55,34 @@ void generateOddPictures(AssetWriter& w) {
     for (int n = 1; n <= kOddPictureCount; ++n) {
         const OddPicture& plan = kOddPictures[n - 1];
         const int odd = kOddAnswers[n - 1];
-        QImage image = canvas(size.width(), size.height(), QColor(250, 248, 236));
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        int member = 0;
-        for (int i = 1; i <= int(kOddButtonTwips.size()); ++i) {
-            const char* e = i == odd ? plan.outsider : plan.members[member++];
-            const QString glyph = QString::fromUtf8(e);
-            if (emoji(glyph, 8).isNull())
-                w.fail(QStringLiteral("kletka5/%1: no emoji %2").arg(n).arg(glyph));
-            const QRect box = objectBox(i, size);
-            drawEmoji(p, glyph, box.adjusted(10, 10, -10, -10));
-            // The number in a circle at the upper left of the object.
-            const QRect badge(box.left() - 14, box.top() - 10, 26, 26);
-            p.setPen(QPen(QColor(0, 0, 128), 2));
-            p.setBrush(Qt::white);
-            p.drawEllipse(badge);
-            drawLabel(p, QString::number(i), badge, 17, QColor(0, 0, 128));
-        }
-        p.end();
+        // scale 2 gives the source for screens of double density.
+        const auto draw = [&](int scale) {
+            QImage picture = canvas(size.width() * scale, size.height() * scale, QColor(250, 248, 236));
+            QPainter p(&picture);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.scale(scale, scale);
+            int member = 0;
+            for (int i = 1; i <= int(kOddButtonTwips.size()); ++i) {
+                const char* e = i == odd ? plan.outsider : plan.members[member++];
+                const QString glyph = QString::fromUtf8(e);
+                if (scale == 1 && emoji(glyph, 8).isNull())
+                    w.fail(QStringLiteral("kletka5/%1: no emoji %2").arg(n).arg(glyph));
+                const QRect box = objectBox(i, size);
+                drawEmoji(p, glyph, box.adjusted(10, 10, -10, -10));
+                // The number in a circle at the upper left of the object.
+                const QRect badge(box.left() - 14, box.top() - 10, 26, 26);
+                p.setPen(QPen(QColor(0, 0, 128), 2));
+                p.setBrush(Qt::white);
+                p.drawEllipse(badge);
+                drawLabel(p, QString::number(i), badge, 17, QColor(0, 0, 128));
+            }
+            p.end();
+            return picture;
+        };
+        const QImage image = draw(1);
         w.jpeg(QStringLiteral("kletka5/%1.jpg").arg(n), image, 95);
+        w.jpeg(QStringLiteral("kletka5/%1@2x.jpg").arg(n), draw(2), 95);
         sheet << image;
         captions << QStringLiteral("%1: odd %2 (%3; %4)")
                         .arg(n)

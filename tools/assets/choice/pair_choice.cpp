@@ -455,21 +455,29 @@ void generateAnagrams(AssetWriter& w) {
                                     isPair ? QStringLiteral("are not") : QStringLiteral("are")));
             }
         }
-        QImage image = canvas(size.width(), size.height(), QColor(225, 232, 245));
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        for (int i = 1; i <= kPairRegions; ++i) {
-            const QRect cell = regionRect(i);
-            drawCell(p, cell);
+        for (int i = 1; i <= kPairRegions; ++i)
             if (objects[i - 1].emoji && emoji(QString::fromUtf8(objects[i - 1].emoji), 8).isNull())
                 w.fail(QStringLiteral("kletka10/%1: no emoji for %2")
                            .arg(n)
                            .arg(QString::fromUtf8(objects[i - 1].name)));
-            drawObject(p, objects[i - 1], cell);
-        }
-        p.end();
+        // scale 2 gives the source for screens of double density.
+        const auto draw = [&](int scale) {
+            QImage picture = canvas(size.width() * scale, size.height() * scale, QColor(225, 232, 245));
+            QPainter p(&picture);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.scale(scale, scale);
+            for (int i = 1; i <= kPairRegions; ++i) {
+                const QRect cell = regionRect(i);
+                drawCell(p, cell);
+                drawObject(p, objects[i - 1], cell);
+            }
+            p.end();
+            return picture;
+        };
+        const QImage image = draw(1);
         w.jpeg(QStringLiteral("kletka10/%1.jpg").arg(n), image);
+        w.jpeg(QStringLiteral("kletka10/%1@2x.jpg").arg(n), draw(2));
         sheet << outlinePair(image, pair.first, pair.second);
         QStringList names;
         for (const auto& o : objects)
@@ -685,11 +693,14 @@ std::vector<Subject> subjects() {
     };
 }
 
-QImage subjectImage(const Subject& s, const std::vector<int>& details, const QSize& size) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+// scale 2 draws the same subject on twice as many pixels, for the source of
+// screens of double density.
+QImage subjectImage(const Subject& s, const std::vector<int>& details, const QSize& size, int scale = 1) {
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     s.draw(p, QRectF(0, 0, size.width(), size.height()), details);
     p.end();
     return image;
@@ -724,10 +735,12 @@ void generateTwins(AssetWriter& w) {
         const auto pair = row.answers[n - 1];
         const QSize cellSize = regionRect(1).size();
         std::vector<QImage> cells(kPairRegions + 1);
+        std::vector<std::vector<int>> cellDetails(kPairRegions + 1);
         int next = 0;
         for (int i = 1; i <= kPairRegions; ++i) {
             const bool twin = i == pair.first || i == pair.second;
-            cells[i] = subjectImage(subject, twin ? base : variants[next++], cellSize - QSize(8, 8));
+            cellDetails[i] = twin ? base : variants[next++];
+            cells[i] = subjectImage(subject, cellDetails[i], cellSize - QSize(8, 8));
         }
         QImage image = canvas(size.width(), size.height(), QColor(236, 240, 228));
         QPainter p(&image);
@@ -765,6 +778,19 @@ void generateTwins(AssetWriter& w) {
             }
         }
         w.jpeg(QStringLiteral("kletka19/%1.jpg").arg(n), image, 97);
+        QImage sharp = canvas(size.width() * 2, size.height() * 2, QColor(236, 240, 228));
+        {
+            QPainter p(&sharp);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.scale(2, 2);
+            for (int i = 1; i <= kPairRegions; ++i) {
+                const QRect cell = regionRect(i);
+                drawCell(p, cell);
+                p.drawImage(QRectF(cell.topLeft() + QPoint(4, 4), cellSize - QSize(8, 8)),
+                            subjectImage(subject, cellDetails[i], cellSize - QSize(8, 8), 2));
+            }
+        }
+        w.jpeg(QStringLiteral("kletka19/%1@2x.jpg").arg(n), sharp, 97);
         sheet << outlinePair(image, pair.first, pair.second);
         captions << QStringLiteral("%1: %2, pair %3-%4")
                         .arg(n)

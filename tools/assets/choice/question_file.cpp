@@ -465,61 +465,68 @@ void generateQuestionPictures(AssetWriter& w) {
     QList<QRect> outlines;
     QByteArray file;
     for (int n = 1; n <= kQuestionPictureCount; ++n) {
-        QImage image = canvas(size.width(), size.height());
-        QPainter p(&image);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        // scale 2 gives the source for screens of double density.
+        const auto draw = [&](int scale, Drawn& d) {
+            QImage image = canvas(size.width() * scale, size.height() * scale);
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.scale(scale, scale);
+            switch (n) {
+            case 1:
+                meadow(p, size);
+                d = drawTangle(p, {{"🐰", "🦊", "🐻"}, {"🏠", "🏠", "🏠"}, {2, 0, 1}, 0}, 1601);
+                break;
+            case 2: {
+                meadow(p, size);
+                Tangle t{{"", "", ""}, {"🧒", "👧", "👦"}, {1, 2, 0}, 2};
+                t.startColour = {QColor(220, 40, 40), QColor(40, 170, 60), QColor(40, 90, 230)};
+                d = drawTangle(p, t, 1602);
+                break;
+            }
+            case 3:
+                meadow(p, size);
+                d = drawTangle(p, {{"🐝", "🦋", "🐞"}, {"🌷", "🌼", "🌻"}, {0, 2, 1}, 1}, 1603);
+                break;
+            case 4:
+                meadow(p, size);
+                d = drawTangle(p, {{"🐶", "🐱", "🐭"}, {"🥣", "🥣", "🥣"}, {2, 1, 0}, 1}, 1604);
+                break;
+            case 5:
+                d = drawPencils(p, size);
+                break;
+            case 6:
+                d = drawFishes(p, size, n);
+                break;
+            case 7:
+                d = drawSnowNight(p, size);
+                break;
+            case 8:
+                d = drawSkyline(p, size);
+                break;
+            case 9: {
+                int birds = 0;
+                std::vector<int> counts;
+                d = drawBirdsAndCards(p, size, birds, counts);
+                if (std::count(counts.begin(), counts.end(), birds) != 1)
+                    w.fail(QStringLiteral("kletka16/9: %1 cards match the birds")
+                               .arg(std::count(counts.begin(), counts.end(), birds)));
+                break;
+            }
+            case 10:
+                d = drawBush(p, size);
+                break;
+            default:
+                d = drawGrassKey(p, size);
+                break;
+            }
+            p.end();
+            return image;
+        };
         Drawn d;
-        QString extra;
-        switch (n) {
-        case 1:
-            meadow(p, size);
-            d = drawTangle(p, {{"🐰", "🦊", "🐻"}, {"🏠", "🏠", "🏠"}, {2, 0, 1}, 0}, 1601);
-            break;
-        case 2: {
-            meadow(p, size);
-            Tangle t{{"", "", ""}, {"🧒", "👧", "👦"}, {1, 2, 0}, 2};
-            t.startColour = {QColor(220, 40, 40), QColor(40, 170, 60), QColor(40, 90, 230)};
-            d = drawTangle(p, t, 1602);
-            break;
-        }
-        case 3:
-            meadow(p, size);
-            d = drawTangle(p, {{"🐝", "🦋", "🐞"}, {"🌷", "🌼", "🌻"}, {0, 2, 1}, 1}, 1603);
-            break;
-        case 4:
-            meadow(p, size);
-            d = drawTangle(p, {{"🐶", "🐱", "🐭"}, {"🥣", "🥣", "🥣"}, {2, 1, 0}, 1}, 1604);
-            break;
-        case 5:
-            d = drawPencils(p, size);
-            break;
-        case 6:
-            d = drawFishes(p, size, n);
-            break;
-        case 7:
-            d = drawSnowNight(p, size);
-            break;
-        case 8:
-            d = drawSkyline(p, size);
-            break;
-        case 9: {
-            int birds = 0;
-            std::vector<int> counts;
-            d = drawBirdsAndCards(p, size, birds, counts);
-            if (std::count(counts.begin(), counts.end(), birds) != 1)
-                w.fail(QStringLiteral("kletka16/9: %1 cards match the birds")
-                           .arg(std::count(counts.begin(), counts.end(), birds)));
-            break;
-        }
-        case 10:
-            d = drawBush(p, size);
-            break;
-        default:
-            d = drawGrassKey(p, size);
-            break;
-        }
-        p.end();
+        const QImage image = draw(1, d);
+        Drawn sharp;
+        const QImage sharpImage = draw(2, sharp);
         if (!strictlyInside(d.answer, n))
             w.fail(QStringLiteral("kletka16/%1: the asked object lies outside the hit rectangle").arg(n));
         if (d.others.empty())
@@ -528,6 +535,7 @@ void generateQuestionPictures(AssetWriter& w) {
             if (o.intersects(hitRect(n)))
                 w.fail(QStringLiteral("kletka16/%1: a wrong answer reaches into the hit rectangle").arg(n));
         w.jpeg(QStringLiteral("kletka16/%1.jpg").arg(n), image, 95);
+        w.jpeg(QStringLiteral("kletka16/%1@2x.jpg").arg(n), sharpImage, 95);
         const QString question = QString::fromUtf8(kQuestions[n - 1]);
         const QByteArray record = questionRecord(question);
         if (record.isEmpty())

@@ -1,5 +1,6 @@
 #include "asset_writer.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -61,7 +62,19 @@ QString AssetWriter::hiDpiName(const QString& relative) {
     const int slash = int(relative.lastIndexOf(QLatin1Char('/')));
     const int dot = int(relative.lastIndexOf(QLatin1Char('.')));
     const int end = dot > slash ? dot : int(relative.size());
-    return relative.left(end) + QStringLiteral("@2x") + relative.mid(end);
+    const QString suffix = relative.mid(end);
+    return relative.left(end) + QStringLiteral("@2x") +
+           (suffix.compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0 ? QStringLiteral(".png")
+                                                                            : suffix);
+}
+
+void AssetWriter::hiDpiBmp(const QString& relative, const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        fail(QStringLiteral("%1: cannot encode its double-size source").arg(relative));
+    file(hiDpiName(relative), bytes);
 }
 
 AssetWriter::AssetWriter(QString outDir, QString contactSheetDir)

@@ -69,9 +69,11 @@ const std::array<CountPicture, kCubePictures> kCountPictures{{
     {{{true, {6, 5, 4, 3, 2, 1}}, {false, {5, 5, 5, 4, 4}}}, QColor(80, 150, 90)},
 }};
 
-QImage countPicture(AssetWriter& w, int n, const CountPicture& plan) {
+// scale 2 gives the source for screens of double density: the same layout
+// in window pixels, drawn on twice as many device pixels.
+QImage countPicture(AssetWriter& w, int n, const CountPicture& plan, int scale = 1) {
     const QSize size(tw(kCountPictureTwips.width), tw(kCountPictureTwips.height));
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(QColor(250, 246, 236));
     // Groups side by side on one ground line; the edge is as large as fits.
     QList<QList<Cube>> groups;
@@ -92,6 +94,7 @@ QImage countPicture(AssetWriter& w, int n, const CountPicture& plan) {
 
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     int drawn = 0;
     for (const auto& g : groups) {
         const QRectF b = boundsOf(g, unit);
@@ -236,14 +239,15 @@ void drawFigure(QPainter& p, const QRect& cell, const QRectF& room, const Block&
     cubes::drawCubes(p, view, cubes, colour);
 }
 
-QImage missingPicture(AssetWriter& w, int n) {
+QImage missingPicture(AssetWriter& w, int n, int scale = 1) {
     const QSize size(tw(kMissingPictureTwips.width), tw(kMissingPictureTwips.height));
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(QColor(236, 240, 246));
     const Block& b = kSamples[n - 1];
     const QColor colour = QColor::fromHsv((n * 67) % 360, 140, 215);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     // The figures where the window's regions lie; the sample, which has no
     // region, in the top-left corner, reaching a little into the gaps.
     const QRect sampleCell(0, 0, 137, 137);
@@ -281,11 +285,13 @@ void generateCountingAssets(AssetWriter& w) {
     for (int n = 1; n <= kCubePictures; ++n) {
         const QImage c = countPicture(w, n, kCountPictures[n - 1]);
         w.jpeg(QStringLiteral("kletka23/%1.jpg").arg(n), c, 95);
+        w.jpeg(QStringLiteral("kletka23/%1@2x.jpg").arg(n), countPicture(w, n, kCountPictures[n - 1], 2), 95);
         counted.append(c);
         countCaptions.append(QStringLiteral("%1: %2 cubes").arg(n).arg(kCubeCounts[n - 1]));
 
         const QImage m = missingPicture(w, n);
         w.jpeg(QStringLiteral("kletka22/%1.jpg").arg(n), m, 95);
+        w.jpeg(QStringLiteral("kletka22/%1@2x.jpg").arg(n), missingPicture(w, n, 2), 95);
         missing.append(m);
         QStringList row;
         for (int v : kMissingCubes[n - 1])

@@ -622,16 +622,24 @@ void generateFilmStories(AssetWriter& w) {
         QStringList captions;
         for (int n = 1; n <= stories.size(); ++n) {
             for (int f = 1; f <= kFilmFrames; ++f) {
-                QImage frame(kW, kH, QImage::Format_RGB32);
-                frame.fill(Qt::white);
-                QPainter p(&frame);
-                p.setRenderHint(QPainter::Antialiasing);
-                stories[n - 1].second(p, f - 1);
-                p.setPen(QPen(QColor(40, 40, 40), 1));
-                p.setBrush(Qt::NoBrush);
-                p.drawRect(QRectF(0.5, 0.5, kW - 1, kH - 1));
-                p.end();
-                w.jpeg(QStringLiteral("kletka%1/%2/%3.jpg").arg(window).arg(n).arg(f), frame, 94);
+                // scale 2 gives the source for screens of double density.
+                const auto draw = [&](int scale) {
+                    QImage image(kW * scale, kH * scale, QImage::Format_RGB32);
+                    image.fill(Qt::white);
+                    QPainter p(&image);
+                    p.setRenderHint(QPainter::Antialiasing);
+                    p.scale(scale, scale);
+                    stories[n - 1].second(p, f - 1);
+                    p.setPen(QPen(QColor(40, 40, 40), 1));
+                    p.setBrush(Qt::NoBrush);
+                    p.drawRect(QRectF(0.5, 0.5, kW - 1, kH - 1));
+                    p.end();
+                    return image;
+                };
+                const QImage frame = draw(1);
+                const QString name = QStringLiteral("kletka%1/%2/%3.jpg").arg(window).arg(n).arg(f);
+                w.jpeg(name, frame, 94);
+                w.jpeg(AssetWriter::hiDpiName(name), draw(2), 94);
                 sheet.append(frame);
                 captions.append(
                     QStringLiteral("%1 %2.%3").arg(QString::fromLatin1(stories[n - 1].first)).arg(n).arg(f));

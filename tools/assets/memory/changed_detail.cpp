@@ -298,23 +298,29 @@ void generateChangedScenes(AssetWriter& w) {
     QList<QRect> outlines;
     for (int n = 1; n <= all.size(); ++n) {
         const Scene& scene = all[n - 1];
-        QImage base(kW, kH, QImage::Format_RGB32);
-        {
-            QPainter p(&base);
+        // Drawn at scale 2 as well: the source for screens of double density.
+        const QList<QPair<QRect, QString>> decor = placeDecor(w, scene, changedRegion(n), quint32(2400 + n));
+        const auto baseAt = [&](int scale) {
+            QImage image(kW * scale, kH * scale, QImage::Format_RGB32);
+            QPainter p(&image);
             p.setRenderHint(QPainter::Antialiasing);
+            p.scale(scale, scale);
             scene.background(p);
-            for (const auto& [box, emoji] : placeDecor(w, scene, changedRegion(n), quint32(2400 + n)))
+            for (const auto& [box, emoji] : decor)
                 if (!drawEmoji(p, box, emoji))
                     w.fail(QStringLiteral("kletka24/%1: the emoji font cannot draw %2").arg(n).arg(emoji));
-        }
+            return image;
+        };
+        const QImage base = baseAt(1);
         // The object of the region, drawn strictly inside it: only the points
         // strictly inside count as a hit.
         const QRect r = changedRegion(n);
         const QRect inside(r.left() + 1, r.top() + 1, r.width() - 2, r.height() - 2);
-        auto withObject = [&](const ChangedObject& object) {
-            QImage image = base.copy();
+        auto withObject = [&](const QImage& ground, int scale, const ChangedObject& object) {
+            QImage image = ground.copy();
             QPainter p(&image);
             p.setRenderHint(QPainter::Antialiasing);
+            p.scale(scale, scale);
             p.setClipRect(inside);
             drawChangedObject(p, QRectF(inside), object);
             if (emojiImage(QString::fromUtf8(object.emoji)).isNull())
@@ -323,8 +329,8 @@ void generateChangedScenes(AssetWriter& w) {
                            .arg(QString::fromUtf8(object.emoji)));
             return image;
         };
-        const QImage first = withObject(scene.before);
-        const QImage changed = withObject(scene.after);
+        const QImage first = withObject(base, 1, scene.before);
+        const QImage changed = withObject(base, 1, scene.after);
         checkChangeIsVisible(w, n, base, first, changed, inside);
         int differing = 0;
         for (int y = 0; y < kH; ++y)
@@ -344,6 +350,9 @@ void generateChangedScenes(AssetWriter& w) {
                        .arg(differing));
         w.bmp(QStringLiteral("kletka24/%1.bmp").arg(n), first);
         w.bmp(QStringLiteral("kletka24/%1_1.bmp").arg(n), changed);
+        const QImage sharpBase = baseAt(2);
+        w.hiDpiBmp(QStringLiteral("kletka24/%1.bmp").arg(n), withObject(sharpBase, 2, scene.before));
+        w.hiDpiBmp(QStringLiteral("kletka24/%1_1.bmp").arg(n), withObject(sharpBase, 2, scene.after));
         sheet << first << changed;
         captions << QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(scene.name))
                  << QStringLiteral("%1_1 changed").arg(n);

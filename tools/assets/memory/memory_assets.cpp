@@ -18,12 +18,15 @@ void generateChangedScenes(AssetWriter& w);
 
 namespace {
 
-// One picture of a single object on a light ground, for the remember windows.
-QImage objectPicture(AssetWriter& w, const QString& file, int size, const QString& emoji, QColor ground) {
-    QImage image(size, size, QImage::Format_RGB32);
+// One picture of a single object on a light ground, for the remember windows;
+// scale 2 gives the source for screens of double density.
+QImage objectPicture(AssetWriter& w, const QString& file, int size, const QString& emoji, QColor ground,
+                     int scale = 1) {
+    QImage image(size * scale, size * scale, QImage::Format_RGB32);
     image.fill(ground);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     p.setPen(QPen(ground.darker(125), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(1, 1, size - 2, size - 2));
@@ -59,6 +62,8 @@ void generateMemoryAssets(AssetWriter& w) {
         const QImage image =
             objectPicture(w, file, tw(kRememberCellTwips), objects[p - 1], QColor(250, 248, 238));
         w.jpeg(file, image, 94);
+        w.jpeg(AssetWriter::hiDpiName(file),
+               objectPicture(w, file, tw(kRememberCellTwips), objects[p - 1], QColor(250, 248, 238), 2), 94);
         sheet.append(image);
         captions.append(QString::number(p));
     }
@@ -77,6 +82,8 @@ void generateMemoryAssets(AssetWriter& w) {
         const QString file = QStringLiteral("kletka33/%1.jpg").arg(m);
         const QImage image = objectPicture(w, file, tw(kPlaceCellTwips), items[m - 1], QColor(255, 255, 255));
         w.jpeg(file, image, 94);
+        w.jpeg(AssetWriter::hiDpiName(file),
+               objectPicture(w, file, tw(kPlaceCellTwips), items[m - 1], QColor(255, 255, 255), 2), 94);
         sheet.append(image);
         captions.append(QString::number(m));
     }

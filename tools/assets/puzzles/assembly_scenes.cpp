@@ -411,12 +411,13 @@ void party(QPainter& p) {
 
 } // namespace
 
-QImage Scene::draw() const {
-    QImage image(kSize, kSize, QImage::Format_RGB32);
+QImage Scene::draw(int scale) const {
+    QImage image(kSize * scale, kSize * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.scale(scale, scale);
     paint(p);
     return image;
 }

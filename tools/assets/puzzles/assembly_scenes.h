@@ -15,7 +15,8 @@ namespace zorna::assets {
 struct Scene {
     QString name;
     std::function<void(QPainter&)> paint;
-    QImage draw() const;
+    // scale 2 gives the source for screens of double density.
+    QImage draw(int scale = 1) const;
 };
 
 // The eleven scenes, in picture order 1..11.

@@ -18,11 +18,13 @@ constexpr int kPiece = tw(kPuzzleCellTwips);
 
 // A cell of the sliding frame is 65 x 65 with a one-pixel border inside, so
 // the tile is drawn on the 63 x 63 the cell shows and the rest is bevel colour.
-QImage tile(int n) {
-    QImage image(kPiece, kPiece, QImage::Format_RGB32);
+// scale 2 gives the source for screens of double density.
+QImage tile(int n, int scale = 1) {
+    QImage image(kPiece * scale, kPiece * scale, QImage::Format_RGB32);
     image.fill(QColor(0x8a5a2b));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     QLinearGradient wood(0, 0, 63, 63);
     wood.setColorAt(0, QColor(0xf7e1b5));
     wood.setColorAt(1, QColor(0xd9a45f));
@@ -77,6 +79,7 @@ void assemblyPictures(AssetWriter& w) {
             QStringLiteral("kletka25: %1 pictures instead of %2").arg(scenes.size()).arg(kAssemblyPictures));
     for (int n = 1; n <= scenes.size(); ++n) {
         const QImage picture = scenes[n - 1].draw();
+        const QImage sharp = scenes[n - 1].draw(2);
         if (picture.size() != QSize(4 * kPiece, 4 * kPiece))
             w.fail(QStringLiteral("kletka25/%1: wrong size").arg(n));
         QList<QImage> pieces;
@@ -92,7 +95,11 @@ void assemblyPictures(AssetWriter& w) {
                     w.fail(
                         QStringLiteral("kletka25/%1: pieces %2 and %3 look alike").arg(n).arg(j + 1).arg(k));
             pieces.append(piece);
-            w.jpeg(QStringLiteral("kletka25/%1/%2.jpg").arg(n).arg(k), piece);
+            const QString name = QStringLiteral("kletka25/%1/%2.jpg").arg(n).arg(k);
+            w.jpeg(name, piece);
+            w.jpeg(
+                AssetWriter::hiDpiName(name),
+                sharp.copy(((k - 1) % 4) * 2 * kPiece, ((k - 1) / 4) * 2 * kPiece, 2 * kPiece, 2 * kPiece));
         }
         sheet.append(picture);
         captions.append(QStringLiteral("%1: %2").arg(n).arg(scenes[n - 1].name));
@@ -113,6 +120,7 @@ void generatePuzzleAssets(AssetWriter& w) {
         tiles.append(tile(n));
         captions.append(QString::number(n));
         w.jpeg(QStringLiteral("kletka27/%1.jpg").arg(n), tiles.last());
+        w.jpeg(QStringLiteral("kletka27/%1@2x.jpg").arg(n), tile(n, 2));
     }
     w.contactSheet(QStringLiteral("kletka27"), QStringLiteral("kletka27 (task 7): tiles 1..15, 65 x 65"),
                    tiles, captions);

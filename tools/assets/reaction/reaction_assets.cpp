@@ -134,7 +134,8 @@ void drawPieces(QPainter& p, const QList<QPolygonF>& cuts, const QList<QPointF>&
     }
 }
 
-QImage appleFrame(int frame) {
+// scale 2 gives the source for screens of double density.
+QImage appleFrame(int frame, int scale = 1) {
     QImage big(kCanvas, kCanvas, QImage::Format_RGB32);
     big.fill(Qt::white);
     QPainter p(&big);
@@ -221,7 +222,7 @@ QImage appleFrame(int frame) {
         break;
     }
     p.end();
-    return big.scaled(kCell, kCell, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return big.scaled(kCell * scale, kCell * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // ---- the cart: 49 x 41 with a transparent background ----
@@ -229,7 +230,7 @@ QImage appleFrame(int frame) {
 constexpr int kCartW = tw(reaction::kCartWidthTwips);
 constexpr int kCartH = tw(reaction::kCartHeightTwips);
 
-QImage cart() {
+QImage cart(int scale = 1) {
     QImage big(kCartW * kScale, kCartH * kScale, QImage::Format_ARGB32);
     big.fill(Qt::transparent);
     QPainter p(&big);
@@ -279,7 +280,7 @@ QImage cart() {
         p.drawEllipse(QPointF(x, 33), 1.3, 1.3);
     }
     p.end();
-    return big.scaled(kCartW, kCartH, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return big.scaled(kCartW * scale, kCartH * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // ---- the scenes of kletka32: 428 x 284, the character's net under a chute ----
@@ -442,10 +443,11 @@ void drawCharacter(QPainter& p, int c) {
     p.drawArc(QRectF(bodyX - 8 + look, bodyY - 2, 16, 12), 200 * 16, 140 * 16);
 }
 
-QImage scene(int chute) {
-    QImage image(kSceneW, kSceneH, QImage::Format_RGB32);
+QImage scene(int chute, int scale = 1) {
+    QImage image(kSceneW * scale, kSceneH * scale, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     drawBackground(p);
     drawCharacter(p, chute);
     p.end();
@@ -474,6 +476,7 @@ void generateReactionAssets(AssetWriter& w) {
         const QString name =
             frame == 0 ? QStringLiteral("apple.jpg") : QStringLiteral("apple%1.jpg").arg(frame);
         w.jpeg(QStringLiteral("kletka26/") + name, image, 95);
+        w.jpeg(AssetWriter::hiDpiName(QStringLiteral("kletka26/") + name), appleFrame(frame, 2), 95);
         sheet << enlarged(image, 4, Qt::white);
         captions << name + QStringLiteral(" (x4)");
     }
@@ -481,6 +484,7 @@ void generateReactionAssets(AssetWriter& w) {
     // kletka30: the cart.
     const QImage telega = cart();
     w.gif(QStringLiteral("kletka30/telega.gif"), telega);
+    w.gif(AssetWriter::hiDpiName(QStringLiteral("kletka30/telega.gif")), cart(2));
     sheet << enlarged(telega, 4, QColor(0xd4, 0xd0, 0xc8));
     captions << QStringLiteral("telega.gif (x4)");
 
@@ -489,6 +493,7 @@ void generateReactionAssets(AssetWriter& w) {
         const QImage image = scene(c);
         const QString name = QStringLiteral("kolobok%1.bmp").arg(reaction::kChutes[c].picture);
         w.bmp(QStringLiteral("kletka32/") + name, image);
+        w.hiDpiBmp(QStringLiteral("kletka32/") + name, scene(c, 2));
         sheet << image;
         captions << name + QStringLiteral(", net under chute %1").arg(c + 1);
     }
