@@ -3,7 +3,7 @@
 #include "platform/app_context.h"
 #include "platform/geometry.h"
 #include "platform/single_instance.h"
-#include "registration/reestr.h"
+#include "registration/registration_window.h"
 #include "registration/start_up.h"
 #include "tasks/common/task_catalog.h"
 
@@ -52,7 +52,7 @@ struct GameStart::Services {
     AppContext ctx;
     const SingleInstance instance;
     bool running = false;
-    QPointer<Reestr> reestr;
+    QPointer<RegistrationWindow> reestr;
 };
 
 GameStart::GameStart(const QString& executableDir) {
@@ -78,7 +78,7 @@ bool GameStart::running() const {
     return services_->running;
 }
 
-Reestr* GameStart::registrationWindow() const {
+RegistrationWindow* GameStart::registrationWindow() const {
     return services_->reestr;
 }
 

@@ -340,7 +340,7 @@ private slots:
               QStringLiteral("ліворуч унизу"), QStringLiteral("<kbd>Enter</kbd>"),
               QStringLiteral("<kbd>V</kbd>"), QStringLiteral("<kbd>M</kbd>")})
             QVERIFY2(page.contains(word), qPrintable(word));
-        for (const QString& title : Statist::categoryTitles())
+        for (const QString& title : StatisticsWindow::categoryTitles())
             QVERIFY2(page.contains(title), qPrintable(title));
         // The picture of the board the page shows, at the size the page gives it.
         QVERIFY(page.contains(QStringLiteral("<img src=\"board.png\" width=\"785\" height=\"330\"")));

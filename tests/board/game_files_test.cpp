@@ -1,7 +1,7 @@
 #include "board/board_support.h"
 #include "board/game_files.h"
 #include "doubles/failing_file_system.h"
-#include "stats/statist.h"
+#include "stats/statistics_window.h"
 #include "support/test_registry.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 // Windows open where the player looks: the registration window and the board
 // in the middle of the screen, every window the board opens over the board.
 #include "board/board_support.h"
-#include "registration/reestr.h"
+#include "registration/registration_window.h"
 #include "support/test_registry.h"
 
 #include <QLineEdit>
@@ -112,12 +112,12 @@ private slots:
 
     void registrationAndBoardStartInTheMiddleOfTheScreen() {
         TestContext tc;
-        QPointer<Reestr> reestr = Reestr::showFresh(tc.ctx);
+        QPointer<RegistrationWindow> reestr = RegistrationWindow::showFresh(tc.ctx);
         QVERIFY2(centredOn(reestr, screenArea(reestr).center()), where(reestr));
         reestr->winNameGravc(1)->setText(QStringLiteral("Оля"));
         reestr->winNameGravc(2)->setText(QStringLiteral("Петро"));
         reestr->knopNext_Click();
-        QPointer<Zorna> board = reestr->board();
+        QPointer<BoardWindow> board = reestr->board();
         QVERIFY(board);
         QVERIFY(board->isVisible());
         QVERIFY2(centredOn(board, screenArea(board).center()), where(board));

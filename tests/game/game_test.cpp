@@ -2,10 +2,10 @@
 // every task window, answered with real mouse and key events on the virtual clock.
 #include "game/solvers.h"
 
-#include "board/zorna.h"
-#include "registration/reestr.h"
-#include "stats/form3.h"
-#include "stats/statist.h"
+#include "board/board_window.h"
+#include "registration/registration_window.h"
+#include "stats/finish_window.h"
+#include "stats/statistics_window.h"
 #include "stats/svg_picture.h"
 #include "support/test_registry.h"
 #include "tasks/common/dispatch_table.h"
@@ -63,8 +63,8 @@ struct Finish {
 // Deletes the windows of the game before the context they use goes, also
 // when a check fails half-way through.
 struct GameWindows {
-    QPointer<Reestr> reestr;
-    QPointer<Zorna> board;
+    QPointer<RegistrationWindow> reestr;
+    QPointer<BoardWindow> board;
     ~GameWindows() {
         if (board) {
             delete board->taskWindow();
@@ -84,7 +84,7 @@ void typeText(QWidget* box, const QString& text) {
 }
 
 // The place a finish window shows: the one place picture that is visible.
-int shownPlace(const Form3& form) {
+int shownPlace(const FinishWindow& form) {
     int place = 0;
     for (int p = 1; p <= 3; ++p)
         if (form.misse(p)->isVisibleTo(&form))
@@ -110,8 +110,8 @@ private slots:
 
         // Registration: three players, three names, on to the board.
         GameWindows windows;
-        windows.reestr = new Reestr(t.ctx);
-        Reestr* reestr = windows.reestr;
+        windows.reestr = new RegistrationWindow(t.ctx);
+        RegistrationWindow* reestr = windows.reestr;
         reestr->show();
         QTest::keyClick(reestr->winKilGravc(), Qt::Key_Down);
         QCOMPARE(reestr->playerCount(), 3);
@@ -127,7 +127,7 @@ private slots:
         QVERIFY(t.dialogs.asked().isEmpty());
         windows.board = reestr->board();
         QVERIFY(windows.board);
-        Zorna* board = windows.board;
+        BoardWindow* board = windows.board;
         QVERIFY(board->isVisible());
         QVERIFY(!reestr->isVisible());
         QCOMPARE(board->playerCount(), 3);
@@ -184,7 +184,7 @@ private slots:
             for (int ms = 0; board->isMoving() && ms < 10000; ms += 100)
                 t.clock.advance(100);
             QVERIFY(!board->isMoving());
-            if (Form3* form = board->finishWindow()) {
+            if (FinishWindow* form = board->finishWindow()) {
                 QVERIFY(form->isVisible());
                 QVERIFY(!board->isEnabled());
                 QCOMPARE(board->players()[p - 1].square(), 33);
@@ -269,7 +269,7 @@ private slots:
 
         // F2 shows the same counts in the statistics window.
         QTest::keyClick(board, Qt::Key_F2);
-        QPointer<Statist> stats = board->statistWindow();
+        QPointer<StatisticsWindow> stats = board->statistWindow();
         QVERIFY(stats);
         for (int p = 1; p <= 3; ++p) {
             QCOMPARE(stats->nameLabel(p)->text(), kNames[p - 1]);

@@ -1,11 +1,11 @@
 #include "window_bench.h"
 
+#include "board/board_window.h"
 #include "board/game_files.h"
-#include "board/zorna.h"
 #include "game_context.h"
 #include "paint_watch.h"
 #include "platform/geometry.h"
-#include "registration/reestr.h"
+#include "registration/registration_window.h"
 #include "stats.h"
 #include "tasks/common/dispatch_table.h"
 #include "tasks/common/task_window.h"
@@ -159,8 +159,8 @@ struct WindowBench::Impl {
 
     // The registration window and the board of a saved game whose player 1 stands on the square.
     struct Board {
-        QPointer<zorna::Reestr> reestr;
-        QPointer<zorna::Zorna> board;
+        QPointer<zorna::RegistrationWindow> reestr;
+        QPointer<zorna::BoardWindow> board;
         ~Board() {
             if (board)
                 delete board->taskWindow();
@@ -186,7 +186,7 @@ struct WindowBench::Impl {
         // Shown first and hidden by "next", as in the game.
         {
             PaintWatch shown([&b](QWidget* w) { return w == b->reestr; });
-            b->reestr = zorna::Reestr::showFresh(game.ctx);
+            b->reestr = zorna::RegistrationWindow::showFresh(game.ctx);
             shown.wait();
         }
         b->reestr->knopOpen_Click();
