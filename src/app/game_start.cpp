@@ -52,7 +52,7 @@ struct GameStart::Services {
     AppContext ctx;
     const SingleInstance instance;
     bool running = false;
-    QPointer<RegistrationWindow> reestr;
+    QPointer<RegistrationWindow> registrationWindow;
 };
 
 GameStart::GameStart(const QString& executableDir) {
@@ -68,8 +68,8 @@ GameStart::GameStart(const QString& executableDir) {
         QApplication::installTranslator(&services_->qtbase);
 
     services_->rnd.randomize();
-    services_->reestr = startProgram(services_->ctx, services_->instance);
-    services_->running = services_->reestr != nullptr;
+    services_->registrationWindow = startProgram(services_->ctx, services_->instance);
+    services_->running = services_->registrationWindow != nullptr;
 }
 
 GameStart::~GameStart() = default;
@@ -79,7 +79,7 @@ bool GameStart::running() const {
 }
 
 RegistrationWindow* GameStart::registrationWindow() const {
-    return services_->reestr;
+    return services_->registrationWindow;
 }
 
 } // namespace zorna

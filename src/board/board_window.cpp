@@ -279,14 +279,14 @@ void BoardWindow::openFinishWhenFree() {
             return;
         const Finish finish = *std::exchange(pendingFinish_, std::nullopt);
         QPointer<BoardWindow> self(this);
-        form3_ = new FinishWindow([self] {
+        finishWindow_ = new FinishWindow([self] {
             if (self)
                 self->setEnabled(true);
         });
-        form3_->showPlace(finish.name, finish.place);
+        finishWindow_->showPlace(finish.name, finish.place);
         setEnabled(false);
-        centreOver(form3_, this);
-        form3_->show();
+        centreOver(finishWindow_, this);
+        finishWindow_->show();
     });
 }
 
@@ -297,7 +297,7 @@ void BoardWindow::PAbout_Click() {
 void BoardWindow::stat_Click() {
     setEnabled(false);
     QPointer<BoardWindow> self(this);
-    statist_ = new StatisticsWindow([self] {
+    statisticsWindow_ = new StatisticsWindow([self] {
         if (!self)
             return;
         self->setEnabled(true);
@@ -306,11 +306,11 @@ void BoardWindow::stat_Click() {
     for (int p = 1; p <= 3; ++p)
         for (int c = 1; c <= 7; ++c)
             for (int k = 1; k <= 2; ++k)
-                statist_->setCount(p, c, k, game_.stats().at(p, c, k));
+                statisticsWindow_->setCount(p, c, k, game_.stats().at(p, c, k));
     for (int i = 1; i <= playerCount(); ++i)
-        statist_->setPlayerName(i, registration_.playerName(i));
-    centreOver(statist_, this);
-    statist_->show();
+        statisticsWindow_->setPlayerName(i, registration_.playerName(i));
+    centreOver(statisticsWindow_, this);
+    statisticsWindow_->show();
 }
 
 void BoardWindow::knopSave_Click() {

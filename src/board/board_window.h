@@ -94,8 +94,8 @@ public:
     QAction* menuStat() const { return stat_; }
     // Windows the board opened last; null once closed.
     TaskWindow* taskWindow() const { return task_; }
-    StatisticsWindow* statistWindow() const { return statist_; }
-    FinishWindow* finishWindow() const { return form3_; }
+    StatisticsWindow* statisticsWindow() const { return statisticsWindow_; }
+    FinishWindow* finishWindow() const { return finishWindow_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -138,8 +138,8 @@ private:
     QAction* stat_;
     std::unique_ptr<Timer> Timer2_;
     QPointer<TaskWindow> task_;
-    QPointer<StatisticsWindow> statist_;
-    QPointer<FinishWindow> form3_;
+    QPointer<StatisticsWindow> statisticsWindow_;
+    QPointer<FinishWindow> finishWindow_;
 };
 
 } // namespace zorna

@@ -113,7 +113,7 @@ private slots:
         settle();
         QVERIFY(!f.board->isMoving());
         QVERIFY(!f.board->finishWindow());
-        f.board->statistWindow()->close();
+        f.board->statisticsWindow()->close();
         settle();
         FinishWindow* finish = f.board->finishWindow();
         QVERIFY(finish);

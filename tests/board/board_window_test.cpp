@@ -260,13 +260,13 @@ private slots:
         QCOMPARE(tc.help.opened, QStringList{tc.ctx.folder.helpPage()});
         QVERIFY(tc.help.opened.first().endsWith(QStringLiteral("help/help.htm")));
         QTest::keyClick(target, Qt::Key_F2);
-        QVERIFY(board->statistWindow());
-        QVERIFY(board->statistWindow()->isVisible());
+        QVERIFY(board->statisticsWindow());
+        QVERIFY(board->statisticsWindow()->isVisible());
         QVERIFY(!board->isEnabled());
         // A disabled board takes no keys.
         QTest::keyClick(board.board.data(), Qt::Key_F1);
         QCOMPARE(tc.help.opened.size(), 1);
-        board->statistWindow()->close();
+        board->statisticsWindow()->close();
         settle();
         QVERIFY(board->isEnabled());
     }
@@ -278,9 +278,9 @@ private slots:
         board->menuAbout()->trigger();
         QCOMPARE(tc.help.opened.size(), 1);
         board->menuStat()->trigger();
-        QVERIFY(board->statistWindow());
+        QVERIFY(board->statisticsWindow());
         QVERIFY(!board->isEnabled());
-        board->statistWindow()->close();
+        board->statisticsWindow()->close();
         settle();
         QVERIFY(board->isEnabled());
     }

@@ -63,16 +63,16 @@ struct Finish {
 // Deletes the windows of the game before the context they use goes, also
 // when a check fails half-way through.
 struct GameWindows {
-    QPointer<RegistrationWindow> reestr;
+    QPointer<RegistrationWindow> registrationWindow;
     QPointer<BoardWindow> board;
     ~GameWindows() {
         if (board) {
             delete board->taskWindow();
             delete board->finishWindow();
-            delete board->statistWindow();
+            delete board->statisticsWindow();
         }
         delete board.data();
-        delete reestr.data();
+        delete registrationWindow.data();
         settle();
     }
 };
@@ -110,26 +110,26 @@ private slots:
 
         // Registration: three players, three names, on to the board.
         GameWindows windows;
-        windows.reestr = new RegistrationWindow(t.ctx);
-        RegistrationWindow* reestr = windows.reestr;
-        reestr->show();
-        QTest::keyClick(reestr->winKilGravc(), Qt::Key_Down);
-        QCOMPARE(reestr->playerCount(), 3);
+        windows.registrationWindow = new RegistrationWindow(t.ctx);
+        RegistrationWindow* registrationWindow = windows.registrationWindow;
+        registrationWindow->show();
+        QTest::keyClick(registrationWindow->winKilGravc(), Qt::Key_Down);
+        QCOMPARE(registrationWindow->playerCount(), 3);
         for (int i = 1; i <= 3; ++i) {
-            QLineEdit* box = reestr->winNameGravc(i);
+            QLineEdit* box = registrationWindow->winNameGravc(i);
             QVERIFY(box->isEnabled());
             box->setFocus();
             box->selectAll();
             typeText(box, kNames[i - 1]);
             QCOMPARE(box->text(), kNames[i - 1]);
         }
-        QTest::mouseClick(reestr->knopNext(), Qt::LeftButton);
+        QTest::mouseClick(registrationWindow->knopNext(), Qt::LeftButton);
         QVERIFY(t.dialogs.asked().isEmpty());
-        windows.board = reestr->board();
+        windows.board = registrationWindow->board();
         QVERIFY(windows.board);
         BoardWindow* board = windows.board;
         QVERIFY(board->isVisible());
-        QVERIFY(!reestr->isVisible());
+        QVERIFY(!registrationWindow->isVisible());
         QCOMPARE(board->playerCount(), 3);
         QTest::mouseClick(board->knopStart(), Qt::LeftButton);
         QVERIFY(!board->knopDali()->isHidden());
@@ -269,7 +269,7 @@ private slots:
 
         // F2 shows the same counts in the statistics window.
         QTest::keyClick(board, Qt::Key_F2);
-        QPointer<StatisticsWindow> stats = board->statistWindow();
+        QPointer<StatisticsWindow> stats = board->statisticsWindow();
         QVERIFY(stats);
         for (int p = 1; p <= 3; ++p) {
             QCOMPARE(stats->nameLabel(p)->text(), kNames[p - 1]);

@@ -63,10 +63,10 @@ private slots:
         board->grab();
 
         QTest::keyClick(board.data(), Qt::Key_F2);
-        QVERIFY(board->statistWindow());
-        QVERIFY(showsPlainly(board->statistWindow()->nameLabel(1), name));
-        board->statistWindow()->grab();
-        board->statistWindow()->close();
+        QVERIFY(board->statisticsWindow());
+        QVERIFY(showsPlainly(board->statisticsWindow()->nameLabel(1), name));
+        board->statisticsWindow()->grab();
+        board->statisticsWindow()->close();
         settle();
 
         QTest::mouseClick(board->knopSave(), Qt::LeftButton);

@@ -333,9 +333,9 @@ private slots:
         QVERIFY(!r->isVisible());
         QVERIFY(tc.dialogs.asked().isEmpty());
         QTest::keyClick(board.data(), Qt::Key_F2);
-        QVERIFY(board->statistWindow());
-        QCOMPARE(board->statistWindow()->nameLabel(2)->text(), QStringLiteral("Петро"));
-        board->statistWindow()->close();
+        QVERIFY(board->statisticsWindow());
+        QCOMPARE(board->statisticsWindow()->nameLabel(2)->text(), QStringLiteral("Петро"));
+        board->statisticsWindow()->close();
         settle();
         // Once the players have left the board the program can be closed again.
         tc.dialogs.answer(MsgAnswer::Yes);

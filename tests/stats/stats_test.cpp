@@ -21,7 +21,7 @@ private slots:
         openSaved(tc, reg, QStringLiteral("1"));
         BoardUnderTest board(tc, reg);
         board->stat_Click();
-        StatisticsWindow* st = board->statistWindow();
+        StatisticsWindow* st = board->statisticsWindow();
         QVERIFY(st);
         QVERIFY(st->isVisible());
         QCOMPARE(st->windowTitle(), QStringLiteral("Статистика успішності"));
@@ -57,7 +57,7 @@ private slots:
         QVERIFY(!board->taskWindow());
         st->close();
         settle();
-        QVERIFY(!board->statistWindow());
+        QVERIFY(!board->statisticsWindow());
         QVERIFY(board->isEnabled());
     }
 
