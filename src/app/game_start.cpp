@@ -3,7 +3,7 @@
 #include "platform/app_context.h"
 #include "platform/geometry.h"
 #include "platform/single_instance.h"
-#include "registration/reestr.h"
+#include "registration/registration_window.h"
 #include "registration/start_up.h"
 #include "tasks/common/task_catalog.h"
 
@@ -52,7 +52,7 @@ struct GameStart::Services {
     AppContext ctx;
     const SingleInstance instance;
     bool running = false;
-    QPointer<Reestr> reestr;
+    QPointer<RegistrationWindow> registrationWindow;
 };
 
 GameStart::GameStart(const QString& executableDir) {
@@ -68,8 +68,8 @@ GameStart::GameStart(const QString& executableDir) {
         QApplication::installTranslator(&services_->qtbase);
 
     services_->rnd.randomize();
-    services_->reestr = startProgram(services_->ctx, services_->instance);
-    services_->running = services_->reestr != nullptr;
+    services_->registrationWindow = startProgram(services_->ctx, services_->instance);
+    services_->running = services_->registrationWindow != nullptr;
 }
 
 GameStart::~GameStart() = default;
@@ -78,8 +78,8 @@ bool GameStart::running() const {
     return services_->running;
 }
 
-Reestr* GameStart::registrationWindow() const {
-    return services_->reestr;
+RegistrationWindow* GameStart::registrationWindow() const {
+    return services_->registrationWindow;
 }
 
 } // namespace zorna

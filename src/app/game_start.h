@@ -6,7 +6,7 @@
 
 namespace zorna {
 
-class Reestr;
+class RegistrationWindow;
 
 // What the game's start builds and keeps for the whole run: the Ukrainian
 // button texts, the production services, the task catalog and the context
@@ -21,7 +21,7 @@ public:
 
     // False when the program must end at once.
     bool running() const;
-    Reestr* registrationWindow() const;
+    RegistrationWindow* registrationWindow() const;
 
 private:
     struct Services;

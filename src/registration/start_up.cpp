@@ -3,18 +3,18 @@
 #include "board/game_files.h"
 #include "platform/app_context.h"
 #include "platform/single_instance.h"
-#include "registration/reestr.h"
+#include "registration/registration_window.h"
 
 namespace zorna {
 
-Reestr* startProgram(AppContext& ctx, const SingleInstance& instance) {
+RegistrationWindow* startProgram(AppContext& ctx, const SingleInstance& instance) {
     if (!instance.isOnlyCopy()) {
         ctx.dialogs.show(nullptr, Message{QStringLiteral("Повідомлення"), QStringLiteral("Гра вже запущена!"),
                                           MsgIcon::Information, MsgButtons::Ok});
         return nullptr;
     }
     gamefiles::recoverInterruptedSaves(ctx.folder.saveFolder());
-    return Reestr::showFresh(ctx);
+    return RegistrationWindow::showFresh(ctx);
 }
 
 } // namespace zorna

@@ -3,13 +3,13 @@
 namespace zorna {
 
 struct AppContext;
-class Reestr;
+class RegistrationWindow;
 class SingleInstance;
 
 // Starts the program on its folders: a second copy on the same working folder
 // says so and ends without touching anything; the first one puts right a save
 // that was cut short and shows the registration window. Nothing when the
 // program must end.
-Reestr* startProgram(AppContext& ctx, const SingleInstance& instance);
+RegistrationWindow* startProgram(AppContext& ctx, const SingleInstance& instance);
 
 } // namespace zorna

@@ -3,8 +3,8 @@
 // Helpers shared by the board, registration and statistics tests: a fake
 // task window, a registration double, and hand-made game files.
 
+#include "board/board_window.h"
 #include "board/registration_link.h"
-#include "board/zorna.h"
 #include "platform/records.h"
 #include "support/test_context.h"
 #include "tasks/common/task_catalog.h"
@@ -62,22 +62,22 @@ struct FakeRegistration : RegistrationLink {
 
 // Owns a board made for a test; deletes it unless it closed itself.
 struct BoardUnderTest {
-    BoardUnderTest(TestContext& tc, FakeRegistration& reg) : board(new Zorna(tc.ctx, reg)) {}
+    BoardUnderTest(TestContext& tc, FakeRegistration& reg) : board(new BoardWindow(tc.ctx, reg)) {}
     ~BoardUnderTest() {
         delete board.data();
         settle();
     }
-    Zorna* operator->() const { return board; }
-    QPointer<Zorna> board;
+    BoardWindow* operator->() const { return board; }
+    QPointer<BoardWindow> board;
 };
 
-inline FakeTask* openTask(Zorna& board) {
+inline FakeTask* openTask(BoardWindow& board) {
     board.KnopDali_Click();
     return static_cast<FakeTask*>(board.taskWindow());
 }
 
 // Plays one answer of the current player and lets the chip's move run out.
-inline void play(TestContext& tc, Zorna& board, bool right) {
+inline void play(TestContext& tc, BoardWindow& board, bool right) {
     FakeTask* task = openTask(board);
     QVERIFY(task);
     task->solve(right);

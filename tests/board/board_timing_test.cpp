@@ -20,7 +20,7 @@ struct MoveToFinish {
     MoveToFinish() {
         saveFixture(tc, QStringLiteral("1"), 2, {32, 5}, 1);
         openSaved(tc, reg, QStringLiteral("1"));
-        board = new Zorna(tc.ctx, reg);
+        board = new BoardWindow(tc.ctx, reg);
         openTask(*board)->solve(true);
         settle();
     }
@@ -30,7 +30,7 @@ struct MoveToFinish {
     }
     TestContext tc{fakeCatalog()};
     FakeRegistration reg;
-    QPointer<Zorna> board;
+    QPointer<BoardWindow> board;
 };
 
 } // namespace
@@ -77,7 +77,7 @@ private slots:
             QVERIFY(!f.board);
             return;
         }
-        Form3* finish = f.board->finishWindow();
+        FinishWindow* finish = f.board->finishWindow();
         QVERIFY(finish);
         QVERIFY(finish->isVisible());
         QCOMPARE(finish->winName()->text(), QStringLiteral("Оля"));
@@ -113,9 +113,9 @@ private slots:
         settle();
         QVERIFY(!f.board->isMoving());
         QVERIFY(!f.board->finishWindow());
-        f.board->statistWindow()->close();
+        f.board->statisticsWindow()->close();
         settle();
-        Form3* finish = f.board->finishWindow();
+        FinishWindow* finish = f.board->finishWindow();
         QVERIFY(finish);
         QCOMPARE(finish->winName()->text(), QStringLiteral("Оля"));
         QVERIFY(!f.board->isEnabled());

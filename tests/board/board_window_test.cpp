@@ -260,13 +260,13 @@ private slots:
         QCOMPARE(tc.help.opened, QStringList{tc.ctx.folder.helpPage()});
         QVERIFY(tc.help.opened.first().endsWith(QStringLiteral("help/help.htm")));
         QTest::keyClick(target, Qt::Key_F2);
-        QVERIFY(board->statistWindow());
-        QVERIFY(board->statistWindow()->isVisible());
+        QVERIFY(board->statisticsWindow());
+        QVERIFY(board->statisticsWindow()->isVisible());
         QVERIFY(!board->isEnabled());
         // A disabled board takes no keys.
         QTest::keyClick(board.board.data(), Qt::Key_F1);
         QCOMPARE(tc.help.opened.size(), 1);
-        board->statistWindow()->close();
+        board->statisticsWindow()->close();
         settle();
         QVERIFY(board->isEnabled());
     }
@@ -278,9 +278,9 @@ private slots:
         board->menuAbout()->trigger();
         QCOMPARE(tc.help.opened.size(), 1);
         board->menuStat()->trigger();
-        QVERIFY(board->statistWindow());
+        QVERIFY(board->statisticsWindow());
         QVERIFY(!board->isEnabled());
-        board->statistWindow()->close();
+        board->statisticsWindow()->close();
         settle();
         QVERIFY(board->isEnabled());
     }
@@ -340,7 +340,7 @@ private slots:
               QStringLiteral("ліворуч унизу"), QStringLiteral("<kbd>Enter</kbd>"),
               QStringLiteral("<kbd>V</kbd>"), QStringLiteral("<kbd>M</kbd>")})
             QVERIFY2(page.contains(word), qPrintable(word));
-        for (const QString& title : Statist::categoryTitles())
+        for (const QString& title : StatisticsWindow::categoryTitles())
             QVERIFY2(page.contains(title), qPrintable(title));
         // The picture of the board the page shows, at the size the page gives it.
         QVERIFY(page.contains(QStringLiteral("<img src=\"board.png\" width=\"785\" height=\"330\"")));

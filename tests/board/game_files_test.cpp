@@ -1,7 +1,7 @@
 #include "board/board_support.h"
 #include "board/game_files.h"
 #include "doubles/failing_file_system.h"
-#include "stats/statist.h"
+#include "stats/statistics_window.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -300,9 +300,9 @@ private slots:
         play(tc, *board.board, true); // Оля answers right in category 4
         QCOMPARE(board->stats().at(1, 4, 1), qint16(32767));
         board->stat_Click();
-        QCOMPARE(board->statistWindow()->countLabel(1, 4, 1)->text(), QStringLiteral("32767"));
-        QCOMPARE(board->statistWindow()->countLabel(2, 4, 2)->text(), QStringLiteral("0"));
-        board->statistWindow()->close();
+        QCOMPARE(board->statisticsWindow()->countLabel(1, 4, 1)->text(), QStringLiteral("32767"));
+        QCOMPARE(board->statisticsWindow()->countLabel(2, 4, 2)->text(), QStringLiteral("0"));
+        board->statisticsWindow()->close();
         settle();
         tc.dialogs.answer(MsgAnswer::Yes);
         board->knopSave_Click();

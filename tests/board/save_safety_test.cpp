@@ -225,7 +225,7 @@ private slots:
         TestContext tc(fakeCatalog());
         AppContext ctx{tc.clock, tc.rnd, tc.dialogs, tc.help, ProgramFolder(disk.dir.path()), tc.catalog};
         FakeRegistration reg;
-        QPointer<Zorna> board = new Zorna(ctx, reg);
+        QPointer<BoardWindow> board = new BoardWindow(ctx, reg);
         board->knopStart_Click();
         put(disk.dir.path() + "/Temp/2.$$$", QByteArray(44, '\x01'));
         tc.dialogs.answer(MsgAnswer::Yes);

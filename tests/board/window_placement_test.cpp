@@ -1,7 +1,7 @@
 // Windows open where the player looks: the registration window and the board
 // in the middle of the screen, every window the board opens over the board.
 #include "board/board_support.h"
-#include "registration/reestr.h"
+#include "registration/registration_window.h"
 #include "support/test_registry.h"
 
 #include <QLineEdit>
@@ -90,7 +90,7 @@ private slots:
             break;
         case Opened::Statistics:
             board->stat_Click();
-            window = board->statistWindow();
+            window = board->statisticsWindow();
             break;
         case Opened::Finish:
             openTask(*board.board)->solve(true);
@@ -112,17 +112,18 @@ private slots:
 
     void registrationAndBoardStartInTheMiddleOfTheScreen() {
         TestContext tc;
-        QPointer<Reestr> reestr = Reestr::showFresh(tc.ctx);
-        QVERIFY2(centredOn(reestr, screenArea(reestr).center()), where(reestr));
-        reestr->winNameGravc(1)->setText(QStringLiteral("Оля"));
-        reestr->winNameGravc(2)->setText(QStringLiteral("Петро"));
-        reestr->knopNext_Click();
-        QPointer<Zorna> board = reestr->board();
+        QPointer<RegistrationWindow> registrationWindow = RegistrationWindow::showFresh(tc.ctx);
+        QVERIFY2(centredOn(registrationWindow, screenArea(registrationWindow).center()),
+                 where(registrationWindow));
+        registrationWindow->winNameGravc(1)->setText(QStringLiteral("Оля"));
+        registrationWindow->winNameGravc(2)->setText(QStringLiteral("Петро"));
+        registrationWindow->knopNext_Click();
+        QPointer<BoardWindow> board = registrationWindow->board();
         QVERIFY(board);
         QVERIFY(board->isVisible());
         QVERIFY2(centredOn(board, screenArea(board).center()), where(board));
         delete board.data();
-        delete reestr.data();
+        delete registrationWindow.data();
         settle();
     }
 };

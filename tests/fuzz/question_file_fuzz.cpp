@@ -1,7 +1,7 @@
 // The question file kletka16/quetkr16.dat: every question number, in range or
 // not, reads as text or as nothing from any bytes.
 #include "fuzz_input.h"
-#include "tasks/choice/question_file.h"
+#include "tasks/choice/question_file_window.h"
 
 using namespace zorna;
 

@@ -2,10 +2,10 @@
 // every task window, answered with real mouse and key events on the virtual clock.
 #include "game/solvers.h"
 
-#include "board/zorna.h"
-#include "registration/reestr.h"
-#include "stats/form3.h"
-#include "stats/statist.h"
+#include "board/board_window.h"
+#include "registration/registration_window.h"
+#include "stats/finish_window.h"
+#include "stats/statistics_window.h"
 #include "stats/svg_picture.h"
 #include "support/test_registry.h"
 #include "tasks/common/dispatch_table.h"
@@ -63,16 +63,16 @@ struct Finish {
 // Deletes the windows of the game before the context they use goes, also
 // when a check fails half-way through.
 struct GameWindows {
-    QPointer<Reestr> reestr;
-    QPointer<Zorna> board;
+    QPointer<RegistrationWindow> registrationWindow;
+    QPointer<BoardWindow> board;
     ~GameWindows() {
         if (board) {
             delete board->taskWindow();
             delete board->finishWindow();
-            delete board->statistWindow();
+            delete board->statisticsWindow();
         }
         delete board.data();
-        delete reestr.data();
+        delete registrationWindow.data();
         settle();
     }
 };
@@ -84,7 +84,7 @@ void typeText(QWidget* box, const QString& text) {
 }
 
 // The place a finish window shows: the one place picture that is visible.
-int shownPlace(const Form3& form) {
+int shownPlace(const FinishWindow& form) {
     int place = 0;
     for (int p = 1; p <= 3; ++p)
         if (form.misse(p)->isVisibleTo(&form))
@@ -110,26 +110,26 @@ private slots:
 
         // Registration: three players, three names, on to the board.
         GameWindows windows;
-        windows.reestr = new Reestr(t.ctx);
-        Reestr* reestr = windows.reestr;
-        reestr->show();
-        QTest::keyClick(reestr->winKilGravc(), Qt::Key_Down);
-        QCOMPARE(reestr->playerCount(), 3);
+        windows.registrationWindow = new RegistrationWindow(t.ctx);
+        RegistrationWindow* registrationWindow = windows.registrationWindow;
+        registrationWindow->show();
+        QTest::keyClick(registrationWindow->winKilGravc(), Qt::Key_Down);
+        QCOMPARE(registrationWindow->playerCount(), 3);
         for (int i = 1; i <= 3; ++i) {
-            QLineEdit* box = reestr->winNameGravc(i);
+            QLineEdit* box = registrationWindow->winNameGravc(i);
             QVERIFY(box->isEnabled());
             box->setFocus();
             box->selectAll();
             typeText(box, kNames[i - 1]);
             QCOMPARE(box->text(), kNames[i - 1]);
         }
-        QTest::mouseClick(reestr->knopNext(), Qt::LeftButton);
+        QTest::mouseClick(registrationWindow->knopNext(), Qt::LeftButton);
         QVERIFY(t.dialogs.asked().isEmpty());
-        windows.board = reestr->board();
+        windows.board = registrationWindow->board();
         QVERIFY(windows.board);
-        Zorna* board = windows.board;
+        BoardWindow* board = windows.board;
         QVERIFY(board->isVisible());
-        QVERIFY(!reestr->isVisible());
+        QVERIFY(!registrationWindow->isVisible());
         QCOMPARE(board->playerCount(), 3);
         QTest::mouseClick(board->knopStart(), Qt::LeftButton);
         QVERIFY(!board->knopDali()->isHidden());
@@ -184,7 +184,7 @@ private slots:
             for (int ms = 0; board->isMoving() && ms < 10000; ms += 100)
                 t.clock.advance(100);
             QVERIFY(!board->isMoving());
-            if (Form3* form = board->finishWindow()) {
+            if (FinishWindow* form = board->finishWindow()) {
                 QVERIFY(form->isVisible());
                 QVERIFY(!board->isEnabled());
                 QCOMPARE(board->players()[p - 1].square(), 33);
@@ -269,7 +269,7 @@ private slots:
 
         // F2 shows the same counts in the statistics window.
         QTest::keyClick(board, Qt::Key_F2);
-        QPointer<Statist> stats = board->statistWindow();
+        QPointer<StatisticsWindow> stats = board->statisticsWindow();
         QVERIFY(stats);
         for (int p = 1; p <= 3; ++p) {
             QCOMPARE(stats->nameLabel(p)->text(), kNames[p - 1]);

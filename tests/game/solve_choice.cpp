@@ -2,12 +2,12 @@
 #include "game/solvers.h"
 
 #include "tasks/choice/choice_data.h"
-#include "tasks/choice/missing_detail.h"
-#include "tasks/choice/odd_one_out.h"
-#include "tasks/choice/pair_choice.h"
-#include "tasks/choice/question_file.h"
+#include "tasks/choice/missing_detail_window.h"
+#include "tasks/choice/odd_one_out_window.h"
+#include "tasks/choice/pair_choice_window.h"
+#include "tasks/choice/question_file_window.h"
 #include "tasks/choice/single_choice_data.h"
-#include "tasks/choice/single_choice_task.h"
+#include "tasks/choice/single_choice_window.h"
 #include "tasks/common/answer_region.h"
 
 namespace zorna::test {
@@ -26,7 +26,7 @@ const SingleChoiceRow* singleRow(int windowNumber) {
 }
 
 void solveSingle(TaskWindow& window, TestContext&, bool right) {
-    auto* w = as<SingleChoiceTask>(window);
+    auto* w = as<SingleChoiceWindow>(window);
     const SingleChoiceRow* row = singleRow(window.task().windowNumber);
     QVERIFY(w && row);
     const int answer = row->answers[w->currentPicture() - 1];

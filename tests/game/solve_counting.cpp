@@ -2,8 +2,8 @@
 #include "game/solvers.h"
 
 #include "tasks/common/done_button.h"
-#include "tasks/counting/cube_counting.h"
-#include "tasks/counting/film_frames.h"
+#include "tasks/counting/cube_counting_window.h"
+#include "tasks/counting/film_frames_window.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +17,7 @@ void typeInto(QLineEdit* box, int number) {
 }
 
 void solveMissingCubes(TaskWindow& window, TestContext&, bool right) {
-    auto* w = as<Kletka22>(window);
+    auto* w = as<MissingCubesWindow>(window);
     QVERIFY(w);
     const auto& answers = kMissingCubes[w->currentPicture() - 1];
     for (int k = 0; k < 5; ++k)
@@ -27,7 +27,7 @@ void solveMissingCubes(TaskWindow& window, TestContext&, bool right) {
 }
 
 void solveCubeCount(TaskWindow& window, TestContext&, bool right) {
-    auto* w = as<Kletka23>(window);
+    auto* w = as<CountCubesWindow>(window);
     QVERIFY(w);
     const int count = kCubeCounts[w->currentPicture() - 1];
     typeInto(w->winpPrav, right ? count : count - 1);
@@ -35,7 +35,7 @@ void solveCubeCount(TaskWindow& window, TestContext&, bool right) {
 }
 
 void solveFilm(TaskWindow& window, TestContext&, bool right) {
-    auto* w = as<FilmFrames>(window);
+    auto* w = as<FilmFramesWindow>(window);
     QVERIFY(w);
     if (right) {
         // Every frame onto the slot of its place in the story.

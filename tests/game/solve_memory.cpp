@@ -4,9 +4,9 @@
 
 #include "tasks/common/done_button.h"
 #include "tasks/common/picture_box.h"
-#include "tasks/memory/kletka24.h"
-#include "tasks/memory/kletka31.h"
-#include "tasks/memory/kletka33.h"
+#include "tasks/memory/changed_detail_window.h"
+#include "tasks/memory/remember_pictures_window.h"
+#include "tasks/memory/remember_places_window.h"
 
 #include <QLabel>
 
@@ -21,7 +21,7 @@ template <typename Ready> bool waitFor(TestContext& t, Ready ready, int limitMs)
 }
 
 void solveChangedDetail(TaskWindow& window, TestContext& t, bool right) {
-    auto* w = as<Kletka24>(window);
+    auto* w = as<ChangedDetailWindow>(window);
     QVERIFY(w);
     // Thirty seconds of memorising, the blank, then the changed picture.
     QVERIFY(waitFor(
@@ -35,7 +35,7 @@ void solveChangedDetail(TaskWindow& window, TestContext& t, bool right) {
 }
 
 void solveRememberPictures(TaskWindow& window, TestContext& t, bool right) {
-    auto* w = as<Kletka31>(window);
+    auto* w = as<RememberPicturesWindow>(window);
     QVERIFY(w);
     // Four pictures shown one by one, then the grid of nine.
     QVERIFY(waitFor(
@@ -49,7 +49,7 @@ void solveRememberPictures(TaskWindow& window, TestContext& t, bool right) {
 }
 
 void solveRememberPlaces(TaskWindow& window, TestContext& t, bool right) {
-    auto* w = as<Kletka33>(window);
+    auto* w = as<RememberPlacesWindow>(window);
     QVERIFY(w);
     clickOn(w->Picture3);
     // The six items shown in their cells, then the tray.

@@ -2,10 +2,10 @@
 #include "game/solvers.h"
 
 #include "tasks/common/done_button.h"
-#include "tasks/puzzles/assembly_task.h"
-#include "tasks/puzzles/ball_task.h"
-#include "tasks/puzzles/pyramid_task.h"
-#include "tasks/puzzles/sliding_task.h"
+#include "tasks/puzzles/assembly_window.h"
+#include "tasks/puzzles/ball_exchange_window.h"
+#include "tasks/puzzles/number_order_window.h"
+#include "tasks/puzzles/pyramid_window.h"
 
 #include <QLabel>
 #include <QMap>
@@ -32,7 +32,7 @@ void hanoi(int disks, int from, int to, int via, std::vector<std::pair<int, int>
 }
 
 void solvePyramid(TaskWindow& window, TestContext& t, bool right) {
-    auto* w = as<PyramidTask>(window);
+    auto* w = as<PyramidWindow>(window);
     QVERIFY(w);
     if (!right) {
         // Two moves, then the done button; its question is answered Yes.
@@ -96,7 +96,7 @@ QList<int> ballSolution() {
 }
 
 void solveBalls(TaskWindow& window, TestContext&, bool right) {
-    auto* w = as<BallTask>(window);
+    auto* w = as<BallExchangeWindow>(window);
     QVERIFY(w);
     const QList<int> solution = ballSolution();
     QCOMPARE(solution.size(), 15);
@@ -107,8 +107,8 @@ void solveBalls(TaskWindow& window, TestContext&, bool right) {
         const int ball = solution[m];
         const int hole = w->balls().emptyHole();
         clickOn(w->findChild<QWidget*>(QStringLiteral("Image1_%1").arg(ball)));
-        clickAt(w, QPoint(BallTask::holeLeft(hole) + BallTask::kHoleWidth / 2,
-                          (BallTask::kHoleTop + BallTask::kHoleBottom) / 2));
+        clickAt(w, QPoint(BallExchangeWindow::holeLeft(hole) + BallExchangeWindow::kHoleWidth / 2,
+                          (BallExchangeWindow::kHoleTop + BallExchangeWindow::kHoleBottom) / 2));
         QCOMPARE(w->balls().hole(ball), hole);
     }
     if (!right)
@@ -186,7 +186,7 @@ struct SlidingSearch {
 };
 
 void solveSliding(TaskWindow& window, TestContext&, bool right) {
-    auto* w = as<SlidingTask>(window);
+    auto* w = as<NumberOrderWindow>(window);
     QVERIFY(w);
     auto cell = [w](int c) { return w->findChild<QWidget*>(QStringLiteral("winMal%1").arg(c)); };
     if (right) {
@@ -209,7 +209,7 @@ void solveSliding(TaskWindow& window, TestContext&, bool right) {
 // ---- Picture assembly: every piece dragged onto its own cell ----
 
 void solveAssembly(TaskWindow& window, TestContext& t, bool right) {
-    auto* w = as<AssemblyTask>(window);
+    auto* w = as<AssemblyWindow>(window);
     QVERIFY(w);
     // The whole picture is shown first, with the window disabled.
     for (int elapsed = 0; !w->isEnabled() && elapsed < 10000; elapsed += 1000)

@@ -2,9 +2,9 @@
 #include "game/solvers.h"
 
 #include "tasks/common/click_label.h"
-#include "tasks/reaction/kletka26.h"
-#include "tasks/reaction/kletka30.h"
-#include "tasks/reaction/kletka32.h"
+#include "tasks/reaction/cart_and_balls_window.h"
+#include "tasks/reaction/catch_balls_window.h"
+#include "tasks/reaction/hit_apple_window.h"
 #include "tasks/reaction/reaction_rules.h"
 
 #include <QPointer>
@@ -13,7 +13,7 @@ namespace zorna::test {
 namespace {
 
 void solveApple(TaskWindow& window, TestContext& t, bool right) {
-    auto* w = as<Kletka26>(window);
+    auto* w = as<HitAppleWindow>(window);
     QVERIFY(w);
     // Let the apple wander a few steps first.
     t.clock.advance(2 * 700 + 300);
@@ -31,7 +31,7 @@ void pressEnter(QWidget* w) {
 }
 
 void solveCart(TaskWindow& window, TestContext& t, bool right) {
-    QPointer<Kletka30> w = as<Kletka30>(window);
+    QPointer<CartAndBallsWindow> w = as<CartAndBallsWindow>(window);
     QVERIFY(w);
     if (!right) {
         // The cart stays home: every ball falls out.
@@ -65,7 +65,7 @@ void solveCart(TaskWindow& window, TestContext& t, bool right) {
 }
 
 void solveCatch(TaskWindow& window, TestContext& t, bool right) {
-    auto* w = as<Kletka32>(window);
+    auto* w = as<CatchBallsWindow>(window);
     QVERIFY(w);
     static constexpr Qt::Key kKeys[] = {Qt::Key_V, Qt::Key_B, Qt::Key_N, Qt::Key_M};
     for (int elapsed = 0; w->busy() && elapsed < 60000; elapsed += 100) {

@@ -1,6 +1,6 @@
 // Texts set in a given face are drawn at the point size and weight their window
 // asks for, and stay inside their labels.
-#include "stats/statist.h"
+#include "stats/statistics_window.h"
 #include "support/test_context.h"
 #include "support/test_registry.h"
 #include "tasks/common/task_catalog.h"
@@ -25,7 +25,7 @@ struct OpenWindow {
     explicit OpenWindow(int square) : tc(buildTaskCatalog()) {
         tc.rnd.useSeededFallback(14);
         if (square == kStatistics)
-            window.reset(new Statist(nullptr));
+            window.reset(new StatisticsWindow(nullptr));
         else
             window.reset(tc.catalog.open(square, tc.ctx, host));
         window->show();

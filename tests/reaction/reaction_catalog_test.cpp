@@ -2,9 +2,9 @@
 #include "support/test_context.h"
 #include "support/test_registry.h"
 #include "tasks/common/task_families.h"
-#include "tasks/reaction/kletka26.h"
-#include "tasks/reaction/kletka30.h"
-#include "tasks/reaction/kletka32.h"
+#include "tasks/reaction/cart_and_balls_window.h"
+#include "tasks/reaction/catch_balls_window.h"
+#include "tasks/reaction/hit_apple_window.h"
 
 #include <QPointer>
 #include <QTest>

@@ -1,5 +1,5 @@
 #include "board/board_support.h"
-#include "registration/reestr.h"
+#include "registration/registration_window.h"
 #include "support/test_registry.h"
 
 #include <QTest>
@@ -49,13 +49,13 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, saved);
         TestContext tc(fakeCatalog());
-        QPointer<Reestr> r = Reestr::showFresh(tc.ctx);
+        QPointer<RegistrationWindow> r = RegistrationWindow::showFresh(tc.ctx);
         typeText(r->winNameGravc(1), name);
         typeText(r->winNameGravc(2), QStringLiteral("Петро"));
         QCOMPARE(r->winNameGravc(1)->text(), name);
         QTest::mouseClick(r->knopNext(), Qt::LeftButton);
         QVERIFY(tc.dialogs.asked().isEmpty());
-        QPointer<Zorna> board = r->board();
+        QPointer<BoardWindow> board = r->board();
         QVERIFY(board);
 
         QTest::mouseClick(board->knopStart(), Qt::LeftButton);
@@ -63,10 +63,10 @@ private slots:
         board->grab();
 
         QTest::keyClick(board.data(), Qt::Key_F2);
-        QVERIFY(board->statistWindow());
-        QVERIFY(showsPlainly(board->statistWindow()->nameLabel(1), name));
-        board->statistWindow()->grab();
-        board->statistWindow()->close();
+        QVERIFY(board->statisticsWindow());
+        QVERIFY(showsPlainly(board->statisticsWindow()->nameLabel(1), name));
+        board->statisticsWindow()->grab();
+        board->statisticsWindow()->close();
         settle();
 
         QTest::mouseClick(board->knopSave(), Qt::LeftButton);
@@ -74,7 +74,7 @@ private slots:
 
         for (int turn = 0; turn < 100 && !board->finishWindow(); ++turn)
             play(tc, *board, board->numGr == 1);
-        Form3* finish = board->finishWindow();
+        FinishWindow* finish = board->finishWindow();
         QVERIFY(finish);
         QVERIFY(showsPlainly(finish->winName(), name));
         finish->grab();
@@ -85,7 +85,7 @@ private slots:
         tc.dialogs.answer(MsgAnswer::No);  // do not save the finished player
         tc.dialogs.answer(MsgAnswer::Yes); // leave the board
         QTest::mouseClick(board->knopEnd(), Qt::LeftButton);
-        QPointer<Reestr> fresh = r->successor();
+        QPointer<RegistrationWindow> fresh = r->successor();
         settle();
         QVERIFY(!board);
         QVERIFY(!r);
@@ -108,7 +108,7 @@ private slots:
     // A name the game cannot save is refused with a message before any board opens.
     void nameThatCannotBeSavedIsRefused() {
         TestContext tc(fakeCatalog());
-        QPointer<Reestr> r = Reestr::showFresh(tc.ctx);
+        QPointer<RegistrationWindow> r = RegistrationWindow::showFresh(tc.ctx);
         typeText(r->winNameGravc(1), QStringLiteral("Оля"));
         typeText(r->winNameGravc(2), QStringLiteral("李"));
         QTest::mouseClick(r->knopNext(), Qt::LeftButton);

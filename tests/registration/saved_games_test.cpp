@@ -2,7 +2,7 @@
 #include "board/game_files.h"
 #include "doubles/failing_file_system.h"
 #include "platform/single_instance.h"
-#include "registration/reestr.h"
+#include "registration/registration_window.h"
 #include "registration/start_up.h"
 #include "support/test_registry.h"
 
@@ -24,13 +24,13 @@ const Message kAlreadyRunning{QStringLiteral("Повідомлення"), QStrin
 
 // The registration window of one test; deleted at its end.
 struct Browser {
-    explicit Browser(Reestr* window) : w(window) {}
+    explicit Browser(RegistrationWindow* window) : w(window) {}
     ~Browser() {
         delete w.data();
         settle();
     }
-    Reestr* operator->() const { return w; }
-    QPointer<Reestr> w;
+    RegistrationWindow* operator->() const { return w; }
+    QPointer<RegistrationWindow> w;
 };
 
 QByteArray gameOf(const QString& first, const QString& second) {
@@ -67,7 +67,7 @@ private slots:
             QVERIFY(QFile::link(tc.programFolder.root() + "/elsewhere.dat", date));
         }
         tc.programFolder.write(QStringLiteral("Save/2/date.dat"), gameOf("Іра", "Марко"));
-        Browser r(Reestr::showFresh(tc.ctx));
+        Browser r(RegistrationWindow::showFresh(tc.ctx));
         r->knopOpen_Click();
         QVERIFY(tc.dialogs.asked().isEmpty());
         QCOMPARE(r->savedGames(), (QStringList{"1", "2"}));
@@ -83,7 +83,7 @@ private slots:
     void upperCaseRecordIsOpened() {
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1/DATE.DAT"), gameOf("Оля", "Петро"));
-        Browser r(Reestr::showFresh(tc.ctx));
+        Browser r(RegistrationWindow::showFresh(tc.ctx));
         r->knopOpen_Click();
         QCOMPARE(r->nameSaveGr(1)->text(), QStringLiteral("Оля"));
         r->knopNext_Click();
@@ -112,7 +112,7 @@ private slots:
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1/date.dat"), gameOf("Оля", "Петро"));
         tc.programFolder.write(QStringLiteral("Save/2/date.dat"), gameOf("Іра", "Марко"));
-        Browser r(Reestr::showFresh(tc.ctx));
+        Browser r(RegistrationWindow::showFresh(tc.ctx));
         r->knopOpen_Click();
         if (goneAlready)
             QVERIFY(QDir(tc.programFolder.root() + "/Save/1").removeRecursively());
@@ -136,7 +136,7 @@ private slots:
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1~ready/date.dat"), gameOf("Оля", "Петро"));
         QDir().mkpath(tc.programFolder.root() + "/Save/2~saving/Temp");
-        Browser r(Reestr::showFresh(tc.ctx));
+        Browser r(RegistrationWindow::showFresh(tc.ctx));
         r->knopOpen_Click();
         QVERIFY(tc.dialogs.asked().isEmpty());
         QCOMPARE(r->savedGames(), QStringList{"1"});

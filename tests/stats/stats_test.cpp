@@ -1,6 +1,6 @@
 #include "board/board_support.h"
-#include "stats/form3.h"
-#include "stats/statist.h"
+#include "stats/finish_window.h"
+#include "stats/statistics_window.h"
 #include "stats/svg_picture.h"
 #include "support/test_registry.h"
 
@@ -21,7 +21,7 @@ private slots:
         openSaved(tc, reg, QStringLiteral("1"));
         BoardUnderTest board(tc, reg);
         board->stat_Click();
-        Statist* st = board->statistWindow();
+        StatisticsWindow* st = board->statisticsWindow();
         QVERIFY(st);
         QVERIFY(st->isVisible());
         QCOMPARE(st->windowTitle(), QStringLiteral("Статистика успішності"));
@@ -57,12 +57,12 @@ private slots:
         QVERIFY(!board->taskWindow());
         st->close();
         settle();
-        QVERIFY(!board->statistWindow());
+        QVERIFY(!board->statisticsWindow());
         QVERIFY(board->isEnabled());
     }
 
     void categoryTitles() {
-        const auto& t = Statist::categoryTitles();
+        const auto& t = StatisticsWindow::categoryTitles();
         QCOMPARE(t[0], QStringLiteral("На стійкість уваги та спостережливість"));
         QCOMPARE(t[1], QStringLiteral("На аналітичне сприйняття"));
         QCOMPARE(t[2], QStringLiteral("На просторову уяву і просторове мислення"));
@@ -82,7 +82,7 @@ private slots:
         const QStringList names{QStringLiteral("Оля"), QStringLiteral("Петро"), QStringLiteral("Іра")};
         for (int place = 1; place <= 3; ++place) {
             play(tc, *board.board, true);
-            Form3* finish = board->finishWindow();
+            FinishWindow* finish = board->finishWindow();
             QVERIFY(finish);
             QVERIFY(finish->isVisible());
             QCOMPARE(finish->windowTitle(), QStringLiteral("Фініш"));
@@ -103,7 +103,7 @@ private slots:
     }
 
     void finishWindowLayoutAndPictures() {
-        Form3 finish(nullptr);
+        FinishWindow finish(nullptr);
         QCOMPARE(finish.size(), QSize(548, 409));
         QCOMPARE(finish.winName()->geometry(), QRect(8, 32, 529, 81));
         QCOMPARE(finish.winName()->palette().color(QPalette::WindowText), QColor(192, 0, 192));

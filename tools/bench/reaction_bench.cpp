@@ -4,8 +4,8 @@
 #include "paint_watch.h"
 #include "tasks/common/dispatch_table.h"
 #include "tasks/common/task_host.h"
-#include "tasks/reaction/kletka26.h"
-#include "tasks/reaction/kletka30.h"
+#include "tasks/reaction/cart_and_balls_window.h"
+#include "tasks/reaction/hit_apple_window.h"
 
 #include <QEventLoop>
 #include <QPointer>
@@ -73,7 +73,7 @@ ReactionFigures measureReactions(const QString& programFolder, int runs) {
     ReactionFigures figures;
 
     for (int run = 0; run < runs; ++run) {
-        auto* cart = openShown<zorna::Kletka30>(game, host, 30);
+        auto* cart = openShown<zorna::CartAndBallsWindow>(game, host, 30);
         // The trip from the push to the homecoming.
         qint64 pushed = 0;
         bool tripDone = false;
@@ -114,7 +114,7 @@ ReactionFigures measureReactions(const QString& programFolder, int runs) {
         closeWindow(cart);
     }
 
-    auto* apple = openShown<zorna::Kletka26>(game, host, 26);
+    auto* apple = openShown<zorna::HitAppleWindow>(game, host, 26);
     qint64 lastStep = 0;
     int steps = 0;
     bool appleDone = false;

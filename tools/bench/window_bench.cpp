@@ -1,11 +1,11 @@
 #include "window_bench.h"
 
+#include "board/board_window.h"
 #include "board/game_files.h"
-#include "board/zorna.h"
 #include "game_context.h"
 #include "paint_watch.h"
 #include "platform/geometry.h"
-#include "registration/reestr.h"
+#include "registration/registration_window.h"
 #include "stats.h"
 #include "tasks/common/dispatch_table.h"
 #include "tasks/common/task_window.h"
@@ -159,13 +159,13 @@ struct WindowBench::Impl {
 
     // The registration window and the board of a saved game whose player 1 stands on the square.
     struct Board {
-        QPointer<zorna::Reestr> reestr;
-        QPointer<zorna::Zorna> board;
+        QPointer<zorna::RegistrationWindow> registrationWindow;
+        QPointer<zorna::BoardWindow> board;
         ~Board() {
             if (board)
                 delete board->taskWindow();
             delete board.data();
-            delete reestr.data();
+            delete registrationWindow.data();
         }
     };
 
@@ -185,14 +185,14 @@ struct WindowBench::Impl {
         auto b = std::make_unique<Board>();
         // Shown first and hidden by "next", as in the game.
         {
-            PaintWatch shown([&b](QWidget* w) { return w == b->reestr; });
-            b->reestr = zorna::Reestr::showFresh(game.ctx);
+            PaintWatch shown([&b](QWidget* w) { return w == b->registrationWindow; });
+            b->registrationWindow = zorna::RegistrationWindow::showFresh(game.ctx);
             shown.wait();
         }
-        b->reestr->knopOpen_Click();
+        b->registrationWindow->knopOpen_Click();
         PaintWatch painted([&b](QWidget* w) { return w == b->board; });
-        b->reestr->knopNext_Click();
-        b->board = b->reestr->board();
+        b->registrationWindow->knopNext_Click();
+        b->board = b->registrationWindow->board();
         if (!b->board || !painted.wait())
             qFatal("the board did not open");
         return b;

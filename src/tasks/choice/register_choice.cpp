@@ -1,8 +1,8 @@
-#include "tasks/choice/missing_detail.h"
-#include "tasks/choice/odd_one_out.h"
-#include "tasks/choice/pair_choice.h"
-#include "tasks/choice/question_file.h"
-#include "tasks/choice/single_choice_task.h"
+#include "tasks/choice/missing_detail_window.h"
+#include "tasks/choice/odd_one_out_window.h"
+#include "tasks/choice/pair_choice_window.h"
+#include "tasks/choice/question_file_window.h"
+#include "tasks/choice/single_choice_window.h"
 #include "tasks/common/task_catalog.h"
 #include "tasks/common/task_families.h"
 
@@ -11,7 +11,7 @@ namespace zorna {
 namespace {
 
 TaskWindow* openSingleChoice(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
-    return new SingleChoiceTask(ctx, host, task, *singleChoiceRow(task.windowNumber));
+    return new SingleChoiceWindow(ctx, host, task, *singleChoiceRow(task.windowNumber));
 }
 
 } // namespace

@@ -1,15 +1,15 @@
 #include "tasks/common/task_catalog.h"
 #include "tasks/common/task_families.h"
-#include "tasks/memory/kletka24.h"
-#include "tasks/memory/kletka31.h"
-#include "tasks/memory/kletka33.h"
+#include "tasks/memory/changed_detail_window.h"
+#include "tasks/memory/remember_pictures_window.h"
+#include "tasks/memory/remember_places_window.h"
 
 namespace zorna {
 
 void registerMemoryTasks(TaskCatalog& catalog) {
-    catalog.add(24, openWindow<Kletka24>);
-    catalog.add(31, openWindow<Kletka31>);
-    catalog.add(33, openWindow<Kletka33>);
+    catalog.add(24, openWindow<ChangedDetailWindow>);
+    catalog.add(31, openWindow<RememberPicturesWindow>);
+    catalog.add(33, openWindow<RememberPlacesWindow>);
 }
 
 } // namespace zorna

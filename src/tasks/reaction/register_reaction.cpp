@@ -1,15 +1,15 @@
 #include "tasks/common/task_catalog.h"
 #include "tasks/common/task_families.h"
-#include "tasks/reaction/kletka26.h"
-#include "tasks/reaction/kletka30.h"
-#include "tasks/reaction/kletka32.h"
+#include "tasks/reaction/cart_and_balls_window.h"
+#include "tasks/reaction/catch_balls_window.h"
+#include "tasks/reaction/hit_apple_window.h"
 
 namespace zorna {
 
 void registerReactionTasks(TaskCatalog& catalog) {
-    catalog.add(26, openWindow<Kletka26>);
-    catalog.add(30, openWindow<Kletka30>);
-    catalog.add(32, openWindow<Kletka32>);
+    catalog.add(26, openWindow<HitAppleWindow>);
+    catalog.add(30, openWindow<CartAndBallsWindow>);
+    catalog.add(32, openWindow<CatchBallsWindow>);
 }
 
 } // namespace zorna

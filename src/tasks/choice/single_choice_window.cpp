@@ -1,0 +1,83 @@
+#include "tasks/choice/single_choice_window.h"
+#include "platform/pictures.h"
+
+#include "platform/geometry.h"
+#include "tasks/common/answer_region.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+namespace zorna {
+
+namespace {
+
+QColor backgroundColour(WindowBackground background, const QWidget* window) {
+    switch (background) {
+    case WindowBackground::Grey:
+        return QColor(0x80, 0x80, 0x80);
+    case WindowBackground::AppWorkspace:
+        return QColor(171, 171, 171);
+    case WindowBackground::ButtonFace:
+        break;
+    }
+    return window->palette().color(QPalette::Button);
+}
+
+} // namespace
+
+SingleChoiceWindow::SingleChoiceWindow(AppContext& context, TaskHost& board, const TaskSquare& task,
+                                       const SingleChoiceRow& row)
+    : TaskWindow(context, board, task), row_(row), winText(new QLabel(this)), winMal(new QLabel(this)) {
+    setClientSizeTw(this, row.clientWidth, row.clientHeight);
+    setBackground(this, backgroundColour(row.background, this));
+
+    winText->setObjectName(QStringLiteral("winText"));
+    placeTw(winText, row.text.left, row.text.top, row.text.width, row.text.height);
+    winText->setFont(gameFont(QStringLiteral("Arial"), row.fontPoints, true));
+    winText->setWordWrap(true);
+    winText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    winText->setStyleSheet(QStringLiteral("QLabel { color: #0000C0; background: white; }"));
+    winText->setText(QStringLiteral("gfgf"));
+
+    winMal->setObjectName(QStringLiteral("winMal"));
+    placeTw(winMal, row.picture.left, row.picture.top, row.picture.width, row.picture.height);
+    winMal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    for (int i = 1; i <= row.regionCount; ++i) {
+        const TwipsRect& r = row.regions[i - 1];
+        auto* region = new AnswerRegion(i, ctx.folder, winMal);
+        placeTw(region, r.left, r.top, r.width, r.height);
+        connect(region, &AnswerRegion::clicked, this, &SingleChoiceWindow::Fokus_Click);
+        Fokus.append(region);
+    }
+    useDeck(kSingleChoicePictures);
+}
+
+void SingleChoiceWindow::Form_Load() {
+    setBusy(true);
+    ZapovnMasNumPrav();
+    winText->setText(QString::fromUtf8(row_.instruction));
+    loadDeck();
+    VipadkMal();
+}
+
+void SingleChoiceWindow::ZapovnMasNumPrav() {
+    answers_ = row_.answers;
+}
+
+void SingleChoiceWindow::VipadkMal() {
+    // The first window of the family keeps its file until the reset or the close.
+    const bool writeNow = task().windowNumber != 2;
+    const int n = picDeck().VipadkMal(ctx.rnd, writeNow);
+    winMal->setPixmap(loadPicture(picturePath(n)));
+    for (AnswerRegion* region : Fokus)
+        region->setVisible(regionVisible(row_, region->index(), n));
+}
+
+void SingleChoiceWindow::Fokus_Click(int index) {
+    if (!busy())
+        return;
+    answer(index == answers_.at(currentPicture() - 1));
+}
+
+} // namespace zorna

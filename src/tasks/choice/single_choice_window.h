@@ -1,0 +1,41 @@
+#pragma once
+
+#include "tasks/choice/single_choice_data.h"
+#include "tasks/common/task_window.h"
+
+#include <QList>
+
+class QLabel;
+
+namespace zorna {
+
+class AnswerRegion;
+
+// The twelve single-choice picture windows: an instruction, a picture with a
+// main object and candidates, and one answer region per candidate. One click
+// on a region answers. The windows differ only in their table row.
+class SingleChoiceWindow : public TaskWindow {
+    Q_OBJECT
+public:
+    SingleChoiceWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task, const SingleChoiceRow& row);
+
+    void Form_Load() override;
+
+    int currentPicture() const { return deck()->current(); }
+    AnswerRegion* region(int index) const { return Fokus.at(index - 1); }
+    QLabel* instructionLabel() const { return winText; }
+    QLabel* pictureBox() const { return winMal; }
+
+private:
+    void ZapovnMasNumPrav();
+    void VipadkMal();
+    void Fokus_Click(int index);
+
+    const SingleChoiceRow& row_;
+    std::array<int, kSingleChoicePictures> answers_{};
+    QLabel* winText;
+    QLabel* winMal;
+    QList<AnswerRegion*> Fokus;
+};
+
+} // namespace zorna

@@ -1,0 +1,143 @@
+#include "tasks/counting/cube_counting_window.h"
+#include "platform/pictures.h"
+
+#include "platform/geometry.h"
+#include "tasks/common/answer_region.h"
+#include "tasks/common/done_button.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+
+#include <cmath>
+
+namespace zorna {
+
+QString trimSpaces(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+std::optional<int> toInt16(const QString& text) {
+    QString number = trimSpaces(text);
+    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    // The default rounding mode rounds halves to the even neighbour.
+    const double rounded = std::nearbyint(value);
+    if (rounded < -32768.0 || rounded > 32767.0)
+        return std::nullopt;
+    return int(rounded);
+}
+
+CubeCountingWindow::CubeCountingWindow(AppContext& context, TaskHost& board, const TaskSquare& task,
+                                       const char* instruction)
+    : TaskWindow(context, board, task), winText(new QLabel(this)), winMal(new QLabel(this)),
+      Image2(new DoneButton(this)), instruction_(instruction) {
+    winText->setObjectName(QStringLiteral("winText"));
+    winText->setFont(gameFont(QStringLiteral("Arial"), 11.25, true));
+    winText->setWordWrap(true);
+    winText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    winText->setText(QStringLiteral("gfgf"));
+    winMal->setObjectName(QStringLiteral("winMal"));
+    winMal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setBackground(winMal, Qt::white);
+    connect(Image2, &DoneButton::clicked, this, [this] { Image2_Click(); });
+    useDeck(kCubePictures);
+}
+
+void CubeCountingWindow::Form_Load() {
+    beforeLoad();
+    setBusy(true);
+    ZapovnMasNumPrav();
+    winText->setText(QString::fromUtf8(instruction_));
+    loadDeck();
+    VipadkMal();
+}
+
+void CubeCountingWindow::VipadkMal() {
+    const int n = picDeck().VipadkMal(ctx.rnd);
+    winMal->setPixmap(loadPicture(picturePath(n)));
+}
+
+MissingCubesWindow::MissingCubesWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
+    : CubeCountingWindow(context, board, task, "Скільки кубиків не вистачає в кожного з п'яти малюнків?") {
+    setClientSizeTw(this, 6540, 6150);
+    placeTw(winText, 120, 0, 5175, 1215);
+    placeTw(Image2, 5520, 120, 930, 930);
+    placeTw(winMal, kMissingPictureTwips.left, kMissingPictureTwips.top, kMissingPictureTwips.width,
+            kMissingPictureTwips.height);
+    static constexpr int kBoxLeft[] = {480, 1680, 2880, 4080, 5280};
+    static constexpr int kLabelLeft[] = {240, 1440, 2640, 3840, 5040};
+    for (int k = 1; k <= 5; ++k) {
+        // The regions only show the hand over the numbered figures.
+        auto* region = new AnswerRegion(k, ctx.folder, winMal);
+        region->setCursorSwap(false);
+        const TwipsRect& r = kMissingRegionTwips[k - 1];
+        placeTw(region, r.left, r.top, r.width, r.height);
+        Fokus.append(region);
+
+        auto* label = new QLabel(QString::number(k), this);
+        label->setObjectName(QStringLiteral("Label%1").arg(k));
+        label->setFont(gameFont(QStringLiteral("MS Sans Serif"), 12, true));
+        placeTw(label, kLabelLeft[k - 1], 5640, 255, 255);
+
+        auto* box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("winPrav%1").arg(k));
+        placeTw(box, kBoxLeft[k - 1], 5640, 855, 285);
+        winPrav.append(box);
+    }
+    for (int k = 1; k < 5; ++k)
+        setTabOrder(winPrav[k - 1], winPrav[k]);
+}
+
+void MissingCubesWindow::ZapovnMasNumPrav() {
+    answers_ = kMissingCubes;
+}
+
+void MissingCubesWindow::Image2_Click() {
+    if (!busy())
+        return;
+    const auto& expected = answers_.at(currentPicture() - 1);
+    bool right = true;
+    for (int k = 0; k < 5; ++k)
+        if (trimSpaces(winPrav[k]->text()) != QString::number(expected[k]))
+            right = false;
+    answer(right);
+}
+
+CountCubesWindow::CountCubesWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
+    : CubeCountingWindow(context, board, task, "Скільки кубиків на малюнку?"), winpPrav(new QLineEdit(this)) {
+    setClientSizeTw(this, 6420, 5955);
+    placeTw(winText, 0, 0, 4935, 1455);
+    placeTw(Image2, 5280, 120, 930, 930);
+    winpPrav->setObjectName(QStringLiteral("winpPrav"));
+    placeTw(winpPrav, 5040, 1080, 1215, 375);
+    placeTw(winMal, kCountPictureTwips.left, kCountPictureTwips.top, kCountPictureTwips.width,
+            kCountPictureTwips.height);
+}
+
+void CountCubesWindow::beforeLoad() {
+    host.setBoardEnabled(false);
+}
+
+void CountCubesWindow::ZapovnMasNumPrav() {
+    answers_ = kCubeCounts;
+}
+
+void CountCubesWindow::Image2_Click() {
+    if (!busy() || trimSpaces(winpPrav->text()).isEmpty())
+        return;
+    // Text that is no number, or lies outside the 16-bit range, is a wrong answer.
+    const std::optional<int> typed = toInt16(winpPrav->text());
+    answer(typed && *typed == answers_.at(currentPicture() - 1));
+}
+
+} // namespace zorna

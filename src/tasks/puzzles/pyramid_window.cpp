@@ -1,0 +1,186 @@
+#include "tasks/puzzles/pyramid_window.h"
+
+#include "platform/geometry.h"
+#include "tasks/common/click_label.h"
+#include "tasks/common/done_button.h"
+#include "tasks/puzzles/puzzle_widgets.h"
+
+#include <QPainter>
+
+namespace zorna {
+
+const std::array<PyramidLayout, 2> kPyramidLayouts{{
+    {28,
+     5,
+     40,
+     "Дозволяється зробити не більше 40 кроків",
+     7590,
+     4965,
+     0x000040,
+     {240, 2880, 5520},
+     1695,
+     1,
+     {0x404040, 0x808080, 0xC0C0C0, 0xE0E0E0, 0xFFFFFF}},
+    {34,
+     4,
+     20,
+     "Дозволяється зробити не більше 20 кроків",
+     7545,
+     4665,
+     0x400040,
+     {360, 3000, 5640},
+     1455,
+     2,
+     {0x808080, 0xC0C0C0, 0xE0E0E0, 0xFFFFFF}},
+}};
+
+const PyramidLayout* pyramidLayout(int windowNumber) {
+    for (const PyramidLayout& layout : kPyramidLayouts)
+        if (layout.windowNumber == windowNumber)
+            return &layout;
+    return nullptr;
+}
+
+namespace {
+
+constexpr int kDiskHeight = 375;
+constexpr int kBottomTop = 4080; // Top of a disk on the bottom slot
+constexpr int kLevelStep = 360;
+constexpr int kLiftedTop = 1950;
+constexpr int kAxisX[3] = {1080, 3720, 6360};
+constexpr int kAxisTop = 2400;
+constexpr int kBaseY = 4440;
+
+QString colourName(QRgb rgb) {
+    return QColor(rgb).name();
+}
+
+} // namespace
+
+PyramidWindow::PyramidWindow(AppContext& context, TaskHost& board, const TaskSquare& task,
+                             const PyramidLayout& layout)
+    : TaskWindow(context, board, task), layout_(layout), pyramid_(layout.disks) {
+    setClientSizeTw(this, layout.clientWidth, layout.clientHeight);
+    setBackground(this, QColor(layout.background));
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    placeTw(Label1, 120, 120, 6015, 1095);
+    Label1->setFont(gameFont(QStringLiteral("Arial"), 9.75));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setStyleSheet(QStringLiteral("QLabel { color: #000080; background: #e0e0e0; }"));
+
+    Label2 = new QLabel(QString::fromUtf8(layout.limitText), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    placeTw(Label2, 120, 1320, 3615, 375);
+    Label2->setFont(gameFont(QStringLiteral("Arial"), 8.25));
+    Label2->setStyleSheet(QStringLiteral("QLabel { color: #8080ff; background: transparent; }"));
+
+    Label3 = new QLabel(this);
+    Label3->setObjectName(QStringLiteral("Label3"));
+    placeTw(Label3, 6480, 1200, 855, 375);
+    Label3->setFont(gameFont(QStringLiteral("Arial"), 9.75));
+    Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label3->setStyleSheet(QStringLiteral("QLabel { color: #ff00ff; background: transparent; }"));
+
+    Image2 = new DoneButton(this);
+    placeTw(Image2, 6480, 240, 930, 930);
+    connect(Image2, &DoneButton::clicked, this, &PyramidWindow::Image2_Click);
+
+    // Disks lie above the axis lines (painted on the window) and below the zones.
+    for (int n = 1; n <= layout.disks; ++n) {
+        auto* d = new QLabel(this);
+        d->setObjectName(QStringLiteral("disk%1").arg(n));
+        d->setFixedSize(tw(layout.zoneWidth - 240 * (n - 1)), tw(kDiskHeight));
+        d->setStyleSheet(
+            QStringLiteral("QLabel { background: %1; }").arg(colourName(layout.diskColours.value(n - 1))));
+        disk.append(d);
+    }
+    for (int a = 1; a <= 3; ++a) {
+        auto* z = new ClickLabel(a, this);
+        z->setObjectName(QStringLiteral("zona%1").arg(a));
+        placeTw(z, layout.zoneLeft[a - 1], 2400, layout.zoneWidth, 2055);
+        connect(z, &ClickLabel::clicked, this, &PyramidWindow::zona_Click);
+        zona.append(z);
+    }
+}
+
+void PyramidWindow::Form_Load() {
+    setBusy(true);
+    pyramid_ = Pyramid(layout_.disks);
+    Label1->setText(QStringLiteral("Переставляючи по одному диску, побудуй таку ж піраміду на червоній осі. "
+                                   "При цьому більший диск на менший ставити не можна."));
+    Label3->setText(QStringLiteral("0"));
+    obnovScr();
+}
+
+QPoint PyramidWindow::diskPlaceTw(int n, int axis, int level) const {
+    return QPoint(layout_.zoneLeft[axis - 1] + 120 * (n - 1), kBottomTop - kLevelStep * (level - 1));
+}
+
+void PyramidWindow::obnovScr() {
+    for (int a = 1; a <= 3; ++a) {
+        for (int level = 1; level <= layout_.disks; ++level) {
+            const int n = pyramid_.cell(layout_.disks + 1 - level, a);
+            if (n == 0)
+                continue;
+            const QPoint p = diskPlaceTw(n, a, level);
+            disk[n - 1]->move(tw(p.x()), tw(p.y()));
+        }
+    }
+}
+
+void PyramidWindow::zona_Click(int index) {
+    if (!busy())
+        return;
+    switch (pyramid_.click(index)) {
+    case Pyramid::Click::Ignored:
+        return;
+    case Pyramid::Click::Lifted: {
+        QLabel* d = disk[pyramid_.liftedDisk() - 1];
+        d->move(d->x(), tw(kLiftedTop));
+        return;
+    }
+    case Pyramid::Click::Moved:
+        obnovScr();
+        Label3->setText(QString::number(pyramid_.steps()));
+        Proverka();
+        return;
+    }
+}
+
+void PyramidWindow::Proverka() {
+    if (pyramid_.steps() > layout_.stepLimit) {
+        ctx.dialogs.show(this,
+                         Message{QStringLiteral("Завдання не виконано"),
+                                 QStringLiteral("Кількість Ваших кроків перевищує норму!\nДо побачення"),
+                                 MsgIcon::Warning, MsgButtons::Ok});
+        answer(false);
+        return;
+    }
+    if (pyramid_.complete())
+        answer(true);
+}
+
+void PyramidWindow::Image2_Click() {
+    if (!busy())
+        return;
+    const MsgAnswer a =
+        ctx.dialogs.show(this, Message{QStringLiteral("Закінчення виконання"), QStringLiteral("Ви впевнені?"),
+                                       MsgIcon::Question, MsgButtons::YesNo});
+    if (a == MsgAnswer::Yes)
+        answer(false);
+}
+
+void PyramidWindow::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    for (int a = 0; a < 3; ++a) {
+        p.setPen(QPen(QColor(a == 2 ? 0x800000 : 0xE0E0E0), 3, Qt::SolidLine, Qt::FlatCap));
+        p.drawLine(tw(kAxisX[a]), tw(kAxisTop), tw(kAxisX[a]), tw(kBaseY));
+    }
+    p.setPen(QPen(QColor(0xC0C0C0), layout_.baseLineWidth, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(tw(120), tw(kBaseY), tw(7440), tw(kBaseY));
+}
+
+} // namespace zorna

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "tasks/common/task_window.h"
+#include "tasks/reaction/reaction_rules.h"
+
+#include <QImage>
+
+#include <array>
+
+#include <QLabel>
+
+namespace zorna {
+
+// Task 30, catch the balls: twenty balls drop from four chutes in random order;
+// the keys V, B, N and M move the net under a chute; 15 catches solve the task.
+class CatchBallsWindow : public TaskWindow {
+    Q_OBJECT
+public:
+    CatchBallsWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
+
+    void Form_Load() override;
+
+    // For tests.
+    int lastKey() const { return lastKey_; }
+    int caught() const { return caught_; }
+    int launched() const { return launched_; }
+    int ballsFinished() const { return finished_; }
+    QWidget* ball(int index) const { return kv[index - 1]; }
+    QLabel* countLabel() const { return Label1; }
+    const QImage& scene() const { return scene_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Form_KeyDown(int keyCode);
+    void Timer2_Timer();
+    void StartKvadr();
+    void Timer3_Timer();
+    void Timer1_Timer(int index);
+    void loadScene(int keyCode);
+
+    QLabel* Label2;
+    QLabel* Label1;
+    std::array<QLabel*, reaction::kChuteBalls> kv{};
+    std::array<Timer*, reaction::kChuteBalls> Timer1{};
+    Timer& Timer2;
+    Timer& Timer3;
+
+    QImage scene_;
+    int lastKey_ = reaction::kKeyV;
+    int startTicks_ = 0;
+    int launched_ = 0;
+    int caught_ = 0;
+    int finished_ = 0;
+    std::array<int, reaction::kChuteBalls> top_{};
+    std::array<bool, reaction::kChuteBalls> released_{};
+};
+
+} // namespace zorna
