@@ -18,8 +18,12 @@ QString hiDpiVariant(const QString& path) {
 }
 
 QPixmap readPicture(const QString& path) {
-    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
-    if (suffix == "bmp" || suffix == "png") {
+    // Read in the format the suffix names: left to guess, the reader loads
+    // and asks every image plugin before it decodes the first picture.
+    QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    if (suffix == "jpg")
+        suffix = "jpeg";
+    if (suffix == "bmp" || suffix == "png" || suffix == "jpeg" || suffix == "gif") {
         QImageReader reader(path, suffix);
         reader.setAutoDetectImageFormat(false);
         const QImage image = reader.read();
