@@ -17,20 +17,22 @@ QString hiDpiVariant(const QString& path) {
     return path.left(end) + QStringLiteral("@2x") + path.mid(end);
 }
 
-QPixmap readPicture(const QString& path) {
-    // Read in the format the suffix names: left to guess, the reader loads
-    // and asks every image plugin before it decodes the first picture.
+QImage readImage(const QString& path) {
     QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
     if (suffix == "jpg")
         suffix = "jpeg";
     if (suffix == "bmp" || suffix == "png" || suffix == "jpeg" || suffix == "gif") {
         QImageReader reader(path, suffix);
         reader.setAutoDetectImageFormat(false);
-        const QImage image = reader.read();
+        QImage image = reader.read();
         if (!image.isNull())
-            return QPixmap::fromImage(image);
+            return image;
     }
-    return QPixmap(path);
+    return QImage(path);
+}
+
+QPixmap readPicture(const QString& path) {
+    return QPixmap::fromImage(readImage(path));
 }
 
 QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {

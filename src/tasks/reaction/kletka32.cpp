@@ -1,6 +1,7 @@
 #include "tasks/reaction/kletka32.h"
 
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 #include "tasks/common/done_button.h"
 
 #include <QGuiApplication>
@@ -105,7 +106,8 @@ void Kletka32::Form_Load() {
 
 void Kletka32::loadScene(int keyCode) {
     const int picture = kChutes[chuteOfKey(keyCode) - 1].picture;
-    scene_ = QImage(ctx.folder.taskFile(task().windowNumber, QStringLiteral("kolobok%1.bmp").arg(picture)));
+    scene_ =
+        readImage(ctx.folder.taskFile(task().windowNumber, QStringLiteral("kolobok%1.bmp").arg(picture)));
     update();
 }
 
