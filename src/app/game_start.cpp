@@ -2,6 +2,7 @@
 
 #include "platform/app_context.h"
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 #include "platform/single_instance.h"
 #include "registration/registration_window.h"
 #include "registration/start_up.h"
@@ -13,6 +14,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTranslator>
 
 namespace zorna {
@@ -27,14 +29,48 @@ ProgramFolder programFolderOf(const QString& executableDir) {
                                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
-// The windows' icon, and the desktop entry they belong to.
+// The windows' icon. The PNGs are read as PNG (readPicture): left to guess,
+// the reader loads every image plugin first.
 void setProgramIcon(const ProgramFolder& folder) {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addFile(folder.path(QStringLiteral("icons/%1.png").arg(size)));
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QPixmap image = readPicture(folder.path(QStringLiteral("icons/%1.png").arg(size)));
+        if (!image.isNull())
+            icon.addPixmap(image);
+    }
     QApplication::setWindowIcon(icon);
-    QGuiApplication::setDesktopFileName(QStringLiteral(ZORNA_APP_ID));
 }
+
+// Decoding the seven icon sizes costs as much as a tenth of the start, and
+// only the title bar and the task bar show them: they are read just after the
+// program's first window has drawn its first frame, and every window open
+// then or later gets them.
+class IconAfterFirstFrame : public QObject {
+public:
+    explicit IconAfterFirstFrame(ProgramFolder folder)
+        : QObject(QCoreApplication::instance()), folder_(std::move(folder)) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            // Two turns of the event loop: the frame is flushed, and what
+            // the frame itself queued has run, before the icons are decoded.
+            QTimer::singleShot(0, this, [this] {
+                QTimer::singleShot(0, this, [this] {
+                    setProgramIcon(folder_);
+                    deleteLater();
+                });
+            });
+        }
+        return false;
+    }
+
+private:
+    const ProgramFolder folder_;
+};
 
 } // namespace
 
@@ -60,7 +96,8 @@ GameStart::GameStart(const QString& executableDir) {
     registerGameFonts();
     services_ = std::make_unique<Services>(executableDir);
     services_->ctx.folder.ensureGamesRoot();
-    setProgramIcon(services_->ctx.folder);
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZORNA_APP_ID));
+    new IconAfterFirstFrame(services_->ctx.folder);
 
     // Ukrainian texts on the standard buttons of message boxes.
     if (services_->qtbase.load(QLocale(QLocale::Ukrainian, QLocale::Ukraine), QStringLiteral("qtbase"),

@@ -20,16 +20,22 @@ QString hiDpiVariant(const QString& path) {
                                                                             : suffix);
 }
 
-QPixmap readPicture(const QString& path) {
-    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
-    if (suffix == "bmp" || suffix == "png") {
+QImage readImage(const QString& path) {
+    QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    if (suffix == "jpg")
+        suffix = "jpeg";
+    if (suffix == "bmp" || suffix == "png" || suffix == "jpeg" || suffix == "gif") {
         QImageReader reader(path, suffix);
         reader.setAutoDetectImageFormat(false);
-        const QImage image = reader.read();
+        QImage image = reader.read();
         if (!image.isNull())
-            return QPixmap::fromImage(image);
+            return image;
     }
-    return QPixmap(path);
+    return QImage(path);
+}
+
+QPixmap readPicture(const QString& path) {
+    return QPixmap::fromImage(readImage(path));
 }
 
 QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {

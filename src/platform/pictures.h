@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
@@ -14,10 +15,11 @@ namespace zorna {
 // "kletka2/1.jpg" -> "kletka2/1@2x.jpg", "kletka24/1.bmp" -> "kletka24/1@2x.png".
 QString hiDpiVariant(const QString& path);
 
-// Reads a picture file. BMP and PNG files go straight to QtGui's own readers:
-// left to guess, Qt first loads every image plugin to ask it about the file,
-// which would make the first picture of the run cost several milliseconds.
-// Other formats, and a file the built-in reader refuses, take the usual way.
+// Reads a picture file. BMP, PNG, JPEG (.jpg, .jpeg) and GIF files are read
+// in the format their suffix names: left to guess, Qt loads every image plugin
+// and asks each about the file, which costs several milliseconds. Other
+// formats, and a file the named reader refuses, take the usual way.
+QImage readImage(const QString& path);
 QPixmap readPicture(const QString& path);
 
 // The picture at the path, from its 2x source when devicePixelRatio is above 1

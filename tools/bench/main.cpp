@@ -138,7 +138,10 @@ int main(int argc, char** argv) {
     if (reactions)
         reaction = measureReactions(folder, runs);
 
-    std::printf("\nMedians of %d runs; the bare window is built with the same compiler and Qt.\n\n", runs);
+    std::printf("\nMedians of %d runs; the bare windows are built with the same compiler and Qt. The bare "
+                "start window is a QWidget of the registration window's size with a QLabel showing \"%s\"; "
+                "the bare task window is a QLabel showing a JPEG of the task window's size.\n\n",
+                runs, kBareStartText);
     std::printf("| what | zorna | bare Qt | ratio | goal |\n|---|---|---|---|---|\n");
     const double start = median(startGame) / median(startBare);
     printRow({QStringLiteral("start to painted registration window"), median(startGame), median(startBare),

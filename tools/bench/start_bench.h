@@ -7,6 +7,8 @@ namespace bench {
 // The registration window's size, which the bare window copies.
 inline constexpr int kRegistrationWidth = 200;
 inline constexpr int kRegistrationHeight = 134;
+// The one line of text the bare start window shows in a QLabel (UTF-8).
+inline constexpr char kBareStartText[] = "Привіт, світе!";
 
 struct StartFigures {
     double startMs = 0;
