@@ -115,6 +115,10 @@ BoardWindow::BoardWindow(AppContext& context, RegistrationLink& registration)
 BoardWindow::~BoardWindow() {
     if (Timer2_)
         Timer2_->stop();
+    // The statistics and finish windows are top-level windows of their own:
+    // they go with the board instead of staying behind without it.
+    delete statisticsWindow_.data();
+    delete finishWindow_.data();
 }
 
 QPushButton* BoardWindow::button(const QString& text, const QString& tip, int l, const QColor& colour,

@@ -101,6 +101,10 @@ private slots:
         settle();
         QVERIFY(f.board->finishWindow());
         QVERIFY(!f.board->isEnabled());
+        // The finish window goes with the board, never left behind without it.
+        const QPointer<FinishWindow> finish = f.board->finishWindow();
+        delete f.board.data();
+        QVERIFY(!finish);
     }
 
     // F2 while the chip moves: the finish window waits for the statistics
