@@ -1,7 +1,6 @@
 // The board's map, the chips, the registration buttons and the help page.
 #include "generators.h"
 
-#include <QBuffer>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -301,22 +300,14 @@ QImage newPicture(int scale = 1) {
     return img;
 }
 
-QByteArray png(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 } // namespace
 
 void generateBoardAssets(AssetWriter& w) {
     const QImage map = mapPicture(1);
     if (map.size() != QSize(kMapWidth, kMapHeight) || map.pixelColor(10, 300) != QColor(Qt::white))
         w.fail(QStringLiteral("board map: wrong size or the button strip is not white"));
-    w.file(QStringLiteral("map.png"), png(map));
-    w.file(AssetWriter::hiDpiName(QStringLiteral("map.png")), png(mapPicture(2)));
+    w.png(QStringLiteral("map.png"), map);
+    w.png(AssetWriter::hiDpiName(QStringLiteral("map.png")), mapPicture(2));
 
     const QColor shells[3] = {QColor(0, 210, 220), QColor(230, 30, 30), QColor(30, 60, 235)};
     QList<QImage> chips;
@@ -335,7 +326,7 @@ void generateBoardAssets(AssetWriter& w) {
     // The desktop icon at the sizes of the icon theme; installed with the
     // program, and the windows' own icon.
     for (int size : {16, 24, 32, 48, 64, 128, 256})
-        w.file(QStringLiteral("icons/%1.png").arg(size), png(appIcon(size)));
+        w.png(QStringLiteral("icons/%1.png").arg(size), appIcon(size));
     w.bmp(QStringLiteral("open.bmp"), openPicture());
     w.hiDpiBmp(QStringLiteral("open.bmp"), openPicture(2));
     w.bmp(QStringLiteral("new.bmp"), newPicture());

@@ -2,7 +2,6 @@
 #include "common/asset_writer.h"
 #include "help_page_data.h"
 
-#include <QBuffer>
 #include <QPainter>
 
 namespace zorna::assets {
@@ -88,14 +87,6 @@ QImage boardPicture(const QImage& map, const AssetWriter& w) {
         p.drawText(QRect(m.x() - 9, m.y() - 9, 18, 18), Qt::AlignCenter, QString::number(i + 1));
     }
     return img;
-}
-
-QByteArray png(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
 }
 
 QByteArray helpPage() {
@@ -277,7 +268,7 @@ void writeBoardHelp(AssetWriter& w, const QImage& map) {
     const QImage picture = boardPicture(map, w);
     if (picture.size() != QSize(kWidth, kHeight))
         w.fail(QStringLiteral("help: the board picture has the wrong size"));
-    w.file(QStringLiteral("help/board.png"), png(picture));
+    w.png(QStringLiteral("help/board.png"), picture);
     w.file(QStringLiteral("help/help.htm"), helpPage());
 }
 

@@ -106,6 +106,11 @@ void AssetWriter::bmp(const QString& relative, const QImage& image) {
         fail(QStringLiteral("cannot write %1").arg(relative));
 }
 
+void AssetWriter::png(const QString& relative, const QImage& image) {
+    if (!image.save(path(relative), "PNG"))
+        fail(QStringLiteral("cannot write %1").arg(relative));
+}
+
 void AssetWriter::gif(const QString& relative, const QImage& source) {
     const QImage image = source.convertToFormat(QImage::Format_ARGB32);
     bool reduce = false;

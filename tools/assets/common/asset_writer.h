@@ -30,6 +30,7 @@ public:
 
     void jpeg(const QString& relative, const QImage& image, int quality = 92);
     void bmp(const QString& relative, const QImage& image);
+    void png(const QString& relative, const QImage& image);
     // The double-size source of the BMP picture at relative, as PNG.
     void hiDpiBmp(const QString& relative, const QImage& image);
     // GIF with transparency where the image's alpha is below 128.
