@@ -1,5 +1,6 @@
 #include "board/board_support.h"
 #include "board/game_files.h"
+#include "registration/registration_fixture.h"
 #include "registration/registration_window.h"
 #include "support/test_registry.h"
 
@@ -49,21 +50,6 @@ Message damaged(const QString& folder) {
                    MsgIcon::Warning, MsgButtons::Ok};
 }
 
-// A registration window made for a test; deleted at the end unless it closed.
-struct ReestrUnderTest {
-    explicit ReestrUnderTest(TestContext& tc) : w(RegistrationWindow::showFresh(tc.ctx)) {}
-    ~ReestrUnderTest() {
-        if (w && w->board())
-            delete w->board();
-        if (w && w->successor())
-            delete w->successor();
-        delete w.data();
-        settle();
-    }
-    RegistrationWindow* operator->() const { return w; }
-    QPointer<RegistrationWindow> w;
-};
-
 // Saved games with names: folder -> names.
 void saveGame(TestContext& tc, const QString& folder, const QStringList& names, int numGr = 1) {
     tc.programFolder.write(QStringLiteral("Save/%1/date.dat").arg(folder),
@@ -81,7 +67,7 @@ class RegistrationWindowTest : public QObject {
 private slots:
     void startState() {
         TestContext tc(fakeCatalog());
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         QCOMPARE(r->windowTitle(), QStringLiteral("Реєстрація"));
         QCOMPARE(r->width(), 200);
         QCOMPARE(r->height(), 134);
@@ -104,7 +90,7 @@ private slots:
 
     void countEnablesNameBoxes() {
         TestContext tc(fakeCatalog());
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->winKilGravc()->setCurrentIndex(1);
         QCOMPARE(r->playerCount(), 3);
         QVERIFY(r->winNameGravc(3)->isEnabled());
@@ -162,7 +148,7 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QList<Message>, messages);
         TestContext tc(fakeCatalog());
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->winKilGravc()->setCurrentIndex(count - 2);
         for (int i = 1; i <= 3; ++i)
             r->winNameGravc(i)->setText(names[i - 1]);
@@ -185,7 +171,7 @@ private slots:
 
     void ticker() {
         TestContext tc(fakeCatalog());
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         const QString text = r->tickerText();
         QCOMPARE(RegistrationWindow::creditLine().size(), 188);
         QVERIFY(RegistrationWindow::creditLine().startsWith(QStringLiteral("Автори: ")));
@@ -212,7 +198,7 @@ private slots:
     // program while the board waits for "Далі"; a window shown again scrolls on.
     void hiddenWindowStopsItsStrip() {
         TestContext tc(fakeCatalog());
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->winNameGravc(1)->setText(QStringLiteral("Оля"));
         r->winNameGravc(2)->setText(QStringLiteral("Петро"));
         tc.clock.advance(3 * 300);
@@ -233,7 +219,7 @@ private slots:
 
     void closeAsksFirst() {
         TestContext tc(fakeCatalog());
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         tc.dialogs.answer(MsgAnswer::No);
         QVERIFY(!r->close());
         QVERIFY(r->isVisible());
@@ -253,7 +239,7 @@ private slots:
     void helpKey() {
         QFETCH(QString, control);
         TestContext tc(fakeCatalog());
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         QWidget* target = control.isEmpty() ? r.w.data() : r->findChild<QWidget*>(control);
         QVERIFY(target);
         QTest::keyClick(target, Qt::Key_F1);
@@ -271,7 +257,7 @@ private slots:
         QFETCH(bool, onBoard);
         TestContext tc(fakeCatalog());
         tc.help.fails = true;
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         QWidget* window = r.w;
         if (onBoard) {
             r->winNameGravc(1)->setText(QStringLiteral("Оля"));
@@ -296,7 +282,7 @@ private slots:
         QFETCH(bool, savedGame);
         TestContext tc(fakeCatalog());
         saveGame(tc, QStringLiteral("1"), {"Оля", "Петро"});
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         if (savedGame) {
             r->knopOpen_Click();
         } else {
@@ -320,7 +306,7 @@ private slots:
     // its players, and its F2 still finds them.
     void hiddenWindowStaysWhileTheBoardIsOpen() {
         TestContext tc(fakeCatalog());
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->winNameGravc(1)->setText(QStringLiteral("Оля"));
         r->winNameGravc(2)->setText(QStringLiteral("Петро"));
         r->knopNext_Click();
@@ -351,7 +337,7 @@ private slots:
 
     void noSavedGamesStaysInNewMode() {
         TestContext tc(fakeCatalog());
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->knopOpen_Click();
         QVERIFY(!r->winSave());
         QVERIFY(tc.programFolder.exists(QStringLiteral("Save")));
@@ -364,7 +350,7 @@ private slots:
         saveGame(tc, QStringLiteral("1"), {"Оля", "Петро"});
         saveGame(tc, QStringLiteral("2"), {"Іра", "Марко", "Яна"});
         saveGame(tc, QStringLiteral("10"), {"Ліна", "Денис"});
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->winKilGravc()->setCurrentIndex(1);
         r->winNameGravc(1)->setText(QStringLiteral("Тарас"));
         QTest::mouseClick(r->knopOpen(), Qt::LeftButton);
@@ -414,7 +400,7 @@ private slots:
     void oneSavedGameDisablesBothSteps() {
         TestContext tc(fakeCatalog());
         saveGame(tc, QStringLiteral("3"), {"Оля", "Петро"});
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->knopOpen_Click();
         QVERIFY(r->winSave());
         QVERIFY(!r->knopPopered()->isEnabled());
@@ -426,7 +412,7 @@ private slots:
         saveGame(tc, QStringLiteral("2"), {"Оля", "Петро"});
         QDir().mkpath(tc.programFolder.root() + "/Save/1");
         tc.programFolder.write(QStringLiteral("Save/3/Temp/2.$$$"), "x");
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->knopOpen_Click();
         const QString save = tc.ctx.folder.saveFolder();
         QCOMPARE(tc.dialogs.asked(), (QList<Message>{damaged(save + "/1"), damaged(save + "/3")}));
@@ -439,7 +425,7 @@ private slots:
     void onlyDamagedFolderStaysInNewMode() {
         TestContext tc(fakeCatalog());
         QDir().mkpath(tc.programFolder.root() + "/Save/1");
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->knopOpen_Click();
         QCOMPARE(tc.dialogs.asked().size(), 1);
         QVERIFY(!r->winSave());
@@ -466,7 +452,7 @@ private slots:
         saveGame(tc, QStringLiteral("1"), {"Оля", "Петро"});
         saveGame(tc, QStringLiteral("2"), {"Іра", "Марко"});
         saveGame(tc, QStringLiteral("3"), {"Яна", "Денис"});
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->knopOpen_Click();
         for (int i = 0; i < position; ++i)
             r->knopNastup_Click();
@@ -492,7 +478,7 @@ private slots:
         QFETCH(MsgAnswer, second);
         TestContext tc(fakeCatalog());
         saveGame(tc, QStringLiteral("1"), {"Оля", "Петро"});
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->knopOpen_Click();
         tc.dialogs.answer(first);
         tc.dialogs.answer(second);
@@ -506,7 +492,7 @@ private slots:
         saveGame(tc, QStringLiteral("1"), {"Оля", "Петро"});
         tc.programFolder.write(QStringLiteral("Save/1/Temp/2.$$$"), "x");
         tc.programFolder.write(QStringLiteral("Save/1/statist.dat"), QByteArray(84, '\0'));
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->winNameGravc(1)->setText(QStringLiteral("Тарас"));
         r->knopOpen_Click();
         tc.dialogs.answer(MsgAnswer::Yes);
@@ -526,7 +512,7 @@ private slots:
         tc.programFolder.write(QStringLiteral("Mine/keep.txt"), "keep");
         const QString root = tc.programFolder.root();
         QVERIFY(QFile::link(root + "/Mine", root + "/Save/1/Temp"));
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->knopOpen_Click();
         tc.dialogs.answer(MsgAnswer::Yes);
         tc.dialogs.answer(MsgAnswer::Ok);
@@ -540,7 +526,7 @@ private slots:
         saveGame(tc, QStringLiteral("1"), {"Оля", "Петро"});
         saveGame(tc, QStringLiteral("2"), {"Іра", "Марко", "Яна"}, 3);
         tc.programFolder.write(QStringLiteral("Save/2/statist.dat"), statBytes({{3, 5, 1, 7}}));
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->knopOpen_Click();
         r->knopNastup_Click();
         QTest::mouseClick(r->knopNext(), Qt::LeftButton);
@@ -562,7 +548,7 @@ private slots:
     void savedGameWithoutNames() {
         TestContext tc(fakeCatalog());
         saveGame(tc, QStringLiteral("1"), {"  ", ""});
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->knopOpen_Click();
         r->knopNext_Click();
         QCOMPARE(tc.dialogs.asked(), QList<Message>{kNoGame});
@@ -581,7 +567,7 @@ private slots:
         QFETCH(QByteArray, date);
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1/date.dat"), date);
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->knopOpen_Click();
         QVERIFY(r->winSave());
         r->knopNext_Click();
@@ -595,7 +581,7 @@ private slots:
 
     void leavingTheBoardShowsAFreshWindow() {
         TestContext tc(fakeCatalog());
-        ReestrUnderTest r(tc);
+        RegistrationUnderTest r(tc);
         r->winKilGravc()->setCurrentIndex(1);
         r->winNameGravc(1)->setText(QStringLiteral("Оля"));
         r->winNameGravc(2)->setText(QStringLiteral("Петро"));

@@ -2,6 +2,7 @@
 #include "board/game_files.h"
 #include "doubles/failing_file_system.h"
 #include "platform/single_instance.h"
+#include "registration/registration_fixture.h"
 #include "registration/registration_window.h"
 #include "registration/start_up.h"
 #include "support/test_registry.h"
@@ -21,17 +22,6 @@ const Message kDeleteFailed{QStringLiteral("Помилка"), QStringLiteral("Г
                             MsgIcon::Warning, MsgButtons::Ok};
 const Message kAlreadyRunning{QStringLiteral("Повідомлення"), QStringLiteral("Гра вже запущена!"),
                               MsgIcon::Information, MsgButtons::Ok};
-
-// The registration window of one test; deleted at its end.
-struct Browser {
-    explicit Browser(RegistrationWindow* window) : w(window) {}
-    ~Browser() {
-        delete w.data();
-        settle();
-    }
-    RegistrationWindow* operator->() const { return w; }
-    QPointer<RegistrationWindow> w;
-};
 
 QByteArray gameOf(const QString& first, const QString& second) {
     return gameRecordBytes(2, {first, second}, {3, 4}, 1);
@@ -67,7 +57,7 @@ private slots:
             QVERIFY(QFile::link(tc.programFolder.root() + "/elsewhere.dat", date));
         }
         tc.programFolder.write(QStringLiteral("Save/2/date.dat"), gameOf("Іра", "Марко"));
-        Browser r(RegistrationWindow::showFresh(tc.ctx));
+        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));
         r->knopOpen_Click();
         QVERIFY(tc.dialogs.asked().isEmpty());
         QCOMPARE(r->savedGames(), (QStringList{"1", "2"}));
@@ -83,7 +73,7 @@ private slots:
     void upperCaseRecordIsOpened() {
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1/DATE.DAT"), gameOf("Оля", "Петро"));
-        Browser r(RegistrationWindow::showFresh(tc.ctx));
+        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));
         r->knopOpen_Click();
         QCOMPARE(r->nameSaveGr(1)->text(), QStringLiteral("Оля"));
         r->knopNext_Click();
@@ -112,7 +102,7 @@ private slots:
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1/date.dat"), gameOf("Оля", "Петро"));
         tc.programFolder.write(QStringLiteral("Save/2/date.dat"), gameOf("Іра", "Марко"));
-        Browser r(RegistrationWindow::showFresh(tc.ctx));
+        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));
         r->knopOpen_Click();
         if (goneAlready)
             QVERIFY(QDir(tc.programFolder.root() + "/Save/1").removeRecursively());
@@ -136,7 +126,7 @@ private slots:
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1~ready/date.dat"), gameOf("Оля", "Петро"));
         QDir().mkpath(tc.programFolder.root() + "/Save/2~saving/Temp");
-        Browser r(RegistrationWindow::showFresh(tc.ctx));
+        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));
         r->knopOpen_Click();
         QVERIFY(tc.dialogs.asked().isEmpty());
         QCOMPARE(r->savedGames(), QStringList{"1"});
@@ -169,7 +159,7 @@ private slots:
         first.reset();
         tc.dialogs.clear();
         const SingleInstance next(tc.ctx.folder.workingFolder());
-        Browser r(startProgram(tc.ctx, next));
+        RegistrationUnderTest r(startProgram(tc.ctx, next));
         QVERIFY(r.w);
         QVERIFY(r->isVisible());
         QVERIFY(tc.dialogs.asked().isEmpty());
