@@ -621,6 +621,8 @@ void generateFilmStories(AssetWriter& w) {
         QList<QImage> sheet;
         QStringList captions;
         for (int n = 1; n <= stories.size(); ++n) {
+            // A plain reference: lambdas may not capture structured bindings on every compiler.
+            const auto& drawStory = stories[n - 1].second;
             for (int f = 1; f <= kFilmFrames; ++f) {
                 // scale 2 gives the source for screens of double density.
                 const auto draw = [&](int scale) {
@@ -629,7 +631,7 @@ void generateFilmStories(AssetWriter& w) {
                     QPainter p(&image);
                     p.setRenderHint(QPainter::Antialiasing);
                     p.scale(scale, scale);
-                    stories[n - 1].second(p, f - 1);
+                    drawStory(p, f - 1);
                     p.setPen(QPen(QColor(40, 40, 40), 1));
                     p.setBrush(Qt::NoBrush);
                     p.drawRect(QRectF(0.5, 0.5, kW - 1, kH - 1));
