@@ -80,10 +80,13 @@ void drawShape(QPainter& p, int shape, const QPointF& c, double r, int turn) {
     p.drawPath(path);
 }
 
-QImage tileImage(const Tile& t, int size) {
-    QImage image = canvas(size, size, QColor(252, 250, 240));
+// The tile drawn on a painter scaled by `scale`, so the double-size source is
+// drawn sharp rather than blown up.
+QImage tileImage(const Tile& t, int size, int scale = 1) {
+    QImage image = canvas(size * scale, size * scale, QColor(252, 250, 240));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     p.setPen(QPen(QColor(40, 40, 40), 1.2));
     p.setBrush(kColours[t.colour]);
     const double s = size;
@@ -107,12 +110,20 @@ QImage tileImage(const Tile& t, int size) {
     return image;
 }
 
-// A task of one picture: the framed content, the gap, the candidates.
+// Draws one candidate detail at the given scale from the content drawn at
+// that scale.
+using PieceDrawer = std::function<QImage(const QImage& content, int scale)>;
+
+// A task of one picture: the framed content, the gap, the candidates. The
+// drawers make the same content and candidates at another scale (for the
+// double-size sources) without drawing any random choice again.
 struct DetailPlan {
-    QImage content;             // what is inside the frame, complete
-    QRect gap;                  // relative to the content
-    std::vector<QImage> pieces; // candidate 1..k at index 0..k-1
-    QString note;               // for the contact sheet
+    QImage content;                         // what is inside the frame, complete
+    QRect gap;                              // relative to the content
+    std::vector<QImage> pieces;             // candidate 1..k at index 0..k-1
+    QString note;                           // for the contact sheet
+    std::function<QImage(int)> drawContent; // content at a scale
+    std::vector<PieceDrawer> drawPieces;    // candidate 1..k at a scale
 };
 
 struct PatternRule {
@@ -127,20 +138,25 @@ struct PatternRule {
 DetailPlan patternPlan(const PatternRule& rule, int tileSize, int spacing, const QSize& inner, int candidates,
                        int answer, Seeded& rnd, AssetWriter& w, int n) {
     DetailPlan plan;
-    plan.content = canvas(inner.width(), inner.height(), QColor(255, 255, 255));
     const int gridW = rule.columns * tileSize + (rule.columns - 1) * spacing;
     const int gridH = rule.rows * tileSize + (rule.rows - 1) * spacing;
     const QPoint origin((inner.width() - gridW) / 2, (inner.height() - gridH) / 2);
-    QPainter p(&plan.content);
-    for (int r = 0; r < rule.rows; ++r) {
-        for (int c = 0; c < rule.columns; ++c) {
-            const QPoint at = origin + QPoint(c * (tileSize + spacing), r * (tileSize + spacing));
-            p.drawImage(at, tileImage(rule.tile(r, c), tileSize));
-            if (QPoint(c, r) == rule.gap)
-                plan.gap = QRect(at, QSize(tileSize, tileSize));
+    plan.drawContent = [rule, tileSize, spacing, inner, origin](int scale) {
+        QImage content = canvas(inner.width() * scale, inner.height() * scale, QColor(255, 255, 255));
+        QPainter p(&content);
+        for (int r = 0; r < rule.rows; ++r) {
+            for (int c = 0; c < rule.columns; ++c) {
+                const QPoint at = origin + QPoint(c * (tileSize + spacing), r * (tileSize + spacing));
+                p.drawImage(at * scale, tileImage(rule.tile(r, c), tileSize, scale));
+            }
         }
-    }
-    p.end();
+        p.end();
+        return content;
+    };
+    plan.content = plan.drawContent(1);
+    plan.gap =
+        QRect(origin + QPoint(rule.gap.x() * (tileSize + spacing), rule.gap.y() * (tileSize + spacing)),
+              QSize(tileSize, tileSize));
     const Tile right = rule.tile(rule.gap.y(), rule.gap.x());
     std::vector<Tile> wrong = rule.wrong(right);
     if (int(wrong.size()) < candidates - 1)
@@ -148,8 +164,12 @@ DetailPlan patternPlan(const PatternRule& rule, int tileSize, int spacing, const
     for (int i = int(wrong.size()) - 1; i > 0; --i)
         std::swap(wrong[i], wrong[rnd.below(i + 1)]);
     int next = 0;
-    for (int k = 1; k <= candidates; ++k)
-        plan.pieces.push_back(tileImage(k == answer ? right : wrong[next++], tileSize));
+    for (int k = 1; k <= candidates; ++k) {
+        const Tile tile = k == answer ? right : wrong[next++];
+        plan.pieces.push_back(tileImage(tile, tileSize));
+        plan.drawPieces.push_back(
+            [tile, tileSize](const QImage&, int scale) { return tileImage(tile, tileSize, scale); });
+    }
     plan.note = QString::fromUtf8(rule.note);
     return plan;
 }
@@ -186,15 +206,18 @@ void drawHouse(QPainter& p, const QRectF& r, const QColor& roof) {
                       r.height() * 0.55));
 }
 
-QImage sceneImage(int kind, const QSize& size) {
-    QImage image = canvas(size.width(), size.height());
+// The scene drawn on a painter scaled by `scale`; its size stays `size` in
+// the painter's units.
+QImage sceneImage(int kind, const QSize& size, int scale = 1) {
+    QImage image = canvas(size.width() * scale, size.height() * scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     const double W = size.width(), H = size.height();
     QLinearGradient sky(0, 0, 0, H);
     sky.setColorAt(0, QColor(120, 180, 240));
     sky.setColorAt(1, QColor(210, 235, 255));
-    p.fillRect(image.rect(), sky);
+    p.fillRect(QRect(QPoint(0, 0), size), sky);
     const double ground = H * 0.68;
     p.setPen(Qt::NoPen);
     switch (kind) {
@@ -317,19 +340,50 @@ DetailPlan scenePlan(int kind, const QSize& inner, int pieceSize, const QPoint& 
                      const std::vector<QPoint>& elsewhere, int candidates, int answer, Seeded& rnd,
                      AssetWriter& w, int n) {
     DetailPlan plan;
-    plan.content = sceneImage(kind, inner);
+    plan.drawContent = [kind, inner](int scale) { return sceneImage(kind, inner, scale); };
+    plan.content = plan.drawContent(1);
     plan.gap = QRect(gapAt, QSize(pieceSize, pieceSize));
-    const QImage right = plan.content.copy(plan.gap);
-    std::vector<QImage> wrong{right.mirrored(true, false), right.mirrored(false, true), shifted(right, 150),
-                              right.transformed(QTransform().rotate(90))};
-    for (const QPoint& at : elsewhere)
-        wrong.push_back(plan.content.copy(QRect(at, QSize(pieceSize, pieceSize))));
+    // A piece is a square of the content, maybe turned over, recoloured or
+    // rotated; it is cut at any scale from the content drawn at that scale.
+    enum class Change { None, MirrorAcross, MirrorUpDown, Recolour, Rotate };
+    const auto cut = [pieceSize](const QPoint& at, Change change) -> PieceDrawer {
+        return [at, change, pieceSize](const QImage& content, int scale) {
+            const QImage part = content.copy(QRect(at * scale, QSize(pieceSize, pieceSize) * scale));
+            switch (change) {
+            case Change::MirrorAcross:
+                return part.mirrored(true, false);
+            case Change::MirrorUpDown:
+                return part.mirrored(false, true);
+            case Change::Recolour:
+                return shifted(part, 150);
+            case Change::Rotate:
+                return part.transformed(QTransform().rotate(90));
+            default:
+                return part;
+            }
+        };
+    };
+    struct Candidate {
+        QImage image; // at scale 1
+        PieceDrawer draw;
+    };
+    const PieceDrawer rightDrawer = cut(gapAt, Change::None);
+    const QImage right = rightDrawer(plan.content, 1);
+    std::vector<Candidate> wrong;
+    for (Change change : {Change::MirrorAcross, Change::MirrorUpDown, Change::Recolour, Change::Rotate}) {
+        const PieceDrawer draw = cut(gapAt, change);
+        wrong.push_back({draw(plan.content, 1), draw});
+    }
+    for (const QPoint& at : elsewhere) {
+        const PieceDrawer draw = cut(at, Change::None);
+        wrong.push_back({draw(plan.content, 1), draw});
+    }
     // Keep only wrong pieces that a pupil can tell from the right one and from each other.
-    std::vector<QImage> distinct;
-    for (const QImage& candidate : wrong) {
-        bool clear = imageDifference(candidate, right) > 12;
-        for (const QImage& kept : distinct)
-            clear = clear && imageDifference(candidate, kept) > 6;
+    std::vector<Candidate> distinct;
+    for (const Candidate& candidate : wrong) {
+        bool clear = imageDifference(candidate.image, right) > 12;
+        for (const Candidate& kept : distinct)
+            clear = clear && imageDifference(candidate.image, kept.image) > 6;
         if (clear)
             distinct.push_back(candidate);
     }
@@ -338,8 +392,11 @@ DetailPlan scenePlan(int kind, const QSize& inner, int pieceSize, const QPoint& 
     for (int i = int(distinct.size()) - 1; i > 0; --i)
         std::swap(distinct[i], distinct[rnd.below(i + 1)]);
     int next = 0;
-    for (int k = 1; k <= candidates; ++k)
-        plan.pieces.push_back(k == answer ? right : distinct[next++]);
+    for (int k = 1; k <= candidates; ++k) {
+        const Candidate chosen = k == answer ? Candidate{right, rightDrawer} : distinct[next++];
+        plan.pieces.push_back(chosen.image);
+        plan.drawPieces.push_back(chosen.draw);
+    }
     static const char* names[] = {"село", "море", "зима"};
     plan.note = QString::fromUtf8(names[kind]);
     return plan;
@@ -373,25 +430,37 @@ QRect innerOf(const QRect& frame) {
     return frame.adjusted(5, 5, -5, -5);
 }
 
+// Draws a picture made at `scale` times its size into the rectangle at `at`
+// of `size` painter units: 1:1 in device pixels on a painter of that scale.
+void place(QPainter& p, const QPoint& at, const QSize& size, const QImage& image) {
+    if (image.size() == size)
+        p.drawImage(at, image);
+    else
+        p.drawImage(QRectF(at, size), image);
+}
+
 // The task picture (k = 0: gap with a question mark) or the picture completed
-// with candidate k.
-QImage compose(const Layout& l, const DetailPlan& plan, int k, const QSize& size) {
-    QImage image = canvas(size.width(), size.height(), QColor(238, 238, 230));
+// with candidate k, at the given scale; content and pieces are drawn at that
+// scale.
+QImage compose(const Layout& l, const QImage& content, const QRect& contentGap,
+               const std::vector<QImage>& pieces, int k, const QSize& size, int scale) {
+    QImage image = canvas(size.width() * scale, size.height() * scale, QColor(238, 238, 230));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
     p.setPen(QPen(QColor(30, 60, 160), 4));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(l.frame).adjusted(2, 2, -2, -2));
     const QRect inner = innerOf(l.frame);
-    p.drawImage(inner.topLeft(), plan.content);
-    const QRect gap = plan.gap.translated(inner.topLeft());
+    place(p, inner.topLeft(), inner.size(), content);
+    const QRect gap = contentGap.translated(inner.topLeft());
     if (k == 0) {
         p.fillRect(gap, Qt::white);
         p.setPen(QPen(QColor(30, 60, 160), 1.5, Qt::DashLine));
         p.drawRect(QRectF(gap).adjusted(0.5, 0.5, -0.5, -0.5));
         drawLabel(p, QStringLiteral("?"), gap, int(l.piece * 0.7), QColor(30, 60, 160));
     } else {
-        p.drawImage(gap.topLeft(), plan.pieces[k - 1]);
+        place(p, gap.topLeft(), gap.size(), pieces[k - 1]);
     }
     const int numberWidth = l.piece == 64 ? 26 : 22;
     for (int i = 0; i < int(l.cells.size()); ++i) {
@@ -403,7 +472,7 @@ QImage compose(const Layout& l, const DetailPlan& plan, int k, const QSize& size
                   l.piece == 64 ? 20 : 16, QColor(30, 60, 160));
         const int x = cell.left() + numberWidth + (cell.width() - numberWidth - l.piece) / 2;
         const int y = cell.top() + (cell.height() - l.piece) / 2;
-        p.drawImage(x, y, plan.pieces[i]);
+        place(p, QPoint(x, y), QSize(l.piece, l.piece), pieces[i]);
         p.setPen(QPen(QColor(90, 90, 90), 1));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(x - 0.5, y - 0.5, l.piece + 1, l.piece + 1));
@@ -569,11 +638,20 @@ void generateDetailPictures(AssetWriter& w) {
                                .arg(n)
                                .arg(a + 1)
                                .arg(b + 1));
-        const QImage task = compose(l, plan, 0, size);
-        w.jpeg(QStringLiteral("kletka11/%1.jpg").arg(n), task, 95);
+        // The double-size sources: the same content and candidates drawn at scale 2.
+        const QImage content2 = plan.drawContent(2);
+        std::vector<QImage> pieces2;
+        for (const PieceDrawer& draw : plan.drawPieces)
+            pieces2.push_back(draw(content2, 2));
+        const QImage task = compose(l, plan.content, plan.gap, plan.pieces, 0, size, 1);
+        const QString taskName = QStringLiteral("kletka11/%1.jpg").arg(n);
+        w.jpeg(taskName, task, 95);
+        w.jpeg(AssetWriter::hiDpiName(taskName), compose(l, content2, plan.gap, pieces2, 0, size, 2), 95);
         for (int k = 1; k <= detailCandidates(n); ++k) {
-            const QImage done = compose(l, plan, k, size);
-            w.jpeg(QStringLiteral("kletka11/%1/%2.jpg").arg(n).arg(k), done, 95);
+            const QImage done = compose(l, plan.content, plan.gap, plan.pieces, k, size, 1);
+            const QString doneName = QStringLiteral("kletka11/%1/%2.jpg").arg(n).arg(k);
+            w.jpeg(doneName, done, 95);
+            w.jpeg(AssetWriter::hiDpiName(doneName), compose(l, content2, plan.gap, pieces2, k, size, 2), 95);
             if (k == answer) {
                 completed << done;
                 completedCaptions << QStringLiteral("%1/%2.jpg (right)").arg(n).arg(k);
