@@ -3,6 +3,7 @@
 #include "platform/pictures.h"
 #include "platform/program_folder.h"
 #include "platform/records.h"
+#include "platform/run_cache.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -38,7 +39,12 @@ QCursor loadCursorFile(const QString& path, const QCursor& fallback) {
 }
 
 QCursor pictureCursor(const QString& resource, int size, int hotX, int hotY) {
-    return QCursor(renderSvg(resource, QSize(size, size), 1.0), hotX, hotY);
+    // A cursor made from a pixmap computes its mask each time: each one is made
+    // once per run and shared by every window that shows it.
+    struct PictureCursors;
+    return RunCache<QCursor, PictureCursors>::value(
+        QStringLiteral("%1:%2:%3:%4").arg(resource).arg(size).arg(hotX).arg(hotY),
+        [&] { return QCursor(renderSvg(resource, QSize(size, size), 1.0), hotX, hotY); });
 }
 
 } // namespace zorna

@@ -23,15 +23,17 @@ QImage readImage(const QString& path);
 QPixmap readPicture(const QString& path);
 
 // The picture at the path, from its 2x source when devicePixelRatio is above 1
-// and that source exists; either way it covers the same window pixels.
+// and that source exists; either way it covers the same window pixels. A null
+// pixmap when the file is missing or unreadable. Pictures read once are kept
+// in Qt's pixmap cache (a file changed since is read anew).
 QPixmap loadPicture(const QString& path, qreal devicePixelRatio);
 // The same for the application's screens.
 QPixmap loadPicture(const QString& path);
 
 // A picture stored with the windows (SVG), drawn on a transparent ground to
 // cover size window pixels with as many device pixels as the screens show.
-// Each drawing is kept in Qt's pixmap cache, so the cursors and buttons every
-// task window makes are drawn once per run, not per window.
+// Each drawing is kept for the run, so the cursors and buttons every task
+// window makes are drawn once, not per window.
 QPixmap renderSvg(const QString& resource, QSize size);
 QPixmap renderSvg(const QString& resource, QSize size, qreal devicePixelRatio);
 

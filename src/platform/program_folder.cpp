@@ -55,6 +55,10 @@ QString ProgramFolder::path(const QString& relative) const {
     rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QStringList parts = rel.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString current = !parts.isEmpty() && isGamesFolder(parts.first()) ? gamesRoot_ : root_;
+    // Most names are spelled as on disk: one look settles them.
+    const QString whole = current + QLatin1Char('/') + parts.join(QLatin1Char('/'));
+    if (!parts.isEmpty() && QFileInfo::exists(whole))
+        return whole;
     for (const QString& part : parts) {
         const QString exact = current + QLatin1Char('/') + part;
         if (QFileInfo::exists(exact)) {

@@ -2,8 +2,10 @@
 #include "support/test_registry.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -57,6 +59,36 @@ private slots:
         QCOMPARE(first.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), fresh);
         QCOMPARE(again.cacheKey(), first.cacheKey());
         QCOMPARE(renderSvg(resource, QSize(40, 40), 1.0).size(), QSize(40, 40));
+    }
+
+    // A picture shown again is not decoded again; a file changed in between is
+    // read anew; emptying Qt's pixmap cache never loses the SVG drawings.
+    void picturesAreDecodedOnceUntilTheirFileChanges() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("kletka2/1.jpg"));
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("kletka2"))));
+        QImage red(30, 20, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(path, "JPEG", 100));
+
+        const QPixmap first = loadPicture(path, 1.0);
+        QCOMPARE(loadPicture(path, 1.0).cacheKey(), first.cacheKey());
+
+        QImage blue(31, 20, QImage::Format_RGB32);
+        blue.fill(Qt::blue);
+        QVERIFY(blue.save(path, "JPEG", 100));
+        const QPixmap changed = loadPicture(path, 1.0);
+        QVERIFY(changed.cacheKey() != first.cacheKey());
+        QCOMPARE(changed.size(), QSize(31, 20));
+        QVERIFY(changed.toImage().pixelColor(5, 5).blue() > 200);
+
+        QVERIFY(QFile::remove(path));
+        QVERIFY(loadPicture(path, 1.0).isNull());
+
+        const QPixmap drawing = renderSvg(QStringLiteral(":/common/done.svg"), QSize(20, 20), 1.0);
+        QPixmapCache::clear();
+        QCOMPARE(renderSvg(QStringLiteral(":/common/done.svg"), QSize(20, 20), 1.0).cacheKey(),
+                 drawing.cacheKey());
     }
 
     void missingFileGivesNoPicture() {

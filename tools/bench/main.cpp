@@ -60,7 +60,8 @@ void printRow(const Row& r) {
 int usage() {
     std::fprintf(
         stderr,
-        "usage: zorna_bench [--runs N] [--folder PROGRAM_FOLDER] [--squares 1,5,13] [--skip-reactions]\n");
+        "usage: zorna_bench [--runs N] [--folder PROGRAM_FOLDER] [--squares 1,5,13] [--skip-reactions]\n"
+        "                   [--warm] [--profile game|bare]\n");
     return 2;
 }
 
@@ -70,6 +71,8 @@ int main(int argc, char** argv) {
     int runs = 7;
     QString installed = QStringLiteral(ZORNA_BENCH_APP_DIR);
     bool reactions = true;
+    auto profiled = WindowBench::Profiled::Nothing;
+    bool warm = false;
     QList<int> squares;
     for (int s = 1; s <= 32; ++s)
         squares.append(s);
@@ -86,7 +89,14 @@ int main(int argc, char** argv) {
                     squares.append(n.toInt());
         } else if (arg == "--skip-reactions")
             reactions = false;
-        else
+        else if (arg == "--warm")
+            warm = true;
+        else if (arg == "--profile" && i + 1 < argc) {
+            const QByteArray side(argv[++i]);
+            if (side != "game" && side != "bare")
+                return usage();
+            profiled = side == "game" ? WindowBench::Profiled::GameOpen : WindowBench::Profiled::BareOpen;
+        } else
             return usage();
     }
     if (runs < 1 || squares.isEmpty())
@@ -100,6 +110,18 @@ int main(int argc, char** argv) {
         return 1;
     }
     const QString folder = copy.path();
+
+    if (profiled != WindowBench::Profiled::Nothing) {
+        // Only the task windows' opening, after one unrecorded pass, for callgrind.
+        zorna::registerGameFonts();
+        WindowBench windows(folder);
+        windows.setWarmPictures(warm);
+        windows.runPass(false, squares);
+        windows.setProfiled(profiled);
+        for (int run = 0; run < runs; ++run)
+            windows.runPass(true, squares);
+        return 0;
+    }
 
     // Start-up: separate processes, interleaved, after one unrecorded pair
     // that brings the files into the cache.
@@ -121,6 +143,7 @@ int main(int argc, char** argv) {
     // Task windows: in this process, with the game's fonts as the game registers them.
     zorna::registerGameFonts();
     WindowBench windows(folder);
+    windows.setWarmPictures(warm);
     windows.runPass(false, squares);
     for (int run = 0; run < runs; ++run) {
         windows.runPass(true, squares);
@@ -140,8 +163,13 @@ int main(int argc, char** argv) {
 
     std::printf("\nMedians of %d runs; the bare windows are built with the same compiler and Qt. The bare "
                 "start window is a QWidget of the registration window's size with a QLabel showing \"%s\"; "
-                "the bare task window is a QLabel showing a JPEG of the task window's size.\n\n",
-                runs, kBareStartText);
+                "the bare task window is a QLabel showing a JPEG of the task window's size.%s\n\n",
+                runs, kBareStartText,
+                warm
+                    ? " Warm pictures: both sides keep decoded pictures in Qt's pixmap cache (the bare one "
+                      "through QPixmap(fileName), so it shows its JPEG without decoding it)."
+                    : " Qt's pixmap cache is emptied before each click, so both sides decode their pictures, "
+                      "as on a first visit.");
     std::printf("| what | zorna | bare Qt | ratio | goal |\n|---|---|---|---|---|\n");
     const double start = median(startGame) / median(startBare);
     printRow({QStringLiteral("start to painted registration window"), median(startGame), median(startBare),

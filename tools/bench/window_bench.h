@@ -31,6 +31,16 @@ public:
     void runPass(bool record, const QList<int>& squares);
     const QMap<int, SquareSamples>& squares() const { return squares_; }
 
+    // Under valgrind --tool=callgrind --collect-atstart=no: collect only while
+    // the game's (or the bare) task window opens, from the click to its first frame.
+    enum class Profiled { Nothing, GameOpen, BareOpen };
+    void setProfiled(Profiled what) { profiled_ = what; }
+    // By default Qt's pixmap cache is emptied before each click, so that both
+    // the game and the bare window decode their pictures, as on a first visit
+    // (the game draws a picture it has not shown yet). Warm: both keep what
+    // they decoded, and the bare window shows its JPEG without decoding it.
+    void setWarmPictures(bool warm) { warmPictures_ = warm; }
+
     // The board waiting for "Далі", and the bare board waiting for its button.
     IdleFigures idleGame(int ms);
     IdleFigures idleBare(int ms);
@@ -39,6 +49,8 @@ private:
     struct Impl;
     Impl* impl_;
     QMap<int, SquareSamples> squares_;
+    Profiled profiled_ = Profiled::Nothing;
+    bool warmPictures_ = false;
 };
 
 } // namespace bench

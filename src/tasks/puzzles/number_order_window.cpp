@@ -62,7 +62,9 @@ QPixmap NumberOrderWindow::tilePicture(int tile) const {
 void NumberOrderWindow::rozbMal() {
     frame_ = SlidingFrame();
     ctx.rnd.randomize();
-    frame_.shuffle(ctx.rnd, [this](const SlidingFrame::Move& move) { zamina(move); });
+    // The window is not on the screen yet: the cells show the shuffled frame
+    // once, after the last move.
+    frame_.shuffle(ctx.rnd, [](const SlidingFrame::Move&) {});
     for (int cell = 1; cell <= 16; ++cell) {
         const int tile = frame_.tileInCell(cell);
         if (tile > 0)
