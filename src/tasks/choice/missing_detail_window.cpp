@@ -17,7 +17,8 @@ MissingDetailWindow::MissingDetailWindow(AppContext& context, TaskHost& board, c
     winText->setWordWrap(true);
     winText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Dark blue on the caption-text colour (white in the usual desktop scheme).
-    winText->setStyleSheet(QStringLiteral("color: #0000C0; background: #FFFFFF;"));
+    setTextColour(winText, QColor(0x0000C0));
+    setBackground(winText, Qt::white);
 
     winMal = new PictureBox(this);
     winMal->setObjectName(QStringLiteral("winMal"));

@@ -20,7 +20,7 @@ OddOneOutWindow::OddOneOutWindow(AppContext& context, TaskHost& board, const Tas
     Label1->setFont(gameFont(QStringLiteral("MS Sans Serif"), 12, true));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setStyleSheet(QStringLiteral("color: #000080;"));
+    setTextColour(Label1, QColor(0x000080));
     shrinkToFit(Label1);
 
     winMal = new QLabel(this);

@@ -19,7 +19,8 @@ PairChoiceWindow::PairChoiceWindow(AppContext& context, TaskHost& board, const T
     winText->setWordWrap(true);
     winText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Dark blue on the caption-text colour (white in the usual desktop scheme).
-    winText->setStyleSheet(QStringLiteral("color: #0000C0; background: #FFFFFF;"));
+    setTextColour(winText, QColor(0x0000C0));
+    setBackground(winText, Qt::white);
 
     winMal = new QLabel(this);
     winMal->setObjectName(QStringLiteral("winMal"));

@@ -40,7 +40,7 @@ QuestionFileWindow::QuestionFileWindow(AppContext& context, TaskHost& board, con
     winZapit->setFont(gameFont(QStringLiteral("MS Sans Serif"), 12, true));
     winZapit->setWordWrap(true);
     winZapit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    winZapit->setStyleSheet(QStringLiteral("color: #0000FF;"));
+    setTextColour(winZapit, QColor(0x0000FF));
     useDeck(kQuestionPictureCount);
 }
 

@@ -36,7 +36,8 @@ SingleChoiceWindow::SingleChoiceWindow(AppContext& context, TaskHost& board, con
     winText->setFont(gameFont(QStringLiteral("Arial"), row.fontPoints, true));
     winText->setWordWrap(true);
     winText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    winText->setStyleSheet(QStringLiteral("QLabel { color: #0000C0; background: white; }"));
+    setTextColour(winText, QColor(0x0000C0));
+    setBackground(winText, Qt::white);
     winText->setText(QStringLiteral("gfgf"));
 
     winMal->setObjectName(QStringLiteral("winMal"));

@@ -19,7 +19,7 @@ RememberPicturesWindow::RememberPicturesWindow(AppContext& context, TaskHost& bo
     placeTw(winText, 720, 360, 4335, 495);
     winText->setFont(gameFont(QStringLiteral("Times New Roman"), 18, true));
     winText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    winText->setStyleSheet(QStringLiteral("QLabel { color: #00FFFF; background: transparent; }"));
+    setTextColour(winText, QColor(0x00FFFF));
 
     Label1->setObjectName(QStringLiteral("Label1"));
     placeTw(Label1, 5400, 840, 495, 495);

@@ -74,7 +74,7 @@ AssemblyWindow::AssemblyWindow(AppContext& context, TaskHost& board, const TaskS
     Label2->setObjectName(QStringLiteral("Label2"));
     placeTw(Label2, 1080, 5280, 375, 375);
     Label2->setFont(gameFont(QStringLiteral("Arial"), 12));
-    Label2->setStyleSheet(QStringLiteral("QLabel { color: #0000ff; }"));
+    setTextColour(Label2, QColor(0x0000ff));
     Label3 = new QLabel(QStringLiteral("(Допускається 5 помилок)"), this);
     Label3->setObjectName(QStringLiteral("Label3"));
     placeTw(Label3, 1440, 5280, 2535, 375);

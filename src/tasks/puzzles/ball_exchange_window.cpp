@@ -21,20 +21,20 @@ BallExchangeWindow::BallExchangeWindow(AppContext& context, TaskHost& board, con
     Label1->setFont(gameFont(QStringLiteral("Arial"), 9.75, true));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setStyleSheet(QStringLiteral("QLabel { background: #e0e0e0; border: 1px solid black; }"));
+    setFramedBackground(Label1, QColor(0xe0e0e0));
 
     Label2 = new QLabel(QStringLiteral("Дозволяється зробити не більше 21-го кроку"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     placeTw(Label2, 120, 840, 3615, 255);
     Label2->setFont(gameFont(QStringLiteral("Arial"), 8.25));
-    Label2->setStyleSheet(QStringLiteral("QLabel { color: #000080; background: transparent; }"));
+    setTextColour(Label2, QColor(0x000080));
 
     Label3 = new QLabel(this);
     Label3->setObjectName(QStringLiteral("Label3"));
     placeTw(Label3, 5160, 840, 375, 255);
     Label3->setFont(gameFont(QStringLiteral("Arial"), 8.25, true));
     Label3->setAlignment(Qt::AlignCenter);
-    Label3->setStyleSheet(QStringLiteral("QLabel { background: #e0e0e0; border: 1px solid black; }"));
+    setFramedBackground(Label3, QColor(0xe0e0e0));
 
     Image2 = new DoneButton(this);
     placeTw(Image2, 5880, 120, 930, 930);

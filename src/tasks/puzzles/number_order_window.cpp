@@ -32,7 +32,7 @@ NumberOrderWindow::NumberOrderWindow(AppContext& context, TaskHost& board, const
     placeTw(Label1, 3120, 1200, 735, 375);
     Label1->setFont(gameFont(QStringLiteral("Arial"), 9.75, true));
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setStyleSheet(QStringLiteral("QLabel { background: #f0f0f0; border: 1px solid black; }"));
+    setFramedBackground(Label1, QColor(0xf0f0f0));
 
     for (int i = 1; i <= 16; ++i) {
         auto* cell = new ClickLabel(i, this);
@@ -40,7 +40,7 @@ NumberOrderWindow::NumberOrderWindow(AppContext& context, TaskHost& board, const
         placeTw(cell, 120 + 960 * ((i - 1) % 4), 1800 + 960 * ((i - 1) / 4), kPuzzleCellTwips,
                 kPuzzleCellTwips);
         cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        cell->setStyleSheet(QStringLiteral("QLabel { background: #d4d0c8; border: 1px solid black; }"));
+        setFramedBackground(cell, QColor(0xd4d0c8));
         connect(cell, &ClickLabel::clicked, this, &NumberOrderWindow::winMal_Click);
         winMal.append(cell);
     }

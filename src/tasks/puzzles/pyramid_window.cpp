@@ -51,10 +51,6 @@ constexpr int kAxisX[3] = {1080, 3720, 6360};
 constexpr int kAxisTop = 2400;
 constexpr int kBaseY = 4440;
 
-QString colourName(QRgb rgb) {
-    return QColor(rgb).name();
-}
-
 } // namespace
 
 PyramidWindow::PyramidWindow(AppContext& context, TaskHost& board, const TaskSquare& task,
@@ -69,20 +65,21 @@ PyramidWindow::PyramidWindow(AppContext& context, TaskHost& board, const TaskSqu
     Label1->setFont(gameFont(QStringLiteral("Arial"), 9.75));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setStyleSheet(QStringLiteral("QLabel { color: #000080; background: #e0e0e0; }"));
+    setTextColour(Label1, QColor(0x000080));
+    setBackground(Label1, QColor(0xe0e0e0));
 
     Label2 = new QLabel(QString::fromUtf8(layout.limitText), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     placeTw(Label2, 120, 1320, 3615, 375);
     Label2->setFont(gameFont(QStringLiteral("Arial"), 8.25));
-    Label2->setStyleSheet(QStringLiteral("QLabel { color: #8080ff; background: transparent; }"));
+    setTextColour(Label2, QColor(0x8080ff));
 
     Label3 = new QLabel(this);
     Label3->setObjectName(QStringLiteral("Label3"));
     placeTw(Label3, 6480, 1200, 855, 375);
     Label3->setFont(gameFont(QStringLiteral("Arial"), 9.75));
     Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label3->setStyleSheet(QStringLiteral("QLabel { color: #ff00ff; background: transparent; }"));
+    setTextColour(Label3, QColor(0xff00ff));
 
     Image2 = new DoneButton(this);
     placeTw(Image2, 6480, 240, 930, 930);
@@ -93,8 +90,7 @@ PyramidWindow::PyramidWindow(AppContext& context, TaskHost& board, const TaskSqu
         auto* d = new QLabel(this);
         d->setObjectName(QStringLiteral("disk%1").arg(n));
         d->setFixedSize(tw(layout.zoneWidth - 240 * (n - 1)), tw(kDiskHeight));
-        d->setStyleSheet(
-            QStringLiteral("QLabel { background: %1; }").arg(colourName(layout.diskColours.value(n - 1))));
+        setBackground(d, QColor(layout.diskColours.value(n - 1)));
         disk.append(d);
     }
     for (int a = 1; a <= 3; ++a) {

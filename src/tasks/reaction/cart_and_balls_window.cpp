@@ -89,7 +89,7 @@ CartAndBallsWindow::CartAndBallsWindow(AppContext& context, TaskHost& board, con
     placeTw(winText1, 7560, 4680, 1335, 495);
     winText1->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     winText1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    winText1->setStyleSheet(QStringLiteral("QLabel { color: #0000C0; }"));
+    setTextColour(winText1, QColor(0x0000C0));
 
     // The default button lies outside the visible client area: Enter presses it.
     Knop1->setObjectName(QStringLiteral("Knop1"));

@@ -64,7 +64,7 @@ CatchBallsWindow::CatchBallsWindow(AppContext& context, TaskHost& board, const T
     placeTw(Label1, 2520, 600, 975, 495);
     Label1->setFont(gameFont(QStringLiteral("MS Sans Serif"), 13.5, true));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label1->setStyleSheet(QStringLiteral("QLabel { color: #C00000; }"));
+    setTextColour(Label1, QColor(0xC00000));
     Label1->setText(QStringLiteral("0"));
 
     // Balls first, so that the chute mouths lie in front of them.
