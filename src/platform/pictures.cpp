@@ -9,7 +9,11 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QSemaphore>
 #include <QSvgRenderer>
+#include <QThreadPool>
+
+#include <atomic>
 
 namespace zorna {
 
@@ -43,46 +47,115 @@ QPixmap readPicture(const QString& path) {
 
 namespace {
 
-// A picture file read once: its pixmap stays in Qt's pixmap cache under its
-// path, size, time of change and pixel ratio, as QPixmap(fileName) keeps it, so a window
-// that shows the same picture again, or a tile many times, decodes it once.
-QPixmap readPictureCached(const QString& path, qreal devicePixelRatio) {
+// Where a picture comes from: the file read for a screen of that pixel ratio
+// (its 2x source when there is one), and its key in Qt's pixmap cache: path,
+// size, time of change and pixel ratio, as QPixmap(fileName) keeps its own.
+struct PictureSource {
+    QString file;
+    qreal ratio = 1.0;
+    QString key; // empty when there is no such file
+};
+
+PictureSource sourceOf(const QString& path, qreal devicePixelRatio) {
+    if (path.isEmpty())
+        return {};
+    if (devicePixelRatio > 1.0) {
+        const QString variant = hiDpiVariant(path);
+        const QFileInfo info(variant);
+        if (info.isFile())
+            return {variant, 2.0,
+                    QStringLiteral("zorna-picture:%1:%2:%3:2")
+                        .arg(variant)
+                        .arg(info.size())
+                        .arg(info.lastModified().toMSecsSinceEpoch())};
+    }
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return {path, 1.0, QString()};
+    return {path, 1.0,
+            QStringLiteral("zorna-picture:%1:%2:%3:1")
+                .arg(path)
+                .arg(info.size())
+                .arg(info.lastModified().toMSecsSinceEpoch())};
+}
+
+void makeRoomForPictures() {
     // Room for the pictures of several task windows (Qt's default holds 10 MB).
     static const bool roomMade = [] {
         QPixmapCache::setCacheLimit(qMax(QPixmapCache::cacheLimit(), 64 * 1024));
         return true;
     }();
     Q_UNUSED(roomMade);
-    const QFileInfo info(path);
-    if (!info.isFile())
+}
+
+// The decoded picture made a pixmap and kept in the cache; null when unreadable.
+QPixmap keep(const PictureSource& source, const QImage& image) {
+    if (image.isNull())
         return QPixmap();
-    const QString key = QStringLiteral("zorna-picture:%1:%2:%3:%4")
-                            .arg(path)
-                            .arg(info.size())
-                            .arg(info.lastModified().toMSecsSinceEpoch())
-                            .arg(devicePixelRatio);
-    QPixmap picture;
-    if (QPixmapCache::find(key, &picture))
-        return picture;
-    picture = readPicture(path);
-    if (picture.isNull())
-        return picture;
-    picture.setDevicePixelRatio(devicePixelRatio);
-    QPixmapCache::insert(key, picture);
+    QPixmap picture = QPixmap::fromImage(image);
+    picture.setDevicePixelRatio(source.ratio);
+    QPixmapCache::insert(source.key, picture);
     return picture;
+}
+
+// A picture a 2x source could not give is read from the picture itself.
+QPixmap pictureOrFallback(const QString& path, const PictureSource& source, const QPixmap& read) {
+    if (!read.isNull() || source.ratio == 1.0)
+        return read;
+    return loadPicture(path, 1.0);
 }
 
 } // namespace
 
 QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
-    if (path.isEmpty())
+    makeRoomForPictures();
+    const PictureSource source = sourceOf(path, devicePixelRatio);
+    if (source.key.isEmpty())
         return QPixmap();
-    if (devicePixelRatio > 1.0) {
-        const QPixmap sharp = readPictureCached(hiDpiVariant(path), 2.0);
-        if (!sharp.isNull())
-            return sharp;
+    QPixmap picture;
+    if (QPixmapCache::find(source.key, &picture))
+        return picture;
+    return pictureOrFallback(path, source, keep(source, readImage(source.file)));
+}
+
+QList<QPixmap> loadPictures(const QStringList& paths, qreal devicePixelRatio) {
+    makeRoomForPictures();
+    QList<QPixmap> pictures(paths.size());
+    QList<PictureSource> sources(paths.size());
+    QList<int> missing;
+    for (int i = 0; i < paths.size(); ++i) {
+        sources[i] = sourceOf(paths.at(i), devicePixelRatio);
+        if (!sources[i].key.isEmpty() && !QPixmapCache::find(sources[i].key, &pictures[i]))
+            missing.append(i);
     }
-    return readPictureCached(path, 1.0);
+    // Decoding takes the time: the pool's threads and this one share the files
+    // still to read, each taking the next one until none is left.
+    QList<QImage> images(paths.size());
+    std::atomic<int> next{0};
+    const auto decodeRest = [&] {
+        for (int k = next++; k < missing.size(); k = next++)
+            images[missing.at(k)] = readImage(sources.at(missing.at(k)).file);
+    };
+    QThreadPool& pool = *QThreadPool::globalInstance();
+    const int helpers = qMin(int(missing.size()) - 1, pool.maxThreadCount());
+    QSemaphore done;
+    int started = 0;
+    for (; started < helpers; ++started) {
+        if (!pool.tryStart([&] {
+                decodeRest();
+                done.release();
+            }))
+            break;
+    }
+    decodeRest();
+    done.acquire(started);
+    for (const int i : missing)
+        pictures[i] = pictureOrFallback(paths.at(i), sources.at(i), keep(sources.at(i), images.at(i)));
+    return pictures;
+}
+
+QList<QPixmap> loadPictures(const QStringList& paths) {
+    return loadPictures(paths, qApp ? qApp->devicePixelRatio() : 1.0);
 }
 
 QPixmap loadPicture(const QString& path) {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 namespace zorna {
 
@@ -29,6 +31,10 @@ QPixmap readPicture(const QString& path);
 QPixmap loadPicture(const QString& path, qreal devicePixelRatio);
 // The same for the application's screens.
 QPixmap loadPicture(const QString& path);
+// The pictures at the paths, in their order, as loadPicture gives each; the
+// files not yet in the cache are decoded side by side on the machine's cores.
+QList<QPixmap> loadPictures(const QStringList& paths, qreal devicePixelRatio);
+QList<QPixmap> loadPictures(const QStringList& paths);
 
 // A picture stored with the windows (SVG), drawn on a transparent ground to
 // cover size window pixels with as many device pixels as the screens show.

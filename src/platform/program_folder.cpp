@@ -1,6 +1,7 @@
 #include "platform/program_folder.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -65,14 +66,13 @@ QString ProgramFolder::path(const QString& relative) const {
             current = exact;
             continue;
         }
+        // The first matching name in name order, without sorting the whole folder.
         QString match;
-        const QStringList entries =
-            QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-        for (const QString& entry : entries) {
-            if (entry.compare(part, Qt::CaseInsensitive) == 0) {
+        QDirIterator entries(current, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        while (entries.hasNext()) {
+            const QString entry = entries.nextFileInfo().fileName();
+            if (entry.compare(part, Qt::CaseInsensitive) == 0 && (match.isEmpty() || entry < match))
                 match = entry;
-                break;
-            }
         }
         current += QLatin1Char('/') + (match.isEmpty() ? part : match);
     }

@@ -91,6 +91,33 @@ private slots:
                  drawing.cacheKey());
     }
 
+    // Pictures read side by side come back in their order, each as read alone;
+    // a missing file gives a null picture, a cached one is taken from the cache.
+    void picturesLoadedTogetherMatchThoseLoadedAlone() {
+        QTemporaryDir dir;
+        QStringList paths;
+        for (int i = 0; i < 12; ++i) {
+            QImage image(20 + i, 10, QImage::Format_RGB32);
+            image.fill(QColor::fromHsv(i * 30, 255, 255));
+            paths.append(dir.filePath(QStringLiteral("%1.jpg").arg(i + 1)));
+            QVERIFY(image.save(paths.last(), "JPEG", 100));
+        }
+        paths.insert(5, dir.filePath(QStringLiteral("none.jpg")));
+        const QPixmap cached = loadPicture(paths.at(0), 1.0);
+        const QList<QPixmap> together = loadPictures(paths, 1.0);
+        QCOMPARE(together.size(), paths.size());
+        QCOMPARE(together.at(0).cacheKey(), cached.cacheKey());
+        QVERIFY(together.at(5).isNull());
+        for (int i = 0; i < paths.size(); ++i) {
+            if (i == 5)
+                continue;
+            QCOMPARE(together.at(i).size(), QSize(20 + (i < 5 ? i : i - 1), 10));
+            QCOMPARE(together.at(i).toImage(),
+                     readImage(paths.at(i)).convertToFormat(together.at(i).toImage().format()));
+            QCOMPARE(loadPicture(paths.at(i), 1.0).cacheKey(), together.at(i).cacheKey());
+        }
+    }
+
     void missingFileGivesNoPicture() {
         QTemporaryDir dir;
         QVERIFY(readPicture(dir.filePath(QStringLiteral("none.bmp"))).isNull());

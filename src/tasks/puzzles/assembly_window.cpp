@@ -91,16 +91,23 @@ void AssemblyWindow::Form_Load() {
     picture_ = loadAndDrawPicture();
     // The preview: the whole picture in the tray, pieces in order; no input.
     setEnabled(false);
+    QStringList pieces;
+    for (int piece = 1; piece <= AssemblyBoard::kCells; ++piece)
+        pieces.append(piecePath(piece));
+    const QList<QPixmap> pictures = loadPictures(pieces);
     for (int v = 1; v <= AssemblyBoard::kCells; ++v)
-        image3[v - 1]->setPixmapPicture(piecePicture(v));
+        image3[v - 1]->setPixmapPicture(pictures.at(v - 1));
     previewTicks_ = 0;
     Timer2->start();
     Label2->setText(QStringLiteral("0"));
 }
 
+QString AssemblyWindow::piecePath(int piece) const {
+    return ctx.folder.taskFile(task().windowNumber, QStringLiteral("%1/%2.jpg").arg(picture_).arg(piece));
+}
+
 QPixmap AssemblyWindow::piecePicture(int piece) const {
-    return loadPicture(
-        ctx.folder.taskFile(task().windowNumber, QStringLiteral("%1/%2.jpg").arg(picture_).arg(piece)));
+    return loadPicture(piecePath(piece));
 }
 
 void AssemblyWindow::Timer2_Timer() {

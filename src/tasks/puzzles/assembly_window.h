@@ -40,6 +40,7 @@ private:
     void Timer2_Timer();
     void rozbMal();
     void Timer1_Timer();
+    QString piecePath(int piece) const;
     QPixmap piecePicture(int piece) const;
     void onDrop(QWidget* target);
 

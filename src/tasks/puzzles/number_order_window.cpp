@@ -65,10 +65,14 @@ void NumberOrderWindow::rozbMal() {
     // The window is not on the screen yet: the cells show the shuffled frame
     // once, after the last move.
     frame_.shuffle(ctx.rnd, [](const SlidingFrame::Move&) {});
+    QStringList tiles;
+    for (int tile = 1; tile <= 15; ++tile)
+        tiles.append(ctx.folder.taskPicture(task().windowNumber, tile));
+    const QList<QPixmap> pictures = loadPictures(tiles);
     for (int cell = 1; cell <= 16; ++cell) {
         const int tile = frame_.tileInCell(cell);
         if (tile > 0)
-            winMal[cell - 1]->setPixmap(tilePicture(tile));
+            winMal[cell - 1]->setPixmap(pictures.at(tile - 1));
         else
             winMal[cell - 1]->clear();
     }
