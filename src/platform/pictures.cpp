@@ -107,17 +107,6 @@ QPixmap pictureOrFallback(const QString& path, const PictureSource& source, cons
 
 } // namespace
 
-QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
-    makeRoomForPictures();
-    const PictureSource source = sourceOf(path, devicePixelRatio);
-    if (source.key.isEmpty())
-        return QPixmap();
-    QPixmap picture;
-    if (QPixmapCache::find(source.key, &picture))
-        return picture;
-    return pictureOrFallback(path, source, keep(source, readImage(source.file)));
-}
-
 QList<QPixmap> loadPictures(const QStringList& paths, qreal devicePixelRatio) {
     makeRoomForPictures();
     QList<QPixmap> pictures(paths.size());
@@ -131,10 +120,11 @@ QList<QPixmap> loadPictures(const QStringList& paths, qreal devicePixelRatio) {
     // Decoding takes the time: the pool's threads and this one share the files
     // still to read, each taking the next one until none is left.
     QList<QImage> images(paths.size());
+    QImage* const decoded = images.data(); // detached once, before the threads share it
     std::atomic<int> next{0};
     const auto decodeRest = [&] {
         for (int k = next++; k < missing.size(); k = next++)
-            images[missing.at(k)] = readImage(sources.at(missing.at(k)).file);
+            decoded[missing.at(k)] = readImage(sources.at(missing.at(k)).file);
     };
     QThreadPool& pool = *QThreadPool::globalInstance();
     const int helpers = qMin(int(missing.size()) - 1, pool.maxThreadCount());
@@ -152,6 +142,11 @@ QList<QPixmap> loadPictures(const QStringList& paths, qreal devicePixelRatio) {
     for (const int i : missing)
         pictures[i] = pictureOrFallback(paths.at(i), sources.at(i), keep(sources.at(i), images.at(i)));
     return pictures;
+}
+
+QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
+    // One file: read on this thread, as the batch reads its last one.
+    return loadPictures(QStringList{path}, devicePixelRatio).constFirst();
 }
 
 QList<QPixmap> loadPictures(const QStringList& paths) {

@@ -2,6 +2,7 @@
 #include "board/game_files.h"
 #include "doubles/failing_file_system.h"
 #include "stats/statistics_window.h"
+#include "support/save_messages.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -12,12 +13,6 @@ using namespace zorna;
 using namespace zorna::test;
 
 namespace {
-const Message kSaveQuestion{QStringLiteral("Запит"), QStringLiteral("Зберегти гру?"), MsgIcon::Question,
-                            MsgButtons::YesNo};
-const Message kSaved{QStringLiteral("Повідомлення"), QStringLiteral("Гра збережена!"), MsgIcon::Information,
-                     MsgButtons::Ok};
-const Message kSaveFailed{QStringLiteral("Помилка"), QStringLiteral("Гру не вдалося зберегти!"),
-                          MsgIcon::Warning, MsgButtons::Ok};
 const Message kNotSaved{QStringLiteral("Запит"),
                         QStringLiteral("Увага!Ви гру не зберегли!\nБажаєте зберегти?"), MsgIcon::Warning,
                         MsgButtons::YesNo};

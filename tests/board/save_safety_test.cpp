@@ -1,6 +1,8 @@
 #include "board/board_support.h"
 #include "board/game_files.h"
 #include "doubles/failing_file_system.h"
+#include "support/files.h"
+#include "support/save_messages.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -17,25 +19,6 @@ using namespace zorna;
 using namespace zorna::test;
 
 namespace {
-
-const Message kSaveQuestion{QStringLiteral("Запит"), QStringLiteral("Зберегти гру?"), MsgIcon::Question,
-                            MsgButtons::YesNo};
-const Message kSaved{QStringLiteral("Повідомлення"), QStringLiteral("Гра збережена!"), MsgIcon::Information,
-                     MsgButtons::Ok};
-const Message kSaveFailed{QStringLiteral("Помилка"), QStringLiteral("Гру не вдалося зберегти!"),
-                          MsgIcon::Warning, MsgButtons::Ok};
-
-void put(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 GameRecord makeRecord(int square1, int square2, int numGr) {
     GameRecord r;

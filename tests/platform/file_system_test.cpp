@@ -1,6 +1,7 @@
 #include "doubles/failing_file_system.h"
 #include "platform/file_system.h"
 #include "platform/single_instance.h"
+#include "support/files.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -16,22 +17,6 @@
 
 using namespace zorna;
 using namespace zorna::test;
-
-namespace {
-
-void put(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-QByteArray contentOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-} // namespace
 
 class FileReadingTest : public QObject {
     Q_OBJECT
