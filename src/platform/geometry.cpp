@@ -1,7 +1,6 @@
 #include "platform/geometry.h"
 
 #include <QLabel>
-
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
