@@ -1,16 +1,20 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
 
 namespace zorna {
 
 // Keeps one copy of the program per working folder: a lock file beside the
-// working folder, held while this object lives. A lock left by a copy that
-// crashed is taken over.
+// working folder, locked (flock) while this object lives. The system releases
+// the lock when the process ends in any way, so a copy that crashed leaves
+// nothing that blocks the next one, and taking the lock writes nothing to the
+// disk.
 class SingleInstance {
 public:
     explicit SingleInstance(const QString& workingFolder);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
 
     // False when another running copy holds the lock. When no lock can be made
     // at all (a read-only folder) the copy runs, as it cannot harm the files.
@@ -19,7 +23,8 @@ public:
     static QString lockPath(const QString& workingFolder);
 
 private:
-    QLockFile lock_;
+    QString path_;
+    int fd_ = -1;
     bool onlyCopy_ = true;
 };
 

@@ -212,6 +212,23 @@ private slots:
         QVERIFY(QFileInfo::exists(SingleInstance::lockPath(working)));
         QVERIFY(SingleInstance(working).isOnlyCopy());
     }
+
+    // A link in the lock file's place is replaced, never written through, and
+    // the lock made in its place still keeps a second copy out.
+    void linkInPlaceOfTheLockIsReplaced() {
+        QTemporaryDir dir;
+        const QString working = dir.filePath(QStringLiteral("Temp"));
+        const QString target = dir.filePath(QStringLiteral("elsewhere.txt"));
+        put(target, "mine");
+        QVERIFY(QFile::link(target, SingleInstance::lockPath(working)));
+        auto first = std::make_unique<SingleInstance>(working);
+        QVERIFY(first->isOnlyCopy());
+        QVERIFY(!QFileInfo(SingleInstance::lockPath(working)).isSymLink());
+        QVERIFY(!SingleInstance(working).isOnlyCopy());
+        QCOMPARE(contentOf(target), QByteArray("mine"));
+        first.reset();
+        QVERIFY(SingleInstance(working).isOnlyCopy());
+    }
 };
 ZORNA_TEST_CLASS(SingleInstanceTest)
 
