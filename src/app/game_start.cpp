@@ -1,6 +1,7 @@
 #include "app/game_start.h"
 
 #include "platform/app_context.h"
+#include "platform/first_frame.h"
 #include "platform/geometry.h"
 #include "platform/pictures.h"
 #include "platform/single_instance.h"
@@ -14,7 +15,6 @@
 #include <QLocale>
 #include <QPointer>
 #include <QStandardPaths>
-#include <QTimer>
 #include <QTranslator>
 
 namespace zorna {
@@ -41,37 +41,6 @@ void setProgramIcon(const ProgramFolder& folder) {
     QApplication::setWindowIcon(icon);
 }
 
-// Decoding the seven icon sizes costs as much as a tenth of the start, and
-// only the title bar and the task bar show them: they are read just after the
-// program's first window has drawn its first frame, and every window open
-// then or later gets them.
-class IconAfterFirstFrame : public QObject {
-public:
-    explicit IconAfterFirstFrame(ProgramFolder folder)
-        : QObject(QCoreApplication::instance()), folder_(std::move(folder)) {
-        QCoreApplication::instance()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched->isWidgetType()) {
-            QCoreApplication::instance()->removeEventFilter(this);
-            // Two turns of the event loop: the frame is flushed, and what
-            // the frame itself queued has run, before the icons are decoded.
-            QTimer::singleShot(0, this, [this] {
-                QTimer::singleShot(0, this, [this] {
-                    setProgramIcon(folder_);
-                    deleteLater();
-                });
-            });
-        }
-        return false;
-    }
-
-private:
-    const ProgramFolder folder_;
-};
-
 } // namespace
 
 struct GameStart::Services {
@@ -97,7 +66,12 @@ GameStart::GameStart(const QString& executableDir) {
     services_ = std::make_unique<Services>(executableDir);
     services_->ctx.folder.ensureGamesRoot();
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORNA_APP_ID));
-    new IconAfterFirstFrame(services_->ctx.folder);
+    // Decoding the seven icon sizes costs as much as a tenth of the start, and
+    // only the title bar and the task bar show them: they are read once the
+    // program's first window (the registration window or a message) is on the
+    // screen, and every window open then or later gets them.
+    afterFirstFrame(QCoreApplication::instance(), nullptr,
+                    [folder = services_->ctx.folder] { setProgramIcon(folder); });
 
     // Ukrainian texts on the standard buttons of message boxes.
     if (services_->qtbase.load(QLocale(QLocale::Ukrainian, QLocale::Ukraine), QStringLiteral("qtbase"),

@@ -9,6 +9,7 @@
 
 using namespace zorna;
 using zorna::test::FakeHost;
+using zorna::test::showFirstFrame;
 using zorna::test::TestContext;
 
 namespace {
@@ -113,7 +114,7 @@ private slots:
     }
 
     // Kletka2 writes its file only at the reset and the close; the others also
-    // right after the draw.
+    // after the draw, once the window is on the screen.
     void usedPictureFileWrites_data() {
         QTest::addColumn<int>("square");
         QTest::addColumn<int>("bytesAfterLoad");
@@ -128,6 +129,7 @@ private slots:
         const int n = taskOfSquare(square)->windowNumber;
         const QString file = QStringLiteral("Temp/%1.$$$").arg(n);
         std::unique_ptr<SingleChoiceWindow> w(openWithPicture(t, host, square, 6));
+        QVERIFY(showFirstFrame(*w));
         QCOMPARE(t.programFolder.read(file).size(), bytesAfterLoad);
         const int right = singleChoiceRow(n)->answers[5];
         QTest::mouseClick(w->region(right), Qt::LeftButton);

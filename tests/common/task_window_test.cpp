@@ -111,6 +111,27 @@ private slots:
         delete w;
     }
 
+    // The drawn picture is written once the window is on the screen; a window
+    // that goes before it ever appears writes it as it goes.
+    void drawnPictureIsWrittenAfterTheFirstFrame() {
+        for (const bool shown : {true, false}) {
+            TestContext t;
+            FakeHost host;
+            t.catalog.add(7, openProbe);
+            t.rnd.push(ScriptedRnd::forDraw(4, 10, 1));
+            std::unique_ptr<TaskWindow> w(t.catalog.open(2, t.ctx, host));
+            w->setAttribute(Qt::WA_DeleteOnClose, false);
+            QCOMPARE(t.programFolder.read(QStringLiteral("Temp/7.$$$")).size(), 0);
+            if (shown)
+                QVERIFY(zorna::test::showFirstFrame(*w));
+            else
+                w.reset();
+            const QByteArray record = t.programFolder.read(QStringLiteral("Temp/7.$$$"));
+            QCOMPARE(record.size(), 44);
+            QCOMPARE(record.mid(6, 2), QByteArray("\xff\xff")); // shown flag of picture 4
+        }
+    }
+
     void unknownSquareOpensNothing() {
         TestContext t;
         FakeHost host;

@@ -1,5 +1,7 @@
 #include "tasks/common/task_window.h"
 
+#include "platform/first_frame.h"
+
 #include <QCloseEvent>
 
 namespace zorna {
@@ -11,9 +13,18 @@ TaskWindow::TaskWindow(AppContext& context, TaskHost& board, const TaskSquare& t
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(task.windowName());
     setWindowTitle(QString::fromUtf8(task.caption));
+    // The used-picture file is written once the window is on the screen.
+    afterFirstFrame(this, this, [this] {
+        firstFrameShown_ = true;
+        if (deck_)
+            deck_->releaseWrites();
+    });
 }
 
-TaskWindow::~TaskWindow() = default;
+TaskWindow::~TaskWindow() {
+    if (deck_)
+        deck_->releaseWrites();
+}
 
 void TaskWindow::answer(bool right) {
     host.setPrav(right);
@@ -27,15 +38,17 @@ void TaskWindow::closeAnswered() {
 }
 
 void TaskWindow::useDeck(int pictureCount, int slotCount) {
+    if (deck_)
+        deck_->releaseWrites();
     deck_.emplace(ctx.folder.usedPictureFile(task_.windowNumber), pictureCount, slotCount);
+    if (!firstFrameShown_)
+        deck_->holdWrites();
 }
 
 void TaskWindow::loadDeck() {
     ctx.folder.ensureFolder(QStringLiteral("Temp"));
     // The folder may have just been created: resolve the file's path anew.
-    const int pictures = deck_->pictureCount();
-    const int slotCount = deck_->record().slotCount();
-    deck_.emplace(ctx.folder.usedPictureFile(task_.windowNumber), pictures, slotCount);
+    useDeck(deck_->pictureCount(), deck_->record().slotCount());
     deck_->load();
     deck_->obnovFile();
 }
@@ -67,8 +80,10 @@ void TaskWindow::closeEvent(QCloseEvent* event) {
     for (auto& timer : timers_)
         timer->stop();
     beforeHandBack();
-    if (deck_)
+    if (deck_) {
         deck_->finish(host.prav());
+        deck_->releaseWrites();
+    }
     host.setBoardEnabled(true);
     host.showBoard();
     host.setWinType(task_.category);
