@@ -14,6 +14,7 @@
 #include <QThreadPool>
 
 #include <atomic>
+#include <utility>
 
 namespace zorna {
 
@@ -155,6 +156,43 @@ QList<QPixmap> loadPictures(const QStringList& paths) {
 
 QPixmap loadPicture(const QString& path) {
     return loadPicture(path, qApp ? qApp->devicePixelRatio() : 1.0);
+}
+
+struct PendingPicture::State {
+    QString path;
+    PictureSource source;
+    QPixmap ready;  // found in the cache
+    QImage decoded; // written by the decoding thread before it releases done
+    QSemaphore done;
+    bool decoding = false;
+};
+
+PendingPicture::PendingPicture(const QString& path, qreal devicePixelRatio)
+    : state_(std::make_shared<State>()) {
+    makeRoomForPictures();
+    State& state = *state_;
+    state.path = path;
+    state.source = sourceOf(path, devicePixelRatio);
+    if (state.source.key.isEmpty() || QPixmapCache::find(state.source.key, &state.ready))
+        return;
+    // The thread keeps the state alive when the picture is dropped before it is taken.
+    state.decoding = QThreadPool::globalInstance()->tryStart([shared = state_] {
+        shared->decoded = readImage(shared->source.file);
+        shared->done.release();
+    });
+}
+
+QPixmap PendingPicture::take() {
+    if (!state_)
+        return QPixmap();
+    const std::shared_ptr<State> state = std::exchange(state_, nullptr);
+    if (state->source.key.isEmpty() || !state->ready.isNull())
+        return pictureOrFallback(state->path, state->source, state->ready);
+    if (state->decoding)
+        state->done.acquire();
+    else
+        state->decoded = readImage(state->source.file);
+    return pictureOrFallback(state->path, state->source, keep(state->source, state->decoded));
 }
 
 QPixmap renderSvg(const QString& resource, QSize size, qreal devicePixelRatio) {

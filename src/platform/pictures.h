@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace zorna {
 
 // Pictures of the program folder on screens of any pixel density. Beside a
@@ -35,6 +37,25 @@ QPixmap loadPicture(const QString& path);
 // files not yet in the cache are decoded side by side on the machine's cores.
 QList<QPixmap> loadPictures(const QStringList& paths, qreal devicePixelRatio);
 QList<QPixmap> loadPictures(const QStringList& paths);
+
+// A picture that is being read on another core while the window that shows
+// it is built and shown: take() gives it as loadPicture would, waiting for the
+// decoder when it has not finished yet. A picture already in the cache, or
+// one no thread is free for, is ready or read by take() itself.
+class PendingPicture {
+public:
+    PendingPicture() = default;
+    PendingPicture(const QString& path, qreal devicePixelRatio);
+
+    bool isPending() const { return state_ != nullptr; }
+    // The picture (null when the file is missing or unreadable); afterwards
+    // nothing is pending.
+    QPixmap take();
+
+private:
+    struct State;
+    std::shared_ptr<State> state_;
+};
 
 // A picture stored with the windows (SVG), drawn on a transparent ground to
 // cover size window pixels with as many device pixels as the screens show.

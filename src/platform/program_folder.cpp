@@ -88,7 +88,9 @@ QString ProgramFolder::taskFile(int windowNumber, const QString& name) const {
 }
 
 QString ProgramFolder::usedPictureFile(int windowNumber) const {
-    return path(QStringLiteral("temp/%1.$$$").arg(windowNumber));
+    // Spelled as the game makes its working folder, so that the usual case
+    // takes one look instead of a search of the program folder.
+    return path(QStringLiteral("Temp/%1.$$$").arg(windowNumber));
 }
 
 bool ProgramFolder::ensureGamesRoot() const {

@@ -46,7 +46,7 @@ public:
     QString taskPicture(int windowNumber, int picture,
                         const QString& extension = QStringLiteral("jpg")) const;
     QString taskFile(int windowNumber, const QString& name) const;
-    // The working folder's used-picture file of window N: "temp/N.$$$".
+    // The working folder's used-picture file of window N: "Temp/N.$$$".
     QString usedPictureFile(int windowNumber) const;
 
     // Creates the folder (and its parents) when missing; true when it exists afterwards.

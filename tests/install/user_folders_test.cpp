@@ -58,7 +58,8 @@ private slots:
         QVERIFY(folder.keepsGamesInside());
         QCOMPARE(folder.root(), program.root());
         QCOMPARE(folder.saveFolder(), program.root() + "/Save");
-        QCOMPARE(folder.usedPictureFile(17), program.root() + "/temp/17.$$$");
+        QCOMPARE(folder.usedPictureFile(17), folder.workingFolder() + "/17.$$$");
+        QCOMPARE(folder.workingFolder(), program.root() + "/Temp");
     }
 
     void installedProgramFolderIsFoundBesideTheExecutable() {

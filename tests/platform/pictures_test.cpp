@@ -118,6 +118,34 @@ private slots:
         }
     }
 
+    // A picture read ahead is the one loadPicture gives, decoded once; one
+    // dropped before it is taken costs nothing but the decode.
+    void pictureReadAheadMatchesTheOneLoaded() {
+        QPixmapCache::clear();
+        QTemporaryDir dir;
+        QStringList paths;
+        for (int i = 0; i < 3; ++i) {
+            QImage image(30 + i, 20, QImage::Format_RGB32);
+            image.fill(QColor::fromHsv(i * 90, 255, 255));
+            paths.append(dir.filePath(QStringLiteral("%1.png").arg(i + 1)));
+            QVERIFY(image.save(paths.last(), "PNG"));
+        }
+        {
+            PendingPicture dropped(paths.at(2), 1.0);
+            QVERIFY(dropped.isPending());
+        }
+        PendingPicture ahead(paths.at(0), 1.0);
+        PendingPicture missing(dir.filePath(QStringLiteral("none.png")), 1.0);
+        const QPixmap taken = ahead.take();
+        QVERIFY(!ahead.isPending());
+        QVERIFY(ahead.take().isNull());
+        QCOMPARE(taken.toImage().convertToFormat(QImage::Format_RGB32), readImage(paths.at(0)));
+        QCOMPARE(loadPicture(paths.at(0), 1.0).cacheKey(), taken.cacheKey());
+        QCOMPARE(PendingPicture(paths.at(0), 1.0).take().cacheKey(), taken.cacheKey());
+        QVERIFY(missing.take().isNull());
+        QCOMPARE(PendingPicture(paths.at(1), 1.0).take().size(), QSize(31, 20));
+    }
+
     void missingFileGivesNoPicture() {
         QTemporaryDir dir;
         QVERIFY(readPicture(dir.filePath(QStringLiteral("none.bmp"))).isNull());

@@ -1,5 +1,4 @@
 #include "tasks/common/picture_box.h"
-#include "platform/pictures.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,23 +11,32 @@ PictureBox::PictureBox(QWidget* parent, const QColor& background)
 
 void PictureBox::showPicture(const QString& path) {
     path_ = path;
-    picture_ = loadPicture(path, devicePixelRatioF());
+    picture_ = QPixmap();
+    pending_ = PendingPicture(path, devicePixelRatioF());
     update();
 }
 
 void PictureBox::setPixmapPicture(const QPixmap& picture) {
     path_.clear();
+    pending_ = PendingPicture();
     picture_ = picture;
     update();
 }
 
+const QPixmap& PictureBox::picture() const {
+    if (pending_.isPending())
+        picture_ = pending_.take();
+    return picture_;
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
+    const QPixmap& shown = picture();
     QPainter painter(this);
     const QColor fill = background_.isValid() ? background_ : palette().color(QPalette::Window);
     if (fill.alpha() > 0)
         painter.fillRect(rect(), fill);
-    if (!picture_.isNull())
-        painter.drawPixmap(0, 0, picture_);
+    if (!shown.isNull())
+        painter.drawPixmap(0, 0, shown);
     if (frame_.isValid()) {
         painter.setPen(frame_);
         painter.setBrush(Qt::NoBrush);

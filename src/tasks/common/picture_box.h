@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/pictures.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -16,6 +18,8 @@ public:
     explicit PictureBox(QWidget* parent, const QColor& background = QColor());
 
     // Shows the picture file; an empty path clears the box to its background.
+    // The file is decoded on another core until the box is drawn or its
+    // picture is asked for, whichever comes first.
     void showPicture(const QString& path);
     // Shows a picture stored with the window.
     void setPixmapPicture(const QPixmap& picture);
@@ -26,7 +30,7 @@ public:
 
     // The file shown; empty while the box is blank.
     const QString& picturePath() const { return path_; }
-    const QPixmap& picture() const { return picture_; }
+    const QPixmap& picture() const;
 
 signals:
     // Any mouse button pressed on the box (MouseDown).
@@ -44,7 +48,8 @@ protected:
 
 private:
     bool pressedInside_ = false;
-    QPixmap picture_;
+    mutable PendingPicture pending_;
+    mutable QPixmap picture_;
     QString path_;
     QColor background_;
     QColor frame_;
