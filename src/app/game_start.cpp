@@ -10,7 +10,6 @@
 #include "tasks/common/task_catalog.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
@@ -27,18 +26,6 @@ ProgramFolder programFolderOf(const QString& executableDir) {
     return ProgramFolder::forExecutable(executableDir,
                                         executableDir + QStringLiteral("/" ZORNA_DATA_FROM_BIN),
                                         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-}
-
-// The windows' icon. The PNGs are read as PNG (readPicture): left to guess,
-// the reader loads every image plugin first.
-void setProgramIcon(const ProgramFolder& folder) {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-        const QPixmap image = readPicture(folder.path(QStringLiteral("icons/%1.png").arg(size)));
-        if (!image.isNull())
-            icon.addPixmap(image);
-    }
-    QApplication::setWindowIcon(icon);
 }
 
 } // namespace
@@ -71,7 +58,7 @@ GameStart::GameStart(const QString& executableDir) {
     // program's first window (the registration window or a message) is on the
     // screen, and every window open then or later gets them.
     afterFirstFrame(QCoreApplication::instance(), nullptr,
-                    [folder = services_->ctx.folder] { setProgramIcon(folder); });
+                    [folder = services_->ctx.folder] { QApplication::setWindowIcon(windowIcon(folder)); });
 
     // Ukrainian texts on the standard buttons of message boxes.
     if (services_->qtbase.load(QLocale(QLocale::Ukrainian, QLocale::Ukraine), QStringLiteral("qtbase"),

@@ -195,6 +195,17 @@ QPixmap PendingPicture::take() {
     return pictureOrFallback(state->path, state->source, keep(state->source, state->decoded));
 }
 
+QIcon windowIcon(const ProgramFolder& folder) {
+    // Read as PNG (readPicture): left to guess, the reader loads every image plugin first.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64}) {
+        const QPixmap image = readPicture(folder.path(QStringLiteral("icons/%1.png").arg(size)));
+        if (!image.isNull())
+            icon.addPixmap(image);
+    }
+    return icon;
+}
+
 QPixmap renderSvg(const QString& resource, QSize size, qreal devicePixelRatio) {
     const qreal ratio = qMax<qreal>(1.0, devicePixelRatio);
     struct SvgDrawings;

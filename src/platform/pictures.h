@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/program_folder.h"
+
+#include <QIcon>
 #include <QImage>
 #include <QList>
 #include <QPixmap>
@@ -56,6 +59,13 @@ private:
     struct State;
     std::shared_ptr<State> state_;
 };
+
+// The windows' icon, from the program folder's icons/N.png in the sizes that
+// window managers draw in title bars, task bars and switchers (16 to 64
+// pixels). Every window hands its icon to the display as it is made, and the
+// 128 and 256 pixel ones would make that cost more than a millisecond per
+// window; launchers take those from the installed icon theme.
+QIcon windowIcon(const ProgramFolder& folder);
 
 // A picture stored with the windows (SVG), drawn on a transparent ground to
 // cover size window pixels with as many device pixels as the screens show.

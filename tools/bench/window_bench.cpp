@@ -5,11 +5,13 @@
 #include "game_context.h"
 #include "paint_watch.h"
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 #include "registration/registration_window.h"
 #include "stats.h"
 #include "tasks/common/dispatch_table.h"
 #include "tasks/common/task_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -174,11 +176,15 @@ double since(qint64 startNs, const std::optional<qint64>& painted) {
 } // namespace
 
 struct WindowBench::Impl {
-    explicit Impl(const QString& folder) : game(folder, clock), programFolder(folder) {}
+    explicit Impl(const QString& folder)
+        : game(folder, clock), programFolder(folder), gameIcon(zorna::windowIcon(game.ctx.folder)) {}
 
     zorna::RealClock clock;
     GameContext game;
     QString programFolder;
+    // The game's windows carry the program's icon, as they do once the game has
+    // drawn its first frame; the bare windows carry none.
+    QIcon gameIcon;
     BareBoard bare;
 
     // The registration window and the board of a saved game whose player 1 stands on the square.
@@ -238,6 +244,7 @@ void WindowBench::runPass(bool record, const QList<int>& squares) {
         samples.windowNumber = zorna::taskOfSquare(square)->windowNumber;
 
         // The game: "Далі" opens the task window; answering it closes it.
+        QApplication::setWindowIcon(impl_->gameIcon);
         auto board = impl_->openBoard(square);
         settle(30);
         PaintWatch taskPainted([](QWidget* w) { return qobject_cast<zorna::TaskWindow*>(w) != nullptr; });
@@ -263,6 +270,7 @@ void WindowBench::runPass(bool record, const QList<int>& squares) {
         settle(10);
 
         // The bare window of the same size.
+        QApplication::setWindowIcon(QIcon());
         impl_->bare.jpeg = writeJpeg(impl_->programFolder, size);
         impl_->bare.size = size;
         settle(30);
@@ -293,12 +301,14 @@ void WindowBench::runPass(bool record, const QList<int>& squares) {
 }
 
 IdleFigures WindowBench::idleGame(int ms) {
+    QApplication::setWindowIcon(impl_->gameIcon);
     auto board = impl_->openBoard(1);
     settle(300);
     return measureIdle(ms);
 }
 
 IdleFigures WindowBench::idleBare(int ms) {
+    QApplication::setWindowIcon(QIcon());
     settle(300);
     return measureIdle(ms);
 }
