@@ -182,17 +182,20 @@ PendingPicture::PendingPicture(const QString& path, qreal devicePixelRatio)
     });
 }
 
-QPixmap PendingPicture::take() {
+const QPixmap& PendingPicture::pixmap() const {
     if (!state_)
-        return QPixmap();
+        return picture_;
     const std::shared_ptr<State> state = std::exchange(state_, nullptr);
-    if (state->source.key.isEmpty() || !state->ready.isNull())
-        return pictureOrFallback(state->path, state->source, state->ready);
+    if (state->source.key.isEmpty() || !state->ready.isNull()) {
+        picture_ = pictureOrFallback(state->path, state->source, state->ready);
+        return picture_;
+    }
     if (state->decoding)
         state->done.acquire();
     else
         state->decoded = readImage(state->source.file);
-    return pictureOrFallback(state->path, state->source, keep(state->source, state->decoded));
+    picture_ = pictureOrFallback(state->path, state->source, keep(state->source, state->decoded));
+    return picture_;
 }
 
 QIcon windowIcon(const ProgramFolder& folder) {

@@ -41,23 +41,25 @@ QPixmap loadPicture(const QString& path);
 QList<QPixmap> loadPictures(const QStringList& paths, qreal devicePixelRatio);
 QList<QPixmap> loadPictures(const QStringList& paths);
 
-// A picture that is being read on another core while the window that shows
-// it is built and shown: take() gives it as loadPicture would, waiting for the
-// decoder when it has not finished yet. A picture already in the cache, or
-// one no thread is free for, is ready or read by take() itself.
+// A picture that may still be on its way: read on another core while the
+// window that shows it is built and shown. pixmap() gives it as loadPicture
+// would, waiting for the decoder the first time when it has not finished. A
+// picture already in the cache, or one no thread is free for, is ready at once
+// or read by that first pixmap() itself.
 class PendingPicture {
 public:
     PendingPicture() = default;
+    explicit PendingPicture(const QPixmap& ready) : picture_(ready) {}
     PendingPicture(const QString& path, qreal devicePixelRatio);
 
     bool isPending() const { return state_ != nullptr; }
-    // The picture (null when the file is missing or unreadable); afterwards
-    // nothing is pending.
-    QPixmap take();
+    // Null when the file is missing or unreadable.
+    const QPixmap& pixmap() const;
 
 private:
     struct State;
-    std::shared_ptr<State> state_;
+    mutable std::shared_ptr<State> state_;
+    mutable QPixmap picture_;
 };
 
 // The windows' icon, from the program folder's icons/N.png in the sizes that

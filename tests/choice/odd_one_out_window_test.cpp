@@ -45,7 +45,7 @@ private slots:
                     .boundingRect(QRect(0, 0, w->Label1->width(), 10000), Qt::TextWordWrap, w->Label1->text())
                     .height() <= w->Label1->height());
         QCOMPARE(w->winMal->geometry(), QRect(8, 104, 417, 273));
-        QCOMPARE(w->winMal->pixmap().size(), w->winMal->size());
+        QCOMPARE(w->winMal->picture().size(), w->winMal->size());
         const QList<QRect> buttons{
             {8, 384, 84, 69}, {96, 384, 80, 69}, {176, 384, 80, 69}, {256, 384, 80, 69}, {344, 384, 79, 69}};
         QList<QImage> faces;

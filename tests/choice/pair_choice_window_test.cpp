@@ -81,7 +81,7 @@ private slots:
         QCOMPARE(w->size(), client);
         QCOMPARE(w->winMal->size(), QSize(414, 273));
         // The picture of the drawn number is shown at the picture box size.
-        QCOMPARE(w->winMal->pixmap().size(), w->winMal->size());
+        QCOMPARE(w->winMal->picture().size(), w->winMal->size());
         QCOMPARE(w->Fokus[4]->geometry(), QRect(136, 144, 129, 129));
     }
 

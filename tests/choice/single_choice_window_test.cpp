@@ -74,7 +74,7 @@ private slots:
                 std::unique_ptr<SingleChoiceWindow> w(openWithPicture(t, host, square, picture));
                 QCOMPARE(w->windowTitle(), QString::fromUtf8(task.caption));
                 QCOMPARE(w->instructionLabel()->text(), QString::fromUtf8(row.instruction));
-                const QPixmap shown = w->pictureBox()->pixmap();
+                const QPixmap shown = w->pictureBox()->picture();
                 QVERIFY2(!shown.isNull(), "task picture missing");
                 QCOMPARE(shown.size(), w->pictureBox()->size());
                 QTest::mouseClick(w->region(clicked), Qt::LeftButton);

@@ -7,9 +7,11 @@
 #include "tasks/common/picture_box.h"
 #include "tasks/common/task_window.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -236,6 +238,36 @@ private slots:
         QTest::mousePress(w, Qt::LeftButton, {}, QPoint(20, 20));
         QTest::mouseRelease(w, button, {}, QPoint(20, 20));
         QCOMPARE(clicked->count(), 0);
+    }
+
+    // A picture box draws the file it was given last in its first frame, from
+    // its top-left corner; a transparent one lets the window show around it.
+    void pictureBoxDrawsItsFileInItsFirstFrame() {
+        QTemporaryDir dir;
+        QStringList files;
+        for (const QColor colour : {QColor(Qt::blue), QColor(Qt::green)}) {
+            QImage image(30, 20, QImage::Format_RGB32);
+            image.fill(colour);
+            files.append(dir.filePath(QStringLiteral("%1.png").arg(files.size() + 1)));
+            QVERIFY(image.save(files.last(), "PNG"));
+        }
+        QWidget window;
+        window.resize(100, 100);
+        QPalette red;
+        red.setColor(QPalette::Window, Qt::red);
+        window.setPalette(red);
+        window.setAutoFillBackground(true);
+        auto* box = new PictureBox(&window, Qt::transparent);
+        box->setGeometry(10, 10, 50, 40);
+        box->showPicture(files.at(0));
+        box->showPicture(files.at(1));
+        const QImage frame = window.grab().toImage();
+        QCOMPARE(frame.pixelColor(10, 10), QColor(Qt::green));
+        QCOMPARE(frame.pixelColor(39, 29), QColor(Qt::green));
+        QCOMPARE(frame.pixelColor(40, 29), QColor(Qt::red));
+        QCOMPARE(frame.pixelColor(39, 30), QColor(Qt::red));
+        QCOMPARE(box->picturePath(), files.at(1));
+        QCOMPARE(box->picture().size(), QSize(30, 20));
     }
 
     void dragDeliversSourceTargetAndPoint() {

@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(tc.programFolder.read(QStringLiteral("Temp/23.$$$")), record(shown, {1, 2}));
         const QImage expected(tc.ctx.folder.taskPicture(23, 7));
         QVERIFY(!expected.isNull());
-        QCOMPARE(w->winMal->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+        QCOMPARE(w->winMal->picture().toImage().convertToFormat(QImage::Format_RGB32),
                  expected.convertToFormat(QImage::Format_RGB32));
         delete w;
     }

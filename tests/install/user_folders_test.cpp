@@ -4,6 +4,7 @@
 #include "platform/pictures.h"
 #include "support/test_registry.h"
 #include "tasks/common/dispatch_table.h"
+#include "tasks/common/picture_box.h"
 #include "tasks/common/task_catalog.h"
 
 #include <QApplication>
@@ -275,7 +276,7 @@ private slots:
     // covering the same window pixels either way.
     void taskWindowsShowTheSourceOfTheScreensDensity_data() {
         QTest::addColumn<int>("windowNumber");
-        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("label"); // the picture box or label that shows it
         QTest::addColumn<QString>("file");
         QTest::newRow("cube counting") << 23 << "winMal"
                                        << "kletka23/1.jpg";
@@ -298,9 +299,12 @@ private slots:
             tc.catalog.open(squareOfWindow(windowNumber)->square, tc.ctx, host));
         QVERIFY(window);
         window->show();
-        const auto* shown = window->findChild<QLabel*>(label);
+        const auto* shown = window->findChild<QWidget*>(label);
         QVERIFY(shown);
-        const QPixmap pixmap = shown->pixmap();
+        const auto* box = qobject_cast<const PictureBox*>(shown);
+        const auto* text = qobject_cast<const QLabel*>(shown);
+        QVERIFY(box || text);
+        const QPixmap pixmap = box ? box->picture() : text->pixmap();
         QVERIFY(!pixmap.isNull());
         // The 1x picture of the same size (any film frame has the size of all).
         const QString folder = QStringLiteral(ZORNA_APP_DIR "/");

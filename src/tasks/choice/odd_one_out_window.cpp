@@ -1,5 +1,4 @@
 #include "tasks/choice/odd_one_out_window.h"
-#include "platform/pictures.h"
 
 #include "platform/geometry.h"
 #include "platform/text_fit.h"
@@ -23,11 +22,10 @@ OddOneOutWindow::OddOneOutWindow(AppContext& context, TaskHost& board, const Tas
     setTextColour(Label1, QColor(0x000080));
     shrinkToFit(Label1);
 
-    winMal = new QLabel(this);
+    winMal = new PictureBox(this, Qt::transparent);
     winMal->setObjectName(QStringLiteral("winMal"));
     const Twips& m = kOddPictureTwips;
     placeTw(winMal, m.left, m.top, m.width, m.height);
-    winMal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     for (int i = 0; i < 5; ++i) {
         const Twips& b = kOddButtonTwips[i];
@@ -50,7 +48,7 @@ void OddOneOutWindow::Form_Load() {
     setBusy(true);
     answers_ = kOddAnswers;
     const int n = loadAndDrawPicture();
-    winMal->setPixmap(loadPicture(picturePath(n)));
+    winMal->showPicture(picturePath(n));
 }
 
 void OddOneOutWindow::NumVidp_Click(int index) {

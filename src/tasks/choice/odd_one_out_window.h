@@ -2,6 +2,7 @@
 
 #include "tasks/choice/choice_data.h"
 #include "tasks/common/answer_region.h"
+#include "tasks/common/picture_box.h"
 #include "tasks/common/task_window.h"
 
 #include <QLabel>
@@ -20,7 +21,7 @@ public:
     void Form_Load() override;
 
     QLabel* Label1 = nullptr;
-    QLabel* winMal = nullptr;
+    PictureBox* winMal = nullptr;
     std::array<AnswerRegion*, 5> NumVidp{};
 
     int current() const { return deck()->current(); }

@@ -1,5 +1,4 @@
 #include "tasks/choice/pair_choice_window.h"
-#include "platform/pictures.h"
 
 #include "platform/geometry.h"
 #include "platform/text_fit.h"
@@ -22,10 +21,9 @@ PairChoiceWindow::PairChoiceWindow(AppContext& context, TaskHost& board, const T
     setTextColour(winText, QColor(0x0000C0));
     setBackground(winText, Qt::white);
 
-    winMal = new QLabel(this);
+    winMal = new PictureBox(this, Qt::transparent);
     winMal->setObjectName(QStringLiteral("winMal"));
     placeTw(winMal, row_.picture.left, row_.picture.top, row_.picture.width, row_.picture.height);
-    winMal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     for (int i = 0; i < kPairRegions; ++i) {
         const Twips& r = kPairRegionTwips[i];
@@ -45,7 +43,7 @@ void PairChoiceWindow::Form_Load() {
     winText->setText(QString::fromUtf8(row_.instruction));
     shrinkToFit(winText);
     const int n = loadAndDrawPicture();
-    winMal->setPixmap(loadPicture(picturePath(n)));
+    winMal->showPicture(picturePath(n));
 }
 
 void PairChoiceWindow::Fokus_Click(int index) {

@@ -2,6 +2,7 @@
 
 #include "tasks/choice/choice_data.h"
 #include "tasks/common/answer_region.h"
+#include "tasks/common/picture_box.h"
 #include "tasks/common/task_window.h"
 
 #include <QLabel>
@@ -21,7 +22,7 @@ public:
     void Form_Load() override;
 
     QLabel* winText = nullptr;
-    QLabel* winMal = nullptr;
+    PictureBox* winMal = nullptr;
     std::array<AnswerRegion*, choice::kPairRegions> Fokus{};
 
     // The picture drawn for this opening.

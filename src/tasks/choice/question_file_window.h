@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/pictures.h"
 #include "tasks/choice/choice_data.h"
 #include "tasks/common/task_window.h"
 
@@ -21,7 +22,7 @@ public:
     QLabel* winZapit = nullptr;
 
     int current() const { return deck()->current(); }
-    const QPixmap& background() const { return background_; }
+    const QPixmap& background() const { return background_.pixmap(); }
 
     // Question n of the file, trimmed; empty when the file is missing or does
     // not hold the whole record.
@@ -35,7 +36,7 @@ private:
     void Form_MouseDown(double x, double y);
 
     std::array<choice::HitRect, 11> rects_{};
-    QPixmap background_;
+    PendingPicture background_; // read while the window is shown
 };
 
 } // namespace zorna

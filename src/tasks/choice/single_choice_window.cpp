@@ -1,5 +1,4 @@
 #include "tasks/choice/single_choice_window.h"
-#include "platform/pictures.h"
 
 #include "platform/geometry.h"
 #include "tasks/common/answer_region.h"
@@ -27,7 +26,8 @@ QColor backgroundColour(WindowBackground background, const QWidget* window) {
 
 SingleChoiceWindow::SingleChoiceWindow(AppContext& context, TaskHost& board, const TaskSquare& task,
                                        const SingleChoiceRow& row)
-    : TaskWindow(context, board, task), row_(row), winText(new QLabel(this)), winMal(new QLabel(this)) {
+    : TaskWindow(context, board, task), row_(row), winText(new QLabel(this)),
+      winMal(new PictureBox(this, Qt::transparent)) {
     setClientSizeTw(this, row.clientWidth, row.clientHeight);
     setBackground(this, backgroundColour(row.background, this));
 
@@ -42,7 +42,6 @@ SingleChoiceWindow::SingleChoiceWindow(AppContext& context, TaskHost& board, con
 
     winMal->setObjectName(QStringLiteral("winMal"));
     placeTw(winMal, row.picture.left, row.picture.top, row.picture.width, row.picture.height);
-    winMal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     for (int i = 1; i <= row.regionCount; ++i) {
         const TwipsRect& r = row.regions[i - 1];
@@ -70,7 +69,7 @@ void SingleChoiceWindow::VipadkMal() {
     // The first window of the family keeps its file until the reset or the close.
     const bool writeNow = task().windowNumber != 2;
     const int n = picDeck().VipadkMal(ctx.rnd, writeNow);
-    winMal->setPixmap(loadPicture(picturePath(n)));
+    winMal->showPicture(picturePath(n));
     for (AnswerRegion* region : Fokus)
         region->setVisible(regionVisible(row_, region->index(), n));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tasks/choice/single_choice_data.h"
+#include "tasks/common/picture_box.h"
 #include "tasks/common/task_window.h"
 
 #include <QList>
@@ -24,7 +25,7 @@ public:
     int currentPicture() const { return deck()->current(); }
     AnswerRegion* region(int index) const { return Fokus.at(index - 1); }
     QLabel* instructionLabel() const { return winText; }
-    QLabel* pictureBox() const { return winMal; }
+    PictureBox* pictureBox() const { return winMal; }
 
 private:
     void ZapovnMasNumPrav();
@@ -34,7 +35,7 @@ private:
     const SingleChoiceRow& row_;
     std::array<int, kSingleChoicePictures> answers_{};
     QLabel* winText;
-    QLabel* winMal;
+    PictureBox* winMal;
     QList<AnswerRegion*> Fokus;
 };
 

@@ -11,22 +11,14 @@ PictureBox::PictureBox(QWidget* parent, const QColor& background)
 
 void PictureBox::showPicture(const QString& path) {
     path_ = path;
-    picture_ = QPixmap();
-    pending_ = PendingPicture(path, devicePixelRatioF());
+    picture_ = PendingPicture(path, devicePixelRatioF());
     update();
 }
 
 void PictureBox::setPixmapPicture(const QPixmap& picture) {
     path_.clear();
-    pending_ = PendingPicture();
-    picture_ = picture;
+    picture_ = PendingPicture(picture);
     update();
-}
-
-const QPixmap& PictureBox::picture() const {
-    if (pending_.isPending())
-        picture_ = pending_.take();
-    return picture_;
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {

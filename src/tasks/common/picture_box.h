@@ -30,7 +30,7 @@ public:
 
     // The file shown; empty while the box is blank.
     const QString& picturePath() const { return path_; }
-    const QPixmap& picture() const;
+    const QPixmap& picture() const { return picture_.pixmap(); }
 
 signals:
     // Any mouse button pressed on the box (MouseDown).
@@ -48,8 +48,7 @@ protected:
 
 private:
     bool pressedInside_ = false;
-    mutable PendingPicture pending_;
-    mutable QPixmap picture_;
+    PendingPicture picture_;
     QString path_;
     QColor background_;
     QColor frame_;

@@ -1,5 +1,4 @@
 #include "tasks/counting/cube_counting_window.h"
-#include "platform/pictures.h"
 
 #include "platform/geometry.h"
 #include "tasks/common/answer_region.h"
@@ -39,7 +38,7 @@ std::optional<int> toInt16(const QString& text) {
 
 CubeCountingWindow::CubeCountingWindow(AppContext& context, TaskHost& board, const TaskSquare& task,
                                        const char* instruction)
-    : TaskWindow(context, board, task), winText(new QLabel(this)), winMal(new QLabel(this)),
+    : TaskWindow(context, board, task), winText(new QLabel(this)), winMal(new PictureBox(this, Qt::white)),
       Image2(new DoneButton(this)), instruction_(instruction) {
     winText->setObjectName(QStringLiteral("winText"));
     winText->setFont(gameFont(QStringLiteral("Arial"), 11.25, true));
@@ -47,8 +46,6 @@ CubeCountingWindow::CubeCountingWindow(AppContext& context, TaskHost& board, con
     winText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     winText->setText(QStringLiteral("gfgf"));
     winMal->setObjectName(QStringLiteral("winMal"));
-    winMal->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setBackground(winMal, Qt::white);
     connect(Image2, &DoneButton::clicked, this, [this] { Image2_Click(); });
     useDeck(kCubePictures);
 }
@@ -64,7 +61,7 @@ void CubeCountingWindow::Form_Load() {
 
 void CubeCountingWindow::VipadkMal() {
     const int n = picDeck().VipadkMal(ctx.rnd);
-    winMal->setPixmap(loadPicture(picturePath(n)));
+    winMal->showPicture(picturePath(n));
 }
 
 MissingCubesWindow::MissingCubesWindow(AppContext& context, TaskHost& board, const TaskSquare& task)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tasks/common/picture_box.h"
 #include "tasks/common/task_window.h"
 #include "tasks/counting/cube_tables.h"
 
@@ -26,7 +27,7 @@ public:
     int currentPicture() const { return deck()->current(); }
 
     QLabel* winText;
-    QLabel* winMal;
+    PictureBox* winMal;
     DoneButton* Image2;
 
 protected:

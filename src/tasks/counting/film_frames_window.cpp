@@ -90,8 +90,12 @@ void FilmFramesWindow::Form_Load() {
             ++v;
         order_[j] = v;
     }
+    QStringList frames;
     for (int j = 0; j < 4; ++j)
-        kadr[j]->setPixmap(loadPicture(framePath(n, order_[j])));
+        frames.append(framePath(n, order_[j]));
+    const QList<QPixmap> pictures = loadPictures(frames);
+    for (int j = 0; j < 4; ++j)
+        kadr[j]->setPixmap(pictures.at(j));
 }
 
 QString FilmFramesWindow::framePath(int n, int f) const {
