@@ -1,5 +1,8 @@
 #include "platform/geometry.h"
 
+#include "platform/run_cache.h"
+
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPalette>
 #include <QScreen>
@@ -17,8 +20,32 @@ void setClientSizeTw(QWidget* window, int width, int height) {
     window->setFixedSize(tw(width), tw(height));
 }
 
+namespace {
+
+// The family that draws a family name: the name itself when that family is
+// installed, else the first installed face registered to stand in for it.
+// Asked for a family that is not installed, Qt first works out for each
+// script which faces could stand in (a fontconfig sort, about half a
+// millisecond each) before it takes the registered one; this finds the same
+// face in one look at the installed families.
+QString drawingFamily(const QString& family) {
+    struct DrawingFamilies;
+    return RunCache<QString, DrawingFamilies>::value(family, [&family] {
+        const QStringList installed = QFontDatabase::families();
+        if (installed.contains(family, Qt::CaseInsensitive))
+            return family;
+        const QStringList faces = QFont::substitutes(family);
+        for (const QString& face : faces)
+            if (installed.contains(face, Qt::CaseInsensitive))
+                return face;
+        return family;
+    });
+}
+
+} // namespace
+
 QFont gameFont(const QString& family, double pointSize, bool bold) {
-    QFont font(family);
+    QFont font(drawingFamily(family));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;

@@ -23,8 +23,9 @@ void placeTw(QWidget* widget, int left, int top, int width, int height);
 // Fixes a window's client area to a twips size.
 void setClientSizeTw(QWidget* window, int width, int height);
 
-// Font by family name ("Arial", "Times New Roman", "MS Sans Serif"); the family
-// is kept, and registerGameFonts() says which free face draws it.
+// Font by family name ("Arial", "Times New Roman", "MS Sans Serif"), in the
+// installed family that draws it: the family itself, or the first face
+// registerGameFonts() names for it.
 QFont gameFont(const QString& family, double pointSize, bool bold = false);
 
 // Tells the font matching which scalable faces draw the families the windows

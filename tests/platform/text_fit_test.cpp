@@ -2,6 +2,7 @@
 #include "platform/text_fit.h"
 #include "support/test_registry.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QTest>
 
@@ -103,4 +104,33 @@ private slots:
 };
 
 ZORNA_TEST_CLASS(TextFitTest)
+
+class GameFontTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The windows' fonts are drawn by the face Qt's own matching would draw
+    // for the family they name, at the same size and weight.
+    void drawnByTheFaceTheFamilyStandsFor() {
+        for (const char* family : {"MS Sans Serif", "Arial", "Times New Roman"}) {
+            for (const bool bold : {false, true}) {
+                for (const double points : {7.0, 8.0, 11.25, 13.5}) {
+                    QFont asked{QString::fromLatin1(family)};
+                    asked.setPointSizeF(points);
+                    asked.setBold(bold);
+                    const QFontInfo expected(asked);
+                    const QFontInfo drawn(gameFont(QString::fromLatin1(family), points, bold));
+                    const QString what =
+                        QStringLiteral("%1 %2 pt%3").arg(family).arg(points).arg(bold ? " bold" : "");
+                    QVERIFY2(drawn.family() == expected.family(), qPrintable(what + ": " + drawn.family()));
+                    QVERIFY2(drawn.styleName() == expected.styleName(), qPrintable(what));
+                    QVERIFY2(drawn.pixelSize() == expected.pixelSize(), qPrintable(what));
+                    QCOMPARE(QFontMetrics(gameFont(QString::fromLatin1(family), points, bold))
+                                 .horizontalAdvance(QStringLiteral("Гравці: «Зорна» — 123")),
+                             QFontMetrics(asked).horizontalAdvance(QStringLiteral("Гравці: «Зорна» — 123")));
+                }
+            }
+        }
+    }
+};
+ZORNA_TEST_CLASS(GameFontTest)
 #include "text_fit_test.moc"
