@@ -51,6 +51,11 @@ public:
     PendingPicture() = default;
     explicit PendingPicture(const QPixmap& ready) : picture_(ready) {}
     PendingPicture(const QString& path, qreal devicePixelRatio);
+    // One owner waits for the decoder: moved, never copied.
+    PendingPicture(PendingPicture&&) = default;
+    PendingPicture& operator=(PendingPicture&&) = default;
+    PendingPicture(const PendingPicture&) = delete;
+    PendingPicture& operator=(const PendingPicture&) = delete;
 
     bool isPending() const { return state_ != nullptr; }
     // Null when the file is missing or unreadable.
