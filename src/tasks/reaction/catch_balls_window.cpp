@@ -107,15 +107,15 @@ void CatchBallsWindow::Form_Load() {
 void CatchBallsWindow::loadScene(int keyCode) {
     const int picture = kChutes[chuteOfKey(keyCode) - 1].picture;
     scene_ =
-        loadPicture(ctx.folder.taskFile(task().windowNumber, QStringLiteral("kolobok%1.bmp").arg(picture)))
-            .toImage();
+        PendingPicture(ctx.folder.taskFile(task().windowNumber, QStringLiteral("kolobok%1.bmp").arg(picture)),
+                       devicePixelRatioF());
     update();
 }
 
 void CatchBallsWindow::paintEvent(QPaintEvent* event) {
     TaskWindow::paintEvent(event);
-    if (!scene_.isNull())
-        QPainter(this).drawImage(0, 0, scene_);
+    if (const QPixmap& scene = scene_.pixmap(); !scene.isNull())
+        QPainter(this).drawPixmap(0, 0, scene);
 }
 
 void CatchBallsWindow::keyPressEvent(QKeyEvent* event) {

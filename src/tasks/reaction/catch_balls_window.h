@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/pictures.h"
 #include "tasks/common/task_window.h"
 #include "tasks/reaction/reaction_rules.h"
 
@@ -27,7 +28,7 @@ public:
     int ballsFinished() const { return finished_; }
     QWidget* ball(int index) const { return kv[index - 1]; }
     QLabel* countLabel() const { return Label1; }
-    const QImage& scene() const { return scene_; }
+    QImage scene() const { return scene_.pixmap().toImage(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -48,7 +49,7 @@ private:
     Timer& Timer2;
     Timer& Timer3;
 
-    QImage scene_;
+    PendingPicture scene_; // read while the window is shown
     int lastKey_ = reaction::kKeyV;
     int startTicks_ = 0;
     int launched_ = 0;
