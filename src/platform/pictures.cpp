@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <utility>
+#include <vector>
 
 namespace zorna {
 
@@ -108,40 +109,71 @@ QPixmap pictureOrFallback(const QString& path, const PictureSource& source, cons
 
 } // namespace
 
+namespace {
+
+// Files decoded side by side: the pool's threads and the thread that waits
+// for them each take the next file nobody has taken, until none is left. The
+// waiting thread waits only for files others have taken, never for a pool
+// thread that starts late (it finds nothing left and ends), and the batch
+// lives as long as any thread still holds it.
+class DecodeBatch {
+public:
+    explicit DecodeBatch(QStringList files) : files_(std::move(files)), images_(size_t(files_.size())) {}
+
+    // Starts up to helpers pool threads on the batch, as many as are free.
+    static void startHelpers(const std::shared_ptr<DecodeBatch>& batch, int helpers) {
+        QThreadPool& pool = *QThreadPool::globalInstance();
+        for (int i = 0; i < qMin(helpers, pool.maxThreadCount()); ++i)
+            if (!pool.tryStart([batch] { batch->decodeRest(); }))
+                break;
+    }
+
+    // On the waiting thread, once: decodes what is left, waits for the rest.
+    std::vector<QImage>& images() {
+        decodeRest();
+        decoded_.acquire(int(files_.size()));
+        return images_;
+    }
+
+private:
+    void decodeRest() {
+        for (int k = next_++; k < files_.size(); k = next_++) {
+            images_[size_t(k)] = readImage(files_.at(k)); // slot k has this one writer
+            decoded_.release();
+        }
+    }
+
+    const QStringList files_;
+    std::vector<QImage> images_;
+    std::atomic<int> next_{0};
+    QSemaphore decoded_;
+};
+
+} // namespace
+
 QList<QPixmap> loadPictures(const QStringList& paths, qreal devicePixelRatio) {
     makeRoomForPictures();
     QList<QPixmap> pictures(paths.size());
     QList<PictureSource> sources(paths.size());
     QList<int> missing;
+    QStringList files;
     for (int i = 0; i < paths.size(); ++i) {
         sources[i] = sourceOf(paths.at(i), devicePixelRatio);
-        if (!sources[i].key.isEmpty() && !QPixmapCache::find(sources[i].key, &pictures[i]))
+        if (!sources[i].key.isEmpty() && !QPixmapCache::find(sources[i].key, &pictures[i])) {
             missing.append(i);
+            files.append(sources[i].file);
+        }
     }
-    // Decoding takes the time: the pool's threads and this one share the files
-    // still to read, each taking the next one until none is left.
-    QList<QImage> images(paths.size());
-    QImage* const decoded = images.data(); // detached once, before the threads share it
-    std::atomic<int> next{0};
-    const auto decodeRest = [&] {
-        for (int k = next++; k < missing.size(); k = next++)
-            decoded[missing.at(k)] = readImage(sources.at(missing.at(k)).file);
-    };
-    QThreadPool& pool = *QThreadPool::globalInstance();
-    const int helpers = qMin(int(missing.size()) - 1, pool.maxThreadCount());
-    QSemaphore done;
-    int started = 0;
-    for (; started < helpers; ++started) {
-        if (!pool.tryStart([&] {
-                decodeRest();
-                done.release();
-            }))
-            break;
+    if (missing.isEmpty())
+        return pictures;
+    const auto batch = std::make_shared<DecodeBatch>(files);
+    DecodeBatch::startHelpers(batch, int(missing.size()) - 1);
+    const std::vector<QImage>& images = batch->images();
+    for (int k = 0; k < missing.size(); ++k) {
+        const int i = missing.at(k);
+        pictures[i] =
+            pictureOrFallback(paths.at(i), sources.at(i), keep(sources.at(i), images.at(size_t(k))));
     }
-    decodeRest();
-    done.acquire(started);
-    for (const int i : missing)
-        pictures[i] = pictureOrFallback(paths.at(i), sources.at(i), keep(sources.at(i), images.at(i)));
     return pictures;
 }
 
@@ -161,10 +193,8 @@ QPixmap loadPicture(const QString& path) {
 struct PendingPicture::State {
     QString path;
     PictureSource source;
-    QPixmap ready;  // found in the cache
-    QImage decoded; // written by the decoding thread before it releases done
-    QSemaphore done;
-    bool decoding = false;
+    QPixmap ready;                      // found in the cache
+    std::shared_ptr<DecodeBatch> batch; // the file being read, when it was not
 };
 
 PendingPicture::PendingPicture(const QString& path, qreal devicePixelRatio)
@@ -175,26 +205,16 @@ PendingPicture::PendingPicture(const QString& path, qreal devicePixelRatio)
     state.source = sourceOf(path, devicePixelRatio);
     if (state.source.key.isEmpty() || QPixmapCache::find(state.source.key, &state.ready))
         return;
-    // The thread keeps the state alive when the picture is dropped before it is taken.
-    state.decoding = QThreadPool::globalInstance()->tryStart([shared = state_] {
-        shared->decoded = readImage(shared->source.file);
-        shared->done.release();
-    });
+    state.batch = std::make_shared<DecodeBatch>(QStringList{state.source.file});
+    DecodeBatch::startHelpers(state.batch, 1);
 }
 
 const QPixmap& PendingPicture::pixmap() const {
     if (!state_)
         return picture_;
     const std::shared_ptr<State> state = std::exchange(state_, nullptr);
-    if (state->source.key.isEmpty() || !state->ready.isNull()) {
-        picture_ = pictureOrFallback(state->path, state->source, state->ready);
-        return picture_;
-    }
-    if (state->decoding)
-        state->done.acquire();
-    else
-        state->decoded = readImage(state->source.file);
-    picture_ = pictureOrFallback(state->path, state->source, keep(state->source, state->decoded));
+    const QPixmap read = state->batch ? keep(state->source, state->batch->images().front()) : state->ready;
+    picture_ = pictureOrFallback(state->path, state->source, read);
     return picture_;
 }
 

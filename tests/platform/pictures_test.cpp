@@ -6,9 +6,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QSemaphore>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 
 using namespace zorna;
 
@@ -144,6 +146,32 @@ private slots:
         QCOMPARE(PendingPicture(paths.at(0), 1.0).pixmap().cacheKey(), taken.cacheKey());
         QVERIFY(missing.pixmap().isNull());
         QCOMPARE(PendingPicture(paths.at(1), 1.0).pixmap().size(), QSize(31, 20));
+    }
+
+    // With every thread of the pool busy, pictures are read on the thread
+    // that asks for them, and nothing waits for a helper that never came.
+    void picturesAreReadWhenNoThreadIsFree() {
+        QPixmapCache::clear();
+        QTemporaryDir dir;
+        QStringList paths;
+        for (int i = 0; i < 4; ++i) {
+            QImage image(10 + i, 10, QImage::Format_RGB32);
+            image.fill(Qt::yellow);
+            paths.append(dir.filePath(QStringLiteral("%1.png").arg(i + 1)));
+            QVERIFY(image.save(paths.last(), "PNG"));
+        }
+        QThreadPool& pool = *QThreadPool::globalInstance();
+        QSemaphore release;
+        int blocked = 0;
+        while (pool.tryStart([&release] { release.acquire(); }))
+            ++blocked;
+        PendingPicture ahead(paths.at(3), 1.0);
+        const QList<QPixmap> together = loadPictures(paths.mid(0, 3), 1.0);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(together.at(i).size(), QSize(10 + i, 10));
+        QCOMPARE(ahead.pixmap().size(), QSize(13, 10));
+        release.release(blocked);
+        pool.waitForDone();
     }
 
     void missingFileGivesNoPicture() {
