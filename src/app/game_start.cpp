@@ -53,7 +53,7 @@ GameStart::GameStart(const QString& executableDir) {
     services_ = std::make_unique<Services>(executableDir);
     services_->ctx.folder.ensureGamesRoot();
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORNA_APP_ID));
-    // Decoding the seven icon sizes costs as much as a tenth of the start, and
+    // Decoding the icon's sizes costs a good part of the start, and
     // only the title bar and the task bar show them: they are read once the
     // program's first window (the registration window or a message) is on the
     // screen, and every window open then or later gets them.

@@ -122,12 +122,9 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 }
 
 void setFramedBackground(QLabel* label, const QColor& colour) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, colour);
+    setBackground(label, colour);
     // A plain box is drawn in the text colour.
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    label->setAutoFillBackground(true);
+    setTextColour(label, Qt::black);
     label->setFrameShape(QFrame::Box);
     label->setFrameShadow(QFrame::Plain);
     label->setLineWidth(1);

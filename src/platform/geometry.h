@@ -4,9 +4,8 @@
 #include <QRect>
 #include <QString>
 
-class QWidget;
-
 class QLabel;
+class QWidget;
 
 namespace zorna {
 

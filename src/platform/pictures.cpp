@@ -107,10 +107,6 @@ QPixmap pictureOrFallback(const QString& path, const PictureSource& source, cons
     return loadPicture(path, 1.0);
 }
 
-} // namespace
-
-namespace {
-
 // Files decoded side by side: the pool's threads and the thread that waits
 // for them each take the next file nobody has taken, until none is left. The
 // waiting thread waits only for files others have taken, never for a pool
@@ -191,30 +187,29 @@ QPixmap loadPicture(const QString& path) {
 }
 
 struct PendingPicture::State {
-    QString path;
-    PictureSource source;
-    QPixmap ready;                      // found in the cache
-    std::shared_ptr<DecodeBatch> batch; // the file being read, when it was not
+    State(QString picture, PictureSource from)
+        : path(std::move(picture)), source(std::move(from)), batch(QStringList{source.file}) {}
+    const QString path;
+    const PictureSource source;
+    DecodeBatch batch;
 };
 
-PendingPicture::PendingPicture(const QString& path, qreal devicePixelRatio)
-    : state_(std::make_shared<State>()) {
+PendingPicture::PendingPicture(const QString& path, qreal devicePixelRatio) {
     makeRoomForPictures();
-    State& state = *state_;
-    state.path = path;
-    state.source = sourceOf(path, devicePixelRatio);
-    if (state.source.key.isEmpty() || QPixmapCache::find(state.source.key, &state.ready))
+    PictureSource source = sourceOf(path, devicePixelRatio);
+    // A missing file, or one in the cache, is not pending at all.
+    if (source.key.isEmpty() || QPixmapCache::find(source.key, &picture_))
         return;
-    state.batch = std::make_shared<DecodeBatch>(QStringList{state.source.file});
-    DecodeBatch::startHelpers(state.batch, 1);
+    state_ = std::make_shared<State>(path, std::move(source));
+    DecodeBatch::startHelpers(std::shared_ptr<DecodeBatch>(state_, &state_->batch), 1);
 }
 
 const QPixmap& PendingPicture::pixmap() const {
     if (!state_)
         return picture_;
     const std::shared_ptr<State> state = std::exchange(state_, nullptr);
-    const QPixmap read = state->batch ? keep(state->source, state->batch->images().front()) : state->ready;
-    picture_ = pictureOrFallback(state->path, state->source, read);
+    picture_ =
+        pictureOrFallback(state->path, state->source, keep(state->source, state->batch.images().front()));
     return picture_;
 }
 

@@ -14,6 +14,24 @@
 
 using namespace zorna;
 
+namespace {
+
+// count pictures 1.suffix, 2.suffix, ... in the folder, the first of the size
+// given and each next one a pixel wider, in colours round the hue circle.
+QStringList writePictures(const QTemporaryDir& dir, int count, QSize first, const char* suffix) {
+    QStringList paths;
+    for (int i = 0; i < count; ++i) {
+        QImage image(first + QSize(i, 0), QImage::Format_RGB32);
+        image.fill(QColor::fromHsv(i * 30 % 360, 255, 255));
+        paths.append(dir.filePath(QStringLiteral("%1.%2").arg(i + 1).arg(QLatin1String(suffix))));
+        if (!image.save(paths.last(), nullptr, 100))
+            qFatal("cannot write %s", qPrintable(paths.last()));
+    }
+    return paths;
+}
+
+} // namespace
+
 // readPicture gives the pixels Qt's usual loading gives, whatever the file holds.
 class PicturesTest : public QObject {
     Q_OBJECT
@@ -97,13 +115,7 @@ private slots:
     // a missing file gives a null picture, a cached one is taken from the cache.
     void picturesLoadedTogetherMatchThoseLoadedAlone() {
         QTemporaryDir dir;
-        QStringList paths;
-        for (int i = 0; i < 12; ++i) {
-            QImage image(20 + i, 10, QImage::Format_RGB32);
-            image.fill(QColor::fromHsv(i * 30, 255, 255));
-            paths.append(dir.filePath(QStringLiteral("%1.jpg").arg(i + 1)));
-            QVERIFY(image.save(paths.last(), "JPEG", 100));
-        }
+        QStringList paths = writePictures(dir, 12, QSize(20, 10), "jpg");
         paths.insert(5, dir.filePath(QStringLiteral("none.jpg")));
         const QPixmap cached = loadPicture(paths.at(0), 1.0);
         const QList<QPixmap> together = loadPictures(paths, 1.0);
@@ -125,13 +137,7 @@ private slots:
     void pictureReadAheadMatchesTheOneLoaded() {
         QPixmapCache::clear();
         QTemporaryDir dir;
-        QStringList paths;
-        for (int i = 0; i < 3; ++i) {
-            QImage image(30 + i, 20, QImage::Format_RGB32);
-            image.fill(QColor::fromHsv(i * 90, 255, 255));
-            paths.append(dir.filePath(QStringLiteral("%1.png").arg(i + 1)));
-            QVERIFY(image.save(paths.last(), "PNG"));
-        }
+        const QStringList paths = writePictures(dir, 3, QSize(30, 20), "png");
         {
             PendingPicture dropped(paths.at(2), 1.0);
             QVERIFY(dropped.isPending());
@@ -153,13 +159,7 @@ private slots:
     void picturesAreReadWhenNoThreadIsFree() {
         QPixmapCache::clear();
         QTemporaryDir dir;
-        QStringList paths;
-        for (int i = 0; i < 4; ++i) {
-            QImage image(10 + i, 10, QImage::Format_RGB32);
-            image.fill(Qt::yellow);
-            paths.append(dir.filePath(QStringLiteral("%1.png").arg(i + 1)));
-            QVERIFY(image.save(paths.last(), "PNG"));
-        }
+        const QStringList paths = writePictures(dir, 4, QSize(10, 10), "png");
         QThreadPool& pool = *QThreadPool::globalInstance();
         QSemaphore release;
         int blocked = 0;

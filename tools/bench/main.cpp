@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <memory>
 
 using namespace bench;
 
@@ -111,15 +112,22 @@ int main(int argc, char** argv) {
     }
     const QString folder = copy.path();
 
-    if (profiled != WindowBench::Profiled::Nothing) {
-        // Only the task windows' opening, after one unrecorded pass, for callgrind.
+    // Task windows: in this process, with the game's fonts as the game
+    // registers them, after one unrecorded pass.
+    const auto warmedUpWindows = [&] {
         zorna::registerGameFonts();
-        WindowBench windows(folder);
-        windows.setWarmPictures(warm);
-        windows.runPass(false, squares);
-        windows.setProfiled(profiled);
+        auto windows = std::make_unique<WindowBench>(folder);
+        windows->setWarmPictures(warm);
+        windows->runPass(false, squares);
+        return windows;
+    };
+
+    if (profiled != WindowBench::Profiled::Nothing) {
+        // Only the task windows' opening, for callgrind.
+        const auto windows = warmedUpWindows();
+        windows->setProfiled(profiled);
         for (int run = 0; run < runs; ++run)
-            windows.runPass(true, squares);
+            windows->runPass(true, squares);
         return 0;
     }
 
@@ -140,18 +148,14 @@ int main(int argc, char** argv) {
     }
 
     std::fprintf(stderr, "start probes done at %.1f s\n", msBetween(began, monotonicNs()) / 1000);
-    // Task windows: in this process, with the game's fonts as the game registers them.
-    zorna::registerGameFonts();
-    WindowBench windows(folder);
-    windows.setWarmPictures(warm);
-    windows.runPass(false, squares);
+    const auto windows = warmedUpWindows();
     for (int run = 0; run < runs; ++run) {
-        windows.runPass(true, squares);
+        windows->runPass(true, squares);
         std::fprintf(stderr, "task window pass %d of %d done at %.1f s\n", run + 1, runs,
                      msBetween(began, monotonicNs()) / 1000);
     }
-    const IdleFigures idleBare = windows.idleBare(3000);
-    const IdleFigures idleGame = windows.idleGame(3000);
+    const IdleFigures idleBare = windows->idleBare(3000);
+    const IdleFigures idleGame = windows->idleGame(3000);
     for (auto it = idleGame.wakers.begin(); it != idleGame.wakers.end(); ++it)
         std::fprintf(stderr, "idle board woken %d times: %s\n", it.value(), qPrintable(it.key()));
     for (auto it = idleBare.wakers.begin(); it != idleBare.wakers.end(); ++it)
@@ -181,7 +185,7 @@ int main(int argc, char** argv) {
     int worstSquare = 0;
     double worstClose = 0;
     QList<double> closeGame, closeBare;
-    for (auto it = windows.squares().begin(); it != windows.squares().end(); ++it) {
+    for (auto it = windows->squares().begin(); it != windows->squares().end(); ++it) {
         const SquareSamples& s = it.value();
         const double ratio = median(s.openGame) / median(s.openBare);
         if (ratio > worstOpen) {

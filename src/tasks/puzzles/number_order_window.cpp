@@ -56,7 +56,7 @@ void NumberOrderWindow::Form_Load() {
 }
 
 QPixmap NumberOrderWindow::tilePicture(int tile) const {
-    return loadPicture(ctx.folder.taskPicture(task().windowNumber, tile));
+    return loadPicture(picturePath(tile));
 }
 
 void NumberOrderWindow::rozbMal() {
@@ -67,7 +67,7 @@ void NumberOrderWindow::rozbMal() {
     frame_.shuffle(ctx.rnd, [](const SlidingFrame::Move&) {});
     QStringList tiles;
     for (int tile = 1; tile <= 15; ++tile)
-        tiles.append(ctx.folder.taskPicture(task().windowNumber, tile));
+        tiles.append(picturePath(tile));
     const QList<QPixmap> pictures = loadPictures(tiles);
     for (int cell = 1; cell <= 16; ++cell) {
         const int tile = frame_.tileInCell(cell);
