@@ -73,6 +73,14 @@ public:
             ++count;
     }
     void clear() { values_.fill(0); }
+    // Calls f(player, category, kind, count) for every cell: players 1..3,
+    // categories 1..7, kinds 1 (right) and 2 (wrong).
+    template <class F> void forEach(F&& f) const {
+        for (int player = 1; player <= 3; ++player)
+            for (int category = 1; category <= 7; ++category)
+                for (int kind = 1; kind <= 2; ++kind)
+                    f(player, category, kind, int(at(player, category, kind)));
+    }
 
     QByteArray toBytes() const;
     // The first 84 bytes; nothing when there are fewer. A negative count (a

@@ -69,7 +69,7 @@ QLabel* RegistrationWindow::label(const QString& text, int l, int t, int w, int 
     return lab;
 }
 
-RegistrationWindow::RegistrationWindow(AppContext& context) : ctx(context) {
+RegistrationWindow::RegistrationWindow(AppContext& context) : ctx(context), games_(context.folder) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("reestr"));
     setWindowTitle(QStringLiteral("Реєстрація"));
@@ -197,8 +197,12 @@ int RegistrationWindow::playerCount() const {
     return winKilGravc_->currentText().toInt();
 }
 
-QString RegistrationWindow::playerName(int i) const {
-    return winNameGravc_[i - 1]->text();
+Players RegistrationWindow::players() const {
+    Players players;
+    players.count = playerCount();
+    for (int i = 1; i <= players.count; ++i)
+        players.names[i - 1] = winNameGravc_[i - 1]->text();
+    return players;
 }
 
 void RegistrationWindow::winKilGravc_Click() {
@@ -248,44 +252,20 @@ void RegistrationWindow::knopOpen_Click() {
     knopNastup_->setEnabled(games_.size() > 1);
 }
 
-void RegistrationWindow::readList() {
-    games_ = gamefiles::savedGameFolders(ctx.folder.path(QStringLiteral("Save")));
-    for (const QString& skip : undeletable_)
-        games_.removeAll(skip);
-}
-
 void RegistrationWindow::fillList() {
-    const QString save = ctx.folder.path(QStringLiteral("Save"));
-    // A save cut short is finished or undone first, so that its folder is not
-    // taken for a damaged one.
-    gamefiles::recoverInterruptedSaves(save);
-    for (;;) {
-        readList();
-        QString damaged;
-        for (const QString& name : games_) {
-            if (!QFileInfo::exists(ctx.folder.path(QStringLiteral("Save/%1/date.dat").arg(name)))) {
-                damaged = name;
-                break;
-            }
-        }
-        if (damaged.isEmpty())
-            return;
-        const QString folder = QDir(save).filePath(damaged);
-        // A folder that cannot be removed is left out of the list instead of being tried forever.
-        if (!gamefiles::removeGameFolder(save, folder))
-            undeletable_.append(damaged);
+    games_.recover();
+    while (const std::optional<QString> damaged = games_.removeNextDamaged())
         ctx.dialogs.show(this,
                          Message{QStringLiteral("Помилка"),
                                  QStringLiteral("Виявлено помилку в даних гри%1!\nПапка з даними цієї гри "
                                                 "буде знищена")
-                                     .arg(QDir::toNativeSeparators(folder)),
+                                     .arg(QDir::toNativeSeparators(*damaged)),
                                  MsgIcon::Warning, MsgButtons::Ok});
-    }
 }
 
 void RegistrationWindow::showEntry(int position) {
     position_ = position;
-    potochPapka_ = QDir(ctx.folder.path(QStringLiteral("Save"))).filePath(games_.value(position));
+    potochPapka_ = games_.folder(position);
     record_ = gamefiles::readGameRecord(potochPapka_);
     for (int i = 0; i < 3; ++i)
         nameSaveGr_[i]->setText(record_ ? record_->names[i] : QString());
@@ -319,13 +299,11 @@ void RegistrationWindow::Command1_Click() {
                                        MsgIcon::Warning, MsgButtons::OkCancel}) != MsgAnswer::Ok)
         return;
     const int a = position_;
-    if (!gamefiles::removeGameFolder(ctx.folder.path(QStringLiteral("Save")), potochPapka_)) {
+    // The list is read again either way, so the panel shows what the disk holds
+    // now (another copy of the program may have removed the game).
+    if (!games_.remove(potochPapka_))
         ctx.dialogs.show(this, Message{QStringLiteral("Помилка"), QStringLiteral("Гру не вдалося видалити!"),
                                        MsgIcon::Warning, MsgButtons::Ok});
-        // The list is read again below, so the panel shows what the disk holds
-        // now (another copy of the program may have removed the game).
-    }
-    readList();
     if (games_.isEmpty()) {
         knopOpen_Click();
         return;
@@ -351,9 +329,8 @@ void RegistrationWindow::knopNext_Click() {
     if (board_)
         return;
     if (!winSave_) {
-        QStringList names;
-        for (int i = 1; i <= playerCount(); ++i)
-            names.append(playerName(i));
+        const Players chosen = players();
+        const QStringList names(chosen.names.begin(), chosen.names.begin() + chosen.count);
         if (const std::optional<NameProblem> problem = checkPlayerNames(names)) {
             ctx.dialogs.show(this, Message{QStringLiteral("Повідомлення"), nameProblemText(*problem),
                                            MsgIcon::Warning, MsgButtons::Ok});
@@ -405,8 +382,14 @@ QString RegistrationWindow::nameProblemText(const NameProblem& problem) {
 }
 
 void RegistrationWindow::showBoard() {
-    board_ = new BoardWindow(ctx, *this);
-    board_->knopStart()->setEnabled(!winSave_);
+    SessionStart start{players(), std::nullopt};
+    if (winSave_)
+        start.savedGame = potochPapka_;
+    QPointer<RegistrationWindow> self(this);
+    board_ = new BoardWindow(ctx, start, [self] {
+        if (self)
+            self->returnFromBoard();
+    });
     centreOnScreen(board_);
     board_->show();
 }

@@ -2,9 +2,9 @@
 
 #include "board/board_model.h"
 #include "board/board_window.h"
-#include "board/registration_link.h"
 #include "platform/app_context.h"
 #include "registration/player_names.h"
+#include "registration/saved_games.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -23,7 +23,7 @@ namespace zorna {
 // and type their names, or pick a saved game in the panel below; the window
 // then leads to the board and stays loaded, hidden, as the board's source of
 // the players. Closing it (after the question) ends the program.
-class RegistrationWindow : public QWidget, public RegistrationLink {
+class RegistrationWindow : public QWidget {
     Q_OBJECT
 public:
     explicit RegistrationWindow(AppContext& ctx);
@@ -34,12 +34,12 @@ public:
     // True when a close request comes from the user and must be confirmed.
     bool PoKrest = true;
 
-    // RegistrationLink
-    int playerCount() const override;
-    QString playerName(int i) const override;
-    bool winSave() const override { return winSave_; }
-    QString potochPapka() const override { return potochPapka_; }
-    void returnFromBoard() override;
+    // The number chosen in the count box (2 or 3) and the names as typed.
+    Players players() const;
+    int playerCount() const;
+    // Whether the panel of saved games is shown, and the folder of the game it shows.
+    bool winSave() const { return winSave_; }
+    QString potochPapka() const { return potochPapka_; }
 
     // Handlers.
     void winKilGravc_Click();
@@ -64,7 +64,7 @@ public:
     QPushButton* command1() const { return Command1_; }
     QLabel* nameSaveGr(int i) const { return nameSaveGr_[i - 1]; }
     // The saved games listed, in order, and the position shown.
-    const QStringList& savedGames() const { return games_; }
+    const QStringList& savedGames() const { return games_.names(); }
     int currentGame() const { return position_; }
     // The board this window opened; null once it has closed.
     BoardWindow* board() const { return board_; }
@@ -84,7 +84,8 @@ private:
     void Form_Load();
     // Removes the game folders without date.dat (with the message) and lists the rest.
     void fillList();
-    void readList();
+    // The players leave the board: a fresh registration window replaces this one.
+    void returnFromBoard();
     void showEntry(int position);
     void setMode(bool saved);
     void showBoard();
@@ -95,8 +96,7 @@ private:
     bool winSave_ = false;
     QString potochPapka_;
     std::optional<GameRecord> record_;
-    QStringList games_;
-    QStringList undeletable_;
+    SavedGames games_;
     int position_ = -1;
 
     QString ticker_;

@@ -87,60 +87,6 @@ private slots:
         QCOMPARE(movingPicture(4), 2);
     }
 
-    void krok_data() {
-        QTest::addColumn<int>("square");
-        QTest::addColumn<bool>("solved");
-        QTest::addColumn<bool>("flag");
-        QTest::addColumn<int>("newSquare"); // 0: the chip stays
-        QTest::addColumn<bool>("flagAfter");
-        QTest::newRow("ordinary solved") << 5 << true << false << 6 << false;
-        QTest::newRow("ordinary solved keeps flag") << 5 << true << true << 6 << true;
-        QTest::newRow("ordinary failed") << 5 << false << false << 0 << false;
-        QTest::newRow("ordinary failed with flag") << 5 << false << true << 0 << true;
-        QTest::newRow("32 solved finishes") << 32 << true << false << 33 << false;
-        QTest::newRow("ladder solved") << 10 << true << false << 13 << false;
-        QTest::newRow("ladder failed") << 10 << false << false << 11 << false;
-        QTest::newRow("plank solved") << 21 << true << true << 24 << true;
-        QTest::newRow("plank failed") << 21 << false << false << 22 << false;
-        QTest::newRow("13 solved clears flag") << 13 << true << true << 14 << false;
-        QTest::newRow("13 failed slides back") << 13 << false << false << 10 << true;
-        QTest::newRow("13 failed again stays") << 13 << false << true << 0 << true;
-        QTest::newRow("24 solved") << 24 << true << false << 25 << false;
-        QTest::newRow("24 failed slides back") << 24 << false << false << 21 << true;
-        QTest::newRow("24 failed again stays") << 24 << false << true << 0 << true;
-    }
-    void krok() {
-        QFETCH(int, square);
-        QFETCH(bool, solved);
-        QFETCH(bool, flag);
-        QFETCH(int, newSquare);
-        QFETCH(bool, flagAfter);
-        const MoveRule rule = krokRule(square, solved, flag);
-        QCOMPARE(rule.newSquare.value_or(0), newSquare);
-        QCOMPARE(rule.slideBack, flagAfter);
-    }
-
-    void nextPlayer_data() {
-        QTest::addColumn<int>("current");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QList<int>>("finished");
-        QTest::addColumn<int>("next");
-        QTest::newRow("2: 1->2") << 1 << 2 << QList<int>{0, 0, 0} << 2;
-        QTest::newRow("2: 2->1") << 2 << 2 << QList<int>{0, 0, 0} << 1;
-        QTest::newRow("3: 3->1") << 3 << 3 << QList<int>{0, 0, 0} << 1;
-        QTest::newRow("3: 2 done, 1->3") << 1 << 3 << QList<int>{0, 1, 0} << 3;
-        QTest::newRow("3: 2 done, 3->1") << 3 << 3 << QList<int>{0, 1, 0} << 1;
-        QTest::newRow("3: 1,3 done, 2->2") << 2 << 3 << QList<int>{1, 0, 1} << 2;
-        QTest::newRow("2: 1 done, 2->2") << 2 << 2 << QList<int>{1, 0, 0} << 2;
-    }
-    void nextPlayer() {
-        QFETCH(int, current);
-        QFETCH(int, count);
-        QFETCH(QList<int>, finished);
-        QFETCH(int, next);
-        QCOMPARE(zorna::nextPlayer(current, count, {finished[0], finished[1], finished[2]}), next);
-    }
-
     void statTableOrder() {
         StatTable t;
         t.add(2, 3, 1);

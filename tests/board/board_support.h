@@ -4,7 +4,6 @@
 // task window, a registration double, and hand-made game files.
 
 #include "board/board_window.h"
-#include "board/registration_link.h"
 #include "platform/records.h"
 #include "support/test_context.h"
 #include "tasks/common/task_catalog.h"
@@ -45,24 +44,27 @@ inline TaskCatalog fakeCatalog(std::initializer_list<int> squares = {}) {
     return catalog;
 }
 
-// The registration window as the board sees it.
-struct FakeRegistration : RegistrationLink {
+// What the registration window hands to the board, and how often the
+// players were handed back to it.
+struct FakeRegistration {
     int count = 2;
     std::array<QString, 3> names{QStringLiteral("Оля"), QStringLiteral("Петро"), QStringLiteral("Іра")};
     bool saved = false;
     QString folder;
     int returned = 0;
 
-    int playerCount() const override { return count; }
-    QString playerName(int i) const override { return names[i - 1]; }
-    bool winSave() const override { return saved; }
-    QString potochPapka() const override { return folder; }
-    void returnFromBoard() override { ++returned; }
+    SessionStart start() const {
+        SessionStart s{Players{count, names}, std::nullopt};
+        if (saved)
+            s.savedGame = folder;
+        return s;
+    }
 };
 
 // Owns a board made for a test; deletes it unless it closed itself.
 struct BoardUnderTest {
-    BoardUnderTest(TestContext& tc, FakeRegistration& reg) : board(new BoardWindow(tc.ctx, reg)) {}
+    BoardUnderTest(TestContext& tc, FakeRegistration& reg)
+        : board(new BoardWindow(tc.ctx, reg.start(), [&reg] { ++reg.returned; })) {}
     ~BoardUnderTest() {
         delete board.data();
         settle();
@@ -72,7 +74,7 @@ struct BoardUnderTest {
 };
 
 inline FakeTask* openTask(BoardWindow& board) {
-    board.KnopDali_Click();
+    board.nextTask();
     return static_cast<FakeTask*>(board.taskWindow());
 }
 

@@ -20,7 +20,7 @@ struct MoveToFinish {
     MoveToFinish() {
         saveFixture(tc, QStringLiteral("1"), 2, {32, 5}, 1);
         openSaved(tc, reg, QStringLiteral("1"));
-        board = new BoardWindow(tc.ctx, reg);
+        board = new BoardWindow(tc.ctx, reg.start(), [this] { ++reg.returned; });
         openTask(*board)->solve(true);
         settle();
     }
@@ -64,14 +64,14 @@ private slots:
         });
         f.tc.dialogs.answer(MsgAnswer::No); // do not save
         f.tc.dialogs.answer(leave ? MsgAnswer::Yes : MsgAnswer::No);
-        f.board->KnopEnd_Click();
+        f.board->leaveBoard();
         QVERIFY(boardEnabledUnderBox);
         QVERIFY(!finishUnderBox);
         QCOMPARE(f.tc.dialogs.asked(), (QList<Message>{kUnsaved, kLeave}));
         QCOMPARE(f.reg.returned, leave ? 1 : 0);
         // The move has been counted either way.
-        QVERIFY(f.board->finished(1));
-        QCOMPARE(f.board->numGr, 2);
+        QVERIFY(f.board->session().game().finished(1));
+        QCOMPARE(f.board->session().currentPlayer(), 2);
         settle();
         if (leave) {
             QVERIFY(!f.board);
@@ -112,7 +112,7 @@ private slots:
     // other is still open.
     void finishWaitsForTheStatistics() {
         MoveToFinish f;
-        f.board->stat_Click();
+        f.board->showStatistics();
         f.tc.clock.advance(2500);
         settle();
         QVERIFY(!f.board->isMoving());

@@ -24,25 +24,25 @@ private slots:
         BoardUnderTest board(tc, reg);
         QCOMPARE(board->windowTitle(), QStringLiteral("Розвивальна гра \"Тимбрала\""));
         QCOMPARE(board->centralWidget()->size(), QSize(785, 258));
-        QVERIFY(board->isSaved());
-        QVERIFY(!board->knopSave()->isEnabled());
-        QVERIFY(board->knopStart()->isEnabled());
-        QVERIFY(board->winNameGr()->isHidden());
-        QVERIFY(board->knopDali()->isHidden());
-        QCOMPARE(board->phishka(1)->pos(), QPoint(27, 8));
-        QCOMPARE(board->phishka(2)->pos(), QPoint(27, 21));
-        QVERIFY(!board->phishka(1)->isHidden());
-        QVERIFY(!board->phishka(2)->isHidden());
-        QVERIFY(board->phishka(3)->isHidden());
-        QCOMPARE(board->players()[0].square(), 1);
-        QCOMPARE(board->players()[1].square(), 1);
-        QVERIFY(!board->phishka(1)->picture().isNull());
+        QVERIFY(board->session().isSaved());
+        QVERIFY(!board->saveButton()->isEnabled());
+        QVERIFY(board->startButton()->isEnabled());
+        QVERIFY(board->turnLabel()->isHidden());
+        QVERIFY(board->nextButton()->isHidden());
+        QCOMPARE(board->chip(1)->pos(), QPoint(27, 8));
+        QCOMPARE(board->chip(2)->pos(), QPoint(27, 21));
+        QVERIFY(!board->chip(1)->isHidden());
+        QVERIFY(!board->chip(2)->isHidden());
+        QVERIFY(board->chip(3)->isHidden());
+        QCOMPARE(board->session().game().players()[0].square(), 1);
+        QCOMPARE(board->session().game().players()[1].square(), 1);
+        QVERIFY(!board->chip(1)->picture().isNull());
         // A new game starts without the pictures of an earlier one.
         QVERIFY(!tc.programFolder.exists(QStringLiteral("Temp/2.$$$")));
         QVERIFY(tc.programFolder.exists(QStringLiteral("Temp")));
-        QCOMPARE(board->menuAbout()->text(), QStringLiteral("F1 - про програму"));
-        QCOMPARE(board->menuStat()->text(), QStringLiteral("F2 - статистика"));
-        QCOMPARE(board->knopDali()->toolTip(), QStringLiteral("Вивести завдання для вказаного гравця"));
+        QCOMPARE(board->helpAction()->text(), QStringLiteral("F1 - про програму"));
+        QCOMPARE(board->statisticsAction()->text(), QStringLiteral("F2 - статистика"));
+        QCOMPARE(board->nextButton()->toolTip(), QStringLiteral("Вивести завдання для вказаного гравця"));
     }
 
     void startShowsFirstPlayer() {
@@ -50,23 +50,23 @@ private slots:
         FakeRegistration reg;
         reg.names[0] = QStringLiteral("  Оля ");
         BoardUnderTest board(tc, reg);
-        board->knopStart_Click();
-        QVERIFY(!board->knopStart()->isEnabled());
-        QVERIFY(!board->knopDali()->isHidden());
-        QVERIFY(!board->winNameGr()->isHidden());
-        QVERIFY(board->knopSave()->isEnabled());
-        QVERIFY(!board->isSaved());
-        QCOMPARE(board->numGr, 1);
+        board->startGame();
+        QVERIFY(!board->startButton()->isEnabled());
+        QVERIFY(!board->nextButton()->isHidden());
+        QVERIFY(!board->turnLabel()->isHidden());
+        QVERIFY(board->saveButton()->isEnabled());
+        QVERIFY(!board->session().isSaved());
+        QCOMPARE(board->session().currentPlayer(), 1);
         // The name as typed, on the player's colour.
-        QCOMPARE(board->winNameGr()->text(), QStringLiteral("  Оля "));
-        QVERIFY(board->winNameGr()->styleSheet().contains(QStringLiteral("rgb(0, 192, 192)")));
+        QCOMPARE(board->turnLabel()->text(), QStringLiteral("  Оля "));
+        QVERIFY(board->turnLabel()->styleSheet().contains(QStringLiteral("rgb(0, 192, 192)")));
     }
 
     void solvedTaskMovesChipAndPassesTurn() {
         TestContext tc(fakeCatalog());
         FakeRegistration reg;
         BoardUnderTest board(tc, reg);
-        board->knopStart_Click();
+        board->startGame();
         FakeTask* task = openTask(*board.board);
         QVERIFY(task && task->loaded);
         QVERIFY(task->isVisible());
@@ -76,25 +76,25 @@ private slots:
         settle();
         QVERIFY(board->isEnabled());
         // The window's category (4 for square 1) reached the board before krok counted it.
-        QCOMPARE(board->stats().at(1, 4, 1), qint16(1));
-        QCOMPARE(board->players()[0].square(), 2);
+        QCOMPARE(board->session().stats().at(1, 4, 1), qint16(1));
+        QCOMPARE(board->session().game().players()[0].square(), 2);
         QVERIFY(board->isMoving());
-        QVERIFY(!board->knopDali()->isEnabled());
-        QVERIFY(!board->knopSave()->isEnabled());
+        QVERIFY(!board->nextButton()->isEnabled());
+        QVERIFY(!board->saveButton()->isEnabled());
         QCOMPARE(board->chipPicture(1), 1);
         tc.clock.advance(1200);
-        QCOMPARE(board->phishka(1)->pos(), QPoint(27 + 36, 8));
+        QCOMPARE(board->chip(1)->pos(), QPoint(27 + 36, 8));
         tc.clock.advance(1200); // 24 steps of 3 pixels
-        QCOMPARE(board->phishka(1)->pos(), QPoint(99, 8));
+        QCOMPARE(board->chip(1)->pos(), QPoint(99, 8));
         QVERIFY(board->isMoving());
-        QCOMPARE(board->numGr, 1);
+        QCOMPARE(board->session().currentPlayer(), 1);
         tc.clock.advance(100); // the 25th tick ends the move
         QVERIFY(!board->isMoving());
-        QCOMPARE(board->numGr, 2);
-        QCOMPARE(board->winNameGr()->text(), QStringLiteral("Петро"));
-        QVERIFY(board->winNameGr()->styleSheet().contains(QStringLiteral("rgb(255, 0, 0)")));
-        QVERIFY(board->knopDali()->isEnabled());
-        QVERIFY(board->knopSave()->isEnabled());
+        QCOMPARE(board->session().currentPlayer(), 2);
+        QCOMPARE(board->turnLabel()->text(), QStringLiteral("Петро"));
+        QVERIFY(board->turnLabel()->styleSheet().contains(QStringLiteral("rgb(255, 0, 0)")));
+        QVERIFY(board->nextButton()->isEnabled());
+        QVERIFY(board->saveButton()->isEnabled());
         QCOMPARE(tc.clock.enabledTimerCount(), 0);
     }
 
@@ -102,15 +102,15 @@ private slots:
         TestContext tc(fakeCatalog());
         FakeRegistration reg;
         BoardUnderTest board(tc, reg);
-        board->knopStart_Click();
+        board->startGame();
         openTask(*board.board)->solve(false);
         settle();
         QVERIFY(!board->isMoving());
-        QCOMPARE(board->players()[0].square(), 1);
-        QCOMPARE(board->stats().at(1, 4, 2), qint16(1));
-        QCOMPARE(board->numGr, 2);
-        QCOMPARE(board->winNameGr()->text(), QStringLiteral("Петро"));
-        QVERIFY(board->knopDali()->isEnabled());
+        QCOMPARE(board->session().game().players()[0].square(), 1);
+        QCOMPARE(board->session().stats().at(1, 4, 2), qint16(1));
+        QCOMPARE(board->session().currentPlayer(), 2);
+        QCOMPARE(board->turnLabel()->text(), QStringLiteral("Петро"));
+        QVERIFY(board->nextButton()->isEnabled());
     }
 
     // Moves on the special squares, starting from a restored game.
@@ -143,35 +143,12 @@ private slots:
         BoardUnderTest board(tc, reg);
         openTask(*board.board)->solve(solved);
         settle();
-        QCOMPARE(board->players()[0].square(), newSquare);
+        QCOMPARE(board->session().game().players()[0].square(), newSquare);
         QCOMPARE(board->chipPicture(1), picture);
         tc.clock.advance(2500);
-        QCOMPARE(board->phishka(1)->pos(), chipPosition(1, newSquare));
+        QCOMPARE(board->chip(1)->pos(), chipPosition(1, newSquare));
         QCOMPARE(board->chipPicture(1), resting);
-        QCOMPARE(board->numGr, 2);
-    }
-
-    void slideBackOnlyOnceUntilSolved() {
-        TestContext tc(fakeCatalog());
-        saveFixture(tc, QStringLiteral("1"), 2, {13, 1}, 1);
-        FakeRegistration reg;
-        openSaved(tc, reg, QStringLiteral("1"));
-        BoardUnderTest board(tc, reg);
-        play(tc, *board.board, false); // 13 -> 10
-        QCOMPARE(board->players()[0].square(), 10);
-        QVERIFY(board->slideBack(1));
-        play(tc, *board.board, false); // player 2
-        play(tc, *board.board, true);  // 10 -> 13 down the ladder
-        QCOMPARE(board->players()[0].square(), 13);
-        play(tc, *board.board, false);
-        play(tc, *board.board, false); // fails on 13 again: stays
-        QCOMPARE(board->players()[0].square(), 13);
-        QCOMPARE(board->numGr, 2);
-        QVERIFY(board->knopDali()->isEnabled());
-        play(tc, *board.board, false);
-        play(tc, *board.board, true); // solved on 13: the flag is cleared
-        QCOMPARE(board->players()[0].square(), 14);
-        QVERIFY(!board->slideBack(1));
+        QCOMPARE(board->session().currentPlayer(), 2);
     }
 
     void finishedPlayersLeaveTheTurnOrder() {
@@ -181,19 +158,17 @@ private slots:
         reg.count = 3;
         openSaved(tc, reg, QStringLiteral("1"));
         BoardUnderTest board(tc, reg);
-        QCOMPARE(board->numGr, 2);
+        QCOMPARE(board->session().currentPlayer(), 2);
         play(tc, *board.board, true); // player 2 reaches 33
-        QVERIFY(board->finished(2));
+        QVERIFY(board->session().game().finished(2));
         QVERIFY(board->finishWindow());
+        QCOMPARE(board->finishWindow()->winName()->text(), QStringLiteral("Петро"));
         board->finishWindow()->close();
         settle();
-        QCOMPARE(board->numGr, 3);
-        play(tc, *board.board, false);
-        QCOMPARE(board->numGr, 1);
-        play(tc, *board.board, false);
-        QCOMPARE(board->numGr, 3);
-        play(tc, *board.board, false);
-        QCOMPARE(board->numGr, 1);
+        // The turn shown is the next player who has not finished.
+        QCOMPARE(board->session().currentPlayer(), 3);
+        QCOMPARE(board->turnLabel()->text(), QStringLiteral("Іра"));
+        QVERIFY(board->nextButton()->isEnabled());
     }
 
     void everyDaliMarksTheGameUnsaved() {
@@ -202,34 +177,34 @@ private slots:
         FakeRegistration reg;
         openSaved(tc, reg, QStringLiteral("1"));
         BoardUnderTest board(tc, reg);
-        QVERIFY(board->isSaved());
+        QVERIFY(board->session().isSaved());
         FakeTask* task = openTask(*board.board);
-        QVERIFY(!board->isSaved());
+        QVERIFY(!board->session().isSaved());
         task->solve(false);
         settle();
-        QVERIFY(!board->isSaved());
+        QVERIFY(!board->session().isSaved());
     }
 
     void missingTaskWindowIsReportedNotPlayed() {
         TestContext tc(fakeCatalog({2, 3}));
         FakeRegistration reg;
         BoardUnderTest board(tc, reg);
-        board->knopStart_Click();
-        board->KnopDali_Click();
+        board->startGame();
+        board->nextTask();
         QCOMPARE(tc.dialogs.asked(), QList<Message>{kNotAvailable});
         QVERIFY(!board->taskWindow());
         QVERIFY(board->isEnabled());
-        QCOMPARE(board->numGr, 1);
-        QCOMPARE(board->players()[0].square(), 1);
-        QCOMPARE(board->stats(), StatTable());
-        QVERIFY(board->knopDali()->isEnabled());
+        QCOMPARE(board->session().currentPlayer(), 1);
+        QCOMPARE(board->session().game().players()[0].square(), 1);
+        QCOMPARE(board->session().stats(), StatTable());
+        QVERIFY(board->nextButton()->isEnabled());
     }
 
     void unansweredTaskKeepsBoardDisabled() {
         TestContext tc(fakeCatalog());
         FakeRegistration reg;
         BoardUnderTest board(tc, reg);
-        board->knopStart_Click();
+        board->startGame();
         FakeTask* task = openTask(*board.board);
         QVERIFY(!task->close());
         QVERIFY(!board->isEnabled());
@@ -275,9 +250,9 @@ private slots:
         TestContext tc(fakeCatalog());
         FakeRegistration reg;
         BoardUnderTest board(tc, reg);
-        board->menuAbout()->trigger();
+        board->helpAction()->trigger();
         QCOMPARE(tc.help.opened.size(), 1);
-        board->menuStat()->trigger();
+        board->statisticsAction()->trigger();
         QVERIFY(board->statisticsWindow());
         QVERIFY(!board->isEnabled());
         board->statisticsWindow()->close();
@@ -285,33 +260,41 @@ private slots:
         QVERIFY(board->isEnabled());
     }
 
-    void loadImage_data() {
-        QTest::addColumn<int>("square");
-        QTest::addColumn<int>("picture");
-        QTest::newRow("12") << 12 << 3;
-        QTest::newRow("22") << 22 << 3;
-        QTest::newRow("11") << 11 << 1;
-        QTest::newRow("23") << 23 << 1;
-        QTest::newRow("33") << 33 << 1;
-        QTest::newRow("0 leaves it") << 0 << 4;
+    // A moving chip shows the picture of its direction; at rest it shows the
+    // picture file of its square (the rule itself is tested on the model).
+    void chipPictureFiles_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<bool>("solved");
+        QTest::addColumn<int>("moving");
+        QTest::addColumn<int>("resting");
+        QTest::newRow("to 12") << 11 << true << 2 << 3;
+        QTest::newRow("to 11 past the ladder") << 10 << false << 1 << 1;
+        QTest::newRow("to 33") << 32 << true << 1 << 1;
     }
-    void loadImage() {
-        QFETCH(int, square);
-        QFETCH(int, picture);
+    void chipPictureFiles() {
+        QFETCH(int, from);
+        QFETCH(bool, solved);
+        QFETCH(int, moving);
+        QFETCH(int, resting);
         TestContext tc(fakeCatalog());
+        saveFixture(tc, QStringLiteral("1"), 2, {from, 1}, 1);
         FakeRegistration reg;
+        openSaved(tc, reg, QStringLiteral("1"));
         BoardUnderTest board(tc, reg);
-        board->ruhPhish(27, 21, 27, 0); // an upward move shows picture 4
-        QCOMPARE(board->chipPicture(1), 4);
-        const QImage moving = board->phishka(1)->picture().toImage();
-        board->LoadImage(1, square);
-        QCOMPARE(board->chipPicture(1), picture);
-        const QImage expected =
-            QPixmap(tc.ctx.folder.path(QStringLiteral("guk1%1.gif").arg(picture))).toImage();
-        QCOMPARE(board->phishka(1)->picture().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
-                 expected.convertToFormat(QImage::Format_ARGB32_Premultiplied));
-        if (square == 0)
-            QCOMPARE(board->phishka(1)->picture().toImage(), moving);
+        auto shows = [&](int picture) {
+            const QImage expected =
+                QPixmap(tc.ctx.folder.path(QStringLiteral("guk1%1.gif").arg(picture))).toImage();
+            return board->chip(1)->picture().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied) ==
+                   expected.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        openTask(*board.board)->solve(solved);
+        settle();
+        QCOMPARE(board->chipPicture(1), moving);
+        QVERIFY(shows(moving));
+        tc.clock.advance(2500);
+        settle();
+        QCOMPARE(board->chipPicture(1), resting);
+        QVERIFY(shows(resting));
     }
 
     void installedChipsAndHelpPage() {

@@ -53,17 +53,17 @@ private slots:
         FakeRegistration reg;
         reg.names = {QStringLiteral("  Оля Ґудзь "), QStringLiteral("Петро"), QStringLiteral("не гравець")};
         BoardUnderTest board(tc, reg);
-        board->knopStart_Click();
+        board->startGame();
         play(tc, *board.board, true);  // Оля: square 1 -> 2, category 4 correct
         play(tc, *board.board, false); // Петро: category 4 incorrect
         tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\x01'));
         tc.dialogs.clear();
         tc.dialogs.answer(MsgAnswer::Yes);
-        board->knopSave_Click();
+        board->saveGame();
         QCOMPARE(tc.dialogs.asked(), (QList<Message>{kSaveQuestion, kSaved}));
-        QVERIFY(board->isSaved());
-        QVERIFY(board->hasFolder());
-        QCOMPARE(board->gameFolderName(), QStringLiteral("1"));
+        QVERIFY(board->session().isSaved());
+        QVERIFY(board->session().hasFolder());
+        QCOMPARE(board->session().folderName(), QStringLiteral("1"));
 
         // Expected date.dat, written out by hand.
         QByteArray expected;
@@ -105,17 +105,17 @@ private slots:
         tc.programFolder.write(QStringLiteral("Save/1/date.dat"), QByteArray(1744, '\0'));
         FakeRegistration reg;
         BoardUnderTest board(tc, reg);
-        board->knopStart_Click();
+        board->startGame();
         tc.dialogs.answer(MsgAnswer::Yes);
-        board->knopSave_Click();
-        QCOMPARE(board->gameFolderName(), QStringLiteral("2"));
+        board->saveGame();
+        QCOMPARE(board->session().folderName(), QStringLiteral("2"));
         play(tc, *board.board, true);
-        QVERIFY(!board->isSaved());
+        QVERIFY(!board->session().isSaved());
         // A used-picture file made after the first save travels with the second.
         tc.programFolder.write(QStringLiteral("Temp/7.$$$"), QByteArray(44, '\x02'));
         tc.dialogs.answer(MsgAnswer::Yes);
-        board->knopSave_Click();
-        QCOMPARE(board->gameFolderName(), QStringLiteral("2"));
+        board->saveGame();
+        QCOMPARE(board->session().folderName(), QStringLiteral("2"));
         QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/3")));
         QCOMPARE(tc.programFolder.read(QStringLiteral("Save/2/Temp/7.$$$")), QByteArray(44, '\x02'));
         const std::optional<StatTable> stats = gamefiles::readStatTable(tc.programFolder.root() + "/Save/2");
@@ -132,21 +132,21 @@ private slots:
         TestContext tc(fakeCatalog());
         FakeRegistration reg;
         BoardUnderTest board(tc, reg);
-        board->knopStart_Click();
+        board->startGame();
         tc.dialogs.answer(MsgAnswer::No);
-        board->knopSave_Click();
+        board->saveGame();
         QCOMPARE(tc.dialogs.asked(), QList<Message>{kSaveQuestion});
         QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1")));
-        QVERIFY(!board->isSaved());
+        QVERIFY(!board->session().isSaved());
     }
 
     void failedSaveWarnsAndKeepsTheEarlierSave() {
         TestContext tc(fakeCatalog());
         FakeRegistration reg;
         BoardUnderTest board(tc, reg);
-        board->knopStart_Click();
+        board->startGame();
         tc.dialogs.answer(MsgAnswer::Yes);
-        board->knopSave_Click();
+        board->saveGame();
         const QByteArray firstDate = tc.programFolder.read(QStringLiteral("Save/1/date.dat"));
         play(tc, *board.board, true);
         tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
@@ -155,11 +155,11 @@ private slots:
         {
             // The disk fills up while date.dat is written.
             FailingFileSystem full(QRegularExpression(QStringLiteral("^write .*/date\\.dat$")));
-            board->knopSave_Click();
+            board->saveGame();
             QVERIFY(!full.failedStep().isEmpty());
         }
         QCOMPARE(tc.dialogs.asked(), (QList<Message>{kSaveQuestion, kSaveFailed}));
-        QVERIFY(!board->isSaved());
+        QVERIFY(!board->session().isSaved());
         QCOMPARE(tc.programFolder.read(QStringLiteral("Save/1/date.dat")), firstDate);
         QVERIFY(gamefiles::readGameRecord(tc.programFolder.root() + "/Save/1"));
     }
@@ -170,12 +170,12 @@ private slots:
         tc.programFolder.write(QStringLiteral("Save"), "not a folder");
         FakeRegistration reg;
         BoardUnderTest board(tc, reg);
-        board->knopStart_Click();
+        board->startGame();
         tc.dialogs.answer(MsgAnswer::Yes);
-        board->knopSave_Click();
+        board->saveGame();
         QCOMPARE(tc.dialogs.asked(), (QList<Message>{kSaveQuestion, kSaveFailed}));
-        QVERIFY(!board->isSaved());
-        QVERIFY(!board->hasFolder());
+        QVERIFY(!board->session().isSaved());
+        QVERIFY(!board->session().hasFolder());
         QCOMPARE(tc.programFolder.read(QStringLiteral("Save")), QByteArray("not a folder"));
     }
 
@@ -184,9 +184,9 @@ private slots:
         FakeRegistration reg;
         reg.names = {QStringLiteral("Мар\u2019яна 😀"), QString(60, QChar(0x0416)), QString()};
         BoardUnderTest board(tc, reg);
-        board->knopStart_Click();
+        board->startGame();
         tc.dialogs.answer(MsgAnswer::Yes);
-        board->knopSave_Click();
+        board->saveGame();
         const QByteArray date = tc.programFolder.read(QStringLiteral("Save/1/date.dat"));
         QCOMPARE(date.size(), 1744);
         // U+2019 is in Windows-1251 (0x92); the emoji is not and becomes one "?".
@@ -209,34 +209,34 @@ private slots:
         openSaved(tc, reg, QStringLiteral("4"));
         BoardUnderTest board(tc, reg);
         QVERIFY(tc.dialogs.asked().isEmpty());
-        QCOMPARE(board->numGr, 3);
-        QCOMPARE(board->winNameGr()->text(), QStringLiteral("Іра"));
-        QVERIFY(board->winNameGr()->styleSheet().contains(QStringLiteral("rgb(0, 0, 255)")));
-        QCOMPARE(board->phishka(1)->pos(), chipPosition(1, 12));
-        QCOMPARE(board->phishka(2)->pos(), chipPosition(2, 33));
-        QCOMPARE(board->phishka(3)->pos(), chipPosition(3, 24));
+        QCOMPARE(board->session().currentPlayer(), 3);
+        QCOMPARE(board->turnLabel()->text(), QStringLiteral("Іра"));
+        QVERIFY(board->turnLabel()->styleSheet().contains(QStringLiteral("rgb(0, 0, 255)")));
+        QCOMPARE(board->chip(1)->pos(), chipPosition(1, 12));
+        QCOMPARE(board->chip(2)->pos(), chipPosition(2, 33));
+        QCOMPARE(board->chip(3)->pos(), chipPosition(3, 24));
         QCOMPARE(board->chipPicture(1), 3);
         QCOMPARE(board->chipPicture(3), 1);
-        QVERIFY(board->finished(2));
-        QCOMPARE(board->finishedCount(), 1);
+        QVERIFY(board->session().game().finished(2));
+        QCOMPARE(board->session().game().finishedCount(), 1);
         for (int p = 1; p <= 3; ++p)
-            QVERIFY(!board->slideBack(p));
-        QCOMPARE(board->stats().at(1, 2, 1), qint16(5));
-        QCOMPARE(board->stats().at(2, 7, 2), qint16(3));
-        QCOMPARE(board->stats().at(3, 6, 1), qint16(9));
-        QVERIFY(!board->knopStart()->isEnabled());
-        QVERIFY(!board->knopDali()->isHidden());
-        QVERIFY(board->knopDali()->isEnabled());
-        QVERIFY(board->isSaved());
-        QVERIFY(board->hasFolder());
-        QCOMPARE(board->gameFolderName(), QStringLiteral("4"));
+            QVERIFY(!board->session().game().slideBack(p));
+        QCOMPARE(board->session().stats().at(1, 2, 1), qint16(5));
+        QCOMPARE(board->session().stats().at(2, 7, 2), qint16(3));
+        QCOMPARE(board->session().stats().at(3, 6, 1), qint16(9));
+        QVERIFY(!board->startButton()->isEnabled());
+        QVERIFY(!board->nextButton()->isHidden());
+        QVERIFY(board->nextButton()->isEnabled());
+        QVERIFY(board->session().isSaved());
+        QVERIFY(board->session().hasFolder());
+        QCOMPARE(board->session().folderName(), QStringLiteral("4"));
         // The working folder holds exactly the saved game's files.
         QCOMPARE(filesIn(tc.ctx.folder.workingFolder()), QStringList{QStringLiteral("17.$$$")});
         QCOMPARE(tc.programFolder.read(QStringLiteral("Temp/17.$$$")), QByteArray(44, '\x03'));
 
         // A save writes back into the same folder.
         tc.dialogs.answer(MsgAnswer::Yes);
-        board->knopSave_Click();
+        board->saveGame();
         QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1")));
         QCOMPARE(gamefiles::readGameRecord(tc.programFolder.root() + "/Save/4")->numGr, 3);
     }
@@ -253,9 +253,9 @@ private slots:
         FakeRegistration reg;
         openSaved(tc, reg, QStringLiteral("1"));
         BoardUnderTest board(tc, reg);
-        QCOMPARE(board->stats(), StatTable());
-        QCOMPARE(board->numGr, 2);
-        QVERIFY(board->knopDali()->isEnabled());
+        QCOMPARE(board->session().stats(), StatTable());
+        QCOMPARE(board->session().currentPlayer(), 2);
+        QVERIFY(board->nextButton()->isEnabled());
     }
 
     // Names in the game folder match without regard to letter case; the next
@@ -271,12 +271,12 @@ private slots:
         openSaved(tc, reg, QStringLiteral("1"));
         BoardUnderTest board(tc, reg);
         QVERIFY(tc.dialogs.asked().isEmpty());
-        QCOMPARE(board->numGr, 2);
-        QCOMPARE(board->players()[0].square(), 5);
-        QCOMPARE(board->stats().at(2, 3, 1), qint16(4));
+        QCOMPARE(board->session().currentPlayer(), 2);
+        QCOMPARE(board->session().game().players()[0].square(), 5);
+        QCOMPARE(board->session().stats().at(2, 3, 1), qint16(4));
         QCOMPARE(tc.programFolder.read(QStringLiteral("Temp/17.$$$")), QByteArray(44, '\x03'));
         tc.dialogs.answer(MsgAnswer::Yes);
-        board->knopSave_Click();
+        board->saveGame();
         QCOMPARE(tc.dialogs.asked().last(), kSaved);
         QCOMPARE(QDir(tc.programFolder.root() + "/Save/1").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  (QStringList{"date.dat", "statist.dat", "Temp"}));
@@ -291,16 +291,16 @@ private slots:
         FakeRegistration reg;
         openSaved(tc, reg, QStringLiteral("1"));
         BoardUnderTest board(tc, reg);
-        QCOMPARE(board->stats().at(2, 4, 2), qint16(0));
+        QCOMPARE(board->session().stats().at(2, 4, 2), qint16(0));
         play(tc, *board.board, true); // Оля answers right in category 4
-        QCOMPARE(board->stats().at(1, 4, 1), qint16(32767));
-        board->stat_Click();
+        QCOMPARE(board->session().stats().at(1, 4, 1), qint16(32767));
+        board->showStatistics();
         QCOMPARE(board->statisticsWindow()->countLabel(1, 4, 1)->text(), QStringLiteral("32767"));
         QCOMPARE(board->statisticsWindow()->countLabel(2, 4, 2)->text(), QStringLiteral("0"));
         board->statisticsWindow()->close();
         settle();
         tc.dialogs.answer(MsgAnswer::Yes);
-        board->knopSave_Click();
+        board->saveGame();
         const QByteArray stat = tc.programFolder.read(QStringLiteral("Save/1/statist.dat"));
         QCOMPARE(stat.mid(2 * StatTable::index(1, 4, 1), 2), QByteArray("\xff\x7f", 2));
         QCOMPARE(stat.mid(2 * StatTable::index(2, 4, 2), 2), QByteArray("\x00\x00", 2));
@@ -313,11 +313,11 @@ private slots:
         openSaved(tc, reg, QStringLiteral("1"));
         BoardUnderTest board(tc, reg);
         QCOMPARE(tc.dialogs.asked(), QList<Message>{kGameOver});
-        QVERIFY(!board->knopDali()->isEnabled());
-        QVERIFY(!board->knopStart()->isEnabled());
-        QCOMPARE(board->finishedCount(), 2);
-        QCOMPARE(board->stats().at(1, 3, 1), qint16(2));
-        board->KnopDali_Click(); // nothing to play
+        QVERIFY(!board->nextButton()->isEnabled());
+        QVERIFY(!board->startButton()->isEnabled());
+        QCOMPARE(board->session().game().finishedCount(), 2);
+        QCOMPARE(board->session().stats().at(1, 3, 1), qint16(2));
+        board->nextTask(); // nothing to play
         QVERIFY(!board->taskWindow());
     }
 
@@ -328,8 +328,8 @@ private slots:
         reg.count = 3;
         openSaved(tc, reg, QStringLiteral("1"));
         BoardUnderTest board(tc, reg);
-        QCOMPARE(board->numGr, 2);
-        QCOMPARE(board->winNameGr()->text(), QStringLiteral("Петро"));
+        QCOMPARE(board->session().currentPlayer(), 2);
+        QCOMPARE(board->turnLabel()->text(), QStringLiteral("Петро"));
     }
 
     void brokenRecordIsNotOpened() {
@@ -340,8 +340,8 @@ private slots:
         BoardUnderTest board(tc, reg);
         QCOMPARE(tc.dialogs.asked().size(), 1);
         QCOMPARE(tc.dialogs.asked().first().icon, MsgIcon::Warning);
-        QVERIFY(!board->knopDali()->isEnabled());
-        QVERIFY(!board->knopSave()->isEnabled());
+        QVERIFY(!board->nextButton()->isEnabled());
+        QVERIFY(!board->saveButton()->isEnabled());
         QVERIFY(tc.programFolder.exists(QStringLiteral("Save/1/date.dat")));
     }
 
@@ -349,12 +349,12 @@ private slots:
         TestContext tc(fakeCatalog());
         FakeRegistration reg;
         BoardUnderTest board(tc, reg);
-        board->knopStart_Click();
+        board->startGame();
         tc.dialogs.answer(MsgAnswer::Yes);
-        board->knopSave_Click();
+        board->saveGame();
         tc.dialogs.clear();
         tc.dialogs.answer(MsgAnswer::No);
-        board->KnopEnd_Click();
+        board->leaveBoard();
         QCOMPARE(tc.dialogs.asked(), QList<Message>{kLeave});
         QVERIFY(board.board);
         QCOMPARE(reg.returned, 0);
@@ -364,13 +364,13 @@ private slots:
         TestContext tc(fakeCatalog());
         FakeRegistration reg;
         BoardUnderTest board(tc, reg);
-        board->knopStart_Click();
+        board->startGame();
         tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
         tc.dialogs.answer(MsgAnswer::Yes); // save?
         tc.dialogs.answer(MsgAnswer::Yes); // Зберегти гру?
         tc.dialogs.answer(MsgAnswer::Ok);
         tc.dialogs.answer(MsgAnswer::Yes); // leave
-        board->KnopEnd_Click();
+        board->leaveBoard();
         QCOMPARE(tc.dialogs.asked(), (QList<Message>{kNotSaved, kSaveQuestion, kSaved, kLeave}));
         QCOMPARE(reg.returned, 1);
         QVERIFY(tc.programFolder.exists(QStringLiteral("Save/1/Temp/2.$$$")));
@@ -385,10 +385,10 @@ private slots:
         TestContext tc(fakeCatalog());
         FakeRegistration reg;
         BoardUnderTest board(tc, reg);
-        board->knopStart_Click();
+        board->startGame();
         tc.dialogs.answer(MsgAnswer::No);
         tc.dialogs.answer(MsgAnswer::Yes);
-        board->KnopEnd_Click();
+        board->leaveBoard();
         QCOMPARE(tc.dialogs.asked(), (QList<Message>{kNotSaved, kLeave}));
         QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1")));
         QCOMPARE(reg.returned, 1);
@@ -398,7 +398,7 @@ private slots:
         TestContext tc(fakeCatalog());
         FakeRegistration reg;
         BoardUnderTest board(tc, reg);
-        board->knopStart_Click();
+        board->startGame();
         tc.dialogs.answer(MsgAnswer::No);
         QVERIFY(!board->close());
         QCOMPARE(tc.dialogs.asked(), QList<Message>{kLeave});

@@ -65,6 +65,9 @@ private slots:
             << 24 << QList<bool>{false, true, false} << QList<int>{21, 24, 24} << true;
         QTest::newRow("flag kept past the ladder and ordinary squares")
             << 13 << QList<bool>{false, false, true} << QList<int>{10, 11, 12} << true;
+        QTest::newRow("flag kept when failing on an ordinary square")
+            << 13 << QList<bool>{false, false, false, true} << QList<int>{10, 11, 11, 12} << true;
+        QTest::newRow("24 solved without the flag") << 24 << QList<bool>{true} << QList<int>{25} << false;
     }
     void moves() {
         QFETCH(int, start);
@@ -119,6 +122,7 @@ private slots:
         QTest::newRow("last one of three left") << QList<int>{33, 7, 33} << 3 << QList<int>{2, 2, 2};
         QTest::newRow("two, 1 finished") << QList<int>{33, 5} << 2 << QList<int>{2, 2};
         QTest::newRow("two, nobody finished") << QList<int>{4, 5} << 2 << QList<int>{2, 1, 2};
+        QTest::newRow("three, nobody finished") << QList<int>{4, 5, 6} << 3 << QList<int>{3, 1, 2, 3};
     }
     void finishedPlayersAreSkipped() {
         QFETCH(QList<int>, squares);

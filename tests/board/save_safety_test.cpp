@@ -168,11 +168,11 @@ private slots:
             TestContext tc(fakeCatalog());
             FakeRegistration reg;
             BoardUnderTest board(tc, reg);
-            board->knopStart_Click();
+            board->startGame();
             tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
             FailingFileSystem counting;
             tc.dialogs.answer(MsgAnswer::Yes);
-            board->knopSave_Click();
+            board->saveGame();
             QCOMPARE(tc.dialogs.asked().last(), kSaved);
             steps = int(counting.steps().size());
         }
@@ -180,21 +180,21 @@ private slots:
             TestContext tc(fakeCatalog());
             FakeRegistration reg;
             BoardUnderTest board(tc, reg);
-            board->knopStart_Click();
+            board->startGame();
             tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
             FailingFileSystem fs(step);
             tc.dialogs.answer(MsgAnswer::Yes);
-            board->knopSave_Click();
+            board->saveGame();
             const QString where = fs.failedStep();
             const bool complete = gamefiles::readGameRecord(tc.programFolder.root() + "/Save/1") &&
                                   gamefiles::readStatTable(tc.programFolder.root() + "/Save/1") &&
                                   tc.programFolder.exists(QStringLiteral("Save/1/Temp/2.$$$"));
             if (tc.dialogs.asked().last() == kSaved) {
-                QVERIFY2(complete && board->isSaved(), qPrintable(where));
+                QVERIFY2(complete && board->session().isSaved(), qPrintable(where));
             } else {
                 QVERIFY2(tc.dialogs.asked() == (QList<Message>{kSaveQuestion, kSaveFailed}),
                          qPrintable(where));
-                QVERIFY2(!board->isSaved(), qPrintable(where));
+                QVERIFY2(!board->session().isSaved(), qPrintable(where));
                 QVERIFY2(complete || !tc.programFolder.exists(QStringLiteral("Save/1")), qPrintable(where));
             }
         }
@@ -208,20 +208,20 @@ private slots:
         TestContext tc(fakeCatalog());
         AppContext ctx{tc.clock, tc.rnd, tc.dialogs, tc.help, ProgramFolder(disk.dir.path()), tc.catalog};
         FakeRegistration reg;
-        QPointer<BoardWindow> board = new BoardWindow(ctx, reg);
-        board->knopStart_Click();
+        QPointer<BoardWindow> board = new BoardWindow(ctx, reg.start(), [] {});
+        board->startGame();
         put(disk.dir.path() + "/Temp/2.$$$", QByteArray(44, '\x01'));
         tc.dialogs.answer(MsgAnswer::Yes);
-        board->knopSave_Click();
+        board->saveGame();
         QCOMPARE(tc.dialogs.asked().last(), kSaved);
         const GameSnapshot earlier = snapshot(disk.dir.path() + "/Save/1");
         play(tc, *board, true);
         QVERIFY(disk.fill());
         tc.dialogs.clear();
         tc.dialogs.answer(MsgAnswer::Yes);
-        board->knopSave_Click();
+        board->saveGame();
         QCOMPARE(tc.dialogs.asked(), (QList<Message>{kSaveQuestion, kSaveFailed}));
-        QVERIFY(!board->isSaved());
+        QVERIFY(!board->session().isSaved());
         QCOMPARE(snapshot(disk.dir.path() + "/Save/1"), earlier);
         QCOMPARE(QDir(disk.dir.path() + "/Save").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{"1"});

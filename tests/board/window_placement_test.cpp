@@ -89,7 +89,7 @@ private slots:
             window = openTask(*board.board);
             break;
         case Opened::Statistics:
-            board->stat_Click();
+            board->showStatistics();
             window = board->statisticsWindow();
             break;
         case Opened::Finish:

@@ -90,7 +90,7 @@ private slots:
             FakeHost host;
             auto w = openWithPicture<OddOneOutWindow>(t, host, kSquare, 7);
             QTest::mouseClick(w->NumVidp[2], Qt::LeftButton);
-            QVERIFY(host.krokSawPrav);
+            QVERIFY(host.lastRight);
         }
         QCOMPARE(t.programFolder.read(QStringLiteral("Temp/5.$$$")), usedRecord({7}, {7}));
         FakeHost host;

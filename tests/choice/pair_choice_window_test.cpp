@@ -42,7 +42,7 @@ private slots:
         QVERIFY(w);
         QCOMPARE(w->current(), picture);
         QTest::mouseClick(w->Fokus[first - 1], Qt::LeftButton);
-        QCOMPARE(host.krokCount, 0);
+        QCOMPARE(host.answerCount, 0);
         QVERIFY(w->busy());
         QTest::mouseClick(w->Fokus[second - 1], Qt::LeftButton);
         QCOMPARE(host.calls, handBack(right, category));
@@ -112,7 +112,7 @@ private slots:
         pair->setAttribute(Qt::WA_DeleteOnClose, false);
         QTest::mouseClick(pair->Fokus[1], Qt::LeftButton);
         QTest::mouseClick(pair->Fokus[5], Qt::LeftButton);
-        QVERIFY(host.krokSawPrav);
+        QVERIFY(host.lastRight);
     }
 
     // With pictures 1..9 all shown, the reset brings back the wrongly answered

@@ -42,9 +42,9 @@ private slots:
             std::unique_ptr<SingleChoiceWindow> w(openWithPicture(t, host, 1, 7));
             QCOMPARE(w->currentPicture(), 7);
             QTest::mouseClick(w->region(region), Qt::LeftButton);
-            QCOMPARE(host.krokCount, 1);
-            QCOMPARE(host.krokSawPrav, right);
-            QCOMPARE(host.krokSawWinType, 4);
+            QCOMPARE(host.answerCount, 1);
+            QCOMPARE(host.lastRight, right);
+            QCOMPARE(host.lastCategory, 4);
         }
     }
 
@@ -78,8 +78,8 @@ private slots:
                 QVERIFY2(!shown.isNull(), "task picture missing");
                 QCOMPARE(shown.size(), w->pictureBox()->size());
                 QTest::mouseClick(w->region(clicked), Qt::LeftButton);
-                QCOMPARE(host.krokSawPrav, clicked == right);
-                QCOMPARE(host.krokSawWinType, task.category);
+                QCOMPARE(host.lastRight, clicked == right);
+                QCOMPARE(host.lastCategory, task.category);
             }
         }
     }
@@ -91,10 +91,10 @@ private slots:
         QVERIFY(!first->region(4)->isVisible());
         QVERIFY(first->region(5)->isVisible());
         QTest::mouseClick(first->pictureBox(), Qt::LeftButton, {}, first->region(4)->geometry().center());
-        QCOMPARE(host.krokCount, 0);
+        QCOMPARE(host.answerCount, 0);
         QTest::mouseClick(first->region(5), Qt::LeftButton);
-        QCOMPARE(host.krokCount, 1);
-        QVERIFY(!host.krokSawPrav);
+        QCOMPARE(host.answerCount, 1);
+        QVERIFY(!host.lastRight);
 
         FakeHost host3;
         std::unique_ptr<SingleChoiceWindow> third(openWithPicture(t, host3, 4, 3));

@@ -68,9 +68,9 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("Завдання №2"));
         w->show();
         QTest::mouseClick(static_cast<ProbeTask*>(w.data())->done, Qt::LeftButton);
-        QCOMPARE(host.calls, QStringList({"prav=1", "enabled=1", "show", "WinType=3", "krok", "enabled=1"}));
-        QVERIFY(host.krokSawPrav);
-        QCOMPARE(host.krokSawWinType, 3);
+        QCOMPARE(host.calls, zorna::test::handBack(true, 3));
+        QVERIFY(host.lastRight);
+        QCOMPARE(host.lastCategory, 3);
         zorna::test::settle();
         QVERIFY(w.isNull());
     }
@@ -85,12 +85,12 @@ private slots:
         zorna::test::settle();
         QVERIFY(w);
         QVERIFY(w->isVisible());
-        QCOMPARE(host.krokCount, 0);
+        QCOMPARE(host.answerCount, 0);
         QVERIFY(host.calls.isEmpty());
         w->setAttribute(Qt::WA_DeleteOnClose, false);
         QTest::mouseClick(static_cast<ProbeTask*>(w.data())->region, Qt::LeftButton);
-        QCOMPARE(host.krokCount, 1);
-        QVERIFY(!host.krokSawPrav);
+        QCOMPARE(host.answerCount, 1);
+        QVERIFY(!host.lastRight);
         delete w;
     }
 

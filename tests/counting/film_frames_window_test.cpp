@@ -73,7 +73,7 @@ private slots:
         FilmFixture f(windowNumber, 6, {2, 4, 1, 3});
         QCOMPARE(f.w->story(), 6);
         QCOMPARE(f.w->windowTitle(), QString::fromUtf8(squareOfWindow(windowNumber)->caption));
-        QVERIFY(f.host.prav_); // set at the start, only lowered afterwards
+        QVERIFY(!f.w->strip().misplaced());
         QCOMPARE(f.w->winzavdan->text(),
                  QStringLiteral("\nРозмісти на плівці кадри в потрібній послідовності"));
         for (int j = 1; j <= 4; ++j) {
@@ -140,8 +140,8 @@ private slots:
             QCOMPARE(frame->pos(), QPoint(s.xFrom + (s.width - 169) / 2, 121 + (113 - 109) / 2));
             QVERIFY(!f.w->frameMovable(1));
         }
-        // kadr(1) holds story position 3: only slot 3 keeps prav.
-        QCOMPARE(f.host.prav_, slot == 0 || slot == 3);
+        // kadr(1) holds story position 3: any other slot makes the answer wrong.
+        QCOMPARE(f.w->strip().misplaced(), slot != 0 && slot != 3);
     }
 
     void overlapFallsToNextSlotWhenFilled() {
@@ -199,9 +199,9 @@ private slots:
                 f.place(pos, slotOfPosition[pos - 1]);
         QVERIFY(f.w->busy());
         f.done();
-        QCOMPARE(f.host.krokCount, 1);
-        QCOMPARE(f.host.krokSawPrav, solved);
-        QCOMPARE(f.host.krokSawWinType, 4);
+        QCOMPARE(f.host.answerCount, 1);
+        QCOMPARE(f.host.lastRight, solved);
+        QCOMPARE(f.host.lastCategory, 4);
         UsedPictureRecord expected(11);
         expected.setShown(9, true);
         expected.setSolved(9, solved);
@@ -214,7 +214,7 @@ private slots:
         FilmFixture f;
         f.place(1, 1);
         QVERIFY(!f.w->close());
-        QCOMPARE(f.host.krokCount, 0);
+        QCOMPARE(f.host.answerCount, 0);
         QVERIFY(f.w->isVisible());
     }
 

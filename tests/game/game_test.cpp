@@ -130,24 +130,24 @@ private slots:
         BoardWindow* board = windows.board;
         QVERIFY(board->isVisible());
         QVERIFY(!registrationWindow->isVisible());
-        QCOMPARE(board->playerCount(), 3);
-        QTest::mouseClick(board->knopStart(), Qt::LeftButton);
-        QVERIFY(!board->knopDali()->isHidden());
+        QCOMPARE(board->session().playerCount(), 3);
+        QTest::mouseClick(board->startButton(), Qt::LeftButton);
+        QVERIFY(!board->nextButton()->isHidden());
 
         QList<Answer> answers;
         std::array<int, 3> tasks{};
         QSet<int> opened;
         QList<Finish> finishes;
         int turns = 0;
-        for (; turns < kTurnLimit && board->finishedCount() < 3; ++turns) {
+        for (; turns < kTurnLimit && board->session().game().finishedCount() < 3; ++turns) {
             QVERIFY(board->isEnabled());
-            QVERIFY(board->knopDali()->isEnabled());
-            const int p = board->numGr;
-            QVERIFY(p >= 1 && p <= 3 && !board->finished(p));
-            QCOMPARE(board->winNameGr()->text(), kNames[p - 1]);
-            const int square = board->players()[p - 1].square();
+            QVERIFY(board->nextButton()->isEnabled());
+            const int p = board->session().currentPlayer();
+            QVERIFY(p >= 1 && p <= 3 && !board->session().game().finished(p));
+            QCOMPARE(board->turnLabel()->text(), kNames[p - 1]);
+            const int square = board->session().game().players()[p - 1].square();
 
-            QTest::mouseClick(board->knopDali(), Qt::LeftButton);
+            QTest::mouseClick(board->nextButton(), Qt::LeftButton);
             QPointer<TaskWindow> w = board->taskWindow();
             QVERIFY2(w, qPrintable(QStringLiteral("no task window on square %1").arg(square)));
             QVERIFY(w->isVisible());
@@ -165,7 +165,7 @@ private slots:
                                      .arg(picture)
                                      .arg(p)
                                      .arg(right ? QStringLiteral("right") : QStringLiteral("wrong"));
-            StatTable expected = board->stats();
+            StatTable expected = board->session().stats();
             expected.add(p, task.category, right ? 1 : 2);
 
             solvers.value(task.windowNumber)(*w, t, right);
@@ -174,9 +174,8 @@ private slots:
             QVERIFY2(!w || !w->busy(),
                      qPrintable(QStringLiteral("still open after the answer: %1").arg(what)));
             answers.append({p, square, task.windowNumber, task.category, right});
-            QVERIFY2(board->stats() == expected,
+            QVERIFY2(board->session().stats() == expected,
                      qPrintable(QStringLiteral("the answer was not counted as given: %1").arg(what)));
-            QCOMPARE(board->WinType, task.category);
             settle();
             QVERIFY(!board->taskWindow());
 
@@ -187,8 +186,8 @@ private slots:
             if (FinishWindow* form = board->finishWindow()) {
                 QVERIFY(form->isVisible());
                 QVERIFY(!board->isEnabled());
-                QCOMPARE(board->players()[p - 1].square(), 33);
-                QVERIFY(board->finished(p));
+                QCOMPARE(board->session().game().players()[p - 1].square(), 33);
+                QVERIFY(board->session().game().finished(p));
                 finishes.append(
                     {form->winName()->text(), shownPlace(*form), form->banner()->isVisibleTo(form)});
                 form->close();
@@ -197,7 +196,7 @@ private slots:
             }
             QVERIFY(board->isEnabled());
         }
-        QVERIFY2(board->finishedCount() == 3, "the game did not end within the turn limit");
+        QVERIFY2(board->session().game().finishedCount() == 3, "the game did not end within the turn limit");
 
         // Every task window was opened and answered.
         for (const TaskSquare& task : kDispatchTable)
@@ -216,8 +215,8 @@ private slots:
         }
         QCOMPARE(finishers.size(), 3);
         for (int p = 1; p <= 3; ++p) {
-            QVERIFY(board->finished(p));
-            QCOMPARE(board->players()[p - 1].square(), 33);
+            QVERIFY(board->session().game().finished(p));
+            QCOMPARE(board->session().game().players()[p - 1].square(), 33);
         }
 
         // The only message boxes of the game: the pyramid's give-up question and
@@ -229,8 +228,8 @@ private slots:
                      qPrintable(QStringLiteral("unexpected message: ") + m.text));
 
         // The game is over: "Далі" stays disabled.
-        QVERIFY(!board->knopDali()->isEnabled());
-        QTest::mouseClick(board->knopDali(), Qt::LeftButton);
+        QVERIFY(!board->nextButton()->isEnabled());
+        QTest::mouseClick(board->nextButton(), Qt::LeftButton);
         QVERIFY(!board->taskWindow());
         QVERIFY(board->isEnabled());
 
@@ -246,8 +245,8 @@ private slots:
         for (int c = 1; c <= 7; ++c) {
             bool rightSeen = false, wrongSeen = false;
             for (int p = 1; p <= 3; ++p) {
-                QCOMPARE(int(board->stats().at(p, c, 1)), counted[p - 1][c - 1][0]);
-                QCOMPARE(int(board->stats().at(p, c, 2)), counted[p - 1][c - 1][1]);
+                QCOMPARE(int(board->session().stats().at(p, c, 1)), counted[p - 1][c - 1][0]);
+                QCOMPARE(int(board->session().stats().at(p, c, 2)), counted[p - 1][c - 1][1]);
                 rightSeen = rightSeen || counted[p - 1][c - 1][0] > 0;
                 wrongSeen = wrongSeen || counted[p - 1][c - 1][1] > 0;
             }
@@ -257,8 +256,8 @@ private slots:
         for (int p = 1; p <= 3; ++p) {
             int right = 0, wrong = 0;
             for (int c = 1; c <= 7; ++c) {
-                right += board->stats().at(p, c, 1);
-                wrong += board->stats().at(p, c, 2);
+                right += board->session().stats().at(p, c, 1);
+                wrong += board->session().stats().at(p, c, 2);
             }
             QCOMPARE(right, perPlayer[p - 1][0]);
             QCOMPARE(wrong, perPlayer[p - 1][1]);

@@ -123,16 +123,16 @@ private slots:
             FakeRegistration reg;
             BoardUnderTest board(tc, reg);
             // The chip pictures are readable by this user.
-            QVERIFY(!board->phishka(1)->picture().isNull());
-            board->knopStart_Click();
+            QVERIFY(!board->chip(1)->picture().isNull());
+            board->startGame();
             play(tc, *board.board, true);
             QVERIFY(tc.ctx.folder.ensureFolder(QStringLiteral("Temp")));
             QVERIFY(writeAtStart(tc.ctx.folder.usedPictureFile(2), QByteArray(44, '\x01')));
             tc.dialogs.answer(MsgAnswer::Yes);
-            board->knopSave_Click();
-            QVERIFY(board->isSaved());
-            QCOMPARE(board->gameFolderName(), QStringLiteral("1"));
-            savedStats = board->stats();
+            board->saveGame();
+            QVERIFY(board->session().isSaved());
+            QCOMPARE(board->session().folderName(), QStringLiteral("1"));
+            savedStats = board->session().stats();
             QVERIFY(savedStats != StatTable());
         }
         // Ira's games folder is hers alone.
@@ -151,8 +151,8 @@ private slots:
         reg.saved = true;
         reg.folder = tc.ctx.folder.saveFolder() + "/1";
         BoardUnderTest board(tc, reg);
-        QCOMPARE(board->numGr, 2);
-        QCOMPARE(board->stats(), savedStats);
+        QCOMPARE(board->session().currentPlayer(), 2);
+        QCOMPARE(board->session().stats(), savedStats);
         QCOMPARE(readFile(tc.ctx.folder.usedPictureFile(2)).value_or(QByteArray()), QByteArray(44, '\x01'));
         QCOMPARE(snapshot(tc.programFolder.root()), before);
 

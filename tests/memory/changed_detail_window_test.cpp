@@ -127,8 +127,7 @@ private slots:
         QCOMPARE(f.w->winText->text(), QStringLiteral("Клацни по тій частині малюнка, яка змінилася"));
         QVERIFY(f.w->isEnabled());
         QCOMPARE(f.tc.clock.enabledTimerCount(), 0);
-        QCOMPARE(f.host.krokCount, 0);
-        QVERIFY(!f.host.boardEnabled);
+        QCOMPARE(f.host.answerCount, 0);
     }
 
     void clicksIgnoredBeforeTheSearch() {
@@ -140,8 +139,8 @@ private slots:
         QVERIFY(f.w->busy());
         f.tc.clock.advance(2000);
         f.click(QPoint(270, 110));
-        QCOMPARE(f.host.krokCount, 1);
-        QVERIFY(f.host.krokSawPrav);
+        QCOMPARE(f.host.answerCount, 1);
+        QVERIFY(f.host.lastRight);
     }
 
     void strictHitTest_data() {
@@ -164,7 +163,7 @@ private slots:
         f.click(point);
         if (hit) {
             QCOMPARE(f.host.calls,
-                     (QStringList{"prav=1", "enabled=1", "show", "WinType=7", "krok", "enabled=1"}));
+                     handBack(true, 7));
             UsedPictureRecord expected(14);
             expected.setShown(8, true);
             expected.setSolved(8, true);
@@ -179,7 +178,7 @@ private slots:
         QVERIFY(f.host.calls.isEmpty());
         f.tc.clock.advance(1000);
         QCOMPARE(f.host.calls,
-                 (QStringList{"prav=0", "enabled=1", "show", "WinType=7", "krok", "enabled=1"}));
+                 handBack(false, 7));
         UsedPictureRecord expected(14);
         expected.setShown(8, true);
         QCOMPARE(f.tc.programFolder.read(QStringLiteral("Temp/24.$$$")), expected.toBytes());
@@ -192,10 +191,10 @@ private slots:
         f.toSearch();
         f.click(QPoint(20, 20));
         f.tc.clock.advance(1500);
-        QCOMPARE(f.host.krokCount, 0);
+        QCOMPARE(f.host.answerCount, 0);
         f.click(QPoint(200, 150)); // inside 168..265 x 104..185
-        QCOMPARE(f.host.krokCount, 1);
-        QVERIFY(f.host.krokSawPrav);
+        QCOMPARE(f.host.answerCount, 1);
+        QVERIFY(f.host.lastRight);
     }
 
     void secondMissMovesTheBlotAndRestartsTheWait() {
@@ -206,11 +205,11 @@ private slots:
         f.click(QPoint(400, 60));
         QCOMPARE(f.w->Image2->pos(), QPoint(400 - 22, 60 - 23));
         f.tc.clock.advance(1000); // counts 1 again
-        QCOMPARE(f.host.krokCount, 0);
+        QCOMPARE(f.host.answerCount, 0);
         f.tc.clock.advance(1000);
-        QCOMPARE(f.host.krokCount, 1);
-        QVERIFY(!f.host.krokSawPrav);
-        QCOMPARE(f.host.krokSawWinType, 7);
+        QCOMPARE(f.host.answerCount, 1);
+        QVERIFY(!f.host.lastRight);
+        QCOMPARE(f.host.lastCategory, 7);
     }
 
     void closeBoxRefusedThroughout() {
@@ -220,7 +219,7 @@ private slots:
         QVERIFY(!f.w->close());
         f.click(QPoint(10, 10));
         QVERIFY(!f.w->close());
-        QCOMPARE(f.host.krokCount, 0);
+        QCOMPARE(f.host.answerCount, 0);
     }
 
     void fourteenPicturesInA56ByteRecord() {

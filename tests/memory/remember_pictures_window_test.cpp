@@ -183,13 +183,12 @@ private slots:
         RememberFixture f;
         f.tc.clock.advance(11000);
         for (int i = 0; i < clicks.size(); ++i) {
-            QCOMPARE(f.host.krokCount, 0);
+            QCOMPARE(f.host.answerCount, 0);
             f.click(clicks[i]);
             QCOMPARE(f.w->Label1->text(), QString::number(i + 1));
         }
         QCOMPARE(f.w->Label1->text(), counter);
-        QCOMPARE(f.host.calls, (QStringList{QStringLiteral("prav=%1").arg(solved ? 1 : 0), "enabled=1",
-                                            "show", "WinType=1", "krok", "enabled=1"}));
+        QCOMPARE(f.host.calls, handBack(solved, 1));
         settle();
         QVERIFY(f.w.isNull());
     }
@@ -203,7 +202,7 @@ private slots:
         f.click(7);
         f.click(7);
         QCOMPARE(f.w->Label1->text(), QStringLiteral("1"));
-        QCOMPARE(f.host.krokCount, 0);
+        QCOMPARE(f.host.answerCount, 0);
     }
 
     void closeBoxRefusedWhileRunning() {
@@ -212,7 +211,7 @@ private slots:
         f.tc.clock.advance(11000);
         f.click(5);
         QVERIFY(!f.w->close());
-        QCOMPARE(f.host.krokCount, 0);
+        QCOMPARE(f.host.answerCount, 0);
         QVERIFY(f.host.calls.isEmpty());
     }
 

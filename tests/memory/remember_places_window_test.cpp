@@ -216,8 +216,7 @@ private slots:
             QCOMPARE(f.shown(f.w->Picture2[f.boxOf(item) - 1]), QStringLiteral("kletka33/%1.jpg").arg(item));
         }
         f.done();
-        QCOMPARE(f.host.calls, (QStringList{QStringLiteral("prav=%1").arg(solved ? 1 : 0), "enabled=1",
-                                            "show", "WinType=7", "krok", "enabled=1"}));
+        QCOMPARE(f.host.calls, handBack(solved, 7));
         settle();
         QVERIFY(f.w.isNull());
     }
@@ -249,9 +248,9 @@ private slots:
             QTest::mouseClick(f.w->Picture3, Qt::LeftButton, {}, QPoint(100, 80));
         f.tc.clock.advance(ms);
         f.done();
-        QCOMPARE(f.host.krokCount, 1);
-        QVERIFY(!f.host.krokSawPrav);
-        QCOMPARE(f.host.krokSawWinType, 7);
+        QCOMPARE(f.host.answerCount, 1);
+        QVERIFY(!f.host.lastRight);
+        QCOMPARE(f.host.lastCategory, 7);
         QCOMPARE(f.tc.clock.enabledTimerCount(), 0);
     }
 
@@ -260,7 +259,7 @@ private slots:
         QVERIFY(!f.w->close());
         f.openTray();
         QVERIFY(!f.w->close());
-        QCOMPARE(f.host.krokCount, 0);
+        QCOMPARE(f.host.answerCount, 0);
     }
 
     void catalogOpensTheWindowsBySquare_data() {

@@ -242,8 +242,8 @@ private slots:
         play(w, moves);
         QVERIFY(f.closed());
         QCOMPARE(f.host.calls, handBack(solved, 5));
-        QCOMPARE(f.host.krokSawPrav, solved);
-        QCOMPARE(f.host.krokSawWinType, 5);
+        QCOMPARE(f.host.lastRight, solved);
+        QCOMPARE(f.host.lastCategory, 5);
         if (solved) {
             QVERIFY(f.t.dialogs.asked().isEmpty());
         } else {

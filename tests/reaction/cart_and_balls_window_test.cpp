@@ -14,7 +14,7 @@ using namespace zorna::reaction;
 
 namespace {
 
-const QStringList kHandBack{"enabled=1", "show", "WinType=1", "krok", "enabled=1"};
+const int kCategory = 1;
 
 float ball(int index) {
     return ScriptedRnd::forDraw(index, 4, 0);
@@ -45,7 +45,7 @@ struct CartFixture {
         QTest::keyClick(target, Qt::Key_Return);
     }
     int count() const { return w->caughtLabel()->text().toInt(); }
-    bool closed() const { return host.krokCount > 0; }
+    bool closed() const { return host.answerCount > 0; }
 
     // Advances in 1 ms steps until the ball in play starts to fall; its release
     // time is then now().
@@ -196,9 +196,9 @@ private slots:
         QCOMPARE(f.count(), 2);
         QVERIFY(!f.closed());
         f.catchOne();
-        QCOMPARE(f.host.calls, QStringList{"prav=1"} + kHandBack);
-        QCOMPARE(f.host.krokSawPrav, true);
-        QCOMPARE(f.host.krokSawWinType, 1);
+        QCOMPARE(f.host.calls, handBack(true, kCategory));
+        QCOMPARE(f.host.lastRight, true);
+        QCOMPARE(f.host.lastCategory, 1);
         QCOMPARE(f.t.rnd.overruns(), 0);
         settle();
         QVERIFY(f.w.isNull());
@@ -221,7 +221,7 @@ private slots:
         f.advanceTo(next);
         QVERIFY(f.w->ballFalling());
         f.advanceTo(60000);
-        QCOMPARE(f.host.calls, QStringList{"prav=0"} + kHandBack);
+        QCOMPARE(f.host.calls, handBack(false, kCategory));
     }
 
     // The next ball is drawn among those still shown.
@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(f.w->ballsReleased(), 0);
         QCOMPARE(f.w->ballInPlay(), 1);
         f.advanceTo(120000);
-        QCOMPARE(f.host.calls, QStringList{"prav=0"} + kHandBack);
+        QCOMPARE(f.host.calls, handBack(false, kCategory));
         QCOMPARE(f.t.rnd.overruns(), 0);
         settle();
         QVERIFY(f.w.isNull());
@@ -302,7 +302,7 @@ private slots:
         QCOMPARE(f.t.dialogs.asked().first(),
                  (Message{"Запит", "Закінчити виконання завдання?", MsgIcon::Question, MsgButtons::YesNo}));
         if (yes) {
-            QCOMPARE(f.host.calls, QStringList{"prav=0"} + kHandBack);
+            QCOMPARE(f.host.calls, handBack(false, kCategory));
             return;
         }
         QVERIFY(f.host.calls.isEmpty());
@@ -348,7 +348,7 @@ private slots:
         QTest::mouseClick(w->closeButton(), Qt::LeftButton, {}, QPoint(20, 20));
         QCOMPARE(dialogs.asked, 1);
         QVERIFY(dialogs.callsWhileOpen.isEmpty());
-        QCOMPARE(host.calls, QStringList{"prav=0"} + kHandBack);
+        QCOMPARE(host.calls, handBack(false, kCategory));
         settle();
         QVERIFY(w.isNull());
     }

@@ -18,7 +18,7 @@ using namespace zorna::reaction;
 
 namespace {
 
-const QStringList kHandBack{"enabled=1", "show", "WinType=6", "krok", "enabled=1"};
+const int kCategory = 6;
 
 // Release time of the i-th launch (0-based): Timer3 ticks from 4 s on.
 qint64 releaseTime(int i) {
@@ -206,8 +206,8 @@ private slots:
         const Message expected{QString(), solved ? "Правильно" : "Неправильно", MsgIcon::None,
                                MsgButtons::Ok};
         QCOMPARE(f.t.dialogs.asked(), QList<Message>{expected});
-        QCOMPARE(f.host.calls, QStringList{QStringLiteral("prav=%1").arg(solved ? 1 : 0)} + kHandBack);
-        QCOMPARE(f.host.krokSawWinType, 6);
+        QCOMPARE(f.host.calls, handBack(solved, kCategory));
+        QCOMPARE(f.host.lastCategory, 6);
         QCOMPARE(f.t.clock.enabledTimerCount(), 0);
         settle();
         QVERIFY(f.w.isNull());
@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(f.w->ballsFinished(), 19);
         f.advanceTo(33000);
         QCOMPARE(f.t.dialogs.asked().size(), 1);
-        QCOMPARE(f.host.krokCount, 1);
+        QCOMPARE(f.host.answerCount, 1);
     }
 
     // Keys: either letter case, the Cyrillic letters on the same keys, Shift

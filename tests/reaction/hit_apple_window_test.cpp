@@ -12,7 +12,7 @@ using namespace zorna::test;
 
 namespace {
 
-const QStringList kHandBack{"enabled=1", "show", "WinType=6", "krok", "enabled=1"};
+const int kCategory = 6;
 
 struct AppleFixture {
     TestContext t;
@@ -79,10 +79,10 @@ private slots:
             QVERIFY(f.shown(n).isNull());
         f.click(clicked);
         if (!hit) {
-            QCOMPARE(f.host.calls, QStringList{"prav=0"} + kHandBack);
+            QCOMPARE(f.host.calls, handBack(false, kCategory));
             return;
         }
-        QCOMPARE(f.host.krokCount, 0);
+        QCOMPARE(f.host.answerCount, 0);
         // The apple stopped: the 700 ms step does not come.
         f.t.clock.advance(600);
         QCOMPARE(f.w->appleCell(), 20);
@@ -101,13 +101,13 @@ private slots:
             f.t.clock.advance(600);
             QVERIFY2(f.showsFile(21, QStringLiteral("apple%1.jpg").arg(frame)),
                      qPrintable(QString::number(frame)));
-            QCOMPARE(f.host.krokCount, 0);
+            QCOMPARE(f.host.answerCount, 0);
         }
         f.t.clock.advance(599);
-        QCOMPARE(f.host.krokCount, 0);
+        QCOMPARE(f.host.answerCount, 0);
         f.t.clock.advance(1);
-        QCOMPARE(f.host.calls, QStringList{"prav=1"} + kHandBack);
-        QCOMPARE(f.host.krokSawWinType, 6);
+        QCOMPARE(f.host.calls, handBack(true, kCategory));
+        QCOMPARE(f.host.lastCategory, 6);
         settle();
         QVERIFY(f.w.isNull());
         QCOMPARE(f.t.clock.enabledTimerCount(), 0);
@@ -132,7 +132,7 @@ private slots:
         QVERIFY(f.shown(13).isNull());
         // Every step reseeds the generator; the start cell is drawn without reseeding.
         QCOMPARE(f.t.rnd.randomizeCount(), 3);
-        QCOMPARE(f.host.krokCount, 0);
+        QCOMPARE(f.host.answerCount, 0);
     }
 
     void appleStaysOnTheBoardAtTheTop() {
@@ -157,8 +157,8 @@ private slots:
         f.pushSteps({2});
         f.t.clock.advance(700);
         f.click(20); // where the apple was
-        QCOMPARE(f.host.calls, QStringList{"prav=0"} + kHandBack);
-        QCOMPARE(f.host.krokSawPrav, false);
+        QCOMPARE(f.host.calls, handBack(false, kCategory));
+        QCOMPARE(f.host.lastRight, false);
         settle();
         QVERIFY(f.w.isNull());
     }
@@ -175,9 +175,9 @@ private slots:
         QVERIFY(f.showsFile(20, "apple1.jpg"));
         f.t.clock.advance(8 * 600);
         QVERIFY(f.showsFile(20, "apple9.jpg"));
-        QCOMPARE(f.host.krokCount, 0);
+        QCOMPARE(f.host.answerCount, 0);
         f.click(19);
-        QCOMPARE(f.host.calls, QStringList{"prav=0"} + kHandBack);
+        QCOMPARE(f.host.calls, handBack(false, kCategory));
     }
 
     void closeBoxRefusedWhileBusy() {

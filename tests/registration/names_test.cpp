@@ -58,8 +58,8 @@ private slots:
         QPointer<BoardWindow> board = r->board();
         QVERIFY(board);
 
-        QTest::mouseClick(board->knopStart(), Qt::LeftButton);
-        QVERIFY(showsPlainly(board->winNameGr(), name));
+        QTest::mouseClick(board->startButton(), Qt::LeftButton);
+        QVERIFY(showsPlainly(board->turnLabel(), name));
         board->grab();
 
         QTest::keyClick(board.data(), Qt::Key_F2);
@@ -69,11 +69,11 @@ private slots:
         board->statisticsWindow()->close();
         settle();
 
-        QTest::mouseClick(board->knopSave(), Qt::LeftButton);
+        QTest::mouseClick(board->saveButton(), Qt::LeftButton);
         QCOMPARE(tc.dialogs.asked().last().text, QStringLiteral("Гра збережена!"));
 
         for (int turn = 0; turn < 100 && !board->finishWindow(); ++turn)
-            play(tc, *board, board->numGr == 1);
+            play(tc, *board, board->session().currentPlayer() == 1);
         FinishWindow* finish = board->finishWindow();
         QVERIFY(finish);
         QVERIFY(showsPlainly(finish->winName(), name));
@@ -84,7 +84,7 @@ private slots:
         tc.dialogs.clear();
         tc.dialogs.answer(MsgAnswer::No);  // do not save the finished player
         tc.dialogs.answer(MsgAnswer::Yes); // leave the board
-        QTest::mouseClick(board->knopEnd(), Qt::LeftButton);
+        QTest::mouseClick(board->leaveButton(), Qt::LeftButton);
         QPointer<RegistrationWindow> fresh = r->successor();
         settle();
         QVERIFY(!board);
@@ -99,7 +99,7 @@ private slots:
         // The saved game opens with the saved name on the board.
         QTest::mouseClick(fresh->knopNext(), Qt::LeftButton);
         QVERIFY(fresh->board());
-        QVERIFY(showsPlainly(fresh->board()->winNameGr(), saved));
+        QVERIFY(showsPlainly(fresh->board()->turnLabel(), saved));
         delete fresh->board();
         delete fresh.data();
         settle();

@@ -158,11 +158,11 @@ private slots:
             QVERIFY(r->board());
             QVERIFY(r->board()->isVisible());
             QVERIFY(!r->isVisible());
-            QCOMPARE(r->board()->playerCount(), count);
-            QVERIFY(r->board()->knopStart()->isEnabled());
-            r->board()->knopStart_Click();
+            QCOMPARE(r->board()->session().playerCount(), count);
+            QVERIFY(r->board()->startButton()->isEnabled());
+            r->board()->startGame();
             // The board reads the name as typed.
-            QCOMPARE(r->board()->winNameGr()->text(), names[0]);
+            QCOMPARE(r->board()->turnLabel()->text(), names[0]);
         } else {
             QVERIFY(!r->board());
             QVERIFY(r->isVisible());
@@ -207,7 +207,7 @@ private slots:
         r->knopNext_Click();
         QVERIFY(!r->isVisible());
         QVERIFY(r->board());
-        r->board()->knopStart_Click();
+        r->board()->startGame();
         QCOMPARE(tc.clock.enabledTimerCount(), 0);
         tc.clock.advance(10 * 300);
         QCOMPARE(r->winAvtors()->text(), shown);
@@ -537,12 +537,12 @@ private slots:
         QVERIFY(!r->isVisible());
         QCOMPARE(r->winKilGravc()->currentText(), QStringLiteral("3"));
         QCOMPARE(r->winNameGravc(3)->text(), QStringLiteral("Яна"));
-        QVERIFY(!board->knopStart()->isEnabled());
-        QCOMPARE(board->numGr, 3);
-        QCOMPARE(board->winNameGr()->text(), QStringLiteral("Яна"));
-        QCOMPARE(board->players()[2].square(), 5);
-        QCOMPARE(board->stats().at(3, 5, 1), qint16(7));
-        QCOMPARE(board->gameFolderName(), QStringLiteral("2"));
+        QVERIFY(!board->startButton()->isEnabled());
+        QCOMPARE(board->session().currentPlayer(), 3);
+        QCOMPARE(board->turnLabel()->text(), QStringLiteral("Яна"));
+        QCOMPARE(board->session().game().players()[2].square(), 5);
+        QCOMPARE(board->session().stats().at(3, 5, 1), qint16(7));
+        QCOMPARE(board->session().folderName(), QStringLiteral("2"));
     }
 
     void savedGameWithoutNames() {
@@ -589,11 +589,11 @@ private slots:
         r->knopNext_Click();
         QPointer<BoardWindow> board = r->board();
         QVERIFY(board);
-        board->knopStart_Click();
+        board->startGame();
         tc.programFolder.write(QStringLiteral("Temp/2.$$$"), "x");
         tc.dialogs.answer(MsgAnswer::No);  // do not save
         tc.dialogs.answer(MsgAnswer::Yes); // leave
-        board->KnopEnd_Click();
+        board->leaveBoard();
         QCOMPARE(tc.dialogs.asked().last(), kLeave);
         QPointer<RegistrationWindow> fresh = r->successor();
         QVERIFY(fresh);

@@ -79,7 +79,7 @@ private slots:
         r->knopNext_Click();
         QVERIFY(tc.dialogs.asked().isEmpty());
         QVERIFY(r->board());
-        QCOMPARE(r->board()->players()[1].square(), 4);
+        QCOMPARE(r->board()->session().game().players()[1].square(), 4);
         delete r->board();
     }
 

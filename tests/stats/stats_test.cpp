@@ -20,7 +20,7 @@ private slots:
         reg.names = {QStringLiteral(" Оля "), QStringLiteral("Петро"), QStringLiteral("не грає")};
         openSaved(tc, reg, QStringLiteral("1"));
         BoardUnderTest board(tc, reg);
-        board->stat_Click();
+        board->showStatistics();
         StatisticsWindow* st = board->statisticsWindow();
         QVERIFY(st);
         QVERIFY(st->isVisible());
@@ -53,7 +53,7 @@ private slots:
 
         // The board takes no clicks while the statistics are open.
         QVERIFY(!board->isEnabled());
-        QTest::mouseClick(board->knopDali(), Qt::LeftButton);
+        QTest::mouseClick(board->nextButton(), Qt::LeftButton);
         QVERIFY(!board->taskWindow());
         st->close();
         settle();
@@ -91,15 +91,15 @@ private slots:
             for (int m = 1; m <= 3; ++m)
                 QCOMPARE(finish->misse(m)->isVisible(), m == place);
             QVERIFY(!board->isEnabled());
-            QCOMPARE(board->phishka(place)->pos(), chipPosition(place, 33));
+            QCOMPARE(board->chip(place)->pos(), chipPosition(place, 33));
             finish->close();
             settle();
             QVERIFY(board->isEnabled());
         }
-        QCOMPARE(board->finishedCount(), 3);
+        QCOMPARE(board->session().game().finishedCount(), 3);
         // The game is over: "Далі" stays disabled, saving and leaving still work.
-        QVERIFY(!board->knopDali()->isEnabled());
-        QVERIFY(board->knopSave()->isEnabled());
+        QVERIFY(!board->nextButton()->isEnabled());
+        QVERIFY(board->saveButton()->isEnabled());
     }
 
     void finishWindowLayoutAndPictures() {

@@ -39,15 +39,6 @@ TestContext::TestContext(TaskCatalog tasks)
     : catalog(std::move(tasks)), ctx{clock,  rnd, dialogs, help, ProgramFolder(programFolder.root()),
                                      catalog} {}
 
-QStringList handBack(bool solved, int category) {
-    return {QStringLiteral("prav=%1").arg(solved ? 1 : 0),
-            QStringLiteral("enabled=1"),
-            QStringLiteral("show"),
-            QStringLiteral("WinType=%1").arg(category),
-            QStringLiteral("krok"),
-            QStringLiteral("enabled=1")};
-}
-
 void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();

@@ -48,42 +48,29 @@ public:
     AppContext ctx;
 };
 
-// Board double for task windows: records the hand-back in order.
+// Board double for task windows: records every answer handed back.
 class FakeHost : public TaskHost {
 public:
-    bool prav() const override { return prav_; }
-    void setPrav(bool solved) override {
-        prav_ = solved;
-        calls.append(QStringLiteral("prav=%1").arg(solved ? 1 : 0));
+    void taskAnswered(const TaskResult& result) override {
+        ++answerCount;
+        lastRight = result.right;
+        lastCategory = result.category;
+        calls.append(handBack(result.right, result.category).constFirst());
     }
-    void setWinType(int category) override {
-        winType = category;
-        calls.append(QStringLiteral("WinType=%1").arg(category));
-    }
-    void setBoardEnabled(bool enabled) override {
-        boardEnabled = enabled;
-        calls.append(QStringLiteral("enabled=%1").arg(enabled ? 1 : 0));
-    }
-    void showBoard() override { calls.append(QStringLiteral("show")); }
-    void krok() override {
-        ++krokCount;
-        krokSawPrav = prav_;
-        krokSawWinType = winType;
-        calls.append(QStringLiteral("krok"));
+    static QStringList handBack(bool right, int category) {
+        return {QStringLiteral("answered right=%1 category=%2").arg(right ? 1 : 0).arg(category)};
     }
 
-    bool prav_ = false;
-    int winType = 0;
-    bool boardEnabled = false;
-    int krokCount = 0;
-    bool krokSawPrav = false;
-    int krokSawWinType = 0;
+    int answerCount = 0;
+    bool lastRight = false;
+    int lastCategory = 0;
     QStringList calls;
 };
 
-// The calls FakeHost records when a window hands back an answer: prav, then
-// the board enabled and shown, WinType set and krok called.
-QStringList handBack(bool solved, int category);
+// What FakeHost records when a window hands back one answer.
+inline QStringList handBack(bool right, int category) {
+    return FakeHost::handBack(right, category);
+}
 
 // Processes posted events (deferred deletes of closed windows among them).
 void settle();

@@ -254,7 +254,7 @@ void WindowBench::runPass(bool record, const QList<int>& squares) {
         double openGame = 0;
         {
             CollectWhile collect(profiled_ == Profiled::GameOpen);
-            QTest::mouseClick(board->board->knopDali(), Qt::LeftButton);
+            QTest::mouseClick(board->board->nextButton(), Qt::LeftButton);
             openGame = since(start, taskPainted.wait());
         }
         zorna::TaskWindow* task = board->board->taskWindow();

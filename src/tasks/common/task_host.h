@@ -2,18 +2,19 @@
 
 namespace zorna {
 
-// What a task window sees of the board. The window sets prav when answered;
-// while closing it enables and shows the board, sets WinType and calls krok,
-// in that order.
+// A task window's answer, handed back once as the window closes.
+struct TaskResult {
+    bool right = false;
+    // The statistics category of the task (1..7); other values are not counted.
+    int category = 0;
+};
+
+// What a task window sees of the board: the one call that hands its answer
+// back. The board comes back to the front, enabled, and applies the answer.
 class TaskHost {
 public:
     virtual ~TaskHost() = default;
-    virtual bool prav() const = 0;
-    virtual void setPrav(bool solved) = 0;
-    virtual void setWinType(int category) = 0;
-    virtual void setBoardEnabled(bool enabled) = 0;
-    virtual void showBoard() = 0;
-    virtual void krok() = 0;
+    virtual void taskAnswered(const TaskResult& result) = 0;
 };
 
 } // namespace zorna

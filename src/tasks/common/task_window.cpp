@@ -27,14 +27,9 @@ TaskWindow::~TaskWindow() {
 }
 
 void TaskWindow::answer(bool right) {
-    host.setPrav(right);
-    closeAnswered();
-}
-
-void TaskWindow::closeAnswered() {
+    right_ = right;
     busy_ = false;
     close();
-    host.setBoardEnabled(true);
 }
 
 void TaskWindow::useDeck(int pictureCount, int slotCount) {
@@ -79,15 +74,11 @@ void TaskWindow::closeEvent(QCloseEvent* event) {
     handedBack_ = true;
     for (auto& timer : timers_)
         timer->stop();
-    beforeHandBack();
     if (deck_) {
-        deck_->finish(host.prav());
+        deck_->finish(right_);
         deck_->releaseWrites();
     }
-    host.setBoardEnabled(true);
-    host.showBoard();
-    host.setWinType(task_.category);
-    host.krok();
+    host.taskAnswered(TaskResult{right_, task_.category});
     event->accept();
 }
 

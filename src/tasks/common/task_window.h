@@ -16,7 +16,8 @@ namespace zorna {
 // The base of every task window: the caption, the busy flag that refuses a close
 // before the task is answered, the optional used-picture deck, timers that stop
 // when the window closes, and the hand-back to the board in its fixed order.
-// A task class adds its controls, its Form_Load and its answer logic.
+// A task class adds its controls, its Form_Load and its answer logic, and
+// ends with answer(right): the board gets one TaskResult as the window closes.
 class TaskWindow : public QWidget {
     Q_OBJECT
 public:
@@ -37,11 +38,9 @@ public:
 protected:
     void setBusy(bool busy) { busy_ = busy; }
 
-    // Common ending of an answer: prav, busy flag off, close (which hands back),
-    // then the board is enabled once more.
+    // The ending of an answer: the answer kept, the busy flag off, and the
+    // window closed, which hands the answer back to the board.
     void answer(bool right);
-    // The same ending when prav has already been set.
-    void closeAnswered();
 
     // Uses a used-picture file "temp/N.$$$" with K pictures in S slots. Until the
     // window has drawn its first frame, the deck's writes wait for it.
@@ -60,9 +59,6 @@ protected:
 
     // Form_Unload: refused while busy; otherwise the hand-back.
     void closeEvent(QCloseEvent* event) override;
-    // Closing work that may still change prav: runs once the close is accepted,
-    // before the deck's solved flag follows prav.
-    virtual void beforeHandBack() {}
 
     AppContext& ctx;
     TaskHost& host;
@@ -70,6 +66,7 @@ protected:
 private:
     const TaskSquare& task_;
     bool busy_ = true;
+    bool right_ = false;
     bool handedBack_ = false;
     bool firstFrameShown_ = false;
     std::optional<PictureDeck> deck_;

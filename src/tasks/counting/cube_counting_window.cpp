@@ -51,7 +51,6 @@ CubeCountingWindow::CubeCountingWindow(AppContext& context, TaskHost& board, con
 }
 
 void CubeCountingWindow::Form_Load() {
-    beforeLoad();
     setBusy(true);
     ZapovnMasNumPrav();
     winText->setText(QString::fromUtf8(instruction_));
@@ -119,10 +118,6 @@ CountCubesWindow::CountCubesWindow(AppContext& context, TaskHost& board, const T
     placeTw(winpPrav, 5040, 1080, 1215, 375);
     placeTw(winMal, kCountPictureTwips.left, kCountPictureTwips.top, kCountPictureTwips.width,
             kCountPictureTwips.height);
-}
-
-void CountCubesWindow::beforeLoad() {
-    host.setBoardEnabled(false);
 }
 
 void CountCubesWindow::ZapovnMasNumPrav() {

@@ -33,8 +33,6 @@ public:
 protected:
     virtual void ZapovnMasNumPrav() = 0;
     virtual void Image2_Click() = 0;
-    // Optional first step of the load.
-    virtual void beforeLoad() {}
     void VipadkMal();
 
 private:
@@ -77,7 +75,6 @@ public:
 protected:
     void ZapovnMasNumPrav() override;
     void Image2_Click() override;
-    void beforeLoad() override;
 
 private:
     std::array<int, kCubePictures> answers_{};

@@ -68,9 +68,7 @@ FilmFramesWindow::FilmFramesWindow(AppContext& context, TaskHost& board, const T
 void FilmFramesWindow::Form_Load() {
     for (QLabel* frame : kadr)
         setFrameMovable(frame, true);
-    filled_.fill(false);
     setBusy(true);
-    host.setPrav(true);
     winzavdan->setText(QStringLiteral("\nРозмісти на плівці кадри в потрібній послідовності"));
     ctx.rnd.randomize();
 
@@ -80,19 +78,20 @@ void FilmFramesWindow::Form_Load() {
 
     // Frame order: distinct draws of 3r + 1; the bound only keeps a broken
     // generator from hanging the window (it then takes the smallest free value).
-    order_.fill(0);
-    auto used = [this](int v) { return std::find(order_.begin(), order_.end(), v) != order_.end(); };
+    std::array<int, 4> order{};
+    auto used = [&order](int v) { return std::find(order.begin(), order.end(), v) != order.end(); };
     for (int j = 0; j < 4; ++j) {
         int v = ctx.rnd.draw(3, 1);
         for (int attempt = 0; used(v) && attempt < 100000; ++attempt)
             v = ctx.rnd.draw(3, 1);
         for (v = used(v) ? 1 : v; used(v);)
             ++v;
-        order_[j] = v;
+        order[j] = v;
     }
+    strip_.reset(order);
     QStringList frames;
     for (int j = 0; j < 4; ++j)
-        frames.append(framePath(n, order_[j]));
+        frames.append(framePath(n, order[j]));
     const QList<QPixmap> pictures = loadPictures(frames);
     for (int j = 0; j < 4; ++j)
         kadr[j]->setPixmap(pictures.at(j));
@@ -139,35 +138,19 @@ void FilmFramesWindow::Form_DragDrop(QWidget* source, QPoint pos) {
     const int j = indexOfControl(kadr, source);
     if (j < 0 || !busy() || !frameMovable(j + 1))
         return;
-    const int x = pos.x();
-    const int y = pos.y();
-    if (x < 40 || x > 713 || y < 120 || y > 233)
+    const std::optional<int> slot = strip_.drop(j + 1, pos);
+    if (!slot)
         return;
-    for (int k = 1; k <= 4; ++k) {
-        const FilmSlot& slot = kFilmSlots[k - 1];
-        if (x < slot.xFrom || x > slot.xTo || y < 122 || y > 235 || filled_[k - 1])
-            continue;
-        QWidget* frame = kadr[j];
-        frame->move(slot.xFrom + (slot.width - frame->width()) / 2, 121 + (113 - frame->height()) / 2);
-        frame->raise();
-        if (order_[j] != k)
-            host.setPrav(false);
-        filled_[k - 1] = true;
-        setFrameMovable(frame, false);
-        return;
-    }
+    QWidget* frame = kadr[j];
+    frame->move(FilmStrip::framePosition(*slot, frame->size()));
+    frame->raise();
+    setFrameMovable(frame, false);
 }
 
 void FilmFramesWindow::Image2_Click() {
     if (!busy())
         return;
-    closeAnswered();
-}
-
-void FilmFramesWindow::beforeHandBack() {
-    for (bool filled : filled_)
-        if (!filled)
-            host.setPrav(false);
+    answer(strip_.solved());
 }
 
 } // namespace zorna
