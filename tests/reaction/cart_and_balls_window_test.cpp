@@ -79,6 +79,35 @@ struct CartFixture {
 class CartAndBallsWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    // The next ball is drawn among those still in the field; none left ends the draws.
+    void ballsLeftInTheField() {
+        ScriptedRnd rnd;
+        CartBalls balls(2);
+        QVERIFY(balls.anyInField());
+        balls.remove(2);
+        balls.remove(0);
+        rnd.push({ball(2), ball(0), ball(4)});
+        QVERIFY(balls.drawNext(rnd));
+        QCOMPARE(balls.inPlay(), 4);
+        for (int i : {1, 3, 4})
+            balls.remove(i);
+        QVERIFY(!balls.anyInField());
+        QVERIFY(!balls.drawNext(rnd));
+        QCOMPARE(balls.inPlay(), 4);
+    }
+    void threeCatchesWin() {
+        CartBalls balls;
+        for (int i = 0; i < kCartBalls; ++i)
+            balls.release();
+        QVERIFY(balls.allReleased());
+        for (int catches = 1; catches <= 3; ++catches) {
+            QVERIFY(!balls.won());
+            balls.addCatch();
+        }
+        QCOMPARE(balls.caught(), 3);
+        QVERIFY(balls.won());
+    }
+
     void windowLayout() {
         CartFixture f({2});
         QCOMPARE(f.w->windowTitle(), QStringLiteral("Завдання №31"));

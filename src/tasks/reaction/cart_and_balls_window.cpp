@@ -105,49 +105,27 @@ QWidget* CartAndBallsWindow::closeButton() const {
 void CartAndBallsWindow::Form_Load() {
     setBusy(true);
     trip_.reset();
-    released_ = 0;
     telega->setPixmap(loadPicture(ctx.folder.taskFile(task().windowNumber, QStringLiteral("telega.gif"))));
     winText->setText(QStringLiteral("Спіймай три кульки"));
     winText1->setText(QStringLiteral("Штовхнути:\nEnter"));
     IndKil->setText(QStringLiteral("0"));
     ctx.rnd.randomize();
-    ball_ = ctx.rnd.draw(4, 0);
+    balls_ = reaction::CartBalls(ctx.rnd.draw(4, 0));
     releaseDelay_ = 2;
     releaseTicks_ = 0;
     Timer1.start();
     Knop1->setFocus();
 }
 
-int CartAndBallsWindow::caught() const {
-    return IndKil->text().toInt();
-}
-
-bool CartAndBallsWindow::SharGo() {
-    bool anyShown = false;
-    for (QWidget* shape : Shape)
-        anyShown = anyShown || !shape->isHidden();
-    if (!anyShown)
-        return false;
-    ctx.rnd.randomize();
-    for (int attempt = 0; attempt < 10000; ++attempt) {
-        const int drawn = ctx.rnd.draw(4, 0);
-        if (!Shape[drawn]->isHidden()) {
-            ball_ = drawn;
-            return true;
-        }
-    }
-    for (int i = 0; i < kCartBalls; ++i)
-        if (!Shape[i]->isHidden()) {
-            ball_ = i;
-            break;
-        }
-    return true;
+void CartAndBallsWindow::takeBall(int ball) {
+    balls_.remove(ball);
+    Shape[ball]->hide();
 }
 
 void CartAndBallsWindow::nextBall() {
     // Balls pushed away before their release leave fewer than five to fall:
     // with none left the task ends as after the fifth ball.
-    if (!SharGo()) {
+    if (!balls_.drawNext(ctx.rnd)) {
         Vse();
         return;
     }
@@ -161,10 +139,10 @@ void CartAndBallsWindow::Timer1_Timer() {
         ++releaseTicks_;
         return;
     }
-    column_ = kBallColumns[ball_];
+    column_ = kBallColumns[balls_.inPlay()];
     Timer1.stop();
-    ballTop_ = Shape[ball_]->y();
-    ++released_;
+    ballTop_ = Shape[balls_.inPlay()]->y();
+    balls_.release();
     TmShar.start();
     if (Knop1->isEnabled())
         Knop1->setFocus();
@@ -172,19 +150,20 @@ void CartAndBallsWindow::Timer1_Timer() {
 
 void CartAndBallsWindow::TmShar_Timer() {
     if (ballTop_ >= kBallOutTop) {
-        Shape[ball_]->hide();
+        takeBall(balls_.inPlay());
         TmShar.stop();
         // During a trip the cart's homecoming takes over.
         if (trip_)
             return;
-        if (released_ >= kCartBalls)
+        if (balls_.allReleased())
             Vse();
         else
             nextBall();
         return;
     }
     ballTop_ += kBallStep;
-    Shape[ball_]->move(Shape[ball_]->x(), ballTop_);
+    QWidget* ball = Shape[balls_.inPlay()];
+    ball->move(ball->x(), ballTop_);
 }
 
 void CartAndBallsWindow::keyPressEvent(QKeyEvent* event) {
@@ -214,18 +193,21 @@ void CartAndBallsWindow::TmTelega_Timer() {
         TmTelega.stop();
         TmShar.stop();
         // The ball in play is taken away, caught, still falling or not yet released.
-        Shape[ball_]->hide();
-        Shape[ball_]->move(Shape[ball_]->x(), kBallParkedTop);
-        if (catch_)
-            IndKil->setText(QString::number(caught() + 1));
-        if (caught() >= kCatchesToWin) {
+        const int ball = balls_.inPlay();
+        takeBall(ball);
+        Shape[ball]->move(Shape[ball]->x(), kBallParkedTop);
+        if (catch_) {
+            balls_.addCatch();
+            IndKil->setText(QString::number(balls_.caught()));
+        }
+        if (balls_.won()) {
             Vse();
             return;
         }
         Knop1->setEnabled(true);
         Knop1->setFocus();
         trip_.reset();
-        if (released_ < kCartBalls)
+        if (!balls_.allReleased())
             nextBall();
         else
             Vse();
@@ -234,7 +216,7 @@ void CartAndBallsWindow::TmTelega_Timer() {
     // Only a falling ball can be caught: before its release the ball in play
     // has no column of its own yet.
     if (TmShar.isEnabled() && cartCatches(trip_->left(), cartWidth_, column_, cartTop_, ballTop_)) {
-        Shape[ball_]->hide();
+        takeBall(balls_.inPlay());
         TmShar.stop();
         column_ = kCaughtBallColumn;
         catch_ = true;
@@ -249,7 +231,7 @@ void CartAndBallsWindow::Vse() {
         endPending_ = true;
         return;
     }
-    answer(caught() >= kCatchesToWin);
+    answer(balls_.won());
 }
 
 void CartAndBallsWindow::Image1_Click() {

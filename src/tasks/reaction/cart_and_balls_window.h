@@ -23,8 +23,9 @@ public:
     void Form_Load() override;
 
     // For tests.
-    int ballInPlay() const { return ball_; }
-    int ballsReleased() const { return released_; }
+    const reaction::CartBalls& balls() const { return balls_; }
+    int ballInPlay() const { return balls_.inPlay(); }
+    int ballsReleased() const { return balls_.released(); }
     bool ballFalling() const { return TmShar.isEnabled(); }
     bool tripUnderWay() const { return trip_.has_value(); }
     QWidget* ball(int index) const { return Shape[index]; }
@@ -37,8 +38,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Chooses the next ball among those still shown; false when none is left.
-    bool SharGo();
+    // The ball leaves the field and its widget is hidden.
+    void takeBall(int ball);
     // The next ball after the one in play is finished: chosen, then released
     // after one tick of Timer1. Ends the task when no ball is left.
     void nextBall();
@@ -48,7 +49,6 @@ private:
     void TmTelega_Timer();
     void Vse();
     void Image1_Click();
-    int caught() const;
 
     QLabel* winText;
     QLabel* winText1;
@@ -61,10 +61,9 @@ private:
     Timer& TmShar;
     Timer& TmTelega;
 
-    int ball_ = 0;
+    reaction::CartBalls balls_;
     int column_ = 0;
     int ballTop_ = 0;
-    int released_ = 0;
     int releaseDelay_ = 2;
     int releaseTicks_ = 0;
     std::optional<reaction::CartTrip> trip_;

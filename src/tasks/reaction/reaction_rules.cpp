@@ -57,6 +57,32 @@ bool CartTrip::step() {
     return left_ == home_;
 }
 
+bool CartBalls::anyInField() const {
+    for (bool in : inField_)
+        if (in)
+            return true;
+    return false;
+}
+
+bool CartBalls::drawNext(Rnd& rnd) {
+    if (!anyInField())
+        return false;
+    rnd.randomize();
+    for (int attempt = 0; attempt < 10000; ++attempt) {
+        const int drawn = rnd.draw(4, 0);
+        if (inField_[drawn]) {
+            inPlay_ = drawn;
+            return true;
+        }
+    }
+    for (int i = 0; i < kCartBalls; ++i)
+        if (inField_[i]) {
+            inPlay_ = i;
+            break;
+        }
+    return true;
+}
+
 bool cartCatches(int cartLeft, int cartWidth, int column, int cartTop, int ballTop) {
     const int bottom = ballTop + kBallSize;
     return cartLeft + cartWidth > column + 8 && cartLeft <= column - 8 && cartTop <= bottom &&

@@ -69,6 +69,37 @@ private:
     int direction_ = 1;
 };
 
+// The five balls of the cart game without their widgets: which are still in
+// the field, which one is in play, how many have been released and caught.
+class CartBalls {
+public:
+    // A new game: every ball in the field, the given one in play.
+    explicit CartBalls(int inPlay = 0) : inPlay_(inPlay) {}
+
+    bool inField(int ball) const { return inField_[ball]; }
+    bool anyInField() const;
+    // A ball leaves the field: fallen out, caught, or taken away by the cart.
+    void remove(int ball) { inField_[ball] = false; }
+    int inPlay() const { return inPlay_; }
+    // Draws the next ball in play (r * 4 rounded, halves to even) among those
+    // still in the field; false when none is left. A source that keeps drawing
+    // removed balls gives up after a bound and takes the first ball left.
+    bool drawNext(Rnd& rnd);
+
+    void release() { ++released_; }
+    int released() const { return released_; }
+    bool allReleased() const { return released_ >= kCartBalls; }
+    void addCatch() { ++caught_; }
+    int caught() const { return caught_; }
+    bool won() const { return caught_ >= kCatchesToWin; }
+
+private:
+    std::array<bool, kCartBalls> inField_{true, true, true, true, true};
+    int inPlay_ = 0;
+    int released_ = 0;
+    int caught_ = 0;
+};
+
 // The catch test: the cart lies under the ball's column and the ball's lower
 // edge is within 4 pixels below the cart's top.
 bool cartCatches(int cartLeft, int cartWidth, int column, int cartTop, int ballTop);
