@@ -125,7 +125,7 @@ bool Journal::openFile() {
     if (!pragmas.exec(QStringLiteral("PRAGMA journal_mode = WAL")) ||
         !pragmas.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))) {
         error = pragmas.lastError().text();
-    } else if (info.kind == SchemaInfo::Kind::Empty) {
+    } else if (pragmas.finish(), info.kind == SchemaInfo::Kind::Empty) {
         createSchema(file_->db(), &error) && (error.clear(), true);
     } else if (info.version < kSchemaVersion) {
         migrate(file_->db(), info.version, &error) && (error.clear(), true);

@@ -166,19 +166,23 @@ const std::vector<CategoryCount>& JournalReader::categoryCounts(const TimeSpan& 
         return counts;
     QSqlQuery query(file_->db());
     query.setForwardOnly(true);
-    query.prepare(
-        QStringLiteral("SELECT name, category, correct, count(*), min(at_ms), max(at_ms) FROM answers "
-                       "WHERE at_ms >= ? AND at_ms < ? GROUP BY name, category, correct"));
-    query.addBindValue(span.fromMs);
-    query.addBindValue(span.toMs);
+    // Without bounds the index alone is counted through, without reading the times.
+    if (span == TimeSpan()) {
+        query.prepare(QStringLiteral("SELECT name, category, correct, count(*) FROM answers "
+                                     "GROUP BY name, category, correct"));
+    } else {
+        query.prepare(QStringLiteral("SELECT name, category, correct, count(*) FROM answers "
+                                     "WHERE at_ms >= ? AND at_ms < ? GROUP BY name, category, correct"));
+        query.addBindValue(span.fromMs);
+        query.addBindValue(span.toMs);
+    }
     if (!query.exec()) {
         fail(Problem::Damaged, query.lastError().text());
         return counts;
     }
     while (query.next()) {
-        CategoryCount count{textOf(query.value(0)),      query.value(1).toInt(),
-                            query.value(2).toInt() != 0, query.value(3).toLongLong(),
-                            query.value(4).toLongLong(), query.value(5).toLongLong()};
+        CategoryCount count{textOf(query.value(0)), query.value(1).toInt(), query.value(2).toInt() != 0,
+                            query.value(3).toLongLong()};
         if (isCategory(count.category) && !count.name.trimmed().isEmpty())
             counts.push_back(std::move(count));
     }
@@ -197,8 +201,9 @@ std::vector<AnswerRow> JournalReader::answersOf(const QStringList& names, const 
         return rows;
     QSqlQuery query(file_->db());
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT game_id, at_ms, player, category, correct FROM answers "
-                                 "WHERE name IN (%1) AND at_ms >= ? AND at_ms < ? ORDER BY at_ms, id")
+    // Read from the index by name alone, in its order.
+    query.prepare(QStringLiteral("SELECT game_id, at_ms, category, correct FROM answers "
+                                 "WHERE name IN (%1) AND at_ms >= ? AND at_ms < ?")
                       .arg(placeholders(names.size())));
     for (const QString& name : names)
         query.addBindValue(name);
@@ -210,7 +215,7 @@ std::vector<AnswerRow> JournalReader::answersOf(const QStringList& names, const 
     }
     while (query.next()) {
         AnswerRow row{query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(2).toInt(),
-                      query.value(3).toInt(), query.value(4).toInt() != 0};
+                      query.value(3).toInt() != 0};
         if (isCategory(row.category))
             rows.push_back(row);
     }

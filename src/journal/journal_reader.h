@@ -34,14 +34,11 @@ struct CategoryCount {
     int category = 0;
     bool right = false;
     qint64 count = 0;
-    qint64 firstMs = 0;
-    qint64 lastMs = 0;
 };
 
 struct AnswerRow {
     qint64 gameId = 0;
     qint64 atMs = 0;
-    int player = 0;
     int category = 0;
     bool right = false;
 };
@@ -86,7 +83,7 @@ public:
     // sums of the last span asked for are kept (the class view and a pupil's
     // view ask for the same).
     const std::vector<CategoryCount>& categoryCounts(const TimeSpan& span);
-    // Every answer given under one of these spellings, in time order.
+    // Every answer given under one of these spellings (in no particular order).
     std::vector<AnswerRow> answersOf(const QStringList& names, const TimeSpan& span);
 
 private:
