@@ -161,7 +161,10 @@ qint64 generateSchoolJournals(const QString& folder, const SchoolShape& shape) {
                     }
                     const qint64 game = writer.game(ms, restoredFrom, names);
                     savedGame = 0;
-                    const int answers = std::min(rowsLeft, 20 + pick(20));
+                    // Every task moves a chip on about one square: a game to the end is
+                    // about 32 tasks a player.
+                    const int planned = int(names.size()) * (26 + pick(7));
+                    const int answers = std::min(rowsLeft, planned);
                     std::vector<int> squares(std::size_t(names.size()), 1);
                     for (int a = 0; a < answers; ++a) {
                         const int player = a % int(names.size());
@@ -175,16 +178,16 @@ qint64 generateSchoolJournals(const QString& folder, const SchoolShape& shape) {
                         const int openMs = 4000 + pick(40000);
                         ms += openMs + 3000;
                         int& square = squares[std::size_t(player)];
-                        writer.answer(game, ms, player + 1, names[player], std::min(square, 32), right,
-                                      openMs);
-                        square = std::min(32, square + (right ? 1 : 0) + (a % 3 == 0 ? 1 : 0));
+                        writer.answer(game, ms, player + 1, names[player], square, right, openMs);
+                        square = std::min(32, square + 1);
                         ++written;
                     }
                     rowsLeft -= answers;
-                    if (rowsLeft > 0 || chance(0.9)) {
+                    // A game cut short by the end of the lesson is saved half the time.
+                    if (answers == planned) {
                         for (int p = 0; p < names.size(); ++p)
                             writer.finish(game, ms, p + 1, p + 1);
-                    } else {
+                    } else if (chance(0.5)) {
                         savedSlot = 1 + pick(5);
                         writer.save(game, ms, QString::number(savedSlot));
                         savedGame = game;

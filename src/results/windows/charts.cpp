@@ -59,14 +59,18 @@ void replaceChart(QChartView* view, QChart* chart) {
     delete old;
 }
 
-QString twoLineTitle(int category) {
+QColor categoryColour(int category) {
+    return journal::isCategory(category) ? kCategoryColours[std::size_t(category - 1)] : QColor(Qt::gray);
+}
+
+QString twoLineTitle(int category, const QString& lineBreak) {
     const QString title = journal::categoryTitle(category);
     const int middle = int(title.size() / 2);
     int split = -1;
     for (int i = 0; i < title.size(); ++i)
         if (title[i] == QLatin1Char(' ') && (split < 0 || std::abs(i - middle) < std::abs(split - middle)))
             split = i;
-    return split < 0 ? title : title.left(split) + QLatin1Char('\n') + title.mid(split + 1);
+    return split < 0 ? title : title.left(split) + lineBreak + title.mid(split + 1);
 }
 
 QChart* categoryChart(const CategoryTallies& categories) {
@@ -82,7 +86,7 @@ QChart* categoryChart(const CategoryTallies& categories) {
         const CategoryTally& tally = categories[std::size_t(c - 1)];
         *right << qreal(tally.right);
         *wrong << qreal(tally.wrong);
-        titles << twoLineTitle(c);
+        titles << twoLineTitle(c, QStringLiteral("<br>"));
         longest = std::max(longest, tally.total());
     }
     auto* series = new QHorizontalStackedBarSeries;
@@ -105,7 +109,7 @@ QChart* categoryChart(const CategoryTallies& categories) {
 }
 
 QChart* weekChart(const std::vector<WeekShare>& weeks) {
-    QChart* chart = newChart(QStringLiteral("Частка правильних відповідей за тижнями, %"));
+    QChart* chart = newChart(QStringLiteral("Правильно за тижнями, %"));
     auto* line = new QLineSeries;
     line->setName(QStringLiteral("правильно, %"));
     line->setColor(rightColour());
@@ -122,8 +126,8 @@ QChart* weekChart(const std::vector<WeekShare>& weeks) {
     chart->addSeries(points);
     chart->legend()->hide();
     auto* axisX = new QDateTimeAxis;
-    axisX->setFormat(QStringLiteral("dd.MM.yy"));
-    axisX->setTickCount(std::clamp(int(weeks.size()), 2, 8));
+    axisX->setFormat(QStringLiteral("MM.yyyy"));
+    axisX->setTickCount(std::clamp(int(weeks.size()), 2, 5));
     if (!weeks.empty()) {
         // One week's margin on each side, so a single week shows as a point.
         axisX->setRange(weeks.front().monday.addDays(-7).startOfDay(),
@@ -143,11 +147,11 @@ QChart* weekChart(const std::vector<WeekShare>& weeks) {
 }
 
 QChart* classChart(const ClassView& view) {
-    QChart* chart = newChart(QStringLiteral("Частка правильних відповідей учнів за категоріями, %"));
+    QChart* chart = newChart(QString());
     auto* series = new QBarSeries;
     for (int c = 1; c <= journal::kCategoryCount; ++c) {
         auto* set = new QBarSet(journal::categoryTitle(c));
-        set->setColor(kCategoryColours[std::size_t(c - 1)]);
+        set->setColor(categoryColour(c));
         for (const PupilRow& pupil : view.pupils) {
             const CategoryTally& tally = pupil.categories[std::size_t(c - 1)];
             *set << qreal(percentRight(tally.right, tally.total()));
@@ -167,7 +171,7 @@ QChart* classChart(const ClassView& view) {
     axisY->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(axisY, Qt::AlignLeft);
     series->attachAxis(axisY);
-    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->legend()->hide();
     return chart;
 }
 

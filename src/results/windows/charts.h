@@ -18,13 +18,18 @@ QColor shareColour(int percent);
 QChart* categoryChart(const CategoryTallies& categories);
 // The share right per week over the whole period.
 QChart* weekChart(const std::vector<WeekShare>& weeks);
-// Every pupil's share right per category, side by side.
+// Every pupil's share right per category, side by side; the legend is left
+// to the page (see categoryColour), which keeps it in view beside a wide chart.
 QChart* classChart(const ClassView& view);
 
 // Puts the chart into the view and deletes the one it showed before.
 void replaceChart(QChartView* view, QChart* chart);
 
-// A category title in two lines of about equal length, for chart axes.
-QString twoLineTitle(int category);
+// A category title in two lines of about equal length, split by `lineBreak`
+// ("<br>" for chart axes, which take HTML, "\n" for table headers).
+QString twoLineTitle(int category, const QString& lineBreak);
+
+// The colour of a category in the class chart.
+QColor categoryColour(int category);
 
 } // namespace zorna::results

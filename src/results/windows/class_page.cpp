@@ -4,7 +4,9 @@
 #include "results/windows/tables.h"
 
 #include <QChartView>
+#include <QGridLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QScrollArea>
 #include <QSplitter>
 #include <QTableWidget>
@@ -15,12 +17,12 @@ namespace zorna::results {
 namespace {
 
 // Width of one pupil's group of seven bars in the class chart.
-constexpr int kPupilWidth = 90;
+constexpr int kPupilWidth = 84;
 
 QStringList headers() {
     QStringList titles{QStringLiteral("Учень")};
     for (int c = 1; c <= journal::kCategoryCount; ++c)
-        titles << twoLineTitle(c);
+        titles << twoLineTitle(c, QStringLiteral("\n"));
     titles << QStringLiteral("Усього");
     return titles;
 }
@@ -38,6 +40,30 @@ void setShareCell(QTableWidget* table, int row, int column, qint64 right, qint64
     table->setItem(row, column, item);
 }
 
+// The class chart's title and legend: the categories' colours with their titles.
+QWidget* chartLegend() {
+    auto* legend = new QWidget;
+    auto* grid = new QGridLayout(legend);
+    grid->setContentsMargins(4, 4, 4, 0);
+    auto* title = new QLabel(QStringLiteral("Частка правильних відповідей учнів за категоріями, %"));
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    grid->addWidget(title, 0, 0, 1, 8);
+    for (int c = 1; c <= journal::kCategoryCount; ++c) {
+        auto* swatch = new QLabel;
+        QPixmap colour(14, 14);
+        colour.fill(categoryColour(c));
+        swatch->setPixmap(colour);
+        const int row = 1 + (c - 1) / 4;
+        const int column = 2 * ((c - 1) % 4);
+        grid->addWidget(swatch, row, column);
+        grid->addWidget(new QLabel(journal::categoryTitle(c)), row, column + 1);
+    }
+    grid->setColumnStretch(7, 1);
+    return legend;
+}
+
 } // namespace
 
 ClassPage::ClassPage(QWidget* parent)
@@ -47,14 +73,22 @@ ClassPage::ClassPage(QWidget* parent)
     table_->setAlternatingRowColors(false);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    // A narrow column may cut its title: the whole title shows on hovering.
+    for (int c = 1; c <= journal::kCategoryCount; ++c)
+        table_->horizontalHeaderItem(c)->setToolTip(journal::categoryTitle(c));
     chartView_->setRenderHint(QPainter::Antialiasing);
     chartView_->setChart(classChart({}));
     auto* scroll = new QScrollArea;
     scroll->setWidget(chartView_);
     scroll->setWidgetResizable(true);
+    auto* chartPart = new QWidget;
+    auto* chartLayout = new QVBoxLayout(chartPart);
+    chartLayout->setContentsMargins(0, 0, 0, 0);
+    chartLayout->addWidget(chartLegend());
+    chartLayout->addWidget(scroll, 1);
     auto* splitter = new QSplitter(Qt::Vertical);
     splitter->addWidget(table_);
-    splitter->addWidget(scroll);
+    splitter->addWidget(chartPart);
     splitter->setSizes({380, 420});
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -73,7 +107,7 @@ void ClassPage::showClass(const ClassView& view) {
     }
     replaceChart(chartView_, classChart(view));
     // Many pupils widen the chart; the scroll bar shows the rest.
-    chartView_->setMinimumWidth(std::max(600, 300 + kPupilWidth * int(view.pupils.size())));
+    chartView_->setMinimumWidth(std::max(600, 100 + kPupilWidth * int(view.pupils.size())));
 }
 
 } // namespace zorna::results

@@ -17,11 +17,10 @@ QTableWidget* makeTable(const QStringList& headers) {
     return table;
 }
 
-void setRow(QTableWidget* table, int row, const QStringList& texts) {
+void setRow(QTableWidget* table, int row, const QStringList& texts, int textColumns) {
     for (int column = 0; column < texts.size(); ++column) {
         auto* item = new QTableWidgetItem(texts[column]);
-        if (column > 0)
-            item->setTextAlignment(Qt::AlignCenter);
+        item->setTextAlignment(column < textColumns ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
         table->setItem(row, column, item);
     }
 }
