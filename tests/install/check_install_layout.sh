@@ -19,7 +19,7 @@ for mask in 022 077; do
   (umask $mask && DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null)
   root=$stage/usr
 
-  for f in bin/zorna share/zorna/help/help.htm share/zorna/map.png share/zorna/map@2x.png \
+  for f in bin/zorna bin/zorna-results share/applications/ua.zorna.Results.desktop share/zorna/help/help.htm share/zorna/map.png share/zorna/map@2x.png \
            share/zorna/guk11.gif share/zorna/guk34.gif share/zorna/kletka30/telega.gif \
            share/zorna/h_point.cur share/zorna/open.bmp share/zorna/kletka2/1.jpg \
            share/zorna/kletka16/quetkr16.dat share/applications/ua.zorna.Zorna.desktop \
@@ -31,12 +31,14 @@ for mask in 022 077; do
   # The executable finds the program folder relative to itself.
   [ -d "$root/bin/../share/zorna/kletka2" ] || problem "share/zorna is not beside bin/"
   # Neither the executable nor any game in the read-only program folder.
-  for f in zorna zorna.lock Temp temp Save save; do
+  for f in zorna zorna-results zorna.lock Temp temp Save save results.sqlite results.sqlite-wal; do
     [ ! -e "$root/share/zorna/$f" ] || problem "share/zorna/$f must not be installed"
   done
 
-  [ "$(stat -c %a "$root/bin/zorna")" = 755 ] || problem "umask $mask: bin/zorna is not 0755"
-  bad_files=$(find "$stage" -type f ! -perm 0644 ! -path "$root/bin/zorna")
+  for program in zorna zorna-results; do
+    [ "$(stat -c %a "$root/bin/$program")" = 755 ] || problem "umask $mask: bin/$program is not 0755"
+  done
+  bad_files=$(find "$stage" -type f ! -perm 0644 ! -path "$root/bin/zorna" ! -path "$root/bin/zorna-results")
   [ -z "$bad_files" ] || problem "umask $mask: files not 0644: $bad_files"
   if [ $mask = 022 ]; then folders=$root; else folders=$root/share/zorna; fi
   bad_dirs=$(find "$folders" -type d ! -perm 0755)

@@ -1,0 +1,229 @@
+#include "journal/journal_reader.h"
+
+#include "journal/categories.h"
+#include "journal/journal_schema.h"
+#include "journal/sqlite_file.h"
+#include "platform/file_system.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+#include <unordered_map>
+
+namespace zorna::journal {
+
+namespace {
+
+constexpr int kSqliteCantOpen = 14;
+
+// A text value as it was stored: numbers and blobs in a damaged row read as text too.
+QString textOf(const QVariant& value) {
+    return value.isNull() ? QString() : value.toString();
+}
+
+// "?, ?, ?" for n values.
+QString placeholders(qsizetype n) {
+    QString text;
+    for (qsizetype i = 0; i < n; ++i)
+        text += i == 0 ? QStringLiteral("?") : QStringLiteral(", ?");
+    return text;
+}
+
+} // namespace
+
+JournalReader::JournalReader(const QString& path) : path_(path) {
+    if (open() && !readGames())
+        file_.reset();
+}
+
+JournalReader::~JournalReader() = default;
+
+void JournalReader::fail(Problem problem, const QString& detail) {
+    // Nothing of a file that failed is shown: its rows up to the failure could mislead.
+    games_.clear();
+    saves_.clear();
+    counts_.clear();
+    countedSpan_.reset();
+    if (problem_ == Problem::None) {
+        problem_ = problem;
+        detail_ = detail;
+        qCWarning(lcFiles).noquote() << "results journal not read:" << path_ << "-" << detail;
+    }
+}
+
+bool JournalReader::open() {
+    const EntryKind kind = entryKind(path_);
+    if (kind == EntryKind::Missing) {
+        fail(Problem::Missing, QStringLiteral("missing"));
+        return false;
+    }
+    if (kind != EntryKind::File) {
+        fail(Problem::NotAJournal, QStringLiteral("not a plain file"));
+        return false;
+    }
+    file_ = std::make_unique<SqliteFile>(path_, SqliteFile::Mode::ReadOnly);
+    SchemaInfo info = inspect(file_->db());
+    if (info.kind == SchemaInfo::Kind::Unreadable && sqliteCode(file_->db().lastError()) == kSqliteCantOpen) {
+        // A copy on a read-only stick or share, where SQLite cannot make the
+        // write-ahead log's index: read it as a file that nobody changes.
+        file_.reset();
+        file_ = std::make_unique<SqliteFile>(path_, SqliteFile::Mode::Immutable);
+        info = inspect(file_->db());
+    }
+    version_ = info.version;
+    switch (info.kind) {
+    case SchemaInfo::Kind::Journal:
+        if (info.version > kSchemaVersion) {
+            fail(Problem::Newer, QStringLiteral("version %1").arg(info.version));
+            break;
+        }
+        return true;
+    case SchemaInfo::Kind::Empty:
+    case SchemaInfo::Kind::Foreign:
+        fail(Problem::NotAJournal, QStringLiteral("not a results journal"));
+        break;
+    case SchemaInfo::Kind::Damaged:
+        // A file that is not SQLite at all reads as "not a database".
+        fail(sqliteCode(file_->db().lastError()) == kSqliteNotADatabase ||
+                     info.error.contains(QLatin1String("not a database"))
+                 ? Problem::NotAJournal
+                 : Problem::Damaged,
+             info.error);
+        break;
+    case SchemaInfo::Kind::Unreadable:
+        fail(Problem::Unreadable, info.error);
+        break;
+    }
+    file_.reset();
+    return false;
+}
+
+bool JournalReader::readGames() {
+    QSqlQuery query(file_->db());
+    query.setForwardOnly(true);
+    std::unordered_map<qint64, std::size_t> byId;
+    if (!query.exec(QStringLiteral("SELECT id, started_ms, restored_from FROM games ORDER BY id"))) {
+        fail(Problem::Damaged, query.lastError().text());
+        return false;
+    }
+    while (query.next()) {
+        GameRow game;
+        game.id = query.value(0).toLongLong();
+        game.startedMs = query.value(1).toLongLong();
+        game.restoredFrom = textOf(query.value(2));
+        byId.emplace(game.id, games_.size());
+        games_.push_back(std::move(game));
+    }
+    if (query.lastError().isValid()) {
+        fail(Problem::Damaged, query.lastError().text());
+        return false;
+    }
+    if (!query.exec(QStringLiteral("SELECT game_id, number, name FROM players ORDER BY game_id, number"))) {
+        fail(Problem::Damaged, query.lastError().text());
+        return false;
+    }
+    while (query.next()) {
+        const auto game = byId.find(query.value(0).toLongLong());
+        const int number = query.value(1).toInt();
+        // Players numbered 1..3, in order; anything else is not the game's.
+        if (game != byId.end() && number == games_[game->second].names.size() + 1 && number <= 3)
+            games_[game->second].names.append(textOf(query.value(2)));
+    }
+    if (query.lastError().isValid() ||
+        !query.exec(QStringLiteral("SELECT game_id, player, place FROM finishes ORDER BY id"))) {
+        fail(Problem::Damaged, query.lastError().text());
+        return false;
+    }
+    while (query.next()) {
+        const auto game = byId.find(query.value(0).toLongLong());
+        const int player = query.value(1).toInt();
+        const int place = query.value(2).toInt();
+        if (game != byId.end() && player >= 1 && player <= 3 && place >= 1 && place <= 3)
+            games_[game->second].places[player] = place;
+    }
+    if (query.lastError().isValid() ||
+        !query.exec(QStringLiteral("SELECT game_id, at_ms, folder FROM saves ORDER BY at_ms, id"))) {
+        fail(Problem::Damaged, query.lastError().text());
+        return false;
+    }
+    while (query.next())
+        saves_.push_back({query.value(0).toLongLong(), query.value(1).toLongLong(), textOf(query.value(2))});
+    if (query.lastError().isValid()) {
+        fail(Problem::Damaged, query.lastError().text());
+        return false;
+    }
+    return true;
+}
+
+const std::vector<CategoryCount>& JournalReader::categoryCounts(const TimeSpan& span) {
+    if (countedSpan_ == span)
+        return counts_;
+    std::vector<CategoryCount>& counts = counts_;
+    counts.clear();
+    countedSpan_.reset();
+    if (!file_)
+        return counts;
+    QSqlQuery query(file_->db());
+    query.setForwardOnly(true);
+    // Without bounds the index alone is counted through, without reading the times.
+    if (span == TimeSpan()) {
+        query.prepare(QStringLiteral("SELECT name, category, correct, count(*) FROM answers "
+                                     "GROUP BY name, category, correct"));
+    } else {
+        query.prepare(QStringLiteral("SELECT name, category, correct, count(*) FROM answers "
+                                     "WHERE at_ms >= ? AND at_ms < ? GROUP BY name, category, correct"));
+        query.addBindValue(span.fromMs);
+        query.addBindValue(span.toMs);
+    }
+    if (!query.exec()) {
+        fail(Problem::Damaged, query.lastError().text());
+        return counts;
+    }
+    while (query.next()) {
+        CategoryCount count{textOf(query.value(0)), query.value(1).toInt(), query.value(2).toInt() != 0,
+                            query.value(3).toLongLong()};
+        if (isCategory(count.category) && !count.name.trimmed().isEmpty())
+            counts.push_back(std::move(count));
+    }
+    if (query.lastError().isValid()) {
+        fail(Problem::Damaged, query.lastError().text());
+        counts.clear();
+        return counts;
+    }
+    countedSpan_ = span;
+    return counts;
+}
+
+std::vector<AnswerRow> JournalReader::answersOf(const QStringList& names, const TimeSpan& span) {
+    std::vector<AnswerRow> rows;
+    if (!file_ || names.isEmpty())
+        return rows;
+    QSqlQuery query(file_->db());
+    query.setForwardOnly(true);
+    // Read from the index by name alone, in its order.
+    query.prepare(QStringLiteral("SELECT game_id, at_ms, category, correct FROM answers "
+                                 "WHERE name IN (%1) AND at_ms >= ? AND at_ms < ?")
+                      .arg(placeholders(names.size())));
+    for (const QString& name : names)
+        query.addBindValue(name);
+    query.addBindValue(span.fromMs);
+    query.addBindValue(span.toMs);
+    if (!query.exec()) {
+        fail(Problem::Damaged, query.lastError().text());
+        return rows;
+    }
+    while (query.next()) {
+        AnswerRow row{query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(2).toInt(),
+                      query.value(3).toInt() != 0};
+        if (isCategory(row.category))
+            rows.push_back(row);
+    }
+    if (query.lastError().isValid()) {
+        fail(Problem::Damaged, query.lastError().text());
+        rows.clear();
+    }
+    return rows;
+}
+
+} // namespace zorna::journal

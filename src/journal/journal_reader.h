@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <limits>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace zorna::journal {
+
+class SqliteFile;
+
+// A game as its start row, players and finishes record it.
+struct GameRow {
+    qint64 id = 0;
+    qint64 startedMs = 0;
+    QString restoredFrom;      // the saved game's folder name, empty for a new game
+    QStringList names;         // by player number, player 1 first
+    std::map<int, int> places; // player number -> place at the finish
+};
+
+struct SaveRow {
+    qint64 gameId = 0;
+    qint64 atMs = 0;
+    QString folder;
+};
+
+// Answers of one spelling of a name, in one category, right or wrong.
+struct CategoryCount {
+    QString name;
+    int category = 0;
+    bool right = false;
+    qint64 count = 0;
+};
+
+struct AnswerRow {
+    qint64 gameId = 0;
+    qint64 atMs = 0;
+    int category = 0;
+    bool right = false;
+};
+
+// A time span [fromMs, toMs) of time stamps; the defaults cover everything.
+struct TimeSpan {
+    qint64 fromMs = std::numeric_limits<qint64>::min();
+    qint64 toMs = std::numeric_limits<qint64>::max();
+    bool operator==(const TimeSpan&) const = default;
+};
+
+// One journal file, opened read-only (the game may be writing it meanwhile).
+// Whatever the file holds is read without harm: rows with values out of range
+// are left out, and a file that fails half way reports itself damaged.
+class JournalReader {
+public:
+    enum class Problem {
+        None,
+        Missing,     // no such file
+        NotAJournal, // not SQLite, or SQLite of another program
+        Newer,       // a journal of a newer version
+        Damaged,     // a journal that cannot be read through
+        Unreadable,  // could not be opened (permissions, locked)
+    };
+
+    explicit JournalReader(const QString& path);
+    ~JournalReader();
+    JournalReader(const JournalReader&) = delete;
+    JournalReader& operator=(const JournalReader&) = delete;
+
+    const QString& path() const { return path_; }
+    Problem problem() const { return problem_; }
+    // SQLite's own words about the problem, for the log.
+    const QString& detail() const { return detail_; }
+    int version() const { return version_; }
+
+    // Read when the file is opened.
+    const std::vector<GameRow>& games() const { return games_; }
+    const std::vector<SaveRow>& saves() const { return saves_; }
+
+    // Answers summed per spelling of a name, category and right or wrong. The
+    // sums of the last span asked for are kept (the class view and a pupil's
+    // view ask for the same).
+    const std::vector<CategoryCount>& categoryCounts(const TimeSpan& span);
+    // Every answer given under one of these spellings (in no particular order).
+    std::vector<AnswerRow> answersOf(const QStringList& names, const TimeSpan& span);
+
+private:
+    bool open();
+    bool readGames();
+    void fail(Problem problem, const QString& detail);
+
+    QString path_;
+    std::unique_ptr<SqliteFile> file_;
+    Problem problem_ = Problem::None;
+    QString detail_;
+    int version_ = 0;
+    std::vector<GameRow> games_;
+    std::vector<SaveRow> saves_;
+    std::optional<TimeSpan> countedSpan_;
+    std::vector<CategoryCount> counts_;
+};
+
+} // namespace zorna::journal

@@ -1,0 +1,84 @@
+#include "results/model/journal_set.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+
+namespace zorna::results {
+
+using journal::JournalReader;
+
+JournalSet::JournalSet() = default;
+JournalSet::~JournalSet() = default;
+
+QString JournalSet::messageFor(JournalReader::Problem problem, const QString& path) {
+    const QString file = QDir::toNativeSeparators(path);
+    switch (problem) {
+    case JournalReader::Problem::None:
+        return QString();
+    case JournalReader::Problem::Missing:
+        return QStringLiteral("Файл «%1» не знайдено.").arg(file);
+    case JournalReader::Problem::NotAJournal:
+        return QStringLiteral("Файл «%1» не є журналом результатів Зорни.").arg(file);
+    case JournalReader::Problem::Newer:
+        return QStringLiteral(
+                   "Журнал «%1» записала новіша версія Зорни: щоб його переглянути, оновіть програму.")
+            .arg(file);
+    case JournalReader::Problem::Damaged:
+        return QStringLiteral("Журнал «%1» пошкоджено, його результати не показано.").arg(file);
+    case JournalReader::Problem::Unreadable:
+        return QStringLiteral("Файл «%1» не вдалося відкрити для читання.").arg(file);
+    }
+    return QString();
+}
+
+void JournalSet::addFile(const QString& path, std::vector<SourceProblem>& found) {
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    if (!canonical.isEmpty() && openPaths_.contains(canonical))
+        return;
+    auto reader = std::make_unique<JournalReader>(path);
+    if (reader->problem() != JournalReader::Problem::None) {
+        found.push_back({path, messageFor(reader->problem(), path)});
+        return;
+    }
+    openPaths_.append(canonical);
+    journals_.push_back(std::move(reader));
+}
+
+std::vector<SourceProblem> JournalSet::add(const QString& path) {
+    std::vector<SourceProblem> found;
+    if (QFileInfo(path).isDir()) {
+        QStringList files;
+        QDirIterator it(path, {QStringLiteral("*.sqlite")}, QDir::Files | QDir::Readable,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString file = it.next();
+            if (!QFileInfo(file).fileName().contains(QLatin1String(".damaged-")))
+                files.append(file);
+        }
+        files.sort();
+        if (files.isEmpty())
+            found.push_back({path, QStringLiteral("У теці «%1» немає журналів результатів Зорни.")
+                                       .arg(QDir::toNativeSeparators(path))});
+        for (const QString& file : files)
+            addFile(file, found);
+    } else {
+        addFile(path, found);
+    }
+    problems_.insert(problems_.end(), found.begin(), found.end());
+    return found;
+}
+
+void JournalSet::noteFailures() {
+    for (auto it = journals_.begin(); it != journals_.end();) {
+        if ((*it)->problem() == JournalReader::Problem::None) {
+            ++it;
+            continue;
+        }
+        problems_.push_back({(*it)->path(), messageFor((*it)->problem(), (*it)->path())});
+        openPaths_.removeAll(QFileInfo((*it)->path()).canonicalFilePath());
+        it = journals_.erase(it);
+    }
+}
+
+} // namespace zorna::results

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "journal/journal_reader.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+namespace zorna::results {
+
+// A file or folder that gave nothing to show, with the message for the teacher.
+struct SourceProblem {
+    QString path;
+    QString message; // Ukrainian, names the file
+};
+
+// The journal files the teacher opened (one per classroom computer), read-only
+// and side by side. A file that cannot be read is reported and left out; the
+// others are still read.
+class JournalSet {
+public:
+    JournalSet();
+    ~JournalSet();
+
+    // Adds a journal file, or every journal in a folder and its subfolders
+    // (files named *.sqlite; journals the game put aside as damaged are left
+    // out). A file already open is not added twice. Returns the problems found.
+    std::vector<SourceProblem> add(const QString& path);
+
+    const std::vector<std::unique_ptr<journal::JournalReader>>& journals() const { return journals_; }
+    const std::vector<SourceProblem>& problems() const { return problems_; }
+    // Records a file that failed while it was read (a damaged page found late).
+    void noteFailures();
+
+    // The message shown for a file the reader refused.
+    static QString messageFor(journal::JournalReader::Problem problem, const QString& path);
+
+private:
+    void addFile(const QString& path, std::vector<SourceProblem>& found);
+
+    std::vector<std::unique_ptr<journal::JournalReader>> journals_;
+    QStringList openPaths_;
+    std::vector<SourceProblem> problems_;
+};
+
+} // namespace zorna::results

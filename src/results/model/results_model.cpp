@@ -1,0 +1,263 @@
+#include "results/model/results_model.h"
+
+#include "results/model/journal_set.h"
+#include "results/model/pupil_names.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <ctime>
+#include <map>
+#include <set>
+#include <unordered_map>
+
+namespace zorna::results {
+
+using journal::AnswerRow;
+using journal::CategoryCount;
+using journal::GameRow;
+using journal::JournalReader;
+using journal::SaveRow;
+
+namespace {
+
+// The local day of a time stamp. The C library's conversion: QDateTime's costs
+// several times as much, which a pupil's thousands of answers would feel.
+QDate localDay(qint64 ms) {
+    const std::time_t seconds = std::time_t(ms >= 0 ? ms / 1000 : (ms - 999) / 1000);
+    std::tm local{};
+    if (!localtime_r(&seconds, &local))
+        return QDateTime::fromMSecsSinceEpoch(ms).date();
+    return QDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
+
+// Keys of the names seen, computed once per spelling.
+class KeyCache {
+public:
+    const QString& operator()(const QString& name) {
+        auto it = keys_.find(name);
+        if (it == keys_.end())
+            it = keys_.insert(name, pupilKey(name));
+        return *it;
+    }
+
+private:
+    QHash<QString, QString> keys_;
+};
+
+// The games of one journal as pupils played them: chains of saved and
+// continued games, with their start in the filter's days.
+struct LogicalGames {
+    std::vector<std::size_t> first; // game index -> index of the chain's first game
+
+    LogicalGames(const std::vector<GameRow>& games, const std::vector<SaveRow>& saves)
+        : first(firstGameOf(games, saves)) {}
+};
+
+bool startsWithin(const GameRow& game, const journal::TimeSpan& span) {
+    return game.startedMs >= span.fromMs && game.startedMs < span.toMs;
+}
+
+} // namespace
+
+journal::TimeSpan DateFilter::span() const {
+    journal::TimeSpan span;
+    if (from.isValid())
+        span.fromMs = from.startOfDay().toMSecsSinceEpoch();
+    if (to.isValid())
+        span.toMs = to.addDays(1).startOfDay().toMSecsSinceEpoch();
+    return span;
+}
+
+int percentRight(qint64 right, qint64 total) {
+    return total > 0 ? int((right * 100 + total / 2) / total) : 0;
+}
+
+qint64 PupilRow::answered() const {
+    qint64 sum = 0;
+    for (const CategoryTally& t : categories)
+        sum += t.total();
+    return sum;
+}
+
+qint64 PupilRow::right() const {
+    qint64 sum = 0;
+    for (const CategoryTally& t : categories)
+        sum += t.right;
+    return sum;
+}
+
+std::vector<std::size_t> firstGameOf(const std::vector<GameRow>& games, const std::vector<SaveRow>& saves) {
+    std::unordered_map<qint64, std::size_t> indexOf;
+    for (std::size_t i = 0; i < games.size(); ++i)
+        indexOf.emplace(games[i].id, i);
+    std::vector<std::size_t> first(games.size());
+    // Games in the order they started: a chain's earlier games come first.
+    std::vector<std::size_t> order(games.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return games[a].startedMs < games[b].startedMs; });
+    std::vector<bool> done(games.size(), false);
+    for (const std::size_t i : order) {
+        first[i] = i;
+        const GameRow& game = games[i];
+        if (!game.restoredFrom.isEmpty()) {
+            const SaveRow* source = nullptr;
+            for (const SaveRow& save : saves)
+                if (save.folder == game.restoredFrom && save.atMs <= game.startedMs &&
+                    save.gameId != game.id && (!source || save.atMs >= source->atMs))
+                    source = &save;
+            if (source) {
+                const auto parent = indexOf.find(source->gameId);
+                if (parent != indexOf.end() && done[parent->second])
+                    first[i] = first[parent->second];
+            }
+        }
+        done[i] = true;
+    }
+    return first;
+}
+
+std::vector<WeekShare> weeklyShares(const std::vector<std::pair<QDate, bool>>& answers) {
+    std::map<QDate, WeekShare> weeks;
+    for (const auto& [day, right] : answers) {
+        const QDate monday = day.addDays(1 - day.dayOfWeek());
+        WeekShare& week = weeks[monday];
+        week.monday = monday;
+        week.total += 1;
+        week.right += right ? 1 : 0;
+    }
+    std::vector<WeekShare> out;
+    out.reserve(weeks.size());
+    for (const auto& [monday, week] : weeks)
+        out.push_back(week);
+    return out;
+}
+
+ClassView buildClassView(JournalSet& journals, const DateFilter& filter) {
+    const journal::TimeSpan span = filter.span();
+    struct Pupil {
+        PupilRow row;
+        std::map<QString, qint64> spellings;
+        qint64 firstMs = std::numeric_limits<qint64>::max();
+        qint64 lastMs = std::numeric_limits<qint64>::min();
+    };
+    std::unordered_map<QString, Pupil> pupils;
+    KeyCache keyOf;
+    for (const auto& reader : journals.journals()) {
+        for (const CategoryCount& count : reader->categoryCounts(span)) {
+            Pupil& pupil = pupils[keyOf(count.name)];
+            CategoryTally& tally = pupil.row.categories[std::size_t(count.category - 1)];
+            (count.right ? tally.right : tally.wrong) += count.count;
+            pupil.spellings[count.name] += count.count;
+        }
+        // Games played: chains started in the filter's days with the pupil among the players.
+        const std::vector<GameRow>& games = reader->games();
+        const LogicalGames chains(games, reader->saves());
+        std::set<std::pair<std::size_t, QString>> counted;
+        for (std::size_t g = 0; g < games.size(); ++g) {
+            const std::size_t first = chains.first[g];
+            if (!startsWithin(games[first], span))
+                continue;
+            for (const QString& name : games[g].names) {
+                const QString& key = keyOf(name);
+                const auto pupil = pupils.find(key);
+                if (pupil == pupils.end())
+                    continue;
+                // The first and the last day the pupil played.
+                pupil->second.firstMs = std::min(pupil->second.firstMs, games[g].startedMs);
+                pupil->second.lastMs = std::max(pupil->second.lastMs, games[g].startedMs);
+                if (counted.emplace(first, key).second)
+                    ++pupil->second.row.games;
+            }
+        }
+    }
+    journals.noteFailures();
+    ClassView view;
+    view.pupils.reserve(pupils.size());
+    for (auto& [key, pupil] : pupils) {
+        pupil.row.key = key;
+        pupil.row.name = preferredSpelling(pupil.spellings);
+        if (pupil.row.games > 0) {
+            pupil.row.firstDay = localDay(pupil.firstMs);
+            pupil.row.lastDay = localDay(pupil.lastMs);
+        }
+        view.pupils.push_back(std::move(pupil.row));
+    }
+    std::sort(view.pupils.begin(), view.pupils.end(), [](const PupilRow& a, const PupilRow& b) {
+        return ukrainianLess(a.name, b.name) || (!ukrainianLess(b.name, a.name) && a.key < b.key);
+    });
+    return view;
+}
+
+PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFilter& filter) {
+    const journal::TimeSpan span = filter.span();
+    PupilView view;
+    view.key = key;
+    std::map<QString, qint64> spellings;
+    std::vector<std::pair<QDate, bool>> days;
+    std::vector<std::pair<qint64, PupilGame>> games; // by start time
+    KeyCache keyOf;
+    for (const auto& reader : journals.journals()) {
+        // The spellings of this pupil in this file, from its sums.
+        QStringList names;
+        for (const CategoryCount& count : reader->categoryCounts(span)) {
+            if (keyOf(count.name) != key)
+                continue;
+            if (!names.contains(count.name))
+                names.append(count.name);
+            spellings[count.name] += count.count;
+        }
+        const std::vector<GameRow>& rows = reader->games();
+        const LogicalGames chains(rows, reader->saves());
+        std::unordered_map<qint64, std::size_t> indexOf;
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            indexOf.emplace(rows[i].id, i);
+        std::map<std::size_t, PupilGame> played; // chain's first game -> the game
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const std::size_t first = chains.first[i];
+            if (!startsWithin(rows[first], span))
+                continue;
+            for (int p = 0; p < rows[i].names.size(); ++p) {
+                if (keyOf(rows[i].names[p]) != key)
+                    continue;
+                PupilGame& game = played[first];
+                game.started = QDateTime::fromMSecsSinceEpoch(rows[first].startedMs);
+                QStringList partners;
+                for (const QString& other : rows[i].names)
+                    if (keyOf(other) != key)
+                        partners.append(other.trimmed());
+                game.partners = partners;
+                const auto place = rows[i].places.find(p + 1);
+                if (place != rows[i].places.end())
+                    game.place = place->second;
+            }
+        }
+        for (const AnswerRow& answer : reader->answersOf(names, span)) {
+            CategoryTally& tally = view.categories[std::size_t(answer.category - 1)];
+            (answer.right ? tally.right : tally.wrong) += 1;
+            days.emplace_back(localDay(answer.atMs), answer.right);
+            const auto game = indexOf.find(answer.gameId);
+            if (game == indexOf.end())
+                continue;
+            const auto entry = played.find(chains.first[game->second]);
+            if (entry == played.end())
+                continue;
+            entry->second.answered += 1;
+            entry->second.right += answer.right ? 1 : 0;
+        }
+        for (auto& [first, game] : played)
+            games.emplace_back(rows[first].startedMs, std::move(game));
+    }
+    journals.noteFailures();
+    view.name = preferredSpelling(spellings);
+    view.weeks = weeklyShares(days);
+    std::stable_sort(games.begin(), games.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& [ms, game] : games)
+        view.games.push_back(std::move(game));
+    return view;
+}
+
+} // namespace zorna::results

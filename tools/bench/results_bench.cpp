@@ -1,0 +1,145 @@
+// zorna_results_bench: the results journal at the scale of a school.
+//   zorna_results_bench [--folder DIR] [--runs N]
+// Generates (once) 30 journals of 4 school years, about 1.5 million task
+// results, then times in a real window: opening them all and showing the
+// class view (goal < 2 s), and a pupil's charts (goal < 200 ms). It also times
+// what the game pays for the journal: opening a school year's journal at a
+// game's start and writing one task result. Exit code 0 when the goals are met.
+#include "journal/journal.h"
+#include "journal_generator.h"
+#include "paint_watch.h"
+#include "platform/dialogs.h"
+#include "results/windows/class_page.h"
+#include "results/windows/pupils_page.h"
+#include "results/windows/results_window.h"
+#include "stats.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+
+using namespace zorna;
+
+namespace {
+
+int countJournals(const QString& folder) {
+    int n = 0;
+    for (QDirIterator it(folder, {QStringLiteral("results.sqlite")}, QDir::Files,
+                         QDirIterator::Subdirectories);
+         it.hasNext(); it.next())
+        ++n;
+    return n;
+}
+
+// Opens every journal of the folder in a new window and shows the class view.
+double openAndShowClass(const QString& folder, QtDialogs& dialogs,
+                        std::unique_ptr<results::ResultsWindow>& window, QList<double>& cpuMs) {
+    const double cpuStart = bench::cpuMsUsed();
+    const qint64 start = bench::monotonicNs();
+    window = std::make_unique<results::ResultsWindow>(dialogs);
+    window->openPaths({folder});
+    window->tabs()->setCurrentWidget(window->classPage());
+    bench::PaintWatch watch([&](QWidget* w) { return w == window.get(); });
+    window->show();
+    const std::optional<qint64> painted = watch.wait(30'000);
+    cpuMs.append(bench::cpuMsUsed() - cpuStart);
+    return painted ? bench::msBetween(start, *painted) : -1;
+}
+
+// Picks the pupil in `row` on the pupils page and waits for the charts' frame.
+double showPupil(results::ResultsWindow& window, int row) {
+    window.tabs()->setCurrentWidget(window.pupilsPage());
+    bench::settle(50);
+    const qint64 start = bench::monotonicNs();
+    bench::PaintWatch watch([&](QWidget* w) { return w == &window; });
+    window.pupilsPage()->pupilTable()->setCurrentCell(row, 0);
+    const std::optional<qint64> painted = watch.wait(10'000);
+    return painted ? bench::msBetween(start, *painted) : -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QString folder = QDir::currentPath() + QStringLiteral("/bench-journals");
+    int runs = 3;
+    const QStringList args = QCoreApplication::arguments();
+    for (int i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == QLatin1String("--folder"))
+            folder = args[i + 1];
+        else if (args[i] == QLatin1String("--runs"))
+            runs = std::max(1, args[i + 1].toInt());
+    }
+    const bench::SchoolShape shape;
+    if (countJournals(folder) != shape.computers) {
+        std::printf("generating %d journals in %s ...\n", shape.computers, qPrintable(folder));
+        QElapsedTimer timer;
+        timer.start();
+        const qint64 rows = bench::generateSchoolJournals(folder, shape);
+        if (rows < 0)
+            return 1;
+        std::printf("  %lld task results in %.1f s\n", rows, double(timer.elapsed()) / 1000);
+    }
+    qint64 bytes = 0;
+    for (QDirIterator it(folder, {QStringLiteral("*.sqlite")}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();)
+        bytes += QFileInfo(it.next()).size();
+    std::printf("journals: %d files, %.0f MB\n", countJournals(folder), double(bytes) / 1e6);
+
+    QtDialogs dialogs;
+    QList<double> classMs;
+    QList<double> classCpuMs;
+    QList<double> pupilMs;
+    int pupils = 0;
+    for (int run = 0; run < runs; ++run) {
+        std::unique_ptr<results::ResultsWindow> window;
+        classMs.append(openAndShowClass(folder, dialogs, window, classCpuMs));
+        pupils = int(window->classView().pupils.size());
+        for (int row : {0, pupils / 2, pupils - 1})
+            pupilMs.append(showPupil(*window, row));
+    }
+
+    // The game's side: a journal of a school year's size (one computer's file).
+    QTemporaryDir scratch;
+    const QString copy = scratch.filePath(QStringLiteral("results.sqlite"));
+    QFile::copy(folder + QStringLiteral("/pc01/results.sqlite"), copy);
+    QList<double> startMs;
+    QList<double> writeMs;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        journal::Journal journal(copy);
+        journal.gameStarted({QStringLiteral("Оля"), QStringLiteral("Петро")});
+        startMs.append(double(timer.nsecsElapsed()) / 1e6);
+        for (int i = 0; i < 200; ++i) {
+            timer.restart();
+            journal.taskResult({1 + i % 2, i % 2 ? QStringLiteral("Петро") : QStringLiteral("Оля"),
+                                1 + i % 32, 1 + i % 32, 1 + i % 7, i % 3 != 0, 5000});
+            writeMs.append(double(timer.nsecsElapsed()) / 1e6);
+        }
+    }
+    const double slowestWrite = *std::max_element(writeMs.begin(), writeMs.end());
+
+    const double classMedian = bench::median(classMs);
+    const double pupilMedian = bench::median(pupilMs);
+    const double pupilWorst = *std::max_element(pupilMs.begin(), pupilMs.end());
+    std::printf("pupils: %d\n", pupils);
+    std::printf("open all + class view, first frame: median %.0f ms (goal < 2000), CPU time %.0f ms\n",
+                classMedian, bench::median(classCpuMs));
+    std::printf("a pupil's charts, first frame:      median %.0f ms, slowest %.0f ms (goal < 200)\n",
+                pupilMedian, pupilWorst);
+    std::printf("game: journal open + game start:    median %.1f ms\n", bench::median(startMs));
+    std::printf("game: one task result written:      median %.2f ms, slowest %.1f ms of %lld\n",
+                bench::median(writeMs), slowestWrite, qint64(writeMs.size()));
+    const bool met = classMedian > 0 && classMedian < 2000 && pupilWorst > 0 && pupilWorst < 200;
+    std::printf("verdict: %s\n", met ? "goals met" : "goals NOT met");
+    return met ? 0 : 1;
+}
