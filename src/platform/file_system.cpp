@@ -1,33 +1,15 @@
 #include "platform/file_system.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "platform/file_system_native.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QDir>
+#include <QFileInfo>
 
 namespace zorna {
 
 Q_LOGGING_CATEGORY(lcFiles, "zorna.files")
 
 namespace {
-
-QByteArray native(const QString& path) {
-    return QFile::encodeName(path);
-}
-
-QString reason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-bool fail(const char* step, const QString& path, int error = errno) {
-    qCWarning(lcFiles).noquote() << step << "failed:" << path << "-" << reason(error);
-    return false;
-}
 
 QString parentOf(const QString& path) {
     return QFileInfo(path).absolutePath();
@@ -37,83 +19,9 @@ FileSystem* g_override = nullptr;
 
 } // namespace
 
-// --- PosixFileSystem ---------------------------------------------------------
-
-int PosixFileSystem::create(const QString& path) {
-    const int fd =
-        ::open(native(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0)
-        fail("create", path);
-    return fd;
-}
-
-bool PosixFileSystem::write(int handle, const QByteArray& bytes, const QString& path) {
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(handle, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return fail("write", path);
-        if (n == 0)
-            return fail("write", path, ENOSPC);
-        done += n;
-    }
-    return true;
-}
-
-bool PosixFileSystem::sync(int handle, const QString& path) {
-    if (::fsync(handle) != 0)
-        return fail("sync", path);
-    return true;
-}
-
-bool PosixFileSystem::close(int handle, const QString& path) {
-    // On Linux the handle is released even when close reports an error.
-    if (::close(handle) != 0 && errno != EINTR)
-        return fail("close", path);
-    return true;
-}
-
-bool PosixFileSystem::rename(const QString& from, const QString& to) {
-    if (::rename(native(from).constData(), native(to).constData()) != 0)
-        return fail("rename", from + QStringLiteral(" -> ") + to);
-    return true;
-}
-
-bool PosixFileSystem::syncFolder(const QString& path) {
-    const int fd = ::open(native(path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (fd < 0)
-        return fail("open folder", path);
-    bool ok = true;
-    // A file system that cannot sync folders (EINVAL) keeps what it can.
-    if (::fsync(fd) != 0 && errno != EINVAL)
-        ok = fail("sync folder", path);
-    ::close(fd);
-    return ok;
-}
-
-bool PosixFileSystem::makeFolder(const QString& path) {
-    if (::mkdir(native(path).constData(), 0777) != 0)
-        return fail("make folder", path);
-    return true;
-}
-
-bool PosixFileSystem::remove(const QString& path) {
-    if (::unlink(native(path).constData()) != 0)
-        return fail("remove", path);
-    return true;
-}
-
-bool PosixFileSystem::removeFolder(const QString& path) {
-    if (::rmdir(native(path).constData()) != 0)
-        return fail("remove folder", path);
-    return true;
-}
-
 FileSystem& fileSystem() {
-    static PosixFileSystem posix;
-    return g_override ? *g_override : posix;
+    static SystemFileSystem system;
+    return g_override ? *g_override : system;
 }
 
 FileSystemOverride::FileSystemOverride(FileSystem& replacement) : previous_(g_override) {
@@ -126,95 +34,16 @@ FileSystemOverride::~FileSystemOverride() {
 
 // --- Reading -----------------------------------------------------------------
 
-EntryKind entryKind(const QString& path) {
-    struct stat st;
-    if (::lstat(native(path).constData(), &st) != 0)
-        return EntryKind::Missing;
-    if (S_ISREG(st.st_mode))
-        return EntryKind::File;
-    if (S_ISDIR(st.st_mode))
-        return EntryKind::Folder;
-    if (S_ISLNK(st.st_mode))
-        return EntryKind::Link;
-    return EntryKind::Other;
-}
-
 bool entryExists(const QString& path) {
     return entryKind(path) != EntryKind::Missing;
 }
 
-qint64 fileSize(const QString& path) {
-    struct stat st;
-    if (::lstat(native(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
-        return -1;
-    return qint64(st.st_size);
-}
-
-namespace {
-
-enum class Links { Refuse, Follow };
-
-std::optional<QByteArray> readPlainFile(const QString& path, qint64 maxBytes, Links links) {
-    // Checked before opening, so that a FIFO or a device is never opened, and
-    // again on the open file, in case the name changed in between.
-    struct stat st;
-    const int found = links == Links::Follow ? ::stat(native(path).constData(), &st)
-                                             : ::lstat(native(path).constData(), &st);
-    if (found != 0)
-        return std::nullopt;
-    if (!S_ISREG(st.st_mode)) {
-        qCWarning(lcFiles).noquote() << "not read:" << path << "- not a plain file";
-        return std::nullopt;
-    }
-    const int noFollow = links == Links::Follow ? 0 : O_NOFOLLOW;
-    const int fd = ::open(native(path).constData(), O_RDONLY | noFollow | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        fail("open", path);
-        return std::nullopt;
-    }
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        qCWarning(lcFiles).noquote() << "not read:" << path << "- not a plain file";
-        return std::nullopt;
-    }
-    if (st.st_size > maxBytes) {
-        ::close(fd);
-        qCWarning(lcFiles).noquote() << "not read:" << path << "- larger than" << maxBytes << "bytes";
-        return std::nullopt;
-    }
-    // One byte more than allowed is asked for, so that a file that grew is refused too.
-    QByteArray data(maxBytes + 1, Qt::Uninitialized);
-    qint64 got = 0;
-    while (got < data.size()) {
-        const ssize_t n = ::read(fd, data.data() + got, size_t(data.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            fail("read", path);
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        got += n;
-    }
-    ::close(fd);
-    if (got > maxBytes) {
-        qCWarning(lcFiles).noquote() << "not read:" << path << "- larger than" << maxBytes << "bytes";
-        return std::nullopt;
-    }
-    data.truncate(got);
-    return data;
-}
-
-} // namespace
-
 std::optional<QByteArray> readFile(const QString& path, qint64 maxBytes) {
-    return readPlainFile(path, maxBytes, Links::Refuse);
+    return native::readPlainFile(path, maxBytes, native::Links::Refuse);
 }
 
 std::optional<QByteArray> readProgramFile(const QString& path, qint64 maxBytes) {
-    return readPlainFile(path, maxBytes, Links::Follow);
+    return native::readPlainFile(path, maxBytes, native::Links::Follow);
 }
 
 QString findEntry(const QString& folder, const QString& name) {
@@ -278,21 +107,25 @@ bool writeAtStart(const QString& path, const QByteArray& bytes, Durability durab
 }
 
 bool makeFolders(const QString& path) {
-    const QString clean = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    const QStringList parts = clean.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QString current;
-    for (const QString& part : parts) {
-        current += QLatin1Char('/') + part;
-        if (QFileInfo(current).isDir()) // a link to a folder on the way is a folder
-            continue;
+    // The missing folders from the deepest existing one down; the walk up stops
+    // at the root, whatever its form ("/", "C:/", "//server/share/").
+    QStringList missing;
+    QString current = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    while (!QFileInfo(current).isDir()) { // a link to a folder on the way is a folder
         if (entryExists(current)) {
             qCWarning(lcFiles).noquote()
                 << "make folder failed:" << current << "- something else has this name";
             return false;
         }
-        if (!fileSystem().makeFolder(current) && !QFileInfo(current).isDir())
+        missing.prepend(current);
+        const QString parent = QFileInfo(current).absolutePath();
+        if (parent == current)
             return false;
+        current = parent;
     }
+    for (const QString& folder : missing)
+        if (!fileSystem().makeFolder(folder) && !QFileInfo(folder).isDir())
+            return false;
     return true;
 }
 

@@ -21,8 +21,8 @@ public:
     virtual ~FileSystem() = default;
 
     // Creates a new plain file for writing and returns its handle, or -1. Fails
-    // when anything (a link too) already has that name, so nothing is written
-    // through a link.
+    // when anything (a link or a junction too) already has that name, so
+    // nothing is written through a link.
     virtual int create(const QString& path) = 0;
     // Writes all the bytes; a short write is a failure.
     virtual bool write(int handle, const QByteArray& bytes, const QString& path) = 0;
@@ -42,8 +42,9 @@ public:
     virtual bool removeFolder(const QString& path) = 0;
 };
 
-// The file system itself, through the POSIX calls.
-class PosixFileSystem : public FileSystem {
+// The file system itself: the POSIX calls (file_system_posix.cpp) or the
+// Windows wide-character calls (file_system_win.cpp).
+class SystemFileSystem : public FileSystem {
 public:
     int create(const QString& path) override;
     bool write(int handle, const QByteArray& bytes, const QString& path) override;
@@ -56,7 +57,7 @@ public:
     bool removeFolder(const QString& path) override;
 };
 
-// The layer every change of the program goes through: the POSIX one, unless a
+// The layer every change of the program goes through: the system's, unless a
 // FileSystemOverride is alive.
 FileSystem& fileSystem();
 
@@ -87,13 +88,18 @@ std::optional<QByteArray> readFile(const QString& path, qint64 maxBytes = kDefau
 // must be a plain file.
 std::optional<QByteArray> readProgramFile(const QString& path, qint64 maxBytes = kDefaultReadLimit);
 
-// What a name in a folder is, without following a link.
+// What a name in a folder is, without following a link. On Windows a symbolic
+// link and a junction are both a Link.
 enum class EntryKind { Missing, File, Folder, Link, Other };
 EntryKind entryKind(const QString& path);
 // True when anything at all has this name (a dangling link too).
 bool entryExists(const QString& path);
 // Size of a plain file; -1 when missing or not a plain file.
 qint64 fileSize(const QString& path);
+// Whether this user may create files in the folder. On Windows this is tried
+// (a file made and deleted at once): the folder's attributes do not say it,
+// and Program Files or a read-only share look writable to Qt.
+bool folderWritable(const QString& path);
 
 // The existing entry of `folder` whose name matches `name` without regard to
 // letter case (an exact match first); `folder` + name when there is none.

@@ -52,9 +52,11 @@ QFont gameFont(const QString& family, double pointSize, bool bold) {
 }
 
 void registerGameFonts() {
+#ifndef Q_OS_WIN
     // Each family the windows ask for, and the scalable faces (Cyrillic, a real
     // bold) that stand in for it when it is not installed. Liberation Sans has
-    // the advance widths of MS Sans Serif at its designed 8 pt size.
+    // the advance widths of MS Sans Serif at its designed 8 pt size. Windows
+    // has all three families itself and draws them as they are.
     struct Substitute {
         const char* family;
         const char* faces[2];
@@ -67,6 +69,7 @@ void registerGameFonts() {
     for (const Substitute& s : kSubstitutes)
         QFont::insertSubstitutions(QString::fromLatin1(s.family),
                                    {QString::fromLatin1(s.faces[0]), QString::fromLatin1(s.faces[1])});
+#endif
 }
 
 namespace {

@@ -17,11 +17,11 @@ bool isGamesFolder(const QString& name) {
 
 // Whether this user may write the folder and the games folders it already holds.
 bool gamesFitInside(const QString& root) {
-    if (!QFileInfo(root).isWritable())
+    if (!folderWritable(root))
         return false;
     const QStringList entries = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString& entry : entries)
-        if (isGamesFolder(entry) && !QFileInfo(root + QLatin1Char('/') + entry).isWritable())
+        if (isGamesFolder(entry) && !folderWritable(root + QLatin1Char('/') + entry))
             return false;
     return true;
 }

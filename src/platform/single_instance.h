@@ -5,10 +5,10 @@
 namespace zorna {
 
 // Keeps one copy of the program per working folder: a lock file beside the
-// working folder, locked (flock) while this object lives. The system releases
-// the lock when the process ends in any way, so a copy that crashed leaves
-// nothing that blocks the next one, and taking the lock writes nothing to the
-// disk.
+// working folder, locked while this object lives (flock on Linux, LockFileEx on
+// Windows). The system releases the lock when the process ends in any way, so
+// a copy that crashed leaves nothing that blocks the next one, and taking the
+// lock writes nothing to the disk.
 class SingleInstance {
 public:
     explicit SingleInstance(const QString& workingFolder);
@@ -24,7 +24,7 @@ public:
 
 private:
     QString path_;
-    int fd_ = -1;
+    qintptr handle_ = -1; // a descriptor on Linux, a HANDLE on Windows
     bool onlyCopy_ = true;
 };
 

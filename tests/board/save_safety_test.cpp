@@ -2,8 +2,10 @@
 #include "board/game_files.h"
 #include "doubles/failing_file_system.h"
 #include "support/files.h"
+#include "support/links.h"
 #include "support/save_messages.h"
 #include "support/test_registry.h"
+#include "support/tiny_disk.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,8 +14,6 @@
 #include <QTest>
 
 #include <cerrno>
-#include <sys/mount.h>
-#include <sys/stat.h>
 
 using namespace zorna;
 using namespace zorna::test;
@@ -80,29 +80,6 @@ struct SaveScene {
 
     QTemporaryDir dir;
     StatTable stats;
-};
-
-// Mounts a tiny file system for the test's life; skips where the machine cannot.
-struct TinyFileSystem {
-    TinyFileSystem() {
-        mounted = ::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0, "size=256k") == 0;
-    }
-    ~TinyFileSystem() {
-        if (mounted)
-            ::umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH);
-    }
-    // Fills what is left with one file; true when the disk is full afterwards.
-    bool fill() const {
-        QFile f(dir.filePath(QStringLiteral("filler")));
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return false;
-        const QByteArray block(4096, 'f');
-        while (f.write(block) == block.size()) {
-        }
-        return true;
-    }
-    QTemporaryDir dir;
-    bool mounted = false;
 };
 
 } // namespace
@@ -202,7 +179,7 @@ private slots:
 
     // On a real full disk the save fails, says so and keeps the earlier save.
     void fullDiskKeepsTheEarlierSave() {
-        TinyFileSystem disk;
+        TinyDisk disk;
         if (!disk.mounted)
             QSKIP("no tiny file system can be mounted here");
         TestContext tc(fakeCatalog());
@@ -240,8 +217,8 @@ private slots:
         put(outside + "/folder/2.$$$", "mine");
         QVERIFY(QFile::remove(scene.game() + "/date.dat"));
         QVERIFY(QDir(scene.game() + "/Temp").removeRecursively());
-        QVERIFY(QFile::link(outside + "/date.dat", scene.game() + "/date.dat"));
-        QVERIFY(QFile::link(outside + "/folder", scene.game() + "/Temp"));
+        ZORNA_LINK(outside + "/date.dat", scene.game() + "/date.dat");
+        ZORNA_LINK(outside + "/folder", scene.game() + "/Temp");
         QVERIFY(scene.write());
         QCOMPARE(contentOf(outside + "/date.dat"), QByteArray("not a game"));
         QCOMPARE(QDir(outside + "/folder").entryList(QDir::Files), QStringList{"2.$$$"});
@@ -268,11 +245,11 @@ private slots:
         put(outside + "/4.$$$", "secret");
         put(scene.game() + "/date.dat", makeRecord(3, 4, 1).toBytes());
         if (tempIsLink) {
-            QVERIFY(QFile::link(outside, scene.game() + "/Temp"));
+            ZORNA_LINK(outside, scene.game() + "/Temp");
         } else {
             put(scene.game() + "/Temp/3.$$$", "ok");
-            QVERIFY(QFile::link(outside + "/4.$$$", scene.game() + "/Temp/4.$$$"));
-            QCOMPARE(::mkfifo(QFile::encodeName(scene.game() + "/Temp/5.$$$").constData(), 0666), 0);
+            ZORNA_LINK(outside + "/4.$$$", scene.game() + "/Temp/4.$$$");
+            ZORNA_FIFO(scene.game() + "/Temp/5.$$$");
         }
         QVERIFY(!gamefiles::restoreWorkingFolder(scene.game(), scene.working()));
         QCOMPARE(QDir(scene.working()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
@@ -295,7 +272,7 @@ private slots:
         const QString date = scene.game() + "/date.dat";
         QDir().mkpath(scene.game());
         if (kind == QLatin1String("fifo")) {
-            QCOMPARE(::mkfifo(QFile::encodeName(date).constData(), 0666), 0);
+            ZORNA_FIFO(date);
         } else if (kind == QLatin1String("sparse")) {
             put(date, makeRecord(3, 4, 1).toBytes());
             QFile f(date);
@@ -303,7 +280,7 @@ private slots:
             QVERIFY(f.resize(3LL * 1024 * 1024 * 1024));
         } else {
             put(scene.dir.filePath(QStringLiteral("elsewhere.dat")), makeRecord(3, 4, 1).toBytes());
-            QVERIFY(QFile::link(scene.dir.filePath(QStringLiteral("elsewhere.dat")), date));
+            ZORNA_LINK(scene.dir.filePath(QStringLiteral("elsewhere.dat")), date);
         }
         QVERIFY(!gamefiles::readGameRecord(scene.game()));
     }

@@ -1,5 +1,7 @@
 #include "choice_fixture.h"
+#include "platform/file_system.h"
 #include "platform/records.h"
+#include "support/links.h"
 #include "support/test_registry.h"
 #include "tasks/choice/question_file_window.h"
 
@@ -18,11 +20,11 @@ constexpr int kSquare = 15;
 // question file (none when `questions` is null).
 void useQuestionFile(TestContext& t, const QByteArray* questions) {
     const QString folder = t.programFolder.root() + QStringLiteral("/kletka16");
-    const QString source = QFileInfo(folder).symLinkTarget();
-    QFile::remove(folder);
+    const QString source = QStringLiteral(ZORNA_APP_DIR "/kletka16");
+    removeTree(folder); // the shared folder goes, never the build's own
     QDir().mkpath(folder);
     for (int n = 1; n <= 11; ++n)
-        QFile::link(source + QStringLiteral("/%1.jpg").arg(n), folder + QStringLiteral("/%1.jpg").arg(n));
+        shareForReading(source + QStringLiteral("/%1.jpg").arg(n), folder + QStringLiteral("/%1.jpg").arg(n));
     if (questions)
         t.programFolder.write(QStringLiteral("kletka16/quetkr16.dat"), *questions);
 }

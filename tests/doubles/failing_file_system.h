@@ -41,7 +41,7 @@ private:
     // Records the step; false when it is to fail.
     bool allow(const char* step, const QString& path);
 
-    PosixFileSystem real_;
+    SystemFileSystem real_;
     int failAt_;
     bool killed_;
     std::optional<QRegularExpression> failing_;

@@ -2,6 +2,7 @@
 #include "board/game_files.h"
 #include "registration/registration_fixture.h"
 #include "registration/registration_window.h"
+#include "support/links.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -511,7 +512,7 @@ private slots:
         saveGame(tc, QStringLiteral("1"), {"Оля", "Петро"});
         tc.programFolder.write(QStringLiteral("Mine/keep.txt"), "keep");
         const QString root = tc.programFolder.root();
-        QVERIFY(QFile::link(root + "/Mine", root + "/Save/1/Temp"));
+        ZORNA_LINK(root + "/Mine", root + "/Save/1/Temp");
         RegistrationUnderTest r(tc);
         r->knopOpen_Click();
         tc.dialogs.answer(MsgAnswer::Yes);

@@ -5,13 +5,12 @@
 #include "registration/registration_fixture.h"
 #include "registration/registration_window.h"
 #include "registration/start_up.h"
+#include "support/links.h"
 #include "support/test_registry.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
-
-#include <sys/stat.h>
 
 using namespace zorna;
 using namespace zorna::test;
@@ -46,7 +45,7 @@ private slots:
         const QString date = tc.programFolder.root() + "/Save/1/date.dat";
         QDir().mkpath(tc.programFolder.root() + "/Save/1");
         if (kind == QLatin1String("fifo")) {
-            QCOMPARE(::mkfifo(QFile::encodeName(date).constData(), 0666), 0);
+            ZORNA_FIFO(date);
         } else if (kind == QLatin1String("sparse")) {
             tc.programFolder.write(QStringLiteral("Save/1/date.dat"), gameOf("Оля", "Петро"));
             QFile f(date);
@@ -54,7 +53,7 @@ private slots:
             QVERIFY(f.resize(3LL * 1024 * 1024 * 1024));
         } else {
             tc.programFolder.write(QStringLiteral("elsewhere.dat"), gameOf("Оля", "Петро"));
-            QVERIFY(QFile::link(tc.programFolder.root() + "/elsewhere.dat", date));
+            ZORNA_LINK(tc.programFolder.root() + "/elsewhere.dat", date);
         }
         tc.programFolder.write(QStringLiteral("Save/2/date.dat"), gameOf("Іра", "Марко"));
         RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));

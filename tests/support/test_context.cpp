@@ -1,5 +1,7 @@
 #include "support/test_context.h"
 
+#include "support/links.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -14,7 +16,7 @@ TestProgramFolder::TestProgramFolder() {
         if (entry.compare(QLatin1String("Temp"), Qt::CaseInsensitive) == 0 ||
             entry.compare(QLatin1String("Save"), Qt::CaseInsensitive) == 0 || entry == QLatin1String("zorna"))
             continue;
-        QFile::link(app.filePath(entry), dir_.filePath(entry));
+        shareForReading(app.filePath(entry), dir_.filePath(entry));
     }
 }
 

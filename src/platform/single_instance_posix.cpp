@@ -52,7 +52,7 @@ SingleInstance::SingleInstance(const QString& workingFolder) : path_(lockPath(wo
             break;
         }
         if (stillAt(fd, path)) {
-            fd_ = fd;
+            handle_ = fd;
             return;
         }
         ::close(fd);
@@ -63,11 +63,11 @@ SingleInstance::SingleInstance(const QString& workingFolder) : path_(lockPath(wo
 }
 
 SingleInstance::~SingleInstance() {
-    if (fd_ < 0)
+    if (handle_ < 0)
         return;
     // Removed while still locked, so that no copy can lock the file on its way out.
     ::unlink(QFile::encodeName(path_).constData());
-    ::close(fd_);
+    ::close(int(handle_));
 }
 
 } // namespace zorna

@@ -1,0 +1,10 @@
+# Qt6::Svg (and Qt::Svg) of the Windows Qt, built by scripts/windows-qt.
+include(CMakeFindDependencyMacro)
+find_dependency(Qt6Core)
+find_dependency(Qt6Gui)
+include(${CMAKE_CURRENT_LIST_DIR}/Qt6SvgTargets.cmake)
+if(NOT TARGET Qt::Svg)
+  add_library(Qt::Svg INTERFACE IMPORTED)
+  set_target_properties(Qt::Svg PROPERTIES INTERFACE_LINK_LIBRARIES Qt6::Svg)
+endif()
+set(Qt6Svg_FOUND TRUE)

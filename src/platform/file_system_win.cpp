@@ -1,0 +1,284 @@
+#include "platform/file_system.h"
+#include "platform/file_system_native.h"
+
+#include <QDir>
+
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+#include <string>
+
+// The file layer on Windows: wide-character calls only, so that names in any
+// letters work (a user profile named «Учень»). A handle of the layer is a C
+// runtime descriptor wrapping the system's file handle.
+
+namespace zorna {
+
+namespace {
+
+std::wstring wide(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+
+bool fail(const char* step, const QString& path, DWORD error = GetLastError()) {
+    qCWarning(lcFiles).noquote() << step << "failed:" << path << "-" << qt_error_string(int(error));
+    return false;
+}
+
+HANDLE systemHandle(int handle) {
+    return reinterpret_cast<HANDLE>(_get_osfhandle(handle));
+}
+
+// A symbolic link or a junction: a reparse point that names another place.
+// Other reparse points (files kept by a cloud service, deduplicated files) are
+// the files themselves. A reparse point without a tag (Wine shows a Unix link
+// to a folder so) counts as a link too.
+bool isNameSurrogate(DWORD attributes, DWORD tag) {
+    return (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 && (tag == 0 || IsReparseTagNameSurrogate(tag));
+}
+
+struct EntryInfo {
+    DWORD attributes = INVALID_FILE_ATTRIBUTES;
+    DWORD tag = 0;
+    qint64 size = 0;
+};
+
+// What the name itself is, never what a link leads to.
+std::optional<EntryInfo> entryInfo(const QString& path) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search =
+        FindFirstFileExW(wide(path).c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) {
+        // A drive's root ("C:\") has no entry of its own to find.
+        const DWORD attributes = GetFileAttributesW(wide(path).c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES)
+            return std::nullopt;
+        return EntryInfo{attributes, 0, 0};
+    }
+    FindClose(search);
+    return EntryInfo{found.dwFileAttributes, found.dwReserved0,
+                     (qint64(found.nFileSizeHigh) << 32) | qint64(found.nFileSizeLow)};
+}
+
+// Whether the open handle is a plain file on a disk (not a folder, a device or
+// a pipe), and, when links are refused, not a link.
+bool isPlainFile(HANDLE file, native::Links links) {
+    if (GetFileType(file) != FILE_TYPE_DISK)
+        return false;
+    FILE_ATTRIBUTE_TAG_INFO info{};
+    if (!GetFileInformationByHandleEx(file, FileAttributeTagInfo, &info, sizeof info))
+        return false;
+    if (info.FileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return false;
+    return links == native::Links::Follow || !isNameSurrogate(info.FileAttributes, info.ReparseTag);
+}
+
+// Removes a link of either kind (a junction or a link to a folder is removed
+// as a folder), never what it leads to; a read-only file loses that attribute
+// first, as a POSIX folder lets its owner remove any file.
+bool removeEntry(const QString& path, const char* step) {
+    const std::wstring name = wide(path);
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            return fail(step, path, ERROR_DIRECTORY);
+        return RemoveDirectoryW(name.c_str()) || fail(step, path);
+    }
+    if (DeleteFileW(name.c_str()))
+        return true;
+    const DWORD error = GetLastError();
+    if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & FILE_ATTRIBUTE_READONLY) &&
+        SetFileAttributesW(name.c_str(), attributes & ~DWORD(FILE_ATTRIBUTE_READONLY)) &&
+        DeleteFileW(name.c_str()))
+        return true;
+    return fail(step, path, error);
+}
+
+} // namespace
+
+// --- SystemFileSystem: Windows calls -------------------------------------------
+
+int SystemFileSystem::create(const QString& path) {
+    // CREATE_NEW fails on any existing name, a link or a junction included;
+    // FILE_FLAG_OPEN_REPARSE_POINT keeps the call from ever resolving one.
+    const HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        fail("create", path);
+        return -1;
+    }
+    const int handle = _open_osfhandle(reinterpret_cast<intptr_t>(file), _O_WRONLY | _O_BINARY);
+    if (handle < 0) {
+        fail("create", path, ERROR_TOO_MANY_OPEN_FILES);
+        CloseHandle(file);
+        DeleteFileW(wide(path).c_str());
+    }
+    return handle;
+}
+
+bool SystemFileSystem::write(int handle, const QByteArray& bytes, const QString& path) {
+    const HANDLE file = systemHandle(handle);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk = DWORD(std::min<qsizetype>(bytes.size() - done, 1 << 24));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.constData() + done, chunk, &written, nullptr))
+            return fail("write", path);
+        if (written == 0)
+            return fail("write", path, ERROR_DISK_FULL);
+        done += written;
+    }
+    return true;
+}
+
+bool SystemFileSystem::sync(int handle, const QString& path) {
+    if (!FlushFileBuffers(systemHandle(handle)))
+        return fail("sync", path);
+    return true;
+}
+
+bool SystemFileSystem::close(int handle, const QString& path) {
+    // Closes the system's handle too; it is released even when this fails.
+    if (_close(handle) != 0)
+        return fail("close", path, ERROR_INVALID_HANDLE);
+    return true;
+}
+
+bool SystemFileSystem::rename(const QString& from, const QString& to) {
+    // A link or junction of the target name is removed as a link, so the new
+    // entry takes its name and its target is left alone.
+    if (const std::optional<EntryInfo> target = entryInfo(to);
+        target && isNameSurrogate(target->attributes, target->tag) && !removeEntry(to, "rename"))
+        return false;
+    // Written through: the rename is on the disk when the call returns.
+    if (!MoveFileExW(wide(from).c_str(), wide(to).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return fail("rename", from + QStringLiteral(" -> ") + to);
+    return true;
+}
+
+bool SystemFileSystem::syncFolder(const QString& path) {
+    // Windows writes a folder's entries through with each MOVEFILE_WRITE_THROUGH
+    // rename and cannot flush a folder handle; what is checked here is that the
+    // folder is still a real folder, not a link put in its place.
+    const HANDLE folder = CreateFileW(
+        wide(path).c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (folder == INVALID_HANDLE_VALUE)
+        return fail("open folder", path);
+    FILE_ATTRIBUTE_TAG_INFO info{};
+    const bool read = GetFileInformationByHandleEx(folder, FileAttributeTagInfo, &info, sizeof info);
+    CloseHandle(folder);
+    if (!read)
+        return fail("open folder", path);
+    if (!(info.FileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
+        isNameSurrogate(info.FileAttributes, info.ReparseTag))
+        return fail("sync folder", path, ERROR_DIRECTORY);
+    return true;
+}
+
+bool SystemFileSystem::makeFolder(const QString& path) {
+    if (!CreateDirectoryW(wide(path).c_str(), nullptr))
+        return fail("make folder", path);
+    return true;
+}
+
+bool SystemFileSystem::remove(const QString& path) {
+    return removeEntry(path, "remove");
+}
+
+bool SystemFileSystem::removeFolder(const QString& path) {
+    if (!RemoveDirectoryW(wide(path).c_str()))
+        return fail("remove folder", path);
+    return true;
+}
+
+// --- Reading -----------------------------------------------------------------
+
+EntryKind entryKind(const QString& path) {
+    const std::optional<EntryInfo> info = entryInfo(path);
+    if (!info)
+        return EntryKind::Missing;
+    if (isNameSurrogate(info->attributes, info->tag))
+        return EntryKind::Link;
+    if (info->attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return EntryKind::Folder;
+    if (info->attributes & FILE_ATTRIBUTE_DEVICE)
+        return EntryKind::Other;
+    return EntryKind::File;
+}
+
+qint64 fileSize(const QString& path) {
+    const std::optional<EntryInfo> info = entryInfo(path);
+    if (!info || isNameSurrogate(info->attributes, info->tag) ||
+        (info->attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)))
+        return -1;
+    return info->size;
+}
+
+bool folderWritable(const QString& path) {
+    // A probe file, deleted by the system when its handle closes.
+    const QString probe = QDir(path).filePath(
+        QStringLiteral("zorna-write-probe-%1.tmp").arg(qulonglong(GetCurrentProcessId())));
+    const HANDLE file = CreateFileW(wide(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_FILE_EXISTS; // a probe of this process, made a moment ago
+    CloseHandle(file);
+    return true;
+}
+
+namespace native {
+
+std::optional<QByteArray> readPlainFile(const QString& path, qint64 maxBytes, Links links) {
+    // Opened without resolving a link when links are refused, and checked on
+    // the open handle, so a name swapped in between is refused too.
+    const DWORD flags = links == Links::Follow ? 0 : FILE_FLAG_OPEN_REPARSE_POINT;
+    const HANDLE file =
+        CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | flags, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
+            fail("open", path, error);
+        return std::nullopt;
+    }
+    const auto refuse = [&](const char* why) -> std::optional<QByteArray> {
+        CloseHandle(file);
+        qCWarning(lcFiles).noquote() << "not read:" << path << "-" << why;
+        return std::nullopt;
+    };
+    if (!isPlainFile(file, links))
+        return refuse("not a plain file");
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file, &size) || size.QuadPart > maxBytes)
+        return refuse("larger than the allowed size");
+    // One byte more than allowed is asked for, so that a file that grew is refused too.
+    QByteArray data(maxBytes + 1, Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < data.size()) {
+        DWORD n = 0;
+        const DWORD chunk = DWORD(std::min<qint64>(data.size() - got, 1 << 24));
+        if (!ReadFile(file, data.data() + got, chunk, &n, nullptr)) {
+            fail("read", path);
+            CloseHandle(file);
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    CloseHandle(file);
+    if (got > maxBytes) {
+        qCWarning(lcFiles).noquote() << "not read:" << path << "- larger than" << maxBytes << "bytes";
+        return std::nullopt;
+    }
+    data.truncate(got);
+    return data;
+}
+
+} // namespace native
+
+} // namespace zorna
