@@ -50,7 +50,7 @@ BoardWindow::BoardWindow(AppContext& context, RegistrationLink& registration)
     map_ = new PictureBox(client, Qt::transparent);
     map_->setObjectName(QStringLiteral("map"));
     map_->setGeometry(0, 0, 785, 453);
-    map_->showPicture(ctx.folder.path(QStringLiteral("map.png")));
+    map_->showPictureReadAhead(ctx.folder.path(QStringLiteral("map.png")));
 
     knopStart_ =
         button(QStringLiteral("Старт"), QStringLiteral("Розпочати гру"), 120, QColor(128, 255, 255), 855);
