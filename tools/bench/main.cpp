@@ -280,7 +280,7 @@ int main(int argc, char** argv) {
         goals.append(
             {QStringLiteral("slowest close %1× (≤ 2×)").arg(worstClose, 0, 'f', 2), worstClose <= 2});
     }
-    goals.append({QStringLiteral("idle %1 wake-ups/s and %2 %% CPU (0 wake-ups)")
+    goals.append({QStringLiteral("idle %1 wake-ups/s and %2 % CPU (0 wake-ups)")
                       .arg(idleGame.wakeupsPerSec, 0, 'f', 2)
                       .arg(idleGame.cpuPercent, 0, 'f', 2),
                   idleGame.wakeupsPerSec == 0});
