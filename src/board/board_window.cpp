@@ -49,7 +49,7 @@ BoardWindow::BoardWindow(AppContext& context, const SessionStart& start,
     map_ = new PictureBox(client, Qt::transparent);
     map_->setObjectName(QStringLiteral("map"));
     map_->setGeometry(0, 0, 785, 453);
-    map_->showPicture(ctx_.folder.path(QStringLiteral("map.png")));
+    map_->showPictureReadAhead(ctx_.folder.path(QStringLiteral("map.png")));
 
     startButton_ =
         button(QStringLiteral("Старт"), QStringLiteral("Розпочати гру"), 120, QColor(128, 255, 255), 855);

@@ -9,13 +9,9 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QSemaphore>
 #include <QSvgRenderer>
-#include <QThreadPool>
 
-#include <atomic>
 #include <utility>
-#include <vector>
 
 namespace zorna {
 
@@ -107,75 +103,25 @@ QPixmap pictureOrFallback(const QString& path, const PictureSource& source, cons
     return loadPicture(path, 1.0);
 }
 
-// Files decoded side by side: the pool's threads and the thread that waits
-// for them each take the next file nobody has taken, until none is left. The
-// waiting thread waits only for files others have taken, never for a pool
-// thread that starts late (it finds nothing left and ends), and the batch
-// lives as long as any thread still holds it.
-class DecodeBatch {
-public:
-    explicit DecodeBatch(QStringList files) : files_(std::move(files)), images_(size_t(files_.size())) {}
-
-    // Starts up to helpers pool threads on the batch, as many as are free.
-    static void startHelpers(const std::shared_ptr<DecodeBatch>& batch, int helpers) {
-        QThreadPool& pool = *QThreadPool::globalInstance();
-        for (int i = 0; i < qMin(helpers, pool.maxThreadCount()); ++i)
-            if (!pool.tryStart([batch] { batch->decodeRest(); }))
-                break;
-    }
-
-    // On the waiting thread, once: decodes what is left, waits for the rest.
-    std::vector<QImage>& images() {
-        decodeRest();
-        decoded_.acquire(int(files_.size()));
-        return images_;
-    }
-
-private:
-    void decodeRest() {
-        for (int k = next_++; k < files_.size(); k = next_++) {
-            images_[size_t(k)] = readImage(files_.at(k)); // slot k has this one writer
-            decoded_.release();
-        }
-    }
-
-    const QStringList files_;
-    std::vector<QImage> images_;
-    std::atomic<int> next_{0};
-    QSemaphore decoded_;
-};
-
 } // namespace
 
-QList<QPixmap> loadPictures(const QStringList& paths, qreal devicePixelRatio) {
+QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
     makeRoomForPictures();
-    QList<QPixmap> pictures(paths.size());
-    QList<PictureSource> sources(paths.size());
-    QList<int> missing;
-    QStringList files;
-    for (int i = 0; i < paths.size(); ++i) {
-        sources[i] = sourceOf(paths.at(i), devicePixelRatio);
-        if (!sources[i].key.isEmpty() && !QPixmapCache::find(sources[i].key, &pictures[i])) {
-            missing.append(i);
-            files.append(sources[i].file);
-        }
-    }
-    if (missing.isEmpty())
-        return pictures;
-    const auto batch = std::make_shared<DecodeBatch>(files);
-    DecodeBatch::startHelpers(batch, int(missing.size()) - 1);
-    const std::vector<QImage>& images = batch->images();
-    for (int k = 0; k < missing.size(); ++k) {
-        const int i = missing.at(k);
-        pictures[i] =
-            pictureOrFallback(paths.at(i), sources.at(i), keep(sources.at(i), images.at(size_t(k))));
-    }
-    return pictures;
+    const PictureSource source = sourceOf(path, devicePixelRatio);
+    if (source.key.isEmpty())
+        return QPixmap();
+    QPixmap picture;
+    if (QPixmapCache::find(source.key, &picture))
+        return picture;
+    return pictureOrFallback(path, source, keep(source, readImage(source.file)));
 }
 
-QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
-    // One file: read on this thread, as the batch reads its last one.
-    return loadPictures(QStringList{path}, devicePixelRatio).constFirst();
+QList<QPixmap> loadPictures(const QStringList& paths, qreal devicePixelRatio) {
+    QList<QPixmap> pictures;
+    pictures.reserve(paths.size());
+    for (const QString& path : paths)
+        pictures.append(loadPicture(path, devicePixelRatio));
+    return pictures;
 }
 
 QList<QPixmap> loadPictures(const QStringList& paths) {
@@ -186,30 +132,29 @@ QPixmap loadPicture(const QString& path) {
     return loadPicture(path, qApp ? qApp->devicePixelRatio() : 1.0);
 }
 
-struct PendingPicture::State {
-    State(QString picture, PictureSource from)
-        : path(std::move(picture)), source(std::move(from)), batch(QStringList{source.file}) {}
-    const QString path;
-    const PictureSource source;
-    DecodeBatch batch;
-};
-
-PendingPicture::PendingPicture(const QString& path, qreal devicePixelRatio) {
+PictureReadAhead::PictureReadAhead(const QString& path, qreal devicePixelRatio) : path_(path) {
     makeRoomForPictures();
-    PictureSource source = sourceOf(path, devicePixelRatio);
-    // A missing file, or one in the cache, is not pending at all.
-    if (source.key.isEmpty() || QPixmapCache::find(source.key, &picture_))
+    const PictureSource source = sourceOf(path, devicePixelRatio);
+    file_ = source.file;
+    fileRatio_ = source.ratio;
+    cacheKey_ = source.key;
+    if (cacheKey_.isEmpty() || QPixmapCache::find(cacheKey_, &picture_))
         return;
-    state_ = std::make_shared<State>(path, std::move(source));
-    DecodeBatch::startHelpers(std::shared_ptr<DecodeBatch>(state_, &state_->batch), 1);
+    // The reader only decodes; the pixmap is made and cached on the GUI thread.
+    reader_ = std::thread([this] { image_ = readImage(file_); });
 }
 
-const QPixmap& PendingPicture::pixmap() const {
-    if (!state_)
+PictureReadAhead::~PictureReadAhead() {
+    if (reader_.joinable())
+        reader_.join();
+}
+
+QPixmap PictureReadAhead::take() {
+    if (!reader_.joinable())
         return picture_;
-    const std::shared_ptr<State> state = std::exchange(state_, nullptr);
-    picture_ =
-        pictureOrFallback(state->path, state->source, keep(state->source, state->batch.images().front()));
+    reader_.join();
+    const PictureSource source{file_, fileRatio_, cacheKey_};
+    picture_ = pictureOrFallback(path_, source, keep(source, std::exchange(image_, QImage())));
     return picture_;
 }
 

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-#include <memory>
+#include <thread>
 
 namespace zorna {
 
@@ -36,35 +36,33 @@ QPixmap readPicture(const QString& path);
 QPixmap loadPicture(const QString& path, qreal devicePixelRatio);
 // The same for the application's screens.
 QPixmap loadPicture(const QString& path);
-// The pictures at the paths, in their order, as loadPicture gives each; the
-// files not yet in the cache are decoded side by side on the machine's cores.
+// The pictures at the paths, in their order, as loadPicture gives each.
 QList<QPixmap> loadPictures(const QStringList& paths, qreal devicePixelRatio);
 QList<QPixmap> loadPictures(const QStringList& paths);
 
-// A picture that may still be on its way: read on another core while the
-// window that shows it is built and shown. pixmap() gives it as loadPicture
-// would, waiting for the decoder the first time when it has not finished. A
-// picture already in the cache, or one no thread is free for, is ready at once
-// or read by that first pixmap() itself.
-class PendingPicture {
+// A large picture read on another core while the window that shows it is
+// built (the board's map). Its owner takes it once, on the GUI thread: take()
+// waits for the reader when it has not finished, and so does the destructor.
+// A picture already in the cache, or a missing file, starts no reader.
+class PictureReadAhead {
 public:
-    PendingPicture() = default;
-    explicit PendingPicture(const QPixmap& ready) : picture_(ready) {}
-    PendingPicture(const QString& path, qreal devicePixelRatio);
-    // One owner waits for the decoder: moved, never copied.
-    PendingPicture(PendingPicture&&) = default;
-    PendingPicture& operator=(PendingPicture&&) = default;
-    PendingPicture(const PendingPicture&) = delete;
-    PendingPicture& operator=(const PendingPicture&) = delete;
+    PictureReadAhead(const QString& path, qreal devicePixelRatio);
+    ~PictureReadAhead();
+    PictureReadAhead(const PictureReadAhead&) = delete;
+    PictureReadAhead& operator=(const PictureReadAhead&) = delete;
 
-    bool isPending() const { return state_ != nullptr; }
-    // Null when the file is missing or unreadable.
-    const QPixmap& pixmap() const;
+    // The picture as loadPicture would give it; null when the file is missing
+    // or unreadable. Later calls give the same picture.
+    QPixmap take();
 
 private:
-    struct State;
-    mutable std::shared_ptr<State> state_;
-    mutable QPixmap picture_;
+    const QString path_;
+    QString file_;          // the file the reader reads: the picture or its 2x source
+    qreal fileRatio_ = 1.0; // that file's pixel ratio
+    QString cacheKey_;      // empty when there is no such file
+    QImage image_;          // written by the reader, read after it is joined
+    QPixmap picture_;
+    std::thread reader_;
 };
 
 // The windows' icon, from the program folder's icons/N.png in the sizes that

@@ -103,7 +103,6 @@ private slots:
         t.rnd.push(0.99999f);
         FakeHost host;
         std::unique_ptr<TaskWindow> w(t.catalog.open(9, t.ctx, host));
-        QVERIFY(showFirstFrame(*w));
         auto* pair = static_cast<PairChoiceWindow*>(w.get());
         QCOMPARE(pair->current(), 9);
         QCOMPARE(pair->deck()->pictureCount(), 9);
@@ -125,7 +124,6 @@ private slots:
         t.rnd.push({ScriptedRnd::forDraw(3, 8, 1), ScriptedRnd::forDraw(4, 8, 1)});
         FakeHost host;
         std::unique_ptr<TaskWindow> w(t.catalog.open(9, t.ctx, host));
-        QVERIFY(showFirstFrame(*w));
         QCOMPARE(static_cast<PairChoiceWindow*>(w.get())->current(), 4);
         QCOMPARE(t.rnd.remaining(), 0);
         const auto record =
@@ -147,7 +145,6 @@ private slots:
         t.rnd.push(ScriptedRnd::forDraw(1, 8, 1));
         FakeHost host;
         std::unique_ptr<TaskWindow> w(t.catalog.open(9, t.ctx, host));
-        QVERIFY(showFirstFrame(*w));
         const auto record =
             UsedPictureRecord::fromBytes(t.programFolder.read(QStringLiteral("Temp/10.$$$")), 11);
         QVERIFY(record);

@@ -113,25 +113,19 @@ private slots:
         delete w;
     }
 
-    // The drawn picture is written once the window is on the screen; a window
-    // that goes before it ever appears writes it as it goes.
-    void drawnPictureIsWrittenAfterTheFirstFrame() {
-        for (const bool shown : {true, false}) {
-            TestContext t;
-            FakeHost host;
-            t.catalog.add(7, openProbe);
-            t.rnd.push(ScriptedRnd::forDraw(4, 10, 1));
-            std::unique_ptr<TaskWindow> w(t.catalog.open(2, t.ctx, host));
-            w->setAttribute(Qt::WA_DeleteOnClose, false);
-            QCOMPARE(t.programFolder.read(QStringLiteral("Temp/7.$$$")).size(), 0);
-            if (shown)
-                QVERIFY(zorna::test::showFirstFrame(*w));
-            else
-                w.reset();
-            const QByteArray record = t.programFolder.read(QStringLiteral("Temp/7.$$$"));
-            QCOMPARE(record.size(), 44);
-            QCOMPARE(record.mid(6, 2), QByteArray("\xff\xff")); // shown flag of picture 4
-        }
+    // The drawn picture is on disk as soon as the window is loaded, before it
+    // is shown: a game killed while the window is on the screen remembers it.
+    void drawnPictureIsWrittenBeforeTheWindowIsShown() {
+        TestContext t;
+        FakeHost host;
+        t.catalog.add(7, openProbe);
+        t.rnd.push(ScriptedRnd::forDraw(4, 10, 1));
+        std::unique_ptr<TaskWindow> w(t.catalog.open(2, t.ctx, host));
+        w->setAttribute(Qt::WA_DeleteOnClose, false);
+        QVERIFY(!w->isVisible());
+        const QByteArray record = t.programFolder.read(QStringLiteral("Temp/7.$$$"));
+        QCOMPARE(record.size(), 44);
+        QCOMPARE(record.mid(6, 2), QByteArray("\xff\xff")); // shown flag of picture 4
     }
 
     void unknownSquareOpensNothing() {
@@ -241,7 +235,8 @@ private slots:
     }
 
     // A picture box draws the file it was given last in its first frame, from
-    // its top-left corner; a transparent one lets the window show around it.
+    // its top-left corner, whether it was read at once or ahead; a transparent
+    // one lets the window show around it.
     void pictureBoxDrawsItsFileInItsFirstFrame() {
         QTemporaryDir dir;
         QStringList files;
@@ -259,7 +254,7 @@ private slots:
         window.setAutoFillBackground(true);
         auto* box = new PictureBox(&window, Qt::transparent);
         box->setGeometry(10, 10, 50, 40);
-        box->showPicture(files.at(0));
+        box->showPictureReadAhead(files.at(0));
         box->showPicture(files.at(1));
         const QImage frame = window.grab().toImage();
         QCOMPARE(frame.pixelColor(10, 10), QColor(Qt::green));
@@ -268,6 +263,10 @@ private slots:
         QCOMPARE(frame.pixelColor(39, 30), QColor(Qt::red));
         QCOMPARE(box->picturePath(), files.at(1));
         QCOMPARE(box->picture().size(), QSize(30, 20));
+
+        box->showPictureReadAhead(files.at(0));
+        QCOMPARE(window.grab().toImage().pixelColor(39, 29), QColor(Qt::blue));
+        QCOMPARE(box->picturePath(), files.at(0));
     }
 
     void dragDeliversSourceTargetAndPoint() {

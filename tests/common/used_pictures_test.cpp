@@ -98,23 +98,6 @@ private slots:
         deck.finish(true);
         QCOMPARE(t.programFolder.read(QStringLiteral("Temp/2.$$$")), recordBytes({5}, {5}));
     }
-
-    // A held write keeps the record as it was then; releasing writes it once.
-    void heldWriteWaitsForTheRelease() {
-        TestContext t;
-        t.ctx.folder.ensureFolder(QStringLiteral("Temp"));
-        PictureDeck deck(t.ctx.folder.usedPictureFile(2), 11);
-        deck.load();
-        deck.holdWrites();
-        t.rnd.push(ScriptedRnd::forDraw(5, 10, 1));
-        deck.VipadkMal(t.rnd);
-        deck.record().setShown(9, true); // not written: no write after it
-        QCOMPARE(t.programFolder.read(QStringLiteral("Temp/2.$$$")).size(), 0);
-        deck.releaseWrites();
-        QCOMPARE(t.programFolder.read(QStringLiteral("Temp/2.$$$")), recordBytes({5}, {}));
-        deck.finish(true);
-        QCOMPARE(t.programFolder.read(QStringLiteral("Temp/2.$$$")), recordBytes({5, 9}, {5}));
-    }
 };
 ZORNA_TEST_CLASS(UsedPictureFileTest)
 

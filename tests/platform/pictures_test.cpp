@@ -6,11 +6,9 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QSemaphore>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThreadPool>
 
 using namespace zorna;
 
@@ -111,7 +109,7 @@ private slots:
                  drawing.cacheKey());
     }
 
-    // Pictures read side by side come back in their order, each as read alone;
+    // Pictures loaded together come back in their order, each as loaded alone;
     // a missing file gives a null picture, a cached one is taken from the cache.
     void picturesLoadedTogetherMatchThoseLoadedAlone() {
         QTemporaryDir dir;
@@ -132,46 +130,31 @@ private slots:
         }
     }
 
-    // A picture read ahead is the one loadPicture gives, decoded once; one
-    // dropped before it is taken costs nothing but the decode.
+    // A picture read ahead is the one loadPicture gives, decoded once and
+    // cached; its 2x source is read for a dense screen; one dropped before it
+    // is taken waits for its reader; a missing file gives a null picture.
     void pictureReadAheadMatchesTheOneLoaded() {
         QPixmapCache::clear();
         QTemporaryDir dir;
         const QStringList paths = writePictures(dir, 3, QSize(30, 20), "png");
-        {
-            PendingPicture dropped(paths.at(2), 1.0);
-            QVERIFY(dropped.isPending());
-        }
-        PendingPicture ahead(paths.at(0), 1.0);
-        PendingPicture missing(dir.filePath(QStringLiteral("none.png")), 1.0);
-        const QPixmap taken = ahead.pixmap();
-        QVERIFY(!ahead.isPending());
-        QCOMPARE(ahead.pixmap().cacheKey(), taken.cacheKey());
+        QImage dense(60, 40, QImage::Format_RGB32);
+        dense.fill(Qt::magenta);
+        QVERIFY(dense.save(hiDpiVariant(paths.at(1))));
+        { PictureReadAhead dropped(paths.at(2), 1.0); }
+
+        PictureReadAhead ahead(paths.at(0), 1.0);
+        PictureReadAhead missing(dir.filePath(QStringLiteral("none.png")), 1.0);
+        PictureReadAhead denseAhead(paths.at(1), 2.0);
+        const QPixmap taken = ahead.take();
+        QCOMPARE(ahead.take().cacheKey(), taken.cacheKey());
         QCOMPARE(taken.toImage().convertToFormat(QImage::Format_RGB32), readImage(paths.at(0)));
         QCOMPARE(loadPicture(paths.at(0), 1.0).cacheKey(), taken.cacheKey());
-        QCOMPARE(PendingPicture(paths.at(0), 1.0).pixmap().cacheKey(), taken.cacheKey());
-        QVERIFY(missing.pixmap().isNull());
-        QCOMPARE(PendingPicture(paths.at(1), 1.0).pixmap().size(), QSize(31, 20));
-    }
-
-    // With every thread of the pool busy, pictures are read on the thread
-    // that asks for them, and nothing waits for a helper that never came.
-    void picturesAreReadWhenNoThreadIsFree() {
-        QPixmapCache::clear();
-        QTemporaryDir dir;
-        const QStringList paths = writePictures(dir, 4, QSize(10, 10), "png");
-        QThreadPool& pool = *QThreadPool::globalInstance();
-        QSemaphore release;
-        int blocked = 0;
-        while (pool.tryStart([&release] { release.acquire(); }))
-            ++blocked;
-        PendingPicture ahead(paths.at(3), 1.0);
-        const QList<QPixmap> together = loadPictures(paths.mid(0, 3), 1.0);
-        for (int i = 0; i < 3; ++i)
-            QCOMPARE(together.at(i).size(), QSize(10 + i, 10));
-        QCOMPARE(ahead.pixmap().size(), QSize(13, 10));
-        release.release(blocked);
-        pool.waitForDone();
+        QCOMPARE(PictureReadAhead(paths.at(0), 1.0).take().cacheKey(), taken.cacheKey());
+        QVERIFY(missing.take().isNull());
+        const QPixmap sharp = denseAhead.take();
+        QCOMPARE(sharp.size(), QSize(60, 40));
+        QCOMPARE(sharp.devicePixelRatio(), 2.0);
+        QCOMPARE(loadPicture(paths.at(1), 2.0).cacheKey(), sharp.cacheKey());
     }
 
     void missingFileGivesNoPicture() {

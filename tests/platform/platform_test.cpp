@@ -148,6 +148,32 @@ private slots:
         QCOMPARE(clock.enabledTimerCount(), 0);
     }
 
+    // A timeout on time runs one tick; one more than an interval late also runs
+    // the ticks it missed, so the count keeps up with real time; a stall longer
+    // than the make-up limit is not made up.
+    void tickScheduleMakesUpForDelayedTicks() {
+        struct Case {
+            const char* what;
+            QList<qint64> timeouts; // ms since the start, interval 10 ms
+            QList<int> ticks;
+        };
+        const Case cases[] = {
+            {"on time", {10, 20, 30}, {1, 1, 1}},
+            {"a little early", {9, 20}, {1, 1}},
+            {"late by less than an interval", {18, 21, 30}, {1, 1, 1}},
+            {"late by two and a half intervals", {35, 40, 50}, {3, 1, 1}},
+            {"late by exactly the make-up limit", {260, 270}, {26, 1}},
+            {"a stall longer than the make-up limit", {10, 400, 410}, {1, 1, 1}},
+        };
+        for (const Case& c : cases) {
+            TickSchedule schedule(0, 10);
+            QList<int> ticks;
+            for (const qint64 at : c.timeouts)
+                ticks.append(schedule.ticksDue(at));
+            QVERIFY2(ticks == c.ticks, c.what);
+        }
+    }
+
     void realClockTicks() {
         RealClock clock;
         int ticks = 0;

@@ -5,7 +5,6 @@
 #include "doubles/scripted_rnd.h"
 #include "doubles/virtual_clock.h"
 #include "platform/app_context.h"
-#include "support/first_frame.h"
 #include "tasks/common/task_catalog.h"
 #include "tasks/common/task_host.h"
 

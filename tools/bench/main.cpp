@@ -1,6 +1,9 @@
 // zorna_bench: the game's start-up and its task windows measured side by side
 // with bare Qt windows, in one run. Run it under X, for example
 //   xvfb-run -a -s "-screen 0 1280x1024x24" build/tools/bench/zorna_bench [--runs 7]
+// and, as on a slow school computer, with everything on one core beside a CPU-bound process:
+//   taskset -c 0 xvfb-run -a -s "-screen 0 1280x1024x24" build/tools/bench/zorna_bench --loaded
+#include "machine_load.h"
 #include "paint_watch.h"
 #include "reaction_bench.h"
 #include "start_bench.h"
@@ -16,8 +19,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 using namespace bench;
 
@@ -62,8 +67,20 @@ int usage() {
     std::fprintf(
         stderr,
         "usage: zorna_bench [--runs N] [--folder PROGRAM_FOLDER] [--squares 1,5,13] [--skip-reactions]\n"
-        "                   [--warm] [--profile game|bare]\n");
+        "                   [--warm] [--profile game|bare] [--loaded]\n");
     return 2;
+}
+
+struct Goal {
+    QString what;
+    bool met;
+};
+
+// A median within 1 % of the value the window's timers are set for.
+Goal withinOnePercent(const char* what, const QList<double>& samples, double expected) {
+    const double m = median(samples);
+    return {QStringLiteral("%1 %2 (%3 ± 1 %)").arg(QString::fromUtf8(what)).arg(m, 0, 'f', 1).arg(expected),
+            std::abs(m - expected) <= 0.01 * expected};
 }
 
 } // namespace
@@ -74,6 +91,7 @@ int main(int argc, char** argv) {
     bool reactions = true;
     auto profiled = WindowBench::Profiled::Nothing;
     bool warm = false;
+    bool loaded = false;
     QList<int> squares;
     for (int s = 1; s <= 32; ++s)
         squares.append(s);
@@ -92,6 +110,8 @@ int main(int argc, char** argv) {
             reactions = false;
         else if (arg == "--warm")
             warm = true;
+        else if (arg == "--loaded")
+            loaded = true;
         else if (arg == "--profile" && i + 1 < argc) {
             const QByteArray side(argv[++i]);
             if (side != "game" && side != "bare")
@@ -102,8 +122,17 @@ int main(int argc, char** argv) {
     }
     if (runs < 1 || squares.isEmpty())
         return usage();
+    if (loaded && allowedProcessors() != 1) {
+        std::fprintf(stderr, "--loaded measures the game, its X server and a CPU-bound process on one core: "
+                             "start it under taskset -c 0 (xvfb-run included)\n");
+        return 2;
+    }
 
     QApplication app(argc, argv);
+    // The CPU-bound process runs through every measurement, start probes included.
+    std::optional<CpuHog> hog;
+    if (loaded)
+        hog.emplace();
     const qint64 began = monotonicNs();
     QTemporaryDir copy;
     if (!copy.isValid() || !copyProgramFolder(installed, copy.path())) {
@@ -165,24 +194,33 @@ int main(int argc, char** argv) {
     if (reactions)
         reaction = measureReactions(folder, runs);
 
-    std::printf("\nMedians of %d runs; the bare windows are built with the same compiler and Qt. The bare "
-                "start window is a QWidget of the registration window's size with a QLabel showing \"%s\"; "
-                "the bare task window is a QLabel showing a JPEG of the task window's size.%s\n\n",
-                runs, kBareStartText,
-                warm
-                    ? " Warm pictures: both sides keep decoded pictures in Qt's pixmap cache (the bare one "
-                      "through QPixmap(fileName), so it shows its JPEG without decoding it)."
-                    : " Qt's pixmap cache is emptied before each click, so both sides decode their pictures, "
-                      "as on a first visit.");
+    std::printf(
+        "\nMedians of %d runs%s; the bare windows are built with the same compiler and Qt. The bare "
+        "start window is a QWidget of the registration window's size with a QLabel showing \"%s\", "
+        "both starts read the font configuration ahead as the game does; "
+        "the bare task window is a QLabel showing a JPEG of the task window's size.%s\n\n",
+        runs,
+        loaded ? " on one core shared with the X server and a CPU-bound process at the same priority" : "",
+        kBareStartText,
+        warm ? " Warm pictures: both sides keep decoded pictures in Qt's pixmap cache (the bare one "
+               "through QPixmap(fileName), so it shows its JPEG without decoding it)."
+             : " Qt's pixmap cache is emptied before each click, so both sides decode their pictures, "
+               "as on a first visit.");
+    // Loaded, the goals are what a pupil sees on a slow computer; quiet, the game's cost over bare Qt.
+    const QString startGoal = loaded ? QStringLiteral("≤ 200 ms") : QStringLiteral("≤ 2×");
+    const QString taskGoal = loaded ? QStringLiteral("≤ 50 ms") : QStringLiteral("≤ 2×");
+    const QString ratioGoal = loaded ? QStringLiteral("—") : QStringLiteral("≤ 2×");
     std::printf("| what | zorna | bare Qt | ratio | goal |\n|---|---|---|---|---|\n");
     const double start = median(startGame) / median(startBare);
     printRow({QStringLiteral("start to painted registration window"), median(startGame), median(startBare),
-              QStringLiteral(" ms"), QStringLiteral("≤ 1.2×")});
+              QStringLiteral(" ms"), startGoal});
     const double memory = median(rssGame) / median(rssBare);
     printRow({QStringLiteral("peak memory at that first frame (RSS)"), median(rssGame), median(rssBare),
-              QStringLiteral(" MB"), QStringLiteral("≤ 1.5×")});
+              QStringLiteral(" MB"), ratioGoal});
     double worstOpen = 0;
-    int worstSquare = 0;
+    int worstOpenSquare = 0;
+    double slowestOpenMs = 0;
+    int slowestSquare = 0;
     double worstClose = 0;
     QList<double> closeGame, closeBare;
     for (auto it = windows->squares().begin(); it != windows->squares().end(); ++it) {
@@ -190,7 +228,11 @@ int main(int argc, char** argv) {
         const double ratio = median(s.openGame) / median(s.openBare);
         if (ratio > worstOpen) {
             worstOpen = ratio;
-            worstSquare = it.key();
+            worstOpenSquare = it.key();
+        }
+        if (median(s.openGame) > slowestOpenMs) {
+            slowestOpenMs = median(s.openGame);
+            slowestSquare = it.key();
         }
         worstClose = std::max(worstClose, median(s.closeGame) / median(s.closeBare));
         closeGame.append(median(s.closeGame));
@@ -198,10 +240,10 @@ int main(int argc, char** argv) {
         printRow({QStringLiteral("\"Далі\" to painted task window, square %1 (kletka%2)")
                       .arg(it.key())
                       .arg(s.windowNumber),
-                  median(s.openGame), median(s.openBare), QStringLiteral(" ms"), QStringLiteral("≤ 1.5×")});
+                  median(s.openGame), median(s.openBare), QStringLiteral(" ms"), taskGoal});
     }
     printRow({QStringLiteral("task window closed to the board's next frame (median of squares)"),
-              median(closeGame), median(closeBare), QStringLiteral(" ms"), QStringLiteral("—")});
+              median(closeGame), median(closeBare), QStringLiteral(" ms"), ratioGoal});
     printRow({QStringLiteral("CPU while the board waits for \"Далі\" (% of a core)"), idleGame.cpuPercent,
               idleBare.cpuPercent, QString(), QStringLiteral("0")});
     printRow({QStringLiteral("timer wake-ups per second while the board waits"), idleGame.wakeupsPerSec,
@@ -214,22 +256,48 @@ int main(int argc, char** argv) {
                         *std::min_element(v.begin(), v.end()), *std::max_element(v.begin(), v.end()),
                         expected);
         };
-        line("task 31, cart trip (ms)", reaction.cartTripMs, "2070–2080");
-        line("task 31, ball step interval (ms)", reaction.ballTickMs, "40");
+        line("task 31, cart trip (ms)", reaction.cartTripMs, "2075 ± 1 %");
+        line("task 31, ball step interval (ms)", reaction.ballTickMs, "40 ± 1 %");
         line("task 31, ball step (px)", reaction.ballStepPx, "2");
-        line("task 13, apple step interval (ms)", reaction.appleStepMs, "700");
+        line("task 13, apple step interval (ms)", reaction.appleStepMs, "700 ± 1 %");
     }
 
-    const bool idleOk = idleGame.wakeupsPerSec == 0;
-    // 2.07–2.08 s, to the hundredth of a second.
-    const bool cartOk =
-        !reactions || (median(reaction.cartTripMs) >= 2065 && median(reaction.cartTripMs) < 2085);
-    const bool met = start <= 1.2 && worstOpen <= 1.5 && memory <= 1.5 && idleOk && cartOk;
-    std::printf("\nVerdict: %s — start %.2f× (≤ 1.2×), slowest task window square %d %.2f× (≤ 1.5×), "
-                "slowest close %.2f×, memory %.2f× (≤ 1.5×), idle %.2f wake-ups/s and %.2f %% CPU (0)%s.\n",
-                met ? "goals met" : "goals NOT met", start, worstSquare, worstOpen, worstClose, memory,
-                idleGame.wakeupsPerSec, idleGame.cpuPercent,
-                reactions ? (cartOk ? ", cart trip within 2.07–2.08 s" : ", cart trip OUTSIDE 2.07–2.08 s")
-                          : "");
+    QList<Goal> goals;
+    if (loaded) {
+        goals.append({QStringLiteral("start %1 ms (≤ 200 ms)").arg(median(startGame), 0, 'f', 1),
+                      median(startGame) <= 200});
+        goals.append({QStringLiteral("slowest task window square %1 %2 ms (≤ 50 ms)")
+                          .arg(slowestSquare)
+                          .arg(slowestOpenMs, 0, 'f', 1),
+                      slowestOpenMs <= 50});
+    } else {
+        goals.append({QStringLiteral("start %1× (≤ 2×)").arg(start, 0, 'f', 2), start <= 2});
+        goals.append({QStringLiteral("memory %1× (≤ 2×)").arg(memory, 0, 'f', 2), memory <= 2});
+        goals.append({QStringLiteral("slowest task window square %1 %2× (≤ 2×)")
+                          .arg(worstOpenSquare)
+                          .arg(worstOpen, 0, 'f', 2),
+                      worstOpen <= 2});
+        goals.append(
+            {QStringLiteral("slowest close %1× (≤ 2×)").arg(worstClose, 0, 'f', 2), worstClose <= 2});
+    }
+    goals.append({QStringLiteral("idle %1 wake-ups/s and %2 % CPU (0 wake-ups)")
+                      .arg(idleGame.wakeupsPerSec, 0, 'f', 2)
+                      .arg(idleGame.cpuPercent, 0, 'f', 2),
+                  idleGame.wakeupsPerSec == 0});
+    if (reactions) {
+        // The cart's trip takes 2.07–2.08 s; the balls fall every 40 ms and the apple steps every 700 ms.
+        goals.append(withinOnePercent("cart trip", reaction.cartTripMs, 2075));
+        goals.append(withinOnePercent("ball step interval", reaction.ballTickMs, 40));
+        goals.append(withinOnePercent("ball step", reaction.ballStepPx, 2));
+        goals.append(withinOnePercent("apple step interval", reaction.appleStepMs, 700));
+    }
+    bool met = true;
+    QStringList said;
+    for (const Goal& goal : goals) {
+        met = met && goal.met;
+        said.append(goal.met ? goal.what : goal.what + QStringLiteral(" MISSED"));
+    }
+    std::printf("\nVerdict%s: %s — %s.\n", loaded ? " (one loaded core)" : " (quiet machine)",
+                met ? "goals met" : "goals NOT met", qPrintable(said.join(QStringLiteral(", "))));
     return met ? 0 : 3;
 }

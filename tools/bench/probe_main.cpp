@@ -1,6 +1,7 @@
 // zorna_start_probe game|bare PROGRAM_FOLDER
-// Builds the QApplication (for the game, reading the font configuration on
-// another core meanwhile, as its main does), then either the game's own start or one bare
+// Builds the QApplication (reading the font configuration on another core
+// meanwhile, as the game's main does, for both sides, so that the ratio
+// measures the game's own cost), then either the game's own start or one bare
 // QWidget of the registration window's size with a QLabel showing one line of text, and prints
 // "painted <monotonic ns> rss <MB>" once the first frame is on the screen.
 // It links what the game links and nothing else, so both starts load the same libraries.
@@ -26,13 +27,10 @@ int main(int argc, char** argv) {
         return 2;
     const bool game = QByteArray(argv[1]) == "game";
     const QString programFolder = QString::fromLocal8Bit(argv[2]);
-    // The game's main reads the font configuration while Qt connects to the display.
-    std::optional<zorna::FontConfigPreload> fonts;
-    if (game)
-        fonts.emplace();
+    // Both sides read the font configuration while Qt connects to the display, as the game's main does.
+    zorna::FontConfigPreload fonts;
     QApplication app(argc, argv);
-    if (fonts)
-        fonts->wait();
+    fonts.wait();
     PaintWatch watch([](QWidget*) { return true; });
     std::unique_ptr<zorna::GameStart> start;
     std::unique_ptr<QWidget> bare;

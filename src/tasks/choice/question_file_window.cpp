@@ -61,7 +61,7 @@ void QuestionFileWindow::Form_Load() {
     setBusy(true);
     rects_ = kQuestionRects;
     const int n = loadAndDrawPicture();
-    background_ = PendingPicture(picturePath(n), devicePixelRatioF());
+    background_ = loadPicture(picturePath(n), devicePixelRatioF());
     update();
     winZapit->setText(readQuestion(ctx.folder.taskFile(kQuestionWindow, QStringLiteral("quetkr16.dat")), n));
     shrinkToFit(winZapit);
@@ -70,7 +70,7 @@ void QuestionFileWindow::Form_Load() {
 void QuestionFileWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    painter.drawPixmap(0, 0, background_.pixmap());
+    painter.drawPixmap(0, 0, background_);
 }
 
 void QuestionFileWindow::mousePressEvent(QMouseEvent* event) {

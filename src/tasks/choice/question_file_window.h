@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/pictures.h"
 #include "tasks/choice/choice_data.h"
 #include "tasks/common/task_window.h"
 
@@ -22,7 +21,7 @@ public:
     QLabel* winZapit = nullptr;
 
     int current() const { return deck()->current(); }
-    const QPixmap& background() const { return background_.pixmap(); }
+    const QPixmap& background() const { return background_; }
 
     // Question n of the file, trimmed; empty when the file is missing or does
     // not hold the whole record.
@@ -36,7 +35,7 @@ private:
     void Form_MouseDown(double x, double y);
 
     std::array<choice::HitRect, 11> rects_{};
-    PendingPicture background_; // read while the window is shown
+    QPixmap background_;
 };
 
 } // namespace zorna

@@ -11,14 +11,31 @@ PictureBox::PictureBox(QWidget* parent, const QColor& background)
 
 void PictureBox::showPicture(const QString& path) {
     path_ = path;
-    picture_ = PendingPicture(path, devicePixelRatioF());
+    readAhead_.reset();
+    picture_ = loadPicture(path, devicePixelRatioF());
+    update();
+}
+
+void PictureBox::showPictureReadAhead(const QString& path) {
+    path_ = path;
+    picture_ = QPixmap();
+    readAhead_ = std::make_unique<PictureReadAhead>(path, devicePixelRatioF());
     update();
 }
 
 void PictureBox::setPixmapPicture(const QPixmap& picture) {
     path_.clear();
-    picture_ = PendingPicture(picture);
+    readAhead_.reset();
+    picture_ = picture;
     update();
+}
+
+const QPixmap& PictureBox::picture() const {
+    if (readAhead_) {
+        picture_ = readAhead_->take();
+        readAhead_.reset();
+    }
+    return picture_;
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <memory>
+
 namespace zorna {
 
 // A picture box: shows a picture unscaled from its top-left corner on its
@@ -18,9 +20,10 @@ public:
     explicit PictureBox(QWidget* parent, const QColor& background = QColor());
 
     // Shows the picture file; an empty path clears the box to its background.
-    // The file is decoded on another core until the box is drawn or its
-    // picture is asked for, whichever comes first.
     void showPicture(const QString& path);
+    // The same for a large picture (the board's map): it is read on another
+    // core while the window is built, and the box's first frame waits for it.
+    void showPictureReadAhead(const QString& path);
     // Shows a picture stored with the window.
     void setPixmapPicture(const QPixmap& picture);
     void clear() { setPixmapPicture(QPixmap()); }
@@ -30,7 +33,7 @@ public:
 
     // The file shown; empty while the box is blank.
     const QString& picturePath() const { return path_; }
-    const QPixmap& picture() const { return picture_.pixmap(); }
+    const QPixmap& picture() const;
 
 signals:
     // Any mouse button pressed on the box (MouseDown).
@@ -48,7 +51,8 @@ protected:
 
 private:
     bool pressedInside_ = false;
-    PendingPicture picture_;
+    mutable std::unique_ptr<PictureReadAhead> readAhead_; // until the picture is asked for
+    mutable QPixmap picture_;
     QString path_;
     QColor background_;
     QColor frame_;

@@ -1,7 +1,5 @@
 #include "tasks/common/task_window.h"
 
-#include "platform/first_frame.h"
-
 #include <QCloseEvent>
 
 namespace zorna {
@@ -13,18 +11,9 @@ TaskWindow::TaskWindow(AppContext& context, TaskHost& board, const TaskSquare& t
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(task.windowName());
     setWindowTitle(QString::fromUtf8(task.caption));
-    // The used-picture file is written once the window is on the screen.
-    afterFirstFrame(this, this, [this] {
-        firstFrameShown_ = true;
-        if (deck_)
-            deck_->releaseWrites();
-    });
 }
 
-TaskWindow::~TaskWindow() {
-    if (deck_)
-        deck_->releaseWrites();
-}
+TaskWindow::~TaskWindow() = default;
 
 void TaskWindow::answer(bool right) {
     right_ = right;
@@ -33,11 +22,7 @@ void TaskWindow::answer(bool right) {
 }
 
 void TaskWindow::useDeck(int pictureCount, int slotCount) {
-    if (deck_)
-        deck_->releaseWrites();
     deck_.emplace(ctx.folder.usedPictureFile(task_.windowNumber), pictureCount, slotCount);
-    if (!firstFrameShown_)
-        deck_->holdWrites();
 }
 
 void TaskWindow::loadDeck() {
@@ -74,10 +59,8 @@ void TaskWindow::closeEvent(QCloseEvent* event) {
     handedBack_ = true;
     for (auto& timer : timers_)
         timer->stop();
-    if (deck_) {
+    if (deck_)
         deck_->finish(right_);
-        deck_->releaseWrites();
-    }
     host.taskAnswered(TaskResult{right_, task_.category});
     event->accept();
 }

@@ -29,9 +29,6 @@ public:
 
     const TaskSquare& task() const { return task_; }
     bool busy() const { return busy_; }
-    // Whether the window has drawn its first frame and done the work that
-    // waits for it (the deck's writes).
-    bool firstFrameShown() const { return firstFrameShown_; }
     // The used-picture deck, when the window keeps one.
     const PictureDeck* deck() const { return deck_ ? &*deck_ : nullptr; }
 
@@ -42,8 +39,7 @@ protected:
     // window closed, which hands the answer back to the board.
     void answer(bool right);
 
-    // Uses a used-picture file "temp/N.$$$" with K pictures in S slots. Until the
-    // window has drawn its first frame, the deck's writes wait for it.
+    // Uses a used-picture file "temp/N.$$$" with K pictures in S slots.
     void useDeck(int pictureCount, int slotCount = 11);
     PictureDeck& picDeck() { return *deck_; }
     // The standard picture steps of the load: the working folder made sure, the
@@ -68,7 +64,6 @@ private:
     bool busy_ = true;
     bool right_ = false;
     bool handedBack_ = false;
-    bool firstFrameShown_ = false;
     std::optional<PictureDeck> deck_;
     std::vector<std::unique_ptr<Timer>> timers_;
 };

@@ -4,8 +4,6 @@
 #include "platform/records.h"
 #include "platform/rnd.h"
 
-#include <utility>
-
 namespace zorna {
 
 UsedPictureRecord::UsedPictureRecord(int slotCount) : shown_(slotCount, false), solved_(slotCount, false) {}
@@ -103,24 +101,10 @@ void PictureDeck::finish(bool solved) {
     write();
 }
 
-bool PictureDeck::write() {
-    if (held_) {
-        waiting_ = record_.toBytes();
-        return true;
-    }
+bool PictureDeck::write() const {
     // The picture memory is a help, not the game: a failed write is logged
     // (with the reason, by the file layer) and the task goes on.
-    return writeRecord(record_.toBytes());
-}
-
-void PictureDeck::releaseWrites() {
-    held_ = false;
-    if (const std::optional<QByteArray> bytes = std::exchange(waiting_, std::nullopt))
-        writeRecord(*bytes);
-}
-
-bool PictureDeck::writeRecord(const QByteArray& bytes) const {
-    if (writeAtStart(path_, bytes, Durability::Scratch))
+    if (writeAtStart(path_, record_.toBytes(), Durability::Scratch))
         return true;
     qCWarning(lcFiles).noquote() << "used-picture file not written:" << path_;
     return false;

@@ -66,12 +66,7 @@ public:
     // Closing: the solved flag of the current picture follows the result; writes.
     void finish(bool solved);
     // Writes the record at the start of the file; false (logged) when it failed.
-    // While writes are held, the record as it is now waits for releaseWrites().
-    bool write();
-    // Holding lets a window draw its first frame before it touches the disk;
-    // a later write replaces one that waits. Releasing writes what waits.
-    void holdWrites() { held_ = true; }
-    void releaseWrites();
+    bool write() const;
 
     int current() const { return current_; }
     int pictureCount() const { return pictureCount_; }
@@ -79,14 +74,10 @@ public:
     UsedPictureRecord& record() { return record_; }
 
 private:
-    bool writeRecord(const QByteArray& bytes) const;
-
     QString path_;
     int pictureCount_;
     UsedPictureRecord record_;
     int current_ = 0;
-    bool held_ = false;
-    std::optional<QByteArray> waiting_;
 };
 
 } // namespace zorna

@@ -107,15 +107,15 @@ void CatchBallsWindow::Form_Load() {
 void CatchBallsWindow::loadScene(int keyCode) {
     const int picture = kChutes[chuteOfKey(keyCode) - 1].picture;
     scene_ =
-        PendingPicture(ctx.folder.taskFile(task().windowNumber, QStringLiteral("kolobok%1.bmp").arg(picture)),
-                       devicePixelRatioF());
+        loadPicture(ctx.folder.taskFile(task().windowNumber, QStringLiteral("kolobok%1.bmp").arg(picture)),
+                    devicePixelRatioF());
     update();
 }
 
 void CatchBallsWindow::paintEvent(QPaintEvent* event) {
     TaskWindow::paintEvent(event);
-    if (const QPixmap& scene = scene_.pixmap(); !scene.isNull())
-        QPainter(this).drawPixmap(0, 0, scene);
+    if (!scene_.isNull())
+        QPainter(this).drawPixmap(0, 0, scene_);
 }
 
 void CatchBallsWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/pictures.h"
 #include "tasks/common/task_window.h"
 #include "tasks/reaction/reaction_rules.h"
 
 #include <QImage>
+#include <QPixmap>
 
 #include <array>
 
@@ -28,7 +28,7 @@ public:
     int ballsFinished() const { return finished_; }
     QWidget* ball(int index) const { return kv[index - 1]; }
     QLabel* countLabel() const { return Label1; }
-    QImage scene() const { return scene_.pixmap().toImage(); }
+    QImage scene() const { return scene_.toImage(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -49,7 +49,7 @@ private:
     Timer& Timer2;
     Timer& Timer3;
 
-    PendingPicture scene_; // read while the window is shown
+    QPixmap scene_;
     int lastKey_ = reaction::kKeyV;
     int startTicks_ = 0;
     int launched_ = 0;
