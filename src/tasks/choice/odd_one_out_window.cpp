@@ -13,19 +13,19 @@ OddOneOutWindow::OddOneOutWindow(AppContext& context, TaskHost& board, const Tas
     setClientSizeTw(this, 6540, 6975);
 
     // The instruction belongs to the window's design.
-    Label1 = new QLabel(QString::fromUtf8(kOddInstruction), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    placeTw(Label1, 120, 120, 6255, 1335);
-    Label1->setFont(gameFont(QStringLiteral("MS Sans Serif"), 12, true));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextColour(Label1, QColor(0x000080));
-    shrinkToFit(Label1);
+    instruction_ = new QLabel(QString::fromUtf8(kOddInstruction), this);
+    instruction_->setObjectName(QStringLiteral("Label1"));
+    placeTw(instruction_, 120, 120, 6255, 1335);
+    instruction_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 12, true));
+    instruction_->setWordWrap(true);
+    instruction_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColour(instruction_, QColor(0x000080));
+    shrinkToFit(instruction_);
 
-    winMal = new PictureBox(this, Qt::transparent);
-    winMal->setObjectName(QStringLiteral("winMal"));
+    picture_ = new PictureBox(this, Qt::transparent);
+    picture_->setObjectName(QStringLiteral("winMal"));
     const Twips& m = kOddPictureTwips;
-    placeTw(winMal, m.left, m.top, m.width, m.height);
+    placeTw(picture_, m.left, m.top, m.width, m.height);
 
     for (int i = 0; i < 5; ++i) {
         const Twips& b = kOddButtonTwips[i];
@@ -38,8 +38,8 @@ OddOneOutWindow::OddOneOutWindow(AppContext& context, TaskHost& board, const Tas
         face->setGeometry(button->rect());
         face->setPixmap(renderPicture(QStringLiteral(":/choice/coin%1.svg").arg(i + 1), button->size()));
         face->setAttribute(Qt::WA_TransparentForMouseEvents);
-        connect(button, &AnswerRegion::clicked, this, &OddOneOutWindow::NumVidp_Click);
-        NumVidp[i] = button;
+        connect(button, &AnswerRegion::clicked, this, &OddOneOutWindow::numberClicked);
+        numberButtons_[i] = button;
     }
     useDeck(kOddPictureCount);
 }
@@ -48,10 +48,10 @@ void OddOneOutWindow::Form_Load() {
     setBusy(true);
     answers_ = kOddAnswers;
     const int n = loadAndDrawPicture();
-    winMal->showPicture(picturePath(n));
+    picture_->showPicture(picturePath(n));
 }
 
-void OddOneOutWindow::NumVidp_Click(int index) {
+void OddOneOutWindow::numberClicked(int index) {
     if (!busy())
         return;
     answer(index == answers_[current() - 1]);

@@ -19,8 +19,7 @@ public:
 
     void Form_Load() override;
 
-    QLabel* winZapit = nullptr;
-
+    QLabel* questionLabel() const { return question_; }
     int current() const { return deck()->current(); }
     const QPixmap& background() const { return background_.pixmap(); }
 
@@ -33,8 +32,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void Form_MouseDown(double x, double y);
+    void answerAt(double x, double y);
 
+    QLabel* question_ = nullptr;
     std::array<choice::HitRect, 11> rects_{};
     PendingPicture background_; // read while the window is shown
 };
