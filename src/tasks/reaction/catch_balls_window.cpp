@@ -47,25 +47,26 @@ ScanCodes platformScanCodes() {
 } // namespace
 
 CatchBallsWindow::CatchBallsWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
-    : TaskWindow(context, board, task), Label2(new QLabel(this)), Label1(new QLabel(this)),
-      Timer2(addTimer(1000, [this] { Timer2_Timer(); })), Timer3(addTimer(1000, [this] { Timer3_Timer(); })) {
+    : TaskWindow(context, board, task), instruction_(new QLabel(this)), caughtCount_(new QLabel(this)),
+      startTimer_(addTimer(1000, [this] { onStartTick(); })),
+      launchTimer_(addTimer(1000, [this] { onLaunchTick(); })) {
     setClientSizeTw(this, 6435, 4305);
     setBackground(this, Qt::white);
     setFocusPolicy(Qt::StrongFocus);
 
-    Label2->setObjectName(QStringLiteral("Label2"));
-    placeTw(Label2, 1440, 0, 3255, 495);
-    Label2->setText(QStringLiteral("Використовуючи клавіші V,B,N,M, спіймай 15 кульок"));
-    Label2->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8.25, true));
-    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2->setWordWrap(true);
+    instruction_->setObjectName(QStringLiteral("Label2"));
+    placeTw(instruction_, 1440, 0, 3255, 495);
+    instruction_->setText(QStringLiteral("Використовуючи клавіші V,B,N,M, спіймай 15 кульок"));
+    instruction_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    instruction_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    instruction_->setWordWrap(true);
 
-    Label1->setObjectName(QStringLiteral("Label1"));
-    placeTw(Label1, 2520, 600, 975, 495);
-    Label1->setFont(gameFont(QStringLiteral("MS Sans Serif"), 13.5, true));
-    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(Label1, QColor(0xC00000));
-    Label1->setText(QStringLiteral("0"));
+    caughtCount_->setObjectName(QStringLiteral("Label1"));
+    placeTw(caughtCount_, 2520, 600, 975, 495);
+    caughtCount_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 13.5, true));
+    caughtCount_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(caughtCount_, QColor(0xC00000));
+    caughtCount_->setText(QStringLiteral("0"));
 
     // Balls first, so that the chute mouths lie in front of them.
     const QPixmap ballPicture = renderPicture(QStringLiteral(":/reaction/ball.svg"), QSize(13, 14));
@@ -74,8 +75,8 @@ CatchBallsWindow::CatchBallsWindow(AppContext& context, TaskHost& board, const T
         b->setObjectName(QStringLiteral("kv%1").arg(i));
         placeTw(b, kChutes[chuteOfBall(i) - 1].leftTw, 840, 195, 210);
         b->setPixmap(ballPicture);
-        kv[i - 1] = b;
-        Timer1[i - 1] = &addTimer(500, [this, i] { Timer1_Timer(i); });
+        balls_[i - 1] = b;
+        fallTimers_[i - 1] = &addTimer(500, [this, i] { onFallTick(i); });
     }
     for (const Chute& c : kChutes) {
         auto* mouth = new ChuteMouth(this);
@@ -93,14 +94,14 @@ void CatchBallsWindow::Form_Load() {
     launched_ = 0;
     finished_ = 0;
     for (int i = 0; i < kChuteBalls; ++i) {
-        kv[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        balls_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
         top_[i] = kBallStartTop;
         released_[i] = false;
     }
     lastKey_ = kKeyV;
     loadScene(kKeyV);
     startTicks_ = 0;
-    Timer2.start();
+    startTimer_.start();
     setFocus();
 }
 
@@ -125,33 +126,33 @@ void CatchBallsWindow::keyPressEvent(QKeyEvent* event) {
         TaskWindow::keyPressEvent(event);
         return;
     }
-    Form_KeyDown(code);
+    keyDown(code);
 }
 
-void CatchBallsWindow::Form_KeyDown(int keyCode) {
+void CatchBallsWindow::keyDown(int keyCode) {
     if (keyCode == lastKey_ || chuteOfKey(keyCode) == 0)
         return;
     loadScene(keyCode);
     lastKey_ = keyCode;
 }
 
-void CatchBallsWindow::Timer2_Timer() {
+void CatchBallsWindow::onStartTick() {
     if (startTicks_ < 2) {
         ++startTicks_;
         return;
     }
-    Timer2.stop();
-    StartKvadr();
+    startTimer_.stop();
+    startLaunching();
 }
 
-void CatchBallsWindow::StartKvadr() {
-    Timer3.start();
+void CatchBallsWindow::startLaunching() {
+    launchTimer_.start();
 }
 
-void CatchBallsWindow::Timer3_Timer() {
+void CatchBallsWindow::onLaunchTick() {
     ctx.rnd.randomize();
     if (launched_ >= kChuteBalls) {
-        Timer3.stop();
+        launchTimer_.stop();
         return;
     }
     // A ball is drawn again until one still stands at its start. The window
@@ -167,25 +168,25 @@ void CatchBallsWindow::Timer3_Timer() {
             b = i;
     released_[b - 1] = true;
     ++launched_;
-    Timer1[b - 1]->start();
+    fallTimers_[b - 1]->start();
 }
 
-void CatchBallsWindow::Timer1_Timer(int i) {
-    QLabel* b = kv[i - 1];
+void CatchBallsWindow::onFallTick(int i) {
+    QLabel* b = balls_[i - 1];
     const BallStep step = stepBall(top_[i - 1], chuteOfBall(i), lastKey_);
     if (step == BallStep::Lost) {
         b->hide();
-        Timer1[i - 1]->stop();
+        fallTimers_[i - 1]->stop();
         ++finished_;
     } else {
         b->move(b->x(), top_[i - 1]);
         if (step == BallStep::Caught) {
             ++caught_;
             b->hide();
-            Timer1[i - 1]->stop();
+            fallTimers_[i - 1]->stop();
             ++finished_;
         }
-        Label1->setText(QString::number(caught_));
+        caughtCount_->setText(QString::number(caught_));
     }
     if (finished_ < kChuteBalls)
         return;
