@@ -113,17 +113,17 @@ private slots:
         windows.registrationWindow = new RegistrationWindow(t.ctx);
         RegistrationWindow* registrationWindow = windows.registrationWindow;
         registrationWindow->show();
-        QTest::keyClick(registrationWindow->winKilGravc(), Qt::Key_Down);
+        QTest::keyClick(registrationWindow->playerCountBox(), Qt::Key_Down);
         QCOMPARE(registrationWindow->playerCount(), 3);
         for (int i = 1; i <= 3; ++i) {
-            QLineEdit* box = registrationWindow->winNameGravc(i);
+            QLineEdit* box = registrationWindow->nameBox(i);
             QVERIFY(box->isEnabled());
             box->setFocus();
             box->selectAll();
             typeText(box, kNames[i - 1]);
             QCOMPARE(box->text(), kNames[i - 1]);
         }
-        QTest::mouseClick(registrationWindow->knopNext(), Qt::LeftButton);
+        QTest::mouseClick(registrationWindow->nextButton(), Qt::LeftButton);
         QVERIFY(t.dialogs.asked().isEmpty());
         windows.board = registrationWindow->board();
         QVERIFY(windows.board);

@@ -50,10 +50,10 @@ private slots:
         QFETCH(QString, saved);
         TestContext tc(fakeCatalog());
         QPointer<RegistrationWindow> r = RegistrationWindow::showFresh(tc.ctx);
-        typeText(r->winNameGravc(1), name);
-        typeText(r->winNameGravc(2), QStringLiteral("Петро"));
-        QCOMPARE(r->winNameGravc(1)->text(), name);
-        QTest::mouseClick(r->knopNext(), Qt::LeftButton);
+        typeText(r->nameBox(1), name);
+        typeText(r->nameBox(2), QStringLiteral("Петро"));
+        QCOMPARE(r->nameBox(1)->text(), name);
+        QTest::mouseClick(r->nextButton(), Qt::LeftButton);
         QVERIFY(tc.dialogs.asked().isEmpty());
         QPointer<BoardWindow> board = r->board();
         QVERIFY(board);
@@ -90,14 +90,14 @@ private slots:
         QVERIFY(!board);
         QVERIFY(!r);
         QVERIFY(fresh);
-        fresh->knopOpen_Click();
-        QVERIFY(fresh->winSave());
-        QVERIFY(showsPlainly(fresh->nameSaveGr(1), saved));
-        QVERIFY(showsPlainly(fresh->nameSaveGr(2), QStringLiteral("Петро")));
+        fresh->toggleSavedGames();
+        QVERIFY(fresh->savedMode());
+        QVERIFY(showsPlainly(fresh->savedNameLabel(1), saved));
+        QVERIFY(showsPlainly(fresh->savedNameLabel(2), QStringLiteral("Петро")));
         fresh->grab();
 
         // The saved game opens with the saved name on the board.
-        QTest::mouseClick(fresh->knopNext(), Qt::LeftButton);
+        QTest::mouseClick(fresh->nextButton(), Qt::LeftButton);
         QVERIFY(fresh->board());
         QVERIFY(showsPlainly(fresh->board()->turnLabel(), saved));
         delete fresh->board();
@@ -109,9 +109,9 @@ private slots:
     void nameThatCannotBeSavedIsRefused() {
         TestContext tc(fakeCatalog());
         QPointer<RegistrationWindow> r = RegistrationWindow::showFresh(tc.ctx);
-        typeText(r->winNameGravc(1), QStringLiteral("Оля"));
-        typeText(r->winNameGravc(2), QStringLiteral("李"));
-        QTest::mouseClick(r->knopNext(), Qt::LeftButton);
+        typeText(r->nameBox(1), QStringLiteral("Оля"));
+        typeText(r->nameBox(2), QStringLiteral("李"));
+        QTest::mouseClick(r->nextButton(), Qt::LeftButton);
         const Message refused{QStringLiteral("Повідомлення"),
                               QStringLiteral("Символ «李» в імені гравця 2 не допускається!"),
                               MsgIcon::Warning, MsgButtons::Ok};

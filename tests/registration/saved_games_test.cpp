@@ -58,25 +58,25 @@ private slots:
         }
         tc.programFolder.write(QStringLiteral("Save/2/date.dat"), gameOf("Іра", "Марко"));
         RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));
-        r->knopOpen_Click();
+        r->toggleSavedGames();
         QVERIFY(tc.dialogs.asked().isEmpty());
         QCOMPARE(r->savedGames(), (QStringList{"1", "2"}));
-        QCOMPARE(r->nameSaveGr(1)->text(), QString());
-        r->knopNext_Click();
+        QCOMPARE(r->savedNameLabel(1)->text(), QString());
+        r->goToBoard();
         QCOMPARE(tc.dialogs.asked().size(), 1);
         QVERIFY(tc.dialogs.asked().first().text.contains(tc.ctx.folder.saveFolder() + "/1"));
         QVERIFY(!r->board());
-        r->knopNastup_Click();
-        QCOMPARE(r->nameSaveGr(1)->text(), QStringLiteral("Іра"));
+        r->showNextGame();
+        QCOMPARE(r->savedNameLabel(1)->text(), QStringLiteral("Іра"));
     }
 
     void upperCaseRecordIsOpened() {
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1/DATE.DAT"), gameOf("Оля", "Петро"));
         RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));
-        r->knopOpen_Click();
-        QCOMPARE(r->nameSaveGr(1)->text(), QStringLiteral("Оля"));
-        r->knopNext_Click();
+        r->toggleSavedGames();
+        QCOMPARE(r->savedNameLabel(1)->text(), QStringLiteral("Оля"));
+        r->goToBoard();
         QVERIFY(tc.dialogs.asked().isEmpty());
         QVERIFY(r->board());
         QCOMPARE(r->board()->session().game().players()[1].square(), 4);
@@ -103,21 +103,21 @@ private slots:
         tc.programFolder.write(QStringLiteral("Save/1/date.dat"), gameOf("Оля", "Петро"));
         tc.programFolder.write(QStringLiteral("Save/2/date.dat"), gameOf("Іра", "Марко"));
         RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));
-        r->knopOpen_Click();
+        r->toggleSavedGames();
         if (goneAlready)
             QVERIFY(QDir(tc.programFolder.root() + "/Save/1").removeRecursively());
         tc.dialogs.answer(MsgAnswer::Yes);
         tc.dialogs.answer(MsgAnswer::Ok);
         {
             FailingFileSystem stuck(goneAlready ? FailingFileSystem::kNever : 0, true);
-            r->Command1_Click();
+            r->deleteGame();
         }
         QCOMPARE(tc.dialogs.asked().last(), kDeleteFailed);
         QCOMPARE(r->savedGames(), left);
-        QCOMPARE(r->nameSaveGr(1)->text(), shown);
-        QVERIFY(!r->knopPopered()->isEnabled());
-        QCOMPARE(r->knopNastup()->isEnabled(), next);
-        QVERIFY(r->winSave());
+        QCOMPARE(r->savedNameLabel(1)->text(), shown);
+        QVERIFY(!r->previousGameButton()->isEnabled());
+        QCOMPARE(r->nextGameButton()->isEnabled(), next);
+        QVERIFY(r->savedMode());
     }
 
     // A save cut short is put right before the browser looks for damaged
@@ -127,10 +127,10 @@ private slots:
         tc.programFolder.write(QStringLiteral("Save/1~ready/date.dat"), gameOf("Оля", "Петро"));
         QDir().mkpath(tc.programFolder.root() + "/Save/2~saving/Temp");
         RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));
-        r->knopOpen_Click();
+        r->toggleSavedGames();
         QVERIFY(tc.dialogs.asked().isEmpty());
         QCOMPARE(r->savedGames(), QStringList{"1"});
-        QCOMPARE(r->nameSaveGr(1)->text(), QStringLiteral("Оля"));
+        QCOMPARE(r->savedNameLabel(1)->text(), QStringLiteral("Оля"));
         QCOMPARE(QDir(tc.ctx.folder.saveFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{"1"});
     }

@@ -219,9 +219,9 @@ struct WindowBench::Impl {
             b->registrationWindow = zorna::RegistrationWindow::showFresh(game.ctx);
             shown.wait();
         }
-        b->registrationWindow->knopOpen_Click();
+        b->registrationWindow->toggleSavedGames();
         PaintWatch painted([&b](QWidget* w) { return w == b->board; });
-        b->registrationWindow->knopNext_Click();
+        b->registrationWindow->goToBoard();
         b->board = b->registrationWindow->board();
         if (!b->board || !painted.wait())
             qFatal("the board did not open");
