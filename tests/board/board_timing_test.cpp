@@ -80,7 +80,7 @@ private slots:
         FinishWindow* finish = f.board->finishWindow();
         QVERIFY(finish);
         QVERIFY(finish->isVisible());
-        QCOMPARE(finish->winName()->text(), QStringLiteral("Оля"));
+        QCOMPARE(finish->nameLabel()->text(), QStringLiteral("Оля"));
         QVERIFY(!f.board->isEnabled());
         finish->close();
         settle();
@@ -121,7 +121,7 @@ private slots:
         settle();
         FinishWindow* finish = f.board->finishWindow();
         QVERIFY(finish);
-        QCOMPARE(finish->winName()->text(), QStringLiteral("Оля"));
+        QCOMPARE(finish->nameLabel()->text(), QStringLiteral("Оля"));
         QVERIFY(!f.board->isEnabled());
         finish->close();
         settle();

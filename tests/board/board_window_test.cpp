@@ -162,7 +162,7 @@ private slots:
         play(tc, *board.board, true); // player 2 reaches 33
         QVERIFY(board->session().game().finished(2));
         QVERIFY(board->finishWindow());
-        QCOMPARE(board->finishWindow()->winName()->text(), QStringLiteral("Петро"));
+        QCOMPARE(board->finishWindow()->nameLabel()->text(), QStringLiteral("Петро"));
         board->finishWindow()->close();
         settle();
         // The turn shown is the next player who has not finished.

@@ -87,7 +87,7 @@ void typeText(QWidget* box, const QString& text) {
 int shownPlace(const FinishWindow& form) {
     int place = 0;
     for (int p = 1; p <= 3; ++p)
-        if (form.misse(p)->isVisibleTo(&form))
+        if (form.placePicture(p)->isVisibleTo(&form))
             place = place == 0 ? p : -1;
     return place;
 }
@@ -189,7 +189,7 @@ private slots:
                 QCOMPARE(board->session().game().players()[p - 1].square(), 33);
                 QVERIFY(board->session().game().finished(p));
                 finishes.append(
-                    {form->winName()->text(), shownPlace(*form), form->banner()->isVisibleTo(form)});
+                    {form->nameLabel()->text(), shownPlace(*form), form->banner()->isVisibleTo(form)});
                 form->close();
                 settle();
                 QVERIFY(!board->finishWindow());

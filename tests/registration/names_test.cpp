@@ -76,7 +76,7 @@ private slots:
             play(tc, *board, board->session().currentPlayer() == 1);
         FinishWindow* finish = board->finishWindow();
         QVERIFY(finish);
-        QVERIFY(showsPlainly(finish->winName(), name));
+        QVERIFY(showsPlainly(finish->nameLabel(), name));
         finish->grab();
         finish->close();
         settle();
