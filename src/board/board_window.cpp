@@ -7,7 +7,6 @@
 #include "platform/text_fit.h"
 #include "stats/finish_window.h"
 #include "stats/statistics_window.h"
-#include "tasks/common/task_catalog.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -26,10 +25,6 @@ const QColor kPlayerColour[3] = {QColor(0, 192, 192), QColor(255, 0, 0), QColor(
 
 QString colourSheet(const QColor& c) {
     return QStringLiteral("background-color: rgb(%1, %2, %3);").arg(c.red()).arg(c.green()).arg(c.blue());
-}
-
-QPixmap svgPixmap(const QString& resource, QSize size) {
-    return renderSvg(resource, size);
 }
 
 } // namespace
@@ -71,7 +66,7 @@ BoardWindow::BoardWindow(AppContext& context, const SessionStart& start,
     saveButton_ =
         button(QString(), QStringLiteral("Збереження поточної гри"), 10200, QColor(224, 224, 224), 375);
     saveButton_->setObjectName(QStringLiteral("knopSave"));
-    saveButton_->setIcon(QIcon(svgPixmap(QStringLiteral(":/board/disk.svg"), QSize(24, 23))));
+    saveButton_->setIcon(QIcon(renderSvg(QStringLiteral(":/board/disk.svg"), QSize(24, 23))));
     saveButton_->setIconSize(QSize(24, 23));
     leaveButton_ = button(QStringLiteral("Вихід"), QStringLiteral("Повернення до вікна реєстрації гравців"),
                           10680, QColor(255, 128, 255), 975);

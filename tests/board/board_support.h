@@ -22,7 +22,7 @@ namespace zorna::test {
 class FakeTask : public TaskWindow {
 public:
     using TaskWindow::TaskWindow;
-    void Form_Load() override { loaded = true; }
+    void load() override { loaded = true; }
     void solve(bool right) { answer(right); }
     bool loaded = false;
 };

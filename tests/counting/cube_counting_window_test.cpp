@@ -48,7 +48,7 @@ class CubeCountingWindowTest : public QObject {
         const int windowNumber = std::is_same_v<Window, MissingCubesWindow> ? 22 : 23;
         tc.rnd.push(ScriptedRnd::forDraw(picture, 10, 1));
         auto* w = new Window(tc.ctx, host, *squareOfWindow(windowNumber));
-        w->Form_Load();
+        w->load();
         w->show();
         return w;
     }

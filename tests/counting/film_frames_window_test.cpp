@@ -21,7 +21,7 @@ struct FilmFixture {
         for (int v : order)
             tc.rnd.push(ScriptedRnd::forDraw(v, 3, 1));
         w = new FilmFramesWindow(tc.ctx, host, *squareOfWindow(windowNumber), *filmRow(windowNumber));
-        w->Form_Load();
+        w->load();
         w->show();
     }
     ~FilmFixture() { delete w.data(); }
@@ -98,7 +98,7 @@ private slots:
         for (int v : {4, 4, 2, 4, 2, 1, 3})
             tc.rnd.push(ScriptedRnd::forDraw(v, 3, 1));
         FilmFramesWindow w(tc.ctx, host, *squareOfWindow(13), *filmRow(13));
-        w.Form_Load();
+        w.load();
         QCOMPARE((QList<int>{w.frameOrder(1), w.frameOrder(2), w.frameOrder(3), w.frameOrder(4)}),
                  (QList<int>{4, 2, 1, 3}));
         QCOMPARE(tc.rnd.overruns(), 0);
@@ -245,7 +245,7 @@ private slots:
         for (int v : {1, 2, 3, 4})
             tc.rnd.push(ScriptedRnd::forDraw(v, 3, 1));
         FilmFramesWindow w(tc.ctx, host, *squareOfWindow(8), *filmRow(8));
-        w.Form_Load();
+        w.load();
         QCOMPARE(w.story(), story);
         QCOMPARE(tc.rnd.overruns(), 0);
         QVERIFY(showFirstFrame(w));

@@ -17,7 +17,7 @@ struct ChangedFixture {
     explicit ChangedFixture(int picture = 8) {
         tc.rnd.push(ScriptedRnd::forDraw(picture, 13, 1));
         w = new ChangedDetailWindow(tc.ctx, host, *squareOfWindow(24));
-        w->Form_Load();
+        w->load();
         w->show();
     }
     ~ChangedFixture() { delete w.data(); }
@@ -163,7 +163,8 @@ private slots:
         f.toSearch();
         f.click(point);
         if (hit) {
-            QCOMPARE(f.host.calls, handBack(true, 7));
+            QCOMPARE(f.host.calls,
+                     handBack(true, 7));
             UsedPictureRecord expected(14);
             expected.setShown(8, true);
             expected.setSolved(8, true);
@@ -177,7 +178,8 @@ private slots:
         f.tc.clock.advance(1000);
         QVERIFY(f.host.calls.isEmpty());
         f.tc.clock.advance(1000);
-        QCOMPARE(f.host.calls, handBack(false, 7));
+        QCOMPARE(f.host.calls,
+                 handBack(false, 7));
         UsedPictureRecord expected(14);
         expected.setShown(8, true);
         QCOMPARE(f.tc.programFolder.read(QStringLiteral("Temp/24.$$$")), expected.toBytes());
@@ -233,7 +235,7 @@ private slots:
         tc.rnd.push({ScriptedRnd::forDraw(1, 13, 1), ScriptedRnd::forDraw(13, 13, 1),
                      ScriptedRnd::forDraw(14, 13, 1)});
         ChangedDetailWindow w(tc.ctx, host, *squareOfWindow(24));
-        w.Form_Load();
+        w.load();
         QCOMPARE(w.currentPicture(), 14);
         QCOMPARE(tc.rnd.overruns(), 0);
         QVERIFY(showFirstFrame(w));

@@ -26,7 +26,7 @@ struct RememberFixture {
         for (int c : kCells)
             tc.rnd.push(ScriptedRnd::forDraw(c, 8, 1));
         w = new RememberPicturesWindow(tc.ctx, host, *squareOfWindow(31));
-        w->Form_Load();
+        w->load();
         w->show();
     }
     ~RememberFixture() { delete w.data(); }
@@ -122,7 +122,7 @@ private slots:
         for (int c : {7, 7, 2, 9, 5, 1, 3, 4, 6, 8})
             tc.rnd.push(ScriptedRnd::forDraw(c, 8, 1));
         RememberPicturesWindow w(tc.ctx, host, *squareOfWindow(31));
-        w.Form_Load();
+        w.load();
         for (int j = 1; j <= 9; ++j) {
             QCOMPARE(w.pictureOf(j), kPictures[j - 1]);
             QCOMPARE(w.cellOf(j), kCells[j - 1]);

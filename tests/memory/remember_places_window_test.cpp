@@ -28,7 +28,7 @@ struct PlacesFixture {
             for (int v : *table)
                 tc.rnd.push(ScriptedRnd::forDraw(v, 5, 1));
         w = new RememberPlacesWindow(tc.ctx, host, *squareOfWindow(33));
-        w->Form_Load();
+        w->load();
         w->show();
     }
     ~PlacesFixture() { delete w.data(); }
@@ -147,7 +147,7 @@ private slots:
         for (int v : {4, 4, 1, 6, 1, 2, 5, 3, 2, 6, 1, 5, 3, 4, 3, 6, 1, 5, 2, 4})
             tc.rnd.push(ScriptedRnd::forDraw(v, 5, 1));
         RememberPlacesWindow w(tc.ctx, host, *squareOfWindow(33));
-        w.Form_Load();
+        w.load();
         for (int k = 1; k <= 6; ++k) {
             QCOMPARE(w.placeOf(k), kPlace[k - 1]);
             QCOMPARE(w.trayOf(k), kTray[k - 1]);

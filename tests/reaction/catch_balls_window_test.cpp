@@ -37,7 +37,7 @@ struct BallsFixture {
 
     BallsFixture() {
         w = new CatchBallsWindow(t.ctx, host, *taskOfSquare(30));
-        w->Form_Load();
+        w->load();
         w->show();
     }
     ~BallsFixture() {

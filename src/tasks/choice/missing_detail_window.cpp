@@ -35,7 +35,7 @@ MissingDetailWindow::MissingDetailWindow(AppContext& context, TaskHost& board, c
 }
 
 AnswerRegion* MissingDetailWindow::makeRegion(int index, const Twips& r, const char* name) {
-    auto* region = new AnswerRegion(index, ctx.folder, picture_);
+    auto* region = new AnswerRegion(index, ctx_.folder, picture_);
     region->setObjectName(QString::fromLatin1(name) + QString::number(index));
     placeTw(region, r.left, r.top, r.width, r.height);
     region->setReloadOnMove(true);
@@ -44,10 +44,10 @@ AnswerRegion* MissingDetailWindow::makeRegion(int index, const Twips& r, const c
 }
 
 QString MissingDetailWindow::detailPath(int n, int k) const {
-    return ctx.folder.path(QStringLiteral("kletka11/%1/%2.jpg").arg(n).arg(k));
+    return ctx_.folder.path(QStringLiteral("kletka11/%1/%2.jpg").arg(n).arg(k));
 }
 
-void MissingDetailWindow::Form_Load() {
+void MissingDetailWindow::load() {
     showTimer_->stop();
     ticks_ = 0;
     setBusy(true);

@@ -19,7 +19,7 @@ class MissingDetailWindow : public TaskWindow {
 public:
     MissingDetailWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
     QLabel* instructionLabel() const { return instruction_; }
     PictureBox* pictureBox() const { return picture_; }

@@ -1,8 +1,8 @@
 #include "tasks/choice/odd_one_out_window.h"
 
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 #include "platform/text_fit.h"
-#include "tasks/common/done_button.h"
 
 namespace zorna {
 
@@ -29,14 +29,14 @@ OddOneOutWindow::OddOneOutWindow(AppContext& context, TaskHost& board, const Tas
 
     for (int i = 0; i < 5; ++i) {
         const Twips& b = kOddButtonTwips[i];
-        auto* button = new AnswerRegion(i + 1, ctx.folder, this);
+        auto* button = new AnswerRegion(i + 1, ctx_.folder, this);
         button->setObjectName(QStringLiteral("NumVidp%1").arg(i + 1));
         placeTw(button, b.left, b.top, b.width, b.height);
         // These buttons keep their pointing hand while pressed.
         button->setCursorSwap(false);
         auto* face = new QLabel(button);
         face->setGeometry(button->rect());
-        face->setPixmap(renderPicture(QStringLiteral(":/choice/coin%1.svg").arg(i + 1), button->size()));
+        face->setPixmap(renderSvg(QStringLiteral(":/choice/coin%1.svg").arg(i + 1), button->size()));
         face->setAttribute(Qt::WA_TransparentForMouseEvents);
         connect(button, &AnswerRegion::clicked, this, &OddOneOutWindow::numberClicked);
         numberButtons_[i] = button;
@@ -44,7 +44,7 @@ OddOneOutWindow::OddOneOutWindow(AppContext& context, TaskHost& board, const Tas
     useDeck(kOddPictureCount);
 }
 
-void OddOneOutWindow::Form_Load() {
+void OddOneOutWindow::load() {
     setBusy(true);
     answers_ = kOddAnswers;
     const int n = loadAndDrawPicture();

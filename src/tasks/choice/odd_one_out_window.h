@@ -18,7 +18,7 @@ class OddOneOutWindow : public TaskWindow {
 public:
     OddOneOutWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
     QLabel* instructionLabel() const { return instruction_; }
     PictureBox* pictureBox() const { return picture_; }

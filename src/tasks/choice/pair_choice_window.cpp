@@ -27,7 +27,7 @@ PairChoiceWindow::PairChoiceWindow(AppContext& context, TaskHost& board, const T
 
     for (int i = 0; i < kPairRegions; ++i) {
         const Twips& r = kPairRegionTwips[i];
-        auto* region = new AnswerRegion(i + 1, ctx.folder, picture_);
+        auto* region = new AnswerRegion(i + 1, ctx_.folder, picture_);
         placeTw(region, r.left, r.top, r.width, r.height);
         // The pressed-hand cursor shows only until the mouse moves again.
         region->setReloadOnMove(true);
@@ -37,7 +37,7 @@ PairChoiceWindow::PairChoiceWindow(AppContext& context, TaskHost& board, const T
     useDeck(row_.pictureCount);
 }
 
-void PairChoiceWindow::Form_Load() {
+void PairChoiceWindow::load() {
     clicks_ = 0;
     setBusy(true);
     instruction_->setText(QString::fromUtf8(row_.instruction));

@@ -19,7 +19,7 @@ class PairChoiceWindow : public TaskWindow {
 public:
     PairChoiceWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
     QLabel* instructionLabel() const { return instruction_; }
     PictureBox* pictureBox() const { return picture_; }

@@ -57,13 +57,14 @@ QString QuestionFileWindow::readQuestion(const QString& path, int n) {
     return fromWindows1251(record).trimmed();
 }
 
-void QuestionFileWindow::Form_Load() {
+void QuestionFileWindow::load() {
     setBusy(true);
     rects_ = kQuestionRects;
     const int n = loadAndDrawPicture();
     background_ = PendingPicture(picturePath(n), devicePixelRatioF());
     update();
-    question_->setText(readQuestion(ctx.folder.taskFile(kQuestionWindow, QStringLiteral("quetkr16.dat")), n));
+    question_->setText(
+        readQuestion(ctx_.folder.taskFile(kQuestionWindow, QStringLiteral("quetkr16.dat")), n));
     shrinkToFit(question_);
 }
 

@@ -17,7 +17,7 @@ class QuestionFileWindow : public TaskWindow {
 public:
     QuestionFileWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
     QLabel* questionLabel() const { return question_; }
     int current() const { return deck()->current(); }

@@ -44,7 +44,7 @@ SingleChoiceWindow::SingleChoiceWindow(AppContext& context, TaskHost& board, con
 
     for (int i = 1; i <= row.regionCount; ++i) {
         const TwipsRect& r = row.regions[i - 1];
-        auto* region = new AnswerRegion(i, ctx.folder, picture_);
+        auto* region = new AnswerRegion(i, ctx_.folder, picture_);
         placeTw(region, r.left, r.top, r.width, r.height);
         connect(region, &AnswerRegion::clicked, this, &SingleChoiceWindow::regionClicked);
         regions_.append(region);
@@ -52,7 +52,7 @@ SingleChoiceWindow::SingleChoiceWindow(AppContext& context, TaskHost& board, con
     useDeck(kSingleChoicePictures);
 }
 
-void SingleChoiceWindow::Form_Load() {
+void SingleChoiceWindow::load() {
     setBusy(true);
     answers_ = row_.answers;
     instruction_->setText(QString::fromUtf8(row_.instruction));
@@ -63,7 +63,7 @@ void SingleChoiceWindow::Form_Load() {
 void SingleChoiceWindow::drawPicture() {
     // The first window of the family keeps its file until the reset or the close.
     const bool writeNow = task().windowNumber != 2;
-    const int n = picDeck().VipadkMal(ctx.rnd, writeNow);
+    const int n = picDeck().drawPicture(ctx_.rnd, writeNow);
     picture_->showPicture(picturePath(n));
     for (AnswerRegion* region : regions_)
         region->setVisible(regionVisible(row_, region->index(), n));

@@ -20,7 +20,7 @@ class SingleChoiceWindow : public TaskWindow {
 public:
     SingleChoiceWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task, const SingleChoiceRow& row);
 
-    void Form_Load() override;
+    void load() override;
 
     int currentPicture() const { return deck()->current(); }
     AnswerRegion* region(int index) const { return regions_.at(index - 1); }

@@ -9,7 +9,7 @@ namespace zorna {
 TaskWindow::TaskWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
     : QWidget(nullptr,
               Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      ctx(context), host(board), task_(task) {
+      ctx_(context), host_(board), task_(task) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(task.windowName());
     setWindowTitle(QString::fromUtf8(task.caption));
@@ -35,30 +35,30 @@ void TaskWindow::answer(bool right) {
 void TaskWindow::useDeck(int pictureCount, int slotCount) {
     if (deck_)
         deck_->releaseWrites();
-    deck_.emplace(ctx.folder.usedPictureFile(task_.windowNumber), pictureCount, slotCount);
+    deck_.emplace(ctx_.folder.usedPictureFile(task_.windowNumber), pictureCount, slotCount);
     if (!firstFrameShown_)
         deck_->holdWrites();
 }
 
 void TaskWindow::loadDeck() {
-    ctx.folder.ensureFolder(QStringLiteral("Temp"));
+    ctx_.folder.ensureFolder(QStringLiteral("Temp"));
     // The folder may have just been created: resolve the file's path anew.
     useDeck(deck_->pictureCount(), deck_->record().slotCount());
     deck_->load();
-    deck_->obnovFile();
+    deck_->resetIfAllShown();
 }
 
 int TaskWindow::loadAndDrawPicture(bool writeAfterDraw) {
     loadDeck();
-    return deck_->VipadkMal(ctx.rnd, writeAfterDraw);
+    return deck_->drawPicture(ctx_.rnd, writeAfterDraw);
 }
 
 QString TaskWindow::picturePath(int n) const {
-    return ctx.folder.taskPicture(task_.windowNumber, n);
+    return ctx_.folder.taskPicture(task_.windowNumber, n);
 }
 
 Timer& TaskWindow::addTimer(int intervalMs, Timer::Tick onTick) {
-    timers_.push_back(ctx.clock.createTimer(intervalMs, std::move(onTick)));
+    timers_.push_back(ctx_.clock.createTimer(intervalMs, std::move(onTick)));
     return *timers_.back();
 }
 
@@ -78,7 +78,7 @@ void TaskWindow::closeEvent(QCloseEvent* event) {
         deck_->finish(right_);
         deck_->releaseWrites();
     }
-    host.taskAnswered(TaskResult{right_, task_.category});
+    host_.taskAnswered(TaskResult{right_, task_.category});
     event->accept();
 }
 

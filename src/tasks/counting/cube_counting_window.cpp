@@ -50,7 +50,7 @@ CubeCountingWindow::CubeCountingWindow(AppContext& context, TaskHost& board, con
     useDeck(kCubePictures);
 }
 
-void CubeCountingWindow::Form_Load() {
+void CubeCountingWindow::load() {
     setBusy(true);
     fillAnswers();
     instruction_->setText(QString::fromUtf8(instructionText_));
@@ -59,7 +59,7 @@ void CubeCountingWindow::Form_Load() {
 }
 
 void CubeCountingWindow::drawPicture() {
-    const int n = picDeck().VipadkMal(ctx.rnd);
+    const int n = picDeck().drawPicture(ctx_.rnd);
     picture_->showPicture(picturePath(n));
 }
 
@@ -74,7 +74,7 @@ MissingCubesWindow::MissingCubesWindow(AppContext& context, TaskHost& board, con
     static constexpr int kLabelLeft[] = {240, 1440, 2640, 3840, 5040};
     for (int k = 1; k <= 5; ++k) {
         // The regions only show the hand over the numbered figures.
-        auto* region = new AnswerRegion(k, ctx.folder, picture_);
+        auto* region = new AnswerRegion(k, ctx_.folder, picture_);
         region->setCursorSwap(false);
         const TwipsRect& r = kMissingRegionTwips[k - 1];
         placeTw(region, r.left, r.top, r.width, r.height);

@@ -23,7 +23,7 @@ class CubeCountingWindow : public TaskWindow {
 public:
     CubeCountingWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task, const char* instruction);
 
-    void Form_Load() override;
+    void load() override;
     int currentPicture() const { return deck()->current(); }
 
     QLabel* instructionLabel() const { return instruction_; }

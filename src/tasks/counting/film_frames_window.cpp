@@ -44,7 +44,7 @@ FilmFramesWindow::FilmFramesWindow(AppContext& context, TaskHost& board, const T
     // The strip takes no input: drops on it reach the window.
     film_->setObjectName(QStringLiteral("Image1"));
     placeTw(film_, 120, 1440, 11160, 2430);
-    film_->setPixmap(renderPicture(QStringLiteral(":/counting/film.svg"), film_->size()));
+    film_->setPixmap(renderSvg(QStringLiteral(":/counting/film.svg"), film_->size()));
     // Like a disabled control it takes no mouse input, but it keeps its colours.
     film_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -65,25 +65,25 @@ FilmFramesWindow::FilmFramesWindow(AppContext& context, TaskHost& board, const T
     });
 }
 
-void FilmFramesWindow::Form_Load() {
+void FilmFramesWindow::load() {
     for (QLabel* frame : frames_)
         setFrameMovable(frame, true);
     setBusy(true);
     instruction_->setText(QStringLiteral("\nРозмісти на плівці кадри в потрібній послідовності"));
-    ctx.rnd.randomize();
+    ctx_.rnd.randomize();
 
     readRecord();
-    picDeck().obnovFile();
-    const int n = picDeck().VipadkMal(ctx.rnd);
+    picDeck().resetIfAllShown();
+    const int n = picDeck().drawPicture(ctx_.rnd);
 
     // Frame order: distinct draws of 3r + 1; the bound only keeps a broken
     // generator from hanging the window (it then takes the smallest free value).
     std::array<int, 4> order{};
     auto used = [&order](int v) { return std::find(order.begin(), order.end(), v) != order.end(); };
     for (int j = 0; j < 4; ++j) {
-        int v = ctx.rnd.draw(3, 1);
+        int v = ctx_.rnd.draw(3, 1);
         for (int attempt = 0; used(v) && attempt < 100000; ++attempt)
-            v = ctx.rnd.draw(3, 1);
+            v = ctx_.rnd.draw(3, 1);
         for (v = used(v) ? 1 : v; used(v);)
             ++v;
         order[j] = v;
@@ -98,18 +98,18 @@ void FilmFramesWindow::Form_Load() {
 }
 
 QString FilmFramesWindow::framePath(int n, int f) const {
-    return ctx.folder.path(QStringLiteral("kletka%1/%2/%3.jpg").arg(task().windowNumber).arg(n).arg(f));
+    return ctx_.folder.path(QStringLiteral("kletka%1/%2/%3.jpg").arg(task().windowNumber).arg(n).arg(f));
 }
 
 void FilmFramesWindow::readRecord() {
     // The first record of the file, whatever follows it; a missing or short
     // file is a record in which no story has been shown yet. The working folder
     // is made sure so that the record can be written back.
-    ctx.folder.ensureFolder(QStringLiteral("Temp"));
+    ctx_.folder.ensureFolder(QStringLiteral("Temp"));
     useDeck(kFilmStories);
     picDeck().record().clearShown(kFilmStories);
     const UsedPictureRecord blank(11);
-    const auto data = readFile(ctx.folder.usedPictureFile(task().windowNumber));
+    const auto data = readFile(ctx_.folder.usedPictureFile(task().windowNumber));
     if (data && data->size() >= blank.byteSize())
         if (auto record = UsedPictureRecord::fromBytes(data->left(blank.byteSize()), 11))
             picDeck().record() = *record;
@@ -131,7 +131,7 @@ void FilmFramesWindow::setFrameMovable(QWidget* frame, bool on) {
 }
 
 void FilmFramesWindow::frameDragStarted(QWidget* frame) {
-    frame->setCursor(loadCursorFile(ctx.folder.path(QStringLiteral("h_nw.cur")), frame->cursor()));
+    frame->setCursor(loadCursorFile(ctx_.folder.path(QStringLiteral("h_nw.cur")), frame->cursor()));
 }
 
 void FilmFramesWindow::frameDropped(QWidget* source, QPoint pos) {

@@ -22,7 +22,7 @@ class FilmFramesWindow : public TaskWindow {
 public:
     FilmFramesWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task, const FilmRow& row);
 
-    void Form_Load() override;
+    void load() override;
 
     int story() const { return deck()->current(); }
     // Story position of the frame shown in frame(j), j = 1..4.

@@ -2,7 +2,7 @@
 
 #include "platform/cursors.h"
 #include "platform/geometry.h"
-#include "tasks/common/done_button.h"
+#include "platform/pictures.h"
 #include "tasks/common/picture_box.h"
 
 #include <QLabel>
@@ -46,14 +46,14 @@ ChangedDetailWindow::ChangedDetailWindow(AppContext& context, TaskHost& board, c
     // The blot lets clicks through: the picture still takes them.
     blot_->setObjectName(QStringLiteral("Image2"));
     blot_->setFixedSize(45, 47);
-    blot_->setPixmap(renderPicture(QStringLiteral(":/memory/blot.svg"), QSize(45, 47)));
+    blot_->setPixmap(renderSvg(QStringLiteral(":/memory/blot.svg"), QSize(45, 47)));
     blot_->setAttribute(Qt::WA_TransparentForMouseEvents);
     blot_->hide();
 
     useDeck(kChangedPictures, kChangedPictures);
 }
 
-void ChangedDetailWindow::Form_Load() {
+void ChangedDetailWindow::load() {
     blot_->hide();
     setBusy(true);
     instruction_->setText(QStringLiteral("Запам'ятай цей малюнок"));
@@ -63,8 +63,8 @@ void ChangedDetailWindow::Form_Load() {
 }
 
 void ChangedDetailWindow::drawPicture() {
-    const int n = picDeck().VipadkMal(ctx.rnd);
-    picture_->showPicture(ctx.folder.taskPicture(task().windowNumber, n, QStringLiteral("bmp")));
+    const int n = picDeck().drawPicture(ctx_.rnd);
+    picture_->showPicture(ctx_.folder.taskPicture(task().windowNumber, n, QStringLiteral("bmp")));
     memoriseTimer_.start();
     detail_.begin(n);
     setEnabled(false);
@@ -86,7 +86,7 @@ void ChangedDetailWindow::onPauseTick() {
     pauseTimer_.stop();
     instruction_->setText(QStringLiteral("Клацни по тій частині малюнка, яка змінилася"));
     picture_->showPicture(
-        ctx.folder.taskFile(task().windowNumber, QStringLiteral("%1_1.bmp").arg(currentPicture())));
+        ctx_.folder.taskFile(task().windowNumber, QStringLiteral("%1_1.bmp").arg(currentPicture())));
     setEnabled(true);
 }
 

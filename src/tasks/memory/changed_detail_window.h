@@ -19,7 +19,7 @@ class ChangedDetailWindow : public TaskWindow {
 public:
     ChangedDetailWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
     int currentPicture() const { return detail_.picture(); }
 
     QLabel* instructionLabel() const { return instruction_; }

@@ -42,17 +42,17 @@ RememberPicturesWindow::RememberPicturesWindow(AppContext& context, TaskHost& bo
     }
 }
 
-void RememberPicturesWindow::Form_Load() {
+void RememberPicturesWindow::load() {
     instruction_->setText(QStringLiteral("Запам'ятай малюнки"));
     for (PictureBox* cell : cells_)
         cell->setEnabled(false);
-    ctx.rnd.randomize();
-    task_.draw(ctx.rnd);
+    ctx_.rnd.randomize();
+    task_.draw(ctx_.rnd);
     startPauseTimer_.start();
 }
 
 QString RememberPicturesWindow::picture(int p) const {
-    return ctx.folder.taskPicture(task().windowNumber, p);
+    return ctx_.folder.taskPicture(task().windowNumber, p);
 }
 
 void RememberPicturesWindow::onStartPauseTick() {

@@ -20,7 +20,7 @@ class RememberPicturesWindow : public TaskWindow {
 public:
     RememberPicturesWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
     // Column j = 1..9: picture number and grid cell; columns 1..4 are remembered.
     int pictureOf(int j) const { return task_.pictureOf(j); }

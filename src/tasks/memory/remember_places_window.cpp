@@ -1,6 +1,7 @@
 #include "tasks/memory/remember_places_window.h"
 
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 #include "tasks/common/done_button.h"
 #include "tasks/common/picture_box.h"
 
@@ -44,7 +45,7 @@ RememberPlacesWindow::RememberPlacesWindow(AppContext& context, TaskHost& board,
     cover_ = new PictureBox(this);
     cover_->setObjectName(QStringLiteral("Picture3"));
     placeTw(cover_, 4200, 840, 3615, 2415);
-    cover_->setPixmapPicture(renderPicture(QStringLiteral(":/memory/cover.svg"), cover_->size()));
+    cover_->setPixmapPicture(renderSvg(QStringLiteral(":/memory/cover.svg"), cover_->size()));
     connect(cover_, &PictureBox::clicked, this, &RememberPlacesWindow::coverClicked);
 
     // Placed at the top edge so that the whole sign shows.
@@ -64,16 +65,16 @@ RememberPlacesWindow::RememberPlacesWindow(AppContext& context, TaskHost& board,
     });
 }
 
-void RememberPlacesWindow::Form_Load() {
+void RememberPlacesWindow::load() {
     instruction_->setText(QStringLiteral("Запам'ятай розташування предметів"));
     cover_->show();
     setBusy(true);
-    ctx.rnd.randomize();
-    task_.draw(ctx.rnd);
+    ctx_.rnd.randomize();
+    task_.draw(ctx_.rnd);
 }
 
 QString RememberPlacesWindow::item(int m) const {
-    return ctx.folder.taskPicture(task().windowNumber, m);
+    return ctx_.folder.taskPicture(task().windowNumber, m);
 }
 
 void RememberPlacesWindow::coverClicked() {

@@ -21,7 +21,7 @@ class RememberPlacesWindow : public TaskWindow {
 public:
     RememberPlacesWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
     // The tables of the task (1..6).
     int placeOf(int k) const { return task_.placeOf(k); }

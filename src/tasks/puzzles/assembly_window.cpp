@@ -84,7 +84,7 @@ AssemblyWindow::AssemblyWindow(AppContext& context, TaskHost& board, const TaskS
     blotTimer_ = &addTimer(1000, [this] { onBlotTick(); });
 }
 
-void AssemblyWindow::Form_Load() {
+void AssemblyWindow::load() {
     setBusy(true);
     board_ = AssemblyBoard();
     instruction_->setText(QStringLiteral("Подивись на малюнок"));
@@ -103,7 +103,7 @@ void AssemblyWindow::Form_Load() {
 }
 
 QString AssemblyWindow::piecePath(int piece) const {
-    return ctx.folder.taskFile(task().windowNumber, QStringLiteral("%1/%2.jpg").arg(picture_).arg(piece));
+    return ctx_.folder.taskFile(task().windowNumber, QStringLiteral("%1/%2.jpg").arg(picture_).arg(piece));
 }
 
 QPixmap AssemblyWindow::piecePicture(int piece) const {
@@ -120,8 +120,8 @@ void AssemblyWindow::onPreviewTick() {
 
 void AssemblyWindow::shuffleTray() {
     instruction_->setText(QStringLiteral("Склади малюнок за його частинами"));
-    ctx.rnd.randomize();
-    board_.shuffleTray(ctx.rnd);
+    ctx_.rnd.randomize();
+    board_.shuffleTray(ctx_.rnd);
     for (int v = 1; v <= AssemblyBoard::kCells; ++v)
         trayBoxes_[v - 1]->setPixmapPicture(piecePicture(board_.trayPiece(v)));
 }
@@ -146,7 +146,7 @@ void AssemblyWindow::pieceDropped(int cell) {
     if (!busy() || !isEnabled() || draggedPiece_ < 1)
         return;
     boardCells_[cell - 1]->setPixmapPicture(loadPicture(
-        ctx.folder.taskFile(task().windowNumber, QStringLiteral("%1/%2").arg(picture_).arg(draggedFile_))));
+        ctx_.folder.taskFile(task().windowNumber, QStringLiteral("%1/%2").arg(picture_).arg(draggedFile_))));
     if (board_.drop(cell, draggedPiece_))
         return;
     errorCount_->setText(QString::number(board_.errors()));

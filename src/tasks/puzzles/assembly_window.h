@@ -22,7 +22,7 @@ class AssemblyWindow : public TaskWindow {
 public:
     AssemblyWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
     const AssemblyBoard& board() const { return board_; }
     int picture() const { return picture_; }
     int draggedPiece() const { return draggedPiece_; }

@@ -53,7 +53,7 @@ BallExchangeWindow::BallExchangeWindow(AppContext& context, TaskHost& board, con
     }
 }
 
-void BallExchangeWindow::Form_Load() {
+void BallExchangeWindow::load() {
     balls_ = BallRow();
     setBusy(true);
     stepCount_->setText(QStringLiteral("0"));
@@ -90,7 +90,7 @@ void BallExchangeWindow::placeBalls() {
 
 void BallExchangeWindow::checkEnd() {
     if (balls_.steps() > kStepLimit) {
-        ctx.dialogs.show(
+        ctx_.dialogs.show(
             this, Message{QString(),
                           QStringLiteral("Кількість зроблених кроків перевищує норму.\nСкоро зустрінемось!"),
                           MsgIcon::None, MsgButtons::Ok});

@@ -20,7 +20,7 @@ class BallExchangeWindow : public TaskWindow {
 public:
     BallExchangeWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
     const BallRow& balls() const { return balls_; }
 
     static constexpr int kStepLimit = 21;

@@ -48,7 +48,7 @@ NumberOrderWindow::NumberOrderWindow(AppContext& context, TaskHost& board, const
     countdown_ = &addTimer(1000, [this] { onCountdownTick(); });
 }
 
-void NumberOrderWindow::Form_Load() {
+void NumberOrderWindow::load() {
     setBusy(true);
     instruction_->setText(
         QStringLiteral("Розташуй числа зліва направо в порядку зростання, починаючи з верхнього кута"));
@@ -61,10 +61,10 @@ QPixmap NumberOrderWindow::tilePicture(int tile) const {
 
 void NumberOrderWindow::shuffleTiles() {
     frame_ = SlidingFrame();
-    ctx.rnd.randomize();
+    ctx_.rnd.randomize();
     // The window is not on the screen yet: the cells show the shuffled frame
     // once, after the last move.
-    frame_.shuffle(ctx.rnd, [](const SlidingFrame::Move&) {});
+    frame_.shuffle(ctx_.rnd, [](const SlidingFrame::Move&) {});
     QStringList tiles;
     for (int tile = 1; tile <= 15; ++tile)
         tiles.append(picturePath(tile));

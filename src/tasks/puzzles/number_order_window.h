@@ -19,7 +19,7 @@ class NumberOrderWindow : public TaskWindow {
 public:
     NumberOrderWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
     const SlidingFrame& frame() const { return frame_; }
     int secondsLeft() const { return secondsLeft_; }
 

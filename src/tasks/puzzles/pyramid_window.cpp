@@ -102,7 +102,7 @@ PyramidWindow::PyramidWindow(AppContext& context, TaskHost& board, const TaskSqu
     }
 }
 
-void PyramidWindow::Form_Load() {
+void PyramidWindow::load() {
     setBusy(true);
     pyramid_ = Pyramid(layout_.disks);
     instruction_->setText(
@@ -149,10 +149,10 @@ void PyramidWindow::zoneClicked(int index) {
 
 void PyramidWindow::checkEnd() {
     if (pyramid_.steps() > layout_.stepLimit) {
-        ctx.dialogs.show(this,
-                         Message{QStringLiteral("Завдання не виконано"),
-                                 QStringLiteral("Кількість Ваших кроків перевищує норму!\nДо побачення"),
-                                 MsgIcon::Warning, MsgButtons::Ok});
+        ctx_.dialogs.show(this,
+                          Message{QStringLiteral("Завдання не виконано"),
+                                  QStringLiteral("Кількість Ваших кроків перевищує норму!\nДо побачення"),
+                                  MsgIcon::Warning, MsgButtons::Ok});
         answer(false);
         return;
     }
@@ -163,9 +163,9 @@ void PyramidWindow::checkEnd() {
 void PyramidWindow::doneClicked() {
     if (!busy())
         return;
-    const MsgAnswer a =
-        ctx.dialogs.show(this, Message{QStringLiteral("Закінчення виконання"), QStringLiteral("Ви впевнені?"),
-                                       MsgIcon::Question, MsgButtons::YesNo});
+    const MsgAnswer a = ctx_.dialogs.show(this, Message{QStringLiteral("Закінчення виконання"),
+                                                        QStringLiteral("Ви впевнені?"), MsgIcon::Question,
+                                                        MsgButtons::YesNo});
     if (a == MsgAnswer::Yes)
         answer(false);
 }

@@ -40,7 +40,7 @@ class PyramidWindow : public TaskWindow {
 public:
     PyramidWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task, const PyramidLayout& layout);
 
-    void Form_Load() override;
+    void load() override;
 
     const Pyramid& pyramid() const { return pyramid_; }
     const PyramidLayout& layout() const { return layout_; }

@@ -4,7 +4,6 @@
 #include "platform/pictures.h"
 #include "tasks/common/answer_region.h"
 #include "tasks/common/click_label.h"
-#include "tasks/common/done_button.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -73,7 +72,7 @@ CartAndBallsWindow::CartAndBallsWindow(AppContext& context, TaskHost& board, con
 
     closeButton_->setObjectName(QStringLiteral("Image1"));
     placeTw(closeButton_, 7800, 240, 855, 930);
-    closeButton_->setPixmap(renderPicture(QStringLiteral(":/reaction/close.svg"), QSize(57, 62)));
+    closeButton_->setPixmap(renderSvg(QStringLiteral(":/reaction/close.svg"), QSize(57, 62)));
     closeButton_->setCursor(pointingHandCursor());
     closeButton_->setToolTip(QStringLiteral("Закрити"));
     connect(closeButton_, &ClickLabel::clicked, this, [this] { closeClicked(); });
@@ -102,15 +101,15 @@ QWidget* CartAndBallsWindow::closeButton() const {
     return closeButton_;
 }
 
-void CartAndBallsWindow::Form_Load() {
+void CartAndBallsWindow::load() {
     setBusy(true);
     trip_.reset();
-    cart_->setPixmap(loadPicture(ctx.folder.taskFile(task().windowNumber, QStringLiteral("telega.gif"))));
+    cart_->setPixmap(loadPicture(ctx_.folder.taskFile(task().windowNumber, QStringLiteral("telega.gif"))));
     instruction_->setText(QStringLiteral("Спіймай три кульки"));
     keyHint_->setText(QStringLiteral("Штовхнути:\nEnter"));
     caughtCount_->setText(QStringLiteral("0"));
-    ctx.rnd.randomize();
-    balls_ = reaction::CartBalls(ctx.rnd.draw(4, 0));
+    ctx_.rnd.randomize();
+    balls_ = reaction::CartBalls(ctx_.rnd.draw(4, 0));
     releaseDelay_ = 2;
     releaseTicks_ = 0;
     releaseTimer_.start();
@@ -125,7 +124,7 @@ void CartAndBallsWindow::takeBall(int ball) {
 void CartAndBallsWindow::nextBall() {
     // Balls pushed away before their release leave fewer than five to fall:
     // with none left the task ends as after the fifth ball.
-    if (!balls_.drawNext(ctx.rnd)) {
+    if (!balls_.drawNext(ctx_.rnd)) {
         finish();
         return;
     }
@@ -238,9 +237,9 @@ void CartAndBallsWindow::closeClicked() {
     if (asking_)
         return;
     asking_ = true;
-    const MsgAnswer a = ctx.dialogs.show(this, Message{QStringLiteral("Запит"),
-                                                       QStringLiteral("Закінчити виконання завдання?"),
-                                                       MsgIcon::Question, MsgButtons::YesNo});
+    const MsgAnswer a = ctx_.dialogs.show(this, Message{QStringLiteral("Запит"),
+                                                        QStringLiteral("Закінчити виконання завдання?"),
+                                                        MsgIcon::Question, MsgButtons::YesNo});
     asking_ = false;
     if (a == MsgAnswer::Yes || endPending_)
         finish();

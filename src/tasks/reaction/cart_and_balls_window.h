@@ -20,7 +20,7 @@ class CartAndBallsWindow : public TaskWindow {
 public:
     CartAndBallsWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
     // For tests.
     const reaction::CartBalls& balls() const { return balls_; }

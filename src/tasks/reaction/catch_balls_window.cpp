@@ -2,7 +2,6 @@
 
 #include "platform/geometry.h"
 #include "platform/pictures.h"
-#include "tasks/common/done_button.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -69,7 +68,7 @@ CatchBallsWindow::CatchBallsWindow(AppContext& context, TaskHost& board, const T
     caughtCount_->setText(QStringLiteral("0"));
 
     // Balls first, so that the chute mouths lie in front of them.
-    const QPixmap ballPicture = renderPicture(QStringLiteral(":/reaction/ball.svg"), QSize(13, 14));
+    const QPixmap ballPicture = renderSvg(QStringLiteral(":/reaction/ball.svg"), QSize(13, 14));
     for (int i = 1; i <= kChuteBalls; ++i) {
         auto* b = new QLabel(this);
         b->setObjectName(QStringLiteral("kv%1").arg(i));
@@ -88,7 +87,7 @@ CatchBallsWindow::CatchBallsWindow(AppContext& context, TaskHost& board, const T
     setBackground(ground, QColor(0x80, 0x40, 0x00));
 }
 
-void CatchBallsWindow::Form_Load() {
+void CatchBallsWindow::load() {
     setBusy(true);
     caught_ = 0;
     launched_ = 0;
@@ -107,9 +106,9 @@ void CatchBallsWindow::Form_Load() {
 
 void CatchBallsWindow::loadScene(int keyCode) {
     const int picture = kChutes[chuteOfKey(keyCode) - 1].picture;
-    scene_ =
-        PendingPicture(ctx.folder.taskFile(task().windowNumber, QStringLiteral("kolobok%1.bmp").arg(picture)),
-                       devicePixelRatioF());
+    scene_ = PendingPicture(
+        ctx_.folder.taskFile(task().windowNumber, QStringLiteral("kolobok%1.bmp").arg(picture)),
+        devicePixelRatioF());
     update();
 }
 
@@ -150,7 +149,7 @@ void CatchBallsWindow::startLaunching() {
 }
 
 void CatchBallsWindow::onLaunchTick() {
-    ctx.rnd.randomize();
+    ctx_.rnd.randomize();
     if (launched_ >= kChuteBalls) {
         launchTimer_.stop();
         return;
@@ -159,7 +158,7 @@ void CatchBallsWindow::onLaunchTick() {
     // keeps a flag per ball, so a ball whose first step is late is not drawn twice.
     int b = 0;
     for (int attempt = 0; attempt < 10000 && b == 0; ++attempt) {
-        const int drawn = ctx.rnd.draw(19, 1);
+        const int drawn = ctx_.rnd.draw(19, 1);
         if (!released_[drawn - 1])
             b = drawn;
     }
@@ -191,9 +190,9 @@ void CatchBallsWindow::onFallTick(int i) {
     if (finished_ < kChuteBalls)
         return;
     const bool right = caught_ >= kCatchesToPass;
-    ctx.dialogs.show(this,
-                     Message{QString(), right ? QStringLiteral("Правильно") : QStringLiteral("Неправильно"),
-                             MsgIcon::None, MsgButtons::Ok});
+    ctx_.dialogs.show(this,
+                      Message{QString(), right ? QStringLiteral("Правильно") : QStringLiteral("Неправильно"),
+                              MsgIcon::None, MsgButtons::Ok});
     answer(right);
 }
 

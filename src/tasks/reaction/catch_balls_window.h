@@ -19,7 +19,7 @@ class CatchBallsWindow : public TaskWindow {
 public:
     CatchBallsWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
     // For tests.
     int lastKey() const { return lastKey_; }

@@ -47,23 +47,23 @@ HitAppleWindow::HitAppleWindow(AppContext& context, TaskHost& board, const TaskS
     }
 }
 
-void HitAppleWindow::Form_Load() {
+void HitAppleWindow::load() {
     stepTimer_.start();
     setBusy(true);
     instruction_->setText(kInstruction);
     // The apple is not shown yet: the first tick puts it next to this cell.
-    appleCell_ = ctx.rnd.draw(63, 1);
+    appleCell_ = ctx_.rnd.draw(63, 1);
 }
 
 QPixmap HitAppleWindow::picture(const QString& name) const {
-    return loadPicture(ctx.folder.taskFile(task().windowNumber, name));
+    return loadPicture(ctx_.folder.taskFile(task().windowNumber, name));
 }
 
 void HitAppleWindow::moveApple() {
     instruction_->setText(kInstruction);
-    ctx.rnd.randomize();
+    ctx_.rnd.randomize();
     previousCell_ = appleCell_;
-    appleCell_ = reaction::appleStep(previousCell_, ctx.rnd);
+    appleCell_ = reaction::appleStep(previousCell_, ctx_.rnd);
     cell(previousCell_)->clear();
     cell(appleCell_)->setPixmap(picture(QStringLiteral("apple.jpg")));
 }

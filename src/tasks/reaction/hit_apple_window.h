@@ -20,7 +20,7 @@ class HitAppleWindow : public TaskWindow {
 public:
     HitAppleWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
     // For tests: the cell the apple is in, the picture box of cell 1..64.
     int appleCell() const { return appleCell_; }
