@@ -7,6 +7,7 @@
 #include "platform/text_fit.h"
 #include "stats/finish_window.h"
 #include "stats/statistics_window.h"
+#include "tasks/common/task_catalog.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -29,9 +30,9 @@ QString colourSheet(const QColor& c) {
 
 } // namespace
 
-BoardWindow::BoardWindow(AppContext& context, const SessionStart& start,
+BoardWindow::BoardWindow(AppContext& context, const TaskCatalog& tasks, const SessionStart& start,
                          std::function<void()> returnToRegistration)
-    : ctx_(context), session_(context.folder, start.players),
+    : ctx_(context), tasks_(tasks), session_(context.folder, start.players),
       returnToRegistration_(std::move(returnToRegistration)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Zorna"));
@@ -180,7 +181,7 @@ void BoardWindow::nextTask() {
     const std::optional<int> square = session_.nextTask();
     if (!square)
         return;
-    if (!ctx_.tasks.has(*square)) {
+    if (!tasks_.has(*square)) {
         // The square's task window is not part of this build: nothing is counted, nobody moves.
         ctx_.dialogs.show(this, Message{QStringLiteral("Повідомлення"),
                                         QStringLiteral("Завдання №%1 поки що недоступне.").arg(*square),
@@ -188,7 +189,7 @@ void BoardWindow::nextTask() {
         return;
     }
     setEnabled(false);
-    task_ = ctx_.tasks.open(*square, ctx_, *this);
+    task_ = tasks_.open(*square, ctx_, *this);
     if (!task_) {
         setEnabled(true);
         return;

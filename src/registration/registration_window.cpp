@@ -66,7 +66,8 @@ QLabel* RegistrationWindow::label(const QString& text, int l, int t, int w, int 
     return lab;
 }
 
-RegistrationWindow::RegistrationWindow(AppContext& context) : ctx_(context), games_(context.folder) {
+RegistrationWindow::RegistrationWindow(AppContext& context, const TaskCatalog& tasks)
+    : ctx_(context), tasks_(tasks), games_(context.folder) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("reestr"));
     setWindowTitle(QStringLiteral("Реєстрація"));
@@ -168,8 +169,8 @@ RegistrationWindow::~RegistrationWindow() {
     tickerTimer_->stop();
 }
 
-RegistrationWindow* RegistrationWindow::showFresh(AppContext& ctx) {
-    auto* w = new RegistrationWindow(ctx);
+RegistrationWindow* RegistrationWindow::showFresh(AppContext& ctx, const TaskCatalog& tasks) {
+    auto* w = new RegistrationWindow(ctx, tasks);
     centreOnScreen(w);
     w->show();
     return w;
@@ -383,7 +384,7 @@ void RegistrationWindow::showBoard() {
     if (savedMode_)
         start.savedGame = currentFolder_;
     QPointer<RegistrationWindow> self(this);
-    board_ = new BoardWindow(ctx_, start, [self] {
+    board_ = new BoardWindow(ctx_, tasks_, start, [self] {
         if (self)
             self->returnFromBoard();
     });
@@ -394,7 +395,7 @@ void RegistrationWindow::showBoard() {
 void RegistrationWindow::returnFromBoard() {
     // The fresh window is shown before this one closes, so the program never
     // runs without a visible window.
-    successor_ = showFresh(ctx_);
+    successor_ = showFresh(ctx_, tasks_);
     confirmClose_ = false;
     close();
 }

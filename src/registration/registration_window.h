@@ -26,10 +26,11 @@ namespace zorna {
 class RegistrationWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit RegistrationWindow(AppContext& ctx);
+    // tasks: the task windows the board opens, handed on to it.
+    RegistrationWindow(AppContext& ctx, const TaskCatalog& tasks);
     ~RegistrationWindow() override;
     // Creates and shows a fresh registration window.
-    static RegistrationWindow* showFresh(AppContext& ctx);
+    static RegistrationWindow* showFresh(AppContext& ctx, const TaskCatalog& tasks);
 
     // True when a close request comes from the user and must be confirmed.
     bool confirmsClose() const { return confirmClose_; }
@@ -94,6 +95,7 @@ private:
     QLabel* label(const QString& text, int l, int t, int w, int h);
 
     AppContext& ctx_;
+    const TaskCatalog& tasks_;
     bool confirmClose_ = true;
     bool savedMode_ = false;
     QString currentFolder_;

@@ -20,7 +20,7 @@ struct MoveToFinish {
     MoveToFinish() {
         saveFixture(tc, QStringLiteral("1"), 2, {32, 5}, 1);
         openSaved(tc, reg, QStringLiteral("1"));
-        board = new BoardWindow(tc.ctx, reg.start(), [this] { ++reg.returned; });
+        board = new BoardWindow(tc.ctx, tc.catalog, reg.start(), [this] { ++reg.returned; });
         openTask(*board)->solve(true);
         settle();
     }

@@ -112,7 +112,7 @@ private slots:
 
     void registrationAndBoardStartInTheMiddleOfTheScreen() {
         TestContext tc;
-        QPointer<RegistrationWindow> registrationWindow = RegistrationWindow::showFresh(tc.ctx);
+        QPointer<RegistrationWindow> registrationWindow = RegistrationWindow::showFresh(tc.ctx, tc.catalog);
         QVERIFY2(centredOn(registrationWindow, screenArea(registrationWindow).center()),
                  where(registrationWindow));
         registrationWindow->nameBox(1)->setText(QStringLiteral("Оля"));

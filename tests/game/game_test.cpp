@@ -110,7 +110,7 @@ private slots:
 
         // Registration: three players, three names, on to the board.
         GameWindows windows;
-        windows.registrationWindow = new RegistrationWindow(t.ctx);
+        windows.registrationWindow = new RegistrationWindow(t.ctx, t.catalog);
         RegistrationWindow* registrationWindow = windows.registrationWindow;
         registrationWindow->show();
         QTest::keyClick(registrationWindow->playerCountBox(), Qt::Key_Down);

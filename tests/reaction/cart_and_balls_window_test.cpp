@@ -369,7 +369,7 @@ private slots:
         dialogs.clock = &t.clock;
         dialogs.host = &host;
         dialogs.reply = yes ? MsgAnswer::Yes : MsgAnswer::No;
-        AppContext ctx{t.clock, t.rnd, dialogs, t.help, ProgramFolder(t.programFolder.root()), t.catalog};
+        AppContext ctx{t.clock, t.rnd, dialogs, t.help, ProgramFolder(t.programFolder.root())};
         t.rnd.push({ball(0), ball(1), ball(2), ball(3), ball(4)});
         QPointer<CartAndBallsWindow> w = new CartAndBallsWindow(ctx, host, *taskOfSquare(31));
         w->load();

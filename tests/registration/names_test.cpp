@@ -49,7 +49,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, saved);
         TestContext tc(fakeCatalog());
-        QPointer<RegistrationWindow> r = RegistrationWindow::showFresh(tc.ctx);
+        QPointer<RegistrationWindow> r = RegistrationWindow::showFresh(tc.ctx, tc.catalog);
         typeText(r->nameBox(1), name);
         typeText(r->nameBox(2), QStringLiteral("Петро"));
         QCOMPARE(r->nameBox(1)->text(), name);
@@ -108,7 +108,7 @@ private slots:
     // A name the game cannot save is refused with a message before any board opens.
     void nameThatCannotBeSavedIsRefused() {
         TestContext tc(fakeCatalog());
-        QPointer<RegistrationWindow> r = RegistrationWindow::showFresh(tc.ctx);
+        QPointer<RegistrationWindow> r = RegistrationWindow::showFresh(tc.ctx, tc.catalog);
         typeText(r->nameBox(1), QStringLiteral("Оля"));
         typeText(r->nameBox(2), QStringLiteral("李"));
         QTest::mouseClick(r->nextButton(), Qt::LeftButton);

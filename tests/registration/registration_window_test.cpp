@@ -621,7 +621,7 @@ private slots:
     // the program, closing the registration window with "yes" does.
     void programEndsOnlyWithTheConfirmedClose() {
         TestContext tc(fakeCatalog());
-        QPointer<RegistrationWindow> first = RegistrationWindow::showFresh(tc.ctx);
+        QPointer<RegistrationWindow> first = RegistrationWindow::showFresh(tc.ctx, tc.catalog);
         first->nameBox(1)->setText(QStringLiteral("Оля"));
         first->nameBox(2)->setText(QStringLiteral("Петро"));
         first->goToBoard();

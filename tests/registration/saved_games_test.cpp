@@ -57,7 +57,7 @@ private slots:
             QVERIFY(QFile::link(tc.programFolder.root() + "/elsewhere.dat", date));
         }
         tc.programFolder.write(QStringLiteral("Save/2/date.dat"), gameOf("Іра", "Марко"));
-        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));
+        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx, tc.catalog));
         r->toggleSavedGames();
         QVERIFY(tc.dialogs.asked().isEmpty());
         QCOMPARE(r->savedGames(), (QStringList{"1", "2"}));
@@ -73,7 +73,7 @@ private slots:
     void upperCaseRecordIsOpened() {
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1/DATE.DAT"), gameOf("Оля", "Петро"));
-        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));
+        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx, tc.catalog));
         r->toggleSavedGames();
         QCOMPARE(r->savedNameLabel(1)->text(), QStringLiteral("Оля"));
         r->goToBoard();
@@ -102,7 +102,7 @@ private slots:
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1/date.dat"), gameOf("Оля", "Петро"));
         tc.programFolder.write(QStringLiteral("Save/2/date.dat"), gameOf("Іра", "Марко"));
-        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));
+        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx, tc.catalog));
         r->toggleSavedGames();
         if (goneAlready)
             QVERIFY(QDir(tc.programFolder.root() + "/Save/1").removeRecursively());
@@ -126,7 +126,7 @@ private slots:
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1~ready/date.dat"), gameOf("Оля", "Петро"));
         QDir().mkpath(tc.programFolder.root() + "/Save/2~saving/Temp");
-        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));
+        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx, tc.catalog));
         r->toggleSavedGames();
         QVERIFY(tc.dialogs.asked().isEmpty());
         QCOMPARE(r->savedGames(), QStringList{"1"});
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(first->isOnlyCopy());
         {
             const SingleInstance second(tc.ctx.folder.workingFolder());
-            QVERIFY(!startProgram(tc.ctx, second));
+            QVERIFY(!startProgram(tc.ctx, tc.catalog, second));
         }
         QCOMPARE(tc.dialogs.asked(), QList<Message>{kAlreadyRunning});
         QVERIFY(tc.programFolder.exists(QStringLiteral("Save/1~ready/date.dat")));
@@ -159,7 +159,7 @@ private slots:
         first.reset();
         tc.dialogs.clear();
         const SingleInstance next(tc.ctx.folder.workingFolder());
-        RegistrationUnderTest r(startProgram(tc.ctx, next));
+        RegistrationUnderTest r(startProgram(tc.ctx, tc.catalog, next));
         QVERIFY(r.w);
         QVERIFY(r->isVisible());
         QVERIFY(tc.dialogs.asked().isEmpty());

@@ -216,7 +216,7 @@ struct WindowBench::Impl {
         // Shown first and hidden by "next", as in the game.
         {
             PaintWatch shown([&b](QWidget* w) { return w == b->registrationWindow; });
-            b->registrationWindow = zorna::RegistrationWindow::showFresh(game.ctx);
+            b->registrationWindow = zorna::RegistrationWindow::showFresh(game.ctx, game.tasks);
             shown.wait();
         }
         b->registrationWindow->toggleSavedGames();
