@@ -3,6 +3,7 @@
 
 #include "tasks/common/click_label.h"
 #include "tasks/common/done_button.h"
+#include "tasks/common/picture_box.h"
 #include "tasks/puzzles/assembly_window.h"
 #include "tasks/puzzles/ball_exchange_window.h"
 #include "tasks/puzzles/number_order_window.h"
