@@ -32,7 +32,7 @@ ProgramFolder programFolderOf(const QString& executableDir) {
 
 struct GameStart::Services {
     explicit Services(const QString& executableDir)
-        : tasks(buildTaskCatalog()), ctx{clock, rnd, dialogs, help, programFolderOf(executableDir), tasks},
+        : tasks(buildTaskCatalog()), ctx{clock, rnd, dialogs, help, programFolderOf(executableDir)},
           instance(ctx.folder.workingFolder()) {}
 
     QTranslator qtbase;
@@ -66,7 +66,7 @@ GameStart::GameStart(const QString& executableDir) {
         QApplication::installTranslator(&services_->qtbase);
 
     services_->rnd.randomize();
-    services_->registrationWindow = startProgram(services_->ctx, services_->instance);
+    services_->registrationWindow = startProgram(services_->ctx, services_->tasks, services_->instance);
     services_->running = services_->registrationWindow != nullptr;
 }
 

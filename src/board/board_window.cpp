@@ -28,15 +28,11 @@ QString colourSheet(const QColor& c) {
     return QStringLiteral("background-color: rgb(%1, %2, %3);").arg(c.red()).arg(c.green()).arg(c.blue());
 }
 
-QPixmap svgPixmap(const QString& resource, QSize size) {
-    return renderSvg(resource, size);
-}
-
 } // namespace
 
-BoardWindow::BoardWindow(AppContext& context, const SessionStart& start,
+BoardWindow::BoardWindow(AppContext& context, const TaskCatalog& tasks, const SessionStart& start,
                          std::function<void()> returnToRegistration)
-    : ctx_(context), session_(context.folder, start.players),
+    : ctx_(context), tasks_(tasks), session_(context.folder, start.players),
       returnToRegistration_(std::move(returnToRegistration)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Zorna"));
@@ -71,7 +67,7 @@ BoardWindow::BoardWindow(AppContext& context, const SessionStart& start,
     saveButton_ =
         button(QString(), QStringLiteral("Збереження поточної гри"), 10200, QColor(224, 224, 224), 375);
     saveButton_->setObjectName(QStringLiteral("knopSave"));
-    saveButton_->setIcon(QIcon(svgPixmap(QStringLiteral(":/board/disk.svg"), QSize(24, 23))));
+    saveButton_->setIcon(QIcon(renderSvg(QStringLiteral(":/board/disk.svg"), QSize(24, 23))));
     saveButton_->setIconSize(QSize(24, 23));
     leaveButton_ = button(QStringLiteral("Вихід"), QStringLiteral("Повернення до вікна реєстрації гравців"),
                           10680, QColor(255, 128, 255), 975);
@@ -185,7 +181,7 @@ void BoardWindow::nextTask() {
     const std::optional<int> square = session_.nextTask();
     if (!square)
         return;
-    if (!ctx_.tasks.has(*square)) {
+    if (!tasks_.has(*square)) {
         // The square's task window is not part of this build: nothing is counted, nobody moves.
         ctx_.dialogs.show(this, Message{QStringLiteral("Повідомлення"),
                                         QStringLiteral("Завдання №%1 поки що недоступне.").arg(*square),
@@ -193,7 +189,7 @@ void BoardWindow::nextTask() {
         return;
     }
     setEnabled(false);
-    task_ = ctx_.tasks.open(*square, ctx_, *this);
+    task_ = tasks_.open(*square, ctx_, *this);
     if (!task_) {
         setEnabled(true);
         return;

@@ -5,6 +5,7 @@
 #include "stats/finish_window.h"
 #include "stats/statistics_window.h"
 #include "tasks/common/picture_box.h"
+#include "tasks/common/task_catalog.h"
 #include "tasks/common/task_host.h"
 #include "tasks/common/task_window.h"
 
@@ -30,7 +31,9 @@ class BoardWindow : public QMainWindow, public TaskHost {
 public:
     // A new game for the players, or their saved game when one is given.
     // returnToRegistration runs once, when the players leave the board.
-    BoardWindow(AppContext& ctx, const SessionStart& start, std::function<void()> returnToRegistration);
+    // tasks: the task windows the board opens, by square.
+    BoardWindow(AppContext& ctx, const TaskCatalog& tasks, const SessionStart& start,
+                std::function<void()> returnToRegistration);
     ~BoardWindow() override;
 
     // TaskHost: the board comes back and the session applies the answer.
@@ -83,6 +86,7 @@ private:
     QPushButton* button(const QString& text, const QString& tip, int l, const QColor& colour, int w);
 
     AppContext& ctx_;
+    const TaskCatalog& tasks_;
     Session session_;
     std::function<void()> returnToRegistration_;
 

@@ -8,8 +8,6 @@
 
 namespace zorna {
 
-class TaskCatalog;
-
 // What every window needs from the outside world. Production builds it in
 // main(); tests build it with virtual time, scripted randomness and dialogs.
 struct AppContext {
@@ -18,8 +16,6 @@ struct AppContext {
     Dialogs& dialogs;
     HelpLauncher& help;
     ProgramFolder folder;
-    // The task windows the board can open, by square.
-    const TaskCatalog& tasks;
 };
 
 } // namespace zorna

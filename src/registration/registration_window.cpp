@@ -1,5 +1,4 @@
 #include "registration/registration_window.h"
-#include "platform/pictures.h"
 
 #include "board/board_window.h"
 #include "board/function_keys.h"
@@ -11,12 +10,10 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QHideEvent>
 #include <QIcon>
 #include <QPainter>
 #include <QShowEvent>
-#include <QSvgRenderer>
 
 namespace zorna {
 
@@ -69,23 +66,24 @@ QLabel* RegistrationWindow::label(const QString& text, int l, int t, int w, int 
     return lab;
 }
 
-RegistrationWindow::RegistrationWindow(AppContext& context) : ctx(context), games_(context.folder) {
+RegistrationWindow::RegistrationWindow(AppContext& context, const TaskCatalog& tasks)
+    : ctx_(context), tasks_(tasks), games_(context.folder) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("reestr"));
     setWindowTitle(QStringLiteral("Реєстрація"));
     setBackground(this, kNavy);
 
-    WinAvtors_ = new QLineEdit(this);
-    WinAvtors_->setObjectName(QStringLiteral("WinAvtors0"));
-    placeTw(WinAvtors_, -9240, 90, 12120, 225);
-    WinAvtors_->setReadOnly(true);
-    WinAvtors_->setFocusPolicy(Qt::NoFocus);
-    WinAvtors_->setFrame(false);
-    WinAvtors_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    WinAvtors_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8));
-    WinAvtors_->setTextMargins(0, 0, 0, 0);
-    WinAvtors_->setContextMenuPolicy(Qt::NoContextMenu);
-    colourText(WinAvtors_, QColor(0, 255, 255), kNavy);
+    tickerBox_ = new QLineEdit(this);
+    tickerBox_->setObjectName(QStringLiteral("WinAvtors0"));
+    placeTw(tickerBox_, -9240, 90, 12120, 225);
+    tickerBox_->setReadOnly(true);
+    tickerBox_->setFocusPolicy(Qt::NoFocus);
+    tickerBox_->setFrame(false);
+    tickerBox_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    tickerBox_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8));
+    tickerBox_->setTextMargins(0, 0, 0, 0);
+    tickerBox_->setContextMenuPolicy(Qt::NoContextMenu);
+    colourText(tickerBox_, QColor(0, 255, 255), kNavy);
     for (int i = 0; i < 2; ++i) {
         auto* block = new QLineEdit(this);
         block->setObjectName(QStringLiteral("Text1%1").arg(i));
@@ -96,18 +94,18 @@ RegistrationWindow::RegistrationWindow(AppContext& context) : ctx(context), game
         colourText(block, kNavy, kNavy);
     }
 
-    winKilGravc_ = new QComboBox(this);
-    winKilGravc_->setObjectName(QStringLiteral("winKilGravc"));
-    placeTw(winKilGravc_, 120, 360, 1335, 315);
-    winKilGravc_->setToolTip(QStringLiteral("Кількість гравців"));
+    playerCountBox_ = new QComboBox(this);
+    playerCountBox_->setObjectName(QStringLiteral("winKilGravc"));
+    placeTw(playerCountBox_, 120, 360, 1335, 315);
+    playerCountBox_->setToolTip(QStringLiteral("Кількість гравців"));
 
-    knopOpen_ = pictureButton(this, QString(), 1560, 360, QStringLiteral("background-color: #c0c0c0;"));
-    knopOpen_->setObjectName(QStringLiteral("knopOpen"));
-    knopNext_ = pictureButton(this, QStringLiteral("Перейти до ігрового поля"), 2280, 360,
-                              QStringLiteral("background-color: rgb(0, 192, 192);"));
-    knopNext_->setObjectName(QStringLiteral("knopNext"));
-    knopNext_->setIcon(svgIcon(QStringLiteral(":/registration/next.svg"), QSize(33, 19)));
-    knopNext_->setIconSize(QSize(33, 19));
+    openButton_ = pictureButton(this, QString(), 1560, 360, QStringLiteral("background-color: #c0c0c0;"));
+    openButton_->setObjectName(QStringLiteral("knopOpen"));
+    nextButton_ = pictureButton(this, QStringLiteral("Перейти до ігрового поля"), 2280, 360,
+                                QStringLiteral("background-color: rgb(0, 192, 192);"));
+    nextButton_->setObjectName(QStringLiteral("knopNext"));
+    nextButton_->setIcon(svgIcon(QStringLiteral(":/registration/next.svg"), QSize(33, 19)));
+    nextButton_->setIconSize(QSize(33, 19));
 
     label(QStringLiteral("Гравці:"), 120, 720, 1335, 255);
     for (int i = 0; i < 3; ++i) {
@@ -115,28 +113,28 @@ RegistrationWindow::RegistrationWindow(AppContext& context) : ctx(context), game
         auto* name = new QLineEdit(this);
         name->setObjectName(QStringLiteral("winNameGravc%1").arg(i + 1));
         placeTw(name, 360, kNameTop[i], 2535, 285);
-        winNameGravc_[i] = name;
+        nameBoxes_[i] = name;
     }
 
     // The saved-games panel.
     QLabel* saved = label(QStringLiteral("Збережені ігри"), 840, 2160, 1215, 255);
     saved->setAlignment(Qt::AlignCenter);
     saved->setFont(gameFont(QStringLiteral("MS Sans Serif"), 7));
-    knopPopered_ = pictureButton(this, QStringLiteral("Попередній запис"), 120, 2400,
-                                 QStringLiteral("background-color: #c0c0c0;"));
-    knopPopered_->setObjectName(QStringLiteral("knopPopered"));
-    knopPopered_->setIcon(svgIcon(QStringLiteral(":/registration/previous.svg"), QSize(33, 19)));
-    knopPopered_->setIconSize(QSize(33, 19));
-    knopNastup_ = pictureButton(this, QStringLiteral("Наступний запис"), 840, 2400,
-                                QStringLiteral("background-color: #c0c0c0;"));
-    knopNastup_->setObjectName(QStringLiteral("knopNastup"));
-    knopNastup_->setIcon(svgIcon(QStringLiteral(":/registration/next_record.svg"), QSize(33, 19)));
-    knopNastup_->setIconSize(QSize(33, 19));
-    Command1_ = pictureButton(this, QStringLiteral("Видалити гру з даними учасниками"), 2280, 2400,
-                              QStringLiteral("background-color: rgb(255, 0, 0);"));
-    Command1_->setObjectName(QStringLiteral("Command1"));
-    Command1_->setIcon(svgIcon(QStringLiteral(":/registration/delete.svg"), QSize(33, 19)));
-    Command1_->setIconSize(QSize(33, 19));
+    previousGameButton_ = pictureButton(this, QStringLiteral("Попередній запис"), 120, 2400,
+                                        QStringLiteral("background-color: #c0c0c0;"));
+    previousGameButton_->setObjectName(QStringLiteral("knopPopered"));
+    previousGameButton_->setIcon(svgIcon(QStringLiteral(":/registration/previous.svg"), QSize(33, 19)));
+    previousGameButton_->setIconSize(QSize(33, 19));
+    nextGameButton_ = pictureButton(this, QStringLiteral("Наступний запис"), 840, 2400,
+                                    QStringLiteral("background-color: #c0c0c0;"));
+    nextGameButton_->setObjectName(QStringLiteral("knopNastup"));
+    nextGameButton_->setIcon(svgIcon(QStringLiteral(":/registration/next_record.svg"), QSize(33, 19)));
+    nextGameButton_->setIconSize(QSize(33, 19));
+    deleteButton_ = pictureButton(this, QStringLiteral("Видалити гру з даними учасниками"), 2280, 2400,
+                                  QStringLiteral("background-color: rgb(255, 0, 0);"));
+    deleteButton_->setObjectName(QStringLiteral("Command1"));
+    deleteButton_->setIcon(svgIcon(QStringLiteral(":/registration/delete.svg"), QSize(33, 19)));
+    deleteButton_->setIconSize(QSize(33, 19));
     for (int i = 0; i < 3; ++i) {
         label(QString::number(i + 1), 120, kSavedNameTop[i], 135, 255);
         auto* name = new FitLabel(this);
@@ -146,71 +144,71 @@ RegistrationWindow::RegistrationWindow(AppContext& context) : ctx(context), game
         placeTw(name, 360, kSavedNameTop[i], 2535, 255);
         name->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8, true));
         setBackground(name, Qt::white);
-        nameSaveGr_[i] = name;
+        savedNameLabels_[i] = name;
     }
 
-    connect(winKilGravc_, &QComboBox::currentIndexChanged, this, [this] { winKilGravc_Click(); });
-    connect(knopOpen_, &QPushButton::clicked, this, [this] { knopOpen_Click(); });
-    connect(knopNext_, &QPushButton::clicked, this, [this] { knopNext_Click(); });
-    connect(knopNastup_, &QPushButton::clicked, this, [this] { knopNastup_Click(); });
-    connect(knopPopered_, &QPushButton::clicked, this, [this] { knopPopered_Click(); });
-    connect(Command1_, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(playerCountBox_, &QComboBox::currentIndexChanged, this, [this] { playerCountChanged(); });
+    connect(openButton_, &QPushButton::clicked, this, [this] { toggleSavedGames(); });
+    connect(nextButton_, &QPushButton::clicked, this, [this] { goToBoard(); });
+    connect(nextGameButton_, &QPushButton::clicked, this, [this] { showNextGame(); });
+    connect(previousGameButton_, &QPushButton::clicked, this, [this] { showPreviousGame(); });
+    connect(deleteButton_, &QPushButton::clicked, this, [this] { deleteGame(); });
 
-    Timer1_ = ctx.clock.createTimer(300, [this] { Timer1_Timer(); });
+    tickerTimer_ = ctx_.clock.createTimer(300, [this] { scrollTicker(); });
     new FunctionKeys(this, [this](int key) {
         if (key != Qt::Key_F1)
             return false;
-        showHelpPage(ctx, this);
+        showHelpPage(ctx_, this);
         return true;
     });
 
-    Form_Load();
+    load();
 }
 
 RegistrationWindow::~RegistrationWindow() {
-    Timer1_->stop();
+    tickerTimer_->stop();
 }
 
-RegistrationWindow* RegistrationWindow::showFresh(AppContext& ctx) {
-    auto* w = new RegistrationWindow(ctx);
+RegistrationWindow* RegistrationWindow::showFresh(AppContext& ctx, const TaskCatalog& tasks) {
+    auto* w = new RegistrationWindow(ctx, tasks);
     centreOnScreen(w);
     w->show();
     return w;
 }
 
-void RegistrationWindow::Form_Load() {
+void RegistrationWindow::load() {
     ticker_ = QStringLiteral("F1-про програму") + QString(63, QLatin1Char(' ')) + creditLine() +
               QString(69, QLatin1Char(' '));
     setClientSizeTw(this, 3000, kNewModeHeight);
-    winKilGravc_->addItems({QStringLiteral("2"), QStringLiteral("3")});
-    winKilGravc_->setCurrentIndex(0);
-    winNameGravc_[2]->setEnabled(false);
+    playerCountBox_->addItems({QStringLiteral("2"), QStringLiteral("3")});
+    playerCountBox_->setCurrentIndex(0);
+    nameBoxes_[2]->setEnabled(false);
     setMode(false);
     tickerStart_ = 1;
     tickerCounter_ = 1;
     tickerLength_ = 0;
-    PoKrest = true;
-    Timer1_->start();
+    confirmClose_ = true;
+    tickerTimer_->start();
 }
 
 int RegistrationWindow::playerCount() const {
-    return winKilGravc_->currentText().toInt();
+    return playerCountBox_->currentText().toInt();
 }
 
 Players RegistrationWindow::players() const {
     Players players;
     players.count = playerCount();
     for (int i = 1; i <= players.count; ++i)
-        players.names[i - 1] = winNameGravc_[i - 1]->text();
+        players.names[i - 1] = nameBoxes_[i - 1]->text();
     return players;
 }
 
-void RegistrationWindow::winKilGravc_Click() {
+void RegistrationWindow::playerCountChanged() {
     for (int i = 1; i <= 3; ++i)
-        winNameGravc_[i - 1]->setEnabled(i <= playerCount());
+        nameBoxes_[i - 1]->setEnabled(i <= playerCount());
 }
 
-void RegistrationWindow::Timer1_Timer() {
+void RegistrationWindow::scrollTicker() {
     if (tickerCounter_ >= ticker_.size()) {
         tickerLength_ = 0;
         tickerCounter_ = 0;
@@ -218,122 +216,122 @@ void RegistrationWindow::Timer1_Timer() {
     tickerStart_ = tickerCounter_ > 50 ? tickerStart_ + 1 : 1;
     tickerLength_ += tickerStart_ == 1 ? 2 : 1;
     tickerCounter_ += 2;
-    WinAvtors_->setText(ticker_.mid(tickerStart_ - 1, tickerLength_));
+    tickerBox_->setText(ticker_.mid(tickerStart_ - 1, tickerLength_));
 }
 
 void RegistrationWindow::setMode(bool saved) {
-    winSave_ = saved;
+    savedMode_ = saved;
     setClientSizeTw(this, 3000, saved ? kSavedModeHeight : kNewModeHeight);
     const QString picture = saved ? QStringLiteral("new.bmp") : QStringLiteral("open.bmp");
-    const QPixmap pix = loadPicture(ctx.folder.path(picture));
-    knopOpen_->setIcon(QIcon(pix));
-    knopOpen_->setIconSize(pix.deviceIndependentSize().toSize());
-    knopOpen_->setToolTip(saved ? QStringLiteral("Розпочати нову гру")
-                                : QStringLiteral("Вибрати одну із збережених ігр"));
+    const QPixmap pix = loadPicture(ctx_.folder.path(picture));
+    openButton_->setIcon(QIcon(pix));
+    openButton_->setIconSize(pix.deviceIndependentSize().toSize());
+    openButton_->setToolTip(saved ? QStringLiteral("Розпочати нову гру")
+                                  : QStringLiteral("Вибрати одну із збережених ігр"));
 }
 
-void RegistrationWindow::knopOpen_Click() {
-    if (winSave_) {
+void RegistrationWindow::toggleSavedGames() {
+    if (savedMode_) {
         setMode(false);
-        winKilGravc_->setEnabled(true);
-        winKilGravc_Click();
+        playerCountBox_->setEnabled(true);
+        playerCountChanged();
         return;
     }
-    ctx.folder.ensureFolder(QStringLiteral("Save"));
+    ctx_.folder.ensureFolder(QStringLiteral("Save"));
     fillList();
     if (games_.isEmpty())
         return;
     setMode(true);
-    winKilGravc_->setEnabled(false);
-    for (QLineEdit* name : winNameGravc_)
+    playerCountBox_->setEnabled(false);
+    for (QLineEdit* name : nameBoxes_)
         name->setEnabled(false);
     showEntry(0);
-    knopPopered_->setEnabled(false);
-    knopNastup_->setEnabled(games_.size() > 1);
+    previousGameButton_->setEnabled(false);
+    nextGameButton_->setEnabled(games_.size() > 1);
 }
 
 void RegistrationWindow::fillList() {
     games_.recover();
     while (const std::optional<QString> damaged = games_.removeNextDamaged())
-        ctx.dialogs.show(this,
-                         Message{QStringLiteral("Помилка"),
-                                 QStringLiteral("Виявлено помилку в даних гри%1!\nПапка з даними цієї гри "
-                                                "буде знищена")
-                                     .arg(QDir::toNativeSeparators(*damaged)),
-                                 MsgIcon::Warning, MsgButtons::Ok});
+        ctx_.dialogs.show(this,
+                          Message{QStringLiteral("Помилка"),
+                                  QStringLiteral("Виявлено помилку в даних гри%1!\nПапка з даними цієї гри "
+                                                 "буде знищена")
+                                      .arg(QDir::toNativeSeparators(*damaged)),
+                                  MsgIcon::Warning, MsgButtons::Ok});
 }
 
 void RegistrationWindow::showEntry(int position) {
     position_ = position;
-    potochPapka_ = games_.folder(position);
-    record_ = gamefiles::readGameRecord(potochPapka_);
+    currentFolder_ = games_.folder(position);
+    record_ = gamefiles::readGameRecord(currentFolder_);
     for (int i = 0; i < 3; ++i)
-        nameSaveGr_[i]->setText(record_ ? record_->names[i] : QString());
+        savedNameLabels_[i]->setText(record_ ? record_->names[i] : QString());
 }
 
-void RegistrationWindow::knopNastup_Click() {
+void RegistrationWindow::showNextGame() {
     if (position_ >= games_.size() - 1)
         return;
     showEntry(position_ + 1);
     if (position_ == games_.size() - 1)
-        knopNastup_->setEnabled(false);
-    knopPopered_->setEnabled(true);
+        nextGameButton_->setEnabled(false);
+    previousGameButton_->setEnabled(true);
 }
 
-void RegistrationWindow::knopPopered_Click() {
+void RegistrationWindow::showPreviousGame() {
     if (position_ <= 0)
         return;
     showEntry(position_ - 1);
     if (position_ == 0)
-        knopPopered_->setEnabled(false);
-    knopNastup_->setEnabled(true);
+        previousGameButton_->setEnabled(false);
+    nextGameButton_->setEnabled(true);
 }
 
-void RegistrationWindow::Command1_Click() {
-    if (ctx.dialogs.show(this,
-                         Message{QStringLiteral("Запит"), QStringLiteral("Видалити гру з даними учасниками?"),
-                                 MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes)
+void RegistrationWindow::deleteGame() {
+    if (ctx_.dialogs.show(this, Message{QStringLiteral("Запит"),
+                                        QStringLiteral("Видалити гру з даними учасниками?"),
+                                        MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes)
         return;
-    if (ctx.dialogs.show(this, Message{QStringLiteral("Важливе повідомлення"),
-                                       QStringLiteral("Увага!\nЗараз буде видалено вибрану Вами гру!"),
-                                       MsgIcon::Warning, MsgButtons::OkCancel}) != MsgAnswer::Ok)
+    if (ctx_.dialogs.show(this, Message{QStringLiteral("Важливе повідомлення"),
+                                        QStringLiteral("Увага!\nЗараз буде видалено вибрану Вами гру!"),
+                                        MsgIcon::Warning, MsgButtons::OkCancel}) != MsgAnswer::Ok)
         return;
     const int a = position_;
     // The list is read again either way, so the panel shows what the disk holds
     // now (another copy of the program may have removed the game).
-    if (!games_.remove(potochPapka_))
-        ctx.dialogs.show(this, Message{QStringLiteral("Помилка"), QStringLiteral("Гру не вдалося видалити!"),
-                                       MsgIcon::Warning, MsgButtons::Ok});
+    if (!games_.remove(currentFolder_))
+        ctx_.dialogs.show(this, Message{QStringLiteral("Помилка"), QStringLiteral("Гру не вдалося видалити!"),
+                                        MsgIcon::Warning, MsgButtons::Ok});
     if (games_.isEmpty()) {
-        knopOpen_Click();
+        toggleSavedGames();
         return;
     }
     const int c = int(games_.size());
     if (a < c) {
         showEntry(a);
         if (a == c - 1)
-            knopNastup_->setEnabled(false);
+            nextGameButton_->setEnabled(false);
         if (a == 0)
-            knopPopered_->setEnabled(false);
+            previousGameButton_->setEnabled(false);
     } else {
         showEntry(a - 1);
-        knopNastup_->setEnabled(false);
+        nextGameButton_->setEnabled(false);
         if (a - 1 == 0)
-            knopPopered_->setEnabled(false);
+            previousGameButton_->setEnabled(false);
     }
 }
 
-void RegistrationWindow::knopNext_Click() {
+void RegistrationWindow::goToBoard() {
     // One board at a time: a second click that was already on its way when the
     // first one hid this window opens nothing.
     if (board_)
         return;
-    if (!winSave_) {
+    if (!savedMode_) {
         const Players chosen = players();
         const QStringList names(chosen.names.begin(), chosen.names.begin() + chosen.count);
         if (const std::optional<NameProblem> problem = checkPlayerNames(names)) {
-            ctx.dialogs.show(this, Message{QStringLiteral("Повідомлення"), nameProblemText(*problem),
-                                           MsgIcon::Warning, MsgButtons::Ok});
+            ctx_.dialogs.show(this, Message{QStringLiteral("Повідомлення"), nameProblemText(*problem),
+                                            MsgIcon::Warning, MsgButtons::Ok});
             return;
         }
         hide();
@@ -341,27 +339,27 @@ void RegistrationWindow::knopNext_Click() {
         return;
     }
     // The record is read again: the game is opened only when its files still hold a playable game.
-    record_ = gamefiles::readGameRecord(potochPapka_);
+    record_ = gamefiles::readGameRecord(currentFolder_);
     if (!record_) {
-        ctx.dialogs.show(this,
-                         Message{QStringLiteral("Помилка"),
-                                 QStringLiteral("Дані гри в папці %1 пошкоджені!\nЦю гру не можна відкрити.")
-                                     .arg(QDir::toNativeSeparators(potochPapka_)),
-                                 MsgIcon::Warning, MsgButtons::Ok});
+        ctx_.dialogs.show(this,
+                          Message{QStringLiteral("Помилка"),
+                                  QStringLiteral("Дані гри в папці %1 пошкоджені!\nЦю гру не можна відкрити.")
+                                      .arg(QDir::toNativeSeparators(currentFolder_)),
+                                  MsgIcon::Warning, MsgButtons::Ok});
         return;
     }
     bool anyName = false;
-    for (const QLabel* name : nameSaveGr_)
+    for (const QLabel* name : savedNameLabels_)
         anyName = anyName || !name->text().trimmed().isEmpty();
     if (!anyName) {
-        ctx.dialogs.show(this, Message{QStringLiteral("Повідомлення"), QStringLiteral("Гру не вибрано!"),
-                                       MsgIcon::Warning, MsgButtons::Ok});
+        ctx_.dialogs.show(this, Message{QStringLiteral("Повідомлення"), QStringLiteral("Гру не вибрано!"),
+                                        MsgIcon::Warning, MsgButtons::Ok});
         return;
     }
-    winKilGravc_->setCurrentIndex(record_->playerCount == 3 ? 1 : 0);
+    playerCountBox_->setCurrentIndex(record_->playerCount == 3 ? 1 : 0);
     for (int i = 0; i < 3; ++i) {
-        winNameGravc_[i]->setText(record_->names[i].trimmed());
-        winNameGravc_[i]->setEnabled(false);
+        nameBoxes_[i]->setText(record_->names[i].trimmed());
+        nameBoxes_[i]->setEnabled(false);
     }
     showBoard();
     hide();
@@ -383,10 +381,10 @@ QString RegistrationWindow::nameProblemText(const NameProblem& problem) {
 
 void RegistrationWindow::showBoard() {
     SessionStart start{players(), std::nullopt};
-    if (winSave_)
-        start.savedGame = potochPapka_;
+    if (savedMode_)
+        start.savedGame = currentFolder_;
     QPointer<RegistrationWindow> self(this);
-    board_ = new BoardWindow(ctx, start, [self] {
+    board_ = new BoardWindow(ctx_, tasks_, start, [self] {
         if (self)
             self->returnFromBoard();
     });
@@ -397,8 +395,8 @@ void RegistrationWindow::showBoard() {
 void RegistrationWindow::returnFromBoard() {
     // The fresh window is shown before this one closes, so the program never
     // runs without a visible window.
-    successor_ = showFresh(ctx);
-    PoKrest = false;
+    successor_ = showFresh(ctx_, tasks_);
+    confirmClose_ = false;
     close();
 }
 
@@ -406,30 +404,30 @@ void RegistrationWindow::closeEvent(QCloseEvent* event) {
     // While the board is open this hidden window holds its players: a close
     // request from outside (window tools, the session) is refused. The board
     // itself closes this window when the players leave it.
-    if (board_ && PoKrest) {
+    if (board_ && confirmClose_) {
         event->ignore();
         return;
     }
-    if (PoKrest &&
-        ctx.dialogs.show(this, Message{QStringLiteral("Запит"), QStringLiteral("Закрити програму?"),
-                                       MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes) {
+    if (confirmClose_ &&
+        ctx_.dialogs.show(this, Message{QStringLiteral("Запит"), QStringLiteral("Закрити програму?"),
+                                        MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes) {
         event->ignore();
         return;
     }
-    Timer1_->stop();
+    tickerTimer_->stop();
     event->accept();
 }
 
 void RegistrationWindow::hideEvent(QHideEvent* event) {
     // A minimised window (a hide from the window system) keeps its strip moving.
     if (!event->spontaneous())
-        Timer1_->stop();
+        tickerTimer_->stop();
     QWidget::hideEvent(event);
 }
 
 void RegistrationWindow::showEvent(QShowEvent* event) {
-    if (!event->spontaneous() && PoKrest)
-        Timer1_->start();
+    if (!event->spontaneous() && confirmClose_)
+        tickerTimer_->start();
     QWidget::showEvent(event);
 }
 

@@ -26,43 +26,43 @@ namespace zorna {
 class RegistrationWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit RegistrationWindow(AppContext& ctx);
+    // tasks: the task windows the board opens, handed on to it.
+    RegistrationWindow(AppContext& ctx, const TaskCatalog& tasks);
     ~RegistrationWindow() override;
     // Creates and shows a fresh registration window.
-    static RegistrationWindow* showFresh(AppContext& ctx);
+    static RegistrationWindow* showFresh(AppContext& ctx, const TaskCatalog& tasks);
 
     // True when a close request comes from the user and must be confirmed.
-    bool PoKrest = true;
+    bool confirmsClose() const { return confirmClose_; }
 
     // The number chosen in the count box (2 or 3) and the names as typed.
     Players players() const;
     int playerCount() const;
     // Whether the panel of saved games is shown, and the folder of the game it shows.
-    bool winSave() const { return winSave_; }
-    QString potochPapka() const { return potochPapka_; }
+    bool savedMode() const { return savedMode_; }
+    QString currentFolder() const { return currentFolder_; }
 
-    // Handlers.
-    void winKilGravc_Click();
-    void knopOpen_Click();
-    void knopNext_Click();
-    void Timer1_Timer();
-    void knopNastup_Click();
-    void knopPopered_Click();
-    void Command1_Click();
+    // What the controls do.
+    void playerCountChanged(); // the count box: names enabled up to the count
+    void toggleSavedGames();   // the folder button: the saved games or a new game
+    void goToBoard();          // the arrow button
+    void showNextGame();       // the saved games' arrows
+    void showPreviousGame();
+    void deleteGame(); // the saved game's delete button
 
     // The ticker's full text.
     const QString& tickerText() const { return ticker_; }
     static QString creditLine();
 
-    QComboBox* winKilGravc() const { return winKilGravc_; }
-    QLineEdit* winNameGravc(int i) const { return winNameGravc_[i - 1]; }
-    QLineEdit* winAvtors() const { return WinAvtors_; }
-    QPushButton* knopOpen() const { return knopOpen_; }
-    QPushButton* knopNext() const { return knopNext_; }
-    QPushButton* knopPopered() const { return knopPopered_; }
-    QPushButton* knopNastup() const { return knopNastup_; }
-    QPushButton* command1() const { return Command1_; }
-    QLabel* nameSaveGr(int i) const { return nameSaveGr_[i - 1]; }
+    QComboBox* playerCountBox() const { return playerCountBox_; }
+    QLineEdit* nameBox(int i) const { return nameBoxes_[i - 1]; }
+    QLineEdit* tickerBox() const { return tickerBox_; }
+    QPushButton* openButton() const { return openButton_; }
+    QPushButton* nextButton() const { return nextButton_; }
+    QPushButton* previousGameButton() const { return previousGameButton_; }
+    QPushButton* nextGameButton() const { return nextGameButton_; }
+    QPushButton* deleteButton() const { return deleteButton_; }
+    QLabel* savedNameLabel(int i) const { return savedNameLabels_[i - 1]; }
     // The saved games listed, in order, and the position shown.
     const QStringList& savedGames() const { return games_.names(); }
     int currentGame() const { return position_; }
@@ -81,7 +81,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Form_Load();
+    void load();
+    // One step of the credit strip.
+    void scrollTicker();
     // Removes the game folders without date.dat (with the message) and lists the rest.
     void fillList();
     // The players leave the board: a fresh registration window replaces this one.
@@ -92,9 +94,11 @@ private:
     static QString nameProblemText(const NameProblem& problem);
     QLabel* label(const QString& text, int l, int t, int w, int h);
 
-    AppContext& ctx;
-    bool winSave_ = false;
-    QString potochPapka_;
+    AppContext& ctx_;
+    const TaskCatalog& tasks_;
+    bool confirmClose_ = true;
+    bool savedMode_ = false;
+    QString currentFolder_;
     std::optional<GameRecord> record_;
     SavedGames games_;
     int position_ = -1;
@@ -104,16 +108,16 @@ private:
     int tickerLength_ = 0;
     int tickerCounter_ = 1;
 
-    QLineEdit* WinAvtors_;
-    QComboBox* winKilGravc_;
-    QPushButton* knopOpen_;
-    QPushButton* knopNext_;
-    std::array<QLineEdit*, 3> winNameGravc_{};
-    QPushButton* knopPopered_;
-    QPushButton* knopNastup_;
-    QPushButton* Command1_;
-    std::array<QLabel*, 3> nameSaveGr_{};
-    std::unique_ptr<Timer> Timer1_;
+    QLineEdit* tickerBox_;
+    QComboBox* playerCountBox_;
+    QPushButton* openButton_;
+    QPushButton* nextButton_;
+    std::array<QLineEdit*, 3> nameBoxes_{};
+    QPushButton* previousGameButton_;
+    QPushButton* nextGameButton_;
+    QPushButton* deleteButton_;
+    std::array<QLabel*, 3> savedNameLabels_{};
+    std::unique_ptr<Timer> tickerTimer_;
     QPointer<BoardWindow> board_;
     QPointer<RegistrationWindow> successor_;
 };

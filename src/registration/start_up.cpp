@@ -7,14 +7,14 @@
 
 namespace zorna {
 
-RegistrationWindow* startProgram(AppContext& ctx, const SingleInstance& instance) {
+RegistrationWindow* startProgram(AppContext& ctx, const TaskCatalog& tasks, const SingleInstance& instance) {
     if (!instance.isOnlyCopy()) {
         ctx.dialogs.show(nullptr, Message{QStringLiteral("Повідомлення"), QStringLiteral("Гра вже запущена!"),
                                           MsgIcon::Information, MsgButtons::Ok});
         return nullptr;
     }
     gamefiles::recoverInterruptedSaves(ctx.folder.saveFolder());
-    return RegistrationWindow::showFresh(ctx);
+    return RegistrationWindow::showFresh(ctx, tasks);
 }
 
 } // namespace zorna

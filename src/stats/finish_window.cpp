@@ -18,20 +18,20 @@ FinishWindow::FinishWindow(std::function<void()> onClosed)
     setWindowTitle(QStringLiteral("Фініш"));
     setClientSizeTw(this, 8220, 6135);
 
-    winName_ = new FitLabel(this);
-    winName_->setObjectName(QStringLiteral("winName"));
+    name_ = new FitLabel(this);
+    name_->setObjectName(QStringLiteral("winName"));
     // The name exactly as typed, never read as markup.
-    winName_->setTextFormat(Qt::PlainText);
-    placeTw(winName_, 120, 480, 7935, 1215);
-    winName_->setAlignment(Qt::AlignCenter);
-    winName_->setFont(gameFont(QStringLiteral("Times New Roman"), 48, true));
-    QPalette p = winName_->palette();
+    name_->setTextFormat(Qt::PlainText);
+    placeTw(name_, 120, 480, 7935, 1215);
+    name_->setAlignment(Qt::AlignCenter);
+    name_->setFont(gameFont(QStringLiteral("Times New Roman"), 48, true));
+    QPalette p = name_->palette();
     p.setColor(QPalette::WindowText, QColor(192, 0, 192));
-    winName_->setPalette(p);
+    name_->setPalette(p);
 
-    image2_ = new SvgPicture(QStringLiteral(":/stats/banner.svg"), this);
-    image2_->setObjectName(QStringLiteral("Image2"));
-    placeTw(image2_, 1320, 1800, 5655, 870);
+    banner_ = new SvgPicture(QStringLiteral(":/stats/banner.svg"), this);
+    banner_->setObjectName(QStringLiteral("Image2"));
+    placeTw(banner_, 1320, 1800, 5655, 870);
 
     struct Box {
         int l, t, w, h;
@@ -43,20 +43,20 @@ FinishWindow::FinishWindow(std::function<void()> onClosed)
         m->setObjectName(QStringLiteral("Misse%1").arg(i + 1));
         placeTw(m, kPlaces[i].l, kPlaces[i].t, kPlaces[i].w, kPlaces[i].h);
         m->hide();
-        misse_[i] = m;
+        placePictures_[i] = m;
     }
-    image2_->hide();
+    banner_->hide();
 }
 
 void FinishWindow::showPlace(const QString& name, int place) {
-    winName_->setText(name);
-    image2_->hide();
-    for (SvgPicture* m : misse_)
+    name_->setText(name);
+    banner_->hide();
+    for (SvgPicture* m : placePictures_)
         m->hide();
     if (place == 1)
-        image2_->show();
+        banner_->show();
     if (place >= 1 && place <= 3)
-        misse_[place - 1]->show();
+        placePictures_[place - 1]->show();
 }
 
 void FinishWindow::paintEvent(QPaintEvent*) {

@@ -22,12 +22,12 @@ class FinishWindow : public QWidget {
 public:
     explicit FinishWindow(std::function<void()> onClosed);
 
-    // winName gets the name; Misse(place) is shown, Image2 only for place 1.
+    // Shows the name, the picture of the place and, for place 1, the banner.
     void showPlace(const QString& name, int place);
 
-    QLabel* winName() const { return winName_; }
-    SvgPicture* banner() const { return image2_; }
-    SvgPicture* misse(int place) const { return misse_[place - 1]; }
+    QLabel* nameLabel() const { return name_; }
+    SvgPicture* banner() const { return banner_; }
+    SvgPicture* placePicture(int place) const { return placePictures_[place - 1]; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -36,9 +36,9 @@ protected:
 private:
     std::function<void()> onClosed_;
     QSvgRenderer* background_;
-    QLabel* winName_;
-    SvgPicture* image2_;
-    std::array<SvgPicture*, 3> misse_{};
+    QLabel* name_;
+    SvgPicture* banner_;
+    std::array<SvgPicture*, 3> placePictures_{};
 };
 
 } // namespace zorna

@@ -103,7 +103,7 @@ StatisticsWindow::StatisticsWindow(std::function<void()> onClosed) : onClosed_(s
                              Qt::AlignLeft | Qt::AlignVCenter);
         name->setObjectName(QStringLiteral("winNameGr%1").arg(p + 1));
         setBackground(name, QColor(192, 192, 192));
-        winNameGr_[p] = name;
+        nameLabels_[p] = name;
     }
 }
 
@@ -112,7 +112,7 @@ void StatisticsWindow::setCount(int player, int category, int kind, int value) {
 }
 
 void StatisticsWindow::setPlayerName(int player, const QString& name) {
-    winNameGr_[player - 1]->setText(name);
+    nameLabels_[player - 1]->setText(name);
 }
 
 QLabel* StatisticsWindow::countLabel(int player, int category, int kind) const {

@@ -17,13 +17,13 @@ public:
 
     static const std::array<QString, 7>& categoryTitles();
 
-    // Label tPC (kind 1, correct) or fPC (kind 2, incorrect).
+    // The count of answers: kind 1 correct, kind 2 incorrect.
     void setCount(int player, int category, int kind, int value);
-    // Name label winNameGr(i).
+    // The name of player 1..3 over the player's column.
     void setPlayerName(int player, const QString& name);
 
     QLabel* countLabel(int player, int category, int kind) const;
-    QLabel* nameLabel(int player) const { return winNameGr_[player - 1]; }
+    QLabel* nameLabel(int player) const { return nameLabels_[player - 1]; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -38,7 +38,7 @@ private:
 
     std::function<void()> onClosed_;
     std::array<std::array<std::array<QLabel*, 2>, 7>, 3> counts_{};
-    std::array<QLabel*, 3> winNameGr_{};
+    std::array<QLabel*, 3> nameLabels_{};
 };
 
 } // namespace zorna

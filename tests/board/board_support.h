@@ -22,7 +22,7 @@ namespace zorna::test {
 class FakeTask : public TaskWindow {
 public:
     using TaskWindow::TaskWindow;
-    void Form_Load() override { loaded = true; }
+    void load() override { loaded = true; }
     void solve(bool right) { answer(right); }
     bool loaded = false;
 };
@@ -64,7 +64,7 @@ struct FakeRegistration {
 // Owns a board made for a test; deletes it unless it closed itself.
 struct BoardUnderTest {
     BoardUnderTest(TestContext& tc, FakeRegistration& reg)
-        : board(new BoardWindow(tc.ctx, reg.start(), [&reg] { ++reg.returned; })) {}
+        : board(new BoardWindow(tc.ctx, tc.catalog, reg.start(), [&reg] { ++reg.returned; })) {}
     ~BoardUnderTest() {
         delete board.data();
         settle();

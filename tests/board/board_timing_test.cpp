@@ -20,7 +20,7 @@ struct MoveToFinish {
     MoveToFinish() {
         saveFixture(tc, QStringLiteral("1"), 2, {32, 5}, 1);
         openSaved(tc, reg, QStringLiteral("1"));
-        board = new BoardWindow(tc.ctx, reg.start(), [this] { ++reg.returned; });
+        board = new BoardWindow(tc.ctx, tc.catalog, reg.start(), [this] { ++reg.returned; });
         openTask(*board)->solve(true);
         settle();
     }
@@ -80,7 +80,7 @@ private slots:
         FinishWindow* finish = f.board->finishWindow();
         QVERIFY(finish);
         QVERIFY(finish->isVisible());
-        QCOMPARE(finish->winName()->text(), QStringLiteral("Оля"));
+        QCOMPARE(finish->nameLabel()->text(), QStringLiteral("Оля"));
         QVERIFY(!f.board->isEnabled());
         finish->close();
         settle();
@@ -121,7 +121,7 @@ private slots:
         settle();
         FinishWindow* finish = f.board->finishWindow();
         QVERIFY(finish);
-        QCOMPARE(finish->winName()->text(), QStringLiteral("Оля"));
+        QCOMPARE(finish->nameLabel()->text(), QStringLiteral("Оля"));
         QVERIFY(!f.board->isEnabled());
         finish->close();
         settle();

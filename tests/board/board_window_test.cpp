@@ -1,4 +1,6 @@
 #include "board/board_support.h"
+#include "platform/file_system.h"
+#include "support/save_messages.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -12,6 +14,11 @@ using namespace zorna::test;
 namespace {
 const Message kNotAvailable{QStringLiteral("Повідомлення"), QStringLiteral("Завдання №1 поки що недоступне."),
                             MsgIcon::Information, MsgButtons::Ok};
+const Message kNotSaved{QStringLiteral("Запит"),
+                        QStringLiteral("Увага!Ви гру не зберегли!\nБажаєте зберегти?"), MsgIcon::Warning,
+                        MsgButtons::YesNo};
+const Message kLeave{QStringLiteral("Запит"), QStringLiteral("Повернутися у вікно реєстрації гравців?"),
+                     MsgIcon::Question, MsgButtons::YesNo};
 } // namespace
 
 class BoardWindowTest : public QObject {
@@ -162,7 +169,7 @@ private slots:
         play(tc, *board.board, true); // player 2 reaches 33
         QVERIFY(board->session().game().finished(2));
         QVERIFY(board->finishWindow());
-        QCOMPARE(board->finishWindow()->winName()->text(), QStringLiteral("Петро"));
+        QCOMPARE(board->finishWindow()->nameLabel()->text(), QStringLiteral("Петро"));
         board->finishWindow()->close();
         settle();
         // The turn shown is the next player who has not finished.
@@ -329,6 +336,66 @@ private slots:
         QVERIFY(page.contains(QStringLiteral("<img src=\"board.png\" width=\"785\" height=\"330\"")));
         const QImage picture(QFileInfo(tc.ctx.folder.helpPage()).dir().filePath(QStringLiteral("board.png")));
         QCOMPARE(picture.size(), QSize(785, 330));
+    }
+
+    void leavingAfterSaveGoesStraightToTheQuestion() {
+        TestContext tc(fakeCatalog());
+        FakeRegistration reg;
+        BoardUnderTest board(tc, reg);
+        board->startGame();
+        tc.dialogs.answer(MsgAnswer::Yes);
+        board->saveGame();
+        tc.dialogs.clear();
+        tc.dialogs.answer(MsgAnswer::No);
+        board->leaveBoard();
+        QCOMPARE(tc.dialogs.asked(), QList<Message>{kLeave});
+        QVERIFY(board.board);
+        QCOMPARE(reg.returned, 0);
+    }
+
+    void leavingUnsavedOffersToSave() {
+        TestContext tc(fakeCatalog());
+        FakeRegistration reg;
+        BoardUnderTest board(tc, reg);
+        board->startGame();
+        tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
+        tc.dialogs.answer(MsgAnswer::Yes); // save?
+        tc.dialogs.answer(MsgAnswer::Yes); // Зберегти гру?
+        tc.dialogs.answer(MsgAnswer::Ok);
+        tc.dialogs.answer(MsgAnswer::Yes); // leave
+        board->leaveBoard();
+        QCOMPARE(tc.dialogs.asked(), (QList<Message>{kNotSaved, kSaveQuestion, kSaved, kLeave}));
+        QCOMPARE(reg.returned, 1);
+        QVERIFY(tc.programFolder.exists(QStringLiteral("Save/1/Temp/2.$$$")));
+        // The working folder is emptied but stays.
+        QVERIFY(tc.programFolder.exists(QStringLiteral("Temp")));
+        QVERIFY(filesIn(tc.ctx.folder.workingFolder()).isEmpty());
+        settle();
+        QVERIFY(!board.board);
+    }
+
+    void leavingUnsavedWithoutSaving() {
+        TestContext tc(fakeCatalog());
+        FakeRegistration reg;
+        BoardUnderTest board(tc, reg);
+        board->startGame();
+        tc.dialogs.answer(MsgAnswer::No);
+        tc.dialogs.answer(MsgAnswer::Yes);
+        board->leaveBoard();
+        QCOMPARE(tc.dialogs.asked(), (QList<Message>{kNotSaved, kLeave}));
+        QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1")));
+        QCOMPARE(reg.returned, 1);
+    }
+
+    void closeBoxAsksOnlyTheQuestion() {
+        TestContext tc(fakeCatalog());
+        FakeRegistration reg;
+        BoardUnderTest board(tc, reg);
+        board->startGame();
+        tc.dialogs.answer(MsgAnswer::No);
+        QVERIFY(!board->close());
+        QCOMPARE(tc.dialogs.asked(), QList<Message>{kLeave});
+        QCOMPARE(reg.returned, 0);
     }
 };
 

@@ -14,11 +14,6 @@ using namespace zorna;
 using namespace zorna::test;
 
 namespace {
-const Message kNotSaved{QStringLiteral("Запит"),
-                        QStringLiteral("Увага!Ви гру не зберегли!\nБажаєте зберегти?"), MsgIcon::Warning,
-                        MsgButtons::YesNo};
-const Message kLeave{QStringLiteral("Запит"), QStringLiteral("Повернутися у вікно реєстрації гравців?"),
-                     MsgIcon::Question, MsgButtons::YesNo};
 const Message kGameOver{QStringLiteral("Повідомлення"), QStringLiteral("Гра закінчена!"),
                         MsgIcon::Information, MsgButtons::Ok};
 } // namespace
@@ -344,66 +339,6 @@ private slots:
         QVERIFY(!board->nextButton()->isEnabled());
         QVERIFY(!board->saveButton()->isEnabled());
         QVERIFY(tc.programFolder.exists(QStringLiteral("Save/1/date.dat")));
-    }
-
-    void leavingAfterSaveGoesStraightToTheQuestion() {
-        TestContext tc(fakeCatalog());
-        FakeRegistration reg;
-        BoardUnderTest board(tc, reg);
-        board->startGame();
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->saveGame();
-        tc.dialogs.clear();
-        tc.dialogs.answer(MsgAnswer::No);
-        board->leaveBoard();
-        QCOMPARE(tc.dialogs.asked(), QList<Message>{kLeave});
-        QVERIFY(board.board);
-        QCOMPARE(reg.returned, 0);
-    }
-
-    void leavingUnsavedOffersToSave() {
-        TestContext tc(fakeCatalog());
-        FakeRegistration reg;
-        BoardUnderTest board(tc, reg);
-        board->startGame();
-        tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
-        tc.dialogs.answer(MsgAnswer::Yes); // save?
-        tc.dialogs.answer(MsgAnswer::Yes); // Зберегти гру?
-        tc.dialogs.answer(MsgAnswer::Ok);
-        tc.dialogs.answer(MsgAnswer::Yes); // leave
-        board->leaveBoard();
-        QCOMPARE(tc.dialogs.asked(), (QList<Message>{kNotSaved, kSaveQuestion, kSaved, kLeave}));
-        QCOMPARE(reg.returned, 1);
-        QVERIFY(tc.programFolder.exists(QStringLiteral("Save/1/Temp/2.$$$")));
-        // The working folder is emptied but stays.
-        QVERIFY(tc.programFolder.exists(QStringLiteral("Temp")));
-        QVERIFY(filesIn(tc.ctx.folder.workingFolder()).isEmpty());
-        settle();
-        QVERIFY(!board.board);
-    }
-
-    void leavingUnsavedWithoutSaving() {
-        TestContext tc(fakeCatalog());
-        FakeRegistration reg;
-        BoardUnderTest board(tc, reg);
-        board->startGame();
-        tc.dialogs.answer(MsgAnswer::No);
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->leaveBoard();
-        QCOMPARE(tc.dialogs.asked(), (QList<Message>{kNotSaved, kLeave}));
-        QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1")));
-        QCOMPARE(reg.returned, 1);
-    }
-
-    void closeBoxAsksOnlyTheQuestion() {
-        TestContext tc(fakeCatalog());
-        FakeRegistration reg;
-        BoardUnderTest board(tc, reg);
-        board->startGame();
-        tc.dialogs.answer(MsgAnswer::No);
-        QVERIFY(!board->close());
-        QCOMPARE(tc.dialogs.asked(), QList<Message>{kLeave});
-        QCOMPARE(reg.returned, 0);
     }
 
     void removeGameFolderStaysInside() {

@@ -183,9 +183,9 @@ private slots:
         if (!disk.mounted)
             QSKIP("no tiny file system can be mounted here");
         TestContext tc(fakeCatalog());
-        AppContext ctx{tc.clock, tc.rnd, tc.dialogs, tc.help, ProgramFolder(disk.dir.path()), tc.catalog};
+        AppContext ctx{tc.clock, tc.rnd, tc.dialogs, tc.help, ProgramFolder(disk.dir.path())};
         FakeRegistration reg;
-        QPointer<BoardWindow> board = new BoardWindow(ctx, reg.start(), [] {});
+        QPointer<BoardWindow> board = new BoardWindow(ctx, tc.catalog, reg.start(), [] {});
         board->startGame();
         put(disk.dir.path() + "/Temp/2.$$$", QByteArray(44, '\x01'));
         tc.dialogs.answer(MsgAnswer::Yes);

@@ -112,12 +112,12 @@ private slots:
 
     void registrationAndBoardStartInTheMiddleOfTheScreen() {
         TestContext tc;
-        QPointer<RegistrationWindow> registrationWindow = RegistrationWindow::showFresh(tc.ctx);
+        QPointer<RegistrationWindow> registrationWindow = RegistrationWindow::showFresh(tc.ctx, tc.catalog);
         QVERIFY2(centredOn(registrationWindow, screenArea(registrationWindow).center()),
                  where(registrationWindow));
-        registrationWindow->winNameGravc(1)->setText(QStringLiteral("Оля"));
-        registrationWindow->winNameGravc(2)->setText(QStringLiteral("Петро"));
-        registrationWindow->knopNext_Click();
+        registrationWindow->nameBox(1)->setText(QStringLiteral("Оля"));
+        registrationWindow->nameBox(2)->setText(QStringLiteral("Петро"));
+        registrationWindow->goToBoard();
         QPointer<BoardWindow> board = registrationWindow->board();
         QVERIFY(board);
         QVERIFY(board->isVisible());

@@ -12,7 +12,7 @@ namespace {
 constexpr int kSquare = 5;
 
 AnswerRegion* candidate(MissingDetailWindow& w, int picture, int k) {
-    return picture >= 6 ? w.Fokus1[k - 1] : w.Fokus[k - 1];
+    return picture >= 6 ? w.sevenRegion(k) : w.fiveRegion(k);
 }
 
 } // namespace
@@ -33,11 +33,11 @@ private slots:
         FakeHost host;
         auto w = openWithPicture<MissingDetailWindow>(t, host, kSquare, picture);
         QCOMPARE(w->current(), picture);
-        for (AnswerRegion* r : w->Fokus)
-            QCOMPARE(r->isEnabled(), !seven);
-        for (AnswerRegion* r : w->Fokus1)
-            QCOMPARE(r->isEnabled(), seven);
-        QCOMPARE(w->winMal->picture().size(), w->winMal->size());
+        for (int k = 1; k <= 5; ++k)
+            QCOMPARE(w->fiveRegion(k)->isEnabled(), !seven);
+        for (int k = 1; k <= 7; ++k)
+            QCOMPARE(w->sevenRegion(k)->isEnabled(), seven);
+        QCOMPARE(w->pictureBox()->picture().size(), w->pictureBox()->size());
         // Every candidate of the layout has its completed picture.
         for (int k = 1; k <= (seven ? 7 : 5); ++k)
             QVERIFY2(QFileInfo::exists(w->detailPath(picture, k)), qPrintable(w->detailPath(picture, k)));
@@ -61,14 +61,15 @@ private slots:
         FakeHost host;
         auto w = openWithPicture<MissingDetailWindow>(t, host, kSquare, picture);
         QCOMPARE(w->windowTitle(), QStringLiteral("Завдання №5"));
-        QCOMPARE(w->winText->text(), QStringLiteral("Чого не вистачає на малюнку в рамці?"));
+        QCOMPARE(w->instructionLabel()->text(), QStringLiteral("Чого не вистачає на малюнку в рамці?"));
         QTest::mouseClick(candidate(*w, picture, k), Qt::LeftButton);
         QCOMPARE(w->chosen(), k);
         QVERIFY(!w->isEnabled());
-        QCOMPARE(w->winMal->picture().toImage(),
-                 QImage(w->detailPath(picture, k)).convertToFormat(w->winMal->picture().toImage().format()));
+        QCOMPARE(
+            w->pictureBox()->picture().toImage(),
+            QImage(w->detailPath(picture, k)).convertToFormat(w->pictureBox()->picture().toImage().format()));
         // The completed picture is seen in its colours while the window waits.
-        QCOMPARE(w->winMal->grab().toImage().convertToFormat(QImage::Format_RGB32),
+        QCOMPARE(w->pictureBox()->grab().toImage().convertToFormat(QImage::Format_RGB32),
                  QImage(w->detailPath(picture, k)).convertToFormat(QImage::Format_RGB32));
         // The first tick changes nothing.
         t.clock.advance(1000);
@@ -113,8 +114,8 @@ private slots:
         TestContext t(choiceCatalog());
         FakeHost host;
         auto w = openWithPicture<MissingDetailWindow>(t, host, kSquare, 3);
-        QTest::mouseClick(w->Fokus[0], Qt::LeftButton);
-        QTest::mouseClick(w->Fokus[3], Qt::LeftButton);
+        QTest::mouseClick(w->fiveRegion(1), Qt::LeftButton);
+        QTest::mouseClick(w->fiveRegion(4), Qt::LeftButton);
         QCOMPARE(w->chosen(), 1);
         QVERIFY(!w->close());
         QVERIFY(w->isVisible());
@@ -126,7 +127,7 @@ private slots:
         TestContext t(choiceCatalog());
         FakeHost host;
         auto w = openWithPicture<MissingDetailWindow>(t, host, kSquare, 11);
-        QTest::mouseClick(w->Fokus[1], Qt::LeftButton);
+        QTest::mouseClick(w->fiveRegion(2), Qt::LeftButton);
         QCOMPARE(w->chosen(), 0);
         QVERIFY(w->isEnabled());
         t.clock.advance(3000);
@@ -139,10 +140,10 @@ private slots:
         FakeHost host;
         auto w = openWithPicture<MissingDetailWindow>(t, host, kSquare, 1);
         QCOMPARE(w->size(), QSize(433, 381));
-        QCOMPARE(w->winMal->geometry(), QRect(8, 96, 414, 278));
-        QCOMPARE(w->Fokus[4]->geometry(), QRect(280, 192, 129, 81));
-        QCOMPARE(w->Fokus1[1]->geometry(), QRect(0, 72, 97, 57));
-        QCOMPARE(w->Fokus1[6]->geometry(), QRect(312, 208, 97, 65));
+        QCOMPARE(w->pictureBox()->geometry(), QRect(8, 96, 414, 278));
+        QCOMPARE(w->fiveRegion(5)->geometry(), QRect(280, 192, 129, 81));
+        QCOMPARE(w->sevenRegion(2)->geometry(), QRect(0, 72, 97, 57));
+        QCOMPARE(w->sevenRegion(7)->geometry(), QRect(312, 208, 97, 65));
     }
 };
 ZORNA_TEST_CLASS(MissingDetailWindowTest)

@@ -25,7 +25,7 @@ private slots:
         FakeHost host;
         auto w = openWithPicture<OddOneOutWindow>(t, host, kSquare, 7);
         QCOMPARE(w->current(), 7);
-        QTest::mouseClick(w->NumVidp[button - 1], Qt::LeftButton);
+        QTest::mouseClick(w->numberButton(button), Qt::LeftButton);
         QCOMPARE(host.calls, handBack(button == 3, 4));
     }
 
@@ -34,24 +34,25 @@ private slots:
         FakeHost host;
         auto w = openWithPicture<OddOneOutWindow>(t, host, kSquare, 2);
         QCOMPARE(w->windowTitle(), QStringLiteral("Завдання №16"));
-        QCOMPARE(w->Label1->text(),
+        QCOMPARE(w->instructionLabel()->text(),
                  QStringLiteral(
                      "Ви бачите п'ять різних об'єктів, з яких чотири належать до однієї групи за певною "
                      "ознакою, і лише один до цієї групи не належить. Під яким номером зображений цей "
                      "об'єкт?"));
         QCOMPARE(w->size(), QSize(436, 465));
         // The whole instruction fits its label, whatever font stands in for MS Sans Serif.
-        QVERIFY(QFontMetrics(w->Label1->font())
-                    .boundingRect(QRect(0, 0, w->Label1->width(), 10000), Qt::TextWordWrap, w->Label1->text())
-                    .height() <= w->Label1->height());
-        QCOMPARE(w->winMal->geometry(), QRect(8, 104, 417, 273));
-        QCOMPARE(w->winMal->picture().size(), w->winMal->size());
+        QVERIFY(QFontMetrics(w->instructionLabel()->font())
+                    .boundingRect(QRect(0, 0, w->instructionLabel()->width(), 10000), Qt::TextWordWrap,
+                                  w->instructionLabel()->text())
+                    .height() <= w->instructionLabel()->height());
+        QCOMPARE(w->pictureBox()->geometry(), QRect(8, 104, 417, 273));
+        QCOMPARE(w->pictureBox()->picture().size(), w->pictureBox()->size());
         const QList<QRect> buttons{
             {8, 384, 84, 69}, {96, 384, 80, 69}, {176, 384, 80, 69}, {256, 384, 80, 69}, {344, 384, 79, 69}};
         QList<QImage> faces;
         for (int i = 0; i < 5; ++i) {
-            QCOMPARE(w->NumVidp[i]->geometry(), buttons[i]);
-            auto* face = w->NumVidp[i]->findChild<QLabel*>();
+            QCOMPARE(w->numberButton(i + 1)->geometry(), buttons[i]);
+            auto* face = w->numberButton(i + 1)->findChild<QLabel*>();
             QVERIFY(face);
             QVERIFY(!face->pixmap().isNull());
             faces.append(face->pixmap().toImage());
@@ -65,7 +66,7 @@ private slots:
         TestContext t(choiceCatalog());
         FakeHost host;
         auto w = openWithPicture<OddOneOutWindow>(t, host, kSquare, 7);
-        QTest::mouseClick(w->winMal, Qt::LeftButton, {}, QPoint(200, 100));
+        QTest::mouseClick(w->pictureBox(), Qt::LeftButton, {}, QPoint(200, 100));
         QVERIFY(host.calls.isEmpty());
         QVERIFY(w->busy());
         QVERIFY(!w->close());
@@ -75,7 +76,7 @@ private slots:
         TestContext t(choiceCatalog());
         FakeHost host;
         auto w = openWithPicture<OddOneOutWindow>(t, host, kSquare, 7);
-        AnswerRegion* button = w->NumVidp[0];
+        AnswerRegion* button = w->numberButton(1);
         const QImage hand = cursorImage(button);
         QCOMPARE(button->cursor().hotSpot(), QPoint(12, 1));
         QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 10));
@@ -89,7 +90,7 @@ private slots:
         {
             FakeHost host;
             auto w = openWithPicture<OddOneOutWindow>(t, host, kSquare, 7);
-            QTest::mouseClick(w->NumVidp[2], Qt::LeftButton);
+            QTest::mouseClick(w->numberButton(3), Qt::LeftButton);
             QVERIFY(host.lastRight);
         }
         QCOMPARE(t.programFolder.read(QStringLiteral("Temp/5.$$$")), usedRecord({7}, {7}));

@@ -41,10 +41,10 @@ private slots:
         auto w = openWithPicture<PairChoiceWindow>(t, host, square, picture, pictures);
         QVERIFY(w);
         QCOMPARE(w->current(), picture);
-        QTest::mouseClick(w->Fokus[first - 1], Qt::LeftButton);
+        QTest::mouseClick(w->region(first), Qt::LeftButton);
         QCOMPARE(host.answerCount, 0);
         QVERIFY(w->busy());
-        QTest::mouseClick(w->Fokus[second - 1], Qt::LeftButton);
+        QTest::mouseClick(w->region(second), Qt::LeftButton);
         QCOMPARE(host.calls, handBack(right, category));
         QVERIFY(!w->isVisible());
         // The solved flag of the picture follows the answer.
@@ -77,19 +77,19 @@ private slots:
         FakeHost host;
         auto w = openWithPicture<PairChoiceWindow>(t, host, square, 2, square == 9 ? 9 : 11);
         QCOMPARE(w->windowTitle(), caption);
-        QCOMPARE(w->winText->text(), instruction);
+        QCOMPARE(w->instructionLabel()->text(), instruction);
         QCOMPARE(w->size(), client);
-        QCOMPARE(w->winMal->size(), QSize(414, 273));
+        QCOMPARE(w->pictureBox()->size(), QSize(414, 273));
         // The picture of the drawn number is shown at the picture box size.
-        QCOMPARE(w->winMal->picture().size(), w->winMal->size());
-        QCOMPARE(w->Fokus[4]->geometry(), QRect(136, 144, 129, 129));
+        QCOMPARE(w->pictureBox()->picture().size(), w->pictureBox()->size());
+        QCOMPARE(w->region(5)->geometry(), QRect(136, 144, 129, 129));
     }
 
     void singleClickKeepsTheWindowOpenAndBusy() {
         TestContext t(choiceCatalog());
         FakeHost host;
         auto w = openWithPicture<PairChoiceWindow>(t, host, 25, 8);
-        QTest::mouseClick(w->Fokus[0], Qt::LeftButton);
+        QTest::mouseClick(w->region(1), Qt::LeftButton);
         QCOMPARE(w->clickCount(), 1);
         QVERIFY(!w->close());
         QVERIFY(w->isVisible());
@@ -109,8 +109,8 @@ private slots:
         // The written record keeps the 44 bytes of 11 slots.
         QCOMPARE(t.programFolder.read(QStringLiteral("Temp/10.$$$")).size(), 44);
         pair->setAttribute(Qt::WA_DeleteOnClose, false);
-        QTest::mouseClick(pair->Fokus[1], Qt::LeftButton);
-        QTest::mouseClick(pair->Fokus[5], Qt::LeftButton);
+        QTest::mouseClick(pair->region(2), Qt::LeftButton);
+        QTest::mouseClick(pair->region(6), Qt::LeftButton);
         QVERIFY(host.lastRight);
     }
 
@@ -158,7 +158,7 @@ private slots:
         TestContext t(choiceCatalog());
         FakeHost host;
         auto w = openWithPicture<PairChoiceWindow>(t, host, 25, 8);
-        AnswerRegion* region = w->Fokus[2];
+        AnswerRegion* region = w->region(3);
         QTest::mousePress(region, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(cursorImage(region), cursorFileImage(t, "h_move.cur"));
         QTest::mouseMove(region, QPoint(20, 20));

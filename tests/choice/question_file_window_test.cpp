@@ -82,8 +82,8 @@ private slots:
         TestContext t(choiceCatalog());
         FakeHost host;
         auto w = openWithPicture<QuestionFileWindow>(t, host, kSquare, 3);
-        clickAt(w->winZapit, QPoint(10, 10));
-        clickAt(w->winZapit, QPoint(400, 50));
+        clickAt(w->questionLabel(), QPoint(10, 10));
+        clickAt(w->questionLabel(), QPoint(400, 50));
         QVERIFY(host.calls.isEmpty());
         QVERIFY(w->busy());
         QVERIFY(!w->close());
@@ -101,10 +101,10 @@ private slots:
         auto w = openWithPicture<QuestionFileWindow>(t, host, kSquare, 6);
         QCOMPARE(w->windowTitle(), QStringLiteral("Завдання №15"));
         QCOMPARE(w->size(), QSize(422, 331));
-        QCOMPARE(w->winZapit->geometry(), QRect(8, 272, 409, 57));
-        QCOMPARE(w->winZapit->text(), QStringLiteral("Питання 6: де ґудзик, їжак і єнот?"));
+        QCOMPARE(w->questionLabel()->geometry(), QRect(8, 272, 409, 57));
+        QCOMPARE(w->questionLabel()->text(), QStringLiteral("Питання 6: де ґудзик, їжак і єнот?"));
         // A text from a file is never read as markup.
-        QCOMPARE(w->winZapit->textFormat(), Qt::PlainText);
+        QCOMPARE(w->questionLabel()->textFormat(), Qt::PlainText);
         QCOMPARE(w->background().toImage(),
                  QImage(t.ctx.folder.taskPicture(16, 6)).convertToFormat(w->background().toImage().format()));
     }
@@ -136,7 +136,7 @@ private slots:
         useQuestionFile(t, present ? &questions : nullptr);
         FakeHost host;
         auto w = openWithPicture<QuestionFileWindow>(t, host, kSquare, 7);
-        QCOMPARE(w->winZapit->text(), QString());
+        QCOMPARE(w->questionLabel()->text(), QString());
         QVERIFY(!w->background().isNull());
         QTest::mousePress(w.get(), Qt::LeftButton, {}, QPoint(350, 20));
         QCOMPARE(host.calls, handBack(true, 1));

@@ -31,13 +31,13 @@ public:
         done = new DoneButton(this);
         done->move(200, 10);
         connect(done, &DoneButton::clicked, this, [this] { answer(true); });
-        region = new AnswerRegion(1, ctx.folder, this);
+        region = new AnswerRegion(1, ctx_.folder, this);
         region->setGeometry(10, 10, 100, 100);
         connect(region, &AnswerRegion::clicked, this, [this] { answer(false); });
         ticker = &addTimer(100, [this] { ++ticks; });
         resize(300, 200);
     }
-    void Form_Load() override {
+    void load() override {
         setBusy(true);
         picture = loadAndDrawPicture();
         ticker->start();

@@ -69,7 +69,7 @@ private slots:
         PictureDeck deck(t.ctx.folder.usedPictureFile(7), 11);
         deck.load(); // 88 bytes: two records, not read
         t.rnd.push(ScriptedRnd::forDraw(4, 10, 1));
-        QCOMPARE(deck.VipadkMal(t.rnd), 4);
+        QCOMPARE(deck.drawPicture(t.rnd), 4);
         const QByteArray data = t.programFolder.read(QStringLiteral("Temp/7.$$$"));
         QCOMPARE(data.size(), 88);
         QCOMPARE(data.left(44), recordBytes({4}, {}));
@@ -82,7 +82,7 @@ private slots:
         t.rnd.push(
             {ScriptedRnd::forDraw(6, 10, 1), ScriptedRnd::forDraw(6, 10, 1), ScriptedRnd::forDraw(2, 10, 1)});
         t.ctx.folder.ensureFolder(QStringLiteral("Temp"));
-        QCOMPARE(deck.VipadkMal(t.rnd), 2);
+        QCOMPARE(deck.drawPicture(t.rnd), 2);
         QCOMPARE(t.rnd.randomizeCount(), 1);
         QVERIFY(deck.record().shown(2));
     }
@@ -93,7 +93,7 @@ private slots:
         PictureDeck deck(t.ctx.folder.usedPictureFile(2), 11);
         deck.load();
         t.rnd.push(ScriptedRnd::forDraw(5, 10, 1));
-        deck.VipadkMal(t.rnd, false);
+        deck.drawPicture(t.rnd, false);
         QCOMPARE(t.programFolder.read(QStringLiteral("Temp/2.$$$")).size(), 0);
         deck.finish(true);
         QCOMPARE(t.programFolder.read(QStringLiteral("Temp/2.$$$")), recordBytes({5}, {5}));
@@ -143,7 +143,7 @@ private slots:
         t.programFolder.write(QStringLiteral("Temp/9.$$$"), recordBytes(allPictures(), {}));
         PictureDeck deck(t.ctx.folder.usedPictureFile(9), 11);
         deck.load();
-        deck.obnovFile();
+        deck.resetIfAllShown();
         QCOMPARE(t.programFolder.read(QStringLiteral("Temp/9.$$$")), recordBytes({}, {}));
     }
 };

@@ -48,7 +48,7 @@ class CubeCountingWindowTest : public QObject {
         const int windowNumber = std::is_same_v<Window, MissingCubesWindow> ? 22 : 23;
         tc.rnd.push(ScriptedRnd::forDraw(picture, 10, 1));
         auto* w = new Window(tc.ctx, host, *squareOfWindow(windowNumber));
-        w->Form_Load();
+        w->load();
         w->show();
         return w;
     }
@@ -76,8 +76,8 @@ private slots:
         QPointer<MissingCubesWindow> w = open<MissingCubesWindow>(tc, host, picture);
         QCOMPARE(w->currentPicture(), picture);
         for (int k = 0; k < 5; ++k)
-            type(w->winPrav[k], typed[k]);
-        clickDone(w->Image2);
+            type(w->answerBox(k + 1), typed[k]);
+        clickDone(w->doneButton());
         QCOMPARE(host.answerCount, 1);
         QCOMPARE(host.lastRight, solved);
         QCOMPARE(host.lastCategory, 3);
@@ -113,8 +113,8 @@ private slots:
         TestContext tc;
         FakeHost host;
         QPointer<CountCubesWindow> w = open<CountCubesWindow>(tc, host, picture);
-        type(w->winpPrav, typed);
-        clickDone(w->Image2);
+        type(w->answerBox(), typed);
+        clickDone(w->doneButton());
         QCOMPARE(host.answerCount, 1);
         QCOMPARE(host.lastRight, solved);
         QCOMPARE(host.lastCategory, 3);
@@ -133,17 +133,17 @@ private slots:
         TestContext tc;
         FakeHost host;
         QPointer<CountCubesWindow> w = open<CountCubesWindow>(tc, host, 3);
-        type(w->winpPrav, typed);
-        clickDone(w->Image2);
+        type(w->answerBox(), typed);
+        clickDone(w->doneButton());
         settle();
         QVERIFY(!w.isNull());
         QVERIFY(w->isVisible());
         QVERIFY(w->busy());
         QCOMPARE(host.answerCount, 0);
         // The player can go on typing and answer.
-        w->winpPrav->clear();
-        QTest::keyClicks(w->winpPrav, QStringLiteral("8"));
-        clickDone(w->Image2);
+        w->answerBox()->clear();
+        QTest::keyClicks(w->answerBox(), QStringLiteral("8"));
+        clickDone(w->doneButton());
         QCOMPARE(host.answerCount, 1);
         QVERIFY(host.lastRight);
     }
@@ -152,14 +152,14 @@ private slots:
         TestContext tc;
         FakeHost host;
         CountCubesWindow* w = open<CountCubesWindow>(tc, host, 5);
-        QTest::keyClicks(w->winpPrav, QStringLiteral("12"));
-        clickDone(w->Image2);
+        QTest::keyClicks(w->answerBox(), QStringLiteral("12"));
+        clickDone(w->doneButton());
         QCOMPARE(host.calls, handBack(true, 3));
 
         TestContext tc2;
         FakeHost host2;
         MissingCubesWindow* w2 = open<MissingCubesWindow>(tc2, host2, 9);
-        clickDone(w2->Image2);
+        clickDone(w2->doneButton());
         QCOMPARE(host2.calls, handBack(false, 3));
     }
 
@@ -196,7 +196,7 @@ private slots:
         QCOMPARE(tc.programFolder.read(QStringLiteral("Temp/23.$$$")), record(shown, {1, 2}));
         const QImage expected(tc.ctx.folder.taskPicture(23, 7));
         QVERIFY(!expected.isNull());
-        QCOMPARE(w->winMal->picture().toImage().convertToFormat(QImage::Format_RGB32),
+        QCOMPARE(w->pictureBox()->picture().toImage().convertToFormat(QImage::Format_RGB32),
                  expected.convertToFormat(QImage::Format_RGB32));
         delete w;
     }

@@ -14,21 +14,21 @@ using namespace zorna::test;
 namespace {
 
 // Opens a film window with story n and the frame order given (entry j = story
-// position of kadr(j)).
+// position of frame(j)).
 struct FilmFixture {
     explicit FilmFixture(int windowNumber = 8, int story = 3, std::array<int, 4> order = {3, 1, 4, 2}) {
         tc.rnd.push(ScriptedRnd::forDraw(story, 10, 1));
         for (int v : order)
             tc.rnd.push(ScriptedRnd::forDraw(v, 3, 1));
         w = new FilmFramesWindow(tc.ctx, host, *squareOfWindow(windowNumber), *filmRow(windowNumber));
-        w->Form_Load();
+        w->load();
         w->show();
     }
     ~FilmFixture() { delete w.data(); }
 
-    // Drags kadr(j) and lets it go at a point of the client area.
+    // Drags frame(j) and lets it go at a point of the client area.
     void drag(int j, QPoint windowPos) {
-        QLabel* frame = w->kadr[j - 1];
+        QLabel* frame = w->frame(j);
         const QPoint grab(20, 15);
         QTest::mousePress(frame, Qt::LeftButton, {}, grab);
         QTest::mouseMove(frame, windowPos - frame->pos());
@@ -43,7 +43,7 @@ struct FilmFixture {
     }
     // Drops the frame of story position f into slot k.
     void place(int f, int k) { drag(frameOf(f), QPoint(kFilmSlots[k - 1].xFrom + 80, 180)); }
-    void done() { QTest::mouseClick(w->Image2, Qt::LeftButton, {}, QPoint(40, 40)); }
+    void done() { QTest::mouseClick(w->doneButton(), Qt::LeftButton, {}, QPoint(40, 40)); }
 
     TestContext tc;
     FakeHost host;
@@ -74,13 +74,13 @@ private slots:
         QCOMPARE(f.w->story(), 6);
         QCOMPARE(f.w->windowTitle(), QString::fromUtf8(squareOfWindow(windowNumber)->caption));
         QVERIFY(!f.w->strip().misplaced());
-        QCOMPARE(f.w->winzavdan->text(),
+        QCOMPARE(f.w->instructionLabel()->text(),
                  QStringLiteral("\nРозмісти на плівці кадри в потрібній послідовності"));
         for (int j = 1; j <= 4; ++j) {
             const QImage expected(f.tc.ctx.folder.path(
                 QStringLiteral("kletka%1/6/%2.jpg").arg(windowNumber).arg(f.w->frameOrder(j))));
             QCOMPARE(expected.size(), QSize(169, 109));
-            QCOMPARE(f.w->kadr[j - 1]->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+            QCOMPARE(f.w->frame(j)->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
                      expected.convertToFormat(QImage::Format_RGB32));
         }
         // The story is marked shown in the file at once.
@@ -97,7 +97,7 @@ private slots:
         for (int v : {4, 4, 2, 4, 2, 1, 3})
             tc.rnd.push(ScriptedRnd::forDraw(v, 3, 1));
         FilmFramesWindow w(tc.ctx, host, *squareOfWindow(13), *filmRow(13));
-        w.Form_Load();
+        w.load();
         QCOMPARE((QList<int>{w.frameOrder(1), w.frameOrder(2), w.frameOrder(3), w.frameOrder(4)}),
                  (QList<int>{4, 2, 1, 3}));
         QCOMPARE(tc.rnd.overruns(), 0);
@@ -126,7 +126,7 @@ private slots:
         QFETCH(QPoint, point);
         QFETCH(int, slot);
         FilmFixture f;
-        QLabel* frame = f.w->kadr[0];
+        QLabel* frame = f.w->frame(1);
         const QPoint before = frame->pos();
         f.drag(1, point);
         QCOMPARE(filledSlot(f.w), slot);
@@ -139,7 +139,7 @@ private slots:
             QCOMPARE(frame->pos(), QPoint(s.xFrom + (s.width - 169) / 2, 121 + (113 - 109) / 2));
             QVERIFY(!f.w->frameMovable(1));
         }
-        // kadr(1) holds story position 3: any other slot makes the answer wrong.
+        // frame(1) holds story position 3: any other slot makes the answer wrong.
         QCOMPARE(f.w->strip().misplaced(), slot != 0 && slot != 3);
     }
 
@@ -149,7 +149,7 @@ private slots:
         QVERIFY(f.w->slotFilled(1));
         f.drag(2, QPoint(212, 180));
         QVERIFY(f.w->slotFilled(2));
-        QCOMPARE(f.w->kadr[1]->x(), 211);
+        QCOMPARE(f.w->frame(2)->x(), 211);
         // With slot 1 filled a drop inside it goes nowhere else.
         f.drag(3, QPoint(100, 180));
         QVERIFY(!f.w->slotFilled(3) && !f.w->slotFilled(4));
@@ -160,7 +160,7 @@ private slots:
         FilmFixture f;
         f.place(3, 3);
         const int j = f.frameOf(3);
-        QLabel* frame = f.w->kadr[j - 1];
+        QLabel* frame = f.w->frame(j);
         const QPoint placed = frame->pos();
         QTest::mousePress(frame, Qt::LeftButton, {}, QPoint(10, 10));
         QVERIFY(!f.w->findChild<QFrame*>(QStringLiteral("dragOutline"))->isVisible());
@@ -173,7 +173,7 @@ private slots:
 
     void pressingAFrameShowsTheMoveCursor() {
         FilmFixture f;
-        QLabel* frame = f.w->kadr[2];
+        QLabel* frame = f.w->frame(3);
         QCOMPARE(frame->cursor().hotSpot(), QPoint(12, 1));
         QTest::mousePress(frame, Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(frame->cursor().shape(), Qt::BitmapCursor);
@@ -244,7 +244,7 @@ private slots:
         for (int v : {1, 2, 3, 4})
             tc.rnd.push(ScriptedRnd::forDraw(v, 3, 1));
         FilmFramesWindow w(tc.ctx, host, *squareOfWindow(8), *filmRow(8));
-        w.Form_Load();
+        w.load();
         QCOMPARE(w.story(), story);
         QCOMPARE(tc.rnd.overruns(), 0);
         const auto written =

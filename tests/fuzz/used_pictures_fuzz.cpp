@@ -23,10 +23,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const QString path = fuzz::writeScratchFile(QStringLiteral("2.$$$"), data, size);
         PictureDeck deck(path, shape.pictures, shape.slotCount);
         deck.load();
-        deck.obnovFile();
+        deck.resetIfAllShown();
         ScriptedRnd rnd;
         rnd.useSeededFallback(quint32(size));
-        const int n = deck.VipadkMal(rnd);
+        const int n = deck.drawPicture(rnd);
         fuzz::expect(n >= 1 && n <= shape.pictures, "the drawn picture is one of the window's");
         deck.finish(size % 2 == 0);
     }

@@ -87,7 +87,7 @@ void typeText(QWidget* box, const QString& text) {
 int shownPlace(const FinishWindow& form) {
     int place = 0;
     for (int p = 1; p <= 3; ++p)
-        if (form.misse(p)->isVisibleTo(&form))
+        if (form.placePicture(p)->isVisibleTo(&form))
             place = place == 0 ? p : -1;
     return place;
 }
@@ -110,20 +110,20 @@ private slots:
 
         // Registration: three players, three names, on to the board.
         GameWindows windows;
-        windows.registrationWindow = new RegistrationWindow(t.ctx);
+        windows.registrationWindow = new RegistrationWindow(t.ctx, t.catalog);
         RegistrationWindow* registrationWindow = windows.registrationWindow;
         registrationWindow->show();
-        QTest::keyClick(registrationWindow->winKilGravc(), Qt::Key_Down);
+        QTest::keyClick(registrationWindow->playerCountBox(), Qt::Key_Down);
         QCOMPARE(registrationWindow->playerCount(), 3);
         for (int i = 1; i <= 3; ++i) {
-            QLineEdit* box = registrationWindow->winNameGravc(i);
+            QLineEdit* box = registrationWindow->nameBox(i);
             QVERIFY(box->isEnabled());
             box->setFocus();
             box->selectAll();
             typeText(box, kNames[i - 1]);
             QCOMPARE(box->text(), kNames[i - 1]);
         }
-        QTest::mouseClick(registrationWindow->knopNext(), Qt::LeftButton);
+        QTest::mouseClick(registrationWindow->nextButton(), Qt::LeftButton);
         QVERIFY(t.dialogs.asked().isEmpty());
         windows.board = registrationWindow->board();
         QVERIFY(windows.board);
@@ -189,7 +189,7 @@ private slots:
                 QCOMPARE(board->session().game().players()[p - 1].square(), 33);
                 QVERIFY(board->session().game().finished(p));
                 finishes.append(
-                    {form->winName()->text(), shownPlace(*form), form->banner()->isVisibleTo(form)});
+                    {form->nameLabel()->text(), shownPlace(*form), form->banner()->isVisibleTo(form)});
                 form->close();
                 settle();
                 QVERIFY(!board->finishWindow());

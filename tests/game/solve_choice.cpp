@@ -47,8 +47,8 @@ void solvePair(TaskWindow& window, TestContext&, bool right) {
             ++second;
     }
     // The second of the pair first: the order does not matter.
-    clickOn(w->Fokus[second - 1]);
-    clickOn(w->Fokus[pair.first - 1]);
+    clickOn(w->region(second));
+    clickOn(w->region(pair.first));
 }
 
 void solveDetail(TaskWindow& window, TestContext& t, bool right) {
@@ -58,8 +58,8 @@ void solveDetail(TaskWindow& window, TestContext& t, bool right) {
     const int answer = choice::kDetailAnswers[n - 1];
     const int count = choice::detailCandidates(n);
     const int k = right ? answer : otherThan(answer, count);
-    clickOn(choice::detailUsesSeven(n) ? static_cast<QWidget*>(w->Fokus1[k - 1])
-                                       : static_cast<QWidget*>(w->Fokus[k - 1]));
+    clickOn(choice::detailUsesSeven(n) ? static_cast<QWidget*>(w->sevenRegion(k))
+                                       : static_cast<QWidget*>(w->fiveRegion(k)));
     // The chosen detail stays in place for two ticks before the answer is judged.
     QVERIFY(advanceUntilAnswered(t, window, 500, 5000));
 }
@@ -68,7 +68,7 @@ void solveOdd(TaskWindow& window, TestContext&, bool right) {
     auto* w = as<OddOneOutWindow>(window);
     QVERIFY(w);
     const int answer = choice::kOddAnswers[w->current() - 1];
-    clickOn(w->NumVidp[(right ? answer : otherThan(answer, 5)) - 1]);
+    clickOn(w->numberButton(right ? answer : otherThan(answer, 5)));
 }
 
 void solveQuestion(TaskWindow& window, TestContext&, bool right) {

@@ -22,16 +22,16 @@ void solveMissingCubes(TaskWindow& window, TestContext&, bool right) {
     const auto& answers = kMissingCubes[w->currentPicture() - 1];
     for (int k = 0; k < 5; ++k)
         // A wrong answer miscounts the fourth figure by one.
-        typeInto(w->winPrav[k], answers[k] + (!right && k == 3 ? 1 : 0));
-    QTest::mouseClick(w->Image2, Qt::LeftButton, {}, w->Image2->rect().center());
+        typeInto(w->answerBox(k + 1), answers[k] + (!right && k == 3 ? 1 : 0));
+    QTest::mouseClick(w->doneButton(), Qt::LeftButton, {}, w->doneButton()->rect().center());
 }
 
 void solveCubeCount(TaskWindow& window, TestContext&, bool right) {
     auto* w = as<CountCubesWindow>(window);
     QVERIFY(w);
     const int count = kCubeCounts[w->currentPicture() - 1];
-    typeInto(w->winpPrav, right ? count : count - 1);
-    QTest::mouseClick(w->Image2, Qt::LeftButton, {}, w->Image2->rect().center());
+    typeInto(w->answerBox(), right ? count : count - 1);
+    QTest::mouseClick(w->doneButton(), Qt::LeftButton, {}, w->doneButton()->rect().center());
 }
 
 void solveFilm(TaskWindow& window, TestContext&, bool right) {
@@ -41,7 +41,7 @@ void solveFilm(TaskWindow& window, TestContext&, bool right) {
         // Every frame onto the slot of its place in the story.
         for (int j = 1; j <= 4; ++j) {
             const int slot = w->frameOrder(j);
-            dragTo(w->kadr[j - 1], w, QPoint(kFilmSlots[slot - 1].xFrom + 80, 180));
+            dragTo(w->frame(j), w, QPoint(kFilmSlots[slot - 1].xFrom + 80, 180));
         }
         for (int k = 1; k <= 4; ++k)
             QVERIFY2(w->slotFilled(k), "a frame did not land on its slot");
@@ -49,9 +49,9 @@ void solveFilm(TaskWindow& window, TestContext&, bool right) {
         // Only the last frame of the story, on the first slot.
         for (int j = 1; j <= 4; ++j)
             if (w->frameOrder(j) == 4)
-                dragTo(w->kadr[j - 1], w, QPoint(kFilmSlots[0].xFrom + 80, 180));
+                dragTo(w->frame(j), w, QPoint(kFilmSlots[0].xFrom + 80, 180));
     }
-    QTest::mouseClick(w->Image2, Qt::LeftButton, {}, w->Image2->rect().center());
+    QTest::mouseClick(w->doneButton(), Qt::LeftButton, {}, w->doneButton()->rect().center());
 }
 
 } // namespace

@@ -29,7 +29,7 @@ void solveChangedDetail(TaskWindow& window, TestContext& t, bool right) {
     const ChangedRegion r = kChangedRegions[w->currentPicture() - 1];
     const QPoint at = right ? QPoint((r.x1 + r.x2) / 2, (r.y1 + r.y2) / 2) : QPoint(5, 5);
     QVERIFY(r.hits(at.x(), at.y()) == right);
-    QTest::mouseClick(w->Picture1, Qt::LeftButton, {}, at);
+    QTest::mouseClick(w->pictureBox(), Qt::LeftButton, {}, at);
     // A miss leaves the blot on the picture for two ticks.
     QVERIFY(advanceUntilAnswered(t, window, 500, 5000));
 }
@@ -39,22 +39,22 @@ void solveRememberPictures(TaskWindow& window, TestContext& t, bool right) {
     QVERIFY(w);
     // Four pictures shown one by one, then the grid of nine.
     QVERIFY(waitFor(
-        t, [w] { return w->Picture1[w->cellOf(1) - 1]->isEnabled(); }, 20000));
+        t, [w] { return w->cell(w->cellOf(1))->isEnabled(); }, 20000));
     const QList<int> columns = right ? QList<int>{3, 1, 4, 2} : QList<int>{1, 2, 7};
     for (int j : columns) {
         if (!w->busy())
             break;
-        clickOn(w->Picture1[w->cellOf(j) - 1]);
+        clickOn(w->cell(w->cellOf(j)));
     }
 }
 
 void solveRememberPlaces(TaskWindow& window, TestContext& t, bool right) {
     auto* w = as<RememberPlacesWindow>(window);
     QVERIFY(w);
-    clickOn(w->Picture3);
+    clickOn(w->coverBox());
     // The six items shown in their cells, then the tray.
     QVERIFY(waitFor(
-        t, [w] { return !w->Picture3->isVisible(); }, 30000));
+        t, [w] { return !w->coverBox()->isVisible(); }, 30000));
     for (int k = 1; k <= 6; ++k) {
         // A wrong answer swaps the items of cells 1 and 2.
         int cell = k;
@@ -65,11 +65,11 @@ void solveRememberPlaces(TaskWindow& window, TestContext& t, bool right) {
             if (w->trayOf(i) == w->placeOf(k))
                 box = i;
         QVERIFY(box > 0);
-        QWidget* target = w->Picture1[cell - 1];
-        dragTo(w->Picture2[box - 1], w, target->mapTo(w, target->rect().center()));
+        QWidget* target = w->cell(cell);
+        dragTo(w->trayBox(box), w, target->mapTo(w, target->rect().center()));
         QCOMPARE(w->placedIn(cell), w->placeOf(k));
     }
-    QTest::mouseClick(w->Image2, Qt::LeftButton, {}, w->Image2->rect().center());
+    QTest::mouseClick(w->doneButton(), Qt::LeftButton, {}, w->doneButton()->rect().center());
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 // Puzzle windows, solved by playing a real solution move by move.
 #include "game/solvers.h"
 
+#include "tasks/common/click_label.h"
 #include "tasks/common/done_button.h"
+#include "tasks/common/picture_box.h"
 #include "tasks/puzzles/assembly_window.h"
 #include "tasks/puzzles/ball_exchange_window.h"
 #include "tasks/puzzles/number_order_window.h"
@@ -16,10 +18,6 @@
 
 namespace zorna::test {
 namespace {
-
-DoneButton* doneButton(QWidget* w) {
-    return w->findChild<DoneButton*>();
-}
 
 // ---- Disk pyramid: the recursive solution, 2^N - 1 moves ----
 
@@ -37,10 +35,10 @@ void solvePyramid(TaskWindow& window, TestContext& t, bool right) {
     if (!right) {
         // Two moves, then the done button; its question is answered Yes.
         for (int zone : {1, 2, 1, 3})
-            clickOn(w->findChild<QWidget*>(QStringLiteral("zona%1").arg(zone)));
+            clickOn(w->zone(zone));
         QCOMPARE(w->pyramid().steps(), 2);
         const int asked = int(t.dialogs.asked().size());
-        clickOn(doneButton(w));
+        clickOn(w->doneButton());
         QCOMPARE(int(t.dialogs.asked().size()), asked + 1);
         QCOMPARE(t.dialogs.asked().last().text, QStringLiteral("Ви впевнені?"));
         return;
@@ -50,8 +48,8 @@ void solvePyramid(TaskWindow& window, TestContext& t, bool right) {
     QVERIFY(int(moves.size()) <= w->layout().stepLimit);
     for (const auto& [from, to] : moves) {
         QVERIFY2(w->busy(), "the pyramid window closed before the solution was played");
-        clickOn(w->findChild<QWidget*>(QStringLiteral("zona%1").arg(from)));
-        clickOn(w->findChild<QWidget*>(QStringLiteral("zona%1").arg(to)));
+        clickOn(w->zone(from));
+        clickOn(w->zone(to));
     }
 }
 
@@ -106,13 +104,13 @@ void solveBalls(TaskWindow& window, TestContext&, bool right) {
         QVERIFY2(w->busy(), "the ball window closed before the solution was played");
         const int ball = solution[m];
         const int hole = w->balls().emptyHole();
-        clickOn(w->findChild<QWidget*>(QStringLiteral("Image1_%1").arg(ball)));
+        clickOn(w->ballLabel(ball));
         clickAt(w, QPoint(BallExchangeWindow::holeLeft(hole) + BallExchangeWindow::kHoleWidth / 2,
                           (BallExchangeWindow::kHoleTop + BallExchangeWindow::kHoleBottom) / 2));
         QCOMPARE(w->balls().hole(ball), hole);
     }
     if (!right)
-        clickOn(doneButton(w));
+        clickOn(w->doneButton());
 }
 
 // ---- Sliding numbers: IDA* with the Manhattan distance and linear conflicts ----
@@ -188,7 +186,7 @@ struct SlidingSearch {
 void solveSliding(TaskWindow& window, TestContext&, bool right) {
     auto* w = as<NumberOrderWindow>(window);
     QVERIFY(w);
-    auto cell = [w](int c) { return w->findChild<QWidget*>(QStringLiteral("winMal%1").arg(c)); };
+    auto cell = [w](int c) { return w->cell(c); };
     if (right) {
         SlidingSearch s;
         for (int c = 1; c <= 16; ++c)
@@ -203,7 +201,7 @@ void solveSliding(TaskWindow& window, TestContext&, bool right) {
         clickOn(cell(e - 1));
         QVERIFY(!w->frame().solved());
     }
-    clickOn(doneButton(w));
+    clickOn(w->doneButton());
 }
 
 // ---- Picture assembly: every piece dragged onto its own cell ----
@@ -219,13 +217,12 @@ void solveAssembly(TaskWindow& window, TestContext& t, bool right) {
         const int piece = w->board().trayPiece(v);
         // A wrong answer puts the last piece of the tray onto the next cell.
         const int cell = (!right && v == AssemblyBoard::kCells) ? piece % AssemblyBoard::kCells + 1 : piece;
-        QWidget* target = w->findChild<QWidget*>(QStringLiteral("winMal%1").arg(cell));
-        dragTo(w->findChild<QWidget*>(QStringLiteral("image3_%1").arg(v)), w,
-               target->mapTo(w, target->rect().center()));
+        QWidget* target = w->boardCell(cell);
+        dragTo(w->trayBox(v), w, target->mapTo(w, target->rect().center()));
         QCOMPARE(w->board().boardPiece(cell), piece);
     }
     QCOMPARE(w->board().complete(), right);
-    clickOn(doneButton(w));
+    clickOn(w->doneButton());
     // The wrong cells are marked with blots for two ticks before the answer.
     QVERIFY(advanceUntilAnswered(t, window, 500, 5000));
 }

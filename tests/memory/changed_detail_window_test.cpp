@@ -17,17 +17,17 @@ struct ChangedFixture {
     explicit ChangedFixture(int picture = 8) {
         tc.rnd.push(ScriptedRnd::forDraw(picture, 13, 1));
         w = new ChangedDetailWindow(tc.ctx, host, *squareOfWindow(24));
-        w->Form_Load();
+        w->load();
         w->show();
     }
     ~ChangedFixture() { delete w.data(); }
 
     // Memorising (30 ticks), the blank tick and the pause: the search begins.
     void toSearch() { tc.clock.advance(33000); }
-    void click(QPoint pos) { QTest::mousePress(w->Picture1, Qt::LeftButton, {}, pos); }
+    void click(QPoint pos) { QTest::mousePress(w->pictureBox(), Qt::LeftButton, {}, pos); }
     int visibleBlocks() const {
         int count = 0;
-        for (QLabel* block : w->Block)
+        for (QLabel* block : w->blocks())
             count += block->isVisibleTo(w) ? 1 : 0;
         return count;
     }
@@ -100,31 +100,32 @@ class ChangedDetailWindowTest : public QObject {
 private slots:
     void phases() {
         ChangedFixture f(5);
-        QCOMPARE(f.w->winText->text(), QStringLiteral("Запам'ятай цей малюнок"));
-        QCOMPARE(fileName(f.w->Picture1->picturePath()), QStringLiteral("kletka24/5.bmp"));
+        QCOMPARE(f.w->instructionLabel()->text(), QStringLiteral("Запам'ятай цей малюнок"));
+        QCOMPARE(fileName(f.w->pictureBox()->picturePath()), QStringLiteral("kletka24/5.bmp"));
         QVERIFY(!f.w->isEnabled());
         QCOMPARE(f.visibleBlocks(), 30);
 
         f.tc.clock.advance(1000); // the top block goes first
-        QVERIFY(!f.w->Block[29]->isVisibleTo(f.w));
+        QVERIFY(!f.w->blocks().at(29)->isVisibleTo(f.w));
         QCOMPARE(f.visibleBlocks(), 29);
         f.tc.clock.advance(28000);
         QCOMPARE(f.visibleBlocks(), 1);
-        QVERIFY(f.w->Block[0]->isVisibleTo(f.w));
+        QVERIFY(f.w->blocks().at(0)->isVisibleTo(f.w));
         f.tc.clock.advance(1000); // thirtieth tick: block 1 goes, the picture stays
         QCOMPARE(f.visibleBlocks(), 0);
-        QVERIFY(!f.w->Picture1->picturePath().isEmpty());
+        QVERIFY(!f.w->pictureBox()->picturePath().isEmpty());
         QVERIFY(!f.w->isEnabled());
 
         f.tc.clock.advance(1000); // blanked
-        QVERIFY(f.w->Picture1->picturePath().isEmpty());
+        QVERIFY(f.w->pictureBox()->picturePath().isEmpty());
         f.tc.clock.advance(1000);
-        QVERIFY(f.w->Picture1->picturePath().isEmpty());
+        QVERIFY(f.w->pictureBox()->picturePath().isEmpty());
         QVERIFY(!f.w->isEnabled());
         f.tc.clock.advance(1000); // the changed picture
-        QCOMPARE(fileName(f.w->Picture1->picturePath()), QStringLiteral("kletka24/5_1.bmp"));
-        QVERIFY(!f.w->Picture1->picture().isNull());
-        QCOMPARE(f.w->winText->text(), QStringLiteral("Клацни по тій частині малюнка, яка змінилася"));
+        QCOMPARE(fileName(f.w->pictureBox()->picturePath()), QStringLiteral("kletka24/5_1.bmp"));
+        QVERIFY(!f.w->pictureBox()->picture().isNull());
+        QCOMPARE(f.w->instructionLabel()->text(),
+                 QStringLiteral("Клацни по тій частині малюнка, яка змінилася"));
         QVERIFY(f.w->isEnabled());
         QCOMPARE(f.tc.clock.enabledTimerCount(), 0);
         QCOMPARE(f.host.answerCount, 0);
@@ -171,8 +172,8 @@ private slots:
             return;
         }
         // A miss: the blot is centred on the click, the board stays disabled.
-        QVERIFY(f.w->Image2->isVisibleTo(f.w));
-        QCOMPARE(f.w->Image2->pos(), point - QPoint(45 / 2, 47 / 2));
+        QVERIFY(f.w->blotLabel()->isVisibleTo(f.w));
+        QCOMPARE(f.w->blotLabel()->pos(), point - QPoint(45 / 2, 47 / 2));
         QVERIFY(f.host.calls.isEmpty());
         f.tc.clock.advance(1000);
         QVERIFY(f.host.calls.isEmpty());
@@ -203,7 +204,7 @@ private slots:
         f.click(QPoint(20, 20));
         f.tc.clock.advance(1500); // first tick of the wait
         f.click(QPoint(400, 60));
-        QCOMPARE(f.w->Image2->pos(), QPoint(400 - 22, 60 - 23));
+        QCOMPARE(f.w->blotLabel()->pos(), QPoint(400 - 22, 60 - 23));
         f.tc.clock.advance(1000); // counts 1 again
         QCOMPARE(f.host.answerCount, 0);
         f.tc.clock.advance(1000);
@@ -234,7 +235,7 @@ private slots:
         tc.rnd.push({ScriptedRnd::forDraw(1, 13, 1), ScriptedRnd::forDraw(13, 13, 1),
                      ScriptedRnd::forDraw(14, 13, 1)});
         ChangedDetailWindow w(tc.ctx, host, *squareOfWindow(24));
-        w.Form_Load();
+        w.load();
         QCOMPARE(w.currentPicture(), 14);
         QCOMPARE(tc.rnd.overruns(), 0);
         record.setShown(14, true);

@@ -26,13 +26,13 @@ struct RememberFixture {
         for (int c : kCells)
             tc.rnd.push(ScriptedRnd::forDraw(c, 8, 1));
         w = new RememberPicturesWindow(tc.ctx, host, *squareOfWindow(31));
-        w->Form_Load();
+        w->load();
         w->show();
     }
     ~RememberFixture() { delete w.data(); }
 
-    void click(int cell) { QTest::mouseClick(w->Picture1[cell - 1], Qt::LeftButton, {}, QPoint(60, 60)); }
-    QString centre() const { return w->Picture1[4]->picturePath().section(QLatin1Char('/'), -2); }
+    void click(int cell) { QTest::mouseClick(w->cell(cell), Qt::LeftButton, {}, QPoint(60, 60)); }
+    QString centre() const { return w->cell(5)->picturePath().section(QLatin1Char('/'), -2); }
 
     TestContext tc;
     FakeHost host;
@@ -122,7 +122,7 @@ private slots:
         for (int c : {7, 7, 2, 9, 5, 1, 3, 4, 6, 8})
             tc.rnd.push(ScriptedRnd::forDraw(c, 8, 1));
         RememberPicturesWindow w(tc.ctx, host, *squareOfWindow(31));
-        w.Form_Load();
+        w.load();
         for (int j = 1; j <= 9; ++j) {
             QCOMPARE(w.pictureOf(j), kPictures[j - 1]);
             QCOMPARE(w.cellOf(j), kCells[j - 1]);
@@ -133,8 +133,8 @@ private slots:
 
     void showsFourPicturesThenTheGrid() {
         RememberFixture f;
-        QCOMPARE(f.w->winText->text(), QStringLiteral("Запам'ятай малюнки"));
-        QCOMPARE(f.w->Label1->text(), QStringLiteral("0"));
+        QCOMPARE(f.w->instructionLabel()->text(), QStringLiteral("Запам'ятай малюнки"));
+        QCOMPARE(f.w->clickCountLabel()->text(), QStringLiteral("0"));
         const QStringList expected{
             "", "", "", "kletka31/11.jpg", "", "kletka31/22.jpg", "", "kletka31/33.jpg", "", "kletka31/4.jpg",
             ""};
@@ -142,13 +142,13 @@ private slots:
         for (int second = 1; second <= 10; ++second) {
             f.tc.clock.advance(1000);
             QCOMPARE(f.centre(), expected[second - 1].isEmpty() ? QString() : expected[second - 1]);
-            for (PictureBox* cell : f.w->Picture1)
+            for (PictureBox* cell : f.w->cells())
                 QVERIFY(!cell->isEnabled());
         }
         f.tc.clock.advance(1000);
-        QCOMPARE(f.w->winText->text(), QStringLiteral("Знайди їх серед заданих"));
+        QCOMPARE(f.w->instructionLabel()->text(), QStringLiteral("Знайди їх серед заданих"));
         for (int j = 1; j <= 9; ++j) {
-            PictureBox* cell = f.w->Picture1[kCells[j - 1] - 1];
+            PictureBox* cell = f.w->cell(kCells[j - 1]);
             QCOMPARE(cell->picturePath().section(QLatin1Char('/'), -2),
                      QStringLiteral("kletka31/%1.jpg").arg(kPictures[j - 1]));
             QVERIFY(!cell->picture().isNull());
@@ -162,7 +162,7 @@ private slots:
         f.tc.clock.advance(5000);
         f.click(7);
         f.click(1);
-        QCOMPARE(f.w->Label1->text(), QStringLiteral("0"));
+        QCOMPARE(f.w->clickCountLabel()->text(), QStringLiteral("0"));
         QVERIFY(f.host.calls.isEmpty());
     }
 
@@ -185,9 +185,9 @@ private slots:
         for (int i = 0; i < clicks.size(); ++i) {
             QCOMPARE(f.host.answerCount, 0);
             f.click(clicks[i]);
-            QCOMPARE(f.w->Label1->text(), QString::number(i + 1));
+            QCOMPARE(f.w->clickCountLabel()->text(), QString::number(i + 1));
         }
-        QCOMPARE(f.w->Label1->text(), counter);
+        QCOMPARE(f.w->clickCountLabel()->text(), counter);
         QCOMPARE(f.host.calls, handBack(solved, 1));
         settle();
         QVERIFY(f.w.isNull());
@@ -197,11 +197,11 @@ private slots:
         RememberFixture f;
         f.tc.clock.advance(11000);
         f.click(7);
-        QVERIFY(!f.w->Picture1[6]->isEnabled());
+        QVERIFY(!f.w->cell(7)->isEnabled());
         f.click(7);
         f.click(7);
         f.click(7);
-        QCOMPARE(f.w->Label1->text(), QStringLiteral("1"));
+        QCOMPARE(f.w->clickCountLabel()->text(), QStringLiteral("1"));
         QCOMPARE(f.host.answerCount, 0);
     }
 

@@ -28,19 +28,19 @@ struct PlacesFixture {
             for (int v : *table)
                 tc.rnd.push(ScriptedRnd::forDraw(v, 5, 1));
         w = new RememberPlacesWindow(tc.ctx, host, *squareOfWindow(33));
-        w->Form_Load();
+        w->load();
         w->show();
     }
     ~PlacesFixture() { delete w.data(); }
 
     void openTray() {
-        QTest::mouseClick(w->Picture3, Qt::LeftButton, {}, QPoint(100, 80));
+        QTest::mouseClick(w->coverBox(), Qt::LeftButton, {}, QPoint(100, 80));
         tc.clock.advance(12000);
     }
     // Drags tray box i onto cell k.
     void drop(int i, int k) {
-        PictureBox* box = w->Picture2[i - 1];
-        const QPoint target = w->Picture1[k - 1]->geometry().center() - box->pos();
+        PictureBox* box = w->trayBox(i);
+        const QPoint target = w->cell(k)->geometry().center() - box->pos();
         QTest::mouseMove(box, QPoint(40, 40));
         QTest::mousePress(box, Qt::LeftButton, {}, QPoint(40, 40));
         QTest::mouseMove(box, target);
@@ -48,7 +48,7 @@ struct PlacesFixture {
     }
     // The tray box that holds item m.
     int boxOf(int m) const { return int(kTray.indexOf(m)) + 1; }
-    void done() { QTest::mouseClick(w->Image2, Qt::LeftButton, {}, QPoint(30, 30)); }
+    void done() { QTest::mouseClick(w->doneButton(), Qt::LeftButton, {}, QPoint(30, 30)); }
     QString shown(PictureBox* box) const { return box->picturePath().section(QLatin1Char('/'), -2); }
 
     TestContext tc;
@@ -147,7 +147,7 @@ private slots:
         for (int v : {4, 4, 1, 6, 1, 2, 5, 3, 2, 6, 1, 5, 3, 4, 3, 6, 1, 5, 2, 4})
             tc.rnd.push(ScriptedRnd::forDraw(v, 5, 1));
         RememberPlacesWindow w(tc.ctx, host, *squareOfWindow(33));
-        w.Form_Load();
+        w.load();
         for (int k = 1; k <= 6; ++k) {
             QCOMPARE(w.placeOf(k), kPlace[k - 1]);
             QCOMPARE(w.trayOf(k), kTray[k - 1]);
@@ -159,31 +159,31 @@ private slots:
 
     void memorisingShowsEachItemInItsCell() {
         PlacesFixture f;
-        QCOMPARE(f.w->winText->text(), QStringLiteral("Запам'ятай розташування предметів"));
+        QCOMPARE(f.w->instructionLabel()->text(), QStringLiteral("Запам'ятай розташування предметів"));
         f.tc.clock.advance(5000); // nothing runs before the cover is clicked
-        for (PictureBox* cell : f.w->Picture1)
+        for (PictureBox* cell : f.w->cells())
             QVERIFY(cell->picturePath().isEmpty());
-        QTest::mouseClick(f.w->Picture3, Qt::LeftButton, {}, QPoint(100, 80));
-        QTest::mouseClick(f.w->Picture3, Qt::LeftButton, {}, QPoint(100, 80)); // changes nothing
+        QTest::mouseClick(f.w->coverBox(), Qt::LeftButton, {}, QPoint(100, 80));
+        QTest::mouseClick(f.w->coverBox(), Qt::LeftButton, {}, QPoint(100, 80)); // changes nothing
         for (int s = 1; s <= 6; ++s) {
             f.tc.clock.advance(1000);
             const int k = kOrder[s - 1];
             for (int c = 1; c <= 6; ++c) {
                 const QString expected =
                     c == k ? QStringLiteral("kletka33/%1.jpg").arg(kPlace[k - 1]) : QString();
-                QCOMPARE(f.shown(f.w->Picture1[c - 1]), expected);
+                QCOMPARE(f.shown(f.w->cell(c)), expected);
             }
-            QVERIFY(f.w->Picture3->isVisible());
+            QVERIFY(f.w->coverBox()->isVisible());
             f.tc.clock.advance(1000);
-            for (PictureBox* cell : f.w->Picture1)
+            for (PictureBox* cell : f.w->cells())
                 QVERIFY(cell->picturePath().isEmpty());
         }
         // After twelve ticks the cover is gone and the tray is open.
-        QVERIFY(!f.w->Picture3->isVisible());
-        QCOMPARE(f.w->winText->text(), QStringLiteral("Розстав предмети по своїх місцях"));
+        QVERIFY(!f.w->coverBox()->isVisible());
+        QCOMPARE(f.w->instructionLabel()->text(), QStringLiteral("Розстав предмети по своїх місцях"));
         for (int i = 1; i <= 6; ++i) {
-            QCOMPARE(f.shown(f.w->Picture2[i - 1]), QStringLiteral("kletka33/%1.jpg").arg(kTray[i - 1]));
-            QVERIFY(!f.w->Picture2[i - 1]->picture().isNull());
+            QCOMPARE(f.shown(f.w->trayBox(i)), QStringLiteral("kletka33/%1.jpg").arg(kTray[i - 1]));
+            QVERIFY(!f.w->trayBox(i)->picture().isNull());
         }
         QCOMPARE(f.tc.clock.enabledTimerCount(), 0);
     }
@@ -211,9 +211,9 @@ private slots:
             const int cell = drops[d + 1];
             f.drop(f.boxOf(item), cell);
             QCOMPARE(f.w->placedIn(cell), item);
-            QCOMPARE(f.shown(f.w->Picture1[cell - 1]), QStringLiteral("kletka33/%1.jpg").arg(item));
+            QCOMPARE(f.shown(f.w->cell(cell)), QStringLiteral("kletka33/%1.jpg").arg(item));
             // The item stays in the tray.
-            QCOMPARE(f.shown(f.w->Picture2[f.boxOf(item) - 1]), QStringLiteral("kletka33/%1.jpg").arg(item));
+            QCOMPARE(f.shown(f.w->trayBox(f.boxOf(item))), QStringLiteral("kletka33/%1.jpg").arg(item));
         }
         f.done();
         QCOMPARE(f.host.calls, handBack(solved, 7));
@@ -224,8 +224,8 @@ private slots:
     void dropsElsewhereAreIgnored() {
         PlacesFixture f;
         f.openTray();
-        PictureBox* box = f.w->Picture2[0];
-        for (QPoint target : {QPoint(10, 10), f.w->Picture2[4]->geometry().center(), QPoint(60, 225)}) {
+        PictureBox* box = f.w->trayBox(1);
+        for (QPoint target : {QPoint(10, 10), f.w->trayBox(5)->geometry().center(), QPoint(60, 225)}) {
             QTest::mousePress(box, Qt::LeftButton, {}, QPoint(40, 40));
             QTest::mouseRelease(box, Qt::LeftButton, {}, target - box->pos());
         }
@@ -245,7 +245,7 @@ private slots:
         QFETCH(bool, clickCover);
         PlacesFixture f;
         if (clickCover)
-            QTest::mouseClick(f.w->Picture3, Qt::LeftButton, {}, QPoint(100, 80));
+            QTest::mouseClick(f.w->coverBox(), Qt::LeftButton, {}, QPoint(100, 80));
         f.tc.clock.advance(ms);
         f.done();
         QCOMPARE(f.host.answerCount, 1);

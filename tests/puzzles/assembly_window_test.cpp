@@ -124,18 +124,14 @@ class AssemblyWindowTest : public QObject {
         const QPixmap p = box->picture();
         return p.isNull() ? QImage() : p.toImage().convertToFormat(QImage::Format_RGB32);
     }
-    static PictureBox* cell(PuzzleFixture& f, int i) {
-        return f.child<PictureBox>(QStringLiteral("winMal%1").arg(i));
-    }
-    static PictureBox* tray(PuzzleFixture& f, int v) {
-        return f.child<PictureBox>(QStringLiteral("image3_%1").arg(v));
-    }
+    static PictureBox* cell(PuzzleFixture& f, int i) { return f.shown<AssemblyWindow>()->boardCell(i); }
+    static PictureBox* tray(PuzzleFixture& f, int v) { return f.shown<AssemblyWindow>()->trayBox(v); }
     // Drags the tray image that shows `piece` onto board cell `i`.
     static void drag(PuzzleFixture& f, int piece, int i) {
         const int v = int(kTray.indexOf(piece)) + 1;
         dragTo(tray(f, v), f.window, cell(f, i)->geometry().center());
     }
-    static QString errors(PuzzleFixture& f) { return f.child<QLabel>("Label2")->text(); }
+    static QString errors(PuzzleFixture& f) { return f.shown<AssemblyWindow>()->errorCountLabel()->text(); }
     static Flags flags(PuzzleFixture& f) {
         return readFlags(f.t.programFolder.read(QStringLiteral("Temp/25.$$$")));
     }
@@ -148,7 +144,7 @@ private slots:
         QCOMPARE(w->windowTitle(), QStringLiteral("Завдання №21"));
         QCOMPARE(w->size(), QSize(579, 385));
         QCOMPARE(w->picture(), 4);
-        auto* winText = f.child<QLabel>("winText");
+        auto* winText = f.shown<AssemblyWindow>()->instructionLabel();
         QCOMPARE(winText->text(), QStringLiteral("Подивись на малюнок"));
         QCOMPARE(errors(f), QStringLiteral("0"));
         QCOMPARE(f.child<QLabel>("Label1")->text(), QStringLiteral("Помилок:"));
@@ -184,7 +180,7 @@ private slots:
         PuzzleFixture f;
         auto* w = open(f, 2, false);
         dragTo(tray(f, 1), w, cell(f, 5)->geometry().center());
-        clickOn(f.child("Image2"));
+        clickOn(f.shown<AssemblyWindow>()->doneButton());
         QVERIFY(shown(cell(f, 5)).isNull());
         QCOMPARE(w->board().boardPiece(5), 0);
         QCOMPARE(errors(f), QStringLiteral("0"));
@@ -196,7 +192,7 @@ private slots:
     void doneFigureKeepsItsColours() {
         PuzzleFixture f;
         auto* w = open(f, 2, false);
-        QWidget* done = f.child("Image2");
+        QWidget* done = f.shown<AssemblyWindow>()->doneButton();
         QVERIFY(!w->isEnabled());
         const QImage inPreview = done->grab().toImage();
         f.t.clock.advance(3000);
@@ -279,7 +275,7 @@ private slots:
             drag(f, k, k);
         QCOMPARE(errors(f), QStringLiteral("1"));
         QVERIFY(!f.closed());
-        clickOn(f.child("Image2"));
+        clickOn(f.shown<AssemblyWindow>()->doneButton());
         QVERIFY(f.closed());
         QCOMPARE(f.host.calls, handBack(true, 2));
         QCOMPARE(f.t.programFolder.read(QStringLiteral("Temp/25.$$$")), record({11}, {11}));
@@ -308,14 +304,14 @@ private slots:
         for (const auto& [piece, i] : drops)
             drag(f, piece, i);
         for (int i = 1; i <= 16; ++i)
-            QVERIFY(!f.child(QStringLiteral("Kliaksa%1").arg(i))->isVisible());
-        clickOn(f.child("Image2"));
+            QVERIFY(!f.shown<AssemblyWindow>()->blot(i)->isVisible());
+        clickOn(f.shown<AssemblyWindow>()->doneButton());
         for (int i = 1; i <= 16; ++i)
-            QCOMPARE(f.child(QStringLiteral("Kliaksa%1").arg(i))->isVisible(), blotted.contains(i));
+            QCOMPARE(f.shown<AssemblyWindow>()->blot(i)->isVisible(), blotted.contains(i));
         QVERIFY(!w->isEnabled());
         // No input while the blots are shown.
         drag(f, 16, 16);
-        clickOn(f.child("Image2"));
+        clickOn(f.shown<AssemblyWindow>()->doneButton());
         QCOMPARE(w->board().boardPiece(16), blotted.contains(16) ? 0 : 16);
         f.t.clock.advance(1999);
         QVERIFY(!f.closed());

@@ -127,7 +127,7 @@ class BallExchangeWindowTest : public QObject {
 
     static QPoint holeCentre(int hole) { return QPoint(BallExchangeWindow::holeLeft(hole) + 28, 150); }
     static void move(PuzzleFixture& f, int ball, int hole) {
-        clickOn(f.child(QStringLiteral("Image1_%1").arg(ball)));
+        clickOn(f.shown<BallExchangeWindow>()->ballLabel(ball));
         clickAt(f.window, holeCentre(hole));
     }
 
@@ -142,10 +142,10 @@ private slots:
                  QStringLiteral("Червоні шари перестав на лівий бік, сірі - на правий"));
         QCOMPARE(f.child<QLabel>("Label2")->text(),
                  QStringLiteral("Дозволяється зробити не більше 21-го кроку"));
-        QCOMPARE(f.child<QLabel>("Label3")->text(), QStringLiteral("0"));
+        QCOMPARE(f.shown<BallExchangeWindow>()->stepCountLabel()->text(), QStringLiteral("0"));
         const int holes[] = {1, 2, 3, 5, 6, 7};
         for (int ball = 1; ball <= 6; ++ball)
-            QCOMPARE(f.child(QStringLiteral("Image1_%1").arg(ball))->geometry(),
+            QCOMPARE(f.shown<BallExchangeWindow>()->ballLabel(ball)->geometry(),
                      QRect(BallExchangeWindow::holeLeft(holes[ball - 1]), 120, 57, 62));
         QVERIFY(!w->close());
         QVERIFY(f.host.calls.isEmpty());
@@ -159,7 +159,7 @@ private slots:
             QVERIFY(!f.closed());
             move(f, plan[i].first, plan[i].second);
             if (i + 1 < plan.size())
-                QCOMPARE(f.child<QLabel>("Label3")->text(), QString::number(i + 1));
+                QCOMPARE(f.shown<BallExchangeWindow>()->stepCountLabel()->text(), QString::number(i + 1));
         }
         QVERIFY(f.closed());
         QVERIFY(f.t.dialogs.asked().isEmpty());
@@ -175,7 +175,7 @@ private slots:
             move(f, 3, 4);
             move(f, 3, 3);
         }
-        QCOMPARE(f.child<QLabel>("Label3")->text(), QStringLiteral("6"));
+        QCOMPARE(f.shown<BallExchangeWindow>()->stepCountLabel()->text(), QStringLiteral("6"));
         for (const Move& m : shortestSolution())
             move(f, m.first, m.second);
         QVERIFY(f.closed());
@@ -202,11 +202,11 @@ private slots:
     void refusedClicks() {
         PuzzleFixture f;
         auto* w = f.open<BallExchangeWindow>(14);
-        auto* label3 = f.child<QLabel>("Label3");
+        auto* label3 = f.shown<BallExchangeWindow>()->stepCountLabel();
         // No ball selected.
         clickAt(w, holeCentre(4));
         // Same colour jump: refused, the ball stays selected and may then slide.
-        clickOn(f.child("Image1_2"));
+        clickOn(f.shown<BallExchangeWindow>()->ballLabel(2));
         clickAt(w, holeCentre(4));
         QCOMPARE(w->balls().hole(2), 2);
         QCOMPARE(w->balls().selected(), 2);
@@ -217,14 +217,14 @@ private slots:
         clickAt(w, QPoint(BallExchangeWindow::holeLeft(4) - 3, 150));
         QCOMPARE(label3->text(), QStringLiteral("0"));
         // Selecting another ball replaces the choice.
-        clickOn(f.child("Image1_4"));
+        clickOn(f.shown<BallExchangeWindow>()->ballLabel(4));
         clickAt(w, holeCentre(4));
         QCOMPARE(w->balls().hole(4), 4);
         QCOMPARE(w->balls().hole(2), 2);
-        QCOMPARE(f.child("Image1_4")->x(), BallExchangeWindow::holeLeft(4));
+        QCOMPARE(f.shown<BallExchangeWindow>()->ballLabel(4)->x(), BallExchangeWindow::holeLeft(4));
         QCOMPARE(label3->text(), QStringLiteral("1"));
         // Three holes away: ball 2 in hole 2, the empty hole is 5.
-        clickOn(f.child("Image1_2"));
+        clickOn(f.shown<BallExchangeWindow>()->ballLabel(2));
         clickAt(w, holeCentre(5));
         QCOMPARE(label3->text(), QStringLiteral("1"));
         // Clicks on the labels reach the window but lie outside the hole row.
@@ -238,12 +238,12 @@ private slots:
     void edgeOfAnOccupiedHole() {
         PuzzleFixture f;
         auto* w = f.open<BallExchangeWindow>(14);
-        clickOn(f.child("Image1_3"));
+        clickOn(f.shown<BallExchangeWindow>()->ballLabel(3));
         clickAt(w, QPoint(BallExchangeWindow::holeLeft(2) + 57, 150));
         clickAt(w, QPoint(BallExchangeWindow::holeLeft(2) + 20, 182));
         QCOMPARE(w->balls().hole(3), 3);
         QCOMPARE(w->balls().hole(2), 2);
-        QCOMPARE(f.child<QLabel>("Label3")->text(), QStringLiteral("0"));
+        QCOMPARE(f.shown<BallExchangeWindow>()->stepCountLabel()->text(), QStringLiteral("0"));
         // The far edge of the empty hole is part of it.
         clickAt(w, QPoint(BallExchangeWindow::holeLeft(4) + 57, 182));
         QCOMPARE(w->balls().hole(3), 4);
@@ -253,7 +253,7 @@ private slots:
         PuzzleFixture f;
         QVERIFY(f.open<BallExchangeWindow>(14));
         move(f, 3, 4);
-        clickOn(f.child("Image2"));
+        clickOn(f.shown<BallExchangeWindow>()->doneButton());
         QVERIFY(f.closed());
         QVERIFY(f.t.dialogs.asked().isEmpty());
         QCOMPARE(f.host.calls, handBack(false, 5));

@@ -145,9 +145,7 @@ class NumberOrderWindowTest : public QObject {
         const QPixmap p = cell->pixmap();
         return p.isNull() ? QImage() : p.toImage().convertToFormat(QImage::Format_RGB32);
     }
-    static QLabel* cell(PuzzleFixture& f, int i) {
-        return f.child<QLabel>(QStringLiteral("winMal%1").arg(i));
-    }
+    static QLabel* cell(PuzzleFixture& f, int i) { return f.shown<NumberOrderWindow>()->cell(i); }
 
 private slots:
     void opensShuffled() {
@@ -160,7 +158,7 @@ private slots:
         QCOMPARE(
             f.child<QLabel>("winText")->text(),
             QStringLiteral("Розташуй числа зліва направо в порядку зростання, починаючи з верхнього кута"));
-        QCOMPARE(f.child<QLabel>("Label1")->text(), QStringLiteral("300"));
+        QCOMPARE(f.shown<NumberOrderWindow>()->secondsLeftLabel()->text(), QStringLiteral("300"));
         QCOMPARE(f.t.rnd.randomizeCount(), 1);
         QCOMPARE(w->frame().shuffleMoves(), 51);
         for (int i = 1; i <= 16; ++i) {
@@ -180,7 +178,7 @@ private slots:
         PuzzleFixture f;
         pushRandom(f.t.rnd, 8);
         QVERIFY(f.open<NumberOrderWindow>(7));
-        clickOn(f.child("Image2"));
+        clickOn(f.shown<NumberOrderWindow>()->doneButton());
         QVERIFY(f.closed());
         QVERIFY(f.t.dialogs.asked().isEmpty());
         QCOMPARE(f.host.calls, handBack(false, 5));
@@ -204,7 +202,7 @@ private slots:
         // No check follows a move: only the done button judges.
         QVERIFY(!f.closed());
         QVERIFY(f.host.calls.isEmpty());
-        clickOn(f.child("Image2"));
+        clickOn(f.shown<NumberOrderWindow>()->doneButton());
         QVERIFY(f.closed());
         QCOMPARE(f.host.calls, handBack(true, 5));
     }
@@ -219,7 +217,7 @@ private slots:
         PuzzleFixture f;
         pushForthAndBack(f.t.rnd);
         QVERIFY(f.open<NumberOrderWindow>(7));
-        auto* label1 = f.child<QLabel>("Label1");
+        auto* label1 = f.shown<NumberOrderWindow>()->secondsLeftLabel();
         f.t.clock.advance(1000);
         QCOMPARE(label1->text(), QStringLiteral("299"));
         if (solve)

@@ -3,6 +3,8 @@
 #include "support/mouse.h"
 #include "support/test_context.h"
 #include "support/test_registry.h"
+#include "tasks/common/click_label.h"
+#include "tasks/common/done_button.h"
 #include "tasks/common/task_window.h"
 
 #include <QPointer>
@@ -37,6 +39,8 @@ struct PuzzleFixture {
         settle();
         return window.isNull();
     }
+    // The window open now, as its class; null once it has gone.
+    template <typename Window> Window* shown() const { return qobject_cast<Window*>(window.data()); }
     template <typename W = QWidget> W* child(const QString& name) const {
         return window ? window->findChild<W*>(name) : nullptr;
     }

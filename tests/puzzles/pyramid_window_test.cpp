@@ -160,11 +160,11 @@ private slots:
                  QStringLiteral("Переставляючи по одному диску, побудуй таку ж піраміду на червоній осі. "
                                 "При цьому більший диск на менший ставити не можна."));
         QCOMPARE(f.child<QLabel>("Label2")->text(), limitText);
-        QCOMPARE(f.child<QLabel>("Label3")->text(), QStringLiteral("0"));
+        QCOMPARE(f.shown<PyramidWindow>()->stepCountLabel()->text(), QStringLiteral("0"));
         // Placement rule: disk n at level N + 1 - n of axis 1, centred on the axis.
         const int x1 = w->layout().zoneLeft[0];
         for (int n = 1; n <= disks; ++n) {
-            auto* d = f.child<QLabel>(QStringLiteral("disk%1").arg(n));
+            auto* d = f.shown<PyramidWindow>()->diskLabel(n);
             QVERIFY(d);
             QCOMPARE(d->pos(), QPoint(tw(x1 + 120 * (n - 1)), tw(4080 - 360 * (n - 1))));
             QCOMPARE(d->width(), tw(w->layout().zoneWidth - 240 * (n - 1)));
@@ -182,8 +182,8 @@ private slots:
         QFETCH(int, disks);
         PuzzleFixture f;
         auto* w = f.open<PyramidWindow>(square);
-        auto* top = f.child<QLabel>(QStringLiteral("disk%1").arg(disks));
-        auto* label3 = f.child<QLabel>("Label3");
+        auto* top = f.shown<PyramidWindow>()->diskLabel(disks);
+        auto* label3 = f.shown<PyramidWindow>()->stepCountLabel();
         const int left = top->x();
         // An empty axis with nothing lifted: nothing happens.
         clickZone(w, 2);
@@ -202,7 +202,7 @@ private slots:
         QCOMPARE(top->pos(), QPoint(tw(w->layout().zoneLeft[1] + 120 * (disks - 1)), tw(4080)));
         QCOMPARE(label3->text(), QStringLiteral("2"));
         // The next disk may not go onto the narrower one: silently stays lifted.
-        auto* next = f.child<QLabel>(QStringLiteral("disk%1").arg(disks - 1));
+        auto* next = f.shown<PyramidWindow>()->diskLabel(disks - 1);
         clickZone(w, 1);
         clickZone(w, 2);
         QCOMPARE(next->y(), tw(1950));
@@ -263,7 +263,7 @@ private slots:
             clickZone(w, 1);
         }
         QVERIFY(!f.closed());
-        QCOMPARE(f.child<QLabel>("Label3")->text(), QStringLiteral("20"));
+        QCOMPARE(f.shown<PyramidWindow>()->stepCountLabel()->text(), QStringLiteral("20"));
         clickZone(w, 1);
         clickZone(w, 2);
         QVERIFY(f.closed());
@@ -277,7 +277,7 @@ private slots:
         play(w, hanoi(4, 2));
         QVERIFY(!f.closed());
         QVERIFY(w->pyramid().completeOn(2));
-        QCOMPARE(f.child<QLabel>("Label3")->text(), QStringLiteral("15"));
+        QCOMPARE(f.shown<PyramidWindow>()->stepCountLabel()->text(), QStringLiteral("15"));
         QVERIFY(f.host.calls.isEmpty());
     }
 
@@ -297,7 +297,7 @@ private slots:
         clickZone(w, 1);
         clickZone(w, 2);
         f.t.dialogs.answer(confirm ? MsgAnswer::Yes : MsgAnswer::No);
-        clickOn(f.child("Image2"));
+        clickOn(f.shown<PyramidWindow>()->doneButton());
         QCOMPARE(f.t.dialogs.asked().size(), 1);
         QCOMPARE(f.t.dialogs.asked().first(),
                  (Message{QStringLiteral("Закінчення виконання"), QStringLiteral("Ви впевнені?"),
@@ -313,7 +313,7 @@ private slots:
             // The puzzle goes on.
             clickZone(w, 2);
             clickZone(w, 3);
-            QCOMPARE(f.child<QLabel>("Label3")->text(), QStringLiteral("2"));
+            QCOMPARE(f.shown<PyramidWindow>()->stepCountLabel()->text(), QStringLiteral("2"));
         }
     }
 };

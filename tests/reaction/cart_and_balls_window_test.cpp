@@ -30,7 +30,7 @@ struct CartFixture {
         for (int b : balls)
             t.rnd.push(ball(b));
         w = new CartAndBallsWindow(t.ctx, host, *taskOfSquare(31));
-        w->Form_Load();
+        w->load();
         w->show();
     }
     ~CartFixture() {
@@ -369,10 +369,10 @@ private slots:
         dialogs.clock = &t.clock;
         dialogs.host = &host;
         dialogs.reply = yes ? MsgAnswer::Yes : MsgAnswer::No;
-        AppContext ctx{t.clock, t.rnd, dialogs, t.help, ProgramFolder(t.programFolder.root()), t.catalog};
+        AppContext ctx{t.clock, t.rnd, dialogs, t.help, ProgramFolder(t.programFolder.root())};
         t.rnd.push({ball(0), ball(1), ball(2), ball(3), ball(4)});
         QPointer<CartAndBallsWindow> w = new CartAndBallsWindow(ctx, host, *taskOfSquare(31));
-        w->Form_Load();
+        w->load();
         w->show();
         QTest::mouseClick(w->closeButton(), Qt::LeftButton, {}, QPoint(20, 20));
         QCOMPARE(dialogs.asked, 1);

@@ -20,7 +20,7 @@ namespace {
 
 const int kCategory = 6;
 
-// Release time of the i-th launch (0-based): Timer3 ticks from 4 s on.
+// Release time of the i-th launch (0-based): the launch timer ticks from 4 s on.
 qint64 releaseTime(int i) {
     return 4000 + 1000 * qint64(i);
 }
@@ -37,7 +37,7 @@ struct BallsFixture {
 
     BallsFixture() {
         w = new CatchBallsWindow(t.ctx, host, *taskOfSquare(30));
-        w->Form_Load();
+        w->load();
         w->show();
     }
     ~BallsFixture() {

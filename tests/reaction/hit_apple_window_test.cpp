@@ -23,7 +23,7 @@ struct AppleFixture {
     explicit AppleFixture(int start) {
         t.rnd.push(ScriptedRnd::forDraw(start, 63, 1));
         w = new HitAppleWindow(t.ctx, host, *taskOfSquare(13));
-        w->Form_Load();
+        w->load();
         w->show();
     }
     ~AppleFixture() {

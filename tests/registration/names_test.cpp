@@ -49,11 +49,11 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, saved);
         TestContext tc(fakeCatalog());
-        QPointer<RegistrationWindow> r = RegistrationWindow::showFresh(tc.ctx);
-        typeText(r->winNameGravc(1), name);
-        typeText(r->winNameGravc(2), QStringLiteral("Петро"));
-        QCOMPARE(r->winNameGravc(1)->text(), name);
-        QTest::mouseClick(r->knopNext(), Qt::LeftButton);
+        QPointer<RegistrationWindow> r = RegistrationWindow::showFresh(tc.ctx, tc.catalog);
+        typeText(r->nameBox(1), name);
+        typeText(r->nameBox(2), QStringLiteral("Петро"));
+        QCOMPARE(r->nameBox(1)->text(), name);
+        QTest::mouseClick(r->nextButton(), Qt::LeftButton);
         QVERIFY(tc.dialogs.asked().isEmpty());
         QPointer<BoardWindow> board = r->board();
         QVERIFY(board);
@@ -76,7 +76,7 @@ private slots:
             play(tc, *board, board->session().currentPlayer() == 1);
         FinishWindow* finish = board->finishWindow();
         QVERIFY(finish);
-        QVERIFY(showsPlainly(finish->winName(), name));
+        QVERIFY(showsPlainly(finish->nameLabel(), name));
         finish->grab();
         finish->close();
         settle();
@@ -90,14 +90,14 @@ private slots:
         QVERIFY(!board);
         QVERIFY(!r);
         QVERIFY(fresh);
-        fresh->knopOpen_Click();
-        QVERIFY(fresh->winSave());
-        QVERIFY(showsPlainly(fresh->nameSaveGr(1), saved));
-        QVERIFY(showsPlainly(fresh->nameSaveGr(2), QStringLiteral("Петро")));
+        fresh->toggleSavedGames();
+        QVERIFY(fresh->savedMode());
+        QVERIFY(showsPlainly(fresh->savedNameLabel(1), saved));
+        QVERIFY(showsPlainly(fresh->savedNameLabel(2), QStringLiteral("Петро")));
         fresh->grab();
 
         // The saved game opens with the saved name on the board.
-        QTest::mouseClick(fresh->knopNext(), Qt::LeftButton);
+        QTest::mouseClick(fresh->nextButton(), Qt::LeftButton);
         QVERIFY(fresh->board());
         QVERIFY(showsPlainly(fresh->board()->turnLabel(), saved));
         delete fresh->board();
@@ -108,10 +108,10 @@ private slots:
     // A name the game cannot save is refused with a message before any board opens.
     void nameThatCannotBeSavedIsRefused() {
         TestContext tc(fakeCatalog());
-        QPointer<RegistrationWindow> r = RegistrationWindow::showFresh(tc.ctx);
-        typeText(r->winNameGravc(1), QStringLiteral("Оля"));
-        typeText(r->winNameGravc(2), QStringLiteral("李"));
-        QTest::mouseClick(r->knopNext(), Qt::LeftButton);
+        QPointer<RegistrationWindow> r = RegistrationWindow::showFresh(tc.ctx, tc.catalog);
+        typeText(r->nameBox(1), QStringLiteral("Оля"));
+        typeText(r->nameBox(2), QStringLiteral("李"));
+        QTest::mouseClick(r->nextButton(), Qt::LeftButton);
         const Message refused{QStringLiteral("Повідомлення"),
                               QStringLiteral("Символ «李» в імені гравця 2 не допускається!"),
                               MsgIcon::Warning, MsgButtons::Ok};

@@ -10,7 +10,7 @@ namespace zorna::test {
 // A registration window made for a test, with the board and the fresh window
 // it may have made; all deleted at the end unless they closed.
 struct RegistrationUnderTest {
-    explicit RegistrationUnderTest(TestContext& tc) : w(RegistrationWindow::showFresh(tc.ctx)) {}
+    explicit RegistrationUnderTest(TestContext& tc) : w(RegistrationWindow::showFresh(tc.ctx, tc.catalog)) {}
     explicit RegistrationUnderTest(RegistrationWindow* window) : w(window) {}
     ~RegistrationUnderTest() {
         if (w && w->board())

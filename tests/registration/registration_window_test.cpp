@@ -6,9 +6,10 @@
 #include "support/test_registry.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 using namespace zorna;
 using namespace zorna::test;
@@ -58,7 +59,7 @@ void saveGame(TestContext& tc, const QString& folder, const QStringList& names, 
 }
 
 QStringList shownNames(RegistrationWindow& r) {
-    return {r.nameSaveGr(1)->text(), r.nameSaveGr(2)->text(), r.nameSaveGr(3)->text()};
+    return {r.savedNameLabel(1)->text(), r.savedNameLabel(2)->text(), r.savedNameLabel(3)->text()};
 }
 
 } // namespace
@@ -72,33 +73,33 @@ private slots:
         QCOMPARE(r->windowTitle(), QStringLiteral("Реєстрація"));
         QCOMPARE(r->width(), 200);
         QCOMPARE(r->height(), 134);
-        QCOMPARE(r->winKilGravc()->count(), 2);
-        QCOMPARE(r->winKilGravc()->itemText(0), QStringLiteral("2"));
-        QCOMPARE(r->winKilGravc()->itemText(1), QStringLiteral("3"));
-        QCOMPARE(r->winKilGravc()->currentText(), QStringLiteral("2"));
-        QCOMPARE(r->winKilGravc()->toolTip(), QStringLiteral("Кількість гравців"));
-        QVERIFY(r->winNameGravc(1)->isEnabled());
-        QVERIFY(r->winNameGravc(2)->isEnabled());
-        QVERIFY(!r->winNameGravc(3)->isEnabled());
-        QVERIFY(!r->winSave());
-        QVERIFY(r->PoKrest);
-        QCOMPARE(r->knopOpen()->toolTip(), QStringLiteral("Вибрати одну із збережених ігр"));
-        QVERIFY(!r->knopOpen()->icon().isNull());
-        QCOMPARE(r->knopNext()->toolTip(), QStringLiteral("Перейти до ігрового поля"));
-        QCOMPARE(r->winAvtors()->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(r->playerCountBox()->count(), 2);
+        QCOMPARE(r->playerCountBox()->itemText(0), QStringLiteral("2"));
+        QCOMPARE(r->playerCountBox()->itemText(1), QStringLiteral("3"));
+        QCOMPARE(r->playerCountBox()->currentText(), QStringLiteral("2"));
+        QCOMPARE(r->playerCountBox()->toolTip(), QStringLiteral("Кількість гравців"));
+        QVERIFY(r->nameBox(1)->isEnabled());
+        QVERIFY(r->nameBox(2)->isEnabled());
+        QVERIFY(!r->nameBox(3)->isEnabled());
+        QVERIFY(!r->savedMode());
+        QVERIFY(r->confirmsClose());
+        QCOMPARE(r->openButton()->toolTip(), QStringLiteral("Вибрати одну із збережених ігр"));
+        QVERIFY(!r->openButton()->icon().isNull());
+        QCOMPARE(r->nextButton()->toolTip(), QStringLiteral("Перейти до ігрового поля"));
+        QCOMPARE(r->tickerBox()->focusPolicy(), Qt::NoFocus);
         QCOMPARE(tc.clock.enabledTimerCount(), 1);
     }
 
     void countEnablesNameBoxes() {
         TestContext tc(fakeCatalog());
         RegistrationUnderTest r(tc);
-        r->winKilGravc()->setCurrentIndex(1);
+        r->playerCountBox()->setCurrentIndex(1);
         QCOMPARE(r->playerCount(), 3);
-        QVERIFY(r->winNameGravc(3)->isEnabled());
-        r->winNameGravc(3)->setText(QStringLiteral("Іра"));
-        r->winKilGravc()->setCurrentIndex(0);
-        QVERIFY(!r->winNameGravc(3)->isEnabled());
-        QCOMPARE(r->winNameGravc(3)->text(), QStringLiteral("Іра"));
+        QVERIFY(r->nameBox(3)->isEnabled());
+        r->nameBox(3)->setText(QStringLiteral("Іра"));
+        r->playerCountBox()->setCurrentIndex(0);
+        QVERIFY(!r->nameBox(3)->isEnabled());
+        QCOMPARE(r->nameBox(3)->text(), QStringLiteral("Іра"));
     }
 
     void nameChecks_data() {
@@ -150,10 +151,10 @@ private slots:
         QFETCH(QList<Message>, messages);
         TestContext tc(fakeCatalog());
         RegistrationUnderTest r(tc);
-        r->winKilGravc()->setCurrentIndex(count - 2);
+        r->playerCountBox()->setCurrentIndex(count - 2);
         for (int i = 1; i <= 3; ++i)
-            r->winNameGravc(i)->setText(names[i - 1]);
-        QTest::mouseClick(r->knopNext(), Qt::LeftButton);
+            r->nameBox(i)->setText(names[i - 1]);
+        QTest::mouseClick(r->nextButton(), Qt::LeftButton);
         QCOMPARE(tc.dialogs.asked(), messages);
         if (messages.isEmpty()) {
             QVERIFY(r->board());
@@ -178,21 +179,21 @@ private slots:
         QVERIFY(RegistrationWindow::creditLine().startsWith(QStringLiteral("Автори: ")));
         QCOMPARE(text, QStringLiteral("F1-про програму") + QString(63, ' ') +
                            RegistrationWindow::creditLine() + QString(69, ' '));
-        QCOMPARE(r->winAvtors()->text(), QString());
+        QCOMPARE(r->tickerBox()->text(), QString());
         tc.clock.advance(300);
-        QCOMPARE(r->winAvtors()->text(), QStringLiteral("F1"));
+        QCOMPARE(r->tickerBox()->text(), QStringLiteral("F1"));
         tc.clock.advance(300);
-        QCOMPARE(r->winAvtors()->text(), QStringLiteral("F1-п"));
+        QCOMPARE(r->tickerBox()->text(), QStringLiteral("F1-п"));
         tc.clock.advance(23 * 300); // 25 ticks: two characters more each
-        QCOMPARE(r->winAvtors()->text(), text.left(50));
+        QCOMPARE(r->tickerBox()->text(), text.left(50));
         tc.clock.advance(300); // from now on the front loses one character a tick
-        QCOMPARE(r->winAvtors()->text(), text.mid(1, 51));
+        QCOMPARE(r->tickerBox()->text(), text.mid(1, 51));
         tc.clock.advance(300);
-        QCOMPARE(r->winAvtors()->text(), text.mid(2, 52));
+        QCOMPARE(r->tickerBox()->text(), text.mid(2, 52));
         tc.clock.advance(140 * 300); // tick 167: the last before the counter passes the end
-        QCOMPARE(r->winAvtors()->text(), text.mid(142, 192));
+        QCOMPARE(r->tickerBox()->text(), text.mid(142, 192));
         tc.clock.advance(300); // tick 168 starts over
-        QCOMPARE(r->winAvtors()->text(), QStringLiteral("F1"));
+        QCOMPARE(r->tickerBox()->text(), QStringLiteral("F1"));
     }
 
     // Hidden for the game, the window stops its strip, so that nothing wakes the
@@ -200,22 +201,22 @@ private slots:
     void hiddenWindowStopsItsStrip() {
         TestContext tc(fakeCatalog());
         RegistrationUnderTest r(tc);
-        r->winNameGravc(1)->setText(QStringLiteral("Оля"));
-        r->winNameGravc(2)->setText(QStringLiteral("Петро"));
+        r->nameBox(1)->setText(QStringLiteral("Оля"));
+        r->nameBox(2)->setText(QStringLiteral("Петро"));
         tc.clock.advance(3 * 300);
-        const QString shown = r->winAvtors()->text();
+        const QString shown = r->tickerBox()->text();
         QCOMPARE(shown, r->tickerText().left(6));
-        r->knopNext_Click();
+        r->goToBoard();
         QVERIFY(!r->isVisible());
         QVERIFY(r->board());
         r->board()->startGame();
         QCOMPARE(tc.clock.enabledTimerCount(), 0);
         tc.clock.advance(10 * 300);
-        QCOMPARE(r->winAvtors()->text(), shown);
+        QCOMPARE(r->tickerBox()->text(), shown);
         r->show();
         QCOMPARE(tc.clock.enabledTimerCount(), 1);
         tc.clock.advance(300);
-        QCOMPARE(r->winAvtors()->text(), r->tickerText().left(8));
+        QCOMPARE(r->tickerBox()->text(), r->tickerText().left(8));
     }
 
     void closeAsksFirst() {
@@ -261,9 +262,9 @@ private slots:
         RegistrationUnderTest r(tc);
         QWidget* window = r.w;
         if (onBoard) {
-            r->winNameGravc(1)->setText(QStringLiteral("Оля"));
-            r->winNameGravc(2)->setText(QStringLiteral("Петро"));
-            r->knopNext_Click();
+            r->nameBox(1)->setText(QStringLiteral("Оля"));
+            r->nameBox(2)->setText(QStringLiteral("Петро"));
+            r->goToBoard();
             window = r->board();
         }
         QTest::keyClick(window, Qt::Key_F1);
@@ -285,15 +286,15 @@ private slots:
         saveGame(tc, QStringLiteral("1"), {"Оля", "Петро"});
         RegistrationUnderTest r(tc);
         if (savedGame) {
-            r->knopOpen_Click();
+            r->toggleSavedGames();
         } else {
-            r->winNameGravc(1)->setText(QStringLiteral("Оля"));
-            r->winNameGravc(2)->setText(QStringLiteral("Петро"));
+            r->nameBox(1)->setText(QStringLiteral("Оля"));
+            r->nameBox(2)->setText(QStringLiteral("Петро"));
         }
-        QTest::mouseClick(r->knopNext(), Qt::LeftButton);
+        QTest::mouseClick(r->nextButton(), Qt::LeftButton);
         QPointer<BoardWindow> first = r->board();
         QVERIFY(first);
-        QTest::mouseClick(r->knopNext(), Qt::LeftButton);
+        QTest::mouseClick(r->nextButton(), Qt::LeftButton);
         QCOMPARE(r->board(), first.data());
         const QWidgetList windows = QApplication::topLevelWidgets();
         QCOMPARE(std::count_if(windows.begin(), windows.end(),
@@ -308,9 +309,9 @@ private slots:
     void hiddenWindowStaysWhileTheBoardIsOpen() {
         TestContext tc(fakeCatalog());
         RegistrationUnderTest r(tc);
-        r->winNameGravc(1)->setText(QStringLiteral("Оля"));
-        r->winNameGravc(2)->setText(QStringLiteral("Петро"));
-        r->knopNext_Click();
+        r->nameBox(1)->setText(QStringLiteral("Оля"));
+        r->nameBox(2)->setText(QStringLiteral("Петро"));
+        r->goToBoard();
         QPointer<BoardWindow> board = r->board();
         QVERIFY(board);
         tc.dialogs.answer(MsgAnswer::Yes);
@@ -339,8 +340,8 @@ private slots:
     void noSavedGamesStaysInNewMode() {
         TestContext tc(fakeCatalog());
         RegistrationUnderTest r(tc);
-        r->knopOpen_Click();
-        QVERIFY(!r->winSave());
+        r->toggleSavedGames();
+        QVERIFY(!r->savedMode());
         QVERIFY(tc.programFolder.exists(QStringLiteral("Save")));
         QVERIFY(tc.dialogs.asked().isEmpty());
         QCOMPARE(r->height(), 134);
@@ -352,60 +353,60 @@ private slots:
         saveGame(tc, QStringLiteral("2"), {"Іра", "Марко", "Яна"});
         saveGame(tc, QStringLiteral("10"), {"Ліна", "Денис"});
         RegistrationUnderTest r(tc);
-        r->winKilGravc()->setCurrentIndex(1);
-        r->winNameGravc(1)->setText(QStringLiteral("Тарас"));
-        QTest::mouseClick(r->knopOpen(), Qt::LeftButton);
-        QVERIFY(r->winSave());
+        r->playerCountBox()->setCurrentIndex(1);
+        r->nameBox(1)->setText(QStringLiteral("Тарас"));
+        QTest::mouseClick(r->openButton(), Qt::LeftButton);
+        QVERIFY(r->savedMode());
         QCOMPARE(r->height(), 260);
-        QCOMPARE(r->knopOpen()->toolTip(), QStringLiteral("Розпочати нову гру"));
+        QCOMPARE(r->openButton()->toolTip(), QStringLiteral("Розпочати нову гру"));
         QCOMPARE(r->savedGames(), (QStringList{"1", "10", "2"}));
         QCOMPARE(shownNames(*r.w), (QStringList{"Оля", "Петро", ""}));
-        QCOMPARE(r->potochPapka(), tc.ctx.folder.path(QStringLiteral("Save")) + QStringLiteral("/1"));
-        QVERIFY(!r->winKilGravc()->isEnabled());
+        QCOMPARE(r->currentFolder(), tc.ctx.folder.path(QStringLiteral("Save")) + QStringLiteral("/1"));
+        QVERIFY(!r->playerCountBox()->isEnabled());
         for (int i = 1; i <= 3; ++i)
-            QVERIFY(!r->winNameGravc(i)->isEnabled());
-        QVERIFY(!r->knopPopered()->isEnabled());
-        QVERIFY(r->knopNastup()->isEnabled());
-        QCOMPARE(r->knopPopered()->toolTip(), QStringLiteral("Попередній запис"));
-        QCOMPARE(r->knopNastup()->toolTip(), QStringLiteral("Наступний запис"));
-        QCOMPARE(r->command1()->toolTip(), QStringLiteral("Видалити гру з даними учасниками"));
+            QVERIFY(!r->nameBox(i)->isEnabled());
+        QVERIFY(!r->previousGameButton()->isEnabled());
+        QVERIFY(r->nextGameButton()->isEnabled());
+        QCOMPARE(r->previousGameButton()->toolTip(), QStringLiteral("Попередній запис"));
+        QCOMPARE(r->nextGameButton()->toolTip(), QStringLiteral("Наступний запис"));
+        QCOMPARE(r->deleteButton()->toolTip(), QStringLiteral("Видалити гру з даними учасниками"));
 
-        r->knopNastup_Click();
+        r->showNextGame();
         QCOMPARE(shownNames(*r.w), (QStringList{"Ліна", "Денис", ""}));
-        QVERIFY(r->knopPopered()->isEnabled());
-        QVERIFY(r->knopNastup()->isEnabled());
-        r->knopNastup_Click();
+        QVERIFY(r->previousGameButton()->isEnabled());
+        QVERIFY(r->nextGameButton()->isEnabled());
+        r->showNextGame();
         QCOMPARE(shownNames(*r.w), (QStringList{"Іра", "Марко", "Яна"}));
-        QVERIFY(!r->knopNastup()->isEnabled());
-        r->knopNastup_Click(); // at the end nothing happens
+        QVERIFY(!r->nextGameButton()->isEnabled());
+        r->showNextGame(); // at the end nothing happens
         QCOMPARE(r->currentGame(), 2);
-        r->knopPopered_Click();
-        r->knopPopered_Click();
+        r->showPreviousGame();
+        r->showPreviousGame();
         QCOMPARE(r->currentGame(), 0);
-        QVERIFY(!r->knopPopered()->isEnabled());
-        r->knopPopered_Click();
+        QVERIFY(!r->previousGameButton()->isEnabled());
+        r->showPreviousGame();
         QCOMPARE(r->currentGame(), 0);
 
         // Back to new-game mode: count and names as they were, enabled.
-        r->knopOpen_Click();
-        QVERIFY(!r->winSave());
+        r->toggleSavedGames();
+        QVERIFY(!r->savedMode());
         QCOMPARE(r->height(), 134);
-        QCOMPARE(r->knopOpen()->toolTip(), QStringLiteral("Вибрати одну із збережених ігр"));
-        QCOMPARE(r->winKilGravc()->currentText(), QStringLiteral("3"));
-        QVERIFY(r->winKilGravc()->isEnabled());
-        QCOMPARE(r->winNameGravc(1)->text(), QStringLiteral("Тарас"));
+        QCOMPARE(r->openButton()->toolTip(), QStringLiteral("Вибрати одну із збережених ігр"));
+        QCOMPARE(r->playerCountBox()->currentText(), QStringLiteral("3"));
+        QVERIFY(r->playerCountBox()->isEnabled());
+        QCOMPARE(r->nameBox(1)->text(), QStringLiteral("Тарас"));
         for (int i = 1; i <= 3; ++i)
-            QVERIFY(r->winNameGravc(i)->isEnabled());
+            QVERIFY(r->nameBox(i)->isEnabled());
     }
 
     void oneSavedGameDisablesBothSteps() {
         TestContext tc(fakeCatalog());
         saveGame(tc, QStringLiteral("3"), {"Оля", "Петро"});
         RegistrationUnderTest r(tc);
-        r->knopOpen_Click();
-        QVERIFY(r->winSave());
-        QVERIFY(!r->knopPopered()->isEnabled());
-        QVERIFY(!r->knopNastup()->isEnabled());
+        r->toggleSavedGames();
+        QVERIFY(r->savedMode());
+        QVERIFY(!r->previousGameButton()->isEnabled());
+        QVERIFY(!r->nextGameButton()->isEnabled());
     }
 
     void damagedFoldersAreRemoved() {
@@ -414,22 +415,22 @@ private slots:
         QDir().mkpath(tc.programFolder.root() + "/Save/1");
         tc.programFolder.write(QStringLiteral("Save/3/Temp/2.$$$"), "x");
         RegistrationUnderTest r(tc);
-        r->knopOpen_Click();
+        r->toggleSavedGames();
         const QString save = tc.ctx.folder.saveFolder();
         QCOMPARE(tc.dialogs.asked(), (QList<Message>{damaged(save + "/1"), damaged(save + "/3")}));
         QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1")));
         QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/3")));
         QCOMPARE(r->savedGames(), QStringList{"2"});
-        QVERIFY(r->winSave());
+        QVERIFY(r->savedMode());
     }
 
     void onlyDamagedFolderStaysInNewMode() {
         TestContext tc(fakeCatalog());
         QDir().mkpath(tc.programFolder.root() + "/Save/1");
         RegistrationUnderTest r(tc);
-        r->knopOpen_Click();
+        r->toggleSavedGames();
         QCOMPARE(tc.dialogs.asked().size(), 1);
-        QVERIFY(!r->winSave());
+        QVERIFY(!r->savedMode());
         QVERIFY(tc.programFolder.exists(QStringLiteral("Save")));
     }
 
@@ -454,18 +455,18 @@ private slots:
         saveGame(tc, QStringLiteral("2"), {"Іра", "Марко"});
         saveGame(tc, QStringLiteral("3"), {"Яна", "Денис"});
         RegistrationUnderTest r(tc);
-        r->knopOpen_Click();
+        r->toggleSavedGames();
         for (int i = 0; i < position; ++i)
-            r->knopNastup_Click();
+            r->showNextGame();
         tc.dialogs.answer(MsgAnswer::Yes);
         tc.dialogs.answer(MsgAnswer::Ok);
-        QTest::mouseClick(r->command1(), Qt::LeftButton);
+        QTest::mouseClick(r->deleteButton(), Qt::LeftButton);
         QCOMPARE(tc.dialogs.asked(), (QList<Message>{kDeleteQuestion, kDeleteWarning}));
         QCOMPARE(r->savedGames(), left);
-        QCOMPARE(r->nameSaveGr(1)->text(), shown);
-        QCOMPARE(r->knopPopered()->isEnabled(), previous);
-        QCOMPARE(r->knopNastup()->isEnabled(), next);
-        QVERIFY(r->winSave());
+        QCOMPARE(r->savedNameLabel(1)->text(), shown);
+        QCOMPARE(r->previousGameButton()->isEnabled(), previous);
+        QCOMPARE(r->nextGameButton()->isEnabled(), next);
+        QVERIFY(r->savedMode());
     }
 
     void deleteNeedsBothAnswers_data() {
@@ -480,10 +481,10 @@ private slots:
         TestContext tc(fakeCatalog());
         saveGame(tc, QStringLiteral("1"), {"Оля", "Петро"});
         RegistrationUnderTest r(tc);
-        r->knopOpen_Click();
+        r->toggleSavedGames();
         tc.dialogs.answer(first);
         tc.dialogs.answer(second);
-        r->Command1_Click();
+        r->deleteGame();
         QVERIFY(tc.programFolder.exists(QStringLiteral("Save/1/date.dat")));
         QCOMPARE(r->savedGames(), QStringList{"1"});
     }
@@ -494,17 +495,17 @@ private slots:
         tc.programFolder.write(QStringLiteral("Save/1/Temp/2.$$$"), "x");
         tc.programFolder.write(QStringLiteral("Save/1/statist.dat"), QByteArray(84, '\0'));
         RegistrationUnderTest r(tc);
-        r->winNameGravc(1)->setText(QStringLiteral("Тарас"));
-        r->knopOpen_Click();
+        r->nameBox(1)->setText(QStringLiteral("Тарас"));
+        r->toggleSavedGames();
         tc.dialogs.answer(MsgAnswer::Yes);
         tc.dialogs.answer(MsgAnswer::Ok);
-        r->Command1_Click();
+        r->deleteGame();
         QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1")));
         QVERIFY(tc.programFolder.exists(QStringLiteral("Save")));
-        QVERIFY(!r->winSave());
-        QCOMPARE(r->winNameGravc(1)->text(), QStringLiteral("Тарас"));
-        QVERIFY(r->winNameGravc(1)->isEnabled());
-        QCOMPARE(r->winKilGravc()->currentText(), QStringLiteral("2"));
+        QVERIFY(!r->savedMode());
+        QCOMPARE(r->nameBox(1)->text(), QStringLiteral("Тарас"));
+        QVERIFY(r->nameBox(1)->isEnabled());
+        QCOMPARE(r->playerCountBox()->currentText(), QStringLiteral("2"));
     }
 
     void deleteNeverLeavesTheSaveFolder() {
@@ -514,10 +515,10 @@ private slots:
         const QString root = tc.programFolder.root();
         ZORNA_LINK(root + "/Mine", root + "/Save/1/Temp");
         RegistrationUnderTest r(tc);
-        r->knopOpen_Click();
+        r->toggleSavedGames();
         tc.dialogs.answer(MsgAnswer::Yes);
         tc.dialogs.answer(MsgAnswer::Ok);
-        r->Command1_Click();
+        r->deleteGame();
         QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1")));
         QCOMPARE(tc.programFolder.read(QStringLiteral("Mine/keep.txt")), QByteArray("keep"));
     }
@@ -528,16 +529,16 @@ private slots:
         saveGame(tc, QStringLiteral("2"), {"Іра", "Марко", "Яна"}, 3);
         tc.programFolder.write(QStringLiteral("Save/2/statist.dat"), statBytes({{3, 5, 1, 7}}));
         RegistrationUnderTest r(tc);
-        r->knopOpen_Click();
-        r->knopNastup_Click();
-        QTest::mouseClick(r->knopNext(), Qt::LeftButton);
+        r->toggleSavedGames();
+        r->showNextGame();
+        QTest::mouseClick(r->nextButton(), Qt::LeftButton);
         QVERIFY(tc.dialogs.asked().isEmpty());
         BoardWindow* board = r->board();
         QVERIFY(board);
         QVERIFY(board->isVisible());
         QVERIFY(!r->isVisible());
-        QCOMPARE(r->winKilGravc()->currentText(), QStringLiteral("3"));
-        QCOMPARE(r->winNameGravc(3)->text(), QStringLiteral("Яна"));
+        QCOMPARE(r->playerCountBox()->currentText(), QStringLiteral("3"));
+        QCOMPARE(r->nameBox(3)->text(), QStringLiteral("Яна"));
         QVERIFY(!board->startButton()->isEnabled());
         QCOMPARE(board->session().currentPlayer(), 3);
         QCOMPARE(board->turnLabel()->text(), QStringLiteral("Яна"));
@@ -550,8 +551,8 @@ private slots:
         TestContext tc(fakeCatalog());
         saveGame(tc, QStringLiteral("1"), {"  ", ""});
         RegistrationUnderTest r(tc);
-        r->knopOpen_Click();
-        r->knopNext_Click();
+        r->toggleSavedGames();
+        r->goToBoard();
         QCOMPARE(tc.dialogs.asked(), QList<Message>{kNoGame});
         QVERIFY(!r->board());
     }
@@ -569,9 +570,9 @@ private slots:
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1/date.dat"), date);
         RegistrationUnderTest r(tc);
-        r->knopOpen_Click();
-        QVERIFY(r->winSave());
-        r->knopNext_Click();
+        r->toggleSavedGames();
+        QVERIFY(r->savedMode());
+        r->goToBoard();
         QCOMPARE(tc.dialogs.asked().size(), 1);
         QCOMPARE(tc.dialogs.asked().first().icon, MsgIcon::Warning);
         QVERIFY(tc.dialogs.asked().first().text.contains(tc.ctx.folder.saveFolder() + "/1"));
@@ -583,11 +584,11 @@ private slots:
     void leavingTheBoardShowsAFreshWindow() {
         TestContext tc(fakeCatalog());
         RegistrationUnderTest r(tc);
-        r->winKilGravc()->setCurrentIndex(1);
-        r->winNameGravc(1)->setText(QStringLiteral("Оля"));
-        r->winNameGravc(2)->setText(QStringLiteral("Петро"));
-        r->winNameGravc(3)->setText(QStringLiteral("Іра"));
-        r->knopNext_Click();
+        r->playerCountBox()->setCurrentIndex(1);
+        r->nameBox(1)->setText(QStringLiteral("Оля"));
+        r->nameBox(2)->setText(QStringLiteral("Петро"));
+        r->nameBox(3)->setText(QStringLiteral("Іра"));
+        r->goToBoard();
         QPointer<BoardWindow> board = r->board();
         QVERIFY(board);
         board->startGame();
@@ -607,10 +608,10 @@ private slots:
         // The fresh window is what keeps the program running: it quits when closed.
         QVERIFY(fresh->testAttribute(Qt::WA_QuitOnClose));
         // The fresh window starts over.
-        QCOMPARE(fresh->winKilGravc()->currentText(), QStringLiteral("2"));
-        QCOMPARE(fresh->winNameGravc(1)->text(), QString());
-        QVERIFY(!fresh->winNameGravc(3)->isEnabled());
-        QVERIFY(fresh->PoKrest);
+        QCOMPARE(fresh->playerCountBox()->currentText(), QStringLiteral("2"));
+        QCOMPARE(fresh->nameBox(1)->text(), QString());
+        QVERIFY(!fresh->nameBox(3)->isEnabled());
+        QVERIFY(fresh->confirmsClose());
         // Closing it with the user's yes is the end of the program.
         tc.dialogs.answer(MsgAnswer::Yes);
         QVERIFY(fresh->close());
@@ -622,34 +623,56 @@ private slots:
     // the program, closing the registration window with "yes" does.
     void programEndsOnlyWithTheConfirmedClose() {
         TestContext tc(fakeCatalog());
-        QPointer<RegistrationWindow> first = RegistrationWindow::showFresh(tc.ctx);
-        first->winNameGravc(1)->setText(QStringLiteral("Оля"));
-        first->winNameGravc(2)->setText(QStringLiteral("Петро"));
-        first->knopNext_Click();
+        QPointer<RegistrationWindow> first = RegistrationWindow::showFresh(tc.ctx, tc.catalog);
+        first->nameBox(1)->setText(QStringLiteral("Оля"));
+        first->nameBox(2)->setText(QStringLiteral("Петро"));
+        first->goToBoard();
         QPointer<BoardWindow> board = first->board();
         QVERIFY(board);
         QPointer<RegistrationWindow> fresh;
         bool runningAfterLeave = false;
-        QTimer::singleShot(0, qApp, [&] {
-            tc.dialogs.answer(MsgAnswer::Yes); // leave
-            board->close();
-            fresh = first->successor();
-        });
-        QTimer::singleShot(50, qApp, [&] {
-            runningAfterLeave = true;
-            tc.dialogs.answer(MsgAnswer::Yes); // Закрити програму?
-            if (fresh)
-                fresh->close();
-        });
-        QTimer::singleShot(5000, qApp, &QCoreApplication::quit); // a safety net only
+        bool forcedQuit = false;
+        // Runs `step` on a later pass of the event loop once `ready` holds; after
+        // `rounds` passes without it the loop is ended, which fails the test.
+        // Steps still waiting when the test ends go with `scope`.
+        std::function<void(std::function<bool()>, std::function<void()>, int)> when;
+        QObject scope;
+        when = [&](std::function<bool()> ready, std::function<void()> step, int rounds) {
+            QTimer::singleShot(0, &scope, [&, ready, step, rounds] {
+                if (ready())
+                    step();
+                else if (rounds > 0)
+                    when(ready, step, rounds - 1);
+                else {
+                    forcedQuit = true;
+                    QCoreApplication::quit();
+                }
+            });
+        };
+        when([] { return true; },
+             [&] {
+                 tc.dialogs.answer(MsgAnswer::Yes); // leave
+                 board->close();
+                 fresh = first->successor();
+                 // The board and the first window go; the program must keep running.
+                 when([&] { return !board && !first; },
+                      [&] {
+                          runningAfterLeave = true;
+                          tc.dialogs.answer(MsgAnswer::Yes); // Закрити програму?
+                          if (fresh)
+                              fresh->close();
+                          // The confirmed close ends the loop; this only ends a loop that goes on.
+                          when([] { return false; }, [] {}, 1000);
+                      },
+                      1000);
+             },
+             0);
         // The program's own setting (the test runner turns it off).
         const bool quitOnLast = QGuiApplication::quitOnLastWindowClosed();
         QGuiApplication::setQuitOnLastWindowClosed(true);
-        QElapsedTimer elapsed;
-        elapsed.start();
         QApplication::exec();
         QGuiApplication::setQuitOnLastWindowClosed(quitOnLast);
-        QVERIFY(elapsed.elapsed() < 4000);
+        QVERIFY(!forcedQuit);
         QVERIFY(runningAfterLeave);
         QCOMPARE(tc.dialogs.asked(), (QList<Message>{kLeave, kCloseProgram}));
         settle();

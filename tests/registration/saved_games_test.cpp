@@ -56,26 +56,26 @@ private slots:
             ZORNA_LINK(tc.programFolder.root() + "/elsewhere.dat", date);
         }
         tc.programFolder.write(QStringLiteral("Save/2/date.dat"), gameOf("Іра", "Марко"));
-        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));
-        r->knopOpen_Click();
+        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx, tc.catalog));
+        r->toggleSavedGames();
         QVERIFY(tc.dialogs.asked().isEmpty());
         QCOMPARE(r->savedGames(), (QStringList{"1", "2"}));
-        QCOMPARE(r->nameSaveGr(1)->text(), QString());
-        r->knopNext_Click();
+        QCOMPARE(r->savedNameLabel(1)->text(), QString());
+        r->goToBoard();
         QCOMPARE(tc.dialogs.asked().size(), 1);
         QVERIFY(tc.dialogs.asked().first().text.contains(tc.ctx.folder.saveFolder() + "/1"));
         QVERIFY(!r->board());
-        r->knopNastup_Click();
-        QCOMPARE(r->nameSaveGr(1)->text(), QStringLiteral("Іра"));
+        r->showNextGame();
+        QCOMPARE(r->savedNameLabel(1)->text(), QStringLiteral("Іра"));
     }
 
     void upperCaseRecordIsOpened() {
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1/DATE.DAT"), gameOf("Оля", "Петро"));
-        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));
-        r->knopOpen_Click();
-        QCOMPARE(r->nameSaveGr(1)->text(), QStringLiteral("Оля"));
-        r->knopNext_Click();
+        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx, tc.catalog));
+        r->toggleSavedGames();
+        QCOMPARE(r->savedNameLabel(1)->text(), QStringLiteral("Оля"));
+        r->goToBoard();
         QVERIFY(tc.dialogs.asked().isEmpty());
         QVERIFY(r->board());
         QCOMPARE(r->board()->session().game().players()[1].square(), 4);
@@ -101,22 +101,22 @@ private slots:
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1/date.dat"), gameOf("Оля", "Петро"));
         tc.programFolder.write(QStringLiteral("Save/2/date.dat"), gameOf("Іра", "Марко"));
-        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));
-        r->knopOpen_Click();
+        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx, tc.catalog));
+        r->toggleSavedGames();
         if (goneAlready)
             QVERIFY(QDir(tc.programFolder.root() + "/Save/1").removeRecursively());
         tc.dialogs.answer(MsgAnswer::Yes);
         tc.dialogs.answer(MsgAnswer::Ok);
         {
             FailingFileSystem stuck(goneAlready ? FailingFileSystem::kNever : 0, true);
-            r->Command1_Click();
+            r->deleteGame();
         }
         QCOMPARE(tc.dialogs.asked().last(), kDeleteFailed);
         QCOMPARE(r->savedGames(), left);
-        QCOMPARE(r->nameSaveGr(1)->text(), shown);
-        QVERIFY(!r->knopPopered()->isEnabled());
-        QCOMPARE(r->knopNastup()->isEnabled(), next);
-        QVERIFY(r->winSave());
+        QCOMPARE(r->savedNameLabel(1)->text(), shown);
+        QVERIFY(!r->previousGameButton()->isEnabled());
+        QCOMPARE(r->nextGameButton()->isEnabled(), next);
+        QVERIFY(r->savedMode());
     }
 
     // A save cut short is put right before the browser looks for damaged
@@ -125,11 +125,11 @@ private slots:
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1~ready/date.dat"), gameOf("Оля", "Петро"));
         QDir().mkpath(tc.programFolder.root() + "/Save/2~saving/Temp");
-        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx));
-        r->knopOpen_Click();
+        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx, tc.catalog));
+        r->toggleSavedGames();
         QVERIFY(tc.dialogs.asked().isEmpty());
         QCOMPARE(r->savedGames(), QStringList{"1"});
-        QCOMPARE(r->nameSaveGr(1)->text(), QStringLiteral("Оля"));
+        QCOMPARE(r->savedNameLabel(1)->text(), QStringLiteral("Оля"));
         QCOMPARE(QDir(tc.ctx.folder.saveFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{"1"});
     }
@@ -148,7 +148,7 @@ private slots:
         QVERIFY(first->isOnlyCopy());
         {
             const SingleInstance second(tc.ctx.folder.workingFolder());
-            QVERIFY(!startProgram(tc.ctx, second));
+            QVERIFY(!startProgram(tc.ctx, tc.catalog, second));
         }
         QCOMPARE(tc.dialogs.asked(), QList<Message>{kAlreadyRunning});
         QVERIFY(tc.programFolder.exists(QStringLiteral("Save/1~ready/date.dat")));
@@ -158,7 +158,7 @@ private slots:
         first.reset();
         tc.dialogs.clear();
         const SingleInstance next(tc.ctx.folder.workingFolder());
-        RegistrationUnderTest r(startProgram(tc.ctx, next));
+        RegistrationUnderTest r(startProgram(tc.ctx, tc.catalog, next));
         QVERIFY(r.w);
         QVERIFY(r->isVisible());
         QVERIFY(tc.dialogs.asked().isEmpty());

@@ -86,10 +86,10 @@ private slots:
             QVERIFY(finish);
             QVERIFY(finish->isVisible());
             QCOMPARE(finish->windowTitle(), QStringLiteral("Фініш"));
-            QCOMPARE(finish->winName()->text(), names[place - 1]);
+            QCOMPARE(finish->nameLabel()->text(), names[place - 1]);
             QCOMPARE(finish->banner()->isVisible(), place == 1);
             for (int m = 1; m <= 3; ++m)
-                QCOMPARE(finish->misse(m)->isVisible(), m == place);
+                QCOMPARE(finish->placePicture(m)->isVisible(), m == place);
             QVERIFY(!board->isEnabled());
             QCOMPARE(board->chip(place)->pos(), chipPosition(place, 33));
             finish->close();
@@ -105,19 +105,19 @@ private slots:
     void finishWindowLayoutAndPictures() {
         FinishWindow finish(nullptr);
         QCOMPARE(finish.size(), QSize(548, 409));
-        QCOMPARE(finish.winName()->geometry(), QRect(8, 32, 529, 81));
-        QCOMPARE(finish.winName()->palette().color(QPalette::WindowText), QColor(192, 0, 192));
+        QCOMPARE(finish.nameLabel()->geometry(), QRect(8, 32, 529, 81));
+        QCOMPARE(finish.nameLabel()->palette().color(QPalette::WindowText), QColor(192, 0, 192));
         QCOMPARE(finish.banner()->geometry(), QRect(88, 120, 377, 58));
-        QCOMPARE(finish.misse(1)->geometry(), QRect(208, 208, 113, 141));
-        QCOMPARE(finish.misse(2)->geometry(), QRect(168, 128, 181, 226));
+        QCOMPARE(finish.placePicture(1)->geometry(), QRect(208, 208, 113, 141));
+        QCOMPARE(finish.placePicture(2)->geometry(), QRect(168, 128, 181, 226));
         QVERIFY(finish.banner()->isValid());
         for (int m = 1; m <= 3; ++m)
-            QVERIFY(finish.misse(m)->isValid());
+            QVERIFY(finish.placePicture(m)->isValid());
         QVERIFY(finish.banner()->isHidden());
         finish.showPlace(QStringLiteral("Іра"), 2);
         QVERIFY(finish.banner()->isHidden());
-        QVERIFY(!finish.misse(2)->isHidden());
-        QVERIFY(finish.misse(1)->isHidden());
+        QVERIFY(!finish.placePicture(2)->isHidden());
+        QVERIFY(finish.placePicture(1)->isHidden());
         // The background: fireworks, dark night sky at the top.
         const QImage shot = finish.grab().toImage();
         const QColor sky = shot.pixelColor(5, 395);

@@ -38,8 +38,7 @@ bool TestProgramFolder::exists(const QString& relative) const {
 }
 
 TestContext::TestContext(TaskCatalog tasks)
-    : catalog(std::move(tasks)), ctx{clock,  rnd, dialogs, help, ProgramFolder(programFolder.root()),
-                                     catalog} {}
+    : catalog(std::move(tasks)), ctx{clock, rnd, dialogs, help, ProgramFolder(programFolder.root())} {}
 
 void settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

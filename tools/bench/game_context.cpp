@@ -15,8 +15,7 @@ std::unique_ptr<zorna::Timer> TickReportingClock::createTimer(int intervalMs, zo
 }
 
 GameContext::GameContext(const QString& programFolder, zorna::Clock& clock)
-    : tasks(zorna::buildTaskCatalog()), ctx{clock, rnd, dialogs, help, zorna::ProgramFolder(programFolder),
-                                            tasks} {
+    : tasks(zorna::buildTaskCatalog()), ctx{clock, rnd, dialogs, help, zorna::ProgramFolder(programFolder)} {
     rnd.randomize();
 }
 

@@ -216,12 +216,12 @@ struct WindowBench::Impl {
         // Shown first and hidden by "next", as in the game.
         {
             PaintWatch shown([&b](QWidget* w) { return w == b->registrationWindow; });
-            b->registrationWindow = zorna::RegistrationWindow::showFresh(game.ctx);
+            b->registrationWindow = zorna::RegistrationWindow::showFresh(game.ctx, game.tasks);
             shown.wait();
         }
-        b->registrationWindow->knopOpen_Click();
+        b->registrationWindow->toggleSavedGames();
         PaintWatch painted([&b](QWidget* w) { return w == b->board; });
-        b->registrationWindow->knopNext_Click();
+        b->registrationWindow->goToBoard();
         b->board = b->registrationWindow->board();
         if (!b->board || !painted.wait())
             qFatal("the board did not open");

@@ -32,8 +32,8 @@ struct PairChoiceRow {
     int pictureCount; // K; the record keeps 11 slots either way
     const char* instruction;
     int clientWidth, clientHeight; // twips
-    Twips text;                    // winText
-    Twips picture;                 // winMal; regions are relative to it
+    Twips text;                    // the instruction
+    Twips picture;                 // the picture; regions are relative to it
     std::array<RegionPair, 11> answers;
 };
 

@@ -19,14 +19,14 @@ class MissingDetailWindow : public TaskWindow {
 public:
     MissingDetailWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
-    QLabel* winText = nullptr;
-    PictureBox* winMal = nullptr;
-    std::array<AnswerRegion*, 5> Fokus{};  // five-candidate layout, pictures 1..5
-    std::array<AnswerRegion*, 7> Fokus1{}; // seven-candidate layout, pictures 6..11
-    Timer* Timer1 = nullptr;
-
+    QLabel* instructionLabel() const { return instruction_; }
+    PictureBox* pictureBox() const { return picture_; }
+    // Candidate k (1..5) of the five-candidate layout, pictures 1..5.
+    AnswerRegion* fiveRegion(int k) const { return fiveRegions_.at(k - 1); }
+    // Candidate k (1..7) of the seven-candidate layout, pictures 6..11.
+    AnswerRegion* sevenRegion(int k) const { return sevenRegions_.at(k - 1); }
     int current() const { return deck()->current(); }
     int chosen() const { return chosen_; }
     int ticks() const { return ticks_; }
@@ -36,9 +36,14 @@ public:
 private:
     AnswerRegion* makeRegion(int index, const choice::Twips& r, const char* name);
     void setRegionActive(AnswerRegion* region, bool active);
-    void Pause(int k);
-    void Timer1_Timer();
+    void showCandidate(int k);
+    void showTick();
 
+    QLabel* instruction_ = nullptr;
+    PictureBox* picture_ = nullptr;
+    std::array<AnswerRegion*, 5> fiveRegions_{};
+    std::array<AnswerRegion*, 7> sevenRegions_{};
+    Timer* showTimer_ = nullptr;
     int chosen_ = 0;
     int ticks_ = 0;
 };

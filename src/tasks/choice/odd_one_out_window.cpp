@@ -1,8 +1,8 @@
 #include "tasks/choice/odd_one_out_window.h"
 
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 #include "platform/text_fit.h"
-#include "tasks/common/done_button.h"
 
 namespace zorna {
 
@@ -13,45 +13,45 @@ OddOneOutWindow::OddOneOutWindow(AppContext& context, TaskHost& board, const Tas
     setClientSizeTw(this, 6540, 6975);
 
     // The instruction belongs to the window's design.
-    Label1 = new QLabel(QString::fromUtf8(kOddInstruction), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    placeTw(Label1, 120, 120, 6255, 1335);
-    Label1->setFont(gameFont(QStringLiteral("MS Sans Serif"), 12, true));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextColour(Label1, QColor(0x000080));
-    shrinkToFit(Label1);
+    instruction_ = new QLabel(QString::fromUtf8(kOddInstruction), this);
+    instruction_->setObjectName(QStringLiteral("Label1"));
+    placeTw(instruction_, 120, 120, 6255, 1335);
+    instruction_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 12, true));
+    instruction_->setWordWrap(true);
+    instruction_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColour(instruction_, QColor(0x000080));
+    shrinkToFit(instruction_);
 
-    winMal = new PictureBox(this, Qt::transparent);
-    winMal->setObjectName(QStringLiteral("winMal"));
+    picture_ = new PictureBox(this, Qt::transparent);
+    picture_->setObjectName(QStringLiteral("winMal"));
     const Twips& m = kOddPictureTwips;
-    placeTw(winMal, m.left, m.top, m.width, m.height);
+    placeTw(picture_, m.left, m.top, m.width, m.height);
 
     for (int i = 0; i < 5; ++i) {
         const Twips& b = kOddButtonTwips[i];
-        auto* button = new AnswerRegion(i + 1, ctx.folder, this);
+        auto* button = new AnswerRegion(i + 1, ctx_.folder, this);
         button->setObjectName(QStringLiteral("NumVidp%1").arg(i + 1));
         placeTw(button, b.left, b.top, b.width, b.height);
         // These buttons keep their pointing hand while pressed.
         button->setCursorSwap(false);
         auto* face = new QLabel(button);
         face->setGeometry(button->rect());
-        face->setPixmap(renderPicture(QStringLiteral(":/choice/coin%1.svg").arg(i + 1), button->size()));
+        face->setPixmap(renderSvg(QStringLiteral(":/choice/coin%1.svg").arg(i + 1), button->size()));
         face->setAttribute(Qt::WA_TransparentForMouseEvents);
-        connect(button, &AnswerRegion::clicked, this, &OddOneOutWindow::NumVidp_Click);
-        NumVidp[i] = button;
+        connect(button, &AnswerRegion::clicked, this, &OddOneOutWindow::numberClicked);
+        numberButtons_[i] = button;
     }
     useDeck(kOddPictureCount);
 }
 
-void OddOneOutWindow::Form_Load() {
+void OddOneOutWindow::load() {
     setBusy(true);
     answers_ = kOddAnswers;
     const int n = loadAndDrawPicture();
-    winMal->showPicture(picturePath(n));
+    picture_->showPicture(picturePath(n));
 }
 
-void OddOneOutWindow::NumVidp_Click(int index) {
+void OddOneOutWindow::numberClicked(int index) {
     if (!busy())
         return;
     answer(index == answers_[current() - 1]);

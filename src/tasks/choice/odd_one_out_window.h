@@ -18,17 +18,20 @@ class OddOneOutWindow : public TaskWindow {
 public:
     OddOneOutWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
-    QLabel* Label1 = nullptr;
-    PictureBox* winMal = nullptr;
-    std::array<AnswerRegion*, 5> NumVidp{};
-
+    QLabel* instructionLabel() const { return instruction_; }
+    PictureBox* pictureBox() const { return picture_; }
+    // The number button k (1..5).
+    AnswerRegion* numberButton(int k) const { return numberButtons_.at(k - 1); }
     int current() const { return deck()->current(); }
 
 private:
-    void NumVidp_Click(int index);
+    void numberClicked(int index);
 
+    QLabel* instruction_ = nullptr;
+    PictureBox* picture_ = nullptr;
+    std::array<AnswerRegion*, 5> numberButtons_{};
     std::array<int, 11> answers_{};
 };
 

@@ -11,42 +11,42 @@ PairChoiceWindow::PairChoiceWindow(AppContext& context, TaskHost& board, const T
     : TaskWindow(context, board, task), row_(*pairChoiceRow(task.windowNumber)) {
     setClientSizeTw(this, row_.clientWidth, row_.clientHeight);
 
-    winText = new QLabel(QStringLiteral("gfgf"), this);
-    winText->setObjectName(QStringLiteral("winText"));
-    placeTw(winText, row_.text.left, row_.text.top, row_.text.width, row_.text.height);
-    winText->setFont(gameFont(QStringLiteral("Arial"), 12, true));
-    winText->setWordWrap(true);
-    winText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    instruction_ = new QLabel(this);
+    instruction_->setObjectName(QStringLiteral("winText"));
+    placeTw(instruction_, row_.text.left, row_.text.top, row_.text.width, row_.text.height);
+    instruction_->setFont(gameFont(QStringLiteral("Arial"), 12, true));
+    instruction_->setWordWrap(true);
+    instruction_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Dark blue on the caption-text colour (white in the usual desktop scheme).
-    setTextColour(winText, QColor(0x0000C0));
-    setBackground(winText, Qt::white);
+    setTextColour(instruction_, QColor(0x0000C0));
+    setBackground(instruction_, Qt::white);
 
-    winMal = new PictureBox(this, Qt::transparent);
-    winMal->setObjectName(QStringLiteral("winMal"));
-    placeTw(winMal, row_.picture.left, row_.picture.top, row_.picture.width, row_.picture.height);
+    picture_ = new PictureBox(this, Qt::transparent);
+    picture_->setObjectName(QStringLiteral("winMal"));
+    placeTw(picture_, row_.picture.left, row_.picture.top, row_.picture.width, row_.picture.height);
 
     for (int i = 0; i < kPairRegions; ++i) {
         const Twips& r = kPairRegionTwips[i];
-        auto* region = new AnswerRegion(i + 1, ctx.folder, winMal);
+        auto* region = new AnswerRegion(i + 1, ctx_.folder, picture_);
         placeTw(region, r.left, r.top, r.width, r.height);
         // The pressed-hand cursor shows only until the mouse moves again.
         region->setReloadOnMove(true);
-        connect(region, &AnswerRegion::clicked, this, &PairChoiceWindow::Fokus_Click);
-        Fokus[i] = region;
+        connect(region, &AnswerRegion::clicked, this, &PairChoiceWindow::regionClicked);
+        regions_[i] = region;
     }
     useDeck(row_.pictureCount);
 }
 
-void PairChoiceWindow::Form_Load() {
+void PairChoiceWindow::load() {
     clicks_ = 0;
     setBusy(true);
-    winText->setText(QString::fromUtf8(row_.instruction));
-    shrinkToFit(winText);
+    instruction_->setText(QString::fromUtf8(row_.instruction));
+    shrinkToFit(instruction_);
     const int n = loadAndDrawPicture();
-    winMal->showPicture(picturePath(n));
+    picture_->showPicture(picturePath(n));
 }
 
-void PairChoiceWindow::Fokus_Click(int index) {
+void PairChoiceWindow::regionClicked(int index) {
     if (!busy() || clicks_ >= 2)
         return;
     clicked_[clicks_++] = index;

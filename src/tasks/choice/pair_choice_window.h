@@ -19,20 +19,23 @@ class PairChoiceWindow : public TaskWindow {
 public:
     PairChoiceWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
-    QLabel* winText = nullptr;
-    PictureBox* winMal = nullptr;
-    std::array<AnswerRegion*, choice::kPairRegions> Fokus{};
-
+    QLabel* instructionLabel() const { return instruction_; }
+    PictureBox* pictureBox() const { return picture_; }
+    // The region k (1..6).
+    AnswerRegion* region(int k) const { return regions_.at(k - 1); }
     // The picture drawn for this opening.
     int current() const { return deck()->current(); }
     int clickCount() const { return clicks_; }
 
 private:
-    void Fokus_Click(int index);
+    void regionClicked(int index);
 
     const choice::PairChoiceRow& row_;
+    QLabel* instruction_ = nullptr;
+    PictureBox* picture_ = nullptr;
+    std::array<AnswerRegion*, choice::kPairRegions> regions_{};
     int clicks_ = 0;
     std::array<int, 2> clicked_{};
 };

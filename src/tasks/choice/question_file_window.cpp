@@ -32,15 +32,15 @@ QuestionFileWindow::QuestionFileWindow(AppContext& context, TaskHost& board, con
     setClientSizeTw(this, 6330, 4965);
     setBackground(this, Qt::white);
 
-    winZapit = new QuestionLabel(this);
-    winZapit->setObjectName(QStringLiteral("winZapit"));
+    question_ = new QuestionLabel(this);
+    question_->setObjectName(QStringLiteral("winZapit"));
     // The question comes from a file: never read as markup.
-    winZapit->setTextFormat(Qt::PlainText);
-    placeTw(winZapit, 120, 4080, 6135, 855);
-    winZapit->setFont(gameFont(QStringLiteral("MS Sans Serif"), 12, true));
-    winZapit->setWordWrap(true);
-    winZapit->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextColour(winZapit, QColor(0x0000FF));
+    question_->setTextFormat(Qt::PlainText);
+    placeTw(question_, 120, 4080, 6135, 855);
+    question_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 12, true));
+    question_->setWordWrap(true);
+    question_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColour(question_, QColor(0x0000FF));
     useDeck(kQuestionPictureCount);
 }
 
@@ -57,14 +57,15 @@ QString QuestionFileWindow::readQuestion(const QString& path, int n) {
     return fromWindows1251(record).trimmed();
 }
 
-void QuestionFileWindow::Form_Load() {
+void QuestionFileWindow::load() {
     setBusy(true);
     rects_ = kQuestionRects;
     const int n = loadAndDrawPicture();
     background_ = loadPicture(picturePath(n), devicePixelRatioF());
     update();
-    winZapit->setText(readQuestion(ctx.folder.taskFile(kQuestionWindow, QStringLiteral("quetkr16.dat")), n));
-    shrinkToFit(winZapit);
+    question_->setText(
+        readQuestion(ctx_.folder.taskFile(kQuestionWindow, QStringLiteral("quetkr16.dat")), n));
+    shrinkToFit(question_);
 }
 
 void QuestionFileWindow::paintEvent(QPaintEvent*) {
@@ -76,10 +77,10 @@ void QuestionFileWindow::paintEvent(QPaintEvent*) {
 void QuestionFileWindow::mousePressEvent(QMouseEvent* event) {
     event->accept();
     const QPointF at = event->position();
-    Form_MouseDown(at.x(), at.y());
+    answerAt(at.x(), at.y());
 }
 
-void QuestionFileWindow::Form_MouseDown(double x, double y) {
+void QuestionFileWindow::answerAt(double x, double y) {
     if (!busy())
         return;
     answer(rects_[current() - 1].contains(x, y));

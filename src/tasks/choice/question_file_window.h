@@ -16,10 +16,9 @@ class QuestionFileWindow : public TaskWindow {
 public:
     QuestionFileWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
-    QLabel* winZapit = nullptr;
-
+    QLabel* questionLabel() const { return question_; }
     int current() const { return deck()->current(); }
     const QPixmap& background() const { return background_; }
 
@@ -32,8 +31,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    void Form_MouseDown(double x, double y);
+    void answerAt(double x, double y);
 
+    QLabel* question_ = nullptr;
     std::array<choice::HitRect, 11> rects_{};
     QPixmap background_;
 };

@@ -17,8 +17,8 @@ struct SingleChoiceRow {
     const char* instruction;
     double fontPoints;
     int clientWidth, clientHeight; // twips
-    TwipsRect text;                // winText
-    TwipsRect picture;             // winMal; regions are relative to it
+    TwipsRect text;                // the instruction
+    TwipsRect picture;             // the picture; regions are relative to it
     int regionCount;
     std::array<TwipsRect, 5> regions;
     std::array<int, 11> answers; // right region for pictures 1..11

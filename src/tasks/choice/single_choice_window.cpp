@@ -26,55 +26,50 @@ QColor backgroundColour(WindowBackground background, const QWidget* window) {
 
 SingleChoiceWindow::SingleChoiceWindow(AppContext& context, TaskHost& board, const TaskSquare& task,
                                        const SingleChoiceRow& row)
-    : TaskWindow(context, board, task), row_(row), winText(new QLabel(this)),
-      winMal(new PictureBox(this, Qt::transparent)) {
+    : TaskWindow(context, board, task), row_(row), instruction_(new QLabel(this)),
+      picture_(new PictureBox(this, Qt::transparent)) {
     setClientSizeTw(this, row.clientWidth, row.clientHeight);
     setBackground(this, backgroundColour(row.background, this));
 
-    winText->setObjectName(QStringLiteral("winText"));
-    placeTw(winText, row.text.left, row.text.top, row.text.width, row.text.height);
-    winText->setFont(gameFont(QStringLiteral("Arial"), row.fontPoints, true));
-    winText->setWordWrap(true);
-    winText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextColour(winText, QColor(0x0000C0));
-    setBackground(winText, Qt::white);
-    winText->setText(QStringLiteral("gfgf"));
+    instruction_->setObjectName(QStringLiteral("winText"));
+    placeTw(instruction_, row.text.left, row.text.top, row.text.width, row.text.height);
+    instruction_->setFont(gameFont(QStringLiteral("Arial"), row.fontPoints, true));
+    instruction_->setWordWrap(true);
+    instruction_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColour(instruction_, QColor(0x0000C0));
+    setBackground(instruction_, Qt::white);
 
-    winMal->setObjectName(QStringLiteral("winMal"));
-    placeTw(winMal, row.picture.left, row.picture.top, row.picture.width, row.picture.height);
+    picture_->setObjectName(QStringLiteral("winMal"));
+    placeTw(picture_, row.picture.left, row.picture.top, row.picture.width, row.picture.height);
 
     for (int i = 1; i <= row.regionCount; ++i) {
         const TwipsRect& r = row.regions[i - 1];
-        auto* region = new AnswerRegion(i, ctx.folder, winMal);
+        auto* region = new AnswerRegion(i, ctx_.folder, picture_);
         placeTw(region, r.left, r.top, r.width, r.height);
-        connect(region, &AnswerRegion::clicked, this, &SingleChoiceWindow::Fokus_Click);
-        Fokus.append(region);
+        connect(region, &AnswerRegion::clicked, this, &SingleChoiceWindow::regionClicked);
+        regions_.append(region);
     }
     useDeck(kSingleChoicePictures);
 }
 
-void SingleChoiceWindow::Form_Load() {
+void SingleChoiceWindow::load() {
     setBusy(true);
-    ZapovnMasNumPrav();
-    winText->setText(QString::fromUtf8(row_.instruction));
-    loadDeck();
-    VipadkMal();
-}
-
-void SingleChoiceWindow::ZapovnMasNumPrav() {
     answers_ = row_.answers;
+    instruction_->setText(QString::fromUtf8(row_.instruction));
+    loadDeck();
+    drawPicture();
 }
 
-void SingleChoiceWindow::VipadkMal() {
+void SingleChoiceWindow::drawPicture() {
     // The first window of the family keeps its file until the reset or the close.
     const bool writeNow = task().windowNumber != 2;
-    const int n = picDeck().VipadkMal(ctx.rnd, writeNow);
-    winMal->showPicture(picturePath(n));
-    for (AnswerRegion* region : Fokus)
+    const int n = picDeck().drawPicture(ctx_.rnd, writeNow);
+    picture_->showPicture(picturePath(n));
+    for (AnswerRegion* region : regions_)
         region->setVisible(regionVisible(row_, region->index(), n));
 }
 
-void SingleChoiceWindow::Fokus_Click(int index) {
+void SingleChoiceWindow::regionClicked(int index) {
     if (!busy())
         return;
     answer(index == answers_.at(currentPicture() - 1));

@@ -20,23 +20,22 @@ class SingleChoiceWindow : public TaskWindow {
 public:
     SingleChoiceWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task, const SingleChoiceRow& row);
 
-    void Form_Load() override;
+    void load() override;
 
     int currentPicture() const { return deck()->current(); }
-    AnswerRegion* region(int index) const { return Fokus.at(index - 1); }
-    QLabel* instructionLabel() const { return winText; }
-    PictureBox* pictureBox() const { return winMal; }
+    AnswerRegion* region(int index) const { return regions_.at(index - 1); }
+    QLabel* instructionLabel() const { return instruction_; }
+    PictureBox* pictureBox() const { return picture_; }
 
 private:
-    void ZapovnMasNumPrav();
-    void VipadkMal();
-    void Fokus_Click(int index);
+    void drawPicture();
+    void regionClicked(int index);
 
     const SingleChoiceRow& row_;
     std::array<int, kSingleChoicePictures> answers_{};
-    QLabel* winText;
-    PictureBox* winMal;
-    QList<AnswerRegion*> Fokus;
+    QLabel* instruction_;
+    PictureBox* picture_;
+    QList<AnswerRegion*> regions_;
 };
 
 } // namespace zorna

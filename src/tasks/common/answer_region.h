@@ -6,7 +6,7 @@ namespace zorna {
 
 class ProgramFolder;
 
-// A transparent answer region (an element of the Fokus array) over a task
+// A transparent answer region over a task
 // picture. It shows the pointing-hand cursor; pressing loads "h_move.cur",
 // releasing loads "h_point.cur" (and, where asked, so does every movement).
 // A press and release on the region is a click.

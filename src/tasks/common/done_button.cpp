@@ -5,18 +5,13 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace zorna {
-
-QPixmap renderPicture(const QString& resource, QSize size) {
-    return renderSvg(resource, size);
-}
 
 DoneButton::DoneButton(QWidget* parent, QSize size) : QLabel(parent) {
     setObjectName(QStringLiteral("Image2"));
     setFixedSize(size);
-    setPixmap(renderPicture(QStringLiteral(":/common/done.svg"), size));
+    setPixmap(renderSvg(QStringLiteral(":/common/done.svg"), size));
     setCursor(pointingHandCursor());
     setToolTip(QStringLiteral("Готово"));
 }

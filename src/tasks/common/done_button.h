@@ -4,7 +4,7 @@
 
 namespace zorna {
 
-// The done button (Image2): a small green figure holding a sign with the word
+// The done button: a small green figure holding a sign with the word
 // "Готово", drawn from the picture stored with the windows, with its own hand
 // cursor. Sizes: 62 x 62, or 83 x 96 in the film-frame windows.
 class DoneButton : public QLabel {
@@ -24,8 +24,5 @@ protected:
 private:
     bool pressed_ = false;
 };
-
-// Renders a picture stored with the program (an SVG resource) at a size.
-QPixmap renderPicture(const QString& resource, QSize size);
 
 } // namespace zorna

@@ -30,7 +30,7 @@ TaskWindow* TaskCatalog::open(int square, AppContext& ctx, TaskHost& host) const
     if (!factory)
         return nullptr;
     TaskWindow* window = factory(ctx, host, *t);
-    window->Form_Load();
+    window->load();
     return window;
 }
 

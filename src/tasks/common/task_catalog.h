@@ -23,7 +23,7 @@ class TaskCatalog {
 public:
     void add(int windowNumber, TaskFactory factory) { factories_.insert(windowNumber, factory); }
     bool has(int square) const;
-    // Creates and loads the window of the square (Form_Load runs to its end);
+    // Creates and loads the window of the square (load runs to its end);
     // nullptr when the square has no task window. The caller shows it.
     TaskWindow* open(int square, AppContext& ctx, TaskHost& host) const;
 

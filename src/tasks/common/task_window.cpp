@@ -7,7 +7,7 @@ namespace zorna {
 TaskWindow::TaskWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
     : QWidget(nullptr,
               Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
-      ctx(context), host(board), task_(task) {
+      ctx_(context), host_(board), task_(task) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(task.windowName());
     setWindowTitle(QString::fromUtf8(task.caption));
@@ -22,28 +22,28 @@ void TaskWindow::answer(bool right) {
 }
 
 void TaskWindow::useDeck(int pictureCount, int slotCount) {
-    deck_.emplace(ctx.folder.usedPictureFile(task_.windowNumber), pictureCount, slotCount);
+    deck_.emplace(ctx_.folder.usedPictureFile(task_.windowNumber), pictureCount, slotCount);
 }
 
 void TaskWindow::loadDeck() {
-    ctx.folder.ensureFolder(QStringLiteral("Temp"));
+    ctx_.folder.ensureFolder(QStringLiteral("Temp"));
     // The folder may have just been created: resolve the file's path anew.
     useDeck(deck_->pictureCount(), deck_->record().slotCount());
     deck_->load();
-    deck_->obnovFile();
+    deck_->resetIfAllShown();
 }
 
 int TaskWindow::loadAndDrawPicture(bool writeAfterDraw) {
     loadDeck();
-    return deck_->VipadkMal(ctx.rnd, writeAfterDraw);
+    return deck_->drawPicture(ctx_.rnd, writeAfterDraw);
 }
 
 QString TaskWindow::picturePath(int n) const {
-    return ctx.folder.taskPicture(task_.windowNumber, n);
+    return ctx_.folder.taskPicture(task_.windowNumber, n);
 }
 
 Timer& TaskWindow::addTimer(int intervalMs, Timer::Tick onTick) {
-    timers_.push_back(ctx.clock.createTimer(intervalMs, std::move(onTick)));
+    timers_.push_back(ctx_.clock.createTimer(intervalMs, std::move(onTick)));
     return *timers_.back();
 }
 
@@ -61,7 +61,7 @@ void TaskWindow::closeEvent(QCloseEvent* event) {
         timer->stop();
     if (deck_)
         deck_->finish(right_);
-    host.taskAnswered(TaskResult{right_, task_.category});
+    host_.taskAnswered(TaskResult{right_, task_.category});
     event->accept();
 }
 

@@ -16,7 +16,7 @@ namespace zorna {
 // The base of every task window: the caption, the busy flag that refuses a close
 // before the task is answered, the optional used-picture deck, timers that stop
 // when the window closes, and the hand-back to the board in its fixed order.
-// A task class adds its controls, its Form_Load and its answer logic, and
+// A task class adds its controls, its load and its answer logic, and
 // ends with answer(right): the board gets one TaskResult as the window closes.
 class TaskWindow : public QWidget {
     Q_OBJECT
@@ -25,7 +25,7 @@ public:
     ~TaskWindow() override;
 
     // The load sequence; the board runs it once before it shows the window.
-    virtual void Form_Load() = 0;
+    virtual void load() = 0;
 
     const TaskSquare& task() const { return task_; }
     bool busy() const { return busy_; }
@@ -53,11 +53,11 @@ protected:
     // A timer owned by the window; every such timer stops when the window closes.
     Timer& addTimer(int intervalMs, Timer::Tick onTick);
 
-    // Form_Unload: refused while busy; otherwise the hand-back.
+    // A close request: refused while busy; otherwise the hand-back.
     void closeEvent(QCloseEvent* event) override;
 
-    AppContext& ctx;
-    TaskHost& host;
+    AppContext& ctx_;
+    TaskHost& host_;
 
 private:
     const TaskSquare& task_;

@@ -81,12 +81,12 @@ void PictureDeck::load() {
         record_ = *read;
 }
 
-void PictureDeck::obnovFile() {
+void PictureDeck::resetIfAllShown() {
     if (record_.resetIfAllShown(pictureCount_))
         write();
 }
 
-int PictureDeck::VipadkMal(Rnd& rnd, bool writeNow) {
+int PictureDeck::drawPicture(Rnd& rnd, bool writeNow) {
     rnd.randomize();
     current_ = record_.drawUnshown(pictureCount_, rnd);
     record_.setShown(current_, true);

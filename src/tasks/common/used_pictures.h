@@ -59,10 +59,10 @@ public:
     // sure the working folder exists.
     void load();
     // Reset when all pictures were shown; writes the file only then.
-    void obnovFile();
+    void resetIfAllShown();
     // Reseeds, draws an unshown picture, marks it shown and, when asked,
     // writes the file at once. Returns the picture number.
-    int VipadkMal(Rnd& rnd, bool writeNow = true);
+    int drawPicture(Rnd& rnd, bool writeNow = true);
     // Closing: the solved flag of the current picture follows the result; writes.
     void finish(bool solved);
     // Writes the record at the start of the file; false (logged) when it failed.

@@ -38,47 +38,47 @@ std::optional<int> toInt16(const QString& text) {
 
 CubeCountingWindow::CubeCountingWindow(AppContext& context, TaskHost& board, const TaskSquare& task,
                                        const char* instruction)
-    : TaskWindow(context, board, task), winText(new QLabel(this)), winMal(new PictureBox(this, Qt::white)),
-      Image2(new DoneButton(this)), instruction_(instruction) {
-    winText->setObjectName(QStringLiteral("winText"));
-    winText->setFont(gameFont(QStringLiteral("Arial"), 11.25, true));
-    winText->setWordWrap(true);
-    winText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    winText->setText(QStringLiteral("gfgf"));
-    winMal->setObjectName(QStringLiteral("winMal"));
-    connect(Image2, &DoneButton::clicked, this, [this] { Image2_Click(); });
+    : TaskWindow(context, board, task), instruction_(new QLabel(this)),
+      picture_(new PictureBox(this, Qt::white)), doneButton_(new DoneButton(this)),
+      instructionText_(instruction) {
+    instruction_->setObjectName(QStringLiteral("winText"));
+    instruction_->setFont(gameFont(QStringLiteral("Arial"), 11.25, true));
+    instruction_->setWordWrap(true);
+    instruction_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture_->setObjectName(QStringLiteral("winMal"));
+    connect(doneButton_, &DoneButton::clicked, this, [this] { doneClicked(); });
     useDeck(kCubePictures);
 }
 
-void CubeCountingWindow::Form_Load() {
+void CubeCountingWindow::load() {
     setBusy(true);
-    ZapovnMasNumPrav();
-    winText->setText(QString::fromUtf8(instruction_));
+    fillAnswers();
+    instruction_->setText(QString::fromUtf8(instructionText_));
     loadDeck();
-    VipadkMal();
+    drawPicture();
 }
 
-void CubeCountingWindow::VipadkMal() {
-    const int n = picDeck().VipadkMal(ctx.rnd);
-    winMal->showPicture(picturePath(n));
+void CubeCountingWindow::drawPicture() {
+    const int n = picDeck().drawPicture(ctx_.rnd);
+    picture_->showPicture(picturePath(n));
 }
 
 MissingCubesWindow::MissingCubesWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
     : CubeCountingWindow(context, board, task, "Скільки кубиків не вистачає в кожного з п'яти малюнків?") {
     setClientSizeTw(this, 6540, 6150);
-    placeTw(winText, 120, 0, 5175, 1215);
-    placeTw(Image2, 5520, 120, 930, 930);
-    placeTw(winMal, kMissingPictureTwips.left, kMissingPictureTwips.top, kMissingPictureTwips.width,
+    placeTw(instruction_, 120, 0, 5175, 1215);
+    placeTw(doneButton_, 5520, 120, 930, 930);
+    placeTw(picture_, kMissingPictureTwips.left, kMissingPictureTwips.top, kMissingPictureTwips.width,
             kMissingPictureTwips.height);
     static constexpr int kBoxLeft[] = {480, 1680, 2880, 4080, 5280};
     static constexpr int kLabelLeft[] = {240, 1440, 2640, 3840, 5040};
     for (int k = 1; k <= 5; ++k) {
         // The regions only show the hand over the numbered figures.
-        auto* region = new AnswerRegion(k, ctx.folder, winMal);
+        auto* region = new AnswerRegion(k, ctx_.folder, picture_);
         region->setCursorSwap(false);
         const TwipsRect& r = kMissingRegionTwips[k - 1];
         placeTw(region, r.left, r.top, r.width, r.height);
-        Fokus.append(region);
+        regions_.append(region);
 
         auto* label = new QLabel(QString::number(k), this);
         label->setObjectName(QStringLiteral("Label%1").arg(k));
@@ -88,47 +88,48 @@ MissingCubesWindow::MissingCubesWindow(AppContext& context, TaskHost& board, con
         auto* box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("winPrav%1").arg(k));
         placeTw(box, kBoxLeft[k - 1], 5640, 855, 285);
-        winPrav.append(box);
+        answerBoxes_.append(box);
     }
     for (int k = 1; k < 5; ++k)
-        setTabOrder(winPrav[k - 1], winPrav[k]);
+        setTabOrder(answerBoxes_[k - 1], answerBoxes_[k]);
 }
 
-void MissingCubesWindow::ZapovnMasNumPrav() {
+void MissingCubesWindow::fillAnswers() {
     answers_ = kMissingCubes;
 }
 
-void MissingCubesWindow::Image2_Click() {
+void MissingCubesWindow::doneClicked() {
     if (!busy())
         return;
     const auto& expected = answers_.at(currentPicture() - 1);
     bool right = true;
     for (int k = 0; k < 5; ++k)
-        if (trimSpaces(winPrav[k]->text()) != QString::number(expected[k]))
+        if (trimSpaces(answerBoxes_[k]->text()) != QString::number(expected[k]))
             right = false;
     answer(right);
 }
 
 CountCubesWindow::CountCubesWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
-    : CubeCountingWindow(context, board, task, "Скільки кубиків на малюнку?"), winpPrav(new QLineEdit(this)) {
+    : CubeCountingWindow(context, board, task, "Скільки кубиків на малюнку?"),
+      answerBox_(new QLineEdit(this)) {
     setClientSizeTw(this, 6420, 5955);
-    placeTw(winText, 0, 0, 4935, 1455);
-    placeTw(Image2, 5280, 120, 930, 930);
-    winpPrav->setObjectName(QStringLiteral("winpPrav"));
-    placeTw(winpPrav, 5040, 1080, 1215, 375);
-    placeTw(winMal, kCountPictureTwips.left, kCountPictureTwips.top, kCountPictureTwips.width,
+    placeTw(instruction_, 0, 0, 4935, 1455);
+    placeTw(doneButton_, 5280, 120, 930, 930);
+    answerBox_->setObjectName(QStringLiteral("winpPrav"));
+    placeTw(answerBox_, 5040, 1080, 1215, 375);
+    placeTw(picture_, kCountPictureTwips.left, kCountPictureTwips.top, kCountPictureTwips.width,
             kCountPictureTwips.height);
 }
 
-void CountCubesWindow::ZapovnMasNumPrav() {
+void CountCubesWindow::fillAnswers() {
     answers_ = kCubeCounts;
 }
 
-void CountCubesWindow::Image2_Click() {
-    if (!busy() || trimSpaces(winpPrav->text()).isEmpty())
+void CountCubesWindow::doneClicked() {
+    if (!busy() || trimSpaces(answerBox_->text()).isEmpty())
         return;
     // Text that is no number, or lies outside the 16-bit range, is a wrong answer.
-    const std::optional<int> typed = toInt16(winpPrav->text());
+    const std::optional<int> typed = toInt16(answerBox_->text());
     answer(typed && *typed == answers_.at(currentPicture() - 1));
 }
 

@@ -16,27 +16,31 @@ namespace zorna {
 class AnswerRegion;
 class DoneButton;
 
-// What the two windows share: the picture drawn from eleven, shown in winMal,
+// What the two windows share: the picture drawn from eleven, shown in picture_,
 // the instruction, and the done button that judges the typed answer.
 class CubeCountingWindow : public TaskWindow {
     Q_OBJECT
 public:
     CubeCountingWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task, const char* instruction);
 
-    void Form_Load() override;
+    void load() override;
     int currentPicture() const { return deck()->current(); }
 
-    QLabel* winText;
-    PictureBox* winMal;
-    DoneButton* Image2;
+    QLabel* instructionLabel() const { return instruction_; }
+    PictureBox* pictureBox() const { return picture_; }
+    DoneButton* doneButton() const { return doneButton_; }
 
 protected:
-    virtual void ZapovnMasNumPrav() = 0;
-    virtual void Image2_Click() = 0;
-    void VipadkMal();
+    virtual void fillAnswers() = 0;
+    virtual void doneClicked() = 0;
+    void drawPicture();
+
+    QLabel* instruction_;
+    PictureBox* picture_;
+    DoneButton* doneButton_;
 
 private:
-    const char* instruction_;
+    const char* instructionText_;
 };
 
 // Text with its leading and trailing spaces removed.
@@ -53,14 +57,18 @@ class MissingCubesWindow : public CubeCountingWindow {
 public:
     MissingCubesWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    QList<QLineEdit*> winPrav; // indexes 1..5 at 0..4
-    QList<AnswerRegion*> Fokus;
+    // The answer box of figure k (1..5).
+    QLineEdit* answerBox(int k) const { return answerBoxes_.at(k - 1); }
+    // The region over figure k (1..5).
+    AnswerRegion* region(int k) const { return regions_.at(k - 1); }
 
 protected:
-    void ZapovnMasNumPrav() override;
-    void Image2_Click() override;
+    void fillAnswers() override;
+    void doneClicked() override;
 
 private:
+    QList<QLineEdit*> answerBoxes_;
+    QList<AnswerRegion*> regions_;
     std::array<std::array<int, 5>, kCubePictures> answers_{};
 };
 
@@ -70,13 +78,14 @@ class CountCubesWindow : public CubeCountingWindow {
 public:
     CountCubesWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    QLineEdit* winpPrav;
+    QLineEdit* answerBox() const { return answerBox_; }
 
 protected:
-    void ZapovnMasNumPrav() override;
-    void Image2_Click() override;
+    void fillAnswers() override;
+    void doneClicked() override;
 
 private:
+    QLineEdit* answerBox_;
     std::array<int, kCubePictures> answers_{};
 };
 

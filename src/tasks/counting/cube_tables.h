@@ -28,10 +28,10 @@ inline constexpr std::array<std::array<int, 5>, kCubePictures> kMissingCubes{{
 }};
 inline constexpr std::array<int, kCubePictures> kCubeCounts{4, 5, 8, 10, 12, 15, 10, 21, 15, 45, 44};
 
-// winMal, the picture box of each window.
+// The picture box of each window.
 inline constexpr TwipsRect kMissingPictureTwips{120, 1320, 6255, 4140}; // task 24
 inline constexpr TwipsRect kCountPictureTwips{0, 1680, 6360, 4245};     // task 18
-// Task 24: the answer regions over figures 1..5, relative to winMal. The
+// Task 24: the answer regions over figures 1..5, relative to the picture box. The
 // generator draws each figure inside its region.
 inline constexpr std::array<TwipsRect, 5> kMissingRegionTwips{{
     {2160, 0, 1935, 1935},

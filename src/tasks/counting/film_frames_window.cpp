@@ -22,68 +22,68 @@ const FilmRow* filmRow(int windowNumber) {
 
 FilmFramesWindow::FilmFramesWindow(AppContext& context, TaskHost& board, const TaskSquare& task,
                                    const FilmRow& row)
-    : TaskWindow(context, board, task), winzavdan(new QLabel(this)),
-      Image2(new DoneButton(this, QSize(83, 96))), Image1(new QLabel(this)), row_(row), drag_(this) {
+    : TaskWindow(context, board, task), instruction_(new QLabel(this)),
+      doneButton_(new DoneButton(this, QSize(83, 96))), film_(new QLabel(this)), row_(row), drag_(this) {
     setClientSizeTw(this, 11460, 5850);
     setBackground(this, QColor(0x80, 0x40, 0x00));
 
-    winzavdan->setObjectName(QStringLiteral("winzavdan"));
-    placeTw(winzavdan, row.textLeft, row.textTop, 7335, 1095);
-    winzavdan->setFont(gameFont(QStringLiteral("Times New Roman"), 14.25, true));
-    winzavdan->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    winzavdan->setWordWrap(true);
-    winzavdan->setAutoFillBackground(true);
-    QPalette palette = winzavdan->palette();
+    instruction_->setObjectName(QStringLiteral("winzavdan"));
+    placeTw(instruction_, row.textLeft, row.textTop, 7335, 1095);
+    instruction_->setFont(gameFont(QStringLiteral("Times New Roman"), 14.25, true));
+    instruction_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    instruction_->setWordWrap(true);
+    instruction_->setAutoFillBackground(true);
+    QPalette palette = instruction_->palette();
     palette.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
     palette.setColor(QPalette::WindowText, palette.color(QPalette::Highlight));
-    winzavdan->setPalette(palette);
+    instruction_->setPalette(palette);
 
-    placeTw(Image2, row.doneLeft, row.doneTop, 1245, 1440);
-    connect(Image2, &DoneButton::clicked, this, &FilmFramesWindow::Image2_Click);
+    placeTw(doneButton_, row.doneLeft, row.doneTop, 1245, 1440);
+    connect(doneButton_, &DoneButton::clicked, this, &FilmFramesWindow::doneClicked);
 
     // The strip takes no input: drops on it reach the window.
-    Image1->setObjectName(QStringLiteral("Image1"));
-    placeTw(Image1, 120, 1440, 11160, 2430);
-    Image1->setPixmap(renderPicture(QStringLiteral(":/counting/film.svg"), Image1->size()));
+    film_->setObjectName(QStringLiteral("Image1"));
+    placeTw(film_, 120, 1440, 11160, 2430);
+    film_->setPixmap(renderSvg(QStringLiteral(":/counting/film.svg"), film_->size()));
     // Like a disabled control it takes no mouse input, but it keeps its colours.
-    Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    film_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     for (int j = 1; j <= 4; ++j) {
         auto* frame = new QLabel(this);
         frame->setObjectName(QStringLiteral("kadr%1").arg(j));
         placeTw(frame, row.frameLeft[j - 1], 4080, kFilmFrameWidthTwips, kFilmFrameHeightTwips);
-        kadr.append(frame);
+        frames_.append(frame);
         setFrameMovable(frame, true);
     }
-    drag_.onStart([this](QWidget* source) { kadr_MouseDown(source); });
+    drag_.onStart([this](QWidget* source) { frameDragStarted(source); });
     drag_.onDrop([this](const DragHelper::Drop& drop) {
         // Drops on the strip or the bare window reach the form; drops on any
         // other control are ignored.
         // Placed frames let drops through, so a drop on one reaches the form.
-        if (drop.target == this || drop.target == Image1)
-            Form_DragDrop(drop.source, drop.windowPos);
+        if (drop.target == this || drop.target == film_)
+            frameDropped(drop.source, drop.windowPos);
     });
 }
 
-void FilmFramesWindow::Form_Load() {
-    for (QLabel* frame : kadr)
+void FilmFramesWindow::load() {
+    for (QLabel* frame : frames_)
         setFrameMovable(frame, true);
     setBusy(true);
-    winzavdan->setText(QStringLiteral("\nРозмісти на плівці кадри в потрібній послідовності"));
-    ctx.rnd.randomize();
+    instruction_->setText(QStringLiteral("\nРозмісти на плівці кадри в потрібній послідовності"));
+    ctx_.rnd.randomize();
 
     readRecord();
-    picDeck().obnovFile();
-    const int n = picDeck().VipadkMal(ctx.rnd);
+    picDeck().resetIfAllShown();
+    const int n = picDeck().drawPicture(ctx_.rnd);
 
     // Frame order: distinct draws of 3r + 1; the bound only keeps a broken
     // generator from hanging the window (it then takes the smallest free value).
     std::array<int, 4> order{};
     auto used = [&order](int v) { return std::find(order.begin(), order.end(), v) != order.end(); };
     for (int j = 0; j < 4; ++j) {
-        int v = ctx.rnd.draw(3, 1);
+        int v = ctx_.rnd.draw(3, 1);
         for (int attempt = 0; used(v) && attempt < 100000; ++attempt)
-            v = ctx.rnd.draw(3, 1);
+            v = ctx_.rnd.draw(3, 1);
         for (v = used(v) ? 1 : v; used(v);)
             ++v;
         order[j] = v;
@@ -94,29 +94,29 @@ void FilmFramesWindow::Form_Load() {
         frames.append(framePath(n, order[j]));
     const QList<QPixmap> pictures = loadPictures(frames);
     for (int j = 0; j < 4; ++j)
-        kadr[j]->setPixmap(pictures.at(j));
+        frames_[j]->setPixmap(pictures.at(j));
 }
 
 QString FilmFramesWindow::framePath(int n, int f) const {
-    return ctx.folder.path(QStringLiteral("kletka%1/%2/%3.jpg").arg(task().windowNumber).arg(n).arg(f));
+    return ctx_.folder.path(QStringLiteral("kletka%1/%2/%3.jpg").arg(task().windowNumber).arg(n).arg(f));
 }
 
 void FilmFramesWindow::readRecord() {
     // The first record of the file, whatever follows it; a missing or short
     // file is a record in which no story has been shown yet. The working folder
     // is made sure so that the record can be written back.
-    ctx.folder.ensureFolder(QStringLiteral("Temp"));
+    ctx_.folder.ensureFolder(QStringLiteral("Temp"));
     useDeck(kFilmStories);
     picDeck().record().clearShown(kFilmStories);
     const UsedPictureRecord blank(11);
-    const auto data = readFile(ctx.folder.usedPictureFile(task().windowNumber));
+    const auto data = readFile(ctx_.folder.usedPictureFile(task().windowNumber));
     if (data && data->size() >= blank.byteSize())
         if (auto record = UsedPictureRecord::fromBytes(data->left(blank.byteSize()), 11))
             picDeck().record() = *record;
 }
 
 bool FilmFramesWindow::frameMovable(int j) const {
-    return drag_.isDraggable(kadr[j - 1]);
+    return drag_.isDraggable(frames_[j - 1]);
 }
 
 void FilmFramesWindow::setFrameMovable(QWidget* frame, bool on) {
@@ -130,24 +130,24 @@ void FilmFramesWindow::setFrameMovable(QWidget* frame, bool on) {
         frame->unsetCursor();
 }
 
-void FilmFramesWindow::kadr_MouseDown(QWidget* frame) {
-    frame->setCursor(loadCursorFile(ctx.folder.path(QStringLiteral("h_nw.cur")), frame->cursor()));
+void FilmFramesWindow::frameDragStarted(QWidget* frame) {
+    frame->setCursor(loadCursorFile(ctx_.folder.path(QStringLiteral("h_nw.cur")), frame->cursor()));
 }
 
-void FilmFramesWindow::Form_DragDrop(QWidget* source, QPoint pos) {
-    const int j = indexOfControl(kadr, source);
+void FilmFramesWindow::frameDropped(QWidget* source, QPoint pos) {
+    const int j = indexOfControl(frames_, source);
     if (j < 0 || !busy() || !frameMovable(j + 1))
         return;
     const std::optional<int> slot = strip_.drop(j + 1, pos);
     if (!slot)
         return;
-    QWidget* frame = kadr[j];
+    QWidget* frame = frames_[j];
     frame->move(FilmStrip::framePosition(*slot, frame->size()));
     frame->raise();
     setFrameMovable(frame, false);
 }
 
-void FilmFramesWindow::Image2_Click() {
+void FilmFramesWindow::doneClicked() {
     if (!busy())
         return;
     answer(strip_.solved());

@@ -22,29 +22,35 @@ class FilmFramesWindow : public TaskWindow {
 public:
     FilmFramesWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task, const FilmRow& row);
 
-    void Form_Load() override;
+    void load() override;
 
     int story() const { return deck()->current(); }
-    // Story position of the frame shown in kadr(j), j = 1..4.
+    // Story position of the frame shown in frame(j), j = 1..4.
     int frameOrder(int j) const { return strip_.order(j); }
     bool slotFilled(int k) const { return strip_.filled(k); }
     const FilmStrip& strip() const { return strip_; }
-    // False once kadr(j) has been placed on the strip.
+    // False once frame(j) has been placed on the strip.
     bool frameMovable(int j) const;
 
-    QLabel* winzavdan;
-    DoneButton* Image2;
-    QLabel* Image1;
-    QList<QLabel*> kadr; // indexes 1..4 at 0..3
+    QLabel* instructionLabel() const { return instruction_; }
+    DoneButton* doneButton() const { return doneButton_; }
+    // The film strip's picture behind the frames.
+    QLabel* filmLabel() const { return film_; }
+    // The frame j (1..4).
+    QLabel* frame(int j) const { return frames_.at(j - 1); }
 
 private:
-    void kadr_MouseDown(QWidget* frame);
-    void Form_DragDrop(QWidget* source, QPoint pos);
-    void Image2_Click();
+    void frameDragStarted(QWidget* frame);
+    void frameDropped(QWidget* source, QPoint pos);
+    void doneClicked();
     void readRecord();
     void setFrameMovable(QWidget* frame, bool on);
     QString framePath(int n, int f) const;
 
+    QLabel* instruction_;
+    DoneButton* doneButton_;
+    QLabel* film_;
+    QList<QLabel*> frames_;
     const FilmRow& row_;
     DragHelper drag_;
     FilmStrip strip_;

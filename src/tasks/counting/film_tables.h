@@ -10,9 +10,9 @@ namespace zorna {
 // What differs between the two film-frame windows.
 struct FilmRow {
     int windowNumber;
-    int textLeft, textTop;        // winzavdan, twips
-    int doneLeft, doneTop;        // Image2, twips
-    std::array<int, 4> frameLeft; // kadr(1..4), twips; Top 4080
+    int textLeft, textTop;        // the instruction, twips
+    int doneLeft, doneTop;        // the done button, twips
+    std::array<int, 4> frameLeft; // frames 1..4, twips; top 4080
 };
 
 inline constexpr std::array<FilmRow, 2> kFilmRows{{
@@ -23,7 +23,7 @@ inline constexpr std::array<FilmRow, 2> kFilmRows{{
 // Stories per window, each told in four frames "kletkaN/<story>/<frame>.jpg".
 inline constexpr int kFilmStories = 11;
 inline constexpr int kFilmFrames = 4;
-// kadr(1..4), the frame boxes.
+// Frames 1..4, the frame boxes.
 inline constexpr int kFilmFrameWidthTwips = 2535;
 inline constexpr int kFilmFrameHeightTwips = 1635;
 

@@ -2,7 +2,7 @@
 
 #include "platform/cursors.h"
 #include "platform/geometry.h"
-#include "tasks/common/done_button.h"
+#include "platform/pictures.h"
 #include "tasks/common/picture_box.h"
 
 #include <QLabel>
@@ -10,100 +10,101 @@
 namespace zorna {
 
 ChangedDetailWindow::ChangedDetailWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
-    : TaskWindow(context, board, task), winText(new QLabel(this)), Picture1(new PictureBox(this)),
-      Image2(new QLabel(Picture1)), Timer1(addTimer(1000, [this] { Timer1_Timer(); })),
-      Timer2(addTimer(1000, [this] { Timer2_Timer(); })), Timer3(addTimer(1000, [this] { Timer3_Timer(); })) {
+    : TaskWindow(context, board, task), instruction_(new QLabel(this)), picture_(new PictureBox(this)),
+      blot_(new QLabel(picture_)), memoriseTimer_(addTimer(1000, [this] { onMemoriseTick(); })),
+      pauseTimer_(addTimer(1000, [this] { onPauseTick(); })),
+      missTimer_(addTimer(1000, [this] { onMissWaitTick(); })) {
     setClientSizeTw(this, 7800, 6135);
 
-    winText->setObjectName(QStringLiteral("winText"));
-    placeTw(winText, 240, 120, 7455, 1215);
-    winText->setFont(gameFont(QStringLiteral("Arial"), 11.25, true));
-    winText->setWordWrap(true);
-    winText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    instruction_->setObjectName(QStringLiteral("winText"));
+    placeTw(instruction_, 240, 120, 7455, 1215);
+    instruction_->setFont(gameFont(QStringLiteral("Arial"), 11.25, true));
+    instruction_->setWordWrap(true);
+    instruction_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The window is disabled while the player memorises; the text stays readable.
-    QPalette palette = winText->palette();
+    QPalette palette = instruction_->palette();
     palette.setColor(QPalette::Disabled, QPalette::WindowText,
                      palette.color(QPalette::Active, QPalette::WindowText));
-    winText->setPalette(palette);
+    instruction_->setPalette(palette);
 
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    placeTw(Picture1, kChangedPictureTwips.left, kChangedPictureTwips.top, kChangedPictureTwips.width,
+    picture_->setObjectName(QStringLiteral("Picture1"));
+    placeTw(picture_, kChangedPictureTwips.left, kChangedPictureTwips.top, kChangedPictureTwips.width,
             kChangedPictureTwips.height);
-    setBackground(Picture1, Qt::white);
-    Picture1->setCursor(pictureCursor(QStringLiteral(":/memory/arrows.svg"), 32, 16, 16));
-    connect(Picture1, &PictureBox::pressed, this, &ChangedDetailWindow::Picture1_MouseDown);
+    setBackground(picture_, Qt::white);
+    picture_->setCursor(pictureCursor(QStringLiteral(":/memory/arrows.svg"), 32, 16, 16));
+    connect(picture_, &PictureBox::pressed, this, &ChangedDetailWindow::picturePressed);
 
     for (int k = 1; k <= 30; ++k) {
-        auto* block = new QLabel(Picture1);
+        auto* block = new QLabel(picture_);
         block->setObjectName(QStringLiteral("Block%1").arg(k));
         placeTw(block, 6960, 840 + 120 * (30 - k), 375, 135);
         setBackground(block, QColor(0x00, 0xC0, 0xC0));
         block->setAttribute(Qt::WA_TransparentForMouseEvents);
-        Block.append(block);
+        blocks_.append(block);
     }
 
     // The blot lets clicks through: the picture still takes them.
-    Image2->setObjectName(QStringLiteral("Image2"));
-    Image2->setFixedSize(45, 47);
-    Image2->setPixmap(renderPicture(QStringLiteral(":/memory/blot.svg"), QSize(45, 47)));
-    Image2->setAttribute(Qt::WA_TransparentForMouseEvents);
-    Image2->hide();
+    blot_->setObjectName(QStringLiteral("Image2"));
+    blot_->setFixedSize(45, 47);
+    blot_->setPixmap(renderSvg(QStringLiteral(":/memory/blot.svg"), QSize(45, 47)));
+    blot_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    blot_->hide();
 
     useDeck(kChangedPictures, kChangedPictures);
 }
 
-void ChangedDetailWindow::Form_Load() {
-    Image2->hide();
+void ChangedDetailWindow::load() {
+    blot_->hide();
     setBusy(true);
-    winText->setText(QStringLiteral("Запам'ятай цей малюнок"));
+    instruction_->setText(QStringLiteral("Запам'ятай цей малюнок"));
     loadDeck();
-    VipadkMal();
-    Timer1.start();
+    drawPicture();
+    memoriseTimer_.start();
 }
 
-void ChangedDetailWindow::VipadkMal() {
-    const int n = picDeck().VipadkMal(ctx.rnd);
-    Picture1->showPicture(ctx.folder.taskPicture(task().windowNumber, n, QStringLiteral("bmp")));
-    Timer1.start();
+void ChangedDetailWindow::drawPicture() {
+    const int n = picDeck().drawPicture(ctx_.rnd);
+    picture_->showPicture(ctx_.folder.taskPicture(task().windowNumber, n, QStringLiteral("bmp")));
+    memoriseTimer_.start();
     detail_.begin(n);
     setEnabled(false);
 }
 
-void ChangedDetailWindow::Timer1_Timer() {
+void ChangedDetailWindow::onMemoriseTick() {
     if (const std::optional<int> block = detail_.memoriseTick()) {
-        Block[*block - 1]->hide();
+        blocks_[*block - 1]->hide();
         return;
     }
-    Timer1.stop();
-    Picture1->showPicture(QString());
-    Timer2.start();
+    memoriseTimer_.stop();
+    picture_->showPicture(QString());
+    pauseTimer_.start();
 }
 
-void ChangedDetailWindow::Timer2_Timer() {
+void ChangedDetailWindow::onPauseTick() {
     if (!detail_.pauseTick())
         return;
-    Timer2.stop();
-    winText->setText(QStringLiteral("Клацни по тій частині малюнка, яка змінилася"));
-    Picture1->showPicture(
-        ctx.folder.taskFile(task().windowNumber, QStringLiteral("%1_1.bmp").arg(currentPicture())));
+    pauseTimer_.stop();
+    instruction_->setText(QStringLiteral("Клацни по тій частині малюнка, яка змінилася"));
+    picture_->showPicture(
+        ctx_.folder.taskFile(task().windowNumber, QStringLiteral("%1_1.bmp").arg(currentPicture())));
     setEnabled(true);
 }
 
-void ChangedDetailWindow::Picture1_MouseDown(QPoint pos) {
+void ChangedDetailWindow::picturePressed(QPoint pos) {
     if (!busy() || !isEnabled())
         return;
     if (detail_.hits(pos)) {
         answer(true);
         return;
     }
-    Image2->move(pos.x() - Image2->width() / 2, pos.y() - Image2->height() / 2);
-    Image2->show();
-    Image2->raise();
+    blot_->move(pos.x() - blot_->width() / 2, pos.y() - blot_->height() / 2);
+    blot_->show();
+    blot_->raise();
     detail_.miss();
-    Timer3.start();
+    missTimer_.start();
 }
 
-void ChangedDetailWindow::Timer3_Timer() {
+void ChangedDetailWindow::onMissWaitTick() {
     if (detail_.missWaitTick())
         answer(false);
 }

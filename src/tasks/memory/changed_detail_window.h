@@ -19,25 +19,31 @@ class ChangedDetailWindow : public TaskWindow {
 public:
     ChangedDetailWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
     int currentPicture() const { return detail_.picture(); }
 
-    QLabel* winText;
-    PictureBox* Picture1;
-    QList<QLabel*> Block; // indexes 1..30 at 0..29
-    QLabel* Image2;       // the red blot
+    QLabel* instructionLabel() const { return instruction_; }
+    PictureBox* pictureBox() const { return picture_; }
+    // The covering blocks, 1..30, removed one by one while the picture is memorised.
+    const QList<QLabel*>& blocks() const { return blocks_; }
+    // The red blot that marks a missed click.
+    QLabel* blotLabel() const { return blot_; }
 
 private:
-    void VipadkMal();
-    void Timer1_Timer();
-    void Timer2_Timer();
-    void Timer3_Timer();
-    void Picture1_MouseDown(QPoint pos);
+    void drawPicture();
+    void onMemoriseTick();
+    void onPauseTick();
+    void onMissWaitTick();
+    void picturePressed(QPoint pos);
 
+    QLabel* instruction_;
+    PictureBox* picture_;
+    QList<QLabel*> blocks_;
+    QLabel* blot_;
     ChangedDetail detail_;
-    Timer& Timer1;
-    Timer& Timer2;
-    Timer& Timer3;
+    Timer& memoriseTimer_;
+    Timer& pauseTimer_;
+    Timer& missTimer_;
 };
 
 } // namespace zorna

@@ -13,10 +13,10 @@ namespace zorna {
 // ---- kletka24: a scene and the same scene with one detail changed ----
 
 inline constexpr int kChangedPictures = 14;
-// Picture1, where both versions of a scene are shown.
+// The picture box, where both versions of a scene are shown.
 inline constexpr TwipsRect kChangedPictureTwips{240, 1440, 7455, 4590};
 
-// The changed detail of picture n: x1, y1, x2, y2 in pixels of Picture1.
+// The changed detail of picture n: x1, y1, x2, y2 in pixels of the picture box.
 struct ChangedRegion {
     int x1, y1, x2, y2;
     // Only the points strictly inside the rectangle count.

@@ -9,24 +9,24 @@
 namespace zorna {
 
 RememberPicturesWindow::RememberPicturesWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
-    : TaskWindow(context, board, task), winText(new QLabel(this)), Label1(new QLabel(this)),
-      startPause(addTimer(1000, [this] { startPause_Timer(); })),
-      Timer1(addTimer(1000, [this] { Timer1_Timer(); })) {
+    : TaskWindow(context, board, task), instruction_(new QLabel(this)), clickCount_(new QLabel(this)),
+      startPauseTimer_(addTimer(1000, [this] { onStartPauseTick(); })),
+      showTimer_(addTimer(1000, [this] { onShowTick(); })) {
     setClientSizeTw(this, 6405, 7140);
     setBackground(this, QColor(0x00, 0x00, 0x80));
 
-    winText->setObjectName(QStringLiteral("winText"));
-    placeTw(winText, 720, 360, 4335, 495);
-    winText->setFont(gameFont(QStringLiteral("Times New Roman"), 18, true));
-    winText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(winText, QColor(0x00FFFF));
+    instruction_->setObjectName(QStringLiteral("winText"));
+    placeTw(instruction_, 720, 360, 4335, 495);
+    instruction_->setFont(gameFont(QStringLiteral("Times New Roman"), 18, true));
+    instruction_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(instruction_, QColor(0x00FFFF));
 
-    Label1->setObjectName(QStringLiteral("Label1"));
-    placeTw(Label1, 5400, 840, 495, 495);
-    Label1->setFont(gameFont(QStringLiteral("MS Sans Serif"), 18, true));
-    Label1->setAlignment(Qt::AlignCenter);
-    setBackground(Label1, QColor(0xC0, 0xC0, 0xC0));
-    Label1->setText(QStringLiteral("0"));
+    clickCount_->setObjectName(QStringLiteral("Label1"));
+    placeTw(clickCount_, 5400, 840, 495, 495);
+    clickCount_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 18, true));
+    clickCount_->setAlignment(Qt::AlignCenter);
+    setBackground(clickCount_, QColor(0xC0, 0xC0, 0xC0));
+    clickCount_->setText(QStringLiteral("0"));
 
     static constexpr int kLeft[] = {480, 2280, 4080};
     static constexpr int kTop[] = {1440, 3240, 5040};
@@ -37,59 +37,59 @@ RememberPicturesWindow::RememberPicturesWindow(AppContext& context, TaskHost& bo
         setBackground(cell, QColor(0xC0, 0xC0, 0xC0));
         cell->setFrameColour(QColor(0x60, 0x60, 0x60));
         cell->setCursor(pointingHandCursor());
-        connect(cell, &PictureBox::clicked, this, [this, i] { Picture1_Click(i); });
-        Picture1.append(cell);
+        connect(cell, &PictureBox::clicked, this, [this, i] { cellClicked(i); });
+        cells_.append(cell);
     }
 }
 
-void RememberPicturesWindow::Form_Load() {
-    winText->setText(QStringLiteral("Запам'ятай малюнки"));
-    for (PictureBox* cell : Picture1)
+void RememberPicturesWindow::load() {
+    instruction_->setText(QStringLiteral("Запам'ятай малюнки"));
+    for (PictureBox* cell : cells_)
         cell->setEnabled(false);
-    ctx.rnd.randomize();
-    task_.draw(ctx.rnd);
-    startPause.start();
+    ctx_.rnd.randomize();
+    task_.draw(ctx_.rnd);
+    startPauseTimer_.start();
 }
 
 QString RememberPicturesWindow::picture(int p) const {
-    return ctx.folder.taskPicture(task().windowNumber, p);
+    return ctx_.folder.taskPicture(task().windowNumber, p);
 }
 
-void RememberPicturesWindow::startPause_Timer() {
+void RememberPicturesWindow::onStartPauseTick() {
     if (!task_.pauseTick())
         return;
-    startPause.stop();
-    VivodMal();
+    startPauseTimer_.stop();
+    startShow();
 }
 
-void RememberPicturesWindow::VivodMal() {
+void RememberPicturesWindow::startShow() {
     task_.startShow();
-    Timer1.start();
+    showTimer_.start();
 }
 
-void RememberPicturesWindow::Timer1_Timer() {
+void RememberPicturesWindow::onShowTick() {
     const RememberPictures::ShowStep step = task_.showTick();
-    Picture1[4]->showPicture(step.picture != 0 ? picture(step.picture) : QString());
+    cells_[4]->showPicture(step.picture != 0 ? picture(step.picture) : QString());
     if (step.over) {
-        Timer1.stop();
-        VivodVsix();
+        showTimer_.stop();
+        showAllPictures();
     }
 }
 
-void RememberPicturesWindow::VivodVsix() {
-    winText->setText(QStringLiteral("Знайди їх серед заданих"));
+void RememberPicturesWindow::showAllPictures() {
+    instruction_->setText(QStringLiteral("Знайди їх серед заданих"));
     for (int j = 1; j <= 9; ++j)
-        Picture1[cellOf(j) - 1]->showPicture(picture(pictureOf(j)));
-    for (PictureBox* cell : Picture1)
+        cells_[cellOf(j) - 1]->showPicture(picture(pictureOf(j)));
+    for (PictureBox* cell : cells_)
         cell->setEnabled(true);
 }
 
-void RememberPicturesWindow::Picture1_Click(int index) {
-    PictureBox* cell = Picture1[index - 1];
+void RememberPicturesWindow::cellClicked(int index) {
+    PictureBox* cell = cells_[index - 1];
     if (!busy() || !cell->isEnabled())
         return;
     const RememberPictures::Choice choice = task_.choose(index);
-    Label1->setText(QString::number(task_.clicks()));
+    clickCount_->setText(QString::number(task_.clicks()));
     cell->setEnabled(false);
     if (choice != RememberPictures::Choice::Wait)
         answer(choice == RememberPictures::Choice::Solved);

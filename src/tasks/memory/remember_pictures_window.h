@@ -20,27 +20,33 @@ class RememberPicturesWindow : public TaskWindow {
 public:
     RememberPicturesWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
     // Column j = 1..9: picture number and grid cell; columns 1..4 are remembered.
     int pictureOf(int j) const { return task_.pictureOf(j); }
     int cellOf(int j) const { return task_.cellOf(j); }
 
-    QLabel* winText;
-    QLabel* Label1;
-    QList<PictureBox*> Picture1; // indexes 1..9 at 0..8
+    QLabel* instructionLabel() const { return instruction_; }
+    // The number of clicks so far.
+    QLabel* clickCountLabel() const { return clickCount_; }
+    // The grid cell c (1..9), and all nine.
+    PictureBox* cell(int c) const { return cells_.at(c - 1); }
+    const QList<PictureBox*>& cells() const { return cells_; }
 
 private:
-    void startPause_Timer();
-    void VivodMal();
-    void Timer1_Timer();
-    void VivodVsix();
-    void Picture1_Click(int index);
+    void onStartPauseTick();
+    void startShow();
+    void onShowTick();
+    void showAllPictures();
+    void cellClicked(int index);
     QString picture(int p) const;
 
+    QLabel* instruction_;
+    QLabel* clickCount_;
+    QList<PictureBox*> cells_;
     RememberPictures task_;
-    Timer& startPause;
-    Timer& Timer1;
+    Timer& startPauseTimer_;
+    Timer& showTimer_;
 };
 
 } // namespace zorna

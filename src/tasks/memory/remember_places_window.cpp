@@ -1,6 +1,7 @@
 #include "tasks/memory/remember_places_window.h"
 
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 #include "tasks/common/done_button.h"
 #include "tasks/common/picture_box.h"
 
@@ -9,14 +10,14 @@
 namespace zorna {
 
 RememberPlacesWindow::RememberPlacesWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
-    : TaskWindow(context, board, task), winText(new QLabel(this)), Picture3(nullptr), Image2(nullptr),
-      Timer1(addTimer(1000, [this] { Timer1_Timer(); })), drag_(this) {
+    : TaskWindow(context, board, task), instruction_(new QLabel(this)), cover_(nullptr), doneButton_(nullptr),
+      showTimer_(addTimer(1000, [this] { onShowTick(); })), drag_(this) {
     setClientSizeTw(this, 8130, 3450);
 
-    winText->setObjectName(QStringLiteral("winText"));
-    placeTw(winText, 120, 0, 6855, 495);
-    winText->setFont(gameFont(QStringLiteral("MS Sans Serif"), 13.5, true));
-    winText->setAlignment(Qt::AlignCenter);
+    instruction_->setObjectName(QStringLiteral("winText"));
+    placeTw(instruction_, 120, 0, 6855, 495);
+    instruction_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 13.5, true));
+    instruction_->setAlignment(Qt::AlignCenter);
 
     static constexpr int kCellLeft[] = {360, 1560, 2760};
     static constexpr int kTrayLeft[] = {4200, 5400, 6600};
@@ -27,7 +28,7 @@ RememberPlacesWindow::RememberPlacesWindow(AppContext& context, TaskHost& board,
         placeTw(cell, kCellLeft[(k - 1) % 3], kTop[(k - 1) / 3], kPlaceCellTwips, kPlaceCellTwips);
         setBackground(cell, Qt::white);
         cell->setFrameColour(QColor(0x80, 0x80, 0x80));
-        Picture1.append(cell);
+        cells_.append(cell);
     }
     for (int i = 1; i <= 6; ++i) {
         auto* box = new PictureBox(this);
@@ -36,85 +37,85 @@ RememberPlacesWindow::RememberPlacesWindow(AppContext& context, TaskHost& board,
         setBackground(box, Qt::white);
         box->setFrameColour(QColor(0x80, 0x80, 0x80));
         box->setMouseTracking(true);
-        connect(box, &PictureBox::moved, this, [this, i] { Picture2_MouseMove(i); });
-        Picture2.append(box);
+        connect(box, &PictureBox::moved, this, [this, i] { trayItemPointed(i); });
+        trayBoxes_.append(box);
     }
 
     // The cover lies in front of the tray and hides it exactly.
-    Picture3 = new PictureBox(this);
-    Picture3->setObjectName(QStringLiteral("Picture3"));
-    placeTw(Picture3, 4200, 840, 3615, 2415);
-    Picture3->setPixmapPicture(renderPicture(QStringLiteral(":/memory/cover.svg"), Picture3->size()));
-    connect(Picture3, &PictureBox::clicked, this, &RememberPlacesWindow::Picture3_Click);
+    cover_ = new PictureBox(this);
+    cover_->setObjectName(QStringLiteral("Picture3"));
+    placeTw(cover_, 4200, 840, 3615, 2415);
+    cover_->setPixmapPicture(renderSvg(QStringLiteral(":/memory/cover.svg"), cover_->size()));
+    connect(cover_, &PictureBox::clicked, this, &RememberPlacesWindow::coverClicked);
 
     // Placed at the top edge so that the whole sign shows.
-    Image2 = new DoneButton(this);
-    placeTw(Image2, 7080, 0, 930, 930);
-    connect(Image2, &DoneButton::clicked, this, &RememberPlacesWindow::Image2_Click);
+    doneButton_ = new DoneButton(this);
+    placeTw(doneButton_, 7080, 0, 930, 930);
+    connect(doneButton_, &DoneButton::clicked, this, &RememberPlacesWindow::doneClicked);
 
     drag_.onStart([this](QWidget* source) {
-        const int i = indexOfControl(Picture2, source);
+        const int i = indexOfControl(trayBoxes_, source);
         if (i >= 0)
-            Picture2_MouseMove(i + 1);
+            trayItemPointed(i + 1);
     });
     drag_.onDrop([this](const DragHelper::Drop& drop) {
-        const int k = indexOfControl(Picture1, drop.target);
+        const int k = indexOfControl(cells_, drop.target);
         if (k >= 0)
-            Picture1_DragDrop(k + 1);
+            itemDropped(k + 1);
     });
 }
 
-void RememberPlacesWindow::Form_Load() {
-    winText->setText(QStringLiteral("Запам'ятай розташування предметів"));
-    Picture3->show();
+void RememberPlacesWindow::load() {
+    instruction_->setText(QStringLiteral("Запам'ятай розташування предметів"));
+    cover_->show();
     setBusy(true);
-    ctx.rnd.randomize();
-    task_.draw(ctx.rnd);
+    ctx_.rnd.randomize();
+    task_.draw(ctx_.rnd);
 }
 
 QString RememberPlacesWindow::item(int m) const {
-    return ctx.folder.taskPicture(task().windowNumber, m);
+    return ctx_.folder.taskPicture(task().windowNumber, m);
 }
 
-void RememberPlacesWindow::Picture3_Click() {
-    Timer1.start();
+void RememberPlacesWindow::coverClicked() {
+    showTimer_.start();
 }
 
-void RememberPlacesWindow::Timer1_Timer() {
+void RememberPlacesWindow::onShowTick() {
     const RememberPlaces::ShowStep step = task_.showTick();
     if (step.cell != 0) {
-        Picture1[step.cell - 1]->showPicture(item(step.item));
+        cells_[step.cell - 1]->showPicture(item(step.item));
         return;
     }
-    for (PictureBox* cell : Picture1)
+    for (PictureBox* cell : cells_)
         cell->showPicture(QString());
     if (step.over) {
-        Timer1.stop();
-        Dali();
+        showTimer_.stop();
+        startPlacing();
     }
 }
 
-void RememberPlacesWindow::Dali() {
-    Picture3->hide();
+void RememberPlacesWindow::startPlacing() {
+    cover_->hide();
     for (int i = 1; i <= 6; ++i) {
-        Picture2[i - 1]->showPicture(item(trayOf(i)));
-        drag_.makeDraggable(Picture2[i - 1]);
+        trayBoxes_[i - 1]->showPicture(item(trayOf(i)));
+        drag_.makeDraggable(trayBoxes_[i - 1]);
     }
-    winText->setText(QStringLiteral("Розстав предмети по своїх місцях"));
+    instruction_->setText(QStringLiteral("Розстав предмети по своїх місцях"));
 }
 
-void RememberPlacesWindow::Picture2_MouseMove(int index) {
+void RememberPlacesWindow::trayItemPointed(int index) {
     task_.pointAt(index);
 }
 
-void RememberPlacesWindow::Picture1_DragDrop(int index) {
+void RememberPlacesWindow::itemDropped(int index) {
     if (!busy())
         return;
     if (const int placed = task_.drop(index))
-        Picture1[index - 1]->showPicture(item(placed));
+        cells_[index - 1]->showPicture(item(placed));
 }
 
-void RememberPlacesWindow::Image2_Click() {
+void RememberPlacesWindow::doneClicked() {
     if (!busy())
         return;
     answer(task_.allInPlace());

@@ -21,7 +21,7 @@ class RememberPlacesWindow : public TaskWindow {
 public:
     RememberPlacesWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
     // The tables of the task (1..6).
     int placeOf(int k) const { return task_.placeOf(k); }
@@ -29,23 +29,32 @@ public:
     int shownAt(int s) const { return task_.shownAt(s); }
     int placedIn(int k) const { return task_.placedIn(k); }
 
-    QLabel* winText;
-    QList<PictureBox*> Picture1; // the cells, indexes 1..6 at 0..5
-    QList<PictureBox*> Picture2; // the tray, indexes 1..6 at 0..5
-    PictureBox* Picture3;        // the cover
-    DoneButton* Image2;
+    QLabel* instructionLabel() const { return instruction_; }
+    // The cell k (1..6) where items are shown and put back, and all six.
+    PictureBox* cell(int k) const { return cells_.at(k - 1); }
+    const QList<PictureBox*>& cells() const { return cells_; }
+    // The tray box i (1..6) the items are dragged from.
+    PictureBox* trayBox(int i) const { return trayBoxes_.at(i - 1); }
+    // The cover over the cells; a click on it starts the show.
+    PictureBox* coverBox() const { return cover_; }
+    DoneButton* doneButton() const { return doneButton_; }
 
 private:
-    void Picture3_Click();
-    void Timer1_Timer();
-    void Dali();
-    void Picture2_MouseMove(int index);
-    void Picture1_DragDrop(int index);
-    void Image2_Click();
+    void coverClicked();
+    void onShowTick();
+    void startPlacing();
+    void trayItemPointed(int index);
+    void itemDropped(int index);
+    void doneClicked();
     QString item(int m) const;
 
+    QLabel* instruction_;
+    QList<PictureBox*> cells_;
+    QList<PictureBox*> trayBoxes_;
+    PictureBox* cover_;
+    DoneButton* doneButton_;
     RememberPlaces task_;
-    Timer& Timer1;
+    Timer& showTimer_;
     DragHelper drag_;
 };
 

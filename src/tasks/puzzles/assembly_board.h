@@ -17,7 +17,7 @@ public:
     static constexpr int kErrorsAllowed = 5;
 
     // Tray order: 16 distinct pieces drawn as u * 15 + 1, each drawn again while
-    // it is already in the tray (rozbMal).
+    // it is already in the tray (the shuffle).
     void shuffleTray(Rnd& rnd);
     int trayPiece(int v) const { return tray_[v - 1]; }
 

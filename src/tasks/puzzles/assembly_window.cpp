@@ -21,13 +21,13 @@ AssemblyWindow::AssemblyWindow(AppContext& context, TaskHost& board, const TaskS
     setPalette(keep);
     useDeck(kPictures, kSlots);
 
-    winText = new QLabel(this);
-    winText->setObjectName(QStringLiteral("winText"));
-    placeTw(winText, 120, 0, 7215, 1215);
-    winText->setFont(gameFont(QStringLiteral("Arial"), 11.25, true));
-    winText->setWordWrap(true);
-    winText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    winText->setStyleSheet(QStringLiteral("QLabel { color: #0000ff; border: 1px solid black; }"));
+    instruction_ = new QLabel(this);
+    instruction_->setObjectName(QStringLiteral("winText"));
+    placeTw(instruction_, 120, 0, 7215, 1215);
+    instruction_->setFont(gameFont(QStringLiteral("Arial"), 11.25, true));
+    instruction_->setWordWrap(true);
+    instruction_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    instruction_->setStyleSheet(QStringLiteral("QLabel { color: #0000ff; border: 1px solid black; }"));
 
     const QPixmap blot = puzzlePicture(QStringLiteral("blot.svg"), QSize(tw(675), tw(705)));
     for (int i = 1; i <= AssemblyBoard::kCells; ++i) {
@@ -36,58 +36,58 @@ AssemblyWindow::AssemblyWindow(AppContext& context, TaskHost& board, const TaskS
         cell->setObjectName(QStringLiteral("winMal%1").arg(i));
         placeTw(cell, 120 + 960 * ((i - 1) % 4), 1320 + 960 * ((i - 1) / 4), kPuzzleCellTwips,
                 kPuzzleCellTwips);
-        winMal.append(cell);
+        boardCells_.append(cell);
 
         auto* k = new PictureBox(cell, Qt::transparent);
         k->setObjectName(QStringLiteral("Kliaksa%1").arg(i));
         placeTw(k, 120, 120, 675, 705);
         k->setPixmapPicture(blot);
         k->hide();
-        Kliaksa.append(k);
+        blots_.append(k);
     }
 
-    drag = new DragHelper(this);
+    drag_ = new DragHelper(this);
     for (int v = 1; v <= AssemblyBoard::kCells; ++v) {
         auto* image = new PictureBox(this, Qt::transparent);
         image->setObjectName(QStringLiteral("image3_%1").arg(v));
         placeTw(image, 4200 + 1080 * ((v - 1) % 4), 1320 + 1080 * ((v - 1) / 4), kPuzzleCellTwips,
                 kPuzzleCellTwips);
-        drag->makeDraggable(image);
-        image3.append(image);
+        drag_->makeDraggable(image);
+        trayBoxes_.append(image);
     }
-    drag->onStart([this](QWidget* source) {
-        const int v = indexOfControl(image3, source) + 1;
+    drag_->onStart([this](QWidget* source) {
+        const int v = indexOfControl(trayBoxes_, source) + 1;
         if (v >= 1)
-            image3_MouseMove(v);
+            trayPiecePointed(v);
     });
-    drag->onDrop([this](const DragHelper::Drop& d) { onDrop(d.target); });
+    drag_->onDrop([this](const DragHelper::Drop& d) { onDrop(d.target); });
 
-    Image2 = new DoneButton(this);
-    placeTw(Image2, 7560, 240, 930, 930);
-    connect(Image2, &DoneButton::clicked, this, &AssemblyWindow::Image2_Click);
+    doneButton_ = new DoneButton(this);
+    placeTw(doneButton_, 7560, 240, 930, 930);
+    connect(doneButton_, &DoneButton::clicked, this, &AssemblyWindow::doneClicked);
 
-    Label1 = new QLabel(QStringLiteral("Помилок:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    placeTw(Label1, 120, 5280, 975, 375);
-    Label1->setFont(gameFont(QStringLiteral("Arial"), 9.75));
-    Label2 = new QLabel(this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    placeTw(Label2, 1080, 5280, 375, 375);
-    Label2->setFont(gameFont(QStringLiteral("Arial"), 12));
-    setTextColour(Label2, QColor(0x0000ff));
-    Label3 = new QLabel(QStringLiteral("(Допускається 5 помилок)"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    placeTw(Label3, 1440, 5280, 2535, 375);
-    Label3->setFont(gameFont(QStringLiteral("Arial"), 9.75));
+    errorsCaption_ = new QLabel(QStringLiteral("Помилок:"), this);
+    errorsCaption_->setObjectName(QStringLiteral("Label1"));
+    placeTw(errorsCaption_, 120, 5280, 975, 375);
+    errorsCaption_->setFont(gameFont(QStringLiteral("Arial"), 9.75));
+    errorCount_ = new QLabel(this);
+    errorCount_->setObjectName(QStringLiteral("Label2"));
+    placeTw(errorCount_, 1080, 5280, 375, 375);
+    errorCount_->setFont(gameFont(QStringLiteral("Arial"), 12));
+    setTextColour(errorCount_, QColor(0x0000ff));
+    errorLimit_ = new QLabel(QStringLiteral("(Допускається 5 помилок)"), this);
+    errorLimit_->setObjectName(QStringLiteral("Label3"));
+    placeTw(errorLimit_, 1440, 5280, 2535, 375);
+    errorLimit_->setFont(gameFont(QStringLiteral("Arial"), 9.75));
 
-    Timer2 = &addTimer(1000, [this] { Timer2_Timer(); });
-    Timer1 = &addTimer(1000, [this] { Timer1_Timer(); });
+    previewTimer_ = &addTimer(1000, [this] { onPreviewTick(); });
+    blotTimer_ = &addTimer(1000, [this] { onBlotTick(); });
 }
 
-void AssemblyWindow::Form_Load() {
+void AssemblyWindow::load() {
     setBusy(true);
     board_ = AssemblyBoard();
-    winText->setText(QStringLiteral("Подивись на малюнок"));
+    instruction_->setText(QStringLiteral("Подивись на малюнок"));
     picture_ = loadAndDrawPicture();
     // The preview: the whole picture in the tray, pieces in order; no input.
     setEnabled(false);
@@ -96,37 +96,37 @@ void AssemblyWindow::Form_Load() {
         pieces.append(piecePath(piece));
     const QList<QPixmap> pictures = loadPictures(pieces);
     for (int v = 1; v <= AssemblyBoard::kCells; ++v)
-        image3[v - 1]->setPixmapPicture(pictures.at(v - 1));
+        trayBoxes_[v - 1]->setPixmapPicture(pictures.at(v - 1));
     previewTicks_ = 0;
-    Timer2->start();
-    Label2->setText(QStringLiteral("0"));
+    previewTimer_->start();
+    errorCount_->setText(QStringLiteral("0"));
 }
 
 QString AssemblyWindow::piecePath(int piece) const {
-    return ctx.folder.taskFile(task().windowNumber, QStringLiteral("%1/%2.jpg").arg(picture_).arg(piece));
+    return ctx_.folder.taskFile(task().windowNumber, QStringLiteral("%1/%2.jpg").arg(picture_).arg(piece));
 }
 
 QPixmap AssemblyWindow::piecePicture(int piece) const {
     return loadPicture(piecePath(piece));
 }
 
-void AssemblyWindow::Timer2_Timer() {
+void AssemblyWindow::onPreviewTick() {
     if (++previewTicks_ < kPreviewTicks)
         return;
     setEnabled(true);
-    Timer2->stop();
-    rozbMal();
+    previewTimer_->stop();
+    shuffleTray();
 }
 
-void AssemblyWindow::rozbMal() {
-    winText->setText(QStringLiteral("Склади малюнок за його частинами"));
-    ctx.rnd.randomize();
-    board_.shuffleTray(ctx.rnd);
+void AssemblyWindow::shuffleTray() {
+    instruction_->setText(QStringLiteral("Склади малюнок за його частинами"));
+    ctx_.rnd.randomize();
+    board_.shuffleTray(ctx_.rnd);
     for (int v = 1; v <= AssemblyBoard::kCells; ++v)
-        image3[v - 1]->setPixmapPicture(piecePicture(board_.trayPiece(v)));
+        trayBoxes_[v - 1]->setPixmapPicture(piecePicture(board_.trayPiece(v)));
 }
 
-void AssemblyWindow::image3_MouseMove(int v) {
+void AssemblyWindow::trayPiecePointed(int v) {
     draggedPiece_ = board_.trayPiece(v);
     draggedFile_ = QString::number(draggedPiece_) + QStringLiteral(".jpg");
 }
@@ -134,27 +134,27 @@ void AssemblyWindow::image3_MouseMove(int v) {
 void AssemblyWindow::onDrop(QWidget* target) {
     // The drop may land on a cell's (hidden or shown) blot: find the cell itself.
     for (QWidget* w = target; w && w != this; w = w->parentWidget()) {
-        const int i = indexOfControl(winMal, w);
+        const int i = indexOfControl(boardCells_, w);
         if (i >= 0) {
-            winMal_DragDrop(i + 1);
+            pieceDropped(i + 1);
             return;
         }
     }
 }
 
-void AssemblyWindow::winMal_DragDrop(int cell) {
+void AssemblyWindow::pieceDropped(int cell) {
     if (!busy() || !isEnabled() || draggedPiece_ < 1)
         return;
-    winMal[cell - 1]->setPixmapPicture(loadPicture(
-        ctx.folder.taskFile(task().windowNumber, QStringLiteral("%1/%2").arg(picture_).arg(draggedFile_))));
+    boardCells_[cell - 1]->setPixmapPicture(loadPicture(
+        ctx_.folder.taskFile(task().windowNumber, QStringLiteral("%1/%2").arg(picture_).arg(draggedFile_))));
     if (board_.drop(cell, draggedPiece_))
         return;
-    Label2->setText(QString::number(board_.errors()));
+    errorCount_->setText(QString::number(board_.errors()));
     if (board_.tooManyErrors())
         answer(false);
 }
 
-void AssemblyWindow::Image2_Click() {
+void AssemblyWindow::doneClicked() {
     if (!busy() || !isEnabled())
         return;
     if (board_.complete()) {
@@ -162,16 +162,16 @@ void AssemblyWindow::Image2_Click() {
         return;
     }
     for (int i = 1; i <= AssemblyBoard::kCells; ++i)
-        Kliaksa[i - 1]->setVisible(board_.wrongCell(i));
+        blots_[i - 1]->setVisible(board_.wrongCell(i));
     setEnabled(false);
     blotTicks_ = 0;
-    Timer1->start();
+    blotTimer_->start();
 }
 
-void AssemblyWindow::Timer1_Timer() {
+void AssemblyWindow::onBlotTick() {
     if (++blotTicks_ < kBlotTicks)
         return;
-    Timer1->stop();
+    blotTimer_->stop();
     answer(false);
 }
 

@@ -22,7 +22,7 @@ class AssemblyWindow : public TaskWindow {
 public:
     AssemblyWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
     const AssemblyBoard& board() const { return board_; }
     int picture() const { return picture_; }
     int draggedPiece() const { return draggedPiece_; }
@@ -32,14 +32,21 @@ public:
     static constexpr int kPreviewTicks = 3;
     static constexpr int kBlotTicks = 2;
 
-    void image3_MouseMove(int v);
-    void winMal_DragDrop(int cell);
-    void Image2_Click();
+    // The board cell c (1..16), the blot over it, and the tray box v (1..16).
+    PictureBox* boardCell(int c) const { return boardCells_.at(c - 1); }
+    PictureBox* blot(int c) const { return blots_.at(c - 1); }
+    PictureBox* trayBox(int v) const { return trayBoxes_.at(v - 1); }
+    QLabel* instructionLabel() const { return instruction_; }
+    QLabel* errorCountLabel() const { return errorCount_; }
+    DoneButton* doneButton() const { return doneButton_; }
 
 private:
-    void Timer2_Timer();
-    void rozbMal();
-    void Timer1_Timer();
+    void trayPiecePointed(int v);
+    void pieceDropped(int cell);
+    void doneClicked();
+    void onPreviewTick();
+    void shuffleTray();
+    void onBlotTick();
     QString piecePath(int piece) const;
     QPixmap piecePicture(int piece) const;
     void onDrop(QWidget* target);
@@ -51,17 +58,17 @@ private:
     int previewTicks_ = 0;
     int blotTicks_ = 0;
 
-    QLabel* winText;
-    QList<PictureBox*> winMal;  // board cells 1..16 at index 0..15
-    QList<PictureBox*> Kliaksa; // blots 1..16
-    QList<PictureBox*> image3;  // tray 1..16
-    DoneButton* Image2;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    Timer* Timer2;
-    Timer* Timer1;
-    DragHelper* drag;
+    QLabel* instruction_;
+    QList<PictureBox*> boardCells_;
+    QList<PictureBox*> blots_;
+    QList<PictureBox*> trayBoxes_;
+    DoneButton* doneButton_;
+    QLabel* errorsCaption_;
+    QLabel* errorCount_;
+    QLabel* errorLimit_;
+    Timer* previewTimer_;
+    Timer* blotTimer_;
+    DragHelper* drag_;
 };
 
 } // namespace zorna

@@ -15,30 +15,30 @@ BallExchangeWindow::BallExchangeWindow(AppContext& context, TaskHost& board, con
     setClientSizeTw(this, 7095, 3255);
     setBackground(this, Qt::white);
 
-    Label1 = new QLabel(QStringLiteral("Червоні шари перестав на лівий бік, сірі - на правий"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    placeTw(Label1, 120, 120, 5415, 615);
-    Label1->setFont(gameFont(QStringLiteral("Arial"), 9.75, true));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setFramedBackground(Label1, QColor(0xe0e0e0));
+    instruction_ = new QLabel(QStringLiteral("Червоні шари перестав на лівий бік, сірі - на правий"), this);
+    instruction_->setObjectName(QStringLiteral("Label1"));
+    placeTw(instruction_, 120, 120, 5415, 615);
+    instruction_->setFont(gameFont(QStringLiteral("Arial"), 9.75, true));
+    instruction_->setWordWrap(true);
+    instruction_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setFramedBackground(instruction_, QColor(0xe0e0e0));
 
-    Label2 = new QLabel(QStringLiteral("Дозволяється зробити не більше 21-го кроку"), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    placeTw(Label2, 120, 840, 3615, 255);
-    Label2->setFont(gameFont(QStringLiteral("Arial"), 8.25));
-    setTextColour(Label2, QColor(0x000080));
+    limitText_ = new QLabel(QStringLiteral("Дозволяється зробити не більше 21-го кроку"), this);
+    limitText_->setObjectName(QStringLiteral("Label2"));
+    placeTw(limitText_, 120, 840, 3615, 255);
+    limitText_->setFont(gameFont(QStringLiteral("Arial"), 8.25));
+    setTextColour(limitText_, QColor(0x000080));
 
-    Label3 = new QLabel(this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    placeTw(Label3, 5160, 840, 375, 255);
-    Label3->setFont(gameFont(QStringLiteral("Arial"), 8.25, true));
-    Label3->setAlignment(Qt::AlignCenter);
-    setFramedBackground(Label3, QColor(0xe0e0e0));
+    stepCount_ = new QLabel(this);
+    stepCount_->setObjectName(QStringLiteral("Label3"));
+    placeTw(stepCount_, 5160, 840, 375, 255);
+    stepCount_->setFont(gameFont(QStringLiteral("Arial"), 8.25, true));
+    stepCount_->setAlignment(Qt::AlignCenter);
+    setFramedBackground(stepCount_, QColor(0xe0e0e0));
 
-    Image2 = new DoneButton(this);
-    placeTw(Image2, 5880, 120, 930, 930);
-    connect(Image2, &DoneButton::clicked, this, &BallExchangeWindow::Image2_Click);
+    doneButton_ = new DoneButton(this);
+    placeTw(doneButton_, 5880, 120, 930, 930);
+    connect(doneButton_, &DoneButton::clicked, this, &BallExchangeWindow::doneClicked);
 
     const QPixmap grey = puzzlePicture(QStringLiteral("ball_grey.svg"), QSize(57, 62));
     const QPixmap red = puzzlePicture(QStringLiteral("ball_red.svg"), QSize(57, 62));
@@ -48,28 +48,28 @@ BallExchangeWindow::BallExchangeWindow(AppContext& context, TaskHost& board, con
         image->setPixmap(BallRow::grey(ball) ? grey : red);
         image->setFixedSize(57, 62);
         image->move(holeLeft(balls_.hole(ball)), kHoleTop);
-        connect(image, &ClickLabel::clicked, this, &BallExchangeWindow::Image1_Click);
-        Image1.append(image);
+        connect(image, &ClickLabel::clicked, this, &BallExchangeWindow::ballClicked);
+        ballLabels_.append(image);
     }
 }
 
-void BallExchangeWindow::Form_Load() {
+void BallExchangeWindow::load() {
     balls_ = BallRow();
     setBusy(true);
-    Label3->setText(QStringLiteral("0"));
-    obnovScr();
+    stepCount_->setText(QStringLiteral("0"));
+    placeBalls();
 }
 
-void BallExchangeWindow::Image1_Click(int ball) {
+void BallExchangeWindow::ballClicked(int ball) {
     balls_.select(ball);
 }
 
 void BallExchangeWindow::mousePressEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
-    Form_MouseDown(p.x(), p.y());
+    pressAt(p.x(), p.y());
 }
 
-void BallExchangeWindow::Form_MouseDown(int x, int y) {
+void BallExchangeWindow::pressAt(int x, int y) {
     if (!busy() || balls_.selected() == 0 || y < kHoleTop || y > kHoleBottom)
         return;
     int target = 0;
@@ -78,19 +78,19 @@ void BallExchangeWindow::Form_MouseDown(int x, int y) {
             target = hole;
     if (target == 0 || !balls_.clickHole(target))
         return;
-    obnovScr();
-    Label3->setText(QString::number(balls_.steps()));
-    Proverka();
+    placeBalls();
+    stepCount_->setText(QString::number(balls_.steps()));
+    checkEnd();
 }
 
-void BallExchangeWindow::obnovScr() {
+void BallExchangeWindow::placeBalls() {
     for (int ball = 1; ball <= BallRow::kBalls; ++ball)
-        Image1[ball - 1]->move(holeLeft(balls_.hole(ball)), kHoleTop);
+        ballLabels_[ball - 1]->move(holeLeft(balls_.hole(ball)), kHoleTop);
 }
 
-void BallExchangeWindow::Proverka() {
+void BallExchangeWindow::checkEnd() {
     if (balls_.steps() > kStepLimit) {
-        ctx.dialogs.show(
+        ctx_.dialogs.show(
             this, Message{QString(),
                           QStringLiteral("Кількість зроблених кроків перевищує норму.\nСкоро зустрінемось!"),
                           MsgIcon::None, MsgButtons::Ok});
@@ -101,7 +101,7 @@ void BallExchangeWindow::Proverka() {
         answer(true);
 }
 
-void BallExchangeWindow::Image2_Click() {
+void BallExchangeWindow::doneClicked() {
     if (busy())
         answer(false);
 }

@@ -20,7 +20,7 @@ class BallExchangeWindow : public TaskWindow {
 public:
     BallExchangeWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
     const BallRow& balls() const { return balls_; }
 
     static constexpr int kStepLimit = 21;
@@ -30,24 +30,29 @@ public:
     static constexpr int kHoleBottom = 182;
     static constexpr int kHoleWidth = 58; // 16..73 inclusive
 
-    void Image1_Click(int ball);
-    void Form_MouseDown(int x, int y);
-    void Image2_Click();
+    // The ball b (1..6), the step counter and the done button.
+    ClickLabel* ballLabel(int b) const { return ballLabels_.at(b - 1); }
+    QLabel* stepCountLabel() const { return stepCount_; }
+    DoneButton* doneButton() const { return doneButton_; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void obnovScr();
-    void Proverka();
+    void ballClicked(int ball);
+    // A press on the window: moves the selected ball to the hole under (x, y).
+    void pressAt(int x, int y);
+    void doneClicked();
+    void placeBalls();
+    void checkEnd();
 
     BallRow balls_;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    DoneButton* Image2;
-    QList<ClickLabel*> Image1; // balls 1..6 at index 0..5
+    QLabel* instruction_;
+    QLabel* limitText_;
+    QLabel* stepCount_;
+    DoneButton* doneButton_;
+    QList<ClickLabel*> ballLabels_;
 };
 
 } // namespace zorna

@@ -23,7 +23,7 @@ public:
     int steps() const { return steps_; }
     static bool grey(int ball) { return ball >= 1 && ball <= 3; }
 
-    // Image1_Click: the ball becomes the selected one, replacing any earlier choice.
+    // A click on a ball: the ball becomes the selected one, replacing any earlier choice.
     void select(int ball);
     // A click on hole b: moves the selected ball there when the move is legal,
     // counts the step and clears the selection; returns whether it moved. A

@@ -14,25 +14,25 @@ NumberOrderWindow::NumberOrderWindow(AppContext& context, TaskHost& board, const
     setClientSizeTw(this, 4080, 5760);
     setBackground(this, QColor(0x008080));
 
-    winText = new QLabel(this);
-    winText->setObjectName(QStringLiteral("winText"));
-    placeTw(winText, 120, 120, 2655, 1455);
-    winText->setFont(gameFont(QStringLiteral("Arial"), 11.25, true));
-    winText->setWordWrap(true);
-    winText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    winText->setStyleSheet(
+    instruction_ = new QLabel(this);
+    instruction_->setObjectName(QStringLiteral("winText"));
+    placeTw(instruction_, 120, 120, 2655, 1455);
+    instruction_->setFont(gameFont(QStringLiteral("Arial"), 11.25, true));
+    instruction_->setWordWrap(true);
+    instruction_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    instruction_->setStyleSheet(
         QStringLiteral("QLabel { color: #0000c0; background: #f0f0f0; border: 1px solid black; }"));
 
-    Image2 = new DoneButton(this);
-    placeTw(Image2, 3120, 120, 930, 930);
-    connect(Image2, &DoneButton::clicked, this, &NumberOrderWindow::Image2_Click);
+    doneButton_ = new DoneButton(this);
+    placeTw(doneButton_, 3120, 120, 930, 930);
+    connect(doneButton_, &DoneButton::clicked, this, &NumberOrderWindow::doneClicked);
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    placeTw(Label1, 3120, 1200, 735, 375);
-    Label1->setFont(gameFont(QStringLiteral("Arial"), 9.75, true));
-    Label1->setAlignment(Qt::AlignCenter);
-    setFramedBackground(Label1, QColor(0xf0f0f0));
+    secondsLeftLabel_ = new QLabel(this);
+    secondsLeftLabel_->setObjectName(QStringLiteral("Label1"));
+    placeTw(secondsLeftLabel_, 3120, 1200, 735, 375);
+    secondsLeftLabel_->setFont(gameFont(QStringLiteral("Arial"), 9.75, true));
+    secondsLeftLabel_->setAlignment(Qt::AlignCenter);
+    setFramedBackground(secondsLeftLabel_, QColor(0xf0f0f0));
 
     for (int i = 1; i <= 16; ++i) {
         auto* cell = new ClickLabel(i, this);
@@ -41,30 +41,30 @@ NumberOrderWindow::NumberOrderWindow(AppContext& context, TaskHost& board, const
                 kPuzzleCellTwips);
         cell->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setFramedBackground(cell, QColor(0xd4d0c8));
-        connect(cell, &ClickLabel::clicked, this, &NumberOrderWindow::winMal_Click);
-        winMal.append(cell);
+        connect(cell, &ClickLabel::clicked, this, &NumberOrderWindow::cellClicked);
+        cells_.append(cell);
     }
 
-    Timer1 = &addTimer(1000, [this] { Timer1_Timer(); });
+    countdown_ = &addTimer(1000, [this] { onCountdownTick(); });
 }
 
-void NumberOrderWindow::Form_Load() {
+void NumberOrderWindow::load() {
     setBusy(true);
-    winText->setText(
+    instruction_->setText(
         QStringLiteral("Розташуй числа зліва направо в порядку зростання, починаючи з верхнього кута"));
-    rozbMal();
+    shuffleTiles();
 }
 
 QPixmap NumberOrderWindow::tilePicture(int tile) const {
     return loadPicture(picturePath(tile));
 }
 
-void NumberOrderWindow::rozbMal() {
+void NumberOrderWindow::shuffleTiles() {
     frame_ = SlidingFrame();
-    ctx.rnd.randomize();
+    ctx_.rnd.randomize();
     // The window is not on the screen yet: the cells show the shuffled frame
     // once, after the last move.
-    frame_.shuffle(ctx.rnd, [](const SlidingFrame::Move&) {});
+    frame_.shuffle(ctx_.rnd, [](const SlidingFrame::Move&) {});
     QStringList tiles;
     for (int tile = 1; tile <= 15; ++tile)
         tiles.append(picturePath(tile));
@@ -72,37 +72,37 @@ void NumberOrderWindow::rozbMal() {
     for (int cell = 1; cell <= 16; ++cell) {
         const int tile = frame_.tileInCell(cell);
         if (tile > 0)
-            winMal[cell - 1]->setPixmap(pictures.at(tile - 1));
+            cells_[cell - 1]->setPixmap(pictures.at(tile - 1));
         else
-            winMal[cell - 1]->clear();
+            cells_[cell - 1]->clear();
     }
     secondsLeft_ = kSeconds;
-    Label1->setText(QString::number(secondsLeft_));
-    Timer1->start();
+    secondsLeftLabel_->setText(QString::number(secondsLeft_));
+    countdown_->start();
 }
 
-void NumberOrderWindow::winMal_Click(int cell) {
+void NumberOrderWindow::cellClicked(int cell) {
     if (!busy())
         return;
     if (auto move = frame_.click(cell))
-        zamina(*move);
+        showMove(*move);
 }
 
-void NumberOrderWindow::zamina(const SlidingFrame::Move& move) {
-    winMal[move.from - 1]->clear();
-    winMal[move.to - 1]->setPixmap(tilePicture(move.tile));
+void NumberOrderWindow::showMove(const SlidingFrame::Move& move) {
+    cells_[move.from - 1]->clear();
+    cells_[move.to - 1]->setPixmap(tilePicture(move.tile));
 }
 
-void NumberOrderWindow::Timer1_Timer() {
+void NumberOrderWindow::onCountdownTick() {
     --secondsLeft_;
-    Label1->setText(QString::number(secondsLeft_));
+    secondsLeftLabel_->setText(QString::number(secondsLeft_));
     if (secondsLeft_ <= 0) {
-        Timer1->stop();
-        Image2_Click();
+        countdown_->stop();
+        doneClicked();
     }
 }
 
-void NumberOrderWindow::Image2_Click() {
+void NumberOrderWindow::doneClicked() {
     if (busy())
         answer(frame_.solved());
 }

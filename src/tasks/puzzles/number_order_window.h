@@ -19,28 +19,32 @@ class NumberOrderWindow : public TaskWindow {
 public:
     NumberOrderWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
     const SlidingFrame& frame() const { return frame_; }
     int secondsLeft() const { return secondsLeft_; }
 
     static constexpr int kSeconds = 300;
 
-    void winMal_Click(int cell);
-    void Image2_Click();
+    // The frame cell c (1..16), the seconds left and the done button.
+    ClickLabel* cell(int c) const { return cells_.at(c - 1); }
+    QLabel* secondsLeftLabel() const { return secondsLeftLabel_; }
+    DoneButton* doneButton() const { return doneButton_; }
 
 private:
-    void rozbMal();
-    void zamina(const SlidingFrame::Move& move);
-    void Timer1_Timer();
+    void cellClicked(int cell);
+    void doneClicked();
+    void shuffleTiles();
+    void showMove(const SlidingFrame::Move& move);
+    void onCountdownTick();
     QPixmap tilePicture(int tile) const;
 
     SlidingFrame frame_;
     int secondsLeft_ = kSeconds;
-    QLabel* winText;
-    QLabel* Label1;
-    DoneButton* Image2;
-    QList<ClickLabel*> winMal; // cells 1..16 at index 0..15
-    Timer* Timer1;
+    QLabel* instruction_;
+    QLabel* secondsLeftLabel_;
+    DoneButton* doneButton_;
+    QList<ClickLabel*> cells_;
+    Timer* countdown_;
 };
 
 } // namespace zorna

@@ -1,11 +1,11 @@
 #include "tasks/puzzles/puzzle_widgets.h"
 
-#include "tasks/common/done_button.h"
+#include "platform/pictures.h"
 
 namespace zorna {
 
 QPixmap puzzlePicture(const QString& name, QSize size) {
-    return renderPicture(QStringLiteral(":/puzzles/") + name, size);
+    return renderSvg(QStringLiteral(":/puzzles/") + name, size);
 }
 
 } // namespace zorna

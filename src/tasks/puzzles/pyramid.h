@@ -26,7 +26,7 @@ public:
     int liftedDisk() const { return lifted_ ? cell(source_.row, source_.axis) : 0; }
     int steps() const { return steps_; }
 
-    // A click on the zone of an axis (zona_Click): lifts the top disk, drops the
+    // A click on the zone of an axis: lifts the top disk, drops the
     // lifted disk (a put-back onto its own axis is a move too), or refuses
     // silently (empty axis with nothing lifted; a drop onto a narrower disk).
     Click click(int axis);

@@ -59,31 +59,31 @@ PyramidWindow::PyramidWindow(AppContext& context, TaskHost& board, const TaskSqu
     setClientSizeTw(this, layout.clientWidth, layout.clientHeight);
     setBackground(this, QColor(layout.background));
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    placeTw(Label1, 120, 120, 6015, 1095);
-    Label1->setFont(gameFont(QStringLiteral("Arial"), 9.75));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setTextColour(Label1, QColor(0x000080));
-    setBackground(Label1, QColor(0xe0e0e0));
+    instruction_ = new QLabel(this);
+    instruction_->setObjectName(QStringLiteral("Label1"));
+    placeTw(instruction_, 120, 120, 6015, 1095);
+    instruction_->setFont(gameFont(QStringLiteral("Arial"), 9.75));
+    instruction_->setWordWrap(true);
+    instruction_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setTextColour(instruction_, QColor(0x000080));
+    setBackground(instruction_, QColor(0xe0e0e0));
 
-    Label2 = new QLabel(QString::fromUtf8(layout.limitText), this);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    placeTw(Label2, 120, 1320, 3615, 375);
-    Label2->setFont(gameFont(QStringLiteral("Arial"), 8.25));
-    setTextColour(Label2, QColor(0x8080ff));
+    limitText_ = new QLabel(QString::fromUtf8(layout.limitText), this);
+    limitText_->setObjectName(QStringLiteral("Label2"));
+    placeTw(limitText_, 120, 1320, 3615, 375);
+    limitText_->setFont(gameFont(QStringLiteral("Arial"), 8.25));
+    setTextColour(limitText_, QColor(0x8080ff));
 
-    Label3 = new QLabel(this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    placeTw(Label3, 6480, 1200, 855, 375);
-    Label3->setFont(gameFont(QStringLiteral("Arial"), 9.75));
-    Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(Label3, QColor(0xff00ff));
+    stepCount_ = new QLabel(this);
+    stepCount_->setObjectName(QStringLiteral("Label3"));
+    placeTw(stepCount_, 6480, 1200, 855, 375);
+    stepCount_->setFont(gameFont(QStringLiteral("Arial"), 9.75));
+    stepCount_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(stepCount_, QColor(0xff00ff));
 
-    Image2 = new DoneButton(this);
-    placeTw(Image2, 6480, 240, 930, 930);
-    connect(Image2, &DoneButton::clicked, this, &PyramidWindow::Image2_Click);
+    doneButton_ = new DoneButton(this);
+    placeTw(doneButton_, 6480, 240, 930, 930);
+    connect(doneButton_, &DoneButton::clicked, this, &PyramidWindow::doneClicked);
 
     // Disks lie above the axis lines (painted on the window) and below the zones.
     for (int n = 1; n <= layout.disks; ++n) {
@@ -91,67 +91,68 @@ PyramidWindow::PyramidWindow(AppContext& context, TaskHost& board, const TaskSqu
         d->setObjectName(QStringLiteral("disk%1").arg(n));
         d->setFixedSize(tw(layout.zoneWidth - 240 * (n - 1)), tw(kDiskHeight));
         setBackground(d, QColor(layout.diskColours.value(n - 1)));
-        disk.append(d);
+        disks_.append(d);
     }
     for (int a = 1; a <= 3; ++a) {
         auto* z = new ClickLabel(a, this);
         z->setObjectName(QStringLiteral("zona%1").arg(a));
         placeTw(z, layout.zoneLeft[a - 1], 2400, layout.zoneWidth, 2055);
-        connect(z, &ClickLabel::clicked, this, &PyramidWindow::zona_Click);
-        zona.append(z);
+        connect(z, &ClickLabel::clicked, this, &PyramidWindow::zoneClicked);
+        zones_.append(z);
     }
 }
 
-void PyramidWindow::Form_Load() {
+void PyramidWindow::load() {
     setBusy(true);
     pyramid_ = Pyramid(layout_.disks);
-    Label1->setText(QStringLiteral("Переставляючи по одному диску, побудуй таку ж піраміду на червоній осі. "
-                                   "При цьому більший диск на менший ставити не можна."));
-    Label3->setText(QStringLiteral("0"));
-    obnovScr();
+    instruction_->setText(
+        QStringLiteral("Переставляючи по одному диску, побудуй таку ж піраміду на червоній осі. "
+                       "При цьому більший диск на менший ставити не можна."));
+    stepCount_->setText(QStringLiteral("0"));
+    placeDisks();
 }
 
 QPoint PyramidWindow::diskPlaceTw(int n, int axis, int level) const {
     return QPoint(layout_.zoneLeft[axis - 1] + 120 * (n - 1), kBottomTop - kLevelStep * (level - 1));
 }
 
-void PyramidWindow::obnovScr() {
+void PyramidWindow::placeDisks() {
     for (int a = 1; a <= 3; ++a) {
         for (int level = 1; level <= layout_.disks; ++level) {
             const int n = pyramid_.cell(layout_.disks + 1 - level, a);
             if (n == 0)
                 continue;
             const QPoint p = diskPlaceTw(n, a, level);
-            disk[n - 1]->move(tw(p.x()), tw(p.y()));
+            disks_[n - 1]->move(tw(p.x()), tw(p.y()));
         }
     }
 }
 
-void PyramidWindow::zona_Click(int index) {
+void PyramidWindow::zoneClicked(int index) {
     if (!busy())
         return;
     switch (pyramid_.click(index)) {
     case Pyramid::Click::Ignored:
         return;
     case Pyramid::Click::Lifted: {
-        QLabel* d = disk[pyramid_.liftedDisk() - 1];
+        QLabel* d = disks_[pyramid_.liftedDisk() - 1];
         d->move(d->x(), tw(kLiftedTop));
         return;
     }
     case Pyramid::Click::Moved:
-        obnovScr();
-        Label3->setText(QString::number(pyramid_.steps()));
-        Proverka();
+        placeDisks();
+        stepCount_->setText(QString::number(pyramid_.steps()));
+        checkEnd();
         return;
     }
 }
 
-void PyramidWindow::Proverka() {
+void PyramidWindow::checkEnd() {
     if (pyramid_.steps() > layout_.stepLimit) {
-        ctx.dialogs.show(this,
-                         Message{QStringLiteral("Завдання не виконано"),
-                                 QStringLiteral("Кількість Ваших кроків перевищує норму!\nДо побачення"),
-                                 MsgIcon::Warning, MsgButtons::Ok});
+        ctx_.dialogs.show(this,
+                          Message{QStringLiteral("Завдання не виконано"),
+                                  QStringLiteral("Кількість Ваших кроків перевищує норму!\nДо побачення"),
+                                  MsgIcon::Warning, MsgButtons::Ok});
         answer(false);
         return;
     }
@@ -159,12 +160,12 @@ void PyramidWindow::Proverka() {
         answer(true);
 }
 
-void PyramidWindow::Image2_Click() {
+void PyramidWindow::doneClicked() {
     if (!busy())
         return;
-    const MsgAnswer a =
-        ctx.dialogs.show(this, Message{QStringLiteral("Закінчення виконання"), QStringLiteral("Ви впевнені?"),
-                                       MsgIcon::Question, MsgButtons::YesNo});
+    const MsgAnswer a = ctx_.dialogs.show(this, Message{QStringLiteral("Закінчення виконання"),
+                                                        QStringLiteral("Ви впевнені?"), MsgIcon::Question,
+                                                        MsgButtons::YesNo});
     if (a == MsgAnswer::Yes)
         answer(false);
 }

@@ -40,31 +40,37 @@ class PyramidWindow : public TaskWindow {
 public:
     PyramidWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task, const PyramidLayout& layout);
 
-    void Form_Load() override;
+    void load() override;
 
     const Pyramid& pyramid() const { return pyramid_; }
     const PyramidLayout& layout() const { return layout_; }
 
-    void zona_Click(int index);
-    void Image2_Click();
+    // The click zone of axis a (1..3), the disk d (1..N), the
+    // step counter and the done button.
+    ClickLabel* zone(int a) const { return zones_.at(a - 1); }
+    QLabel* diskLabel(int d) const { return disks_.at(d - 1); }
+    QLabel* stepCountLabel() const { return stepCount_; }
+    DoneButton* doneButton() const { return doneButton_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void obnovScr();
-    void Proverka();
+    void zoneClicked(int index);
+    void doneClicked();
+    void placeDisks();
+    void checkEnd();
     // Disk label position by the placement rule, in twips.
     QPoint diskPlaceTw(int disk, int axis, int level) const;
 
     const PyramidLayout& layout_;
     Pyramid pyramid_;
-    QLabel* Label1;
-    QLabel* Label2;
-    QLabel* Label3;
-    DoneButton* Image2;
-    QList<ClickLabel*> zona; // 1..3 at index 0..2
-    QList<QLabel*> disk;     // 1..N at index 0..N-1
+    QLabel* instruction_;
+    QLabel* limitText_;
+    QLabel* stepCount_;
+    DoneButton* doneButton_;
+    QList<ClickLabel*> zones_;
+    QList<QLabel*> disks_;
 };
 
 } // namespace zorna

@@ -32,7 +32,7 @@ std::optional<SlidingFrame::Move> SlidingFrame::click(int cell) {
         const int bx = r + n[0];
         const int by = c + n[1];
         if (cells_[bx][by] == 0) {
-            // zamina: the empty neighbour takes the tile.
+            // The move: the empty neighbour takes the tile.
             const int tile = cells_[r][c];
             cells_[bx][by] = tile;
             cells_[r][c] = 0;

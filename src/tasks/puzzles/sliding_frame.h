@@ -31,11 +31,11 @@ public:
     static int cellOf(int row, int col) { return 4 * (row - 1) + col; }
     int emptyCell() const;
 
-    // winMal_Click: the tile of the cell moves into the empty cell when it is a
+    // A click on a cell: the tile of the cell moves into the empty cell when it is a
     // neighbour (searched left, up, right, down); otherwise nothing happens.
     std::optional<Move> click(int cell);
 
-    // rozbMal's shuffle: cells drawn as r * 15 + 1 handled as clicks until 51
+    // The shuffle: cells drawn as r * 15 + 1 handled as clicks until 51
     // clicks have moved a tile. `onMove` sees every move as it happens.
     template <typename OnMove> void shuffle(Rnd& rnd, OnMove onMove);
     int shuffleMoves() const { return moves_; }

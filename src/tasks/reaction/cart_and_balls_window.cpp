@@ -4,7 +4,6 @@
 #include "platform/pictures.h"
 #include "tasks/common/answer_region.h"
 #include "tasks/common/click_label.h"
-#include "tasks/common/done_button.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -44,16 +43,16 @@ protected:
 } // namespace
 
 CartAndBallsWindow::CartAndBallsWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
-    : TaskWindow(context, board, task), winText(new QLabel(this)), winText1(new QLabel(this)),
-      IndKil(new QLabel(this)), telega(new QLabel(this)), Image1(new ClickLabel(0, this)),
-      Knop1(new QPushButton(this)), Timer1(addTimer(1000, [this] { Timer1_Timer(); })),
-      TmShar(addTimer(40, [this] { TmShar_Timer(); })), TmTelega(addTimer(10, [this] { TmTelega_Timer(); })) {
+    : TaskWindow(context, board, task), instruction_(new QLabel(this)), keyHint_(new QLabel(this)),
+      caughtCount_(new QLabel(this)), cart_(new QLabel(this)), closeButton_(new ClickLabel(0, this)),
+      pushButton_(new QPushButton(this)), releaseTimer_(addTimer(1000, [this] { onReleaseTick(); })),
+      fallTimer_(addTimer(40, [this] { onFallTick(); })), cartTimer_(addTimer(10, [this] { onCartTick(); })) {
     setClientSizeTw(this, 8850, 6120);
 
-    winText->setObjectName(QStringLiteral("winText"));
-    placeTw(winText, 2280, 120, 3615, 375);
-    winText->setFont(gameFont(QStringLiteral("Times New Roman"), 18, true));
-    winText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    instruction_->setObjectName(QStringLiteral("winText"));
+    placeTw(instruction_, 2280, 120, 3615, 375);
+    instruction_->setFont(gameFont(QStringLiteral("Times New Roman"), 18, true));
+    instruction_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
     for (int x : {7560, 720}) {
         auto* line = new FieldLine(this);
@@ -64,166 +63,166 @@ CartAndBallsWindow::CartAndBallsWindow(AppContext& context, TaskHost& board, con
         auto* shape = new BallShape(this);
         shape->setObjectName(QStringLiteral("Shape%1").arg(i));
         shape->setGeometry(kBallColumns[i], kBallTops[i], kBallSize, kBallSize);
-        Shape[i] = shape;
+        ballShapes_[i] = shape;
     }
 
-    telega->setObjectName(QStringLiteral("telega"));
-    placeTw(telega, 7800, 5280, kCartWidthTwips, kCartHeightTwips);
-    telega->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    cart_->setObjectName(QStringLiteral("telega"));
+    placeTw(cart_, 7800, 5280, kCartWidthTwips, kCartHeightTwips);
+    cart_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Image1->setObjectName(QStringLiteral("Image1"));
-    placeTw(Image1, 7800, 240, 855, 930);
-    Image1->setPixmap(renderPicture(QStringLiteral(":/reaction/close.svg"), QSize(57, 62)));
-    Image1->setCursor(pointingHandCursor());
-    Image1->setToolTip(QStringLiteral("Закрити"));
-    connect(Image1, &ClickLabel::clicked, this, [this] { Image1_Click(); });
+    closeButton_->setObjectName(QStringLiteral("Image1"));
+    placeTw(closeButton_, 7800, 240, 855, 930);
+    closeButton_->setPixmap(renderSvg(QStringLiteral(":/reaction/close.svg"), QSize(57, 62)));
+    closeButton_->setCursor(pointingHandCursor());
+    closeButton_->setToolTip(QStringLiteral("Закрити"));
+    connect(closeButton_, &ClickLabel::clicked, this, [this] { closeClicked(); });
 
-    IndKil->setObjectName(QStringLiteral("IndKil"));
-    placeTw(IndKil, 7920, 1320, 615, 495);
-    IndKil->setFont(gameFont(QStringLiteral("MS Sans Serif"), 18, true));
-    IndKil->setAlignment(Qt::AlignCenter);
-    IndKil->setFrameStyle(QFrame::Box | QFrame::Plain);
-    IndKil->setLineWidth(1);
+    caughtCount_->setObjectName(QStringLiteral("IndKil"));
+    placeTw(caughtCount_, 7920, 1320, 615, 495);
+    caughtCount_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 18, true));
+    caughtCount_->setAlignment(Qt::AlignCenter);
+    caughtCount_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    caughtCount_->setLineWidth(1);
 
-    winText1->setObjectName(QStringLiteral("winText1"));
-    placeTw(winText1, 7560, 4680, 1335, 495);
-    winText1->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8.25, true));
-    winText1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(winText1, QColor(0x0000C0));
+    keyHint_->setObjectName(QStringLiteral("winText1"));
+    placeTw(keyHint_, 7560, 4680, 1335, 495);
+    keyHint_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    keyHint_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(keyHint_, QColor(0x0000C0));
 
     // The default button lies outside the visible client area: Enter presses it.
-    Knop1->setObjectName(QStringLiteral("Knop1"));
-    placeTw(Knop1, 9240, 120, 855, 375);
-    Knop1->setDefault(true);
-    connect(Knop1, &QPushButton::clicked, this, [this] { Knop1_Click(); });
+    pushButton_->setObjectName(QStringLiteral("Knop1"));
+    placeTw(pushButton_, 9240, 120, 855, 375);
+    pushButton_->setDefault(true);
+    connect(pushButton_, &QPushButton::clicked, this, [this] { sendCart(); });
 }
 
 QWidget* CartAndBallsWindow::closeButton() const {
-    return Image1;
+    return closeButton_;
 }
 
-void CartAndBallsWindow::Form_Load() {
+void CartAndBallsWindow::load() {
     setBusy(true);
     trip_.reset();
-    telega->setPixmap(loadPicture(ctx.folder.taskFile(task().windowNumber, QStringLiteral("telega.gif"))));
-    winText->setText(QStringLiteral("Спіймай три кульки"));
-    winText1->setText(QStringLiteral("Штовхнути:\nEnter"));
-    IndKil->setText(QStringLiteral("0"));
-    ctx.rnd.randomize();
-    balls_ = reaction::CartBalls(ctx.rnd.draw(4, 0));
+    cart_->setPixmap(loadPicture(ctx_.folder.taskFile(task().windowNumber, QStringLiteral("telega.gif"))));
+    instruction_->setText(QStringLiteral("Спіймай три кульки"));
+    keyHint_->setText(QStringLiteral("Штовхнути:\nEnter"));
+    caughtCount_->setText(QStringLiteral("0"));
+    ctx_.rnd.randomize();
+    balls_ = reaction::CartBalls(ctx_.rnd.draw(4, 0));
     releaseDelay_ = 2;
     releaseTicks_ = 0;
-    Timer1.start();
-    Knop1->setFocus();
+    releaseTimer_.start();
+    pushButton_->setFocus();
 }
 
 void CartAndBallsWindow::takeBall(int ball) {
     balls_.remove(ball);
-    Shape[ball]->hide();
+    ballShapes_[ball]->hide();
 }
 
 void CartAndBallsWindow::nextBall() {
     // Balls pushed away before their release leave fewer than five to fall:
     // with none left the task ends as after the fifth ball.
-    if (!balls_.drawNext(ctx.rnd)) {
-        Vse();
+    if (!balls_.drawNext(ctx_.rnd)) {
+        finish();
         return;
     }
     releaseDelay_ = 1;
     releaseTicks_ = 0;
-    Timer1.start();
+    releaseTimer_.start();
 }
 
-void CartAndBallsWindow::Timer1_Timer() {
+void CartAndBallsWindow::onReleaseTick() {
     if (releaseTicks_ < releaseDelay_) {
         ++releaseTicks_;
         return;
     }
     column_ = kBallColumns[balls_.inPlay()];
-    Timer1.stop();
-    ballTop_ = Shape[balls_.inPlay()]->y();
+    releaseTimer_.stop();
+    ballTop_ = ballShapes_[balls_.inPlay()]->y();
     balls_.release();
-    TmShar.start();
-    if (Knop1->isEnabled())
-        Knop1->setFocus();
+    fallTimer_.start();
+    if (pushButton_->isEnabled())
+        pushButton_->setFocus();
 }
 
-void CartAndBallsWindow::TmShar_Timer() {
+void CartAndBallsWindow::onFallTick() {
     if (ballTop_ >= kBallOutTop) {
         takeBall(balls_.inPlay());
-        TmShar.stop();
+        fallTimer_.stop();
         // During a trip the cart's homecoming takes over.
         if (trip_)
             return;
         if (balls_.allReleased())
-            Vse();
+            finish();
         else
             nextBall();
         return;
     }
     ballTop_ += kBallStep;
-    QWidget* ball = Shape[balls_.inPlay()];
+    QWidget* ball = ballShapes_[balls_.inPlay()];
     ball->move(ball->x(), ballTop_);
 }
 
 void CartAndBallsWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        if (Knop1->isEnabled())
-            Knop1->click();
+        if (pushButton_->isEnabled())
+            pushButton_->click();
         return;
     }
     TaskWindow::keyPressEvent(event);
 }
 
-void CartAndBallsWindow::Knop1_Click() {
+void CartAndBallsWindow::sendCart() {
     if (trip_)
         return;
-    trip_.emplace(telega->x());
-    cartTop_ = telega->y();
-    cartWidth_ = telega->width();
+    trip_.emplace(cart_->x());
+    cartTop_ = cart_->y();
+    cartWidth_ = cart_->width();
     catch_ = false;
-    TmTelega.start();
-    Knop1->setEnabled(false);
+    cartTimer_.start();
+    pushButton_->setEnabled(false);
 }
 
-void CartAndBallsWindow::TmTelega_Timer() {
+void CartAndBallsWindow::onCartTick() {
     const bool home = trip_->step();
-    telega->move(trip_->left(), cartTop_);
+    cart_->move(trip_->left(), cartTop_);
     if (home) {
-        TmTelega.stop();
-        TmShar.stop();
+        cartTimer_.stop();
+        fallTimer_.stop();
         // The ball in play is taken away, caught, still falling or not yet released.
         const int ball = balls_.inPlay();
         takeBall(ball);
-        Shape[ball]->move(Shape[ball]->x(), kBallParkedTop);
+        ballShapes_[ball]->move(ballShapes_[ball]->x(), kBallParkedTop);
         if (catch_) {
             balls_.addCatch();
-            IndKil->setText(QString::number(balls_.caught()));
+            caughtCount_->setText(QString::number(balls_.caught()));
         }
         if (balls_.won()) {
-            Vse();
+            finish();
             return;
         }
-        Knop1->setEnabled(true);
-        Knop1->setFocus();
+        pushButton_->setEnabled(true);
+        pushButton_->setFocus();
         trip_.reset();
         if (!balls_.allReleased())
             nextBall();
         else
-            Vse();
+            finish();
         return;
     }
     // Only a falling ball can be caught: before its release the ball in play
     // has no column of its own yet.
-    if (TmShar.isEnabled() && cartCatches(trip_->left(), cartWidth_, column_, cartTop_, ballTop_)) {
+    if (fallTimer_.isEnabled() && cartCatches(trip_->left(), cartWidth_, column_, cartTop_, ballTop_)) {
         takeBall(balls_.inPlay());
-        TmShar.stop();
+        fallTimer_.stop();
         column_ = kCaughtBallColumn;
         catch_ = true;
     }
 }
 
-void CartAndBallsWindow::Vse() {
+void CartAndBallsWindow::finish() {
     // The balls and the cart go on while the close button's question is open;
     // the window must not close under the open message box, so an end that
     // comes meanwhile waits for the answer.
@@ -234,16 +233,16 @@ void CartAndBallsWindow::Vse() {
     answer(balls_.won());
 }
 
-void CartAndBallsWindow::Image1_Click() {
+void CartAndBallsWindow::closeClicked() {
     if (asking_)
         return;
     asking_ = true;
-    const MsgAnswer a = ctx.dialogs.show(this, Message{QStringLiteral("Запит"),
-                                                       QStringLiteral("Закінчити виконання завдання?"),
-                                                       MsgIcon::Question, MsgButtons::YesNo});
+    const MsgAnswer a = ctx_.dialogs.show(this, Message{QStringLiteral("Запит"),
+                                                        QStringLiteral("Закінчити виконання завдання?"),
+                                                        MsgIcon::Question, MsgButtons::YesNo});
     asking_ = false;
     if (a == MsgAnswer::Yes || endPending_)
-        Vse();
+        finish();
 }
 
 } // namespace zorna

@@ -20,18 +20,18 @@ class CartAndBallsWindow : public TaskWindow {
 public:
     CartAndBallsWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
     // For tests.
     const reaction::CartBalls& balls() const { return balls_; }
     int ballInPlay() const { return balls_.inPlay(); }
     int ballsReleased() const { return balls_.released(); }
-    bool ballFalling() const { return TmShar.isEnabled(); }
+    bool ballFalling() const { return fallTimer_.isEnabled(); }
     bool tripUnderWay() const { return trip_.has_value(); }
-    QWidget* ball(int index) const { return Shape[index]; }
-    QWidget* cart() const { return telega; }
-    QLabel* caughtLabel() const { return IndKil; }
-    QPushButton* pushButton() const { return Knop1; }
+    QWidget* ball(int index) const { return ballShapes_[index]; }
+    QWidget* cart() const { return cart_; }
+    QLabel* caughtLabel() const { return caughtCount_; }
+    QPushButton* pushButton() const { return pushButton_; }
     QWidget* closeButton() const;
 
 protected:
@@ -41,25 +41,25 @@ private:
     // The ball leaves the field and its widget is hidden.
     void takeBall(int ball);
     // The next ball after the one in play is finished: chosen, then released
-    // after one tick of Timer1. Ends the task when no ball is left.
+    // after one tick of the release timer. Ends the task when no ball is left.
     void nextBall();
-    void Timer1_Timer();
-    void TmShar_Timer();
-    void Knop1_Click();
-    void TmTelega_Timer();
-    void Vse();
-    void Image1_Click();
+    void onReleaseTick();
+    void onFallTick();
+    void sendCart();
+    void onCartTick();
+    void finish();
+    void closeClicked();
 
-    QLabel* winText;
-    QLabel* winText1;
-    QLabel* IndKil;
-    std::array<QWidget*, reaction::kCartBalls> Shape{};
-    QLabel* telega;
-    ClickLabel* Image1;
-    QPushButton* Knop1;
-    Timer& Timer1;
-    Timer& TmShar;
-    Timer& TmTelega;
+    QLabel* instruction_;
+    QLabel* keyHint_;
+    QLabel* caughtCount_;
+    std::array<QWidget*, reaction::kCartBalls> ballShapes_{};
+    QLabel* cart_;
+    ClickLabel* closeButton_;
+    QPushButton* pushButton_;
+    Timer& releaseTimer_;
+    Timer& fallTimer_;
+    Timer& cartTimer_;
 
     reaction::CartBalls balls_;
     int column_ = 0;

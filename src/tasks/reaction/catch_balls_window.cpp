@@ -2,7 +2,6 @@
 
 #include "platform/geometry.h"
 #include "platform/pictures.h"
-#include "tasks/common/done_button.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -47,35 +46,36 @@ ScanCodes platformScanCodes() {
 } // namespace
 
 CatchBallsWindow::CatchBallsWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
-    : TaskWindow(context, board, task), Label2(new QLabel(this)), Label1(new QLabel(this)),
-      Timer2(addTimer(1000, [this] { Timer2_Timer(); })), Timer3(addTimer(1000, [this] { Timer3_Timer(); })) {
+    : TaskWindow(context, board, task), instruction_(new QLabel(this)), caughtCount_(new QLabel(this)),
+      startTimer_(addTimer(1000, [this] { onStartTick(); })),
+      launchTimer_(addTimer(1000, [this] { onLaunchTick(); })) {
     setClientSizeTw(this, 6435, 4305);
     setBackground(this, Qt::white);
     setFocusPolicy(Qt::StrongFocus);
 
-    Label2->setObjectName(QStringLiteral("Label2"));
-    placeTw(Label2, 1440, 0, 3255, 495);
-    Label2->setText(QStringLiteral("Використовуючи клавіші V,B,N,M, спіймай 15 кульок"));
-    Label2->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8.25, true));
-    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2->setWordWrap(true);
+    instruction_->setObjectName(QStringLiteral("Label2"));
+    placeTw(instruction_, 1440, 0, 3255, 495);
+    instruction_->setText(QStringLiteral("Використовуючи клавіші V,B,N,M, спіймай 15 кульок"));
+    instruction_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8.25, true));
+    instruction_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    instruction_->setWordWrap(true);
 
-    Label1->setObjectName(QStringLiteral("Label1"));
-    placeTw(Label1, 2520, 600, 975, 495);
-    Label1->setFont(gameFont(QStringLiteral("MS Sans Serif"), 13.5, true));
-    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setTextColour(Label1, QColor(0xC00000));
-    Label1->setText(QStringLiteral("0"));
+    caughtCount_->setObjectName(QStringLiteral("Label1"));
+    placeTw(caughtCount_, 2520, 600, 975, 495);
+    caughtCount_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 13.5, true));
+    caughtCount_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setTextColour(caughtCount_, QColor(0xC00000));
+    caughtCount_->setText(QStringLiteral("0"));
 
     // Balls first, so that the chute mouths lie in front of them.
-    const QPixmap ballPicture = renderPicture(QStringLiteral(":/reaction/ball.svg"), QSize(13, 14));
+    const QPixmap ballPicture = renderSvg(QStringLiteral(":/reaction/ball.svg"), QSize(13, 14));
     for (int i = 1; i <= kChuteBalls; ++i) {
         auto* b = new QLabel(this);
         b->setObjectName(QStringLiteral("kv%1").arg(i));
         placeTw(b, kChutes[chuteOfBall(i) - 1].leftTw, 840, 195, 210);
         b->setPixmap(ballPicture);
-        kv[i - 1] = b;
-        Timer1[i - 1] = &addTimer(500, [this, i] { Timer1_Timer(i); });
+        balls_[i - 1] = b;
+        fallTimers_[i - 1] = &addTimer(500, [this, i] { onFallTick(i); });
     }
     for (const Chute& c : kChutes) {
         auto* mouth = new ChuteMouth(this);
@@ -87,27 +87,27 @@ CatchBallsWindow::CatchBallsWindow(AppContext& context, TaskHost& board, const T
     setBackground(ground, QColor(0x80, 0x40, 0x00));
 }
 
-void CatchBallsWindow::Form_Load() {
+void CatchBallsWindow::load() {
     setBusy(true);
     caught_ = 0;
     launched_ = 0;
     finished_ = 0;
     for (int i = 0; i < kChuteBalls; ++i) {
-        kv[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        balls_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
         top_[i] = kBallStartTop;
         released_[i] = false;
     }
     lastKey_ = kKeyV;
     loadScene(kKeyV);
     startTicks_ = 0;
-    Timer2.start();
+    startTimer_.start();
     setFocus();
 }
 
 void CatchBallsWindow::loadScene(int keyCode) {
     const int picture = kChutes[chuteOfKey(keyCode) - 1].picture;
     scene_ =
-        loadPicture(ctx.folder.taskFile(task().windowNumber, QStringLiteral("kolobok%1.bmp").arg(picture)),
+        loadPicture(ctx_.folder.taskFile(task().windowNumber, QStringLiteral("kolobok%1.bmp").arg(picture)),
                     devicePixelRatioF());
     update();
 }
@@ -125,40 +125,40 @@ void CatchBallsWindow::keyPressEvent(QKeyEvent* event) {
         TaskWindow::keyPressEvent(event);
         return;
     }
-    Form_KeyDown(code);
+    keyDown(code);
 }
 
-void CatchBallsWindow::Form_KeyDown(int keyCode) {
+void CatchBallsWindow::keyDown(int keyCode) {
     if (keyCode == lastKey_ || chuteOfKey(keyCode) == 0)
         return;
     loadScene(keyCode);
     lastKey_ = keyCode;
 }
 
-void CatchBallsWindow::Timer2_Timer() {
+void CatchBallsWindow::onStartTick() {
     if (startTicks_ < 2) {
         ++startTicks_;
         return;
     }
-    Timer2.stop();
-    StartKvadr();
+    startTimer_.stop();
+    startLaunching();
 }
 
-void CatchBallsWindow::StartKvadr() {
-    Timer3.start();
+void CatchBallsWindow::startLaunching() {
+    launchTimer_.start();
 }
 
-void CatchBallsWindow::Timer3_Timer() {
-    ctx.rnd.randomize();
+void CatchBallsWindow::onLaunchTick() {
+    ctx_.rnd.randomize();
     if (launched_ >= kChuteBalls) {
-        Timer3.stop();
+        launchTimer_.stop();
         return;
     }
     // A ball is drawn again until one still stands at its start. The window
     // keeps a flag per ball, so a ball whose first step is late is not drawn twice.
     int b = 0;
     for (int attempt = 0; attempt < 10000 && b == 0; ++attempt) {
-        const int drawn = ctx.rnd.draw(19, 1);
+        const int drawn = ctx_.rnd.draw(19, 1);
         if (!released_[drawn - 1])
             b = drawn;
     }
@@ -167,32 +167,32 @@ void CatchBallsWindow::Timer3_Timer() {
             b = i;
     released_[b - 1] = true;
     ++launched_;
-    Timer1[b - 1]->start();
+    fallTimers_[b - 1]->start();
 }
 
-void CatchBallsWindow::Timer1_Timer(int i) {
-    QLabel* b = kv[i - 1];
+void CatchBallsWindow::onFallTick(int i) {
+    QLabel* b = balls_[i - 1];
     const BallStep step = stepBall(top_[i - 1], chuteOfBall(i), lastKey_);
     if (step == BallStep::Lost) {
         b->hide();
-        Timer1[i - 1]->stop();
+        fallTimers_[i - 1]->stop();
         ++finished_;
     } else {
         b->move(b->x(), top_[i - 1]);
         if (step == BallStep::Caught) {
             ++caught_;
             b->hide();
-            Timer1[i - 1]->stop();
+            fallTimers_[i - 1]->stop();
             ++finished_;
         }
-        Label1->setText(QString::number(caught_));
+        caughtCount_->setText(QString::number(caught_));
     }
     if (finished_ < kChuteBalls)
         return;
     const bool right = caught_ >= kCatchesToPass;
-    ctx.dialogs.show(this,
-                     Message{QString(), right ? QStringLiteral("Правильно") : QStringLiteral("Неправильно"),
-                             MsgIcon::None, MsgButtons::Ok});
+    ctx_.dialogs.show(this,
+                      Message{QString(), right ? QStringLiteral("Правильно") : QStringLiteral("Неправильно"),
+                              MsgIcon::None, MsgButtons::Ok});
     answer(right);
 }
 

@@ -19,15 +19,15 @@ class CatchBallsWindow : public TaskWindow {
 public:
     CatchBallsWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
     // For tests.
     int lastKey() const { return lastKey_; }
     int caught() const { return caught_; }
     int launched() const { return launched_; }
     int ballsFinished() const { return finished_; }
-    QWidget* ball(int index) const { return kv[index - 1]; }
-    QLabel* countLabel() const { return Label1; }
+    QWidget* ball(int index) const { return balls_[index - 1]; }
+    QLabel* countLabel() const { return caughtCount_; }
     QImage scene() const { return scene_.toImage(); }
 
 protected:
@@ -35,19 +35,19 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void Form_KeyDown(int keyCode);
-    void Timer2_Timer();
-    void StartKvadr();
-    void Timer3_Timer();
-    void Timer1_Timer(int index);
+    void keyDown(int keyCode);
+    void onStartTick();
+    void startLaunching();
+    void onLaunchTick();
+    void onFallTick(int index);
     void loadScene(int keyCode);
 
-    QLabel* Label2;
-    QLabel* Label1;
-    std::array<QLabel*, reaction::kChuteBalls> kv{};
-    std::array<Timer*, reaction::kChuteBalls> Timer1{};
-    Timer& Timer2;
-    Timer& Timer3;
+    QLabel* instruction_;
+    QLabel* caughtCount_;
+    std::array<QLabel*, reaction::kChuteBalls> balls_{};
+    std::array<Timer*, reaction::kChuteBalls> fallTimers_{};
+    Timer& startTimer_;
+    Timer& launchTimer_;
 
     QPixmap scene_;
     int lastKey_ = reaction::kKeyV;

@@ -16,20 +16,19 @@ const QString kInstruction = QStringLiteral("Попади в яблучко");
 } // namespace
 
 HitAppleWindow::HitAppleWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
-    : TaskWindow(context, board, task), winText(new QLabel(this)),
-      Timer2(addTimer(700, [this] { Timer2_Timer(); })), Timer1(addTimer(600, [this] { Timer1_Timer(); })) {
+    : TaskWindow(context, board, task), instruction_(new QLabel(this)),
+      stepTimer_(addTimer(700, [this] { moveApple(); })), hitTimer_(addTimer(600, [this] { onHitTick(); })) {
     setClientSizeTw(this, 4320, 5685);
     setBackground(this, Qt::white);
 
-    winText->setObjectName(QStringLiteral("winText"));
-    placeTw(winText, 240, 120, 3855, 1215);
-    winText->setText(QStringLiteral("gfgf"));
-    winText->setFont(gameFont(QStringLiteral("MS Sans Serif"), 11.25, true));
-    winText->setFrameStyle(QFrame::Box | QFrame::Plain);
-    winText->setLineWidth(1);
-    winText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    winText->setWordWrap(true);
-    winText->setStyleSheet(
+    instruction_->setObjectName(QStringLiteral("winText"));
+    placeTw(instruction_, 240, 120, 3855, 1215);
+    instruction_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 11.25, true));
+    instruction_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    instruction_->setLineWidth(1);
+    instruction_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    instruction_->setWordWrap(true);
+    instruction_->setStyleSheet(
         QStringLiteral("QLabel { color: #0000C0; background: #C0C0C0; border: 1px solid black; }"));
 
     const QCursor aim = pictureCursor(QStringLiteral(":/reaction/aim.svg"), 32, 16, 16);
@@ -43,50 +42,50 @@ HitAppleWindow::HitAppleWindow(AppContext& context, TaskHost& board, const TaskS
         c->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         setBackground(c, Qt::white);
         c->setCursor(aim);
-        connect(c, &ClickLabel::clicked, this, &HitAppleWindow::image3_Click);
-        image3[n - 1] = c;
+        connect(c, &ClickLabel::clicked, this, &HitAppleWindow::cellClicked);
+        cells_[n - 1] = c;
     }
 }
 
-void HitAppleWindow::Form_Load() {
-    Timer2.start();
+void HitAppleWindow::load() {
+    stepTimer_.start();
     setBusy(true);
-    winText->setText(kInstruction);
+    instruction_->setText(kInstruction);
     // The apple is not shown yet: the first tick puts it next to this cell.
-    appleCell_ = ctx.rnd.draw(63, 1);
+    appleCell_ = ctx_.rnd.draw(63, 1);
 }
 
 QPixmap HitAppleWindow::picture(const QString& name) const {
-    return loadPicture(ctx.folder.taskFile(task().windowNumber, name));
+    return loadPicture(ctx_.folder.taskFile(task().windowNumber, name));
 }
 
-void HitAppleWindow::rozbMal() {
-    winText->setText(kInstruction);
-    ctx.rnd.randomize();
+void HitAppleWindow::moveApple() {
+    instruction_->setText(kInstruction);
+    ctx_.rnd.randomize();
     previousCell_ = appleCell_;
-    appleCell_ = reaction::appleStep(previousCell_, ctx.rnd);
+    appleCell_ = reaction::appleStep(previousCell_, ctx_.rnd);
     cell(previousCell_)->clear();
     cell(appleCell_)->setPixmap(picture(QStringLiteral("apple.jpg")));
 }
 
-void HitAppleWindow::image3_Click(int index) {
-    Timer2.stop();
+void HitAppleWindow::cellClicked(int index) {
+    stepTimer_.stop();
     if (index == appleCell_) {
         // A new hit during the animation starts it again from its first frame.
         frame_ = 0;
-        Timer1.start();
+        hitTimer_.start();
         return;
     }
     answer(false);
 }
 
-void HitAppleWindow::Timer1_Timer() {
+void HitAppleWindow::onHitTick() {
     ++frame_;
     if (frame_ <= reaction::kAppleHitFrames) {
         cell(appleCell_)->setPixmap(picture(QStringLiteral("apple%1.jpg").arg(frame_)));
         return;
     }
-    Timer1.stop();
+    hitTimer_.stop();
     answer(true);
 }
 

@@ -20,26 +20,25 @@ class HitAppleWindow : public TaskWindow {
 public:
     HitAppleWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task);
 
-    void Form_Load() override;
+    void load() override;
 
     // For tests: the cell the apple is in, the picture box of cell 1..64.
     int appleCell() const { return appleCell_; }
-    ClickLabel* cell(int index) const { return image3[index - 1]; }
+    ClickLabel* cell(int index) const { return cells_[index - 1]; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void rozbMal();
-    void Timer2_Timer() { rozbMal(); }
-    void Timer1_Timer();
-    void image3_Click(int index);
+    void moveApple();
+    void onHitTick();
+    void cellClicked(int index);
     QPixmap picture(const QString& name) const;
 
-    QLabel* winText;
-    std::array<ClickLabel*, 64> image3{};
-    Timer& Timer2;
-    Timer& Timer1;
+    QLabel* instruction_;
+    std::array<ClickLabel*, 64> cells_{};
+    Timer& stepTimer_;
+    Timer& hitTimer_;
 
     int appleCell_ = 1;
     int previousCell_ = 1;
