@@ -8,6 +8,7 @@
 #include "platform/pictures.h"
 #include "platform/text_fit.h"
 #include "registration/player_names.h"
+#include "rules/picture_names.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -220,7 +221,7 @@ void RegistrationWindow::Timer1_Timer() {
 void RegistrationWindow::setMode(bool saved) {
     winSave_ = saved;
     setClientSizeTw(this, 3000, saved ? kSavedModeHeight : kNewModeHeight);
-    const QString picture = saved ? QStringLiteral("new.bmp") : QStringLiteral("open.bmp");
+    const QString picture = saved ? rules::newButtonPicture() : rules::openButtonPicture();
     const QPixmap pix = loadPicture(ctx.folder.path(picture));
     knopOpen_->setIcon(QIcon(pix));
     knopOpen_->setIconSize(pix.deviceIndependentSize().toSize());

@@ -34,12 +34,6 @@ private:
     std::uint32_t state_;
 };
 
-// A colour emoji from "Noto Color Emoji", trimmed to its drawing and scaled to
-// fit a square of `size` pixels. Null when the font has no such glyph.
-QImage emoji(const QString& text, int size);
-// Draws the emoji centred in the rectangle (fitted to its smaller side).
-void drawEmoji(QPainter& p, const QString& text, const QRect& box);
-
 // A bold Liberation Sans digit or short text centred in a box.
 void drawLabel(QPainter& p, const QString& text, const QRect& box, int pixelSize, const QColor& colour);
 

@@ -3,6 +3,8 @@
 // candidate in kletka11/n/k.jpg. Odd pictures are patterns that continue,
 // even ones are scenes whose cut-out part fits.
 #include "choice_draw.h"
+#include "common/emoji.h"
+#include "rules/picture_names.h"
 
 #include "tasks/choice/choice_data.h"
 
@@ -242,7 +244,7 @@ QImage sceneImage(int kind, const QSize& size, int scale = 1) {
         path.cubicTo(W * 0.3, H * 0.9, W * 0.4, H * 0.85, W * 0.36, ground);
         path.closeSubpath();
         p.drawPath(path);
-        drawEmoji(p, QStringLiteral("🐈"), QRect(int(W * 0.72), int(ground + 6), 40, 40));
+        drawEmoji(p, QRect(int(W * 0.72), int(ground + 6), 40, 40), QStringLiteral("🐈"));
         break;
     }
     case 1: { // sea: boat, waves, gulls, island
@@ -315,7 +317,7 @@ QImage sceneImage(int kind, const QSize& size, int scale = 1) {
             const double x = r.unit() * W;
             p.drawEllipse(QPointF(x, y), 2, 2);
         }
-        drawEmoji(p, QStringLiteral("🛷"), QRect(int(W * 0.72), int(H * 0.62), 44, 30));
+        drawEmoji(p, QRect(int(W * 0.72), int(H * 0.62), 44, 30), QStringLiteral("🛷"));
         break;
     }
     }
@@ -646,12 +648,12 @@ void generateDetailPictures(AssetWriter& w) {
         const QImage task = compose(l, plan.content, plan.gap, plan.pieces, 0, size, 1);
         const QString taskName = QStringLiteral("kletka11/%1.jpg").arg(n);
         w.jpeg(taskName, task, 95);
-        w.jpeg(AssetWriter::hiDpiName(taskName), compose(l, content2, plan.gap, pieces2, 0, size, 2), 95);
+        w.jpeg(rules::hiDpiName(taskName), compose(l, content2, plan.gap, pieces2, 0, size, 2), 95);
         for (int k = 1; k <= detailCandidates(n); ++k) {
             const QImage done = compose(l, plan.content, plan.gap, plan.pieces, k, size, 1);
             const QString doneName = QStringLiteral("kletka11/%1/%2.jpg").arg(n).arg(k);
             w.jpeg(doneName, done, 95);
-            w.jpeg(AssetWriter::hiDpiName(doneName), compose(l, content2, plan.gap, pieces2, k, size, 2), 95);
+            w.jpeg(rules::hiDpiName(doneName), compose(l, content2, plan.gap, pieces2, k, size, 2), 95);
             if (k == answer) {
                 completed << done;
                 completedCaptions << QStringLiteral("%1/%2.jpg (right)").arg(n).arg(k);

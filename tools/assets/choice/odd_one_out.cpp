@@ -1,6 +1,7 @@
 // kletka5: five numbered objects, four of one group; the odd one stands at the
 // number of the answer table.
 #include "choice_draw.h"
+#include "common/emoji.h"
 
 #include "tasks/choice/choice_data.h"
 
@@ -66,10 +67,10 @@ void generateOddPictures(AssetWriter& w) {
             for (int i = 1; i <= int(kOddButtonTwips.size()); ++i) {
                 const char* e = i == odd ? plan.outsider : plan.members[member++];
                 const QString glyph = QString::fromUtf8(e);
-                if (scale == 1 && emoji(glyph, 8).isNull())
+                if (scale == 1 && emojiImage(glyph).isNull())
                     w.fail(QStringLiteral("kletka5/%1: no emoji %2").arg(n).arg(glyph));
                 const QRect box = objectBox(i, size);
-                drawEmoji(p, glyph, box.adjusted(10, 10, -10, -10));
+                drawEmoji(p, box.adjusted(10, 10, -10, -10), glyph);
                 // The number in a circle at the upper left of the object.
                 const QRect badge(box.left() - 14, box.top() - 10, 26, 26);
                 p.setPen(QPen(QColor(0, 0, 128), 2));

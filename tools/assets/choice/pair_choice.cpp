@@ -1,6 +1,7 @@
 // kletka10 (two objects whose names are made of the same letters) and kletka19
 // (two identical pictures): six cells in two rows of three under the regions.
 #include "choice_draw.h"
+#include "common/emoji.h"
 #include "common/picture_pixels.h"
 
 #include "tasks/choice/choice_data.h"
@@ -408,7 +409,7 @@ QString pairWords(const std::vector<NamedObject>& objects, int first, int second
 
 void drawObject(QPainter& p, const NamedObject& object, const QRect& cell) {
     if (object.emoji)
-        drawEmoji(p, QString::fromUtf8(object.emoji), cell.adjusted(16, 16, -16, -16));
+        drawEmoji(p, cell.adjusted(16, 16, -16, -16), QString::fromUtf8(object.emoji));
     else
         object.draw(p, QRectF(cell).adjusted(8, 8, -8, -8));
 }
@@ -456,7 +457,7 @@ void generateAnagrams(AssetWriter& w) {
             }
         }
         for (int i = 1; i <= kPairRegions; ++i)
-            if (objects[i - 1].emoji && emoji(QString::fromUtf8(objects[i - 1].emoji), 8).isNull())
+            if (objects[i - 1].emoji && emojiImage(QString::fromUtf8(objects[i - 1].emoji)).isNull())
                 w.fail(QStringLiteral("kletka10/%1: no emoji for %2")
                            .arg(n)
                            .arg(QString::fromUtf8(objects[i - 1].name)));

@@ -3,6 +3,7 @@
 // shows what its question asks for inside the hit rectangle of the answer
 // table, and plausible wrong answers elsewhere.
 #include "choice_draw.h"
+#include "common/emoji.h"
 #include "question_file_data.h"
 
 #include "tasks/choice/choice_data.h"
@@ -98,13 +99,13 @@ Drawn drawTangle(QPainter& p, const Tangle& t, int seed) {
             p.setPen(Qt::NoPen);
             p.drawEllipse(QPointF(box.center().x() - 6, 12), 4, 6);
         } else {
-            drawEmoji(p, t.starts[s], box);
+            drawEmoji(p, box, t.starts[s]);
         }
     }
     Drawn d;
     for (int e = 0; e < 3; ++e) {
         const QRect box = kEndBox[e];
-        drawEmoji(p, t.ends[e], box.adjusted(4, 6, -4, -4));
+        drawEmoji(p, box.adjusted(4, 6, -4, -4), t.ends[e]);
         if (e == t.endOf[t.asked])
             d.answer = box;
         else
@@ -155,8 +156,8 @@ Drawn drawPencils(QPainter& p, const QSize& size) {
         drawPencil(p, box, colours[i]);
         i == 0 ? void(d.answer = box) : d.others.push_back(box);
     }
-    drawEmoji(p, QStringLiteral("📒"), QRect(60, 182, 70, 70));
-    drawEmoji(p, QStringLiteral("✂️"), QRect(250, 190, 60, 60));
+    drawEmoji(p, QRect(60, 182, 70, 70), QStringLiteral("📒"));
+    drawEmoji(p, QRect(250, 190, 60, 60), QStringLiteral("✂️"));
     return d;
 }
 
@@ -298,9 +299,9 @@ Drawn drawSkyline(QPainter& p, const QSize& size) {
                 p.drawRect(QRect(x, y, 6, 7));
         i == 0 ? void(d.answer = b) : d.others.push_back(b);
     }
-    drawEmoji(p, QStringLiteral("🚌"), QRect(40, 128, 44, 36));
-    drawEmoji(p, QStringLiteral("🚗"), QRect(280, 130, 36, 30));
-    drawEmoji(p, QStringLiteral("⛵"), QRect(200, 190, 60, 60));
+    drawEmoji(p, QRect(40, 128, 44, 36), QStringLiteral("🚌"));
+    drawEmoji(p, QRect(280, 130, 36, 30), QStringLiteral("🚗"));
+    drawEmoji(p, QRect(200, 190, 60, 60), QStringLiteral("⛵"));
     return d;
 }
 
@@ -310,8 +311,8 @@ void drawApples(QPainter& p, const QRect& card, int count) {
     p.drawRoundedRect(QRectF(card).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
     for (int i = 0; i < count; ++i) {
         const int col = i % 3, row = i / 3;
-        drawEmoji(p, QStringLiteral("🍎"),
-                  QRect(card.left() + 3 + col * 20, card.top() + 8 + row * 24, 20, 20));
+        drawEmoji(p, QRect(card.left() + 3 + col * 20, card.top() + 8 + row * 24, 20, 20),
+                  QStringLiteral("🍎"));
     }
 }
 
@@ -329,8 +330,8 @@ Drawn drawBirdsAndCards(QPainter& p, const QSize& size, int& birds, std::vector<
     birds = 4;
     const std::array<QPoint, 4> at{QPoint(140, 40), QPoint(190, 20), QPoint(240, 50), QPoint(170, 74)};
     for (const QPoint& b : at)
-        drawEmoji(p, QStringLiteral("🐦"), QRect(b, QSize(30, 30)));
-    drawEmoji(p, QStringLiteral("🐈"), QRect(20, 120, 60, 60));
+        drawEmoji(p, QRect(b, QSize(30, 30)), QStringLiteral("🐦"));
+    drawEmoji(p, QRect(20, 120, 60, 60), QStringLiteral("🐈"));
     counts = {3, 5, 4, 2};
     const std::array<QRect, 4> cards{QRect(14, 202, 62, 62), QRect(116, 202, 62, 62), QRect(218, 202, 62, 62),
                                      QRect(320, 202, 62, 62)};
@@ -393,7 +394,7 @@ Drawn drawBush(QPainter& p, const QSize& size) {
 
 Drawn drawGrassKey(QPainter& p, const QSize& size) {
     meadow(p, size);
-    drawEmoji(p, QStringLiteral("🧒"), QRect(250, 60, 90, 90));
+    drawEmoji(p, QRect(250, 60, 90, 90), QStringLiteral("🧒"));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(90, 170, 70));
     p.drawRect(QRect(0, 160, size.width(), 112));

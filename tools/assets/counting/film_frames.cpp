@@ -5,6 +5,7 @@
 #include "common/emoji.h"
 #include "generators.h"
 #include "platform/geometry.h"
+#include "rules/picture_names.h"
 #include "tasks/counting/film_tables.h"
 
 #include <QPainter>
@@ -641,7 +642,7 @@ void generateFilmStories(AssetWriter& w) {
                 const QImage frame = draw(1);
                 const QString name = QStringLiteral("kletka%1/%2/%3.jpg").arg(window).arg(n).arg(f);
                 w.jpeg(name, frame, 94);
-                w.jpeg(AssetWriter::hiDpiName(name), draw(2), 94);
+                w.jpeg(rules::hiDpiName(name), draw(2), 94);
                 sheet.append(frame);
                 captions.append(
                     QStringLiteral("%1 %2.%3").arg(QString::fromLatin1(stories[n - 1].first)).arg(n).arg(f));

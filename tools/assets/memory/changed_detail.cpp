@@ -8,6 +8,7 @@
 #include "common/picture_pixels.h"
 #include "generators.h"
 #include "platform/geometry.h"
+#include "rules/picture_names.h"
 #include "tasks/memory/memory_tables.h"
 
 #include <QPainter>
@@ -351,8 +352,10 @@ void generateChangedScenes(AssetWriter& w) {
         w.bmp(QStringLiteral("kletka24/%1.bmp").arg(n), first);
         w.bmp(QStringLiteral("kletka24/%1_1.bmp").arg(n), changed);
         const QImage sharpBase = baseAt(2);
-        w.hiDpiBmp(QStringLiteral("kletka24/%1.bmp").arg(n), withObject(sharpBase, 2, scene.before));
-        w.hiDpiBmp(QStringLiteral("kletka24/%1_1.bmp").arg(n), withObject(sharpBase, 2, scene.after));
+        w.png(rules::hiDpiName(QStringLiteral("kletka24/%1.bmp").arg(n)),
+              withObject(sharpBase, 2, scene.before));
+        w.png(rules::hiDpiName(QStringLiteral("kletka24/%1_1.bmp").arg(n)),
+              withObject(sharpBase, 2, scene.after));
         sheet << first << changed;
         captions << QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(scene.name))
                  << QStringLiteral("%1_1 changed").arg(n);

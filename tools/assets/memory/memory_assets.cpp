@@ -3,6 +3,7 @@
 #include "common/emoji.h"
 #include "generators.h"
 #include "platform/geometry.h"
+#include "rules/picture_names.h"
 #include "tasks/memory/memory_tables.h"
 
 #include <QPainter>
@@ -62,7 +63,7 @@ void generateMemoryAssets(AssetWriter& w) {
         const QImage image =
             objectPicture(w, file, tw(kRememberCellTwips), objects[p - 1], QColor(250, 248, 238));
         w.jpeg(file, image, 94);
-        w.jpeg(AssetWriter::hiDpiName(file),
+        w.jpeg(rules::hiDpiName(file),
                objectPicture(w, file, tw(kRememberCellTwips), objects[p - 1], QColor(250, 248, 238), 2), 94);
         sheet.append(image);
         captions.append(QString::number(p));
@@ -82,7 +83,7 @@ void generateMemoryAssets(AssetWriter& w) {
         const QString file = QStringLiteral("kletka33/%1.jpg").arg(m);
         const QImage image = objectPicture(w, file, tw(kPlaceCellTwips), items[m - 1], QColor(255, 255, 255));
         w.jpeg(file, image, 94);
-        w.jpeg(AssetWriter::hiDpiName(file),
+        w.jpeg(rules::hiDpiName(file),
                objectPicture(w, file, tw(kPlaceCellTwips), items[m - 1], QColor(255, 255, 255), 2), 94);
         sheet.append(image);
         captions.append(QString::number(m));

@@ -3,6 +3,7 @@
 #include "assembly_scenes.h"
 #include "generators.h"
 #include "platform/geometry.h"
+#include "rules/picture_names.h"
 #include "tasks/puzzles/puzzle_tables.h"
 
 #include <QLinearGradient>
@@ -97,9 +98,8 @@ void assemblyPictures(AssetWriter& w) {
             pieces.append(piece);
             const QString name = QStringLiteral("kletka25/%1/%2.jpg").arg(n).arg(k);
             w.jpeg(name, piece);
-            w.jpeg(
-                AssetWriter::hiDpiName(name),
-                sharp.copy(((k - 1) % 4) * 2 * kPiece, ((k - 1) / 4) * 2 * kPiece, 2 * kPiece, 2 * kPiece));
+            w.jpeg(rules::hiDpiName(name), sharp.copy(((k - 1) % 4) * 2 * kPiece, ((k - 1) / 4) * 2 * kPiece,
+                                                      2 * kPiece, 2 * kPiece));
         }
         sheet.append(picture);
         captions.append(QStringLiteral("%1: %2").arg(n).arg(scenes[n - 1].name));

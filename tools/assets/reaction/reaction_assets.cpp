@@ -2,6 +2,7 @@
 // the cart (kletka30) and the four scenes of the net under each chute (kletka32).
 #include "generators.h"
 #include "platform/geometry.h"
+#include "rules/picture_names.h"
 #include "tasks/reaction/reaction_rules.h"
 
 #include <QPainter>
@@ -476,7 +477,7 @@ void generateReactionAssets(AssetWriter& w) {
         const QString name =
             frame == 0 ? QStringLiteral("apple.jpg") : QStringLiteral("apple%1.jpg").arg(frame);
         w.jpeg(QStringLiteral("kletka26/") + name, image, 95);
-        w.jpeg(AssetWriter::hiDpiName(QStringLiteral("kletka26/") + name), appleFrame(frame, 2), 95);
+        w.jpeg(rules::hiDpiName(QStringLiteral("kletka26/") + name), appleFrame(frame, 2), 95);
         sheet << enlarged(image, 4, Qt::white);
         captions << name + QStringLiteral(" (x4)");
     }
@@ -484,7 +485,7 @@ void generateReactionAssets(AssetWriter& w) {
     // kletka30: the cart.
     const QImage telega = cart();
     w.gif(QStringLiteral("kletka30/telega.gif"), telega);
-    w.gif(AssetWriter::hiDpiName(QStringLiteral("kletka30/telega.gif")), cart(2));
+    w.gif(rules::hiDpiName(QStringLiteral("kletka30/telega.gif")), cart(2));
     sheet << enlarged(telega, 4, QColor(0xd4, 0xd0, 0xc8));
     captions << QStringLiteral("telega.gif (x4)");
 
@@ -493,7 +494,7 @@ void generateReactionAssets(AssetWriter& w) {
         const QImage image = scene(c);
         const QString name = QStringLiteral("kolobok%1.bmp").arg(reaction::kChutes[c].picture);
         w.bmp(QStringLiteral("kletka32/") + name, image);
-        w.hiDpiBmp(QStringLiteral("kletka32/") + name, scene(c, 2));
+        w.png(rules::hiDpiName(QStringLiteral("kletka32/") + name), scene(c, 2));
         sheet << image;
         captions << name + QStringLiteral(", net under chute %1").arg(c + 1);
     }

@@ -47,9 +47,9 @@ void placeCandidates(PictureJob& job, const QString& right, const QStringList& o
         const QRect cell = job.layout.region(i);
         drawCandidateCell(job.p, cell);
         if (i == job.answer) {
-            job.emoji.draw(job.p, inset(cell, 18), right);
+            job.drawEmoji(inset(cell, 18), right);
         } else if (next < others.size()) {
-            job.emoji.draw(job.p, inset(cell, 18), others[next++]);
+            job.drawEmoji(inset(cell, 18), others[next++]);
         } else {
             job.fail(QStringLiteral("not enough candidates"));
         }
@@ -73,7 +73,7 @@ void drawPartners(PictureJob& job) {
     const std::vector<const char*> pool(std::begin(kUnrelated), std::end(kUnrelated));
     const QStringList others =
         pickFrom(rnd, pool, {str(pair.main), str(pair.answer)}, visibleRegions(job) - 1);
-    job.emoji.draw(job.p, inset(job.layout.main, 18), str(pair.main));
+    job.drawEmoji(inset(job.layout.main, 18), str(pair.main));
     drawFrame(job.p, job.layout.main, QColor(0, 0, 255), 4);
     placeCandidates(job, str(pair.answer), others);
 }
@@ -86,7 +86,7 @@ void drawOpposites(PictureJob& job) {
     const std::vector<const char*> pool(std::begin(kNeutral), std::end(kNeutral));
     const QStringList others =
         pickFrom(rnd, pool, {str(pair.main), str(pair.answer)}, visibleRegions(job) - 1);
-    job.emoji.draw(job.p, inset(job.layout.main, 18), str(pair.main));
+    job.drawEmoji(inset(job.layout.main, 18), str(pair.main));
     drawFrame(job.p, job.layout.main, QColor(0, 0, 192), 4);
     placeCandidates(job, str(pair.answer), others);
 }
@@ -97,7 +97,7 @@ void drawSharedFeature(PictureJob& job) {
     const double w = m.width() / 3.0;
     for (int i = 0; i < 3; ++i) {
         const QRectF slot(m.left() + i * w, m.top(), w, m.height());
-        job.emoji.draw(job.p, slot.adjusted(10, 26, -10, -26), str(g.framed[i]));
+        job.drawEmoji(slot.adjusted(10, 26, -10, -26), str(g.framed[i]));
     }
     drawFrame(job.p, m, QColor(0, 0, 192), 4);
     SeededRandom rnd(job.seed());

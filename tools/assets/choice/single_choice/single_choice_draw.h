@@ -8,7 +8,6 @@
 #include "tasks/choice/single_choice_data.h"
 
 #include <QColor>
-#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -29,23 +28,6 @@ struct Layout {
 
 Layout layoutOf(const SingleChoiceRow& row);
 
-// Recognisable objects from the colour emoji font, cropped to the drawn glyph.
-class Emoji {
-public:
-    explicit Emoji(AssetWriter& w);
-    bool ready() const { return ready_; }
-    // Checks that the font has the glyph; fails the build if not.
-    bool has(const QString& emoji);
-    // Draws the emoji as large as fits in the rectangle, centred.
-    void draw(QPainter& p, const QRectF& box, const QString& emoji);
-
-private:
-    QImage render(const QString& emoji);
-    AssetWriter& w_;
-    bool ready_ = false;
-    QHash<QString, QImage> cache_;
-};
-
 struct PictureJob {
     const SingleChoiceRow& row;
     int picture; // 1..11
@@ -53,7 +35,6 @@ struct PictureJob {
     Layout layout;
     QPainter& p;
     AssetWriter& w;
-    Emoji& emoji;
 
     bool visible(int region) const { return regionVisible(row, region, picture); }
     std::uint64_t seed(int attempt = 0) const {
@@ -61,6 +42,8 @@ struct PictureJob {
                std::uint64_t(attempt);
     }
     void fail(const QString& why) const;
+    // Draws an object of the colour emoji font; the build fails when the font cannot draw it.
+    void drawEmoji(const QRectF& box, const QString& emoji) const;
 };
 
 // A candidate's cell: light background and a thin border, the same for every candidate.

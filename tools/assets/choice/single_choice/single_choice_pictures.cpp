@@ -3,6 +3,7 @@
 // window's drawer puts the main object in the cells without a region and one
 // candidate under each region, the right one under the region of the table.
 #include "generators.h"
+#include "rules/picture_names.h"
 #include "single_choice_draw.h"
 
 #include <QList>
@@ -48,7 +49,6 @@ Drawer drawerFor(int windowNumber) {
 } // namespace
 
 void generateSingleChoicePictures(AssetWriter& w) {
-    sc::Emoji emoji(w);
     for (const SingleChoiceRow& row : kSingleChoiceRows) {
         const Drawer drawer = drawerFor(row.windowNumber);
         if (!drawer) {
@@ -68,14 +68,14 @@ void generateSingleChoicePictures(AssetWriter& w) {
                 QPainter p(&image);
                 p.setRenderHint(QPainter::Antialiasing);
                 p.scale(scale, scale);
-                sc::PictureJob job{row, n, row.answers[std::size_t(n - 1)], layout, p, w, emoji};
+                sc::PictureJob job{row, n, row.answers[std::size_t(n - 1)], layout, p, w};
                 drawer(job);
                 return image;
             };
             const QImage image = draw(1);
             const QString name = QStringLiteral("kletka%1/%2.jpg").arg(row.windowNumber).arg(n);
             w.jpeg(name, image);
-            w.jpeg(AssetWriter::hiDpiName(name), draw(2));
+            w.jpeg(rules::hiDpiName(name), draw(2));
             if (w.wantsContactSheets()) {
                 pictures << image;
                 captions
