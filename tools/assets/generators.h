@@ -8,8 +8,21 @@ namespace zorna::assets {
 void generateCommonAssets(AssetWriter& w);
 // Board and registration: map, chips, button pictures, help page.
 void generateBoardAssets(AssetWriter& w);
-// Pictures of the twelve single-choice windows.
-void generateSingleChoicePictures(AssetWriter& w);
+
+// The pictures of each task window, in <family>/<window>.cpp.
+void generateKletka2(AssetWriter& w);
+void generateKletka7(AssetWriter& w);
+void generateKletka17(AssetWriter& w);
+void generateKletka4(AssetWriter& w);
+void generateKletka3(AssetWriter& w);
+void generateKletka14(AssetWriter& w);
+void generateKletka12(AssetWriter& w);
+void generateKletka18(AssetWriter& w);
+void generateKletka20(AssetWriter& w);
+void generateKletka9(AssetWriter& w);
+void generateKletka15(AssetWriter& w);
+void generateKletka6(AssetWriter& w);
+
 // Pair-choice, missing-detail, odd-one-out and question-file windows.
 void generateChoiceAssets(AssetWriter& w);
 // Cube counting and film frames.
@@ -22,13 +35,12 @@ void generatePuzzleAssets(AssetWriter& w);
 void generateReactionAssets(AssetWriter& w);
 
 inline constexpr Generator kGenerators[] = {
-    {"common", generateCommonAssets},
-    {"board", generateBoardAssets},
-    {"single choice", generateSingleChoicePictures},
-    {"choice", generateChoiceAssets},
-    {"counting", generateCountingAssets},
-    {"memory", generateMemoryAssets},
-    {"puzzles", generatePuzzleAssets},
+    {"cursors", generateCommonAssets},    {"board", generateBoardAssets},   {"Kletka2", generateKletka2},
+    {"kletka7", generateKletka7},         {"kletka17", generateKletka17},   {"kletka4", generateKletka4},
+    {"kletka3", generateKletka3},         {"kletka14", generateKletka14},   {"kletka12", generateKletka12},
+    {"kletka18", generateKletka18},       {"kletka20", generateKletka20},   {"kletka9", generateKletka9},
+    {"kletka15", generateKletka15},       {"kletka6", generateKletka6},     {"choice", generateChoiceAssets},
+    {"counting", generateCountingAssets}, {"memory", generateMemoryAssets}, {"puzzles", generatePuzzleAssets},
     {"reaction", generateReactionAssets},
 };
 

@@ -1,6 +1,7 @@
 #include "single_choice_draw.h"
 
 #include "common/emoji.h"
+#include "common/picture_writer.h"
 #include "platform/geometry.h"
 #include "rules/picture_names.h"
 
@@ -72,6 +73,41 @@ void drawFrame(QPainter& p, const QRect& r, const QColor& colour, int width) {
     const int h = width / 2;
     p.drawRect(r.adjusted(h, h, -h - 1, -h - 1));
     p.restore();
+}
+
+void writeSingleChoicePictures(AssetWriter& w, int windowNumber, Drawer drawer) {
+    const SingleChoiceRow* found = nullptr;
+    for (const SingleChoiceRow& row : kSingleChoiceRows)
+        if (row.windowNumber == windowNumber)
+            found = &row;
+    if (!found) {
+        w.fail(QStringLiteral("kletka%1 is not in the single-choice table").arg(windowNumber));
+        return;
+    }
+    const SingleChoiceRow& row = *found;
+    const Layout layout = layoutOf(row);
+    ContactSheet sheet(
+        w, rules::taskFolder(windowNumber),
+        QStringLiteral("%1: %2").arg(rules::taskFolder(windowNumber), QString::fromUtf8(row.instruction)));
+    for (int n = 1; n <= kSingleChoicePictures; ++n) {
+        const int answer = row.answers[std::size_t(n - 1)];
+        // Every picture is drawn from its own seed, so the source for screens
+        // of double density shows the same picture at twice the size.
+        const auto draw = [&](int scale) {
+            QImage image(layout.size * scale, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.scale(scale, scale);
+            PictureJob job{row, n, answer, layout, p, w};
+            drawer(job);
+            return image;
+        };
+        writePicture(w, rules::taskPicture(windowNumber, n), draw,
+                     {.sheet = &sheet,
+                      .caption = QStringLiteral("%1.jpg: right region %2").arg(n).arg(answer),
+                      .outline = layout.region(answer)});
+    }
 }
 
 } // namespace zorna::assets::sc

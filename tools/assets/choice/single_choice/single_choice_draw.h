@@ -51,18 +51,12 @@ void drawCandidateCell(QPainter& p, const QRect& cell);
 // A frame around the main object.
 void drawFrame(QPainter& p, const QRect& r, const QColor& colour, int width);
 
-// The shape drawers each window's builder uses (one per window).
-void drawPartners(PictureJob& job);      // Kletka2
-void drawCubeNetToBox(PictureJob& job);  // kletka7
-void drawExactCopy(PictureJob& job);     // kletka17
-void drawOpposites(PictureJob& job);     // kletka4
-void drawMissingInRow(PictureJob& job);  // kletka3
-void drawFigureMissing(PictureJob& job); // kletka14
-void drawRowContinues(PictureJob& job);  // kletka12
-void drawNapkin(PictureJob& job);        // kletka18
-void drawThreeViews(PictureJob& job);    // kletka20
-void drawBoxToCubeNet(PictureJob& job);  // kletka9
-void drawFigureFound(PictureJob& job);   // kletka15
-void drawSharedFeature(PictureJob& job); // kletka6
+// Draws one picture of a window.
+using Drawer = void (*)(PictureJob&);
+
+// Writes the pictures of the single-choice window `windowNumber` of the window
+// table: each drawer puts the main object in the cells without a region and one
+// candidate under each region, the right one under the region of the table.
+void writeSingleChoicePictures(AssetWriter& w, int windowNumber, Drawer drawer);
 
 } // namespace zorna::assets::sc

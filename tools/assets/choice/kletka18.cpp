@@ -1,9 +1,11 @@
-// The folded napkin with holes cut through it (kletka18): the right unfolded
+// kletka18: the folded napkin with holes cut through it. The right unfolded
 // napkin is computed by mirroring every hole across the folds; the wrong ones
 // copy instead of mirroring, lose or gain a hole, or move one.
+#include "choice/kletka18_data.h"
+#include "choice/single_choice/single_choice_draw.h"
+#include "generators.h"
 #include "rules/napkin.h"
 #include "rules/seeded_random.h"
-#include "single_choice_draw.h"
 
 #include <cmath>
 #include <vector>
@@ -12,11 +14,8 @@ namespace zorna::assets::sc {
 
 namespace {
 
+using namespace kletka18;
 using namespace zorna::rules;
-
-constexpr int kSide = 6; // cells along a side of the open napkin
-
-const QColor kCloth(255, 236, 170);
 
 void drawHole(QPainter& p, const QRectF& cell, Hole h) {
     const QRectF r =
@@ -49,10 +48,10 @@ void drawHole(QPainter& p, const QRectF& cell, Hole h) {
 
 void drawSheet(QPainter& p, const QPointF& origin, double cell, const Sheet& s) {
     p.save();
-    p.setPen(QPen(QColor(150, 110, 40), 1.2));
+    p.setPen(QPen(kFold, 1.2));
     p.setBrush(kCloth);
     p.drawRect(QRectF(origin, QSizeF(s.width * cell, s.height * cell)));
-    p.setPen(QPen(QColor(150, 110, 40), 0.8));
+    p.setPen(QPen(kFold, 0.8));
     p.setBrush(Qt::white);
     for (int y = 0; y < s.height; ++y)
         for (int x = 0; x < s.width; ++x)
@@ -188,8 +187,6 @@ Sheet wrongNapkin(const Sheet& piece, Folding folding, const Sheet& right, Seede
     }
 }
 
-} // namespace
-
 void drawNapkin(PictureJob& job) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         SeededRandom rnd(job.seed(attempt));
@@ -228,13 +225,13 @@ void drawNapkin(PictureJob& job) {
         double cell;
         napkinGeometry(job.layout.main, origin, cell);
         job.p.save();
-        job.p.setPen(QPen(QColor(170, 170, 170), 1, Qt::DotLine));
+        job.p.setPen(QPen(kFoldGuide, 1, Qt::DotLine));
         job.p.setBrush(Qt::NoBrush);
         job.p.drawRect(QRectF(origin, QSizeF(kSide * cell, kSide * cell)));
         job.p.restore();
         drawSheet(job.p, origin, cell, piece);
         job.p.save();
-        job.p.setPen(QPen(QColor(30, 90, 220), 2.5, Qt::DashLine));
+        job.p.setPen(QPen(kCutLine, 2.5, Qt::DashLine));
         if (folding != Folding::TopHalf)
             job.p.drawLine(origin + QPointF(piece.width * cell, 0),
                            origin + QPointF(piece.width * cell, piece.height * cell));
@@ -252,4 +249,14 @@ void drawNapkin(PictureJob& job) {
     job.fail(QStringLiteral("no napkin with four wrong unfoldings"));
 }
 
+} // namespace
+
 } // namespace zorna::assets::sc
+
+namespace zorna::assets {
+
+void generateKletka18(AssetWriter& w) {
+    sc::writeSingleChoicePictures(w, 18, sc::drawNapkin);
+}
+
+} // namespace zorna::assets

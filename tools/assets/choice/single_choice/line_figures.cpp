@@ -1,10 +1,7 @@
-// Line drawings on a lattice: the figure in the red square and five drawings,
-// of which exactly one does not hold the figure at the same place and size
-// (kletka14) or exactly one does (kletka15). Whether a drawing holds the figure
-// is computed on the lattice, and every picture is checked.
+#include "choice/single_choice/line_figures.h"
+
 #include "rules/line_figure.h"
 #include "rules/seeded_random.h"
-#include "single_choice_draw.h"
 
 #include <vector>
 
@@ -168,21 +165,13 @@ bool tryPicture(PictureJob& job, int attempt, bool oddOneHolds) {
     return true;
 }
 
+} // namespace
+
 void drawFigurePicture(PictureJob& job, bool oddOneHolds) {
     for (int attempt = 0; attempt < 200; ++attempt)
         if (tryPicture(job, attempt, oddOneHolds))
             return;
     job.fail(QStringLiteral("no drawing set with exactly one odd drawing"));
-}
-
-} // namespace
-
-void drawFigureMissing(PictureJob& job) {
-    drawFigurePicture(job, false);
-}
-
-void drawFigureFound(PictureJob& job) {
-    drawFigurePicture(job, true);
 }
 
 } // namespace zorna::assets::sc

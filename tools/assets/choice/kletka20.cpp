@@ -1,11 +1,13 @@
-// Three silhouettes of a block object (front, side, top) and four objects
-// drawn in isometric view, of which exactly one has those silhouettes
-// (kletka20). The silhouettes are computed from the objects; a wrong object
-// must fail to match even when looked at from another side or mirrored, so no
-// reading of "front" and "side" makes it right.
+// kletka20: three silhouettes of a block object (front, side, top) and four
+// objects drawn in isometric view, of which exactly one has those silhouettes.
+// The silhouettes are computed from the objects; a wrong object must fail to
+// match even when looked at from another side or mirrored, so no reading of
+// "front" and "side" makes it right.
+#include "choice/kletka20_data.h"
+#include "choice/single_choice/single_choice_draw.h"
+#include "generators.h"
 #include "rules/block_views.h"
 #include "rules/seeded_random.h"
-#include "single_choice_draw.h"
 
 #include <vector>
 
@@ -13,6 +15,7 @@ namespace zorna::assets::sc {
 
 namespace {
 
+using namespace kletka20;
 using namespace zorna::rules;
 
 // The eight ways to turn or mirror the base.
@@ -130,19 +133,19 @@ void drawObject(QPainter& p, const QRectF& area, const Blocks& b) {
     const double top = -(kBase + 2 * kMaxHeight) * 0.4082 * s;
     const double bottom = kBase * 0.4082 * s;
     const QPointF offset(area.center().x() - kBase * 0.7071 * s, area.center().y() - (top + bottom) / 2);
-    const QColor topColour(120, 190, 255), frontColour(60, 130, 220), rightColour(30, 80, 160);
+    const QColor topColour = kTopFace, frontColour = kFrontFace, rightColour = kRightFace;
     p.save();
     // The floor the stacks stand on, with its 3 x 3 places, so empty places and heights read.
     auto floor = [&](double x, double y) { return iso({x, y, 0}, s) + offset; };
     const QPointF plate[] = {floor(0, 0), floor(kBase, 0), floor(kBase, kBase), floor(0, kBase)};
-    p.setPen(QPen(QColor(150, 150, 150), 1));
-    p.setBrush(QColor(225, 225, 225));
+    p.setPen(QPen(kFloorLine, 1));
+    p.setBrush(kFloor);
     p.drawPolygon(plate, 4);
     for (int i = 1; i < kBase; ++i) {
         p.drawLine(floor(i, 0), floor(i, kBase));
         p.drawLine(floor(0, i), floor(kBase, i));
     }
-    p.setPen(QPen(QColor(20, 30, 60), 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(kEdge, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     for (int z = 0; z < kMaxHeight; ++z)
         for (int y = kBase - 1; y >= 0; --y)
             for (int x = 0; x < kBase; ++x) {
@@ -170,13 +173,13 @@ void drawSilhouette(QPainter& p, const QRectF& area, const Silhouette& s, const 
     const QPointF origin(area.center().x() - side * kBase / 2,
                          area.top() + 6 + (area.height() - labelH - 6 - side * kBase) / 2);
     p.save();
-    p.setPen(QPen(QColor(200, 200, 200), 1, Qt::DotLine));
+    p.setPen(QPen(kGridLine, 1, Qt::DotLine));
     p.setBrush(Qt::NoBrush);
     for (int r = 0; r < kMaxHeight; ++r)
         for (int c = 0; c < kBase; ++c)
             p.drawRect(QRectF(origin.x() + c * side, origin.y() + r * side, side, side));
-    p.setPen(QPen(QColor(20, 20, 20), 1));
-    p.setBrush(QColor(70, 70, 70));
+    p.setPen(QPen(kSilhouetteEdge, 1));
+    p.setBrush(kSilhouette);
     for (int r = 0; r < kMaxHeight; ++r)
         for (int c = 0; c < kBase; ++c)
             if (s[std::size_t(r)][std::size_t(c)])
@@ -185,12 +188,10 @@ void drawSilhouette(QPainter& p, const QRectF& area, const Silhouette& s, const 
     f.setPixelSize(13);
     f.setBold(true);
     p.setFont(f);
-    p.setPen(QColor(0, 0, 160));
+    p.setPen(kLabel);
     p.drawText(QRectF(area.left(), area.bottom() - labelH - 2, area.width(), labelH), Qt::AlignCenter, label);
     p.restore();
 }
-
-} // namespace
 
 void drawThreeViews(PictureJob& job) {
     for (int attempt = 0; attempt < 100; ++attempt) {
@@ -232,7 +233,7 @@ void drawThreeViews(PictureJob& job) {
                        QStringLiteral("збоку"));
         drawSilhouette(job.p, QRectF(m.left() + 2 * w, m.top(), w, m.height()), wanted.top,
                        QStringLiteral("зверху"));
-        drawFrame(job.p, m, QColor(0, 0, 192), 3);
+        drawFrame(job.p, m, kMainFrame, 3);
         for (int i = 1; i <= job.layout.regionCount; ++i) {
             drawCandidateCell(job.p, job.layout.region(i));
             drawObject(job.p, QRectF(job.layout.region(i)).adjusted(8, 8, -8, -8), shown[std::size_t(i - 1)]);
@@ -242,4 +243,14 @@ void drawThreeViews(PictureJob& job) {
     job.fail(QStringLiteral("no object with three wrong ones"));
 }
 
+} // namespace
+
 } // namespace zorna::assets::sc
+
+namespace zorna::assets {
+
+void generateKletka20(AssetWriter& w) {
+    sc::writeSingleChoicePictures(w, 20, sc::drawThreeViews);
+}
+
+} // namespace zorna::assets
