@@ -22,9 +22,11 @@ void generateKletka20(AssetWriter& w);
 void generateKletka9(AssetWriter& w);
 void generateKletka15(AssetWriter& w);
 void generateKletka6(AssetWriter& w);
-
-// Pair-choice, missing-detail, odd-one-out and question-file windows.
-void generateChoiceAssets(AssetWriter& w);
+void generateKletka11(AssetWriter& w);
+void generateKletka10(AssetWriter& w);
+void generateKletka16(AssetWriter& w);
+void generateKletka5(AssetWriter& w);
+void generateKletka19(AssetWriter& w);
 // Cube counting and film frames.
 void generateCountingAssets(AssetWriter& w);
 // Memory tasks.
@@ -35,13 +37,14 @@ void generatePuzzleAssets(AssetWriter& w);
 void generateReactionAssets(AssetWriter& w);
 
 inline constexpr Generator kGenerators[] = {
-    {"cursors", generateCommonAssets},    {"board", generateBoardAssets},   {"Kletka2", generateKletka2},
-    {"kletka7", generateKletka7},         {"kletka17", generateKletka17},   {"kletka4", generateKletka4},
-    {"kletka3", generateKletka3},         {"kletka14", generateKletka14},   {"kletka12", generateKletka12},
-    {"kletka18", generateKletka18},       {"kletka20", generateKletka20},   {"kletka9", generateKletka9},
-    {"kletka15", generateKletka15},       {"kletka6", generateKletka6},     {"choice", generateChoiceAssets},
-    {"counting", generateCountingAssets}, {"memory", generateMemoryAssets}, {"puzzles", generatePuzzleAssets},
-    {"reaction", generateReactionAssets},
+    {"cursors", generateCommonAssets}, {"board", generateBoardAssets},       {"Kletka2", generateKletka2},
+    {"kletka7", generateKletka7},      {"kletka17", generateKletka17},       {"kletka4", generateKletka4},
+    {"kletka3", generateKletka3},      {"kletka14", generateKletka14},       {"kletka12", generateKletka12},
+    {"kletka18", generateKletka18},    {"kletka20", generateKletka20},       {"kletka9", generateKletka9},
+    {"kletka15", generateKletka15},    {"kletka6", generateKletka6},         {"kletka11", generateKletka11},
+    {"kletka10", generateKletka10},    {"kletka16", generateKletka16},       {"kletka5", generateKletka5},
+    {"kletka19", generateKletka19},    {"counting", generateCountingAssets}, {"memory", generateMemoryAssets},
+    {"puzzles", generatePuzzleAssets}, {"reaction", generateReactionAssets},
 };
 
 } // namespace zorna::assets

@@ -1,6 +1,7 @@
 #include "choice_draw.h"
 
 #include "platform/geometry.h"
+#include "tasks/choice/choice_data.h"
 
 #include <QFont>
 
@@ -44,6 +45,26 @@ double imageDifference(const QImage& a, const QImage& b) {
                    qAbs(qBlue(p[col]) - qBlue(q[col]));
     }
     return sum / (3.0 * x.width() * x.height());
+}
+
+QRect pairRegionRect(int index) {
+    const auto& r = zorna::choice::kPairRegionTwips[index - 1];
+    return boxRect(r.left, r.top, r.width, r.height);
+}
+
+void drawPairCell(QPainter& p, const QRect& cell) {
+    p.setPen(QPen(QColor(150, 150, 170), 1));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(cell).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+}
+
+QImage outlinePair(QImage image, int a, int b) {
+    QPainter p(&image);
+    p.setPen(QPen(Qt::red, 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(pairRegionRect(a).adjusted(1, 1, -2, -2));
+    p.drawRect(pairRegionRect(b).adjusted(1, 1, -2, -2));
+    return image;
 }
 
 } // namespace zorna::assets::choice

@@ -44,12 +44,13 @@ QImage canvas(int width, int height, const QColor& fill = Qt::white);
 QSize boxSize(int widthTwips, int heightTwips);
 QRect boxRect(int left, int top, int width, int height);
 
+// The pair-choice windows (kletka10, kletka19): answer region 1..6 relative
+// to the picture, its cell, and a picture with the pair outlined in red.
+QRect pairRegionRect(int index);
+void drawPairCell(QPainter& p, const QRect& cell);
+QImage outlinePair(QImage image, int a, int b);
+
 // Mean absolute difference of two equally sized images, per channel 0..255.
 double imageDifference(const QImage& a, const QImage& b);
-
-void generatePairPictures(AssetWriter& w);
-void generateDetailPictures(AssetWriter& w);
-void generateOddPictures(AssetWriter& w);
-void generateQuestionPictures(AssetWriter& w);
 
 } // namespace zorna::assets::choice

@@ -2,8 +2,11 @@
 // candidate details along the left and bottom edges; one completed picture per
 // candidate in kletka11/n/k.jpg. Odd pictures are patterns that continue,
 // even ones are scenes whose cut-out part fits.
-#include "choice_draw.h"
+#include "choice/choice_draw.h"
+#include "choice/kletka11_data.h"
 #include "common/emoji.h"
+#include "common/picture_writer.h"
+#include "generators.h"
 #include "rules/picture_names.h"
 
 #include "tasks/choice/choice_data.h"
@@ -19,8 +22,7 @@ using namespace zorna::choice;
 
 namespace {
 
-const QColor kColours[] = {QColor(220, 40, 40), QColor(30, 100, 220), QColor(30, 150, 60),
-                           QColor(240, 180, 0), QColor(150, 60, 190)};
+using namespace kletka11;
 
 // One tile of a pattern.
 struct Tile {
@@ -608,13 +610,18 @@ DetailPlan planFor(int n, const Layout& l, AssetWriter& w) {
 
 } // namespace
 
-void generateDetailPictures(AssetWriter& w) {
+} // namespace zorna::assets::choice
+
+namespace zorna::assets {
+
+using namespace choice;
+using namespace zorna::choice;
+
+void generateKletka11(AssetWriter& w) {
     const QSize size = boxSize(kDetailPictureTwips.width, kDetailPictureTwips.height);
-    QList<QImage> sheet;
-    QStringList captions;
-    QList<QRect> outlines;
-    QList<QImage> completed;
-    QStringList completedCaptions;
+    ContactSheet sheet(w, rules::taskFolder(11), QString::fromUtf8(kDetailInstruction));
+    ContactSheet completed(w, QStringLiteral("kletka11_completed"),
+                           QStringLiteral("kletka11: the pictures completed right"));
     for (int n = 1; n <= kDetailPictureCount; ++n) {
         const Layout l = layoutFor(n);
         const DetailPlan plan = planFor(n, l, w);
@@ -645,28 +652,24 @@ void generateDetailPictures(AssetWriter& w) {
         std::vector<QImage> pieces2;
         for (const PieceDrawer& draw : plan.drawPieces)
             pieces2.push_back(draw(content2, 2));
-        const QImage task = compose(l, plan.content, plan.gap, plan.pieces, 0, size, 1);
-        const QString taskName = QStringLiteral("kletka11/%1.jpg").arg(n);
-        w.jpeg(taskName, task, 95);
-        w.jpeg(rules::hiDpiName(taskName), compose(l, content2, plan.gap, pieces2, 0, size, 2), 95);
-        for (int k = 1; k <= detailCandidates(n); ++k) {
-            const QImage done = compose(l, plan.content, plan.gap, plan.pieces, k, size, 1);
-            const QString doneName = QStringLiteral("kletka11/%1/%2.jpg").arg(n).arg(k);
-            w.jpeg(doneName, done, 95);
-            w.jpeg(rules::hiDpiName(doneName), compose(l, content2, plan.gap, pieces2, k, size, 2), 95);
-            if (k == answer) {
-                completed << done;
-                completedCaptions << QStringLiteral("%1/%2.jpg (right)").arg(n).arg(k);
-            }
-        }
-        sheet << task;
-        captions << QStringLiteral("%1: answer %2 (%3)").arg(n).arg(answer).arg(plan.note);
-        outlines << l.cells[answer - 1];
+        // The picture with its gap (k = 0) or completed by candidate k.
+        const auto completedBy = [&](int k) {
+            return [&, k](int scale) {
+                return scale == 1 ? compose(l, plan.content, plan.gap, plan.pieces, k, size, 1)
+                                  : compose(l, content2, plan.gap, pieces2, k, size, 2);
+            };
+        };
+        writePicture(w, rules::taskPicture(11, n), completedBy(0),
+                     {.jpegQuality = 95,
+                      .sheet = &sheet,
+                      .caption = QStringLiteral("%1: answer %2 (%3)").arg(n).arg(answer).arg(plan.note),
+                      .outline = l.cells[answer - 1]});
+        for (int k = 1; k <= detailCandidates(n); ++k)
+            writePicture(w, rules::taskFile(11, QStringLiteral("%1/%2.jpg").arg(n).arg(k)), completedBy(k),
+                         {.jpegQuality = 95,
+                          .sheet = k == answer ? &completed : nullptr,
+                          .caption = QStringLiteral("%1/%2.jpg (right)").arg(n).arg(k)});
     }
-    w.contactSheet(QStringLiteral("kletka11"), QString::fromUtf8(kDetailInstruction), sheet, captions,
-                   outlines);
-    w.contactSheet(QStringLiteral("kletka11_completed"),
-                   QStringLiteral("kletka11: the pictures completed right"), completed, completedCaptions);
 }
 
-} // namespace zorna::assets::choice
+} // namespace zorna::assets

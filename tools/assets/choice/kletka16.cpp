@@ -2,9 +2,12 @@
 // question file quetkr16.dat (records of 250 Windows-1251 bytes). Each picture
 // shows what its question asks for inside the hit rectangle of the answer
 // table, and plausible wrong answers elsewhere.
-#include "choice_draw.h"
+#include "choice/choice_draw.h"
+#include "choice/kletka16_data.h"
 #include "common/emoji.h"
-#include "question_file_data.h"
+#include "common/picture_writer.h"
+#include "generators.h"
+#include "rules/picture_names.h"
 
 #include "tasks/choice/choice_data.h"
 
@@ -21,7 +24,7 @@ using namespace zorna::choice;
 
 namespace {
 
-using namespace question_file_data;
+using namespace kletka16;
 
 QRect hitRect(int n) {
     const HitRect& r = kQuestionRects[n - 1];
@@ -459,11 +462,17 @@ QByteArray questionRecord(const QString& text) {
 
 } // namespace
 
-void generateQuestionPictures(AssetWriter& w) {
+} // namespace zorna::assets::choice
+
+namespace zorna::assets {
+
+using namespace choice;
+using namespace zorna::choice;
+using namespace kletka16;
+
+void generateKletka16(AssetWriter& w) {
     const QSize size(kQuestionPictureWidth, kQuestionPictureHeight);
-    QList<QImage> sheet;
-    QStringList captions;
-    QList<QRect> outlines;
+    ContactSheet sheet(w, rules::taskFolder(16), QStringLiteral("kletka16: the question under each picture"));
     QByteArray file;
     for (int n = 1; n <= kQuestionPictureCount; ++n) {
         // scale 2 gives the source for screens of double density.
@@ -524,10 +533,21 @@ void generateQuestionPictures(AssetWriter& w) {
             p.end();
             return image;
         };
+        const QString question = QString::fromUtf8(kQuestions[n - 1]);
+        // What the picture shows where, as drawn at its own size.
         Drawn d;
-        const QImage image = draw(1, d);
-        Drawn sharp;
-        const QImage sharpImage = draw(2, sharp);
+        writePicture(w, rules::taskPicture(16, n),
+                     [&](int scale) {
+                         Drawn drawn;
+                         const QImage image = draw(scale, drawn);
+                         if (scale == 1)
+                             d = drawn;
+                         return image;
+                     },
+                     {.jpegQuality = 95,
+                      .sheet = &sheet,
+                      .caption = QStringLiteral("%1: %2").arg(n).arg(question),
+                      .outline = hitRect(n)});
         if (!strictlyInside(d.answer, n))
             w.fail(QStringLiteral("kletka16/%1: the asked object lies outside the hit rectangle").arg(n));
         if (d.others.empty())
@@ -535,20 +555,12 @@ void generateQuestionPictures(AssetWriter& w) {
         for (const QRect& o : d.others)
             if (o.intersects(hitRect(n)))
                 w.fail(QStringLiteral("kletka16/%1: a wrong answer reaches into the hit rectangle").arg(n));
-        w.jpeg(QStringLiteral("kletka16/%1.jpg").arg(n), image, 95);
-        w.jpeg(QStringLiteral("kletka16/%1@2x.jpg").arg(n), sharpImage, 95);
-        const QString question = QString::fromUtf8(kQuestions[n - 1]);
         const QByteArray record = questionRecord(question);
         if (record.isEmpty())
             w.fail(QStringLiteral("kletka16/%1: the question does not fit a Windows-1251 record").arg(n));
         file.append(record);
-        sheet << image;
-        captions << QStringLiteral("%1: %2").arg(n).arg(question);
-        outlines << hitRect(n);
     }
-    w.file(QStringLiteral("kletka16/quetkr16.dat"), file);
-    w.contactSheet(QStringLiteral("kletka16"), QStringLiteral("kletka16: the question under each picture"),
-                   sheet, captions, outlines);
+    w.file(rules::taskFile(16, QStringLiteral("quetkr16.dat")), file);
 }
 
-} // namespace zorna::assets::choice
+} // namespace zorna::assets

@@ -1,12 +1,12 @@
 #pragma once
 
 // The eleven questions of kletka16, one per picture, as they stand in the
-// question file quetkr16.dat; question_file.cpp draws the pictures they ask
+// question file quetkr16.dat; kletka16.cpp draws the pictures they ask
 // about and writes the file.
 
 #include <array>
 
-namespace zorna::assets::choice::question_file_data {
+namespace zorna::assets::kletka16 {
 
 inline constexpr std::array<const char*, 11> kQuestions{
     "До якого будиночка веде стежка від зайчика? Натисни на цей будиночок.",
@@ -22,4 +22,4 @@ inline constexpr std::array<const char*, 11> kQuestions{
     "Хлопчик загубив у траві ключик. Знайди ключик і натисни на нього.",
 };
 
-} // namespace zorna::assets::choice::question_file_data
+} // namespace zorna::assets::kletka16
