@@ -9,26 +9,30 @@ void generateCommonAssets(AssetWriter& w);
 // Board and registration: map, chips, button pictures, help page.
 void generateBoardAssets(AssetWriter& w);
 
-// The pictures of each task window, in <family>/<window>.cpp.
+// The pictures of each task window that has a picture folder, in
+// <family>/<window>.cpp (the window's object name in lower case), in the order
+// of the squares that open them.
 void generateKletka2(AssetWriter& w);
 void generateKletka7(AssetWriter& w);
 void generateKletka17(AssetWriter& w);
 void generateKletka4(AssetWriter& w);
+void generateKletka11(AssetWriter& w);
 void generateKletka3(AssetWriter& w);
+void generateKletka10(AssetWriter& w);
 void generateKletka14(AssetWriter& w);
 void generateKletka12(AssetWriter& w);
-void generateKletka18(AssetWriter& w);
-void generateKletka20(AssetWriter& w);
-void generateKletka9(AssetWriter& w);
-void generateKletka15(AssetWriter& w);
-void generateKletka6(AssetWriter& w);
-void generateKletka11(AssetWriter& w);
-void generateKletka10(AssetWriter& w);
+void generateKletka13(AssetWriter& w);
 void generateKletka16(AssetWriter& w);
 void generateKletka5(AssetWriter& w);
+void generateKletka18(AssetWriter& w);
+void generateKletka23(AssetWriter& w);
+void generateKletka20(AssetWriter& w);
+void generateKletka8(AssetWriter& w);
+void generateKletka9(AssetWriter& w);
+void generateKletka22(AssetWriter& w);
 void generateKletka19(AssetWriter& w);
-// Cube counting and film frames.
-void generateCountingAssets(AssetWriter& w);
+void generateKletka15(AssetWriter& w);
+void generateKletka6(AssetWriter& w);
 // Memory tasks.
 void generateMemoryAssets(AssetWriter& w);
 // Puzzle tasks.
@@ -39,11 +43,12 @@ void generateReactionAssets(AssetWriter& w);
 inline constexpr Generator kGenerators[] = {
     {"cursors", generateCommonAssets}, {"board", generateBoardAssets},       {"Kletka2", generateKletka2},
     {"kletka7", generateKletka7},      {"kletka17", generateKletka17},       {"kletka4", generateKletka4},
-    {"kletka3", generateKletka3},      {"kletka14", generateKletka14},       {"kletka12", generateKletka12},
-    {"kletka18", generateKletka18},    {"kletka20", generateKletka20},       {"kletka9", generateKletka9},
-    {"kletka15", generateKletka15},    {"kletka6", generateKletka6},         {"kletka11", generateKletka11},
-    {"kletka10", generateKletka10},    {"kletka16", generateKletka16},       {"kletka5", generateKletka5},
-    {"kletka19", generateKletka19},    {"counting", generateCountingAssets}, {"memory", generateMemoryAssets},
+    {"kletka11", generateKletka11},    {"kletka3", generateKletka3},         {"kletka10", generateKletka10},
+    {"kletka14", generateKletka14},    {"kletka12", generateKletka12},       {"kletka13", generateKletka13},
+    {"kletka16", generateKletka16},    {"kletka5", generateKletka5},         {"kletka18", generateKletka18},
+    {"kletka23", generateKletka23},    {"kletka20", generateKletka20},       {"kletka8", generateKletka8},
+    {"kletka9", generateKletka9},      {"kletka22", generateKletka22},       {"kletka19", generateKletka19},
+    {"kletka15", generateKletka15},    {"kletka6", generateKletka6},         {"memory", generateMemoryAssets},
     {"puzzles", generatePuzzleAssets}, {"reaction", generateReactionAssets},
 };
 
