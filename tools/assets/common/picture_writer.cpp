@@ -2,6 +2,8 @@
 
 #include "rules/picture_names.h"
 
+#include <QPainter>
+
 namespace zorna::assets {
 
 ContactSheet::ContactSheet(AssetWriter& w, QString name, QString title)
@@ -46,6 +48,14 @@ QImage writePicture(AssetWriter& w, const QString& name, const DrawPicture& draw
     if (options.sheet)
         options.sheet->add(picture, options.caption.isEmpty() ? name : options.caption, options.outline);
     return picture;
+}
+
+QImage enlargedForSheet(const QImage& image, int factor, const QColor& background) {
+    QImage out(image.size() * factor, QImage::Format_RGB32);
+    out.fill(background);
+    QPainter p(&out);
+    p.drawImage(QRect(QPoint(0, 0), out.size()), image);
+    return out;
 }
 
 } // namespace zorna::assets

@@ -56,4 +56,7 @@ struct PictureOptions {
 QImage writePicture(AssetWriter& w, const QString& name, const DrawPicture& draw,
                     const PictureOptions& options = {});
 
+// A small picture enlarged `factor` times on a background, for a contact sheet.
+QImage enlargedForSheet(const QImage& image, int factor, const QColor& background);
+
 } // namespace zorna::assets

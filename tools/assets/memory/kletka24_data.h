@@ -2,7 +2,7 @@
 
 // The fourteen scenes of kletka24: the background of each, the object that
 // changes and what it changes into, and the decorations with the areas they
-// may stand in. The table is in changed_detail_tables.cpp; changed_detail.cpp
+// may stand in. The table is in kletka24_data.cpp; kletka24.cpp
 // draws the backgrounds and the scenes.
 
 #include <QColor>
@@ -13,7 +13,7 @@
 
 class QPainter;
 
-namespace zorna::assets::changed_detail_data {
+namespace zorna::assets::kletka24 {
 
 using Background = std::function<void(QPainter&)>;
 
@@ -40,7 +40,7 @@ struct Scene {
     QList<Decor> decor;
 };
 
-// The backgrounds, drawn in changed_detail.cpp.
+// The backgrounds, drawn in kletka24.cpp.
 void room(QPainter& p);
 void yard(QPainter& p);
 void tablecloth(QPainter& p);
@@ -59,4 +59,4 @@ void garden(QPainter& p);
 // The scenes in the order of the pictures.
 QList<Scene> scenes();
 
-} // namespace zorna::assets::changed_detail_data
+} // namespace zorna::assets::kletka24

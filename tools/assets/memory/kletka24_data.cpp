@@ -1,7 +1,7 @@
-// The table of the kletka24 scenes; see changed_detail_data.h.
-#include "changed_detail_data.h"
+// The table of the kletka24 scenes; see memory/kletka24_data.h.
+#include "memory/kletka24_data.h"
 
-namespace zorna::assets::changed_detail_data {
+namespace zorna::assets::kletka24 {
 
 namespace {
 
@@ -177,4 +177,4 @@ QList<Scene> scenes() {
     };
 }
 
-} // namespace zorna::assets::changed_detail_data
+} // namespace zorna::assets::kletka24

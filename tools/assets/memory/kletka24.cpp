@@ -3,10 +3,11 @@
 // has changed. The generator checks pixel by pixel that nothing changed
 // outside the region, and that the change fills most of the region with a
 // clear change of colour.
-#include "changed_detail_data.h"
 #include "common/emoji.h"
 #include "common/picture_pixels.h"
+#include "common/picture_writer.h"
 #include "generators.h"
+#include "memory/kletka24_data.h"
 #include "platform/geometry.h"
 #include "rules/picture_names.h"
 #include "tasks/memory/memory_tables.h"
@@ -40,7 +41,7 @@ void skyAndGround(QPainter& p, QColor skyTop, QColor skyBottom, QColor ground, i
 } // namespace
 
 // The backgrounds the scene table names.
-namespace changed_detail_data {
+namespace kletka24 {
 
 void room(QPainter& p) {
     p.fillRect(0, 0, kW, 170, QColor(246, 226, 190));
@@ -184,11 +185,11 @@ void garden(QPainter& p) {
         p.drawRoundedRect(QRect(10, y, 440, 50), 16, 16);
 }
 
-} // namespace changed_detail_data
+} // namespace kletka24
 
 namespace {
 
-using namespace changed_detail_data;
+using namespace kletka24;
 
 // --- the scenes ---
 
@@ -290,13 +291,13 @@ void checkChangeIsVisible(AssetWriter& w, int n, const QImage& bare, const QImag
 
 } // namespace
 
-void generateChangedScenes(AssetWriter& w) {
+void generateKletka24(AssetWriter& w) {
     const QList<Scene> all = scenes();
     if (all.size() != kChangedPictures)
         w.fail(QStringLiteral("kletka24: %1 scenes for %2 pictures").arg(all.size()).arg(kChangedPictures));
-    QList<QImage> sheet;
-    QStringList captions;
-    QList<QRect> outlines;
+    ContactSheet sheet(
+        w, rules::taskFolder(24),
+        QStringLiteral("kletka24: scene and changed scene; the window's region in red (sheet only)"));
     for (int n = 1; n <= all.size(); ++n) {
         const Scene& scene = all[n - 1];
         // Drawn at scale 2 as well: the source for screens of double density.
@@ -349,23 +350,15 @@ void generateChangedScenes(AssetWriter& w) {
             w.fail(QStringLiteral("kletka24/%1: the change is too small to see (%2 pixels)")
                        .arg(n)
                        .arg(differing));
-        w.bmp(QStringLiteral("kletka24/%1.bmp").arg(n), first);
-        w.bmp(QStringLiteral("kletka24/%1_1.bmp").arg(n), changed);
         const QImage sharpBase = baseAt(2);
-        w.png(rules::hiDpiName(QStringLiteral("kletka24/%1.bmp").arg(n)),
-              withObject(sharpBase, 2, scene.before));
-        w.png(rules::hiDpiName(QStringLiteral("kletka24/%1_1.bmp").arg(n)),
-              withObject(sharpBase, 2, scene.after));
-        sheet << first << changed;
-        captions << QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(scene.name))
-                 << QStringLiteral("%1_1 changed").arg(n);
-        outlines << QRect() << r;
+        writePicture(w, rules::taskFile(24, QStringLiteral("%1.bmp").arg(n)),
+                     [&](int scale) { return scale == 1 ? first : withObject(sharpBase, 2, scene.before); },
+                     {.sheet = &sheet,
+                      .caption = QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(scene.name))});
+        writePicture(w, rules::taskFile(24, QStringLiteral("%1_1.bmp").arg(n)),
+                     [&](int scale) { return scale == 1 ? changed : withObject(sharpBase, 2, scene.after); },
+                     {.sheet = &sheet, .caption = QStringLiteral("%1_1 changed").arg(n), .outline = r});
     }
-    if (w.wantsContactSheets())
-        w.contactSheet(
-            QStringLiteral("kletka24"),
-            QStringLiteral("kletka24: scene and changed scene; the window's region in red (sheet only)"),
-            sheet, captions, outlines);
 }
 
 } // namespace zorna::assets
