@@ -1,18 +1,15 @@
 #include "board/board_model.h"
 
 #include "platform/records.h"
+#include "rules/chip_path.h"
 
 #include <algorithm>
 
 namespace zorna {
 
 QPoint chipPosition(int player, int square) {
-    static constexpr int kLaneOffset[3] = {-13, 0, 13};
-    const int row = (square - 1) / 11;
-    const int place = (square - 1) % 11;
-    const int left = row % 2 == 0 ? 27 + 72 * place : 747 - 72 * place;
-    const int top = 21 + 72 * row + kLaneOffset[player - 1];
-    return QPoint(left, top);
+    const rules::ChipSpot spot = rules::chipSpot(player, square);
+    return QPoint(spot.left, spot.top);
 }
 
 void ZapovnXY(PlayerRecords& records) {

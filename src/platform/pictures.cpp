@@ -1,6 +1,7 @@
 #include "platform/pictures.h"
 
 #include "platform/run_cache.h"
+#include "rules/picture_names.h"
 
 #include <QDateTime>
 #include <QFileInfo>
@@ -16,13 +17,7 @@
 namespace zorna {
 
 QString hiDpiVariant(const QString& path) {
-    const int slash = int(path.lastIndexOf(QLatin1Char('/')));
-    const int dot = int(path.lastIndexOf(QLatin1Char('.')));
-    const int end = dot > slash ? dot : int(path.size());
-    const QString suffix = path.mid(end);
-    return path.left(end) + QStringLiteral("@2x") +
-           (suffix.compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0 ? QStringLiteral(".png")
-                                                                            : suffix);
+    return rules::hiDpiName(path);
 }
 
 QImage readImage(const QString& path) {

@@ -1,5 +1,7 @@
 #include "platform/program_folder.h"
 
+#include "rules/picture_names.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -84,7 +86,7 @@ QString ProgramFolder::taskPicture(int windowNumber, int picture, const QString&
 }
 
 QString ProgramFolder::taskFile(int windowNumber, const QString& name) const {
-    return path(QStringLiteral("kletka%1/%2").arg(windowNumber).arg(name));
+    return path(rules::taskFile(windowNumber, name));
 }
 
 QString ProgramFolder::usedPictureFile(int windowNumber) const {

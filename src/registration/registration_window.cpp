@@ -7,6 +7,7 @@
 #include "platform/pictures.h"
 #include "platform/text_fit.h"
 #include "registration/player_names.h"
+#include "rules/picture_names.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -222,7 +223,7 @@ void RegistrationWindow::scrollTicker() {
 void RegistrationWindow::setMode(bool saved) {
     savedMode_ = saved;
     setClientSizeTw(this, 3000, saved ? kSavedModeHeight : kNewModeHeight);
-    const QString picture = saved ? QStringLiteral("new.bmp") : QStringLiteral("open.bmp");
+    const QString picture = saved ? rules::newButtonPicture() : rules::openButtonPicture();
     const QPixmap pix = loadPicture(ctx_.folder.path(picture));
     openButton_->setIcon(QIcon(pix));
     openButton_->setIconSize(pix.deviceIndependentSize().toSize());

@@ -5,6 +5,7 @@
 
 #include "board/board_window.h"
 #include "platform/records.h"
+#include "rules/chip_path.h"
 #include "support/test_context.h"
 #include "tasks/common/task_catalog.h"
 #include "tasks/common/task_window.h"
@@ -91,7 +92,6 @@ inline void play(TestContext& tc, BoardWindow& board, bool right) {
 // coordinate pairs are what the board computes; player records beyond the
 // count are zero.
 inline QByteArray gameRecordBytes(int count, const QStringList& names, const QList<int>& squares, int numGr) {
-    static constexpr int kOffset[3] = {-13, 0, 13};
     RecordWriter w;
     w.int16(qint16(count));
     for (int i = 0; i < 3; ++i)
@@ -102,9 +102,9 @@ inline QByteArray gameRecordBytes(int count, const QStringList& names, const QLi
             continue;
         }
         for (int s = 1; s <= 88; ++s) {
-            const int row = (s - 1) / 11, place = (s - 1) % 11;
-            w.int16(qint16(row % 2 == 0 ? 27 + 72 * place : 747 - 72 * place));
-            w.int16(qint16(21 + 72 * row + kOffset[p]));
+            const rules::ChipSpot spot = rules::chipSpot(p + 1, s);
+            w.int16(qint16(spot.left));
+            w.int16(qint16(spot.top));
         }
         w.zeros(176);
         w.int16(qint16(squares.value(p)));

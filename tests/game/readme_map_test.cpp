@@ -75,7 +75,7 @@ private slots:
         QCOMPARE(rows.size(), int(kDispatchTable.size()));
         std::set<int> squares;
         for (const QStringList& row : rows) {
-            QCOMPARE(row.size(), 7);
+            QCOMPARE(row.size(), 8);
             bool ok = false;
             const int square = row[0].toInt(&ok);
             QVERIFY2(ok, qPrintable(row[0]));
@@ -95,8 +95,14 @@ private slots:
             const bool drawn = QDir(QStringLiteral(ZORNA_APP_DIR "/") + folder).exists() == false;
             if (drawn) {
                 QVERIFY2(row[5].startsWith(QStringLiteral("—")), qPrintable(row[0] + ": " + row[5]));
+                QVERIFY2(row[7].startsWith(QStringLiteral("—")), qPrintable(row[0] + ": " + row[7]));
             } else {
                 QCOMPARE(row[5], folder + QLatin1Char('/'));
+                // The generator file is named after the window, in its class's family folder.
+                const QString family = row[4].section(QLatin1Char('/'), 2, 2);
+                QCOMPARE(row[7], QStringLiteral("tools/assets/%1/%2.cpp").arg(family, row[2].toLower()));
+                QVERIFY2(QFileInfo::exists(QStringLiteral(ZORNA_SOURCE_DIR "/") + row[7]),
+                         qPrintable(row[7]));
             }
         }
     }

@@ -2,6 +2,7 @@
 
 #include "platform/cursors.h"
 #include "platform/program_folder.h"
+#include "rules/picture_names.h"
 
 #include <QMouseEvent>
 
@@ -19,8 +20,8 @@ AnswerRegion::AnswerRegion(int index, const ProgramFolder& folder, QWidget* pare
     setMouseTracking(true);
 }
 
-void AnswerRegion::loadCursor(const char* file) {
-    setCursor(loadCursorFile(folder_.path(QString::fromLatin1(file)), cursor()));
+void AnswerRegion::loadCursor(const QString& file) {
+    setCursor(loadCursorFile(folder_.path(file), cursor()));
 }
 
 // A press (the cursor swap) reacts to every button; a click only to the left one.
@@ -28,13 +29,13 @@ void AnswerRegion::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         pressedInside_ = true;
     if (cursorSwap_)
-        loadCursor("h_move.cur");
+        loadCursor(rules::moveCursor());
     emit pressed(index_, event->position().toPoint());
 }
 
 void AnswerRegion::mouseReleaseEvent(QMouseEvent* event) {
     if (cursorSwap_)
-        loadCursor("h_point.cur");
+        loadCursor(rules::pointCursor());
     if (event->button() != Qt::LeftButton)
         return;
     const bool click = pressedInside_ && rect().contains(event->position().toPoint());
@@ -45,7 +46,7 @@ void AnswerRegion::mouseReleaseEvent(QMouseEvent* event) {
 
 void AnswerRegion::mouseMoveEvent(QMouseEvent*) {
     if (reloadOnMove_)
-        loadCursor("h_point.cur");
+        loadCursor(rules::pointCursor());
 }
 
 } // namespace zorna

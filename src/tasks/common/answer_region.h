@@ -33,7 +33,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    void loadCursor(const char* file);
+    void loadCursor(const QString& file);
 
     int index_;
     const ProgramFolder& folder_;

@@ -3,6 +3,7 @@
 #include "platform/cursors.h"
 #include "platform/geometry.h"
 #include "platform/pictures.h"
+#include "rules/picture_names.h"
 #include "tasks/common/answer_region.h"
 #include "tasks/common/done_button.h"
 
@@ -131,7 +132,7 @@ void FilmFramesWindow::setFrameMovable(QWidget* frame, bool on) {
 }
 
 void FilmFramesWindow::frameDragStarted(QWidget* frame) {
-    frame->setCursor(loadCursorFile(ctx_.folder.path(QStringLiteral("h_nw.cur")), frame->cursor()));
+    frame->setCursor(loadCursorFile(ctx_.folder.path(rules::frameCursor()), frame->cursor()));
 }
 
 void FilmFramesWindow::frameDropped(QWidget* source, QPoint pos) {

@@ -1,5 +1,8 @@
 // The board's map, the chips, the registration buttons and the help page.
+#include "common/picture_writer.h"
 #include "generators.h"
+#include "rules/chip_path.h"
+#include "rules/picture_names.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -18,12 +21,10 @@ constexpr int kMapHeight = 453;
 constexpr int kSceneryHeight = 214;
 constexpr int kSquareSize = 54;
 
-// Top-left of the chip of the middle player on square s; the board computes
-// the same numbers (lanes 13 pixels apart, squares 72 pixels apart).
+// Top-left of the chip of the middle player on square s, where the board puts it.
 QPoint chipTopLeft(int square) {
-    const int row = (square - 1) / 11;
-    const int place = (square - 1) % 11;
-    return QPoint(row % 2 == 0 ? 27 + 72 * place : 747 - 72 * place, 21 + 72 * row);
+    const rules::ChipSpot spot = rules::chipSpot(2, square);
+    return QPoint(spot.left, spot.top);
 }
 
 // Centre of a square: the middle of the three chips (21 x 16) that stand on it.
@@ -303,40 +304,29 @@ QImage newPicture(int scale = 1) {
 } // namespace
 
 void generateBoardAssets(AssetWriter& w) {
-    const QImage map = mapPicture(1);
+    ContactSheet mapSheet(w, QStringLiteral("board_map"), QStringLiteral("Map"));
+    const QImage map = writePicture(w, rules::mapPicture(), mapPicture, {.sheet = &mapSheet});
     if (map.size() != QSize(kMapWidth, kMapHeight) || map.pixelColor(10, 300) != QColor(Qt::white))
         w.fail(QStringLiteral("board map: wrong size or the button strip is not white"));
-    w.png(QStringLiteral("map.png"), map);
-    w.png(AssetWriter::hiDpiName(QStringLiteral("map.png")), mapPicture(2));
 
     const QColor shells[3] = {QColor(0, 210, 220), QColor(230, 30, 30), QColor(30, 60, 235)};
-    QList<QImage> chips;
-    QStringList names;
+    ContactSheet chipSheet(w, QStringLiteral("board_chips"), QStringLiteral("Chips (x4)"));
     for (int player = 1; player <= 3; ++player)
         for (int d = 1; d <= 4; ++d) {
-            const QImage c = chip(shells[player - 1], d);
+            const QString name = rules::chipPicture(player, d);
+            const QImage c =
+                writePicture(w, name, [&](int scale) { return chip(shells[player - 1], d, scale); });
             if (c.size() != QSize(21, 16) || qAlpha(c.pixel(0, 0)) != 0)
-                w.fail(QStringLiteral("chip %1%2: wrong size or no transparent corner").arg(player).arg(d));
-            const QString name = QStringLiteral("guk%1%2.gif").arg(player).arg(d);
-            w.gif(name, c);
-            w.gif(AssetWriter::hiDpiName(name), chip(shells[player - 1], d, 2));
-            chips << c.scaled(84, 64);
-            names << name;
+                w.fail(QStringLiteral("%1: wrong size or no transparent corner").arg(name));
+            chipSheet.add(c.scaled(84, 64), name);
         }
     // The desktop icon at the sizes of the icon theme; installed with the
     // program, and the windows' own icon.
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         w.png(QStringLiteral("icons/%1.png").arg(size), appIcon(size));
-    w.bmp(QStringLiteral("open.bmp"), openPicture());
-    w.hiDpiBmp(QStringLiteral("open.bmp"), openPicture(2));
-    w.bmp(QStringLiteral("new.bmp"), newPicture());
-    w.hiDpiBmp(QStringLiteral("new.bmp"), newPicture(2));
+    writePicture(w, rules::openButtonPicture(), openPicture);
+    writePicture(w, rules::newButtonPicture(), newPicture);
     writeBoardHelp(w, map);
-    if (w.wantsContactSheets()) {
-        w.contactSheet(QStringLiteral("board_chips"), QStringLiteral("Chips (x4)"), chips, names);
-        w.contactSheet(QStringLiteral("board_map"), QStringLiteral("Map"), {map},
-                       {QStringLiteral("map.png")});
-    }
 }
 
 } // namespace zorna::assets

@@ -1,72 +1,11 @@
 #include "choice_draw.h"
 
 #include "platform/geometry.h"
+#include "tasks/choice/choice_data.h"
 
 #include <QFont>
-#include <QHash>
 
 namespace zorna::assets::choice {
-
-namespace {
-
-QImage trimmed(const QImage& image) {
-    int left = image.width(), top = image.height(), right = -1, bottom = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(line[x]) > 8) {
-                left = qMin(left, x);
-                right = qMax(right, x);
-                top = qMin(top, y);
-                bottom = qMax(bottom, y);
-            }
-        }
-    }
-    if (right < 0)
-        return {};
-    return image.copy(QRect(QPoint(left, top), QPoint(right, bottom)));
-}
-
-} // namespace
-
-QImage emoji(const QString& text, int size) {
-    static QHash<QString, QImage> cache;
-    QImage glyph = cache.value(text);
-    if (glyph.isNull()) {
-        QImage big(220, 220, QImage::Format_ARGB32_Premultiplied);
-        big.fill(Qt::transparent);
-        QPainter p(&big);
-        QFont font(QStringLiteral("Noto Color Emoji"));
-        font.setPixelSize(109);
-        p.setFont(font);
-        p.drawText(big.rect(), Qt::AlignCenter, text);
-        p.end();
-        glyph = trimmed(big.convertToFormat(QImage::Format_ARGB32));
-        if (glyph.isNull())
-            return {};
-        cache.insert(text, glyph);
-    }
-    return glyph.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-}
-
-void drawEmoji(QPainter& p, const QString& text, const QRect& box) {
-    // On a painter scaled for a sharper source the glyph is scaled once, to the
-    // device pixels, not drawn small and then blown up.
-    const int scale = qMax(1, qRound(qAbs(p.deviceTransform().m11())));
-    const QImage image = emoji(text, qMin(box.width(), box.height()) * scale);
-    if (image.isNull())
-        return;
-    if (scale == 1) {
-        p.drawImage(box.center().x() - image.width() / 2 + 1, box.center().y() - image.height() / 2 + 1,
-                    image);
-        return;
-    }
-    const QSizeF size(double(image.width()) / scale, double(image.height()) / scale);
-    p.drawImage(
-        QRectF(QPointF(box.center().x() - size.width() / 2 + 1, box.center().y() - size.height() / 2 + 1),
-               size),
-        image);
-}
 
 void drawLabel(QPainter& p, const QString& text, const QRect& box, int pixelSize, const QColor& colour) {
     QFont font(QStringLiteral("Liberation Sans"));
@@ -106,6 +45,26 @@ double imageDifference(const QImage& a, const QImage& b) {
                    qAbs(qBlue(p[col]) - qBlue(q[col]));
     }
     return sum / (3.0 * x.width() * x.height());
+}
+
+QRect pairRegionRect(int index) {
+    const auto& r = zorna::choice::kPairRegionTwips[index - 1];
+    return boxRect(r.left, r.top, r.width, r.height);
+}
+
+void drawPairCell(QPainter& p, const QRect& cell) {
+    p.setPen(QPen(QColor(150, 150, 170), 1));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(QRectF(cell).adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+}
+
+QImage outlinePair(QImage image, int a, int b) {
+    QPainter p(&image);
+    p.setPen(QPen(Qt::red, 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(pairRegionRect(a).adjusted(1, 1, -2, -2));
+    p.drawRect(pairRegionRect(b).adjusted(1, 1, -2, -2));
+    return image;
 }
 
 } // namespace zorna::assets::choice

@@ -34,12 +34,6 @@ private:
     std::uint32_t state_;
 };
 
-// A colour emoji from "Noto Color Emoji", trimmed to its drawing and scaled to
-// fit a square of `size` pixels. Null when the font has no such glyph.
-QImage emoji(const QString& text, int size);
-// Draws the emoji centred in the rectangle (fitted to its smaller side).
-void drawEmoji(QPainter& p, const QString& text, const QRect& box);
-
 // A bold Liberation Sans digit or short text centred in a box.
 void drawLabel(QPainter& p, const QString& text, const QRect& box, int pixelSize, const QColor& colour);
 
@@ -50,12 +44,13 @@ QImage canvas(int width, int height, const QColor& fill = Qt::white);
 QSize boxSize(int widthTwips, int heightTwips);
 QRect boxRect(int left, int top, int width, int height);
 
+// The pair-choice windows (kletka10, kletka19): answer region 1..6 relative
+// to the picture, its cell, and a picture with the pair outlined in red.
+QRect pairRegionRect(int index);
+void drawPairCell(QPainter& p, const QRect& cell);
+QImage outlinePair(QImage image, int a, int b);
+
 // Mean absolute difference of two equally sized images, per channel 0..255.
 double imageDifference(const QImage& a, const QImage& b);
-
-void generatePairPictures(AssetWriter& w);
-void generateDetailPictures(AssetWriter& w);
-void generateOddPictures(AssetWriter& w);
-void generateQuestionPictures(AssetWriter& w);
 
 } // namespace zorna::assets::choice

@@ -1,6 +1,5 @@
 #include "asset_writer.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,25 +56,6 @@ int cubeIndex(QRgb p) {
 }
 
 } // namespace
-
-QString AssetWriter::hiDpiName(const QString& relative) {
-    const int slash = int(relative.lastIndexOf(QLatin1Char('/')));
-    const int dot = int(relative.lastIndexOf(QLatin1Char('.')));
-    const int end = dot > slash ? dot : int(relative.size());
-    const QString suffix = relative.mid(end);
-    return relative.left(end) + QStringLiteral("@2x") +
-           (suffix.compare(QLatin1String(".bmp"), Qt::CaseInsensitive) == 0 ? QStringLiteral(".png")
-                                                                            : suffix);
-}
-
-void AssetWriter::hiDpiBmp(const QString& relative, const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
-        fail(QStringLiteral("%1: cannot encode its double-size source").arg(relative));
-    file(hiDpiName(relative), bytes);
-}
 
 AssetWriter::AssetWriter(QString outDir, QString contactSheetDir)
     : outDir_(std::move(outDir)), contactSheetDir_(std::move(contactSheetDir)) {

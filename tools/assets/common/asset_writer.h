@@ -16,12 +16,6 @@ class AssetWriter {
 public:
     AssetWriter(QString outDir, QString contactSheetDir);
 
-    // The name of a picture's source for screens of twice the pixel density,
-    // drawn at twice the size: "kletka2/1.jpg" -> "kletka2/1@2x.jpg". A BMP
-    // picture's source is a PNG ("kletka24/1.bmp" -> "kletka24/1@2x.png"):
-    // an uncompressed BMP of four times the pixels would be needlessly large.
-    static QString hiDpiName(const QString& relative);
-
     // Full path of a file under the program folder; its folder is created.
     // The file is noted in the list of written files.
     QString path(const QString& relative) const;
@@ -31,8 +25,6 @@ public:
     void jpeg(const QString& relative, const QImage& image, int quality = 92);
     void bmp(const QString& relative, const QImage& image);
     void png(const QString& relative, const QImage& image);
-    // The double-size source of the BMP picture at relative, as PNG.
-    void hiDpiBmp(const QString& relative, const QImage& image);
     // GIF with transparency where the image's alpha is below 128.
     void gif(const QString& relative, const QImage& image);
     // Windows cursor file (32-bit colour with alpha) with its hot spot.

@@ -1,5 +1,6 @@
 // Cursors shared by the task windows.
 #include "generators.h"
+#include "rules/picture_names.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -65,9 +66,9 @@ QImage northWest() {
 } // namespace
 
 void generateCommonAssets(AssetWriter& w) {
-    w.cursor(QStringLiteral("h_point.cur"), hand(false), 12, 1);
-    w.cursor(QStringLiteral("h_move.cur"), hand(true), 12, 1);
-    w.cursor(QStringLiteral("h_nw.cur"), northWest(), 0, 0);
+    w.cursor(rules::pointCursor(), hand(false), 12, 1);
+    w.cursor(rules::moveCursor(), hand(true), 12, 1);
+    w.cursor(rules::frameCursor(), northWest(), 0, 0);
 }
 
 } // namespace zorna::assets

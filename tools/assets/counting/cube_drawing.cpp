@@ -122,4 +122,16 @@ QList<CubeVisibility> visibility(const IsoView& view, const QList<Cube>& cubes, 
     return result;
 }
 
+QRectF boundsOf(const QList<Cube>& cubes, const IsoView& view) {
+    QRectF r;
+    for (const Cube& c : cubes)
+        for (int dx = 0; dx <= 1; ++dx)
+            for (int dy = 0; dy <= 1; ++dy)
+                for (int dz = 0; dz <= 1; ++dz) {
+                    const QPointF p = view.at(c.x + dx, c.y + dy, c.z + dz);
+                    r = r.isNull() ? QRectF(p, QSizeF(0.01, 0.01)) : r.united(QRectF(p, QSizeF(0.01, 0.01)));
+                }
+    return r;
+}
+
 } // namespace zorna::assets::cubes

@@ -36,4 +36,7 @@ struct CubeVisibility {
 };
 QList<CubeVisibility> visibility(const IsoView& view, const QList<Cube>& cubes, QSize size);
 
+// The box round the corners of the cubes as the view draws them.
+QRectF boundsOf(const QList<Cube>& cubes, const IsoView& view);
+
 } // namespace zorna::assets::cubes

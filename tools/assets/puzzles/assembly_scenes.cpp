@@ -2,6 +2,8 @@
 // colour emoji font, laid out so that every piece shows part of something.
 #include "assembly_scenes.h"
 
+#include "common/emoji.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -14,14 +16,6 @@ namespace zorna::assets {
 namespace {
 
 constexpr int kSize = 260;
-
-void emoji(QPainter& p, const QString& e, double cx, double cy, int px) {
-    QFont font(QStringLiteral("Noto Color Emoji"));
-    font.setPixelSize(px);
-    p.setFont(font);
-    p.setPen(Qt::black); // text is drawn with the pen; without one nothing shows
-    p.drawText(QRectF(cx - px, cy - px, 2.0 * px, 2.0 * px), Qt::AlignCenter, e);
-}
 
 void vertical(QPainter& p, QRectF r, QColor top, QColor bottom) {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
@@ -101,7 +95,7 @@ void stars(QPainter& p, unsigned seed, int count) {
 
 void village(QPainter& p) {
     sky(p, 150, QColor(0x3d8ee0), QColor(0xcfe8ff));
-    emoji(p, QStringLiteral("☀️"), 36, 36, 46);
+    drawEmojiText(p, QStringLiteral("☀️"), QPointF(36, 36), 46);
     cloud(p, 130, 32, 1.1);
     cloud(p, 220, 62, 0.9);
     hill(p, 140, 12, 0.5, QColor(0x7ccc4e), QColor(0x2f7a1f));
@@ -116,19 +110,19 @@ void village(QPainter& p) {
     p.setBrush(QColor(0xd9b98a));
     p.drawPath(road);
     fence(p, 176, 26);
-    emoji(p, QStringLiteral("🏡"), 140, 120, 88);
-    emoji(p, QStringLiteral("🌳"), 42, 120, 70);
-    emoji(p, QStringLiteral("🌲"), 232, 128, 58);
-    emoji(p, QStringLiteral("🐕"), 212, 226, 46);
-    emoji(p, QStringLiteral("🌷"), 30, 228, 32);
-    emoji(p, QStringLiteral("🌼"), 74, 240, 28);
-    emoji(p, QStringLiteral("🐈"), 60, 196, 30);
-    emoji(p, QStringLiteral("🐦"), 200, 20, 24);
+    drawEmojiText(p, QStringLiteral("🏡"), QPointF(140, 120), 88);
+    drawEmojiText(p, QStringLiteral("🌳"), QPointF(42, 120), 70);
+    drawEmojiText(p, QStringLiteral("🌲"), QPointF(232, 128), 58);
+    drawEmojiText(p, QStringLiteral("🐕"), QPointF(212, 226), 46);
+    drawEmojiText(p, QStringLiteral("🌷"), QPointF(30, 228), 32);
+    drawEmojiText(p, QStringLiteral("🌼"), QPointF(74, 240), 28);
+    drawEmojiText(p, QStringLiteral("🐈"), QPointF(60, 196), 30);
+    drawEmojiText(p, QStringLiteral("🐦"), QPointF(200, 20), 24);
 }
 
 void sea(QPainter& p) {
     sky(p, 110, QColor(0x5aa9f0), QColor(0xfff0c8));
-    emoji(p, QStringLiteral("🌞"), 220, 34, 48);
+    drawEmojiText(p, QStringLiteral("🌞"), QPointF(220, 34), 48);
     cloud(p, 60, 30, 1.0);
     vertical(p, QRectF(0, 105, kSize, 155), QColor(0x2a9fd8), QColor(0x0b2f6b));
     p.setPen(QPen(QColor(255, 255, 255, 150), 2));
@@ -137,16 +131,16 @@ void sea(QPainter& p) {
         for (int x = -10 + row * 7; x < kSize; x += 34)
             p.drawArc(QRectF(x, 114 + row * 16, 20, 8), 0, 180 * 16);
     vertical(p, QRectF(0, 228, kSize, 32), QColor(0xe8d49a), QColor(0xb8944f));
-    emoji(p, QStringLiteral("⛵"), 76, 92, 62);
-    emoji(p, QStringLiteral("🕊️"), 150, 26, 30);
-    emoji(p, QStringLiteral("🏝️"), 166, 92, 36);
-    emoji(p, QStringLiteral("🐳"), 196, 124, 48);
-    emoji(p, QStringLiteral("🐠"), 200, 188, 38);
-    emoji(p, QStringLiteral("🐟"), 60, 180, 36);
-    emoji(p, QStringLiteral("🦀"), 130, 232, 38);
-    emoji(p, QStringLiteral("🐚"), 228, 240, 28);
-    emoji(p, QStringLiteral("🌿"), 26, 236, 34);
-    emoji(p, QStringLiteral("🐙"), 130, 168, 32);
+    drawEmojiText(p, QStringLiteral("⛵"), QPointF(76, 92), 62);
+    drawEmojiText(p, QStringLiteral("🕊️"), QPointF(150, 26), 30);
+    drawEmojiText(p, QStringLiteral("🏝️"), QPointF(166, 92), 36);
+    drawEmojiText(p, QStringLiteral("🐳"), QPointF(196, 124), 48);
+    drawEmojiText(p, QStringLiteral("🐠"), QPointF(200, 188), 38);
+    drawEmojiText(p, QStringLiteral("🐟"), QPointF(60, 180), 36);
+    drawEmojiText(p, QStringLiteral("🦀"), QPointF(130, 232), 38);
+    drawEmojiText(p, QStringLiteral("🐚"), QPointF(228, 240), 28);
+    drawEmojiText(p, QStringLiteral("🌿"), QPointF(26, 236), 34);
+    drawEmojiText(p, QStringLiteral("🐙"), QPointF(130, 168), 32);
 }
 
 void space(QPainter& p) {
@@ -155,15 +149,15 @@ void space(QPainter& p) {
     g.setColorAt(1, QColor(0x03030f));
     p.fillRect(QRectF(0, 0, kSize, kSize), g);
     stars(p, 7, 160);
-    emoji(p, QStringLiteral("🪐"), 62, 58, 72);
-    emoji(p, QStringLiteral("☄️"), 150, 30, 36);
-    emoji(p, QStringLiteral("🚀"), 196, 90, 62);
-    emoji(p, QStringLiteral("🌙"), 228, 200, 50);
-    emoji(p, QStringLiteral("🌍"), 66, 196, 74);
-    emoji(p, QStringLiteral("🧑‍🚀"), 150, 160, 50);
-    emoji(p, QStringLiteral("🛰️"), 30, 128, 30);
-    emoji(p, QStringLiteral("⭐"), 150, 236, 26);
-    emoji(p, QStringLiteral("🌟"), 236, 24, 24);
+    drawEmojiText(p, QStringLiteral("🪐"), QPointF(62, 58), 72);
+    drawEmojiText(p, QStringLiteral("☄️"), QPointF(150, 30), 36);
+    drawEmojiText(p, QStringLiteral("🚀"), QPointF(196, 90), 62);
+    drawEmojiText(p, QStringLiteral("🌙"), QPointF(228, 200), 50);
+    drawEmojiText(p, QStringLiteral("🌍"), QPointF(66, 196), 74);
+    drawEmojiText(p, QStringLiteral("🧑‍🚀"), QPointF(150, 160), 50);
+    drawEmojiText(p, QStringLiteral("🛰️"), QPointF(30, 128), 30);
+    drawEmojiText(p, QStringLiteral("⭐"), QPointF(150, 236), 26);
+    drawEmojiText(p, QStringLiteral("🌟"), QPointF(236, 24), 24);
 }
 
 void barn(QPainter& p, QRectF r) {
@@ -186,18 +180,18 @@ void barn(QPainter& p, QRectF r) {
 void farm(QPainter& p) {
     sky(p, 140, QColor(0x6fb7ff), QColor(0xe8f6ff));
     cloud(p, 200, 28, 1.0);
-    emoji(p, QStringLiteral("🌤️"), 36, 34, 44);
+    drawEmojiText(p, QStringLiteral("🌤️"), QPointF(36, 34), 44);
     hill(p, 130, 8, 2.0, QColor(0xa8d85a), QColor(0x5c9a2a));
     grass(p, 150, 260, 23, QColor(0x3e7a1c));
     barn(p, QRectF(100, 40, 92, 110));
     fence(p, 150, 24);
-    emoji(p, QStringLiteral("🐄"), 60, 190, 62);
-    emoji(p, QStringLiteral("🐖"), 186, 206, 50);
-    emoji(p, QStringLiteral("🐓"), 36, 236, 34);
-    emoji(p, QStringLiteral("🚜"), 228, 128, 50);
-    emoji(p, QStringLiteral("🌾"), 238, 240, 32);
-    emoji(p, QStringLiteral("🐑"), 118, 236, 38);
-    emoji(p, QStringLiteral("🌻"), 40, 112, 36);
+    drawEmojiText(p, QStringLiteral("🐄"), QPointF(60, 190), 62);
+    drawEmojiText(p, QStringLiteral("🐖"), QPointF(186, 206), 50);
+    drawEmojiText(p, QStringLiteral("🐓"), QPointF(36, 236), 34);
+    drawEmojiText(p, QStringLiteral("🚜"), QPointF(228, 128), 50);
+    drawEmojiText(p, QStringLiteral("🌾"), QPointF(238, 240), 32);
+    drawEmojiText(p, QStringLiteral("🐑"), QPointF(118, 236), 38);
+    drawEmojiText(p, QStringLiteral("🌻"), QPointF(40, 112), 36);
 }
 
 void winter(QPainter& p) {
@@ -212,19 +206,19 @@ void winter(QPainter& p) {
         const double x = c(rng);
         p.drawEllipse(QPointF(x, y), 1.6, 1.6);
     }
-    emoji(p, QStringLiteral("☃️"), 132, 150, 84);
-    emoji(p, QStringLiteral("🌲"), 36, 118, 62);
-    emoji(p, QStringLiteral("🌲"), 226, 104, 56);
-    emoji(p, QStringLiteral("🏠"), 200, 182, 48);
-    emoji(p, QStringLiteral("❄️"), 36, 30, 32);
+    drawEmojiText(p, QStringLiteral("☃️"), QPointF(132, 150), 84);
+    drawEmojiText(p, QStringLiteral("🌲"), QPointF(36, 118), 62);
+    drawEmojiText(p, QStringLiteral("🌲"), QPointF(226, 104), 56);
+    drawEmojiText(p, QStringLiteral("🏠"), QPointF(200, 182), 48);
+    drawEmojiText(p, QStringLiteral("❄️"), QPointF(36, 30), 32);
     cloud(p, 104, 30, 1.0);
-    emoji(p, QStringLiteral("❄️"), 166, 50, 24);
-    emoji(p, QStringLiteral("🌙"), 228, 32, 36);
-    emoji(p, QStringLiteral("🐦"), 100, 98, 22);
-    emoji(p, QStringLiteral("🛷"), 58, 226, 42);
-    emoji(p, QStringLiteral("⛷️"), 226, 236, 36);
-    emoji(p, QStringLiteral("🐧"), 130, 238, 30);
-    emoji(p, QStringLiteral("🐇"), 50, 178, 28);
+    drawEmojiText(p, QStringLiteral("❄️"), QPointF(166, 50), 24);
+    drawEmojiText(p, QStringLiteral("🌙"), QPointF(228, 32), 36);
+    drawEmojiText(p, QStringLiteral("🐦"), QPointF(100, 98), 22);
+    drawEmojiText(p, QStringLiteral("🛷"), QPointF(58, 226), 42);
+    drawEmojiText(p, QStringLiteral("⛷️"), QPointF(226, 236), 36);
+    drawEmojiText(p, QStringLiteral("🐧"), QPointF(130, 238), 30);
+    drawEmojiText(p, QStringLiteral("🐇"), QPointF(50, 178), 28);
 }
 
 void city(QPainter& p) {
@@ -250,14 +244,14 @@ void city(QPainter& p) {
     p.fillRect(QRectF(0, 188, kSize, 5), QColor(0xbdbdbd));
     for (int x = 6; x < kSize; x += 30)
         p.fillRect(QRectF(x, 226, 16, 4), QColor(0xffffff));
-    emoji(p, QStringLiteral("🚗"), 52, 212, 40);
-    emoji(p, QStringLiteral("🚌"), 170, 244, 44);
-    emoji(p, QStringLiteral("🚦"), 246, 176, 34);
-    emoji(p, QStringLiteral("🚲"), 100, 246, 30);
-    emoji(p, QStringLiteral("🚕"), 230, 212, 34);
-    emoji(p, QStringLiteral("🎈"), 30, 40, 30);
-    emoji(p, QStringLiteral("✈️"), 190, 22, 30);
-    emoji(p, QStringLiteral("🕊️"), 110, 30, 22);
+    drawEmojiText(p, QStringLiteral("🚗"), QPointF(52, 212), 40);
+    drawEmojiText(p, QStringLiteral("🚌"), QPointF(170, 244), 44);
+    drawEmojiText(p, QStringLiteral("🚦"), QPointF(246, 176), 34);
+    drawEmojiText(p, QStringLiteral("🚲"), QPointF(100, 246), 30);
+    drawEmojiText(p, QStringLiteral("🚕"), QPointF(230, 212), 34);
+    drawEmojiText(p, QStringLiteral("🎈"), QPointF(30, 40), 30);
+    drawEmojiText(p, QStringLiteral("✈️"), QPointF(190, 22), 30);
+    drawEmojiText(p, QStringLiteral("🕊️"), QPointF(110, 30), 22);
 }
 
 void forest(QPainter& p) {
@@ -272,20 +266,20 @@ void forest(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xb89060));
     p.drawPath(path);
-    emoji(p, QStringLiteral("🌲"), 30, 40, 62);
-    emoji(p, QStringLiteral("🌳"), 96, 30, 58);
-    emoji(p, QStringLiteral("🌲"), 170, 36, 58);
-    emoji(p, QStringLiteral("🌳"), 232, 44, 56);
-    emoji(p, QStringLiteral("🦉"), 100, 92, 36);
-    emoji(p, QStringLiteral("🦌"), 186, 96, 40);
-    emoji(p, QStringLiteral("🐦"), 242, 84, 24);
-    emoji(p, QStringLiteral("🦊"), 60, 150, 50);
-    emoji(p, QStringLiteral("🐻"), 212, 150, 58);
-    emoji(p, QStringLiteral("🦔"), 96, 226, 40);
-    emoji(p, QStringLiteral("🍄"), 28, 232, 32);
-    emoji(p, QStringLiteral("🍄"), 236, 236, 28);
-    emoji(p, QStringLiteral("🐿️"), 30, 98, 36);
-    emoji(p, QStringLiteral("🐌"), 196, 224, 26);
+    drawEmojiText(p, QStringLiteral("🌲"), QPointF(30, 40), 62);
+    drawEmojiText(p, QStringLiteral("🌳"), QPointF(96, 30), 58);
+    drawEmojiText(p, QStringLiteral("🌲"), QPointF(170, 36), 58);
+    drawEmojiText(p, QStringLiteral("🌳"), QPointF(232, 44), 56);
+    drawEmojiText(p, QStringLiteral("🦉"), QPointF(100, 92), 36);
+    drawEmojiText(p, QStringLiteral("🦌"), QPointF(186, 96), 40);
+    drawEmojiText(p, QStringLiteral("🐦"), QPointF(242, 84), 24);
+    drawEmojiText(p, QStringLiteral("🦊"), QPointF(60, 150), 50);
+    drawEmojiText(p, QStringLiteral("🐻"), QPointF(212, 150), 58);
+    drawEmojiText(p, QStringLiteral("🦔"), QPointF(96, 226), 40);
+    drawEmojiText(p, QStringLiteral("🍄"), QPointF(28, 232), 32);
+    drawEmojiText(p, QStringLiteral("🍄"), QPointF(236, 236), 28);
+    drawEmojiText(p, QStringLiteral("🐿️"), QPointF(30, 98), 36);
+    drawEmojiText(p, QStringLiteral("🐌"), QPointF(196, 224), 26);
 }
 
 void aquarium(QPainter& p) {
@@ -310,27 +304,27 @@ void aquarium(QPainter& p) {
         weed.cubicTo(x - 10, 210, x + 12, 190, x - 2, 150 + (k % 2) * 20);
         p.drawPath(weed);
     }
-    emoji(p, QStringLiteral("🐠"), 34, 40, 44);
-    emoji(p, QStringLiteral("🐡"), 226, 100, 40);
-    emoji(p, QStringLiteral("🐢"), 110, 110, 50);
-    emoji(p, QStringLiteral("🦑"), 30, 104, 34);
-    emoji(p, QStringLiteral("🐟"), 164, 40, 46);
-    emoji(p, QStringLiteral("🐋"), 166, 104, 42);
-    emoji(p, QStringLiteral("🐚"), 30, 244, 24);
-    emoji(p, QStringLiteral("🦞"), 232, 236, 32);
-    emoji(p, QStringLiteral("🐙"), 60, 170, 54);
-    emoji(p, QStringLiteral("🐟"), 220, 168, 38);
-    emoji(p, QStringLiteral("🦀"), 160, 236, 32);
-    emoji(p, QStringLiteral("🐚"), 96, 240, 26);
-    emoji(p, QStringLiteral("🦐"), 130, 200, 26);
-    emoji(p, QStringLiteral("🐬"), 98, 30, 46);
-    emoji(p, QStringLiteral("🦈"), 228, 34, 48);
+    drawEmojiText(p, QStringLiteral("🐠"), QPointF(34, 40), 44);
+    drawEmojiText(p, QStringLiteral("🐡"), QPointF(226, 100), 40);
+    drawEmojiText(p, QStringLiteral("🐢"), QPointF(110, 110), 50);
+    drawEmojiText(p, QStringLiteral("🦑"), QPointF(30, 104), 34);
+    drawEmojiText(p, QStringLiteral("🐟"), QPointF(164, 40), 46);
+    drawEmojiText(p, QStringLiteral("🐋"), QPointF(166, 104), 42);
+    drawEmojiText(p, QStringLiteral("🐚"), QPointF(30, 244), 24);
+    drawEmojiText(p, QStringLiteral("🦞"), QPointF(232, 236), 32);
+    drawEmojiText(p, QStringLiteral("🐙"), QPointF(60, 170), 54);
+    drawEmojiText(p, QStringLiteral("🐟"), QPointF(220, 168), 38);
+    drawEmojiText(p, QStringLiteral("🦀"), QPointF(160, 236), 32);
+    drawEmojiText(p, QStringLiteral("🐚"), QPointF(96, 240), 26);
+    drawEmojiText(p, QStringLiteral("🦐"), QPointF(130, 200), 26);
+    drawEmojiText(p, QStringLiteral("🐬"), QPointF(98, 30), 46);
+    drawEmojiText(p, QStringLiteral("🦈"), QPointF(228, 34), 48);
 }
 
 void railway(QPainter& p) {
     sky(p, 160, QColor(0x4f8fd8), QColor(0xd8ecff));
     cloud(p, 200, 30, 1.0);
-    emoji(p, QStringLiteral("☀️"), 40, 30, 36);
+    drawEmojiText(p, QStringLiteral("☀️"), QPointF(40, 30), 36);
     p.setPen(Qt::NoPen);
     const double peaks[][3] = {{40, 60, 70}, {120, 40, 80}, {210, 70, 60}};
     for (const auto& pk : peaks) {
@@ -351,33 +345,33 @@ void railway(QPainter& p) {
         p.fillRect(QRectF(x, 210, 6, 18), QColor(0x5a3a1a));
     p.fillRect(QRectF(0, 212, kSize, 3), QColor(0x303030));
     p.fillRect(QRectF(0, 222, kSize, 3), QColor(0x303030));
-    emoji(p, QStringLiteral("🚂"), 206, 186, 56);
-    emoji(p, QStringLiteral("🚃"), 142, 186, 52);
-    emoji(p, QStringLiteral("🚃"), 80, 186, 52);
-    emoji(p, QStringLiteral("🚃"), 20, 186, 52);
-    emoji(p, QStringLiteral("🌲"), 36, 244, 30);
-    emoji(p, QStringLiteral("🐄"), 128, 246, 30);
-    emoji(p, QStringLiteral("🌳"), 226, 244, 32);
-    emoji(p, QStringLiteral("🦅"), 150, 20, 24);
+    drawEmojiText(p, QStringLiteral("🚂"), QPointF(206, 186), 56);
+    drawEmojiText(p, QStringLiteral("🚃"), QPointF(142, 186), 52);
+    drawEmojiText(p, QStringLiteral("🚃"), QPointF(80, 186), 52);
+    drawEmojiText(p, QStringLiteral("🚃"), QPointF(20, 186), 52);
+    drawEmojiText(p, QStringLiteral("🌲"), QPointF(36, 244), 30);
+    drawEmojiText(p, QStringLiteral("🐄"), QPointF(128, 246), 30);
+    drawEmojiText(p, QStringLiteral("🌳"), QPointF(226, 244), 32);
+    drawEmojiText(p, QStringLiteral("🦅"), QPointF(150, 20), 24);
 }
 
 void meadow(QPainter& p) {
     sky(p, 130, QColor(0x80c8ff), QColor(0xf0faff));
-    emoji(p, QStringLiteral("🌈"), 130, 60, 110);
+    drawEmojiText(p, QStringLiteral("🌈"), QPointF(130, 60), 110);
     hill(p, 128, 10, 4.0, QColor(0xb6e36b), QColor(0x4f9a2a));
     grass(p, 140, 260, 51, QColor(0x3a7a1a));
-    emoji(p, QStringLiteral("🦋"), 40, 40, 36);
-    emoji(p, QStringLiteral("🐝"), 220, 30, 30);
-    emoji(p, QStringLiteral("🌻"), 34, 180, 50);
-    emoji(p, QStringLiteral("🌸"), 110, 164, 34);
-    emoji(p, QStringLiteral("🌷"), 170, 190, 40);
-    emoji(p, QStringLiteral("🌼"), 232, 160, 36);
-    emoji(p, QStringLiteral("🐞"), 90, 230, 32);
-    emoji(p, QStringLiteral("🐌"), 224, 232, 36);
-    emoji(p, QStringLiteral("🍓"), 34, 238, 28);
-    emoji(p, QStringLiteral("🐸"), 158, 240, 32);
-    emoji(p, QStringLiteral("🪁"), 226, 92, 40);
-    emoji(p, QStringLiteral("🐦"), 30, 98, 30);
+    drawEmojiText(p, QStringLiteral("🦋"), QPointF(40, 40), 36);
+    drawEmojiText(p, QStringLiteral("🐝"), QPointF(220, 30), 30);
+    drawEmojiText(p, QStringLiteral("🌻"), QPointF(34, 180), 50);
+    drawEmojiText(p, QStringLiteral("🌸"), QPointF(110, 164), 34);
+    drawEmojiText(p, QStringLiteral("🌷"), QPointF(170, 190), 40);
+    drawEmojiText(p, QStringLiteral("🌼"), QPointF(232, 160), 36);
+    drawEmojiText(p, QStringLiteral("🐞"), QPointF(90, 230), 32);
+    drawEmojiText(p, QStringLiteral("🐌"), QPointF(224, 232), 36);
+    drawEmojiText(p, QStringLiteral("🍓"), QPointF(34, 238), 28);
+    drawEmojiText(p, QStringLiteral("🐸"), QPointF(158, 240), 32);
+    drawEmojiText(p, QStringLiteral("🪁"), QPointF(226, 92), 40);
+    drawEmojiText(p, QStringLiteral("🐦"), QPointF(30, 98), 30);
 }
 
 void party(QPainter& p) {
@@ -398,15 +392,15 @@ void party(QPainter& p) {
     }
     vertical(p, QRectF(0, 180, kSize, 80), QColor(0xa0522d), QColor(0x5e2e14));
     p.fillRect(QRectF(0, 176, kSize, 8), QColor(0xdeb887));
-    emoji(p, QStringLiteral("🎂"), 130, 146, 72);
-    emoji(p, QStringLiteral("🎈"), 36, 70, 52);
-    emoji(p, QStringLiteral("🎈"), 222, 74, 48);
-    emoji(p, QStringLiteral("🎉"), 130, 64, 38);
-    emoji(p, QStringLiteral("🎁"), 50, 214, 46);
-    emoji(p, QStringLiteral("🎁"), 212, 218, 42);
-    emoji(p, QStringLiteral("🧸"), 44, 150, 40);
-    emoji(p, QStringLiteral("🍭"), 220, 150, 36);
-    emoji(p, QStringLiteral("🥤"), 132, 232, 32);
+    drawEmojiText(p, QStringLiteral("🎂"), QPointF(130, 146), 72);
+    drawEmojiText(p, QStringLiteral("🎈"), QPointF(36, 70), 52);
+    drawEmojiText(p, QStringLiteral("🎈"), QPointF(222, 74), 48);
+    drawEmojiText(p, QStringLiteral("🎉"), QPointF(130, 64), 38);
+    drawEmojiText(p, QStringLiteral("🎁"), QPointF(50, 214), 46);
+    drawEmojiText(p, QStringLiteral("🎁"), QPointF(212, 218), 42);
+    drawEmojiText(p, QStringLiteral("🧸"), QPointF(44, 150), 40);
+    drawEmojiText(p, QStringLiteral("🍭"), QPointF(220, 150), 36);
+    drawEmojiText(p, QStringLiteral("🥤"), QPointF(132, 232), 32);
 }
 
 } // namespace

@@ -1,9 +1,9 @@
 #include "single_choice_draw.h"
 
+#include "common/emoji.h"
+#include "common/picture_writer.h"
 #include "platform/geometry.h"
-
-#include <QFontDatabase>
-#include <QRawFont>
+#include "rules/picture_names.h"
 
 namespace zorna::assets::sc {
 
@@ -50,7 +50,12 @@ Layout layoutOf(const SingleChoiceRow& row) {
 }
 
 void PictureJob::fail(const QString& why) const {
-    w.fail(QStringLiteral("kletka%1/%2.jpg: %3").arg(row.windowNumber).arg(picture).arg(why));
+    w.fail(QStringLiteral("%1: %2").arg(rules::taskPicture(row.windowNumber, picture), why));
+}
+
+void PictureJob::drawEmoji(const QRectF& box, const QString& emoji) const {
+    if (!assets::drawEmoji(p, box, emoji))
+        fail(QStringLiteral("the colour emoji font cannot draw %1").arg(emoji));
 }
 
 void drawCandidateCell(QPainter& p, const QRect& cell) {
@@ -70,69 +75,39 @@ void drawFrame(QPainter& p, const QRect& r, const QColor& colour, int width) {
     p.restore();
 }
 
-Emoji::Emoji(AssetWriter& w) : w_(w) {
-    ready_ = QFontDatabase::families().contains(QStringLiteral("Noto Color Emoji"));
-    if (!ready_)
-        w_.fail(QStringLiteral("the colour emoji font \"Noto Color Emoji\" is not installed"));
-}
-
-bool Emoji::has(const QString& emoji) {
-    if (!ready_)
-        return false;
-    QFont font(QStringLiteral("Noto Color Emoji"));
-    font.setPixelSize(64);
-    const QRawFont raw = QRawFont::fromFont(font);
-    const uint code = emoji.toUcs4().value(0);
-    if (raw.familyName() != QLatin1String("Noto Color Emoji") || !raw.supportsCharacter(code)) {
-        w_.fail(QStringLiteral("the emoji font has no glyph U+%1").arg(code, 4, 16, QLatin1Char('0')));
-        return false;
-    }
-    return true;
-}
-
-QImage Emoji::render(const QString& emoji) {
-    auto it = cache_.find(emoji);
-    if (it != cache_.end())
-        return *it;
-    QImage big(200, 200, QImage::Format_ARGB32_Premultiplied);
-    big.fill(Qt::transparent);
-    {
-        QPainter p(&big);
-        QFont font(QStringLiteral("Noto Color Emoji"));
-        font.setPixelSize(109);
-        p.setFont(font);
-        p.drawText(big.rect(), Qt::AlignCenter, emoji);
-    }
-    // Crop to the pixels the glyph covers.
-    int x0 = big.width(), y0 = big.height(), x1 = -1, y1 = -1;
-    for (int y = 0; y < big.height(); ++y)
-        for (int x = 0; x < big.width(); ++x)
-            if (qAlpha(big.pixel(x, y)) > 16) {
-                x0 = std::min(x0, x);
-                y0 = std::min(y0, y);
-                x1 = std::max(x1, x);
-                y1 = std::max(y1, y);
-            }
-    QImage out = x1 < 0 ? QImage() : big.copy(x0, y0, x1 - x0 + 1, y1 - y0 + 1);
-    if (out.isNull())
-        w_.fail(QStringLiteral("the emoji %1 draws nothing").arg(emoji));
-    cache_.insert(emoji, out);
-    return out;
-}
-
-void Emoji::draw(QPainter& p, const QRectF& box, const QString& emoji) {
-    if (!has(emoji))
+void writeSingleChoicePictures(AssetWriter& w, int windowNumber, Drawer drawer) {
+    const SingleChoiceRow* found = nullptr;
+    for (const SingleChoiceRow& row : kSingleChoiceRows)
+        if (row.windowNumber == windowNumber)
+            found = &row;
+    if (!found) {
+        w.fail(QStringLiteral("kletka%1 is not in the single-choice table").arg(windowNumber));
         return;
-    const QImage img = render(emoji);
-    if (img.isNull())
-        return;
-    const QSizeF s = QSizeF(img.size()).scaled(box.size(), Qt::KeepAspectRatio);
-    const QRectF target(box.center().x() - s.width() / 2, box.center().y() - s.height() / 2, s.width(),
-                        s.height());
-    p.save();
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(target, img);
-    p.restore();
+    }
+    const SingleChoiceRow& row = *found;
+    const Layout layout = layoutOf(row);
+    ContactSheet sheet(
+        w, rules::taskFolder(windowNumber),
+        QStringLiteral("%1: %2").arg(rules::taskFolder(windowNumber), QString::fromUtf8(row.instruction)));
+    for (int n = 1; n <= kSingleChoicePictures; ++n) {
+        const int answer = row.answers[std::size_t(n - 1)];
+        // Every picture is drawn from its own seed, so the source for screens
+        // of double density shows the same picture at twice the size.
+        const auto draw = [&](int scale) {
+            QImage image(layout.size * scale, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter p(&image);
+            p.setRenderHint(QPainter::Antialiasing);
+            p.scale(scale, scale);
+            PictureJob job{row, n, answer, layout, p, w};
+            drawer(job);
+            return image;
+        };
+        writePicture(w, rules::taskPicture(windowNumber, n), draw,
+                     {.sheet = &sheet,
+                      .caption = QStringLiteral("%1.jpg: right region %2").arg(n).arg(answer),
+                      .outline = layout.region(answer)});
+    }
 }
 
 } // namespace zorna::assets::sc

@@ -8,7 +8,6 @@
 #include "tasks/choice/single_choice_data.h"
 
 #include <QColor>
-#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QRect>
@@ -29,23 +28,6 @@ struct Layout {
 
 Layout layoutOf(const SingleChoiceRow& row);
 
-// Recognisable objects from the colour emoji font, cropped to the drawn glyph.
-class Emoji {
-public:
-    explicit Emoji(AssetWriter& w);
-    bool ready() const { return ready_; }
-    // Checks that the font has the glyph; fails the build if not.
-    bool has(const QString& emoji);
-    // Draws the emoji as large as fits in the rectangle, centred.
-    void draw(QPainter& p, const QRectF& box, const QString& emoji);
-
-private:
-    QImage render(const QString& emoji);
-    AssetWriter& w_;
-    bool ready_ = false;
-    QHash<QString, QImage> cache_;
-};
-
 struct PictureJob {
     const SingleChoiceRow& row;
     int picture; // 1..11
@@ -53,7 +35,6 @@ struct PictureJob {
     Layout layout;
     QPainter& p;
     AssetWriter& w;
-    Emoji& emoji;
 
     bool visible(int region) const { return regionVisible(row, region, picture); }
     std::uint64_t seed(int attempt = 0) const {
@@ -61,6 +42,8 @@ struct PictureJob {
                std::uint64_t(attempt);
     }
     void fail(const QString& why) const;
+    // Draws an object of the colour emoji font; the build fails when the font cannot draw it.
+    void drawEmoji(const QRectF& box, const QString& emoji) const;
 };
 
 // A candidate's cell: light background and a thin border, the same for every candidate.
@@ -68,18 +51,12 @@ void drawCandidateCell(QPainter& p, const QRect& cell);
 // A frame around the main object.
 void drawFrame(QPainter& p, const QRect& r, const QColor& colour, int width);
 
-// The shape drawers each window's builder uses (one per window).
-void drawPartners(PictureJob& job);      // Kletka2
-void drawCubeNetToBox(PictureJob& job);  // kletka7
-void drawExactCopy(PictureJob& job);     // kletka17
-void drawOpposites(PictureJob& job);     // kletka4
-void drawMissingInRow(PictureJob& job);  // kletka3
-void drawFigureMissing(PictureJob& job); // kletka14
-void drawRowContinues(PictureJob& job);  // kletka12
-void drawNapkin(PictureJob& job);        // kletka18
-void drawThreeViews(PictureJob& job);    // kletka20
-void drawBoxToCubeNet(PictureJob& job);  // kletka9
-void drawFigureFound(PictureJob& job);   // kletka15
-void drawSharedFeature(PictureJob& job); // kletka6
+// Draws one picture of a window.
+using Drawer = void (*)(PictureJob&);
+
+// Writes the pictures of the single-choice window `windowNumber` of the window
+// table: each drawer puts the main object in the cells without a region and one
+// candidate under each region, the right one under the region of the table.
+void writeSingleChoicePictures(AssetWriter& w, int windowNumber, Drawer drawer);
 
 } // namespace zorna::assets::sc

@@ -1,0 +1,91 @@
+// kletka12: the figure that continues a row with a direction: turning,
+// growing, shrinking, cycling colours.
+#include "choice/kletka12_data.h"
+#include "choice/single_choice/pattern_rows.h"
+#include "generators.h"
+
+namespace zorna::assets::sc {
+
+namespace {
+
+using namespace kletka12;
+using rules::SeededRandom;
+
+// Rows with a direction: turning, growing, shrinking, cycling colours.
+RowRule progressingRule(int picture, SeededRandom& rnd) {
+    RowRule r;
+    std::vector<int> colours(std::begin(kRowColours), std::end(kRowColours));
+    rnd.shuffle(colours);
+    switch (picture % 6) {
+    case 0: // an arrow turning an eighth each time
+        r.shapes = {Arrow};
+        r.colours = {colours[0]};
+        r.turnStart = rnd.below(8);
+        r.turnStep = rnd.chance(50) ? 1 : -1;
+        break;
+    case 1: // one more each time
+        r.shapes = {rnd.chance(50) ? Circle : Star};
+        r.colours = {colours[0]};
+        r.countStart = 1;
+        r.countStep = 1;
+        break;
+    case 2: // a clock hand turning a quarter, colours in a cycle of three
+        r.shapes = {Clock};
+        r.colours = {colours[0], colours[1], colours[2]};
+        r.turnStart = 2 * rnd.below(4);
+        r.turnStep = 2;
+        break;
+    case 3: // one fewer each time, shapes in two
+        r.shapes = {Square, Triangle};
+        r.colours = {colours[0]};
+        r.countStart = 6;
+        r.countStep = -1;
+        break;
+    case 4: // an arrow turning a quarter back, filled and outlined in turn
+        r.shapes = {Arrow};
+        r.colours = {colours[0]};
+        r.fills = {true, false};
+        r.turnStart = 2 * rnd.below(4);
+        r.turnStep = -2;
+        break;
+    default: // colours in a cycle of three, one more each time
+        r.shapes = {Circle};
+        r.colours = {colours[0], colours[1], colours[2]};
+        r.countStart = 1;
+        r.countStep = 1;
+        break;
+    }
+    return r;
+}
+
+void drawRowContinues(PictureJob& job) {
+    SeededRandom rnd(job.seed());
+    const RowRule rule = progressingRule(job.picture, rnd);
+    const Glyph right = rule.at(kShown);
+    const std::vector<Glyph> wrong = misfits(right, rule, rnd, job.layout.regionCount - 1);
+    const QRect band = job.layout.main;
+    drawRowBand(job.p, band);
+    const double slot = band.width() / double(kShown);
+    const double side = std::min(slot - 18.0, band.height() - 34.0);
+    for (int i = 0; i < kShown; ++i) {
+        const QRectF box(band.left() + i * slot + (slot - side) / 2, band.center().y() - side / 2, side,
+                         side);
+        drawGlyph(job.p, box, rule.at(i));
+    }
+    for (int i = 0; i <= kShown; ++i)
+        if (rule.at(i).count < 1 || rule.at(i).count > 6)
+            job.fail(QStringLiteral("the row counts past what a figure can show"));
+    placeRowCandidates(job, rule, right, wrong, side);
+}
+
+} // namespace
+
+} // namespace zorna::assets::sc
+
+namespace zorna::assets {
+
+void generateKletka12(AssetWriter& w) {
+    sc::writeSingleChoicePictures(w, 12, sc::drawRowContinues);
+}
+
+} // namespace zorna::assets

@@ -1,0 +1,99 @@
+// kletka3: the figure that stands for the question mark in a repeating row:
+// cycles of shape, colour, fill, count or turn.
+#include "choice/kletka3_data.h"
+#include "choice/single_choice/pattern_rows.h"
+#include "generators.h"
+
+namespace zorna::assets::sc {
+
+namespace {
+
+using namespace kletka3;
+using rules::SeededRandom;
+
+// Repeating rows with a gap: cycles of shape, colour, fill, count or turn.
+RowRule repeatingRule(int picture, SeededRandom& rnd) {
+    RowRule r;
+    std::vector<int> shapes(std::begin(kRowShapes), std::end(kRowShapes));
+    rnd.shuffle(shapes);
+    std::vector<int> colours(std::begin(kRowColours), std::end(kRowColours));
+    rnd.shuffle(colours);
+    switch (picture % 6) {
+    case 0: // shapes in a cycle of three
+        r.shapes = {shapes[0], shapes[1], shapes[2]};
+        r.colours = {colours[0]};
+        break;
+    case 1: // shapes cycle in two, colours in three
+        r.shapes = {shapes[0], shapes[1]};
+        r.colours = {colours[0], colours[1], colours[2]};
+        break;
+    case 2: // an arrow turning a quarter turn each time
+        r.shapes = {Arrow};
+        r.colours = {colours[0]};
+        r.turnStart = 2 * rnd.below(4);
+        r.turnStep = 2;
+        break;
+    case 3: // counts 1, 2, 3 again and again, colours in two
+        r.shapes = {shapes[0]};
+        r.counts = {1, 2, 3};
+        r.colours = {colours[0], colours[1]};
+        break;
+    case 4: // filled and outlined in turn, shapes in three
+        r.shapes = {shapes[0], shapes[1], shapes[2]};
+        r.fills = {true, false};
+        r.colours = {colours[0]};
+        break;
+    default: // pairs: A A B A A B
+        r.shapes = {shapes[0], shapes[0], shapes[1]};
+        r.colours = {colours[0], colours[0], colours[1]};
+        break;
+    }
+    return r;
+}
+
+void drawMissingInRow(PictureJob& job) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        SeededRandom rnd(job.seed(attempt));
+        const RowRule rule = repeatingRule(job.picture, rnd);
+        const int gap = rnd.between(3, kRowSlots - 1);
+        // Every cycle must show, somewhere else in the row, the figure the gap repeats.
+        bool solvable = true;
+        for (int period : rule.periods()) {
+            bool seen = false;
+            for (int j = 0; j < kRowSlots; ++j)
+                seen = seen || (j != gap && (j - gap) % period == 0);
+            solvable = solvable && seen;
+        }
+        if (!solvable)
+            continue;
+        const Glyph right = rule.at(gap);
+        const std::vector<Glyph> wrong = misfits(right, rule, rnd, job.layout.regionCount - 1);
+        const QRect band = job.layout.main;
+        drawRowBand(job.p, band);
+        const double slot = band.width() / double(kRowSlots);
+        const double side = std::min(slot - 14.0, band.height() - 30.0);
+        for (int i = 0; i < kRowSlots; ++i) {
+            const QRectF box(band.left() + i * slot + (slot - side) / 2, band.center().y() - side / 2, side,
+                             side);
+            if (i == gap)
+                drawQuestionMark(job.p, box.adjusted(-4, -4, 4, 4));
+            else
+                drawGlyph(job.p, box, rule.at(i));
+        }
+        placeRowCandidates(job, rule, right, wrong, side);
+        return;
+    }
+    job.fail(QStringLiteral("no solvable row"));
+}
+
+} // namespace
+
+} // namespace zorna::assets::sc
+
+namespace zorna::assets {
+
+void generateKletka3(AssetWriter& w) {
+    sc::writeSingleChoicePictures(w, 3, sc::drawMissingInRow);
+}
+
+} // namespace zorna::assets

@@ -1,0 +1,38 @@
+#pragma once
+
+// Cube nets and boxes of kletka7 and kletka9: faces with marks, some of which
+// show their turn (an arrow, a corner, a half), folded on the cube model of
+// rules/cube_net.h, and drawn flat or as a box.
+
+#include "rules/cube_net.h"
+#include "rules/seeded_random.h"
+
+#include <QPainter>
+#include <QRectF>
+
+namespace zorna::assets::sc {
+
+using rules::BoxView;
+using rules::FaceMark;
+using rules::MarkSymmetry;
+using rules::Net;
+using rules::Rotation;
+using rules::SeededRandom;
+
+enum Mark { Dot, UpArrow, Bar, Corner, Plus, Half, kMarks };
+inline const MarkSymmetry kSymmetry{1, 4, 2, 4, 1, 4};
+
+void drawNet(QPainter& p, const QRectF& area, const Net& net);
+
+void drawBox(QPainter& p, const QRectF& area, const BoxView& view);
+
+// A random net of one of the eleven shapes, laid wide when `wide`.
+Net randomNet(SeededRandom& rnd, int shapeIndex, bool wide);
+
+Rotation randomRotation(SeededRandom& rnd);
+
+bool sameBox(const BoxView& a, const BoxView& b);
+
+FaceMark* faceOf(BoxView& v, int i);
+
+} // namespace zorna::assets::sc
