@@ -189,6 +189,7 @@ void BoardWindow::nextTask() {
         return;
     }
     setEnabled(false);
+    taskOpenedMs_ = ctx_.clock.nowMs();
     task_ = tasks_.open(*square, ctx_, *this);
     if (!task_) {
         setEnabled(true);
@@ -204,7 +205,7 @@ void BoardWindow::taskAnswered(const TaskResult& result) {
     raise();
     activateWindow();
     const int p = session_.currentPlayer();
-    const std::optional<int> square = session_.applyResult(result);
+    const std::optional<int> square = session_.applyResult(result, ctx_.clock.nowMs() - taskOpenedMs_);
     if (!square) {
         showTurn();
         return;

@@ -90,6 +90,8 @@ private:
     Session session_;
     std::function<void()> returnToRegistration_;
 
+    // When the open task window was opened, on the clock.
+    qint64 taskOpenedMs_ = 0;
     int step_ = 0;
     int direction_ = 1;
     std::array<int, 3> chipPicture_{1, 1, 1};

@@ -12,6 +12,21 @@ namespace zorna {
 Session::Session(const ProgramFolder& folder, Players players)
     : folder_(folder), players_(std::move(players)), game_(players_.count) {}
 
+Session::~Session() = default;
+
+QStringList Session::playerNames() const {
+    return QStringList(players_.names.begin(), players_.names.begin() + players_.count);
+}
+
+journal::Journal& Session::journal() {
+    if (!journal_) {
+        // An installed game's folder in the user's data folder may not exist yet.
+        folder_.ensureGamesRoot();
+        journal_ = std::make_unique<journal::Journal>(folder_.journalFile());
+    }
+    return *journal_;
+}
+
 void Session::newGame() {
     saved_ = true;
     game_.newGame();
@@ -35,6 +50,7 @@ Session::Opened Session::open(const QString& gameFolder) {
     // Without its picture memory the game still plays: the failure is logged.
     if (!gamefiles::restoreWorkingFolder(gameFolder, folder_.workingFolder()))
         qCWarning(lcFiles).noquote() << "picture memory of" << gameFolder << "not fully restored";
+    journal().gameRestored(folderName_, playerNames());
     return Opened::Playing;
 }
 
@@ -42,6 +58,7 @@ void Session::start() {
     game_.start();
     hasFolder_ = false;
     saved_ = false;
+    journal().gameStarted(playerNames());
 }
 
 std::optional<int> Session::nextTask() {
@@ -52,15 +69,23 @@ std::optional<int> Session::nextTask() {
     return square;
 }
 
-std::optional<int> Session::applyResult(const TaskResult& result) {
+std::optional<int> Session::applyResult(const TaskResult& result, qint64 openMs) {
+    const int player = currentPlayer();
+    const int square = game_.square(player);
+    // Square s holds task s.
+    journal().taskResult(journal::TaskResult{player, players_.name(player), square, square, result.category,
+                                             result.right, openMs});
     return game_.applyResult(result.right, result.category);
 }
 
 void Session::arrive() {
     // The name is the arriving player's, taken before the turn passes on.
     const QString name = currentName();
-    if (const std::optional<int> place = game_.arrive())
+    const int player = currentPlayer();
+    if (const std::optional<int> place = game_.arrive()) {
         finishes_.push_back(FinishEvent{name, *place});
+        journal().finished(player, *place);
+    }
 }
 
 std::optional<FinishEvent> Session::takeFinish() {
@@ -85,6 +110,7 @@ bool Session::save() {
     folderName_ = name;
     hasFolder_ = true;
     saved_ = true;
+    journal().saved(folderName_);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "board/board_model.h"
 #include "board/game.h"
+#include "journal/journal.h"
 #include "platform/program_folder.h"
 #include "tasks/common/task_host.h"
 
@@ -9,6 +10,7 @@
 
 #include <array>
 #include <deque>
+#include <memory>
 #include <optional>
 
 namespace zorna {
@@ -39,10 +41,14 @@ struct FinishEvent {
 // One game at the board, without its windows: the players, the turn cycle
 // (Game), whether the game has been saved since its last change and where
 // it is saved, the save and open steps on disk, and the finishes still to be
-// shown. The board window shows it and animates what it decides.
+// shown. The board window shows it and animates what it decides. What
+// happens is also written to the results journal beside Save: the game's
+// start, every answer, every finish and save (a failing journal is logged
+// and never stops the game).
 class Session {
 public:
     Session(const ProgramFolder& folder, Players players);
+    ~Session();
 
     // A new game: every chip on square 1, the working folder emptied.
     void newGame();
@@ -62,9 +68,10 @@ public:
     // has one (squares 1..32). The game counts as changed either way.
     std::optional<int> nextTask();
 
-    // Applies a task window's answer to the current player. Returns the square
-    // the chip moves to; nothing when it stays (the turn has then passed).
-    std::optional<int> applyResult(const TaskResult& result);
+    // Applies a task window's answer to the current player; openMs is how
+    // long the window was open. Returns the square the chip moves to; nothing
+    // when it stays (the turn has then passed).
+    std::optional<int> applyResult(const TaskResult& result, qint64 openMs = 0);
 
     // The current player's chip has come to rest. A finish joins the queue of
     // finishes to show; the turn passes on unless the game is over.
@@ -95,6 +102,10 @@ public:
     const QString& folderName() const { return folderName_; }
 
 private:
+    // The names of the players of this game, player 1 first.
+    QStringList playerNames() const;
+    journal::Journal& journal();
+
     const ProgramFolder& folder_;
     Players players_;
     Game game_;
@@ -102,6 +113,8 @@ private:
     bool hasFolder_ = false;
     QString folderName_;
     std::deque<FinishEvent> finishes_;
+    // Opened on the first row written.
+    std::unique_ptr<journal::Journal> journal_;
 };
 
 } // namespace zorna

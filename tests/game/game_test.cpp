@@ -2,7 +2,9 @@
 // every task window, answered with real mouse and key events on the virtual clock.
 #include "game/solvers.h"
 
+#include "board/board_support.h"
 #include "board/board_window.h"
+#include "journal/journal_reader.h"
 #include "registration/registration_window.h"
 #include "stats/finish_window.h"
 #include "stats/statistics_window.h"
@@ -281,6 +283,22 @@ private slots:
         settle();
         QVERIFY(board->isEnabled());
 
+        // The results journal holds the same answers per pupil and category,
+        // and every place.
+        journal::JournalReader journal(t.ctx.folder.journalFile());
+        QCOMPARE(journal.problem(), journal::JournalReader::Problem::None);
+        QCOMPARE(int(journal.games().size()), 1);
+        QCOMPARE(journal.games()[0].names, kNames);
+        std::array<std::array<std::array<int, 2>, 7>, 3> journalled{};
+        for (const journal::CategoryCount& c : journal.categoryCounts(journal::TimeSpan{})) {
+            const int p = int(kNames.indexOf(c.name)) + 1;
+            QVERIFY2(p >= 1 && c.category >= 1 && c.category <= 7, qPrintable(c.name));
+            journalled[p - 1][c.category - 1][c.right ? 0 : 1] += int(c.count);
+        }
+        QVERIFY(journalled == counted);
+        for (const Finish& finish : finishes)
+            QCOMPARE(journal.games()[0].places.at(int(kNames.indexOf(finish.name)) + 1), finish.place);
+
         // How often each window was answered right and wrong, for the log.
         QMap<int, std::pair<int, int>> perWindow;
         for (const Answer& a : answers)
@@ -299,5 +317,53 @@ private slots:
     }
 };
 
+// A game saved, left and continued: the journal keeps one history per pupil,
+// the continued game linked to the saved one.
+class JournalContinuityTest : public QObject {
+    Q_OBJECT
+private slots:
+    void savedLeftAndRestoredGameKeepsOneHistory() {
+        TestContext tc(fakeCatalog());
+        FakeRegistration reg;
+        {
+            BoardUnderTest board(tc, reg);
+            board->startGame();
+            play(tc, *board.board, true);  // Оля, square 1, category 4
+            play(tc, *board.board, false); // Петро
+            tc.dialogs.answer(MsgAnswer::Yes);
+            tc.dialogs.answer(MsgAnswer::Ok);
+            board->saveGame();
+            QCOMPARE(board->session().folderName(), QStringLiteral("1"));
+            tc.dialogs.answer(MsgAnswer::Yes);
+            board->leaveBoard();
+            settle();
+            QCOMPARE(reg.returned, 1);
+        }
+        openSaved(tc, reg, QStringLiteral("1"));
+        {
+            BoardUnderTest board(tc, reg);
+            QCOMPARE(board->session().currentPlayer(), 1);
+            play(tc, *board.board, false); // Оля on square 2, category 3
+            play(tc, *board.board, true);  // Петро on square 1, category 4
+        }
+        journal::JournalReader journal(tc.ctx.folder.journalFile());
+        QCOMPARE(journal.problem(), journal::JournalReader::Problem::None);
+        QCOMPARE(int(journal.games().size()), 2);
+        QCOMPARE(journal.games()[0].restoredFrom, QString());
+        QCOMPARE(journal.games()[1].restoredFrom, QStringLiteral("1"));
+        QCOMPARE(journal.games()[1].names, journal.games()[0].names);
+        QCOMPARE(int(journal.saves().size()), 1);
+        QCOMPARE(journal.saves()[0].gameId, journal.games()[0].id);
+        QCOMPARE(journal.saves()[0].folder, QStringLiteral("1"));
+        // Both games' answers under each pupil's name.
+        const std::vector<journal::AnswerRow> olya = journal.answersOf({QStringLiteral("Оля")}, {});
+        const std::vector<journal::AnswerRow> petro = journal.answersOf({QStringLiteral("Петро")}, {});
+        QCOMPARE(int(olya.size()), 2);
+        QCOMPARE(int(petro.size()), 2);
+        QCOMPARE(olya[0].gameId == olya[1].gameId, false);
+    }
+};
+
 ZORNA_TEST_CLASS(GameTest)
+ZORNA_TEST_CLASS(JournalContinuityTest)
 #include "game_test.moc"
