@@ -3,6 +3,7 @@
 #include "results/windows/charts.h"
 
 #include <QChartView>
+#include <QCoreApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -19,6 +20,12 @@ void drawChart(QPainter& painter, QChart* chart, const QRect& target) {
     view.setRenderHint(QPainter::Antialiasing);
     view.setFrameShape(QFrame::NoFrame);
     view.resize((QSizeF(target.size()) / kScale).toSize());
+    // The chart lays itself out (axis labels, legend, bar labels) once its view
+    // has been shown and the events of that have run.
+    view.setAttribute(Qt::WA_DontShowOnScreen);
+    view.show();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     painter.save();
     painter.translate(target.topLeft());
     painter.scale(kScale, kScale);
