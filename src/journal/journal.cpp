@@ -242,7 +242,7 @@ bool Journal::gameRestored(const QString& saveFolder, const QStringList& names) 
     return startGame(saveFolder, names);
 }
 
-bool Journal::taskResult(const TaskResult& r) {
+bool Journal::taskResult(const AnswerRecord& r) {
     const qint64 at = now_();
     return writeGameRow("task result", [&](QString* error) {
         return run(statements_->answer,

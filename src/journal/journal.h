@@ -12,8 +12,13 @@ namespace zorna::journal {
 class SqliteFile;
 class JournalStatements;
 
+// The journal of a games folder (ProgramFolder::gamesRoot(), which holds Save).
+inline QString journalFileIn(const QString& gamesFolder) {
+    return gamesFolder + QStringLiteral("/results.sqlite");
+}
+
 // One task result as the session hands it to the journal.
-struct TaskResult {
+struct AnswerRecord {
     int player = 0;   // 1..3
     QString name;     // the player's name as shown
     int square = 0;   // the square the chip stood on
@@ -50,7 +55,7 @@ public:
     // A game continued from the saved game in `saveFolder` ("3" for Save/3): a
     // new game id that records where it came from.
     bool gameRestored(const QString& saveFolder, const QStringList& names);
-    bool taskResult(const TaskResult& result);
+    bool taskResult(const AnswerRecord& result);
     bool finished(int player, int place);
     bool saved(const QString& saveFolder);
 

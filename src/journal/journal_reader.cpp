@@ -15,6 +15,7 @@ namespace zorna::journal {
 
 namespace {
 
+constexpr int kSqliteReadOnly = 8;
 constexpr int kSqliteCantOpen = 14;
 
 // A text value as it was stored: numbers and blobs in a damaged row read as text too.
@@ -64,7 +65,8 @@ bool JournalReader::open() {
     }
     file_ = std::make_unique<SqliteFile>(path_, SqliteFile::Mode::ReadOnly);
     SchemaInfo info = inspect(file_->db());
-    if (info.kind == SchemaInfo::Kind::Unreadable && sqliteCode(file_->db().lastError()) == kSqliteCantOpen) {
+    if (info.kind == SchemaInfo::Kind::Unreadable &&
+        (info.code == kSqliteCantOpen || info.code == kSqliteReadOnly)) {
         // A copy on a read-only stick or share, where SQLite cannot make the
         // write-ahead log's index: read it as a file that nobody changes.
         file_.reset();
@@ -85,8 +87,8 @@ bool JournalReader::open() {
         break;
     case SchemaInfo::Kind::Damaged:
         // A file that is not SQLite at all reads as "not a database".
-        fail(sqliteCode(file_->db().lastError()) == kSqliteNotADatabase ||
-                     info.error.contains(QLatin1String("not a database"))
+        // Qt reports some failures to prepare without SQLite's code; its words remain.
+        fail(info.code == kSqliteNotADatabase || info.error.contains(QLatin1String("not a database"))
                  ? Problem::NotAJournal
                  : Problem::Damaged,
              info.error);

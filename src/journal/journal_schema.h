@@ -27,6 +27,7 @@ struct SchemaInfo {
     Kind kind = Kind::Unreadable;
     int version = 0;
     QString error; // what SQLite said, for the log
+    int code = 0;  // SQLite's result code when reading failed
 };
 
 SchemaInfo inspect(QSqlDatabase& db);

@@ -41,8 +41,6 @@ public:
 
     QString workingFolder() const { return path(QStringLiteral("Temp")); }
     QString saveFolder() const { return path(QStringLiteral("Save")); }
-    // The results journal, beside Save in the games folder.
-    QString journalFile() const { return gamesRoot_ + QStringLiteral("/results.sqlite"); }
     QString helpPage() const { return path(QStringLiteral("help/help.htm")); }
     // "kletka" N "/" n "." extension, for example kletka17/3.jpg.
     QString taskPicture(int windowNumber, int picture,

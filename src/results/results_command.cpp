@@ -1,5 +1,6 @@
 #include "results/results_command.h"
 
+#include "journal/journal.h"
 #include "platform/file_system.h"
 #include "platform/program_folder.h"
 #include "results/model/csv_export.h"
@@ -22,10 +23,10 @@ void printError(const QString& text) {
 QString ownJournal() {
     const QString executableDir = QCoreApplication::applicationDirPath();
     QCoreApplication::setApplicationName(QStringLiteral("Zorna"));
-    return ProgramFolder::forExecutable(executableDir,
-                                        executableDir + QStringLiteral("/" ZORNA_DATA_FROM_BIN),
-                                        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
-        .journalFile();
+    const ProgramFolder folder =
+        ProgramFolder::forExecutable(executableDir, executableDir + QStringLiteral("/" ZORNA_DATA_FROM_BIN),
+                                     QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    return journal::journalFileIn(folder.gamesRoot());
 }
 
 int runCsvCommand(const QStringList& arguments) {

@@ -100,7 +100,7 @@ inline void makeVersion1Journal(const QString& path) {
 }
 
 // One task result with the fields a test cares about.
-inline journal::TaskResult answer(int player, const QString& name, int square, int category, bool right,
+inline journal::AnswerRecord answer(int player, const QString& name, int square, int category, bool right,
                                   qint64 openMs = 1500) {
     return {player, name, square, square, category, right, openMs};
 }

@@ -1,7 +1,5 @@
 #include "results/windows/pdf_report.h"
 
-#include "results/windows/charts.h"
-
 #include <QChartView>
 #include <QPageSize>
 #include <QPainter>
@@ -11,19 +9,10 @@ namespace zorna::results {
 
 namespace {
 
-// Draws a chart into the rectangle through a view that is never shown, at the
-// scale of a screen (the page has 150 dots per inch, a screen about 96).
-void drawChart(QPainter& painter, QChart* chart, const QRect& target) {
-    constexpr qreal kScale = 150.0 / 96.0;
-    QChartView view(chart);
-    view.setRenderHint(QPainter::Antialiasing);
-    view.setFrameShape(QFrame::NoFrame);
-    view.resize((QSizeF(target.size()) / kScale).toSize());
-    painter.save();
-    painter.translate(target.topLeft());
-    painter.scale(kScale, kScale);
-    static_cast<QWidget&>(view).render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
-    painter.restore();
+// Draws what a chart view shows into the rectangle, as vectors, keeping its
+// proportions: the charts of the page as the teacher sees them.
+void drawChart(QPainter& painter, QChartView* view, const QRect& target) {
+    view->render(&painter, QRectF(target), view->viewport()->rect(), Qt::KeepAspectRatio);
 }
 
 } // namespace
@@ -40,7 +29,8 @@ QString periodText(const DateFilter& filter) {
     return QStringLiteral("за весь час");
 }
 
-bool writePupilReport(const QString& path, const PupilView& pupil, const DateFilter& filter) {
+bool writePupilReport(const QString& path, const PupilView& pupil, const DateFilter& filter,
+                      QChartView* categoryView, QChartView* weekView) {
     QPdfWriter pdf(path);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setResolution(150);
@@ -75,12 +65,18 @@ bool writePupilReport(const QString& path, const PupilView& pupil, const DateFil
     painter.drawText(QRect(0, y, width, 30), Qt::AlignLeft | Qt::AlignVCenter, summary);
     y += 44;
 
-    const int chartHeight = int(width * 0.52);
-    drawChart(painter, categoryChart(pupil.categories), QRect(0, y, width, chartHeight));
-    y += chartHeight + 16;
-    const int weekHeight = int(width * 0.40);
-    drawChart(painter, weekChart(pupil.weeks), QRect(0, y, width, weekHeight));
-    y += weekHeight + 20;
+    // The two charts side by side as on the screen, each in its own proportions.
+    const int gap = 20;
+    const int categoryWidth = (width - gap) * 3 / 5;
+    const int weekWidth = width - gap - categoryWidth;
+    const auto heightFor = [](QChartView* view, int w) {
+        return view->width() > 0 ? w * view->height() / view->width() : w / 2;
+    };
+    const int chartsHeight = std::min(
+        std::max(heightFor(categoryView, categoryWidth), heightFor(weekView, weekWidth)), page.height() / 2);
+    drawChart(painter, categoryView, QRect(0, y, categoryWidth, chartsHeight));
+    drawChart(painter, weekView, QRect(categoryWidth + gap, y, weekWidth, chartsHeight));
+    y += chartsHeight + 24;
 
     // The latest games that fit on the page, newest first.
     font.setBold(true);

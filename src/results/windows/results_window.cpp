@@ -147,7 +147,8 @@ bool ResultsWindow::exportPdf(const QString& path) {
         showError(QStringLiteral("Спершу виберіть учня на сторінці «Учні»."));
         return false;
     }
-    if (writePupilReport(path, *pupilsPage_->pupil(), filter_))
+    if (writePupilReport(path, *pupilsPage_->pupil(), filter_, pupilsPage_->categoryView(),
+                         pupilsPage_->weekView()))
         return true;
     showError(QStringLiteral("Не вдалося записати файл «%1».").arg(QDir::toNativeSeparators(path)));
     return false;
