@@ -22,7 +22,7 @@ journal::Journal& Session::journal() {
     if (!journal_) {
         // An installed game's folder in the user's data folder may not exist yet.
         folder_.ensureGamesRoot();
-        journal_ = std::make_unique<journal::Journal>(folder_.journalFile());
+        journal_ = std::make_unique<journal::Journal>(journal::journalFileIn(folder_.gamesRoot()));
     }
     return *journal_;
 }
@@ -73,8 +73,8 @@ std::optional<int> Session::applyResult(const TaskResult& result, qint64 openMs)
     const int player = currentPlayer();
     const int square = game_.square(player);
     // Square s holds task s.
-    journal().taskResult(journal::TaskResult{player, players_.name(player), square, square, result.category,
-                                             result.right, openMs});
+    journal().taskResult(journal::AnswerRecord{player, players_.name(player), square, square, result.category,
+                                               result.right, openMs});
     return game_.applyResult(result.right, result.category);
 }
 

@@ -285,7 +285,7 @@ private slots:
 
         // The results journal holds the same answers per pupil and category,
         // and every place.
-        journal::JournalReader journal(t.ctx.folder.journalFile());
+        journal::JournalReader journal(journal::journalFileIn(t.ctx.folder.gamesRoot()));
         QCOMPARE(journal.problem(), journal::JournalReader::Problem::None);
         QCOMPARE(int(journal.games().size()), 1);
         QCOMPARE(journal.games()[0].names, kNames);
@@ -346,7 +346,7 @@ private slots:
             play(tc, *board.board, false); // Оля on square 2, category 3
             play(tc, *board.board, true);  // Петро on square 1, category 4
         }
-        journal::JournalReader journal(tc.ctx.folder.journalFile());
+        journal::JournalReader journal(journal::journalFileIn(tc.ctx.folder.gamesRoot()));
         QCOMPARE(journal.problem(), journal::JournalReader::Problem::None);
         QCOMPARE(int(journal.games().size()), 2);
         QCOMPARE(journal.games()[0].restoredFrom, QString());
