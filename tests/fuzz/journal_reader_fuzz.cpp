@@ -8,6 +8,7 @@
 #include "results/model/results_model.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 using namespace zorna;
 
@@ -25,7 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const journal::GameRow& game : reader.games()) {
             fuzz::expect(game.names.size() <= 3, "at most three players");
             for (const auto& [player, place] : game.places)
-                fuzz::expect(player >= 1 && player <= 3 && place >= 1 && place <= 3, "places of players 1..3");
+                fuzz::expect(player >= 1 && player <= 3 && place >= 1 && place <= 3,
+                             "places of players 1..3");
         }
         for (const journal::CategoryCount& count : reader.categoryCounts({}))
             fuzz::expect(journal::isCategory(count.category) && count.count > 0, "counts in categories 1..7");
