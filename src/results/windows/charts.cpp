@@ -55,7 +55,7 @@ QColor shareColour(int percent) {
 
 void replaceChart(QChartView* view, QChart* chart) {
     QChart* old = view->chart();
-    view->setChart(chart);
+    view->setChart(chart); // the view lets go of the one it had (its own default chart at first)
     delete old;
 }
 

@@ -77,7 +77,7 @@ ClassPage::ClassPage(QWidget* parent)
     for (int c = 1; c <= journal::kCategoryCount; ++c)
         table_->horizontalHeaderItem(c)->setToolTip(journal::categoryTitle(c));
     chartView_->setRenderHint(QPainter::Antialiasing);
-    chartView_->setChart(classChart({}));
+    replaceChart(chartView_, classChart({}));
     auto* scroll = new QScrollArea;
     scroll->setWidget(chartView_);
     scroll->setWidgetResizable(true);

@@ -34,8 +34,8 @@ PupilsPage::PupilsPage(QWidget* parent)
         view->setRenderHint(QPainter::Antialiasing);
         view->setMinimumHeight(260);
     }
-    categoryView_->setChart(categoryChart({}));
-    weekView_->setChart(weekChart({}));
+    replaceChart(categoryView_, categoryChart({}));
+    replaceChart(weekView_, weekChart({}));
 
     auto* detail = new QWidget;
     auto* detailLayout = new QVBoxLayout(detail);
