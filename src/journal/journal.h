@@ -22,7 +22,7 @@ struct AnswerRecord {
     int player = 0;   // 1..3
     QString name;     // the player's name as shown
     int square = 0;   // the square the chip stood on
-    int task = 0;     // the task window's number
+    int task = 0;     // the task number (square s holds task s)
     int category = 0; // 1..7, as the statistics window counts it
     bool right = false;
     qint64 openMs = 0; // how long the task window was open

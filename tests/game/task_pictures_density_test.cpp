@@ -3,6 +3,7 @@
 #include "tasks/common/dispatch_table.h"
 #include "tasks/common/picture_box.h"
 #include "tasks/common/task_catalog.h"
+#include "tasks/common/task_window.h"
 
 #include <QApplication>
 #include <QImage>
