@@ -35,7 +35,7 @@ inline TaskWindow* makeFakeTask(AppContext& ctx, TaskHost& host, const TaskSquar
 // A catalog with a fake window for every square, or for the squares listed.
 inline TaskCatalog fakeCatalog(std::initializer_list<int> squares = {}) {
     TaskCatalog catalog;
-    for (const TaskSquare& t : kDispatchTable) {
+    for (const TaskSquare& t : taskSquares()) {
         bool wanted = squares.size() == 0;
         for (int s : squares)
             wanted = wanted || s == t.square;
