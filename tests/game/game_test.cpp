@@ -134,8 +134,8 @@ private slots:
         TestContext t(buildTaskCatalog());
         t.rnd.useSeededFallback(kSeed);
         const QHash<int, Solver>& solvers = solverRegistry().solvers;
-        for (const TaskSquare& task : taskSquares())
-            QVERIFY2(solvers.contains(task.windowNumber), qPrintable(task.windowName()));
+        for (const TaskEntry& e : registeredTasks())
+            QVERIFY2(solvers.contains(e.task.windowNumber), qPrintable(e.task.windowName()));
 
         // Registration: three players, three names, on to the board.
         GameWindows windows;
@@ -228,9 +228,9 @@ private slots:
         QVERIFY2(board->session().game().finishedCount() == 3, "the game did not end within the turn limit");
 
         // Every task window was opened and answered.
-        for (const TaskSquare& task : taskSquares())
-            QVERIFY2(opened.contains(task.windowNumber),
-                     qPrintable(QStringLiteral("%1 never opened").arg(task.windowName())));
+        for (const TaskEntry& e : registeredTasks())
+            QVERIFY2(opened.contains(e.task.windowNumber),
+                     qPrintable(QStringLiteral("%1 never opened").arg(e.task.windowName())));
         QCOMPARE(opened.size(), 32);
 
         // Places 1, 2, 3 in the order of finishing, the banner for the winner only.
@@ -336,9 +336,9 @@ private slots:
         qInfo("window:right/wrong%s", qPrintable(tally));
         // A chip leaves an ordinary square only when its task is solved, so every
         // window's right answer has been played.
-        for (const TaskSquare& task : taskSquares())
-            QVERIFY2(perWindow.value(task.windowNumber).first > 0,
-                     qPrintable(QStringLiteral("%1 never answered right").arg(task.windowName())));
+        for (const TaskEntry& e : registeredTasks())
+            QVERIFY2(perWindow.value(e.task.windowNumber).first > 0,
+                     qPrintable(QStringLiteral("%1 never answered right").arg(e.task.windowName())));
         qInfo("%d turns, %d answers wrong, %lld ms", turns,
               perPlayer[0][1] + perPlayer[1][1] + perPlayer[2][1], elapsed.elapsed());
     }

@@ -89,10 +89,6 @@ struct TaskRegistration {
 // description, so a test run fails at once and says why.
 std::span<const TaskEntry> registeredTasks();
 
-// The TaskSquare of every square 1..32 in order.
-inline auto taskSquares() {
-    return registeredTasks() | std::views::transform(&TaskEntry::task);
-}
 // The entry of a square 1..32; nullptr for any other square.
 const TaskSquare* taskOfSquare(int square);
 // The square whose task window has window number N; nullptr when none has.
