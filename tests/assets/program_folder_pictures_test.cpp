@@ -7,7 +7,7 @@
 #include "support/test_registry.h"
 #include "tasks/choice/choice_data.h"
 #include "tasks/choice/single_choice_data.h"
-#include "tasks/common/dispatch_table.h"
+#include "tasks/common/task_registry.h"
 #include "tasks/counting/cube_tables.h"
 #include "tasks/counting/film_tables.h"
 #include "tasks/memory/memory_tables.h"
@@ -57,9 +57,9 @@ private slots:
         QTest::addColumn<QSize>("box");
 
         for (const SingleChoiceRow& row : kSingleChoiceRows)
-            addNumbered(row.windowNumber, kSingleChoicePictures, boxSize(row.picture));
+            addNumbered(row.task.windowNumber, kSingleChoicePictures, boxSize(row.picture));
         for (const choice::PairChoiceRow& row : choice::kPairChoiceRows)
-            addNumbered(row.windowNumber, row.pictureCount, boxSize(row.picture));
+            addNumbered(row.task.windowNumber, row.pictureCount, boxSize(row.picture));
 
         // The missing detail: the picture and, once answered, the picture
         // completed with the chosen candidate, in the same box.
@@ -79,8 +79,8 @@ private slots:
         for (const FilmRow& row : kFilmRows)
             for (int n = 1; n <= kFilmStories; ++n)
                 for (int f = 1; f <= kFilmFrames; ++f)
-                    addPicture(row.windowNumber,
-                               QStringLiteral("kletka%1/%2/%3.jpg").arg(row.windowNumber).arg(n).arg(f),
+                    addPicture(row.task.windowNumber,
+                               QStringLiteral("kletka%1/%2/%3.jpg").arg(row.task.windowNumber).arg(n).arg(f),
                                boxSize(kFilmFrameWidthTwips, kFilmFrameHeightTwips));
 
         const QSize sceneBox = boxSize(kChangedPictureTwips);

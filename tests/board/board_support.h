@@ -35,12 +35,12 @@ inline TaskWindow* makeFakeTask(AppContext& ctx, TaskHost& host, const TaskSquar
 // A catalog with a fake window for every square, or for the squares listed.
 inline TaskCatalog fakeCatalog(std::initializer_list<int> squares = {}) {
     TaskCatalog catalog;
-    for (const TaskSquare& t : kDispatchTable) {
+    for (const TaskEntry& e : registeredTasks()) {
         bool wanted = squares.size() == 0;
         for (int s : squares)
-            wanted = wanted || s == t.square;
+            wanted = wanted || s == e.task.square;
         if (wanted)
-            catalog.add(t.windowNumber, &makeFakeTask);
+            catalog.add(e.task.windowNumber, &makeFakeTask);
     }
     return catalog;
 }

@@ -7,7 +7,6 @@
 #include "support/mouse.h"
 #include "support/test_context.h"
 #include "tasks/common/task_catalog.h"
-#include "tasks/common/task_families.h"
 #include "tasks/common/task_window.h"
 
 #include <QTest>
@@ -18,9 +17,7 @@
 namespace zorna::test {
 
 inline TaskCatalog choiceCatalog() {
-    TaskCatalog catalog;
-    registerChoiceTasks(catalog);
-    return catalog;
+    return buildTaskCatalog(TaskFamily::Choice);
 }
 
 // Opens the window of a square with picture n drawn (K pictures, multiplier K - 1);

@@ -2,7 +2,7 @@
 #include "support/test_registry.h"
 #include "tasks/choice/single_choice_window.h"
 #include "tasks/common/answer_region.h"
-#include "tasks/common/task_families.h"
+#include "tasks/common/task_catalog.h"
 
 #include <QLabel>
 #include <QTest>
@@ -14,9 +14,7 @@ using zorna::test::TestContext;
 namespace {
 
 TaskCatalog choiceCatalog() {
-    TaskCatalog catalog;
-    registerChoiceTasks(catalog);
-    return catalog;
+    return buildTaskCatalog(TaskFamily::Choice);
 }
 
 // Opens the single-choice window of a square with picture n drawn.

@@ -5,6 +5,7 @@
 #include "tasks/common/done_button.h"
 #include "tasks/common/drag_helper.h"
 #include "tasks/common/picture_box.h"
+#include "tasks/common/task_registry.h"
 #include "tasks/common/task_window.h"
 
 #include <QImage>

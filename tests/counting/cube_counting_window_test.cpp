@@ -2,7 +2,6 @@
 #include "support/test_registry.h"
 #include "tasks/common/done_button.h"
 #include "tasks/common/task_catalog.h"
-#include "tasks/common/task_families.h"
 #include "tasks/counting/cube_counting_window.h"
 #include "tasks/counting/film_frames_window.h"
 
@@ -226,8 +225,7 @@ private slots:
     void catalogOpensTheWindowsBySquare() {
         QFETCH(int, square);
         QFETCH(QString, className);
-        TaskCatalog catalog;
-        registerCountingTasks(catalog);
+        const TaskCatalog catalog = buildTaskCatalog(TaskFamily::Counting);
         TestContext tc;
         FakeHost host;
         TaskWindow* w = catalog.open(square, tc.ctx, host);

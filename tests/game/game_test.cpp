@@ -10,8 +10,8 @@
 #include "stats/statistics_window.h"
 #include "stats/svg_picture.h"
 #include "support/test_registry.h"
-#include "tasks/common/dispatch_table.h"
 #include "tasks/common/task_catalog.h"
+#include "tasks/common/task_registry.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>
@@ -100,15 +100,42 @@ class GameTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Every registered task window has exactly one solver, and every solver a
+    // window, so that the game below can play each window.
+    void everyTaskWindowHasOneSolver() {
+        const SolverRegistry& registry = solverRegistry();
+        QStringList faults;
+        QSet<int> windows;
+        for (const TaskEntry& e : registeredTasks()) {
+            windows.insert(e.task.windowNumber);
+            if (!registry.solvers.contains(e.task.windowNumber))
+                faults << QStringLiteral(
+                              "%1 (square %2) has no solver: register one with ZORNA_SOLVER(%3, ...) "
+                              "in tests/game/solve_%4.cpp")
+                              .arg(e.task.windowName())
+                              .arg(e.task.square)
+                              .arg(e.task.windowNumber)
+                              .arg(QString::fromLatin1(familyFolder(e.family)));
+        }
+        for (auto it = registry.solvers.cbegin(); it != registry.solvers.cend(); ++it)
+            if (!windows.contains(it.key()))
+                faults << QStringLiteral("a solver is registered for window %1, which no square opens")
+                              .arg(it.key());
+        for (int n : registry.repeated)
+            faults << QStringLiteral("window %1 has more than one solver").arg(n);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        QCOMPARE(registry.solvers.size(), kTaskSquareCount);
+    }
+
     void threePlayersPlayEveryTaskWindowToTheEnd() {
         QElapsedTimer elapsed;
         elapsed.start();
 
         TestContext t(buildTaskCatalog());
         t.rnd.useSeededFallback(kSeed);
-        const SolverTable solvers = allSolvers();
-        for (const TaskSquare& task : kDispatchTable)
-            QVERIFY2(solvers.contains(task.windowNumber), qPrintable(task.windowName()));
+        const QHash<int, Solver>& solvers = solverRegistry().solvers;
+        for (const TaskEntry& e : registeredTasks())
+            QVERIFY2(solvers.contains(e.task.windowNumber), qPrintable(e.task.windowName()));
 
         // Registration: three players, three names, on to the board.
         GameWindows windows;
@@ -201,9 +228,9 @@ private slots:
         QVERIFY2(board->session().game().finishedCount() == 3, "the game did not end within the turn limit");
 
         // Every task window was opened and answered.
-        for (const TaskSquare& task : kDispatchTable)
-            QVERIFY2(opened.contains(task.windowNumber),
-                     qPrintable(QStringLiteral("%1 never opened").arg(task.windowName())));
+        for (const TaskEntry& e : registeredTasks())
+            QVERIFY2(opened.contains(e.task.windowNumber),
+                     qPrintable(QStringLiteral("%1 never opened").arg(e.task.windowName())));
         QCOMPARE(opened.size(), 32);
 
         // Places 1, 2, 3 in the order of finishing, the banner for the winner only.
@@ -309,9 +336,9 @@ private slots:
         qInfo("window:right/wrong%s", qPrintable(tally));
         // A chip leaves an ordinary square only when its task is solved, so every
         // window's right answer has been played.
-        for (const TaskSquare& task : kDispatchTable)
-            QVERIFY2(perWindow.value(task.windowNumber).first > 0,
-                     qPrintable(QStringLiteral("%1 never answered right").arg(task.windowName())));
+        for (const TaskEntry& e : registeredTasks())
+            QVERIFY2(perWindow.value(e.task.windowNumber).first > 0,
+                     qPrintable(QStringLiteral("%1 never answered right").arg(e.task.windowName())));
         qInfo("%d turns, %d answers wrong, %lld ms", turns,
               perPlayer[0][1] + perPlayer[1][1] + perPlayer[2][1], elapsed.elapsed());
     }

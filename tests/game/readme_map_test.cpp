@@ -1,10 +1,11 @@
 // The map of the windows in the README agrees with the game: every square's
-// window name and picture folder with the dispatch table, every class with the
-// window the catalog opens, every file and test file with the source tree.
+// window name, family and picture folder with the registered task windows,
+// every class with the window the catalog opens, every file and test file with
+// the source tree.
 #include "support/test_context.h"
 #include "support/test_registry.h"
-#include "tasks/common/dispatch_table.h"
-#include "tasks/common/task_families.h"
+#include "tasks/common/task_catalog.h"
+#include "tasks/common/task_registry.h"
 #include "tasks/common/task_window.h"
 
 #include <QDir>
@@ -72,7 +73,7 @@ class ReadmeMapTest : public QObject {
 private slots:
     void everySquareHasOneRow() {
         const QList<QStringList> rows = tableRows(QStringLiteral("## Map of the windows"));
-        QCOMPARE(rows.size(), int(kDispatchTable.size()));
+        QCOMPARE(rows.size(), int(registeredTasks().size()));
         std::set<int> squares;
         for (const QStringList& row : rows) {
             QCOMPARE(row.size(), 8);
@@ -91,6 +92,14 @@ private slots:
             const TaskSquare* task = taskOfSquare(row[0].toInt());
             QVERIFY2(task, qPrintable(row[0]));
             QCOMPARE(row[2], task->windowName());
+            // The class lies in the folder of the family it registers with,
+            // and its .cpp holds the registration.
+            const TaskEntry& entry = registeredTasks()[task->square - 1];
+            QCOMPARE(row[4].section(QLatin1Char('/'), 0, 2),
+                     QStringLiteral("src/tasks/") + QLatin1String(familyFolder(entry.family)));
+            QString cpp = row[4];
+            cpp.replace(QRegularExpression(QStringLiteral("\\.h$")), QStringLiteral(".cpp"));
+            QVERIFY2(sourceText(cpp).contains(QStringLiteral("TaskRegistration")), qPrintable(cpp));
             const QString folder = QStringLiteral("kletka%1").arg(task->windowNumber);
             const bool drawn = QDir(QStringLiteral(ZORNA_APP_DIR "/") + folder).exists() == false;
             if (drawn) {

@@ -20,7 +20,7 @@ int otherThan(int answer, int count) {
 
 const SingleChoiceRow* singleRow(int windowNumber) {
     for (const SingleChoiceRow& row : kSingleChoiceRows)
-        if (row.windowNumber == windowNumber)
+        if (row.task.windowNumber == windowNumber)
             return &row;
     return nullptr;
 }
@@ -32,6 +32,7 @@ void solveSingle(TaskWindow& window, TestContext&, bool right) {
     const int answer = row->answers[w->currentPicture() - 1];
     clickOn(w->region(right ? answer : otherThan(answer, row->regionCount)));
 }
+ZORNA_SOLVER(kSingleChoiceRows, solveSingle);
 
 void solvePair(TaskWindow& window, TestContext&, bool right) {
     auto* w = as<PairChoiceWindow>(window);
@@ -50,6 +51,7 @@ void solvePair(TaskWindow& window, TestContext&, bool right) {
     clickOn(w->region(second));
     clickOn(w->region(pair.first));
 }
+ZORNA_SOLVER(choice::kPairChoiceRows, solvePair);
 
 void solveDetail(TaskWindow& window, TestContext& t, bool right) {
     auto* w = as<MissingDetailWindow>(window);
@@ -63,6 +65,7 @@ void solveDetail(TaskWindow& window, TestContext& t, bool right) {
     // The chosen detail stays in place for two ticks before the answer is judged.
     QVERIFY(advanceUntilAnswered(t, window, 500, 5000));
 }
+ZORNA_SOLVER(choice::kDetailWindow, solveDetail);
 
 void solveOdd(TaskWindow& window, TestContext&, bool right) {
     auto* w = as<OddOneOutWindow>(window);
@@ -70,6 +73,7 @@ void solveOdd(TaskWindow& window, TestContext&, bool right) {
     const int answer = choice::kOddAnswers[w->current() - 1];
     clickOn(w->numberButton(right ? answer : otherThan(answer, 5)));
 }
+ZORNA_SOLVER(choice::kOddWindow, solveOdd);
 
 void solveQuestion(TaskWindow& window, TestContext&, bool right) {
     auto* w = as<QuestionFileWindow>(window);
@@ -90,17 +94,8 @@ void solveQuestion(TaskWindow& window, TestContext&, bool right) {
     QVERIFY(!w->childAt(at));
     QTest::mouseClick(w, Qt::LeftButton, {}, at);
 }
+ZORNA_SOLVER(choice::kQuestionWindow, solveQuestion);
 
 } // namespace
-
-void addChoiceSolvers(SolverTable& table) {
-    for (const SingleChoiceRow& row : kSingleChoiceRows)
-        table.insert(row.windowNumber, &solveSingle);
-    for (const choice::PairChoiceRow& row : choice::kPairChoiceRows)
-        table.insert(row.windowNumber, &solvePair);
-    table.insert(choice::kDetailWindow, &solveDetail);
-    table.insert(choice::kOddWindow, &solveOdd);
-    table.insert(choice::kQuestionWindow, &solveQuestion);
-}
 
 } // namespace zorna::test

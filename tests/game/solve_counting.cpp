@@ -25,6 +25,7 @@ void solveMissingCubes(TaskWindow& window, TestContext&, bool right) {
         typeInto(w->answerBox(k + 1), answers[k] + (!right && k == 3 ? 1 : 0));
     QTest::mouseClick(w->doneButton(), Qt::LeftButton, {}, w->doneButton()->rect().center());
 }
+ZORNA_SOLVER(22, solveMissingCubes);
 
 void solveCubeCount(TaskWindow& window, TestContext&, bool right) {
     auto* w = as<CountCubesWindow>(window);
@@ -33,6 +34,7 @@ void solveCubeCount(TaskWindow& window, TestContext&, bool right) {
     typeInto(w->answerBox(), right ? count : count - 1);
     QTest::mouseClick(w->doneButton(), Qt::LeftButton, {}, w->doneButton()->rect().center());
 }
+ZORNA_SOLVER(23, solveCubeCount);
 
 void solveFilm(TaskWindow& window, TestContext&, bool right) {
     auto* w = as<FilmFramesWindow>(window);
@@ -53,14 +55,8 @@ void solveFilm(TaskWindow& window, TestContext&, bool right) {
     }
     QTest::mouseClick(w->doneButton(), Qt::LeftButton, {}, w->doneButton()->rect().center());
 }
+ZORNA_SOLVER(kFilmRows, solveFilm);
 
 } // namespace
-
-void addCountingSolvers(SolverTable& table) {
-    table.insert(22, &solveMissingCubes);
-    table.insert(23, &solveCubeCount);
-    for (const FilmRow& row : kFilmRows)
-        table.insert(row.windowNumber, &solveFilm);
-}
 
 } // namespace zorna::test

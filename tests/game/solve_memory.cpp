@@ -33,6 +33,7 @@ void solveChangedDetail(TaskWindow& window, TestContext& t, bool right) {
     // A miss leaves the blot on the picture for two ticks.
     QVERIFY(advanceUntilAnswered(t, window, 500, 5000));
 }
+ZORNA_SOLVER(24, solveChangedDetail);
 
 void solveRememberPictures(TaskWindow& window, TestContext& t, bool right) {
     auto* w = as<RememberPicturesWindow>(window);
@@ -47,6 +48,7 @@ void solveRememberPictures(TaskWindow& window, TestContext& t, bool right) {
         clickOn(w->cell(w->cellOf(j)));
     }
 }
+ZORNA_SOLVER(31, solveRememberPictures);
 
 void solveRememberPlaces(TaskWindow& window, TestContext& t, bool right) {
     auto* w = as<RememberPlacesWindow>(window);
@@ -71,13 +73,8 @@ void solveRememberPlaces(TaskWindow& window, TestContext& t, bool right) {
     }
     QTest::mouseClick(w->doneButton(), Qt::LeftButton, {}, w->doneButton()->rect().center());
 }
+ZORNA_SOLVER(33, solveRememberPlaces);
 
 } // namespace
-
-void addMemorySolvers(SolverTable& table) {
-    table.insert(24, &solveChangedDetail);
-    table.insert(31, &solveRememberPictures);
-    table.insert(33, &solveRememberPlaces);
-}
 
 } // namespace zorna::test

@@ -52,6 +52,7 @@ void solvePyramid(TaskWindow& window, TestContext& t, bool right) {
         clickOn(w->zone(to));
     }
 }
+ZORNA_SOLVER(kPyramidLayouts, solvePyramid);
 
 // ---- Ball exchange: the shortest solution found by a search over the rules ----
 
@@ -112,6 +113,7 @@ void solveBalls(TaskWindow& window, TestContext&, bool right) {
     if (!right)
         clickOn(w->doneButton());
 }
+ZORNA_SOLVER(29, solveBalls);
 
 // ---- Sliding numbers: IDA* with the Manhattan distance and linear conflicts ----
 
@@ -203,6 +205,7 @@ void solveSliding(TaskWindow& window, TestContext&, bool right) {
     }
     clickOn(w->doneButton());
 }
+ZORNA_SOLVER(27, solveSliding);
 
 // ---- Picture assembly: every piece dragged onto its own cell ----
 
@@ -226,15 +229,8 @@ void solveAssembly(TaskWindow& window, TestContext& t, bool right) {
     // The wrong cells are marked with blots for two ticks before the answer.
     QVERIFY(advanceUntilAnswered(t, window, 500, 5000));
 }
+ZORNA_SOLVER(25, solveAssembly);
 
 } // namespace
-
-void addPuzzleSolvers(SolverTable& table) {
-    for (const PyramidLayout& layout : kPyramidLayouts)
-        table.insert(layout.windowNumber, &solvePyramid);
-    table.insert(29, &solveBalls);
-    table.insert(27, &solveSliding);
-    table.insert(25, &solveAssembly);
-}
 
 } // namespace zorna::test

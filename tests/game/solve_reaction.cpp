@@ -23,6 +23,7 @@ void solveApple(TaskWindow& window, TestContext& t, bool right) {
     // A hit plays nine frames of 600 ms before the answer.
     QVERIFY(advanceUntilAnswered(t, window, 300, 10000));
 }
+ZORNA_SOLVER(26, solveApple);
 
 // Enter, delivered where the keyboard focus is.
 void pressEnter(QWidget* w) {
@@ -63,6 +64,7 @@ void solveCart(TaskWindow& window, TestContext& t, bool right) {
     }
     QVERIFY(!w->busy());
 }
+ZORNA_SOLVER(30, solveCart);
 
 void solveCatch(TaskWindow& window, TestContext& t, bool right) {
     auto* w = as<CatchBallsWindow>(window);
@@ -89,13 +91,8 @@ void solveCatch(TaskWindow& window, TestContext& t, bool right) {
     QCOMPARE(t.dialogs.asked().last().text,
              right ? QStringLiteral("Правильно") : QStringLiteral("Неправильно"));
 }
+ZORNA_SOLVER(32, solveCatch);
 
 } // namespace
-
-void addReactionSolvers(SolverTable& table) {
-    table.insert(26, &solveApple);
-    table.insert(30, &solveCart);
-    table.insert(32, &solveCatch);
-}
 
 } // namespace zorna::test

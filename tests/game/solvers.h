@@ -11,32 +11,39 @@
 #include "tasks/common/task_window.h"
 
 #include <QHash>
+#include <QList>
 #include <QPoint>
 #include <QTest>
 
 #include <functional>
+#include <ranges>
 
 namespace zorna::test {
 
 using Solver = std::function<void(TaskWindow& w, TestContext& t, bool right)>;
-// Window number -> solver.
-using SolverTable = QHash<int, Solver>;
 
-void addChoiceSolvers(SolverTable& table);
-void addCountingSolvers(SolverTable& table);
-void addMemorySolvers(SolverTable& table);
-void addPuzzleSolvers(SolverTable& table);
-void addReactionSolvers(SolverTable& table);
+// The solvers registered with ZORNA_SOLVER, keyed by window number, and the
+// window numbers given a solver more than once.
+struct SolverRegistry {
+    QHash<int, Solver> solvers;
+    QList<int> repeated;
+};
+// A function-local static: filled by the registrations as the test executable
+// starts, whatever the order of its files.
+SolverRegistry& solverRegistry();
 
-inline SolverTable allSolvers() {
-    SolverTable table;
-    addChoiceSolvers(table);
-    addCountingSolvers(table);
-    addMemorySolvers(table);
-    addPuzzleSolvers(table);
-    addReactionSolvers(table);
-    return table;
-}
+// Registers a solver for one window number, or for every row of a window table
+// (rows that carry a TaskSquare `task`).
+struct SolverRegistration {
+    SolverRegistration(int windowNumber, Solver solver) { add(windowNumber, std::move(solver)); }
+    template <std::ranges::range Rows> SolverRegistration(const Rows& rows, Solver solver) {
+        for (const auto& row : rows)
+            add(row.task.windowNumber, solver);
+    }
+
+private:
+    static void add(int windowNumber, Solver solver);
+};
 
 // Advances the virtual clock in steps until the window has been answered;
 // false when it is still busy after `limitMs`.
@@ -54,3 +61,10 @@ template <typename W> W* as(TaskWindow& w) {
 }
 
 } // namespace zorna::test
+
+// Registers `solver` for the task window(s) `windows`: a window number or a
+// table of window rows. One line beside each solver in tests/game/solve_<family>.cpp.
+#define ZORNA_SOLVER(windows, solver)                                                                        \
+    const ::zorna::test::SolverRegistration solver##Registration {                                           \
+        windows, &solver                                                                                     \
+    }

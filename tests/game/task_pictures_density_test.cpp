@@ -1,8 +1,8 @@
 #include "support/test_context.h"
 #include "support/test_registry.h"
-#include "tasks/common/dispatch_table.h"
 #include "tasks/common/picture_box.h"
 #include "tasks/common/task_catalog.h"
+#include "tasks/common/task_registry.h"
 #include "tasks/common/task_window.h"
 
 #include <QApplication>

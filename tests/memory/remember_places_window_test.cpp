@@ -3,7 +3,6 @@
 #include "tasks/common/done_button.h"
 #include "tasks/common/picture_box.h"
 #include "tasks/common/task_catalog.h"
-#include "tasks/common/task_families.h"
 #include "tasks/memory/remember_places.h"
 #include "tasks/memory/remember_places_window.h"
 
@@ -274,8 +273,7 @@ private slots:
         QFETCH(int, square);
         QFETCH(QString, className);
         QFETCH(QString, caption);
-        TaskCatalog catalog;
-        registerMemoryTasks(catalog);
+        const TaskCatalog catalog = buildTaskCatalog(TaskFamily::Memory);
         TestContext tc;
         FakeHost host;
         TaskWindow* w = catalog.open(square, tc.ctx, host);

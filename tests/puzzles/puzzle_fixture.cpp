@@ -1,13 +1,11 @@
 #include "puzzle_fixture.h"
 
-#include "tasks/common/task_families.h"
+#include "tasks/common/task_catalog.h"
 
 namespace zorna::test {
 
 TaskCatalog puzzleCatalog() {
-    TaskCatalog catalog;
-    registerPuzzleTasks(catalog);
-    return catalog;
+    return buildTaskCatalog(TaskFamily::Puzzles);
 }
 
 } // namespace zorna::test

@@ -1,7 +1,7 @@
 // The reaction windows are found by the squares that open them.
 #include "support/test_context.h"
 #include "support/test_registry.h"
-#include "tasks/common/task_families.h"
+#include "tasks/common/task_catalog.h"
 #include "tasks/reaction/cart_and_balls_window.h"
 #include "tasks/reaction/catch_balls_window.h"
 #include "tasks/reaction/hit_apple_window.h"
@@ -30,9 +30,7 @@ private slots:
         QFETCH(int, square);
         QFETCH(QString, name);
         QFETCH(QString, caption);
-        TaskCatalog catalog;
-        registerReactionTasks(catalog);
-        TestContext t(catalog);
+        TestContext t(buildTaskCatalog(TaskFamily::Reaction));
         FakeHost host;
         QVERIFY(t.catalog.has(square));
         QPointer<TaskWindow> w = t.catalog.open(square, t.ctx, host);

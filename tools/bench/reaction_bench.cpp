@@ -2,8 +2,8 @@
 
 #include "game_context.h"
 #include "paint_watch.h"
-#include "tasks/common/dispatch_table.h"
 #include "tasks/common/task_host.h"
+#include "tasks/common/task_registry.h"
 #include "tasks/reaction/cart_and_balls_window.h"
 #include "tasks/reaction/hit_apple_window.h"
 

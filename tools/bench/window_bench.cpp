@@ -8,7 +8,7 @@
 #include "platform/pictures.h"
 #include "registration/registration_window.h"
 #include "stats.h"
-#include "tasks/common/dispatch_table.h"
+#include "tasks/common/task_registry.h"
 #include "tasks/common/task_window.h"
 
 #include <QApplication>

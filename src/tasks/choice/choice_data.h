@@ -4,6 +4,8 @@
 // windows. The windows and the picture generator both read these tables, so
 // the answers and the pictures drawn for them can never disagree.
 
+#include "tasks/common/task_square.h"
+
 #include <array>
 
 namespace zorna::choice {
@@ -28,7 +30,7 @@ struct RegionPair {
 };
 
 struct PairChoiceRow {
-    int windowNumber;
+    TaskSquare task;  // the square it opens on, its window number, category and caption
     int pictureCount; // K; the record keeps 11 slots either way
     const char* instruction;
     int clientWidth, clientHeight; // twips
@@ -38,7 +40,7 @@ struct PairChoiceRow {
 };
 
 inline constexpr std::array<PairChoiceRow, 2> kPairChoiceRows{{
-    {10,
+    {{.square = 9, .windowNumber = 10, .category = 4, .caption = "Завдання №9"},
      9,
      "Пригадай назву кожного з представлених об’єктів. Вибери два об’єкти, з літер назви одного з яких можна "
      "скласти назву другого.",
@@ -47,7 +49,7 @@ inline constexpr std::array<PairChoiceRow, 2> kPairChoiceRows{{
      {120, 120, 6255, 1215},
      {120, 1440, 6210, 4095},
      {{{1, 5}, {2, 4}, {4, 6}, {2, 6}, {2, 4}, {3, 4}, {1, 3}, {1, 3}, {2, 6}, {0, 0}, {0, 0}}}},
-    {19,
+    {{.square = 25, .windowNumber = 19, .category = 2, .caption = "Завдання №25"},
      11,
      "Знайди два однакових малюнка",
      6420,
@@ -59,7 +61,7 @@ inline constexpr std::array<PairChoiceRow, 2> kPairChoiceRows{{
 
 inline const PairChoiceRow* pairChoiceRow(int windowNumber) {
     for (const PairChoiceRow& row : kPairChoiceRows)
-        if (row.windowNumber == windowNumber)
+        if (row.task.windowNumber == windowNumber)
             return &row;
     return nullptr;
 }

@@ -1,8 +1,18 @@
 #include "tasks/choice/missing_detail_window.h"
 
 #include "platform/geometry.h"
+#include "tasks/common/task_registry.h"
 
 namespace zorna {
+
+namespace {
+
+const TaskRegistration registration{
+    TaskFamily::Choice,
+    openWindow<MissingDetailWindow>,
+    {.square = 5, .windowNumber = choice::kDetailWindow, .category = 4, .caption = "Завдання №5"}};
+
+} // namespace
 
 using namespace choice;
 

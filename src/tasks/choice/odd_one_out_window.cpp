@@ -3,8 +3,18 @@
 #include "platform/geometry.h"
 #include "platform/pictures.h"
 #include "platform/text_fit.h"
+#include "tasks/common/task_registry.h"
 
 namespace zorna {
+
+namespace {
+
+const TaskRegistration registration{
+    TaskFamily::Choice,
+    openWindow<OddOneOutWindow>,
+    {.square = 16, .windowNumber = choice::kOddWindow, .category = 4, .caption = "Завдання №16"}};
+
+} // namespace
 
 using namespace choice;
 

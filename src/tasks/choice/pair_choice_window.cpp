@@ -2,8 +2,16 @@
 
 #include "platform/geometry.h"
 #include "platform/text_fit.h"
+#include "tasks/common/task_registry.h"
 
 namespace zorna {
+
+namespace {
+
+const TaskRegistration registration{TaskFamily::Choice, openWindow<PairChoiceWindow>,
+                                    choice::kPairChoiceRows};
+
+} // namespace
 
 using namespace choice;
 

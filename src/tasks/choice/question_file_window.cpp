@@ -4,12 +4,22 @@
 #include "platform/pictures.h"
 #include "platform/records.h"
 #include "platform/text_fit.h"
+#include "tasks/common/task_registry.h"
 
 #include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace zorna {
+
+namespace {
+
+const TaskRegistration registration{
+    TaskFamily::Choice,
+    openWindow<QuestionFileWindow>,
+    {.square = 15, .windowNumber = choice::kQuestionWindow, .category = 1, .caption = "Завдання №15"}};
+
+} // namespace
 
 using namespace choice;
 

@@ -4,6 +4,7 @@
 // windows and the picture generator both read this table, so the answer
 // regions and the pictures under them can never disagree.
 
+#include "tasks/common/task_square.h"
 #include "tasks/common/twips_rect.h"
 
 #include <array>
@@ -13,7 +14,7 @@ namespace zorna {
 enum class WindowBackground { ButtonFace, Grey, AppWorkspace };
 
 struct SingleChoiceRow {
-    int windowNumber;
+    TaskSquare task; // the square it opens on, its window number, category and caption
     const char* instruction;
     double fontPoints;
     int clientWidth, clientHeight; // twips
@@ -29,7 +30,7 @@ inline constexpr int kSingleChoicePictures = 11;
 inline constexpr int kCell = 1935;
 
 inline constexpr std::array<SingleChoiceRow, 12> kSingleChoiceRows{{
-    {2,
+    {{.square = 1, .windowNumber = 2, .category = 4, .caption = "Завдання №1"},
      "У лівому верхньому кутку знаходиться основний малюнок, виділений синьою рамкою. "
      "Підбери до зображеного на ньому предмета інший, який є його 'нерозлучним "
      "партнером'.",
@@ -46,7 +47,7 @@ inline constexpr std::array<SingleChoiceRow, 12> kSingleChoiceRows{{
        {4200, 2160, kCell, kCell}}},
      {5, 3, 5, 4, 4, 5, 2, 2, 5, 2, 1},
      WindowBackground::Grey},
-    {7,
+    {{.square = 2, .windowNumber = 7, .category = 3, .caption = "Завдання №2"},
      "Яку коробку можна скласти із даної розгортки?",
      11.25,
      6420,
@@ -60,7 +61,7 @@ inline constexpr std::array<SingleChoiceRow, 12> kSingleChoiceRows{{
        {4200, 2160, kCell, kCell}}},
      {1, 2, 4, 3, 2, 4, 3, 3, 4, 3, 1},
      WindowBackground::ButtonFace},
-    {17,
+    {{.square = 3, .windowNumber = 17, .category = 2, .caption = "Завдання №3"},
      "Який малюнок є точною копією основного?",
      11.25,
      6465,
@@ -75,7 +76,7 @@ inline constexpr std::array<SingleChoiceRow, 12> kSingleChoiceRows{{
        {4200, 2160, kCell, kCell}}},
      {4, 2, 3, 2, 5, 2, 3, 4, 5, 2, 3},
      WindowBackground::ButtonFace},
-    {4,
+    {{.square = 4, .windowNumber = 4, .category = 4, .caption = "Завдання №4"},
      "На кожній картинці намальовані п'ять об'єктів. З них один об'єкт - основний - "
      "обведений рамкою. Визнач, який з чотирьох об'єктів, розміщених поруч, є "
      "протилежним йому за своїм призначенням.",
@@ -92,7 +93,7 @@ inline constexpr std::array<SingleChoiceRow, 12> kSingleChoiceRows{{
        {2040, 0, kCell, kCell}}},
      {3, 1, 1, 2, 1, 1, 2, 1, 2, 1, 2},
      WindowBackground::ButtonFace},
-    {3,
+    {{.square = 8, .windowNumber = 3, .category = 4, .caption = "Завдання №8"},
      "Який із преставлених малюнків, що розташовуються в нижній частині завдання "
      "треба поставити замість знака питання?",
      12,
@@ -104,7 +105,7 @@ inline constexpr std::array<SingleChoiceRow, 12> kSingleChoiceRows{{
      {{{0, 2040, 1335, 1935}, {1320, 2160, 1695, 1815}, {3000, 2160, 1695, 1935}, {4680, 2040, 1455, 1935}}},
      {3, 2, 4, 4, 3, 1, 3, 2, 3, 1, 1},
      WindowBackground::AppWorkspace},
-    {14,
+    {{.square = 10, .windowNumber = 14, .category = 2, .caption = "Завдання №10"},
      "Знайди малюнок, у який не включено фігуру з червоного квадрату з тими ж розмірами і розміщенням",
      11.25,
      6375,
@@ -119,7 +120,7 @@ inline constexpr std::array<SingleChoiceRow, 12> kSingleChoiceRows{{
        {4200, 2160, kCell, kCell}}},
      {5, 4, 4, 4, 3, 1, 4, 2, 5, 5, 4},
      WindowBackground::ButtonFace},
-    {12,
+    {{.square = 11, .windowNumber = 12, .category = 4, .caption = "Завдання №11"},
      "З п’яти фігур нижнього ряду вибери ту, яка продовжує верхній ряд",
      12,
      6420,
@@ -134,7 +135,7 @@ inline constexpr std::array<SingleChoiceRow, 12> kSingleChoiceRows{{
        {5040, 2160, 1095, 1935}}},
      {1, 2, 5, 3, 5, 4, 2, 4, 1, 2, 4},
      WindowBackground::ButtonFace},
-    {18,
+    {{.square = 17, .windowNumber = 18, .category = 3, .caption = "Завдання №17"},
      "Який вигляд матиме серветка, якщо її розгорнути?",
      11.25,
      6450,
@@ -149,7 +150,7 @@ inline constexpr std::array<SingleChoiceRow, 12> kSingleChoiceRows{{
        {4320, 2160, kCell, kCell}}},
      {4, 5, 2, 1, 2, 5, 1, 5, 4, 1, 3},
      WindowBackground::ButtonFace},
-    {20,
+    {{.square = 19, .windowNumber = 20, .category = 3, .caption = "Завдання №19"},
      "Рамкою обведено три силуети одного предмета (спереду, збоку та зверху). Знайди "
      "його серед чотирьох, зображених поруч",
      11.25,
@@ -164,7 +165,7 @@ inline constexpr std::array<SingleChoiceRow, 12> kSingleChoiceRows{{
        {4320, 2160, kCell, kCell}}},
      {3, 4, 1, 1, 2, 4, 4, 1, 1, 4, 2},
      WindowBackground::ButtonFace},
-    {9,
+    {{.square = 22, .windowNumber = 9, .category = 3, .caption = "Завдання №22"},
      "З якої розгортки можна скласти дану коробку?",
      11.25,
      6450,
@@ -178,7 +179,7 @@ inline constexpr std::array<SingleChoiceRow, 12> kSingleChoiceRows{{
        {4200, 2160, kCell, kCell}}},
      {2, 3, 4, 3, 3, 2, 4, 3, 1, 1, 2},
      WindowBackground::ButtonFace},
-    {15,
+    {{.square = 27, .windowNumber = 15, .category = 2, .caption = "Завдання № 27"},
      "До якого з п’яти малюнків включено фігуру з червоного квадрату з тим же положенням і розмірами",
      11.25,
      6420,
@@ -193,7 +194,7 @@ inline constexpr std::array<SingleChoiceRow, 12> kSingleChoiceRows{{
        {4200, 2160, kCell, kCell}}},
      {4, 5, 4, 3, 2, 1, 3, 2, 5, 1, 2},
      WindowBackground::ButtonFace},
-    {6,
+    {{.square = 29, .windowNumber = 6, .category = 4, .caption = "Завдання №29"},
      "Три об'єкти, що обведені рамкою, підібрані за певною ознакою. Який із решти "
      "об'єктів доповнює дану групу за цією ж ознакою? ",
      11.25,
@@ -218,7 +219,7 @@ constexpr bool kletka4ShowsRegion5(int picture) {
 
 // Whether region `index` (1..R) of a window is there for a picture.
 constexpr bool regionVisible(const SingleChoiceRow& row, int index, int picture) {
-    if (row.windowNumber != 4)
+    if (row.task.windowNumber != 4)
         return true;
     if (index == 4)
         return !kletka4ShowsRegion5(picture);
@@ -229,7 +230,7 @@ constexpr bool regionVisible(const SingleChoiceRow& row, int index, int picture)
 
 inline const SingleChoiceRow* singleChoiceRow(int windowNumber) {
     for (const SingleChoiceRow& row : kSingleChoiceRows)
-        if (row.windowNumber == windowNumber)
+        if (row.task.windowNumber == windowNumber)
             return &row;
     return nullptr;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/geometry.h"
 #include "tasks/common/answer_region.h"
+#include "tasks/common/task_registry.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -21,6 +22,13 @@ QColor backgroundColour(WindowBackground background, const QWidget* window) {
     }
     return window->palette().color(QPalette::Button);
 }
+
+TaskWindow* openSingleChoice(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
+    return new SingleChoiceWindow(ctx, host, task, *singleChoiceRow(task.windowNumber));
+}
+
+// One window per row of the table.
+const TaskRegistration registration{TaskFamily::Choice, openSingleChoice, kSingleChoiceRows};
 
 } // namespace
 

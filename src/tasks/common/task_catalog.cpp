@@ -4,19 +4,6 @@
 
 namespace zorna {
 
-const TaskSquare* squareOfWindow(int windowNumber) {
-    for (const TaskSquare& t : kDispatchTable)
-        if (t.windowNumber == windowNumber)
-            return &t;
-    return nullptr;
-}
-
-const TaskSquare* taskOfSquare(int square) {
-    if (square < 1 || square > int(kDispatchTable.size()))
-        return nullptr;
-    return &kDispatchTable[square - 1];
-}
-
 bool TaskCatalog::has(int square) const {
     const TaskSquare* t = taskOfSquare(square);
     return t && factories_.contains(t->windowNumber);
@@ -32,6 +19,14 @@ TaskWindow* TaskCatalog::open(int square, AppContext& ctx, TaskHost& host) const
     TaskWindow* window = factory(ctx, host, *t);
     window->load();
     return window;
+}
+
+TaskCatalog buildTaskCatalog(std::optional<TaskFamily> family) {
+    TaskCatalog catalog;
+    for (const TaskEntry& e : registeredTasks())
+        if (!family || e.family == *family)
+            catalog.add(e.task.windowNumber, e.factory);
+    return catalog;
 }
 
 } // namespace zorna

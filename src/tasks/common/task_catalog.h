@@ -1,24 +1,14 @@
 #pragma once
 
-#include "tasks/common/dispatch_table.h"
+#include "tasks/common/task_registry.h"
 
 #include <QHash>
 
+#include <optional>
+
 namespace zorna {
 
-struct AppContext;
-class TaskHost;
-class TaskWindow;
-
-// Builds a task window for its square; the window is constructed, not yet loaded.
-using TaskFactory = TaskWindow* (*)(AppContext& ctx, TaskHost& host, const TaskSquare& task);
-
-// The factory of a window class whose constructor takes (ctx, host, task).
-template <class Window> TaskWindow* openWindow(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
-    return new Window(ctx, host, task);
-}
-
-// The task windows the program has, keyed by window number.
+// The task windows the board can open, keyed by window number.
 class TaskCatalog {
 public:
     void add(int windowNumber, TaskFactory factory) { factories_.insert(windowNumber, factory); }
@@ -31,7 +21,7 @@ private:
     QHash<int, TaskFactory> factories_;
 };
 
-// Every task window of the game; defined with the task families.
-TaskCatalog buildTaskCatalog();
+// Every registered task window, or those of one family.
+TaskCatalog buildTaskCatalog(std::optional<TaskFamily> family = std::nullopt);
 
 } // namespace zorna

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/app_context.h"
-#include "tasks/common/dispatch_table.h"
 #include "tasks/common/task_host.h"
+#include "tasks/common/task_square.h"
 #include "tasks/common/used_pictures.h"
 
 #include <QWidget>

@@ -3,6 +3,7 @@
 #include "platform/geometry.h"
 #include "tasks/common/answer_region.h"
 #include "tasks/common/done_button.h"
+#include "tasks/common/task_registry.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,19 @@
 #include <cmath>
 
 namespace zorna {
+
+namespace {
+
+const TaskRegistration missingCubesRegistration{
+    TaskFamily::Counting,
+    openWindow<MissingCubesWindow>,
+    {.square = 24, .windowNumber = 22, .category = 3, .caption = "Завдання №24"}};
+const TaskRegistration countCubesRegistration{
+    TaskFamily::Counting,
+    openWindow<CountCubesWindow>,
+    {.square = 18, .windowNumber = 23, .category = 3, .caption = "Завдання №18"}};
+
+} // namespace
 
 QString trimSpaces(const QString& text) {
     qsizetype begin = 0;

@@ -6,6 +6,7 @@
 #include "rules/picture_names.h"
 #include "tasks/common/answer_region.h"
 #include "tasks/common/done_button.h"
+#include "tasks/common/task_registry.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -16,10 +17,21 @@ namespace zorna {
 
 const FilmRow* filmRow(int windowNumber) {
     for (const FilmRow& row : kFilmRows)
-        if (row.windowNumber == windowNumber)
+        if (row.task.windowNumber == windowNumber)
             return &row;
     return nullptr;
 }
+
+namespace {
+
+TaskWindow* openFilmFrames(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
+    return new FilmFramesWindow(ctx, host, task, *filmRow(task.windowNumber));
+}
+
+// One window per row of the table.
+const TaskRegistration registration{TaskFamily::Counting, openFilmFrames, kFilmRows};
+
+} // namespace
 
 FilmFramesWindow::FilmFramesWindow(AppContext& context, TaskHost& board, const TaskSquare& task,
                                    const FilmRow& row)

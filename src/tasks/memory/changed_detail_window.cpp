@@ -4,10 +4,20 @@
 #include "platform/geometry.h"
 #include "platform/pictures.h"
 #include "tasks/common/picture_box.h"
+#include "tasks/common/task_registry.h"
 
 #include <QLabel>
 
 namespace zorna {
+
+namespace {
+
+const TaskRegistration registration{
+    TaskFamily::Memory,
+    openWindow<ChangedDetailWindow>,
+    {.square = 23, .windowNumber = 24, .category = 7, .caption = "Завдання №23"}};
+
+} // namespace
 
 ChangedDetailWindow::ChangedDetailWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
     : TaskWindow(context, board, task), instruction_(new QLabel(this)), picture_(new PictureBox(this)),

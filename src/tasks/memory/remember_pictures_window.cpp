@@ -3,10 +3,20 @@
 #include "platform/geometry.h"
 #include "tasks/common/answer_region.h"
 #include "tasks/common/picture_box.h"
+#include "tasks/common/task_registry.h"
 
 #include <QLabel>
 
 namespace zorna {
+
+namespace {
+
+const TaskRegistration registration{
+    TaskFamily::Memory,
+    openWindow<RememberPicturesWindow>,
+    {.square = 28, .windowNumber = 31, .category = 1, .caption = "Завдання №28"}};
+
+} // namespace
 
 RememberPicturesWindow::RememberPicturesWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
     : TaskWindow(context, board, task), instruction_(new QLabel(this)), clickCount_(new QLabel(this)),

@@ -4,10 +4,20 @@
 #include "platform/pictures.h"
 #include "tasks/common/done_button.h"
 #include "tasks/common/picture_box.h"
+#include "tasks/common/task_registry.h"
 
 #include <QLabel>
 
 namespace zorna {
+
+namespace {
+
+const TaskRegistration registration{
+    TaskFamily::Memory,
+    openWindow<RememberPlacesWindow>,
+    {.square = 32, .windowNumber = 33, .category = 7, .caption = "Завдання № 32"}};
+
+} // namespace
 
 RememberPlacesWindow::RememberPlacesWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
     : TaskWindow(context, board, task), instruction_(new QLabel(this)), cover_(nullptr), doneButton_(nullptr),

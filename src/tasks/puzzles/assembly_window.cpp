@@ -5,9 +5,19 @@
 #include "tasks/common/done_button.h"
 #include "tasks/common/drag_helper.h"
 #include "tasks/common/picture_box.h"
+#include "tasks/common/task_registry.h"
 #include "tasks/puzzles/puzzle_widgets.h"
 
 namespace zorna {
+
+namespace {
+
+const TaskRegistration registration{
+    TaskFamily::Puzzles,
+    openWindow<AssemblyWindow>,
+    {.square = 21, .windowNumber = 25, .category = 2, .caption = "Завдання №21"}};
+
+} // namespace
 
 AssemblyWindow::AssemblyWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
     : TaskWindow(context, board, task) {

@@ -3,12 +3,22 @@
 #include "platform/geometry.h"
 #include "tasks/common/click_label.h"
 #include "tasks/common/done_button.h"
+#include "tasks/common/task_registry.h"
 #include "tasks/puzzles/puzzle_widgets.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace zorna {
+
+namespace {
+
+const TaskRegistration registration{
+    TaskFamily::Puzzles,
+    openWindow<BallExchangeWindow>,
+    {.square = 14, .windowNumber = 29, .category = 5, .caption = "Завдання №14"}};
+
+} // namespace
 
 BallExchangeWindow::BallExchangeWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
     : TaskWindow(context, board, task) {

@@ -4,10 +4,20 @@
 #include "platform/pictures.h"
 #include "tasks/common/click_label.h"
 #include "tasks/common/done_button.h"
+#include "tasks/common/task_registry.h"
 #include "tasks/puzzles/puzzle_tables.h"
 #include "tasks/puzzles/puzzle_widgets.h"
 
 namespace zorna {
+
+namespace {
+
+const TaskRegistration registration{
+    TaskFamily::Puzzles,
+    openWindow<NumberOrderWindow>,
+    {.square = 7, .windowNumber = 27, .category = 5, .caption = "Завдання №7"}};
+
+} // namespace
 
 NumberOrderWindow::NumberOrderWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
     : TaskWindow(context, board, task) {

@@ -3,14 +3,15 @@
 #include "platform/geometry.h"
 #include "tasks/common/click_label.h"
 #include "tasks/common/done_button.h"
+#include "tasks/common/task_registry.h"
 #include "tasks/puzzles/puzzle_widgets.h"
 
 #include <QPainter>
 
 namespace zorna {
 
-const std::array<PyramidLayout, 2> kPyramidLayouts{{
-    {28,
+constinit const std::array<PyramidLayout, 2> kPyramidLayouts{{
+    {{.square = 26, .windowNumber = 28, .category = 5, .caption = "Завдання №26"},
      5,
      40,
      "Дозволяється зробити не більше 40 кроків",
@@ -21,7 +22,7 @@ const std::array<PyramidLayout, 2> kPyramidLayouts{{
      1695,
      1,
      {0x404040, 0x808080, 0xC0C0C0, 0xE0E0E0, 0xFFFFFF}},
-    {34,
+    {{.square = 6, .windowNumber = 34, .category = 5, .caption = "Завдання №6"},
      4,
      20,
      "Дозволяється зробити не більше 20 кроків",
@@ -36,12 +37,19 @@ const std::array<PyramidLayout, 2> kPyramidLayouts{{
 
 const PyramidLayout* pyramidLayout(int windowNumber) {
     for (const PyramidLayout& layout : kPyramidLayouts)
-        if (layout.windowNumber == windowNumber)
+        if (layout.task.windowNumber == windowNumber)
             return &layout;
     return nullptr;
 }
 
 namespace {
+
+TaskWindow* openPyramid(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
+    return new PyramidWindow(ctx, host, task, *pyramidLayout(task.windowNumber));
+}
+
+// One window per layout.
+const TaskRegistration registration{TaskFamily::Puzzles, openPyramid, kPyramidLayouts};
 
 constexpr int kDiskHeight = 375;
 constexpr int kBottomTop = 4080; // Top of a disk on the bottom slot
@@ -90,7 +98,7 @@ PyramidWindow::PyramidWindow(AppContext& context, TaskHost& board, const TaskSqu
         auto* d = new QLabel(this);
         d->setObjectName(QStringLiteral("disk%1").arg(n));
         d->setFixedSize(tw(layout.zoneWidth - 240 * (n - 1)), tw(kDiskHeight));
-        setBackground(d, QColor(layout.diskColours.value(n - 1)));
+        setBackground(d, QColor(layout.diskColours[n - 1]));
         disks_.append(d);
     }
     for (int a = 1; a <= 3; ++a) {

@@ -17,19 +17,21 @@ class DoneButton;
 
 // The data that sets the two disk-pyramid windows apart.
 struct PyramidLayout {
-    int windowNumber;
+    TaskSquare task; // the square it opens on, its window number, category and caption
     int disks;
     int stepLimit;
     const char* limitText;
     int clientWidth, clientHeight; // twips
     QRgb background;
-    std::array<int, 3> zoneLeft; // twips; also X(a) of the placement rule
-    int zoneWidth;               // twips; also the widest disk's width
-    int baseLineWidth;           // pixels
-    QList<QRgb> diskColours;     // from the widest to the narrowest
+    std::array<int, 3> zoneLeft;     // twips; also X(a) of the placement rule
+    int zoneWidth;                   // twips; also the widest disk's width
+    int baseLineWidth;               // pixels
+    std::array<QRgb, 5> diskColours; // the first `disks`, from the widest to the narrowest
 };
 
 // kletka28 (five disks, 40 steps) and kletka34 (four disks, 20 steps).
+// Constant-initialised, so that registrations in any file may read them as
+// the program starts.
 extern const std::array<PyramidLayout, 2> kPyramidLayouts;
 const PyramidLayout* pyramidLayout(int windowNumber);
 

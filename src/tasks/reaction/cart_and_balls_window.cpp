@@ -4,6 +4,7 @@
 #include "platform/pictures.h"
 #include "tasks/common/answer_region.h"
 #include "tasks/common/click_label.h"
+#include "tasks/common/task_registry.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +12,15 @@
 #include <QPushButton>
 
 namespace zorna {
+
+namespace {
+
+const TaskRegistration registration{
+    TaskFamily::Reaction,
+    openWindow<CartAndBallsWindow>,
+    {.square = 31, .windowNumber = 30, .category = 1, .caption = "Завдання №31"}};
+
+} // namespace
 
 namespace {
 

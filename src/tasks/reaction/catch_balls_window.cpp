@@ -2,6 +2,7 @@
 
 #include "platform/geometry.h"
 #include "platform/pictures.h"
+#include "tasks/common/task_registry.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -9,6 +10,15 @@
 #include <QPainter>
 
 namespace zorna {
+
+namespace {
+
+const TaskRegistration registration{
+    TaskFamily::Reaction,
+    openWindow<CatchBallsWindow>,
+    {.square = 30, .windowNumber = 32, .category = 6, .caption = "Завдання №30"}};
+
+} // namespace
 
 namespace {
 

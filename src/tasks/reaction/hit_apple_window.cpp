@@ -4,12 +4,22 @@
 #include "platform/geometry.h"
 #include "platform/pictures.h"
 #include "tasks/common/click_label.h"
+#include "tasks/common/task_registry.h"
 #include "tasks/reaction/reaction_rules.h"
 
 #include <QLabel>
 #include <QPainter>
 
 namespace zorna {
+
+namespace {
+
+const TaskRegistration registration{
+    TaskFamily::Reaction,
+    openWindow<HitAppleWindow>,
+    {.square = 13, .windowNumber = 26, .category = 6, .caption = "Завдання №13"}};
+
+} // namespace
 
 namespace {
 const QString kInstruction = QStringLiteral("Попади в яблучко");

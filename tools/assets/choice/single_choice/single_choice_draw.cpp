@@ -27,7 +27,7 @@ Layout layoutOf(const SingleChoiceRow& row) {
             rightmostTop = std::max(rightmostTop, r.left() + r.width());
         }
     }
-    switch (row.windowNumber) {
+    switch (row.task.windowNumber) {
     case 3:
     case 12: // a pattern row over the row of candidates
         l.main = QRect(0, 0, l.size.width(), lowestTop - 6);
@@ -50,7 +50,7 @@ Layout layoutOf(const SingleChoiceRow& row) {
 }
 
 void PictureJob::fail(const QString& why) const {
-    w.fail(QStringLiteral("%1: %2").arg(rules::taskPicture(row.windowNumber, picture), why));
+    w.fail(QStringLiteral("%1: %2").arg(rules::taskPicture(row.task.windowNumber, picture), why));
 }
 
 void PictureJob::drawEmoji(const QRectF& box, const QString& emoji) const {
@@ -78,7 +78,7 @@ void drawFrame(QPainter& p, const QRect& r, const QColor& colour, int width) {
 void writeSingleChoicePictures(AssetWriter& w, int windowNumber, Drawer drawer) {
     const SingleChoiceRow* found = nullptr;
     for (const SingleChoiceRow& row : kSingleChoiceRows)
-        if (row.windowNumber == windowNumber)
+        if (row.task.windowNumber == windowNumber)
             found = &row;
     if (!found) {
         w.fail(QStringLiteral("kletka%1 is not in the single-choice table").arg(windowNumber));

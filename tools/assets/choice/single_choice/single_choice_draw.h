@@ -38,7 +38,7 @@ struct PictureJob {
 
     bool visible(int region) const { return regionVisible(row, region, picture); }
     std::uint64_t seed(int attempt = 0) const {
-        return std::uint64_t(row.windowNumber) * 100003u + std::uint64_t(picture) * 1009u +
+        return std::uint64_t(row.task.windowNumber) * 100003u + std::uint64_t(picture) * 1009u +
                std::uint64_t(attempt);
     }
     void fail(const QString& why) const;
