@@ -14,7 +14,8 @@ inline bool isCategory(int category) {
     return category >= 1 && category <= kCategoryCount;
 }
 
-// The category's title as the statistics window shows it (1..7).
+// The category's title (1..7), as the statistics window and the results
+// program show it.
 QString categoryTitle(int category);
 
 } // namespace zorna::journal

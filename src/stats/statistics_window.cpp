@@ -1,5 +1,7 @@
 #include "stats/statistics_window.h"
 
+#include "journal/categories.h"
+
 #include "platform/geometry.h"
 #include "platform/text_fit.h"
 
@@ -18,15 +20,12 @@ const QColor kCyan(0, 255, 255);
 } // namespace
 
 const std::array<QString, 7>& StatisticsWindow::categoryTitles() {
-    static const std::array<QString, 7> titles{
-        QStringLiteral("На стійкість уваги та спостережливість"),
-        QStringLiteral("На аналітичне сприйняття"),
-        QStringLiteral("На просторову уяву і просторове мислення"),
-        QStringLiteral("На умовиводи при співставленні предметів та подій"),
-        QStringLiteral("На логічне мислення"),
-        QStringLiteral("На розвиток реакції"),
-        QStringLiteral("На зорову пам'ять"),
-    };
+    static const std::array<QString, 7> titles = [] {
+        std::array<QString, 7> t;
+        for (int c = 1; c <= 7; ++c)
+            t[std::size_t(c - 1)] = journal::categoryTitle(c);
+        return t;
+    }();
     return titles;
 }
 
