@@ -169,4 +169,24 @@ bool renameEntry(const QString& from, const QString& to) {
     return fileSystem().rename(from, to);
 }
 
+std::optional<QByteArray> native::readAtMost(const QString& path, qint64 maxBytes,
+                                             const std::function<qint64(char*, qint64)>& readChunk) {
+    QByteArray data(maxBytes + 1, Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < data.size()) {
+        const qint64 n = readChunk(data.data() + got, data.size() - got);
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        got += n;
+    }
+    if (got > maxBytes) {
+        qCWarning(lcFiles).noquote() << "not read:" << path << "- larger than" << maxBytes << "bytes";
+        return std::nullopt;
+    }
+    data.truncate(got);
+    return data;
+}
+
 } // namespace zorna

@@ -158,28 +158,18 @@ std::optional<QByteArray> readPlainFile(const QString& path, qint64 maxBytes, Li
         qCWarning(lcFiles).noquote() << "not read:" << path << "- larger than" << maxBytes << "bytes";
         return std::nullopt;
     }
-    // One byte more than allowed is asked for, so that a file that grew is refused too.
-    QByteArray data(maxBytes + 1, Qt::Uninitialized);
-    qint64 got = 0;
-    while (got < data.size()) {
-        const ssize_t n = ::read(fd, data.data() + got, size_t(data.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            fail("read", path);
-            ::close(fd);
-            return std::nullopt;
+    const auto data = readAtMost(path, maxBytes, [&](char* into, qint64 count) -> qint64 {
+        for (;;) {
+            const ssize_t n = ::read(fd, into, size_t(count));
+            if (n >= 0)
+                return n;
+            if (errno != EINTR) {
+                fail("read", path);
+                return -1;
+            }
         }
-        if (n == 0)
-            break;
-        got += n;
-    }
+    });
     ::close(fd);
-    if (got > maxBytes) {
-        qCWarning(lcFiles).noquote() << "not read:" << path << "- larger than" << maxBytes << "bytes";
-        return std::nullopt;
-    }
-    data.truncate(got);
     return data;
 }
 

@@ -255,27 +255,15 @@ std::optional<QByteArray> readPlainFile(const QString& path, qint64 maxBytes, Li
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file, &size) || size.QuadPart > maxBytes)
         return refuse("larger than the allowed size");
-    // One byte more than allowed is asked for, so that a file that grew is refused too.
-    QByteArray data(maxBytes + 1, Qt::Uninitialized);
-    qint64 got = 0;
-    while (got < data.size()) {
+    const auto data = readAtMost(path, maxBytes, [&](char* into, qint64 count) -> qint64 {
         DWORD n = 0;
-        const DWORD chunk = DWORD(std::min<qint64>(data.size() - got, 1 << 24));
-        if (!ReadFile(file, data.data() + got, chunk, &n, nullptr)) {
+        if (!ReadFile(file, into, DWORD(std::min<qint64>(count, 1 << 24)), &n, nullptr)) {
             fail("read", path);
-            CloseHandle(file);
-            return std::nullopt;
+            return -1;
         }
-        if (n == 0)
-            break;
-        got += n;
-    }
+        return n;
+    });
     CloseHandle(file);
-    if (got > maxBytes) {
-        qCWarning(lcFiles).noquote() << "not read:" << path << "- larger than" << maxBytes << "bytes";
-        return std::nullopt;
-    }
-    data.truncate(got);
     return data;
 }
 

@@ -70,6 +70,12 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+#ifdef Q_OS_WIN
+    // QtTest's default log does not reach a standard output that is a pipe
+    // (ctest's); naming standard output as the log file does.
+    if (!args.contains(QLatin1String("-o")))
+        args << QStringLiteral("-o") << QStringLiteral("-,txt");
+#endif
     int failures = 0;
     for (const auto& [name, factory] : zorna::test::registry()) {
         if (!only.isEmpty() && only != QString::fromStdString(name))
