@@ -3,6 +3,7 @@
 #include "journal/journal_reader.h"
 #include "journal/journal_schema.h"
 #include "journal_fixture.h"
+#include "support/child_process.h"
 #include "support/files.h"
 #include "support/test_registry.h"
 
@@ -99,6 +100,7 @@ private slots:
     }
     void killedWriterKeepsEveryCommittedRow() {
         QFETCH(int, killAfter);
+        ZORNA_NEEDS_CHILD_PROCESS();
         JournalFolder folder;
         QProcess child;
         child.start(QStringLiteral(ZORNA_JOURNAL_CHILD), {folder.path()});

@@ -9,6 +9,7 @@
 #include "platform/program_folder.h"
 #include "platform/records.h"
 #include "platform/rnd.h"
+#include "support/files.h"
 #include "support/test_context.h"
 #include "support/test_registry.h"
 
@@ -194,10 +195,11 @@ private slots:
         QDir(dir.path()).mkpath(QStringLiteral("temp"));
         QDir(dir.path()).mkpath(QStringLiteral("Kletka7"));
         ProgramFolder folder(dir.path());
-        QCOMPARE(folder.workingFolder(), dir.path() + QStringLiteral("/temp"));
-        QCOMPARE(folder.usedPictureFile(2), dir.path() + QStringLiteral("/temp/2.$$$"));
-        QCOMPARE(folder.path(QStringLiteral("\\TEMP\\x.dat")), dir.path() + QStringLiteral("/temp/x.dat"));
-        QCOMPARE(folder.taskPicture(7, 3), dir.path() + QStringLiteral("/Kletka7/3.jpg"));
+        ZORNA_COMPARE_PATH(folder.workingFolder(), dir.path() + QStringLiteral("/temp"));
+        ZORNA_COMPARE_PATH(folder.usedPictureFile(2), dir.path() + QStringLiteral("/temp/2.$$$"));
+        ZORNA_COMPARE_PATH(folder.path(QStringLiteral("\\TEMP\\x.dat")),
+                           dir.path() + QStringLiteral("/temp/x.dat"));
+        ZORNA_COMPARE_PATH(folder.taskPicture(7, 3), dir.path() + QStringLiteral("/Kletka7/3.jpg"));
         // A name that does not exist keeps its spelling.
         QCOMPARE(folder.saveFolder(), dir.path() + QStringLiteral("/Save"));
         QVERIFY(folder.ensureFolder(QStringLiteral("Save/1/Temp")));

@@ -4,6 +4,7 @@
 #include "results/windows/class_page.h"
 #include "results/windows/pupils_page.h"
 #include "results/windows/results_window.h"
+#include "support/child_process.h"
 #include "support/files.h"
 #include "support/test_registry.h"
 
@@ -118,6 +119,7 @@ private slots:
 
     // zorna-results --csv writes the class table without a window.
     void csvCommand() {
+        ZORNA_NEEDS_CHILD_PROCESS();
         QTemporaryDir dir;
         writeClassJournals(dir.path());
         put(dir.filePath("bad/results.sqlite"), "x");

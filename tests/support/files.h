@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QTest>
 
 namespace zorna::test {
 
@@ -11,3 +12,13 @@ void put(const QString& path, const QByteArray& bytes);
 QByteArray contentOf(const QString& path);
 
 } // namespace zorna::test
+
+// Compares the path of an entry found with the one expected. Windows matches
+// names in any letter case itself, so there the name asked for is the entry
+// too, whatever case the lookup returns.
+#ifdef Q_OS_WIN
+#define ZORNA_COMPARE_PATH(actual, expected)                                                                 \
+    QCOMPARE(QString(actual).toCaseFolded(), QString(expected).toCaseFolded())
+#else
+#define ZORNA_COMPARE_PATH(actual, expected) QCOMPARE(actual, expected)
+#endif

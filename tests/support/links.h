@@ -25,6 +25,9 @@ bool makeFifo(const QString& path);
 // and every file is hard-linked (copied on a file system without hard links).
 bool shareForReading(const QString& from, const QString& to);
 
+// Removes what shareForReading put at `path`, leaving the program's own files.
+bool unshare(const QString& path);
+
 } // namespace zorna::test
 
 // Makes the FIFO or ends the test: skipped on Windows.

@@ -18,4 +18,8 @@ bool shareForReading(const QString& from, const QString& to) {
     return QFile::link(from, to);
 }
 
+bool unshare(const QString& path) {
+    return QFile::remove(path);
+}
+
 } // namespace zorna::test

@@ -56,4 +56,9 @@ bool shareForReading(const QString& from, const QString& to) {
     return ok;
 }
 
+bool unshare(const QString& path) {
+    // Deleting a hard link leaves the file it shares.
+    return QFileInfo(path).isDir() ? QDir(path).removeRecursively() : QFile::remove(path);
+}
+
 } // namespace zorna::test

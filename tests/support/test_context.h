@@ -21,6 +21,9 @@ namespace zorna::test {
 class TestProgramFolder {
 public:
     TestProgramFolder();
+    ~TestProgramFolder();
+    TestProgramFolder(const TestProgramFolder&) = delete;
+    TestProgramFolder& operator=(const TestProgramFolder&) = delete;
     QString root() const { return dir_.path(); }
     // Writes a file under the folder (its folder created), e.g. "Temp/2.$$$".
     void write(const QString& relative, const QByteArray& bytes) const;

@@ -53,6 +53,11 @@ int checkRegistered(QStringList expected) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef Q_OS_WIN
+    // Without a console (ctest's pipes, Wine) Qt sends its messages and
+    // QtTest's log to the debugger only; this sends them to the output.
+    qputenv("QT_FORCE_STDERR_LOGGING", "1");
+#endif
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     zorna::registerGameFonts();
@@ -70,12 +75,6 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-#ifdef Q_OS_WIN
-    // QtTest's default log does not reach a standard output that is a pipe
-    // (ctest's); naming standard output as the log file does.
-    if (!args.contains(QLatin1String("-o")))
-        args << QStringLiteral("-o") << QStringLiteral("-,txt");
-#endif
     int failures = 0;
     for (const auto& [name, factory] : zorna::test::registry()) {
         if (!only.isEmpty() && only != QString::fromStdString(name))
