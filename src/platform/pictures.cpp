@@ -3,6 +3,7 @@
 #include "platform/run_cache.h"
 #include "rules/picture_names.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -10,6 +11,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmapCache>
+#include <QSet>
 #include <QSvgRenderer>
 
 #include <utility>
@@ -20,12 +22,25 @@ QString hiDpiVariant(const QString& path) {
     return rules::hiDpiName(path);
 }
 
-QImage readImage(const QString& path) {
+namespace {
+
+// The image format of a picture file by its suffix, for the formats the
+// program folder holds; empty for any other.
+QByteArray formatOf(const QString& path) {
     QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
     if (suffix == "jpg")
         suffix = "jpeg";
-    if (suffix == "bmp" || suffix == "png" || suffix == "jpeg" || suffix == "gif") {
-        QImageReader reader(path, suffix);
+    if (suffix == "bmp" || suffix == "png" || suffix == "jpeg" || suffix == "gif")
+        return suffix;
+    return QByteArray();
+}
+
+} // namespace
+
+QImage readImage(const QString& path) {
+    const QByteArray format = formatOf(path);
+    if (!format.isEmpty()) {
+        QImageReader reader(path, format);
         reader.setAutoDetectImageFormat(false);
         QImage image = reader.read();
         if (!image.isNull())
@@ -98,6 +113,21 @@ QPixmap pictureOrFallback(const QString& path, const PictureSource& source, cons
     return loadPicture(path, 1.0);
 }
 
+// Qt loads an image format's plugin on its first use and keeps it, with the
+// list of formats, in a process-wide loader. Loading it here, on the GUI
+// thread, before a reader thread starts, leaves that thread only the decoding:
+// it then changes nothing that the GUI thread reads.
+void loadFormatOf(const QString& file) {
+    static QSet<QByteArray> loaded;
+    const QByteArray format = formatOf(file);
+    if (format.isEmpty() || loaded.contains(format))
+        return;
+    QBuffer nothing;
+    nothing.open(QIODevice::ReadOnly);
+    QImageReader(&nothing, format).canRead();
+    loaded.insert(format);
+}
+
 } // namespace
 
 QPixmap loadPicture(const QString& path, qreal devicePixelRatio) {
@@ -136,6 +166,7 @@ PictureReadAhead::PictureReadAhead(const QString& path, qreal devicePixelRatio) 
     if (cacheKey_.isEmpty() || QPixmapCache::find(cacheKey_, &picture_))
         return;
     // The reader only decodes; the pixmap is made and cached on the GUI thread.
+    loadFormatOf(file_);
     reader_ = std::thread([this] { image_ = readImage(file_); });
 }
 
