@@ -47,7 +47,7 @@ Message helpFailed(const QString& file) {
 
 Message damaged(const QString& folder) {
     return Message{QStringLiteral("Помилка"),
-                   QStringLiteral("Виявлено помилку в даних гри") + folder +
+                   QStringLiteral("Виявлено помилку в даних гри") + QDir::toNativeSeparators(folder) +
                        QStringLiteral("!\nПапка з даними цієї гри буде знищена"),
                    MsgIcon::Warning, MsgButtons::Ok};
 }
@@ -575,7 +575,8 @@ private slots:
         r->goToBoard();
         QCOMPARE(tc.dialogs.asked().size(), 1);
         QCOMPARE(tc.dialogs.asked().first().icon, MsgIcon::Warning);
-        QVERIFY(tc.dialogs.asked().first().text.contains(tc.ctx.folder.saveFolder() + "/1"));
+        QVERIFY(tc.dialogs.asked().first().text.contains(
+            QDir::toNativeSeparators(tc.ctx.folder.saveFolder() + "/1")));
         QVERIFY(!r->board());
         QVERIFY(r->isVisible());
         QCOMPARE(tc.programFolder.read(QStringLiteral("Save/1/date.dat")), date);

@@ -63,7 +63,8 @@ private slots:
         QCOMPARE(r->savedNameLabel(1)->text(), QString());
         r->goToBoard();
         QCOMPARE(tc.dialogs.asked().size(), 1);
-        QVERIFY(tc.dialogs.asked().first().text.contains(tc.ctx.folder.saveFolder() + "/1"));
+        QVERIFY(tc.dialogs.asked().first().text.contains(
+            QDir::toNativeSeparators(tc.ctx.folder.saveFolder() + "/1")));
         QVERIFY(!r->board());
         r->showNextGame();
         QCOMPARE(r->savedNameLabel(1)->text(), QStringLiteral("Іра"));
