@@ -65,17 +65,13 @@ void drawRowContinues(PictureJob& job) {
     const std::vector<Glyph> wrong = misfits(right, rule, rnd, job.layout.regionCount - 1);
     const QRect band = job.layout.main;
     drawRowBand(job.p, band);
-    const double slot = band.width() / double(kShown);
-    const double side = std::min(slot - 18.0, band.height() - 34.0);
-    for (int i = 0; i < kShown; ++i) {
-        const QRectF box(band.left() + i * slot + (slot - side) / 2, band.center().y() - side / 2, side,
-                         side);
-        drawGlyph(job.p, box, rule.at(i));
-    }
+    const RowPlaces places = rowPlaces(band, kShown, 18, 34);
+    for (int i = 0; i < kShown; ++i)
+        drawGlyph(job.p, places.boxes[std::size_t(i)], rule.at(i));
     for (int i = 0; i <= kShown; ++i)
         if (rule.at(i).count < 1 || rule.at(i).count > 6)
             job.fail(QStringLiteral("the row counts past what a figure can show"));
-    placeRowCandidates(job, rule, right, wrong, side);
+    placeRowCandidates(job, rule, right, wrong, places.side);
 }
 
 } // namespace

@@ -3,23 +3,12 @@
 #include "choice/single_choice/line_figures.h"
 #include "generators.h"
 
-namespace zorna::assets::sc {
-
-namespace {
-
-using namespace kletka14;
-void drawFigureMissing(PictureJob& job) {
-    drawFigurePicture(job, kOddDrawingHoldsFigure);
-}
-
-} // namespace
-
-} // namespace zorna::assets::sc
-
 namespace zorna::assets {
 
 void generateKletka14(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 14, sc::drawFigureMissing);
+    using namespace sc::kletka14;
+    sc::writeSingleChoicePictures(
+        w, 14, [](sc::PictureJob& job) { sc::drawFigurePicture(job, kOddDrawingHoldsFigure); });
 }
 
 } // namespace zorna::assets

@@ -3,23 +3,12 @@
 #include "choice/single_choice/line_figures.h"
 #include "generators.h"
 
-namespace zorna::assets::sc {
-
-namespace {
-
-using namespace kletka15;
-void drawFigureFound(PictureJob& job) {
-    drawFigurePicture(job, kOddDrawingHoldsFigure);
-}
-
-} // namespace
-
-} // namespace zorna::assets::sc
-
 namespace zorna::assets {
 
 void generateKletka15(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 15, sc::drawFigureFound);
+    using namespace sc::kletka15;
+    sc::writeSingleChoicePictures(
+        w, 15, [](sc::PictureJob& job) { sc::drawFigurePicture(job, kOddDrawingHoldsFigure); });
 }
 
 } // namespace zorna::assets

@@ -70,17 +70,15 @@ void drawMissingInRow(PictureJob& job) {
         const std::vector<Glyph> wrong = misfits(right, rule, rnd, job.layout.regionCount - 1);
         const QRect band = job.layout.main;
         drawRowBand(job.p, band);
-        const double slot = band.width() / double(kRowSlots);
-        const double side = std::min(slot - 14.0, band.height() - 30.0);
+        const RowPlaces places = rowPlaces(band, kRowSlots, 14, 30);
         for (int i = 0; i < kRowSlots; ++i) {
-            const QRectF box(band.left() + i * slot + (slot - side) / 2, band.center().y() - side / 2, side,
-                             side);
+            const QRectF& box = places.boxes[std::size_t(i)];
             if (i == gap)
                 drawQuestionMark(job.p, box.adjusted(-4, -4, 4, 4));
             else
                 drawGlyph(job.p, box, rule.at(i));
         }
-        placeRowCandidates(job, rule, right, wrong, side);
+        placeRowCandidates(job, rule, right, wrong, places.side);
         return;
     }
     job.fail(QStringLiteral("no solvable row"));

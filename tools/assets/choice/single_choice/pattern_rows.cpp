@@ -99,4 +99,14 @@ void drawRowBand(QPainter& p, const QRect& band) {
     p.restore();
 }
 
+RowPlaces rowPlaces(const QRect& band, int count, double narrower, double lower) {
+    RowPlaces places;
+    const double slot = band.width() / double(count);
+    places.side = std::min(slot - narrower, band.height() - lower);
+    for (int i = 0; i < count; ++i)
+        places.boxes.emplace_back(band.left() + i * slot + (slot - places.side) / 2,
+                                  band.center().y() - places.side / 2, places.side, places.side);
+    return places;
+}
+
 } // namespace zorna::assets::sc
