@@ -456,18 +456,13 @@ void generateKletka10(AssetWriter& w) {
                            .arg(QString::fromUtf8(objects[i - 1].name)));
         // scale 2 gives the source for screens of double density.
         const auto draw = [&](int scale) {
-            QImage picture = canvas(size.width() * scale, size.height() * scale, kBackground);
-            QPainter p(&picture);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setRenderHint(QPainter::SmoothPixmapTransform);
-            p.scale(scale, scale);
+            ScaledPainting painting(size, scale, kBackground);
             for (int i = 1; i <= kPairRegions; ++i) {
                 const QRect cell = pairRegionRect(i);
-                drawPairCell(p, cell);
-                drawObject(p, objects[i - 1], cell);
+                drawPairCell(painting.painter(), cell);
+                drawObject(painting.painter(), objects[i - 1], cell);
             }
-            p.end();
-            return picture;
+            return painting.finish();
         };
         const QImage image = writePicture(w, rules::taskPicture(10, n), draw);
         QStringList names;

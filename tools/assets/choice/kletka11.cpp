@@ -87,10 +87,8 @@ void drawShape(QPainter& p, int shape, const QPointF& c, double r, int turn) {
 // The tile drawn on a painter scaled by `scale`, so the double-size source is
 // drawn sharp rather than blown up.
 QImage tileImage(const Tile& t, int size, int scale = 1) {
-    QImage image = canvas(size * scale, size * scale, QColor(252, 250, 240));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
+    ScaledPainting painting(QSize(size, size), scale, QColor(252, 250, 240));
+    QPainter& p = painting.painter();
     p.setPen(QPen(QColor(40, 40, 40), 1.2));
     p.setBrush(kColours[t.colour]);
     const double s = size;
@@ -111,7 +109,7 @@ QImage tileImage(const Tile& t, int size, int scale = 1) {
             }
         }
     }
-    return image;
+    return painting.finish();
 }
 
 // Draws one candidate detail at the given scale from the content drawn at
@@ -213,10 +211,8 @@ void drawHouse(QPainter& p, const QRectF& r, const QColor& roof) {
 // The scene drawn on a painter scaled by `scale`; its size stays `size` in
 // the painter's units.
 QImage sceneImage(int kind, const QSize& size, int scale = 1) {
-    QImage image = canvas(size.width() * scale, size.height() * scale);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
+    ScaledPainting painting(size, scale);
+    QPainter& p = painting.painter();
     const double W = size.width(), H = size.height();
     QLinearGradient sky(0, 0, 0, H);
     sky.setColorAt(0, QColor(120, 180, 240));
@@ -323,8 +319,7 @@ QImage sceneImage(int kind, const QSize& size, int scale = 1) {
         break;
     }
     }
-    p.end();
-    return image;
+    return painting.finish();
 }
 
 QImage shifted(const QImage& piece, int hueTurn) {
@@ -448,10 +443,8 @@ void place(QPainter& p, const QPoint& at, const QSize& size, const QImage& image
 // scale.
 QImage compose(const Layout& l, const QImage& content, const QRect& contentGap,
                const std::vector<QImage>& pieces, int k, const QSize& size, int scale) {
-    QImage image = canvas(size.width() * scale, size.height() * scale, QColor(238, 238, 230));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
+    ScaledPainting painting(size, scale, QColor(238, 238, 230));
+    QPainter& p = painting.painter();
     p.setPen(QPen(QColor(30, 60, 160), 4));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(l.frame).adjusted(2, 2, -2, -2));
@@ -481,8 +474,7 @@ QImage compose(const Layout& l, const QImage& content, const QRect& contentGap,
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(x - 0.5, y - 0.5, l.piece + 1, l.piece + 1));
     }
-    p.end();
-    return image;
+    return painting.finish();
 }
 
 std::vector<Tile> colourAndShapeSwaps(const Tile& right, int colours, std::initializer_list<int> shapes) {

@@ -477,11 +477,8 @@ void generateKletka16(AssetWriter& w) {
     for (int n = 1; n <= kQuestionPictureCount; ++n) {
         // scale 2 gives the source for screens of double density.
         const auto draw = [&](int scale, Drawn& d) {
-            QImage image = canvas(size.width() * scale, size.height() * scale);
-            QPainter p(&image);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setRenderHint(QPainter::SmoothPixmapTransform);
-            p.scale(scale, scale);
+            ScaledPainting painting(size, scale);
+            QPainter& p = painting.painter();
             switch (n) {
             case 1:
                 meadow(p, size);
@@ -530,8 +527,7 @@ void generateKletka16(AssetWriter& w) {
                 d = drawGrassKey(p, size);
                 break;
             }
-            p.end();
-            return image;
+            return painting.finish();
         };
         const QString question = QString::fromUtf8(kQuestions[n - 1]);
         // What the picture shows where, as drawn at its own size.

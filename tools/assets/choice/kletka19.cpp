@@ -283,11 +283,8 @@ void generateKletka19(AssetWriter& w) {
         // The cells drawn at the picture's scale: at 2 each subject is drawn anew on
         // twice the pixels, not enlarged.
         const auto draw = [&](int scale) {
-            QImage image = canvas(size.width() * scale, size.height() * scale, kBackground);
-            QPainter p(&image);
-            p.setRenderHint(QPainter::Antialiasing);
-            if (scale != 1)
-                p.scale(scale, scale);
+            ScaledPainting painting(size, scale, kBackground);
+            QPainter& p = painting.painter();
             for (int i = 1; i <= kPairRegions; ++i) {
                 const QRect cell = pairRegionRect(i);
                 drawPairCell(p, cell);
@@ -297,7 +294,7 @@ void generateKletka19(AssetWriter& w) {
                     p.drawImage(QRectF(cell.topLeft() + QPoint(4, 4), cellSize - QSize(8, 8)),
                                 subjectImage(subject, cellDetails[i], cellSize - QSize(8, 8), scale));
             }
-            return image;
+            return painting.finish();
         };
         const QImage image = writePicture(w, rules::taskPicture(19, n), draw, {.jpegQuality = 97});
         sheet.add(outlinePair(image, pair.first, pair.second), QStringLiteral("%1: %2, pair %3-%4")

@@ -47,11 +47,8 @@ void generateKletka5(AssetWriter& w) {
         const int odd = kOddAnswers[n - 1];
         // scale 2 gives the source for screens of double density.
         const auto draw = [&](int scale) {
-            QImage picture = canvas(size.width() * scale, size.height() * scale, kBackground);
-            QPainter p(&picture);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setRenderHint(QPainter::SmoothPixmapTransform);
-            p.scale(scale, scale);
+            ScaledPainting painting(size, scale, kBackground);
+            QPainter& p = painting.painter();
             int member = 0;
             for (int i = 1; i <= int(kOddButtonTwips.size()); ++i) {
                 const char* e = i == odd ? plan.outsider : plan.members[member++];
@@ -67,8 +64,7 @@ void generateKletka5(AssetWriter& w) {
                 p.drawEllipse(badge);
                 drawLabel(p, QString::number(i), badge, 17, kBadge);
             }
-            p.end();
-            return picture;
+            return painting.finish();
         };
         writePicture(w, rules::taskPicture(5, n), draw,
                      {.jpegQuality = 95,

@@ -3,6 +3,7 @@
 #include "assembly_scenes.h"
 
 #include "common/emoji.h"
+#include "common/picture_writer.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -406,14 +407,9 @@ void party(QPainter& p) {
 } // namespace
 
 QImage Scene::draw(int scale) const {
-    QImage image(kSize * scale, kSize * scale, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.scale(scale, scale);
-    paint(p);
-    return image;
+    ScaledPainting painting(QSize(kSize, kSize), scale);
+    paint(painting.painter());
+    return painting.finish();
 }
 
 QList<Scene> assemblyScenes() {
