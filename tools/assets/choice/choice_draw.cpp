@@ -1,5 +1,6 @@
 #include "choice_draw.h"
 
+#include "common/picture_writer.h"
 #include "platform/geometry.h"
 #include "tasks/choice/choice_data.h"
 
@@ -65,6 +66,23 @@ QImage outlinePair(QImage image, int a, int b) {
     p.drawRect(pairRegionRect(a).adjusted(1, 1, -2, -2));
     p.drawRect(pairRegionRect(b).adjusted(1, 1, -2, -2));
     return image;
+}
+
+QImage paintPairCells(const QSize& size, int scale, const QColor& background,
+                      const std::function<void(QPainter&, int region, const QRect& cell)>& drawCell) {
+    ScaledPainting painting(size, scale, background);
+    for (int i = 1; i <= zorna::choice::kPairRegions; ++i) {
+        const QRect cell = pairRegionRect(i);
+        drawPairCell(painting.painter(), cell);
+        drawCell(painting.painter(), i, cell);
+    }
+    return painting.finish();
+}
+
+void forEveryTwoRegions(int first, int second, const std::function<void(int i, int j, bool isPair)>& check) {
+    for (int i = 1; i <= zorna::choice::kPairRegions; ++i)
+        for (int j = i + 1; j <= zorna::choice::kPairRegions; ++j)
+            check(i, j, (i == first && j == second) || (i == second && j == first));
 }
 
 } // namespace zorna::assets::choice

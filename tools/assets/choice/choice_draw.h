@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 namespace zorna::assets::choice {
 
@@ -49,6 +50,13 @@ QRect boxRect(int left, int top, int width, int height);
 QRect pairRegionRect(int index);
 void drawPairCell(QPainter& p, const QRect& cell);
 QImage outlinePair(QImage image, int a, int b);
+// A pair-choice picture at a scale: the cells of the answer regions on the
+// window's background, each filled by `drawCell(p, region, cell)`.
+QImage paintPairCells(const QSize& size, int scale, const QColor& background,
+                      const std::function<void(QPainter&, int region, const QRect& cell)>& drawCell);
+// Calls `check(i, j, isPair)` for every two answer regions i < j; isPair when
+// they are the regions `first` and `second` of the picture's pair.
+void forEveryTwoRegions(int first, int second, const std::function<void(int i, int j, bool isPair)>& check);
 
 // Mean absolute difference of two equally sized images, per channel 0..255.
 double imageDifference(const QImage& a, const QImage& b);

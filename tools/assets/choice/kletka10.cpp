@@ -436,19 +436,15 @@ void generateKletka10(AssetWriter& w) {
             w.fail(QStringLiteral("kletka10/%1: the pair %2 is used twice").arg(n).arg(words));
         pairsUsed << words;
         // Exactly the pair of the table has names made of the same letters.
-        for (int i = 1; i <= kPairRegions; ++i) {
-            for (int j = i + 1; j <= kPairRegions; ++j) {
-                const bool isPair =
-                    (i == pair.first && j == pair.second) || (i == pair.second && j == pair.first);
-                const bool same = letters(objects[i - 1].name) == letters(objects[j - 1].name);
-                if (same != isPair)
-                    w.fail(QStringLiteral("kletka10/%1: %2 and %3 %4 anagrams")
-                               .arg(n)
-                               .arg(QString::fromUtf8(objects[i - 1].name),
-                                    QString::fromUtf8(objects[j - 1].name),
-                                    isPair ? QStringLiteral("are not") : QStringLiteral("are")));
-            }
-        }
+        forEveryTwoRegions(pair.first, pair.second, [&](int i, int j, bool isPair) {
+            const bool same = letters(objects[i - 1].name) == letters(objects[j - 1].name);
+            if (same != isPair)
+                w.fail(QStringLiteral("kletka10/%1: %2 and %3 %4 anagrams")
+                           .arg(n)
+                           .arg(QString::fromUtf8(objects[i - 1].name),
+                                QString::fromUtf8(objects[j - 1].name),
+                                isPair ? QStringLiteral("are not") : QStringLiteral("are")));
+        });
         for (int i = 1; i <= kPairRegions; ++i)
             if (objects[i - 1].emoji && emojiImage(QString::fromUtf8(objects[i - 1].emoji)).isNull())
                 w.fail(QStringLiteral("kletka10/%1: no emoji for %2")
@@ -456,13 +452,9 @@ void generateKletka10(AssetWriter& w) {
                            .arg(QString::fromUtf8(objects[i - 1].name)));
         // scale 2 gives the source for screens of double density.
         const auto draw = [&](int scale) {
-            ScaledPainting painting(size, scale, kBackground);
-            for (int i = 1; i <= kPairRegions; ++i) {
-                const QRect cell = pairRegionRect(i);
-                drawPairCell(painting.painter(), cell);
-                drawObject(painting.painter(), objects[i - 1], cell);
-            }
-            return painting.finish();
+            return paintPairCells(size, scale, kBackground, [&](QPainter& p, int i, const QRect& cell) {
+                drawObject(p, objects[i - 1], cell);
+            });
         };
         const QImage image = writePicture(w, rules::taskPicture(10, n), draw);
         QStringList names;

@@ -283,18 +283,13 @@ void generateKletka19(AssetWriter& w) {
         // The cells drawn at the picture's scale: at 2 each subject is drawn anew on
         // twice the pixels, not enlarged.
         const auto draw = [&](int scale) {
-            ScaledPainting painting(size, scale, kBackground);
-            QPainter& p = painting.painter();
-            for (int i = 1; i <= kPairRegions; ++i) {
-                const QRect cell = pairRegionRect(i);
-                drawPairCell(p, cell);
+            return paintPairCells(size, scale, kBackground, [&](QPainter& p, int i, const QRect& cell) {
                 if (scale == 1)
                     p.drawImage(cell.topLeft() + QPoint(4, 4), cells[i]);
                 else
                     p.drawImage(QRectF(cell.topLeft() + QPoint(4, 4), cellSize - QSize(8, 8)),
                                 subjectImage(subject, cellDetails[i], cellSize - QSize(8, 8), scale));
-            }
-            return painting.finish();
+            });
         };
         const QImage image = writePicture(w, rules::taskPicture(19, n), draw, {.jpegQuality = 97});
         sheet.add(outlinePair(image, pair.first, pair.second), QStringLiteral("%1: %2, pair %3-%4")
@@ -304,30 +299,24 @@ void generateKletka19(AssetWriter& w) {
                                                                    .arg(pair.second));
         // Exactly the pair of the table is identical in the picture as written; every
         // other two cells differ in one area a child sees at once.
-        for (int i = 1; i <= kPairRegions; ++i) {
-            for (int j = i + 1; j <= kPairRegions; ++j) {
-                const bool isPair =
-                    (i == pair.first && j == pair.second) || (i == pair.second && j == pair.first);
-                const QRect a = pairRegionRect(i).adjusted(4, 4, -4, -4);
-                const QRect b = pairRegionRect(j).adjusted(4, 4, -4, -4);
-                if (isPair && image.copy(a) != image.copy(b))
-                    w.fail(QStringLiteral("kletka19/%1: the pair %2 and %3 is not identical")
-                               .arg(n)
-                               .arg(i)
-                               .arg(j));
-                if (isPair)
-                    continue;
-                const rules::ChangeMeasure change =
-                    rules::measureChange(pixelsOf(image, a), pixelsOf(image, b), kClearColourChange);
-                if (change.largestArea < kNoticeableArea)
-                    w.fail(QStringLiteral("kletka19/%1: regions %2 and %3 differ in no area a child sees "
-                                          "(largest %4 pixels)")
-                               .arg(n)
-                               .arg(i)
-                               .arg(j)
-                               .arg(change.largestArea));
-            }
-        }
+        forEveryTwoRegions(pair.first, pair.second, [&](int i, int j, bool isPair) {
+            const QRect a = pairRegionRect(i).adjusted(4, 4, -4, -4);
+            const QRect b = pairRegionRect(j).adjusted(4, 4, -4, -4);
+            if (isPair && image.copy(a) != image.copy(b))
+                w.fail(
+                    QStringLiteral("kletka19/%1: the pair %2 and %3 is not identical").arg(n).arg(i).arg(j));
+            if (isPair)
+                return;
+            const rules::ChangeMeasure change =
+                rules::measureChange(pixelsOf(image, a), pixelsOf(image, b), kClearColourChange);
+            if (change.largestArea < kNoticeableArea)
+                w.fail(QStringLiteral("kletka19/%1: regions %2 and %3 differ in no area a child sees "
+                                      "(largest %4 pixels)")
+                           .arg(n)
+                           .arg(i)
+                           .arg(j)
+                           .arg(change.largestArea));
+        });
     }
 }
 
