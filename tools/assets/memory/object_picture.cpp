@@ -2,6 +2,8 @@
 
 #include "common/emoji.h"
 #include "common/picture_writer.h"
+#include "platform/geometry.h"
+#include "rules/picture_names.h"
 
 #include <QPainter>
 
@@ -18,6 +20,23 @@ QImage objectPicture(AssetWriter& w, const QString& file, int size, const QStrin
     if (!drawEmoji(p, QRectF(margin, margin, size - 2 * margin, size - 2 * margin), emoji))
         w.fail(QStringLiteral("%1: the emoji font cannot draw %2").arg(file, emoji));
     return painting.finish();
+}
+
+void writeObjectPictures(AssetWriter& w, int windowNumber, const QStringList& objects, int expected,
+                         int cellTwips, QColor ground, const QString& sheetTitle) {
+    if (objects.size() != expected)
+        w.fail(QStringLiteral("kletka%1: %2 pictures instead of %3")
+                   .arg(windowNumber)
+                   .arg(objects.size())
+                   .arg(expected));
+    ContactSheet sheet(w, rules::taskFolder(windowNumber), sheetTitle);
+    for (int m = 1; m <= objects.size(); ++m) {
+        const QString file = rules::taskPicture(windowNumber, m);
+        writePicture(
+            w, file,
+            [&](int scale) { return objectPicture(w, file, tw(cellTwips), objects[m - 1], ground, scale); },
+            {.jpegQuality = 94, .sheet = &sheet, .caption = QString::number(m)});
+    }
 }
 
 } // namespace zorna::assets
