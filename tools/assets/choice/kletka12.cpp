@@ -58,7 +58,9 @@ RowRule progressingRule(int picture, SeededRandom& rnd) {
     return r;
 }
 
-void drawRowContinues(PictureJob& job) {
+} // namespace
+
+void drawKletka12(PictureJob& job) {
     SeededRandom rnd(job.seed());
     const RowRule rule = progressingRule(job.picture, rnd);
     const Glyph right = rule.at(kShown);
@@ -74,14 +76,4 @@ void drawRowContinues(PictureJob& job) {
     placeRowCandidates(job, rule, right, wrong, places.side);
 }
 
-} // namespace
-
 } // namespace zorna::assets::sc
-
-namespace zorna::assets {
-
-void generateKletka12(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 12, sc::drawRowContinues);
-}
-
-} // namespace zorna::assets

@@ -3,12 +3,12 @@
 #include "choice/single_choice/line_figures.h"
 #include "generators.h"
 
-namespace zorna::assets {
+namespace zorna::assets::sc {
 
-void generateKletka14(AssetWriter& w) {
-    using namespace sc::kletka14;
-    sc::writeSingleChoicePictures(
-        w, 14, [](sc::PictureJob& job) { sc::drawFigurePicture(job, kOddDrawingHoldsFigure); });
+using namespace kletka14;
+
+void drawKletka14(PictureJob& job) {
+    drawFigurePicture(job, kOddDrawingHoldsFigure);
 }
 
-} // namespace zorna::assets
+} // namespace zorna::assets::sc

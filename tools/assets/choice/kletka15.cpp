@@ -3,12 +3,12 @@
 #include "choice/single_choice/line_figures.h"
 #include "generators.h"
 
-namespace zorna::assets {
+namespace zorna::assets::sc {
 
-void generateKletka15(AssetWriter& w) {
-    using namespace sc::kletka15;
-    sc::writeSingleChoicePictures(
-        w, 15, [](sc::PictureJob& job) { sc::drawFigurePicture(job, kOddDrawingHoldsFigure); });
+using namespace kletka15;
+
+void drawKletka15(PictureJob& job) {
+    drawFigurePicture(job, kOddDrawingHoldsFigure);
 }
 
-} // namespace zorna::assets
+} // namespace zorna::assets::sc

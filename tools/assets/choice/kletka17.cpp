@@ -113,7 +113,9 @@ void drawPattern(QPainter& p, const QRect& cell, const Pattern& pattern) {
                       *pattern[std::size_t(i)]);
 }
 
-void drawExactCopy(PictureJob& job) {
+} // namespace
+
+void drawKletka17(PictureJob& job) {
     SeededRandom rnd(job.seed());
     const Pattern original = randomPattern(rnd);
     std::vector<Pattern> wrong;
@@ -133,14 +135,4 @@ void drawExactCopy(PictureJob& job) {
         job.fail(QStringLiteral("%1 exact copies").arg(copies));
 }
 
-} // namespace
-
 } // namespace zorna::assets::sc
-
-namespace zorna::assets {
-
-void generateKletka17(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 17, sc::drawExactCopy);
-}
-
-} // namespace zorna::assets

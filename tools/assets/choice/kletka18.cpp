@@ -188,7 +188,9 @@ Sheet wrongNapkin(const Sheet& piece, Folding folding, const Sheet& right, Seede
     }
 }
 
-void drawNapkin(PictureJob& job) {
+} // namespace
+
+void drawKletka18(PictureJob& job) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         SeededRandom rnd(job.seed(attempt));
         const Folding folding = foldingFor(job.picture);
@@ -239,14 +241,4 @@ void drawNapkin(PictureJob& job) {
     job.fail(QStringLiteral("no napkin with four wrong unfoldings"));
 }
 
-} // namespace
-
 } // namespace zorna::assets::sc
-
-namespace zorna::assets {
-
-void generateKletka18(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 18, sc::drawNapkin);
-}
-
-} // namespace zorna::assets

@@ -2,13 +2,12 @@
 #include "choice/kletka2_data.h"
 #include "generators.h"
 
-namespace zorna::assets {
+namespace zorna::assets::sc {
 
-void generateKletka2(AssetWriter& w) {
-    using namespace sc::kletka2;
-    sc::writeSingleChoicePictures(w, 2, [](sc::PictureJob& job) {
-        sc::drawFramedPair(job, kPartners[job.picture - 1], kUnrelated, kMainFrame);
-    });
+using namespace kletka2;
+
+void drawKletka2(PictureJob& job) {
+    drawFramedPair(job, kPartners[job.picture - 1], kUnrelated, kMainFrame);
 }
 
-} // namespace zorna::assets
+} // namespace zorna::assets::sc

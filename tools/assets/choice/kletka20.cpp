@@ -194,7 +194,9 @@ void drawSilhouette(QPainter& p, const QRectF& area, const Silhouette& s, const 
     p.restore();
 }
 
-void drawThreeViews(PictureJob& job) {
+} // namespace
+
+void drawKletka20(PictureJob& job) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         SeededRandom rnd(job.seed(attempt));
         const Blocks object = randomObject(rnd);
@@ -239,14 +241,4 @@ void drawThreeViews(PictureJob& job) {
     job.fail(QStringLiteral("no object with three wrong ones"));
 }
 
-} // namespace
-
 } // namespace zorna::assets::sc
-
-namespace zorna::assets {
-
-void generateKletka20(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 20, sc::drawThreeViews);
-}
-
-} // namespace zorna::assets

@@ -51,7 +51,9 @@ RowRule repeatingRule(int picture, SeededRandom& rnd) {
     return r;
 }
 
-void drawMissingInRow(PictureJob& job) {
+} // namespace
+
+void drawKletka3(PictureJob& job) {
     for (int attempt = 0; attempt < 50; ++attempt) {
         SeededRandom rnd(job.seed(attempt));
         const RowRule rule = repeatingRule(job.picture, rnd);
@@ -84,14 +86,4 @@ void drawMissingInRow(PictureJob& job) {
     job.fail(QStringLiteral("no solvable row"));
 }
 
-} // namespace
-
 } // namespace zorna::assets::sc
-
-namespace zorna::assets {
-
-void generateKletka3(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 3, sc::drawMissingInRow);
-}
-
-} // namespace zorna::assets

@@ -62,18 +62,10 @@ const NetAndBoxTask<BoxView> kNetToBox{
     .noneFound = "no net with three wrong boxes",
 };
 
-void drawCubeNetToBox(PictureJob& job) {
+} // namespace
+
+void drawKletka7(PictureJob& job) {
     drawNetAndBox(job, kNetToBox);
 }
 
-} // namespace
-
 } // namespace zorna::assets::sc
-
-namespace zorna::assets {
-
-void generateKletka7(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 7, sc::drawCubeNetToBox);
-}
-
-} // namespace zorna::assets

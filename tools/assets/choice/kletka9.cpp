@@ -69,18 +69,10 @@ const NetAndBoxTask<Net> kBoxToNet{
     .noneFound = "no box with three wrong nets",
 };
 
-void drawBoxToCubeNet(PictureJob& job) {
+} // namespace
+
+void drawKletka9(PictureJob& job) {
     drawNetAndBox(job, kBoxToNet);
 }
 
-} // namespace
-
 } // namespace zorna::assets::sc
-
-namespace zorna::assets {
-
-void generateKletka9(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 9, sc::drawBoxToCubeNet);
-}
-
-} // namespace zorna::assets
