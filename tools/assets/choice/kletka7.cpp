@@ -4,7 +4,7 @@
 #include "choice/single_choice/net_and_box.h"
 #include "generators.h"
 
-#include <vector>
+#include <optional>
 
 namespace zorna::assets::sc {
 
@@ -13,46 +13,40 @@ namespace {
 using namespace kletka7;
 using namespace zorna::rules;
 
-// Boxes that cannot be folded from the net, each wrong in a way that shows:
-// a mark turned the wrong way, two faces swapped, or a face shown beside its opposite.
-std::vector<BoxView> wrongBoxes(const FoldedNet& folded, SeededRandom& rnd, int count) {
-    std::vector<BoxView> out;
-    for (int tries = 0; int(out.size()) < count && tries < 400; ++tries) {
-        BoxView v = folded.box;
-        const int kind = (int(out.size()) + tries) % 3;
-        if (kind == 0) {
-            FaceMark* f = faceOf(v, rnd.below(3));
-            if (kSymmetry[std::size_t(f->mark)] == 1)
-                continue;
-            f->turn += rnd.between(1, 3);
-        } else if (kind == 1) {
-            const int a = rnd.below(3);
-            const int b = (a + 1 + rnd.below(2)) % 3;
-            std::swap(*faceOf(v, a), *faceOf(v, b));
-        } else {
-            FaceMark* f = faceOf(v, rnd.below(3));
-            Vec3 normal;
-            for (const FoldedFace& ff : folded.cube)
-                if (ff.mark == f->mark)
-                    normal = ff.normal;
-            for (const FoldedFace& ff : folded.cube)
-                if (ff.normal == -normal)
-                    f->mark = ff.mark;
-            f->turn = rnd.below(4);
-        }
-        v = normalised(v, kSymmetry);
-        if (boxFoldsFrom(v, folded.net, kSymmetry))
-            continue;
-        takeIfNew(out, v, folded.box, sameBox);
+// A box changed from the right one in a way that shows: a mark turned the
+// wrong way (kind 0), two faces swapped (1), or a face shown beside its
+// opposite (2); nothing when the turned mark would look the same.
+std::optional<BoxView> changedBox(const FoldedNet& folded, int kind, SeededRandom& rnd) {
+    BoxView v = folded.box;
+    if (kind == 0) {
+        FaceMark* f = faceOf(v, rnd.below(3));
+        if (kSymmetry[std::size_t(f->mark)] == 1)
+            return std::nullopt;
+        f->turn += rnd.between(1, 3);
+    } else if (kind == 1) {
+        const int a = rnd.below(3);
+        const int b = (a + 1 + rnd.below(2)) % 3;
+        std::swap(*faceOf(v, a), *faceOf(v, b));
+    } else {
+        FaceMark* f = faceOf(v, rnd.below(3));
+        Vec3 normal;
+        for (const FoldedFace& ff : folded.cube)
+            if (ff.mark == f->mark)
+                normal = ff.normal;
+        for (const FoldedFace& ff : folded.cube)
+            if (ff.normal == -normal)
+                f->mark = ff.mark;
+        f->turn = rnd.below(4);
     }
-    return out;
+    return normalised(v, kSymmetry);
 }
 
 const NetAndBoxTask<BoxView> kNetToBox{
     .firstNetShape = kFirstNetShape,
     .netsLaidWide = kNetsLaidWide,
     .right = [](const FoldedNet& folded) { return folded.box; },
-    .wrong = wrongBoxes,
+    .changed = changedBox,
+    .same = sameBox,
     .goesWith = [](const FoldedNet& folded,
                    const BoxView& box) { return boxFoldsFrom(box, folded.net, kSymmetry); },
     .drawMain = [](QPainter& p, const QRect& area, const FoldedNet& folded) { drawNet(p, area, folded.net); },
