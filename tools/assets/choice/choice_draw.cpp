@@ -2,6 +2,7 @@
 
 #include "common/picture_writer.h"
 #include "platform/geometry.h"
+#include "rules/picture_names.h"
 #include "tasks/choice/choice_data.h"
 
 #include <QFont>
@@ -77,6 +78,19 @@ QImage paintPairCells(const QSize& size, int scale, const QColor& background,
         drawCell(painting.painter(), i, cell);
     }
     return painting.finish();
+}
+
+PairChoiceWindow::PairChoiceWindow(AssetWriter& w, int windowNumber)
+    : w_(w), windowNumber_(windowNumber), row_(*zorna::choice::pairChoiceRow(windowNumber)),
+      size_(boxSize(row_.picture.width, row_.picture.height)),
+      sheet_(w, rules::taskFolder(windowNumber), QString::fromUtf8(row_.instruction)) {}
+
+QImage PairChoiceWindow::write(int n, const DrawPicture& draw, const QString& caption, int jpegQuality) {
+    const auto pair = row_.answers[std::size_t(n - 1)];
+    const QImage image =
+        writePicture(w_, rules::taskPicture(windowNumber_, n), draw, {.jpegQuality = jpegQuality});
+    sheet_.add(outlinePair(image, pair.first, pair.second), caption);
+    return image;
 }
 
 void forEveryTwoRegions(int first, int second, const std::function<void(int i, int j, bool isPair)>& check) {

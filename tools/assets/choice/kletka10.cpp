@@ -19,9 +19,6 @@
 namespace zorna::assets::choice {
 
 using zorna::choice::kPairRegions;
-using zorna::choice::kPairRegionTwips;
-using zorna::choice::PairChoiceRow;
-using zorna::choice::pairChoiceRow;
 
 namespace {
 
@@ -418,18 +415,16 @@ namespace zorna::assets {
 using namespace choice;
 
 void generateKletka10(AssetWriter& w) {
-    const PairChoiceRow& row = *pairChoiceRow(10);
-    const QSize size = boxSize(row.picture.width, row.picture.height);
+    PairChoiceWindow window(w, 10);
     const auto pictures = anagramPictures();
-    if (int(pictures.size()) != row.pictureCount)
+    if (int(pictures.size()) != window.row().pictureCount)
         w.fail(QStringLiteral("kletka10: %1 pictures planned for %2")
                    .arg(pictures.size())
-                   .arg(row.pictureCount));
-    ContactSheet sheet(w, rules::taskFolder(10), QString::fromUtf8(row.instruction));
+                   .arg(window.row().pictureCount));
     QStringList pairsUsed;
     for (int n = 1; n <= int(pictures.size()); ++n) {
         const auto& objects = pictures[n - 1];
-        const auto pair = row.answers[n - 1];
+        const auto pair = window.row().answers[n - 1];
         // Every picture is a task of its own: no word pair comes twice.
         const QString words = pairWords(objects, pair.first, pair.second);
         if (pairsUsed.contains(words))
@@ -452,16 +447,14 @@ void generateKletka10(AssetWriter& w) {
                            .arg(QString::fromUtf8(objects[i - 1].name)));
         // scale 2 gives the source for screens of double density.
         const auto draw = [&](int scale) {
-            return paintPairCells(size, scale, kBackground, [&](QPainter& p, int i, const QRect& cell) {
-                drawObject(p, objects[i - 1], cell);
-            });
+            return paintPairCells(
+                window.size(), scale, kBackground,
+                [&](QPainter& p, int i, const QRect& cell) { drawObject(p, objects[i - 1], cell); });
         };
-        const QImage image = writePicture(w, rules::taskPicture(10, n), draw);
         QStringList names;
         for (const auto& o : objects)
             names << QString::fromUtf8(o.name);
-        sheet.add(outlinePair(image, pair.first, pair.second),
-                  QStringLiteral("%1: %2").arg(n).arg(names.join(QStringLiteral(", "))));
+        window.write(n, draw, QStringLiteral("%1: %2").arg(n).arg(names.join(QStringLiteral(", "))));
     }
 }
 
