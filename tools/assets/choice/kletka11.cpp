@@ -137,6 +137,20 @@ struct PatternRule {
     const char* note;
 };
 
+// The candidates 1..count in order: the right one at `answer`, the wrong ones
+// shuffled by the generator under the others.
+template <class Candidate>
+std::vector<Candidate> candidatesInOrder(std::vector<Candidate> wrong, const Candidate& right, int count,
+                                         int answer, Seeded& rnd) {
+    for (int i = int(wrong.size()) - 1; i > 0; --i)
+        std::swap(wrong[i], wrong[rnd.below(i + 1)]);
+    std::vector<Candidate> out;
+    std::size_t next = 0;
+    for (int k = 1; k <= count; ++k)
+        out.push_back(k == answer || next >= wrong.size() ? right : wrong[next++]);
+    return out;
+}
+
 DetailPlan patternPlan(const PatternRule& rule, int tileSize, int spacing, const QSize& inner, int candidates,
                        int answer, Seeded& rnd, AssetWriter& w, int n) {
     DetailPlan plan;
@@ -160,14 +174,10 @@ DetailPlan patternPlan(const PatternRule& rule, int tileSize, int spacing, const
         QRect(origin + QPoint(rule.gap.x() * (tileSize + spacing), rule.gap.y() * (tileSize + spacing)),
               QSize(tileSize, tileSize));
     const Tile right = rule.tile(rule.gap.y(), rule.gap.x());
-    std::vector<Tile> wrong = rule.wrong(right);
+    const std::vector<Tile> wrong = rule.wrong(right);
     if (int(wrong.size()) < candidates - 1)
         w.fail(QStringLiteral("kletka11/%1: only %2 wrong details").arg(n).arg(wrong.size()));
-    for (int i = int(wrong.size()) - 1; i > 0; --i)
-        std::swap(wrong[i], wrong[rnd.below(i + 1)]);
-    int next = 0;
-    for (int k = 1; k <= candidates; ++k) {
-        const Tile tile = k == answer ? right : wrong[next++];
+    for (const Tile& tile : candidatesInOrder(wrong, right, candidates, answer, rnd)) {
         plan.pieces.push_back(tileImage(tile, tileSize));
         plan.drawPieces.push_back(
             [tile, tileSize](const QImage&, int scale) { return tileImage(tile, tileSize, scale); });
@@ -388,11 +398,8 @@ DetailPlan scenePlan(int kind, const QSize& inner, int pieceSize, const QPoint& 
     }
     if (int(distinct.size()) < candidates - 1)
         w.fail(QStringLiteral("kletka11/%1: only %2 clearly wrong pieces").arg(n).arg(distinct.size()));
-    for (int i = int(distinct.size()) - 1; i > 0; --i)
-        std::swap(distinct[i], distinct[rnd.below(i + 1)]);
-    int next = 0;
-    for (int k = 1; k <= candidates; ++k) {
-        const Candidate chosen = k == answer ? Candidate{right, rightDrawer} : distinct[next++];
+    for (const Candidate& chosen :
+         candidatesInOrder(distinct, Candidate{right, rightDrawer}, candidates, answer, rnd)) {
         plan.pieces.push_back(chosen.image);
         plan.drawPieces.push_back(chosen.draw);
     }
