@@ -408,12 +408,6 @@ void drawObject(QPainter& p, const NamedObject& object, const QRect& cell) {
 
 } // namespace
 
-} // namespace zorna::assets::choice
-
-namespace zorna::assets {
-
-using namespace choice;
-
 void generateKletka10(AssetWriter& w) {
     PairChoiceWindow window(w, 10);
     const auto pictures = anagramPictures();
@@ -458,4 +452,4 @@ void generateKletka10(AssetWriter& w) {
     }
 }
 
-} // namespace zorna::assets
+} // namespace zorna::assets::choice

@@ -609,13 +609,6 @@ DetailPlan planFor(int n, const Layout& l, AssetWriter& w) {
 
 } // namespace
 
-} // namespace zorna::assets::choice
-
-namespace zorna::assets {
-
-using namespace choice;
-using namespace zorna::choice;
-
 void generateKletka11(AssetWriter& w) {
     const QSize size = boxSize(kDetailPictureTwips.width, kDetailPictureTwips.height);
     ContactSheet sheet(w, rules::taskFolder(11), QString::fromUtf8(kDetailInstruction));
@@ -671,4 +664,4 @@ void generateKletka11(AssetWriter& w) {
     }
 }
 
-} // namespace zorna::assets
+} // namespace zorna::assets::choice

@@ -468,14 +468,6 @@ QByteArray questionRecord(const QString& text) {
 
 } // namespace
 
-} // namespace zorna::assets::choice
-
-namespace zorna::assets {
-
-using namespace choice;
-using namespace zorna::choice;
-using namespace kletka16;
-
 void generateKletka16(AssetWriter& w) {
     const QSize size(kQuestionPictureWidth, kQuestionPictureHeight);
     ContactSheet sheet(w, rules::taskFolder(16), QStringLiteral("kletka16: the question under each picture"));
@@ -565,4 +557,4 @@ void generateKletka16(AssetWriter& w) {
     w.file(rules::taskFile(16, QStringLiteral("quetkr16.dat")), file);
 }
 
-} // namespace zorna::assets
+} // namespace zorna::assets::choice

@@ -236,12 +236,6 @@ QImage subjectImage(const Subject& s, const std::vector<int>& details, const QSi
 
 } // namespace
 
-} // namespace zorna::assets::choice
-
-namespace zorna::assets {
-
-using namespace choice;
-
 void generateKletka19(AssetWriter& w) {
     PairChoiceWindow window(w, 19);
     const auto all = subjects();
@@ -317,4 +311,4 @@ void generateKletka19(AssetWriter& w) {
     }
 }
 
-} // namespace zorna::assets
+} // namespace zorna::assets::choice

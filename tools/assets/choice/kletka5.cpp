@@ -32,13 +32,6 @@ QRect objectBox(int i, const QSize& size) {
 
 } // namespace
 
-} // namespace zorna::assets::choice
-
-namespace zorna::assets {
-
-using namespace choice;
-using namespace zorna::choice;
-
 void generateKletka5(AssetWriter& w) {
     const QSize size = boxSize(kOddPictureTwips.width, kOddPictureTwips.height);
     ContactSheet sheet(w, rules::taskFolder(5), QString::fromUtf8(kOddInstruction));
@@ -77,4 +70,4 @@ void generateKletka5(AssetWriter& w) {
     }
 }
 
-} // namespace zorna::assets
+} // namespace zorna::assets::choice
