@@ -14,8 +14,7 @@ using rules::SeededRandom;
 // Rows with a direction: turning, growing, shrinking, cycling colours.
 RowRule progressingRule(int picture, SeededRandom& rnd) {
     RowRule r;
-    std::vector<int> colours(std::begin(kRowColours), std::end(kRowColours));
-    rnd.shuffle(colours);
+    const std::vector<int> colours = rnd.shuffled(kRowColours);
     switch (picture % 6) {
     case 0: // an arrow turning an eighth each time
         r.shapes = {Arrow};

@@ -14,10 +14,8 @@ using rules::SeededRandom;
 // Repeating rows with a gap: cycles of shape, colour, fill, count or turn.
 RowRule repeatingRule(int picture, SeededRandom& rnd) {
     RowRule r;
-    std::vector<int> shapes(std::begin(kRowShapes), std::end(kRowShapes));
-    rnd.shuffle(shapes);
-    std::vector<int> colours(std::begin(kRowColours), std::end(kRowColours));
-    rnd.shuffle(colours);
+    const std::vector<int> shapes = rnd.shuffled(kRowShapes);
+    const std::vector<int> colours = rnd.shuffled(kRowColours);
     switch (picture % 6) {
     case 0: // shapes in a cycle of three
         r.shapes = {shapes[0], shapes[1], shapes[2]};
