@@ -56,11 +56,8 @@ void drawFlower(QPainter& p, QPointF c, const QColor& petal) {
 
 // The map drawn at scale times its size (2 for screens of double density).
 QImage mapPicture(int scale) {
-    QImage img(kMapWidth * scale, kMapHeight * scale, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
+    ScaledPainting painting(QSize(kMapWidth, kMapHeight), scale);
+    QPainter& p = painting.painter();
 
     // Meadow.
     QLinearGradient grass(0, 0, 0, kSceneryHeight);
@@ -176,8 +173,7 @@ QImage mapPicture(int scale) {
         p.drawPolygon(QPolygonF({QPointF(c.x() + 10, c.y() - 20), QPointF(c.x() + 17, c.y() - 25),
                                  QPointF(c.x() + 17, c.y() - 15)}));
     }
-    p.end();
-    return img;
+    return painting.finish();
 }
 
 // A beetle seen from above, in units where it faces +x and spans -10..10 by -7..7.
@@ -252,19 +248,8 @@ QImage appIcon(int size) {
     return img;
 }
 
-QImage buttonBase(int scale) {
-    QImage img(35 * scale, 19 * scale, QImage::Format_RGB32);
-    img.fill(QColor(192, 192, 192));
-    return img;
-}
-
 // An open yellow folder: choose a saved game.
-// scale 2 gives the source for screens of double density.
-QImage openPicture(int scale = 1) {
-    QImage img = buttonBase(scale);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
+void drawOpenSymbol(QPainter& p) {
     p.setPen(QPen(QColor(120, 80, 0), 1));
     p.setBrush(QColor(230, 180, 40));
     p.drawPolygon(QPolygonF(
@@ -274,15 +259,10 @@ QImage openPicture(int scale = 1) {
     p.setBrush(Qt::white);
     p.setPen(QPen(QColor(90, 90, 90), 0.8));
     p.drawRect(QRectF(14, 3.5, 9, 5));
-    return img;
 }
 
 // A fresh sheet with a star: start a new game.
-QImage newPicture(int scale = 1) {
-    QImage img = buttonBase(scale);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
+void drawNewSymbol(QPainter& p) {
     p.setPen(QPen(QColor(60, 60, 60), 1));
     p.setBrush(Qt::white);
     p.drawPolygon(
@@ -298,7 +278,14 @@ QImage newPicture(int scale = 1) {
     p.setPen(QPen(QColor(200, 120, 0), 0.8));
     p.setBrush(QColor(255, 210, 0));
     p.drawPolygon(star);
-    return img;
+}
+
+// A button's picture: its symbol on the grey of the button, 35 x 19.
+// scale 2 gives the source for screens of double density.
+QImage buttonPicture(int scale, void (*drawSymbol)(QPainter&)) {
+    ScaledPainting painting(QSize(35, 19), scale, QColor(192, 192, 192));
+    drawSymbol(painting.painter());
+    return painting.finish();
 }
 
 } // namespace
@@ -324,8 +311,9 @@ void generateBoardAssets(AssetWriter& w) {
     // program, and the windows' own icon.
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         w.png(QStringLiteral("icons/%1.png").arg(size), appIcon(size));
-    writePicture(w, rules::openButtonPicture(), openPicture);
-    writePicture(w, rules::newButtonPicture(), newPicture);
+    writePicture(w, rules::openButtonPicture(),
+                 [](int scale) { return buttonPicture(scale, drawOpenSymbol); });
+    writePicture(w, rules::newButtonPicture(), [](int scale) { return buttonPicture(scale, drawNewSymbol); });
     writeBoardHelp(w, map);
 }
 

@@ -1,6 +1,8 @@
 #include "choice_draw.h"
 
+#include "common/picture_writer.h"
 #include "platform/geometry.h"
+#include "rules/picture_names.h"
 #include "tasks/choice/choice_data.h"
 
 #include <QFont>
@@ -65,6 +67,36 @@ QImage outlinePair(QImage image, int a, int b) {
     p.drawRect(pairRegionRect(a).adjusted(1, 1, -2, -2));
     p.drawRect(pairRegionRect(b).adjusted(1, 1, -2, -2));
     return image;
+}
+
+QImage paintPairCells(const QSize& size, int scale, const QColor& background,
+                      const std::function<void(QPainter&, int region, const QRect& cell)>& drawCell) {
+    ScaledPainting painting(size, scale, background);
+    for (int i = 1; i <= zorna::choice::kPairRegions; ++i) {
+        const QRect cell = pairRegionRect(i);
+        drawPairCell(painting.painter(), cell);
+        drawCell(painting.painter(), i, cell);
+    }
+    return painting.finish();
+}
+
+PairChoiceWindow::PairChoiceWindow(AssetWriter& w, int windowNumber)
+    : w_(w), windowNumber_(windowNumber), row_(*zorna::choice::pairChoiceRow(windowNumber)),
+      size_(boxSize(row_.picture.width, row_.picture.height)),
+      sheet_(w, rules::taskFolder(windowNumber), QString::fromUtf8(row_.instruction)) {}
+
+QImage PairChoiceWindow::write(int n, const DrawPicture& draw, const QString& caption, int jpegQuality) {
+    const auto pair = row_.answers[std::size_t(n - 1)];
+    const QImage image =
+        writePicture(w_, rules::taskPicture(windowNumber_, n), draw, {.jpegQuality = jpegQuality});
+    sheet_.add(outlinePair(image, pair.first, pair.second), caption);
+    return image;
+}
+
+void forEveryTwoRegions(int first, int second, const std::function<void(int i, int j, bool isPair)>& check) {
+    for (int i = 1; i <= zorna::choice::kPairRegions; ++i)
+        for (int j = i + 1; j <= zorna::choice::kPairRegions; ++j)
+            check(i, j, (i == first && j == second) || (i == second && j == first));
 }
 
 } // namespace zorna::assets::choice

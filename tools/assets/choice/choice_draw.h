@@ -4,6 +4,8 @@
 // question-file pictures.
 
 #include "common/asset_writer.h"
+#include "common/picture_writer.h"
+#include "tasks/choice/choice_data.h"
 
 #include <QColor>
 #include <QImage>
@@ -12,6 +14,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 namespace zorna::assets::choice {
 
@@ -49,6 +52,32 @@ QRect boxRect(int left, int top, int width, int height);
 QRect pairRegionRect(int index);
 void drawPairCell(QPainter& p, const QRect& cell);
 QImage outlinePair(QImage image, int a, int b);
+// A pair-choice picture at a scale: the cells of the answer regions on the
+// window's background, each filled by `drawCell(p, region, cell)`.
+QImage paintPairCells(const QSize& size, int scale, const QColor& background,
+                      const std::function<void(QPainter&, int region, const QRect& cell)>& drawCell);
+// Calls `check(i, j, isPair)` for every two answer regions i < j; isPair when
+// they are the regions `first` and `second` of the picture's pair.
+void forEveryTwoRegions(int first, int second, const std::function<void(int i, int j, bool isPair)>& check);
+
+// A pair-choice window (kletka10, kletka19): its row of the window table, the
+// size of its pictures, and the writing of picture n with its contact-sheet
+// copy, on which the pair of the answer table is outlined in red.
+class PairChoiceWindow {
+public:
+    PairChoiceWindow(AssetWriter& w, int windowNumber);
+
+    const zorna::choice::PairChoiceRow& row() const { return row_; }
+    QSize size() const { return size_; }
+    QImage write(int n, const DrawPicture& draw, const QString& caption, int jpegQuality = 92);
+
+private:
+    AssetWriter& w_;
+    int windowNumber_;
+    const zorna::choice::PairChoiceRow& row_;
+    QSize size_;
+    ContactSheet sheet_;
+};
 
 // Mean absolute difference of two equally sized images, per channel 0..255.
 double imageDifference(const QImage& a, const QImage& b);

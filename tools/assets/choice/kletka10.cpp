@@ -19,9 +19,6 @@
 namespace zorna::assets::choice {
 
 using zorna::choice::kPairRegions;
-using zorna::choice::kPairRegionTwips;
-using zorna::choice::PairChoiceRow;
-using zorna::choice::pairChoiceRow;
 
 namespace {
 
@@ -411,44 +408,32 @@ void drawObject(QPainter& p, const NamedObject& object, const QRect& cell) {
 
 } // namespace
 
-} // namespace zorna::assets::choice
-
-namespace zorna::assets {
-
-using namespace choice;
-
 void generateKletka10(AssetWriter& w) {
-    const PairChoiceRow& row = *pairChoiceRow(10);
-    const QSize size = boxSize(row.picture.width, row.picture.height);
+    PairChoiceWindow window(w, 10);
     const auto pictures = anagramPictures();
-    if (int(pictures.size()) != row.pictureCount)
+    if (int(pictures.size()) != window.row().pictureCount)
         w.fail(QStringLiteral("kletka10: %1 pictures planned for %2")
                    .arg(pictures.size())
-                   .arg(row.pictureCount));
-    ContactSheet sheet(w, rules::taskFolder(10), QString::fromUtf8(row.instruction));
+                   .arg(window.row().pictureCount));
     QStringList pairsUsed;
     for (int n = 1; n <= int(pictures.size()); ++n) {
         const auto& objects = pictures[n - 1];
-        const auto pair = row.answers[n - 1];
+        const auto pair = window.row().answers[n - 1];
         // Every picture is a task of its own: no word pair comes twice.
         const QString words = pairWords(objects, pair.first, pair.second);
         if (pairsUsed.contains(words))
             w.fail(QStringLiteral("kletka10/%1: the pair %2 is used twice").arg(n).arg(words));
         pairsUsed << words;
         // Exactly the pair of the table has names made of the same letters.
-        for (int i = 1; i <= kPairRegions; ++i) {
-            for (int j = i + 1; j <= kPairRegions; ++j) {
-                const bool isPair =
-                    (i == pair.first && j == pair.second) || (i == pair.second && j == pair.first);
-                const bool same = letters(objects[i - 1].name) == letters(objects[j - 1].name);
-                if (same != isPair)
-                    w.fail(QStringLiteral("kletka10/%1: %2 and %3 %4 anagrams")
-                               .arg(n)
-                               .arg(QString::fromUtf8(objects[i - 1].name),
-                                    QString::fromUtf8(objects[j - 1].name),
-                                    isPair ? QStringLiteral("are not") : QStringLiteral("are")));
-            }
-        }
+        forEveryTwoRegions(pair.first, pair.second, [&](int i, int j, bool isPair) {
+            const bool same = letters(objects[i - 1].name) == letters(objects[j - 1].name);
+            if (same != isPair)
+                w.fail(QStringLiteral("kletka10/%1: %2 and %3 %4 anagrams")
+                           .arg(n)
+                           .arg(QString::fromUtf8(objects[i - 1].name),
+                                QString::fromUtf8(objects[j - 1].name),
+                                isPair ? QStringLiteral("are not") : QStringLiteral("are")));
+        });
         for (int i = 1; i <= kPairRegions; ++i)
             if (objects[i - 1].emoji && emojiImage(QString::fromUtf8(objects[i - 1].emoji)).isNull())
                 w.fail(QStringLiteral("kletka10/%1: no emoji for %2")
@@ -456,26 +441,15 @@ void generateKletka10(AssetWriter& w) {
                            .arg(QString::fromUtf8(objects[i - 1].name)));
         // scale 2 gives the source for screens of double density.
         const auto draw = [&](int scale) {
-            QImage picture = canvas(size.width() * scale, size.height() * scale, kBackground);
-            QPainter p(&picture);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setRenderHint(QPainter::SmoothPixmapTransform);
-            p.scale(scale, scale);
-            for (int i = 1; i <= kPairRegions; ++i) {
-                const QRect cell = pairRegionRect(i);
-                drawPairCell(p, cell);
-                drawObject(p, objects[i - 1], cell);
-            }
-            p.end();
-            return picture;
+            return paintPairCells(
+                window.size(), scale, kBackground,
+                [&](QPainter& p, int i, const QRect& cell) { drawObject(p, objects[i - 1], cell); });
         };
-        const QImage image = writePicture(w, rules::taskPicture(10, n), draw);
         QStringList names;
         for (const auto& o : objects)
             names << QString::fromUtf8(o.name);
-        sheet.add(outlinePair(image, pair.first, pair.second),
-                  QStringLiteral("%1: %2").arg(n).arg(names.join(QStringLiteral(", "))));
+        window.write(n, draw, QStringLiteral("%1: %2").arg(n).arg(names.join(QStringLiteral(", "))));
     }
 }
 
-} // namespace zorna::assets
+} // namespace zorna::assets::choice

@@ -87,10 +87,8 @@ void drawShape(QPainter& p, int shape, const QPointF& c, double r, int turn) {
 // The tile drawn on a painter scaled by `scale`, so the double-size source is
 // drawn sharp rather than blown up.
 QImage tileImage(const Tile& t, int size, int scale = 1) {
-    QImage image = canvas(size * scale, size * scale, QColor(252, 250, 240));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
+    ScaledPainting painting(QSize(size, size), scale, QColor(252, 250, 240));
+    QPainter& p = painting.painter();
     p.setPen(QPen(QColor(40, 40, 40), 1.2));
     p.setBrush(kColours[t.colour]);
     const double s = size;
@@ -111,7 +109,7 @@ QImage tileImage(const Tile& t, int size, int scale = 1) {
             }
         }
     }
-    return image;
+    return painting.finish();
 }
 
 // Draws one candidate detail at the given scale from the content drawn at
@@ -139,6 +137,20 @@ struct PatternRule {
     const char* note;
 };
 
+// The candidates 1..count in order: the right one at `answer`, the wrong ones
+// shuffled by the generator under the others.
+template <class Candidate>
+std::vector<Candidate> candidatesInOrder(std::vector<Candidate> wrong, const Candidate& right, int count,
+                                         int answer, Seeded& rnd) {
+    for (int i = int(wrong.size()) - 1; i > 0; --i)
+        std::swap(wrong[i], wrong[rnd.below(i + 1)]);
+    std::vector<Candidate> out;
+    std::size_t next = 0;
+    for (int k = 1; k <= count; ++k)
+        out.push_back(k == answer || next >= wrong.size() ? right : wrong[next++]);
+    return out;
+}
+
 DetailPlan patternPlan(const PatternRule& rule, int tileSize, int spacing, const QSize& inner, int candidates,
                        int answer, Seeded& rnd, AssetWriter& w, int n) {
     DetailPlan plan;
@@ -162,14 +174,10 @@ DetailPlan patternPlan(const PatternRule& rule, int tileSize, int spacing, const
         QRect(origin + QPoint(rule.gap.x() * (tileSize + spacing), rule.gap.y() * (tileSize + spacing)),
               QSize(tileSize, tileSize));
     const Tile right = rule.tile(rule.gap.y(), rule.gap.x());
-    std::vector<Tile> wrong = rule.wrong(right);
+    const std::vector<Tile> wrong = rule.wrong(right);
     if (int(wrong.size()) < candidates - 1)
         w.fail(QStringLiteral("kletka11/%1: only %2 wrong details").arg(n).arg(wrong.size()));
-    for (int i = int(wrong.size()) - 1; i > 0; --i)
-        std::swap(wrong[i], wrong[rnd.below(i + 1)]);
-    int next = 0;
-    for (int k = 1; k <= candidates; ++k) {
-        const Tile tile = k == answer ? right : wrong[next++];
+    for (const Tile& tile : candidatesInOrder(wrong, right, candidates, answer, rnd)) {
         plan.pieces.push_back(tileImage(tile, tileSize));
         plan.drawPieces.push_back(
             [tile, tileSize](const QImage&, int scale) { return tileImage(tile, tileSize, scale); });
@@ -213,10 +221,8 @@ void drawHouse(QPainter& p, const QRectF& r, const QColor& roof) {
 // The scene drawn on a painter scaled by `scale`; its size stays `size` in
 // the painter's units.
 QImage sceneImage(int kind, const QSize& size, int scale = 1) {
-    QImage image = canvas(size.width() * scale, size.height() * scale);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
+    ScaledPainting painting(size, scale);
+    QPainter& p = painting.painter();
     const double W = size.width(), H = size.height();
     QLinearGradient sky(0, 0, 0, H);
     sky.setColorAt(0, QColor(120, 180, 240));
@@ -323,8 +329,7 @@ QImage sceneImage(int kind, const QSize& size, int scale = 1) {
         break;
     }
     }
-    p.end();
-    return image;
+    return painting.finish();
 }
 
 QImage shifted(const QImage& piece, int hueTurn) {
@@ -393,11 +398,8 @@ DetailPlan scenePlan(int kind, const QSize& inner, int pieceSize, const QPoint& 
     }
     if (int(distinct.size()) < candidates - 1)
         w.fail(QStringLiteral("kletka11/%1: only %2 clearly wrong pieces").arg(n).arg(distinct.size()));
-    for (int i = int(distinct.size()) - 1; i > 0; --i)
-        std::swap(distinct[i], distinct[rnd.below(i + 1)]);
-    int next = 0;
-    for (int k = 1; k <= candidates; ++k) {
-        const Candidate chosen = k == answer ? Candidate{right, rightDrawer} : distinct[next++];
+    for (const Candidate& chosen :
+         candidatesInOrder(distinct, Candidate{right, rightDrawer}, candidates, answer, rnd)) {
         plan.pieces.push_back(chosen.image);
         plan.drawPieces.push_back(chosen.draw);
     }
@@ -448,10 +450,8 @@ void place(QPainter& p, const QPoint& at, const QSize& size, const QImage& image
 // scale.
 QImage compose(const Layout& l, const QImage& content, const QRect& contentGap,
                const std::vector<QImage>& pieces, int k, const QSize& size, int scale) {
-    QImage image = canvas(size.width() * scale, size.height() * scale, QColor(238, 238, 230));
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
+    ScaledPainting painting(size, scale, QColor(238, 238, 230));
+    QPainter& p = painting.painter();
     p.setPen(QPen(QColor(30, 60, 160), 4));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(l.frame).adjusted(2, 2, -2, -2));
@@ -481,8 +481,7 @@ QImage compose(const Layout& l, const QImage& content, const QRect& contentGap,
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(x - 0.5, y - 0.5, l.piece + 1, l.piece + 1));
     }
-    p.end();
-    return image;
+    return painting.finish();
 }
 
 std::vector<Tile> colourAndShapeSwaps(const Tile& right, int colours, std::initializer_list<int> shapes) {
@@ -610,13 +609,6 @@ DetailPlan planFor(int n, const Layout& l, AssetWriter& w) {
 
 } // namespace
 
-} // namespace zorna::assets::choice
-
-namespace zorna::assets {
-
-using namespace choice;
-using namespace zorna::choice;
-
 void generateKletka11(AssetWriter& w) {
     const QSize size = boxSize(kDetailPictureTwips.width, kDetailPictureTwips.height);
     ContactSheet sheet(w, rules::taskFolder(11), QString::fromUtf8(kDetailInstruction));
@@ -672,4 +664,4 @@ void generateKletka11(AssetWriter& w) {
     }
 }
 
-} // namespace zorna::assets
+} // namespace zorna::assets::choice

@@ -14,8 +14,7 @@ using rules::SeededRandom;
 // Rows with a direction: turning, growing, shrinking, cycling colours.
 RowRule progressingRule(int picture, SeededRandom& rnd) {
     RowRule r;
-    std::vector<int> colours(std::begin(kRowColours), std::end(kRowColours));
-    rnd.shuffle(colours);
+    const std::vector<int> colours = rnd.shuffled(kRowColours);
     switch (picture % 6) {
     case 0: // an arrow turning an eighth each time
         r.shapes = {Arrow};
@@ -58,34 +57,22 @@ RowRule progressingRule(int picture, SeededRandom& rnd) {
     return r;
 }
 
-void drawRowContinues(PictureJob& job) {
+} // namespace
+
+void drawKletka12(PictureJob& job) {
     SeededRandom rnd(job.seed());
     const RowRule rule = progressingRule(job.picture, rnd);
     const Glyph right = rule.at(kShown);
     const std::vector<Glyph> wrong = misfits(right, rule, rnd, job.layout.regionCount - 1);
     const QRect band = job.layout.main;
     drawRowBand(job.p, band);
-    const double slot = band.width() / double(kShown);
-    const double side = std::min(slot - 18.0, band.height() - 34.0);
-    for (int i = 0; i < kShown; ++i) {
-        const QRectF box(band.left() + i * slot + (slot - side) / 2, band.center().y() - side / 2, side,
-                         side);
-        drawGlyph(job.p, box, rule.at(i));
-    }
+    const RowPlaces places = rowPlaces(band, kShown, 18, 34);
+    for (int i = 0; i < kShown; ++i)
+        drawGlyph(job.p, places.boxes[std::size_t(i)], rule.at(i));
     for (int i = 0; i <= kShown; ++i)
         if (rule.at(i).count < 1 || rule.at(i).count > 6)
             job.fail(QStringLiteral("the row counts past what a figure can show"));
-    placeRowCandidates(job, rule, right, wrong, side);
+    placeRowCandidates(job, rule, right, wrong, places.side);
 }
-
-} // namespace
 
 } // namespace zorna::assets::sc
-
-namespace zorna::assets {
-
-void generateKletka12(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 12, sc::drawRowContinues);
-}
-
-} // namespace zorna::assets

@@ -5,21 +5,10 @@
 
 namespace zorna::assets::sc {
 
-namespace {
-
 using namespace kletka14;
-void drawFigureMissing(PictureJob& job) {
+
+void drawKletka14(PictureJob& job) {
     drawFigurePicture(job, kOddDrawingHoldsFigure);
 }
 
-} // namespace
-
 } // namespace zorna::assets::sc
-
-namespace zorna::assets {
-
-void generateKletka14(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 14, sc::drawFigureMissing);
-}
-
-} // namespace zorna::assets

@@ -5,21 +5,10 @@
 
 namespace zorna::assets::sc {
 
-namespace {
-
 using namespace kletka15;
-void drawFigureFound(PictureJob& job) {
+
+void drawKletka15(PictureJob& job) {
     drawFigurePicture(job, kOddDrawingHoldsFigure);
 }
 
-} // namespace
-
 } // namespace zorna::assets::sc
-
-namespace zorna::assets {
-
-void generateKletka15(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 15, sc::drawFigureFound);
-}
-
-} // namespace zorna::assets

@@ -16,6 +16,7 @@
 #include <QStringEncoder>
 
 #include <array>
+#include <functional>
 #include <vector>
 
 namespace zorna::assets::choice {
@@ -37,6 +38,23 @@ struct Drawn {
     QRect answer;
     std::vector<QRect> others;
 };
+
+// Decoys scattered over the picture: `count` tries, each a centre drawn by the
+// generator (y, then x) inside `centres` and a box of `size` centred on it; a
+// box that comes within `margin` of the hit rectangle of picture n is dropped,
+// the others are drawn by `draw(box, i)` and kept as wrong answers.
+void scatterDecoys(Seeded& rnd, Drawn& d, int n, int count, const QRect& centres, const QSize& size,
+                   int margin, const std::function<void(const QRect& box, int i)>& draw) {
+    for (int i = 0; i < count; ++i) {
+        const int cy = rnd.between(centres.top(), centres.bottom());
+        const int cx = rnd.between(centres.left(), centres.right());
+        const QRect box(QPoint(cx, cy) - QPoint(size.width() / 2, size.height() / 2), size);
+        if (box.adjusted(-margin, -margin, margin, margin).intersects(hitRect(n)))
+            continue;
+        draw(box, i);
+        d.others.push_back(box);
+    }
+}
 
 bool strictlyInside(const QRect& box, int n) {
     const HitRect& r = kQuestionRects[n - 1];
@@ -369,17 +387,11 @@ Drawn drawBush(QPainter& p, const QSize& size) {
     }
     Drawn d;
     // red berries, round and without spots
-    for (int i = 0; i < 16; ++i) {
-        const int cy = rnd.between(60, 230);
-        const int cx = rnd.between(30, 380);
-        const QPoint c(cx, cy);
-        const QRect box(c - QPoint(5, 5), QSize(11, 11));
-        if (box.adjusted(-8, -8, 8, 8).intersects(hitRect(10)))
-            continue;
-        p.setBrush(QColor(200, 20, 30));
-        p.drawEllipse(box);
-        d.others.push_back(box);
-    }
+    scatterDecoys(rnd, d, 10, 16, QRect(QPoint(30, 60), QPoint(380, 230)), QSize(11, 11), 8,
+                  [&](const QRect& box, int) {
+                      p.setBrush(QColor(200, 20, 30));
+                      p.drawEllipse(box);
+                  });
     // the ladybird: red back, black head, spots and the line between the wings
     d.answer = QRect(58, 98, 13, 13);
     p.setBrush(Qt::black);
@@ -404,23 +416,17 @@ Drawn drawGrassKey(QPainter& p, const QSize& size) {
     Drawn d;
     Seeded rnd(1611);
     // stones and twigs
-    for (int i = 0; i < 14; ++i) {
-        const int cy = rnd.between(176, 260);
-        const int cx = rnd.between(16, 400);
-        const QPoint c(cx, cy);
-        const QRect box(c - QPoint(10, 5), QSize(20, 10));
-        if (box.adjusted(-6, -6, 6, 6).intersects(hitRect(11)))
-            continue;
-        if (i % 2) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(150, 150, 145));
-            p.drawEllipse(box);
-        } else {
-            p.setPen(QPen(QColor(120, 80, 40), 2.5));
-            p.drawLine(box.topLeft(), box.bottomRight());
-        }
-        d.others.push_back(box);
-    }
+    scatterDecoys(rnd, d, 11, 14, QRect(QPoint(16, 176), QPoint(400, 260)), QSize(20, 10), 6,
+                  [&](const QRect& box, int i) {
+                      if (i % 2) {
+                          p.setPen(Qt::NoPen);
+                          p.setBrush(QColor(150, 150, 145));
+                          p.drawEllipse(box);
+                      } else {
+                          p.setPen(QPen(QColor(120, 80, 40), 2.5));
+                          p.drawLine(box.topLeft(), box.bottomRight());
+                      }
+                  });
     // the key
     d.answer = QRect(67, 222, 19, 13);
     p.setPen(QPen(QColor(140, 110, 0), 1));
@@ -462,14 +468,6 @@ QByteArray questionRecord(const QString& text) {
 
 } // namespace
 
-} // namespace zorna::assets::choice
-
-namespace zorna::assets {
-
-using namespace choice;
-using namespace zorna::choice;
-using namespace kletka16;
-
 void generateKletka16(AssetWriter& w) {
     const QSize size(kQuestionPictureWidth, kQuestionPictureHeight);
     ContactSheet sheet(w, rules::taskFolder(16), QStringLiteral("kletka16: the question under each picture"));
@@ -477,11 +475,8 @@ void generateKletka16(AssetWriter& w) {
     for (int n = 1; n <= kQuestionPictureCount; ++n) {
         // scale 2 gives the source for screens of double density.
         const auto draw = [&](int scale, Drawn& d) {
-            QImage image = canvas(size.width() * scale, size.height() * scale);
-            QPainter p(&image);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setRenderHint(QPainter::SmoothPixmapTransform);
-            p.scale(scale, scale);
+            ScaledPainting painting(size, scale);
+            QPainter& p = painting.painter();
             switch (n) {
             case 1:
                 meadow(p, size);
@@ -530,8 +525,7 @@ void generateKletka16(AssetWriter& w) {
                 d = drawGrassKey(p, size);
                 break;
             }
-            p.end();
-            return image;
+            return painting.finish();
         };
         const QString question = QString::fromUtf8(kQuestions[n - 1]);
         // What the picture shows where, as drawn at its own size.
@@ -563,4 +557,4 @@ void generateKletka16(AssetWriter& w) {
     w.file(rules::taskFile(16, QStringLiteral("quetkr16.dat")), file);
 }
 
-} // namespace zorna::assets
+} // namespace zorna::assets::choice

@@ -6,6 +6,7 @@
 #include "generators.h"
 #include "rules/seeded_random.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
@@ -112,7 +113,9 @@ void drawPattern(QPainter& p, const QRect& cell, const Pattern& pattern) {
                       *pattern[std::size_t(i)]);
 }
 
-void drawExactCopy(PictureJob& job) {
+} // namespace
+
+void drawKletka17(PictureJob& job) {
     SeededRandom rnd(job.seed());
     const Pattern original = randomPattern(rnd);
     std::vector<Pattern> wrong;
@@ -120,34 +123,16 @@ void drawExactCopy(PictureJob& job) {
     rnd.shuffle(kinds);
     for (int tries = 0; wrong.size() < std::size_t(job.layout.regionCount - 1) && tries < 200; ++tries) {
         const Pattern c = changedOnce(original, rnd, kinds[std::size_t(tries) % kinds.size()]);
-        bool fresh = !(c == original);
-        for (const Pattern& o : wrong)
-            fresh = fresh && !(c == o);
-        if (fresh)
-            wrong.push_back(c);
+        takeIfNew(wrong, c, original);
     }
     drawPattern(job.p, job.layout.main, original);
     drawFrame(job.p, job.layout.main, kOriginalFrame, 2);
-    std::size_t next = 0;
-    int copies = 0;
-    for (int i = 1; i <= job.layout.regionCount; ++i) {
-        const Pattern& shown = i == job.answer ? original : wrong[std::min(next++, wrong.size() - 1)];
-        copies += shown == original;
-        drawCandidateCell(job.p, job.layout.region(i));
-        drawPattern(job.p, job.layout.region(i), shown);
-    }
+    const std::vector<Pattern> shown = candidatesInRegionOrder(job, original, wrong);
+    const auto copies = std::count(shown.begin(), shown.end(), original);
+    drawCandidates(job, shown,
+                   [&](const QRect& cell, const Pattern& pattern) { drawPattern(job.p, cell, pattern); });
     if (copies != 1 || wrong.size() != std::size_t(job.layout.regionCount - 1))
         job.fail(QStringLiteral("%1 exact copies").arg(copies));
 }
 
-} // namespace
-
 } // namespace zorna::assets::sc
-
-namespace zorna::assets {
-
-void generateKletka17(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 17, sc::drawExactCopy);
-}
-
-} // namespace zorna::assets

@@ -7,6 +7,7 @@
 #include "rules/napkin.h"
 #include "rules/seeded_random.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -187,7 +188,9 @@ Sheet wrongNapkin(const Sheet& piece, Folding folding, const Sheet& right, Seede
     }
 }
 
-void drawNapkin(PictureJob& job) {
+} // namespace
+
+void drawKletka18(PictureJob& job) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         SeededRandom rnd(job.seed(attempt));
         const Folding folding = foldingFor(job.picture);
@@ -199,22 +202,12 @@ void drawNapkin(PictureJob& job) {
         for (int kind : kinds) {
             if (int(wrong.size()) == job.layout.regionCount - 1)
                 break;
-            const Sheet s = wrongNapkin(piece, folding, right, rnd, kind);
-            bool fresh = !(s == right);
-            for (const Sheet& o : wrong)
-                fresh = fresh && !(s == o);
-            if (fresh)
-                wrong.push_back(s);
+            takeIfNew(wrong, wrongNapkin(piece, folding, right, rnd, kind), right);
         }
         if (int(wrong.size()) != job.layout.regionCount - 1)
             continue;
-        std::vector<Sheet> shown;
-        std::size_t next = 0;
-        int rightOnes = 0;
-        for (int i = 1; i <= job.layout.regionCount; ++i) {
-            shown.push_back(i == job.answer ? right : wrong[next++]);
-            rightOnes += shown.back() == unfold(piece, folding);
-        }
+        const std::vector<Sheet> shown = candidatesInRegionOrder(job, right, wrong);
+        const auto rightOnes = std::count(shown.begin(), shown.end(), unfold(piece, folding));
         if (rightOnes != 1) {
             job.fail(QStringLiteral("%1 napkins unfold from the folded one").arg(rightOnes));
             return;
@@ -239,24 +232,13 @@ void drawNapkin(PictureJob& job) {
             job.p.drawLine(origin + QPointF(0, piece.height * cell),
                            origin + QPointF(piece.width * cell, piece.height * cell));
         job.p.restore();
-        for (int i = 1; i <= job.layout.regionCount; ++i) {
-            drawCandidateCell(job.p, job.layout.region(i));
-            napkinGeometry(job.layout.region(i), origin, cell);
-            drawSheet(job.p, origin, cell, shown[std::size_t(i - 1)]);
-        }
+        drawCandidates(job, shown, [&](const QRect& region, const Sheet& sheet) {
+            napkinGeometry(region, origin, cell);
+            drawSheet(job.p, origin, cell, sheet);
+        });
         return;
     }
     job.fail(QStringLiteral("no napkin with four wrong unfoldings"));
 }
 
-} // namespace
-
 } // namespace zorna::assets::sc
-
-namespace zorna::assets {
-
-void generateKletka18(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 18, sc::drawNapkin);
-}
-
-} // namespace zorna::assets

@@ -19,9 +19,6 @@
 namespace zorna::assets::choice {
 
 using zorna::choice::kPairRegions;
-using zorna::choice::kPairRegionTwips;
-using zorna::choice::PairChoiceRow;
-using zorna::choice::pairChoiceRow;
 
 namespace {
 
@@ -239,18 +236,10 @@ QImage subjectImage(const Subject& s, const std::vector<int>& details, const QSi
 
 } // namespace
 
-} // namespace zorna::assets::choice
-
-namespace zorna::assets {
-
-using namespace choice;
-
 void generateKletka19(AssetWriter& w) {
-    const PairChoiceRow& row = *pairChoiceRow(19);
-    const QSize size = boxSize(row.picture.width, row.picture.height);
+    PairChoiceWindow window(w, 19);
     const auto all = subjects();
-    ContactSheet sheet(w, rules::taskFolder(19), QString::fromUtf8(row.instruction));
-    for (int n = 1; n <= row.pictureCount; ++n) {
+    for (int n = 1; n <= window.row().pictureCount; ++n) {
         Seeded rnd(1900 + n);
         const Subject& subject = all[(n - 1) % all.size()];
         const int detailCount = int(subject.options.size());
@@ -270,7 +259,7 @@ void generateKletka19(AssetWriter& w) {
             d[detail] = (base[detail] + 1 + rnd.below(subject.options[detail] - 1)) % subject.options[detail];
             variants.push_back(d);
         }
-        const auto pair = row.answers[n - 1];
+        const auto pair = window.row().answers[n - 1];
         const QSize cellSize = pairRegionRect(1).size();
         std::vector<QImage> cells(kPairRegions + 1);
         std::vector<std::vector<int>> cellDetails(kPairRegions + 1);
@@ -283,55 +272,43 @@ void generateKletka19(AssetWriter& w) {
         // The cells drawn at the picture's scale: at 2 each subject is drawn anew on
         // twice the pixels, not enlarged.
         const auto draw = [&](int scale) {
-            QImage image = canvas(size.width() * scale, size.height() * scale, kBackground);
-            QPainter p(&image);
-            p.setRenderHint(QPainter::Antialiasing);
-            if (scale != 1)
-                p.scale(scale, scale);
-            for (int i = 1; i <= kPairRegions; ++i) {
-                const QRect cell = pairRegionRect(i);
-                drawPairCell(p, cell);
-                if (scale == 1)
-                    p.drawImage(cell.topLeft() + QPoint(4, 4), cells[i]);
-                else
-                    p.drawImage(QRectF(cell.topLeft() + QPoint(4, 4), cellSize - QSize(8, 8)),
-                                subjectImage(subject, cellDetails[i], cellSize - QSize(8, 8), scale));
-            }
-            return image;
+            return paintPairCells(
+                window.size(), scale, kBackground, [&](QPainter& p, int i, const QRect& cell) {
+                    if (scale == 1)
+                        p.drawImage(cell.topLeft() + QPoint(4, 4), cells[i]);
+                    else
+                        p.drawImage(QRectF(cell.topLeft() + QPoint(4, 4), cellSize - QSize(8, 8)),
+                                    subjectImage(subject, cellDetails[i], cellSize - QSize(8, 8), scale));
+                });
         };
-        const QImage image = writePicture(w, rules::taskPicture(19, n), draw, {.jpegQuality = 97});
-        sheet.add(outlinePair(image, pair.first, pair.second), QStringLiteral("%1: %2, pair %3-%4")
-                                                                   .arg(n)
-                                                                   .arg(QString::fromUtf8(subject.name))
-                                                                   .arg(pair.first)
-                                                                   .arg(pair.second));
+        const QImage image = window.write(n, draw,
+                                          QStringLiteral("%1: %2, pair %3-%4")
+                                              .arg(n)
+                                              .arg(QString::fromUtf8(subject.name))
+                                              .arg(pair.first)
+                                              .arg(pair.second),
+                                          97);
         // Exactly the pair of the table is identical in the picture as written; every
         // other two cells differ in one area a child sees at once.
-        for (int i = 1; i <= kPairRegions; ++i) {
-            for (int j = i + 1; j <= kPairRegions; ++j) {
-                const bool isPair =
-                    (i == pair.first && j == pair.second) || (i == pair.second && j == pair.first);
-                const QRect a = pairRegionRect(i).adjusted(4, 4, -4, -4);
-                const QRect b = pairRegionRect(j).adjusted(4, 4, -4, -4);
-                if (isPair && image.copy(a) != image.copy(b))
-                    w.fail(QStringLiteral("kletka19/%1: the pair %2 and %3 is not identical")
-                               .arg(n)
-                               .arg(i)
-                               .arg(j));
-                if (isPair)
-                    continue;
-                const rules::ChangeMeasure change =
-                    rules::measureChange(pixelsOf(image, a), pixelsOf(image, b), kClearColourChange);
-                if (change.largestArea < kNoticeableArea)
-                    w.fail(QStringLiteral("kletka19/%1: regions %2 and %3 differ in no area a child sees "
-                                          "(largest %4 pixels)")
-                               .arg(n)
-                               .arg(i)
-                               .arg(j)
-                               .arg(change.largestArea));
-            }
-        }
+        forEveryTwoRegions(pair.first, pair.second, [&](int i, int j, bool isPair) {
+            const QRect a = pairRegionRect(i).adjusted(4, 4, -4, -4);
+            const QRect b = pairRegionRect(j).adjusted(4, 4, -4, -4);
+            if (isPair && image.copy(a) != image.copy(b))
+                w.fail(
+                    QStringLiteral("kletka19/%1: the pair %2 and %3 is not identical").arg(n).arg(i).arg(j));
+            if (isPair)
+                return;
+            const rules::ChangeMeasure change =
+                rules::measureChange(pixelsOf(image, a), pixelsOf(image, b), kClearColourChange);
+            if (change.largestArea < kNoticeableArea)
+                w.fail(QStringLiteral("kletka19/%1: regions %2 and %3 differ in no area a child sees "
+                                      "(largest %4 pixels)")
+                           .arg(n)
+                           .arg(i)
+                           .arg(j)
+                           .arg(change.largestArea));
+        });
     }
 }
 
-} // namespace zorna::assets
+} // namespace zorna::assets::choice

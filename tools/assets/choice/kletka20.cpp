@@ -9,6 +9,7 @@
 #include "rules/block_views.h"
 #include "rules/seeded_random.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace zorna::assets::sc {
@@ -193,7 +194,9 @@ void drawSilhouette(QPainter& p, const QRectF& area, const Silhouette& s, const 
     p.restore();
 }
 
-void drawThreeViews(PictureJob& job) {
+} // namespace
+
+void drawKletka20(PictureJob& job) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         SeededRandom rnd(job.seed(attempt));
         const Blocks object = randomObject(rnd);
@@ -214,13 +217,9 @@ void drawThreeViews(PictureJob& job) {
         }
         if (int(wrong.size()) != job.layout.regionCount - 1)
             continue;
-        std::vector<Blocks> shown;
-        std::size_t next = 0;
-        int matching = 0;
-        for (int i = 1; i <= job.layout.regionCount; ++i) {
-            shown.push_back(i == job.answer ? object : wrong[next++]);
-            matching += matchesSomehow(shown.back(), wanted);
-        }
+        const std::vector<Blocks> shown = candidatesInRegionOrder(job, object, wrong);
+        const auto matching = std::count_if(shown.begin(), shown.end(),
+                                            [&](const Blocks& b) { return matchesSomehow(b, wanted); });
         if (matching != 1 || !(viewsOf(shown[std::size_t(job.answer - 1)]) == wanted)) {
             job.fail(QStringLiteral("%1 objects have the three views").arg(matching));
             return;
@@ -234,23 +233,12 @@ void drawThreeViews(PictureJob& job) {
         drawSilhouette(job.p, QRectF(m.left() + 2 * w, m.top(), w, m.height()), wanted.top,
                        QStringLiteral("зверху"));
         drawFrame(job.p, m, kMainFrame, 3);
-        for (int i = 1; i <= job.layout.regionCount; ++i) {
-            drawCandidateCell(job.p, job.layout.region(i));
-            drawObject(job.p, QRectF(job.layout.region(i)).adjusted(8, 8, -8, -8), shown[std::size_t(i - 1)]);
-        }
+        drawCandidates(job, shown, [&](const QRect& cell, const Blocks& b) {
+            drawObject(job.p, QRectF(cell).adjusted(8, 8, -8, -8), b);
+        });
         return;
     }
     job.fail(QStringLiteral("no object with three wrong ones"));
 }
 
-} // namespace
-
 } // namespace zorna::assets::sc
-
-namespace zorna::assets {
-
-void generateKletka20(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 20, sc::drawThreeViews);
-}
-
-} // namespace zorna::assets

@@ -14,10 +14,8 @@ using rules::SeededRandom;
 // Repeating rows with a gap: cycles of shape, colour, fill, count or turn.
 RowRule repeatingRule(int picture, SeededRandom& rnd) {
     RowRule r;
-    std::vector<int> shapes(std::begin(kRowShapes), std::end(kRowShapes));
-    rnd.shuffle(shapes);
-    std::vector<int> colours(std::begin(kRowColours), std::end(kRowColours));
-    rnd.shuffle(colours);
+    const std::vector<int> shapes = rnd.shuffled(kRowShapes);
+    const std::vector<int> colours = rnd.shuffled(kRowColours);
     switch (picture % 6) {
     case 0: // shapes in a cycle of three
         r.shapes = {shapes[0], shapes[1], shapes[2]};
@@ -51,7 +49,9 @@ RowRule repeatingRule(int picture, SeededRandom& rnd) {
     return r;
 }
 
-void drawMissingInRow(PictureJob& job) {
+} // namespace
+
+void drawKletka3(PictureJob& job) {
     for (int attempt = 0; attempt < 50; ++attempt) {
         SeededRandom rnd(job.seed(attempt));
         const RowRule rule = repeatingRule(job.picture, rnd);
@@ -70,30 +70,18 @@ void drawMissingInRow(PictureJob& job) {
         const std::vector<Glyph> wrong = misfits(right, rule, rnd, job.layout.regionCount - 1);
         const QRect band = job.layout.main;
         drawRowBand(job.p, band);
-        const double slot = band.width() / double(kRowSlots);
-        const double side = std::min(slot - 14.0, band.height() - 30.0);
+        const RowPlaces places = rowPlaces(band, kRowSlots, 14, 30);
         for (int i = 0; i < kRowSlots; ++i) {
-            const QRectF box(band.left() + i * slot + (slot - side) / 2, band.center().y() - side / 2, side,
-                             side);
+            const QRectF& box = places.boxes[std::size_t(i)];
             if (i == gap)
                 drawQuestionMark(job.p, box.adjusted(-4, -4, 4, 4));
             else
                 drawGlyph(job.p, box, rule.at(i));
         }
-        placeRowCandidates(job, rule, right, wrong, side);
+        placeRowCandidates(job, rule, right, wrong, places.side);
         return;
     }
     job.fail(QStringLiteral("no solvable row"));
 }
 
-} // namespace
-
 } // namespace zorna::assets::sc
-
-namespace zorna::assets {
-
-void generateKletka3(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 3, sc::drawMissingInRow);
-}
-
-} // namespace zorna::assets

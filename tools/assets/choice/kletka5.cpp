@@ -32,13 +32,6 @@ QRect objectBox(int i, const QSize& size) {
 
 } // namespace
 
-} // namespace zorna::assets::choice
-
-namespace zorna::assets {
-
-using namespace choice;
-using namespace zorna::choice;
-
 void generateKletka5(AssetWriter& w) {
     const QSize size = boxSize(kOddPictureTwips.width, kOddPictureTwips.height);
     ContactSheet sheet(w, rules::taskFolder(5), QString::fromUtf8(kOddInstruction));
@@ -47,11 +40,8 @@ void generateKletka5(AssetWriter& w) {
         const int odd = kOddAnswers[n - 1];
         // scale 2 gives the source for screens of double density.
         const auto draw = [&](int scale) {
-            QImage picture = canvas(size.width() * scale, size.height() * scale, kBackground);
-            QPainter p(&picture);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setRenderHint(QPainter::SmoothPixmapTransform);
-            p.scale(scale, scale);
+            ScaledPainting painting(size, scale, kBackground);
+            QPainter& p = painting.painter();
             int member = 0;
             for (int i = 1; i <= int(kOddButtonTwips.size()); ++i) {
                 const char* e = i == odd ? plan.outsider : plan.members[member++];
@@ -67,8 +57,7 @@ void generateKletka5(AssetWriter& w) {
                 p.drawEllipse(badge);
                 drawLabel(p, QString::number(i), badge, 17, kBadge);
             }
-            p.end();
-            return picture;
+            return painting.finish();
         };
         writePicture(w, rules::taskPicture(5, n), draw,
                      {.jpegQuality = 95,
@@ -81,4 +70,4 @@ void generateKletka5(AssetWriter& w) {
     }
 }
 
-} // namespace zorna::assets
+} // namespace zorna::assets::choice

@@ -9,7 +9,9 @@ namespace {
 using namespace kletka6;
 using rules::SeededRandom;
 
-void drawSharedFeature(PictureJob& job) {
+} // namespace
+
+void drawKletka6(PictureJob& job) {
     const Group& g = kGroups[job.picture - 1];
     const QRect& m = job.layout.main;
     const double w = m.width() / 3.0;
@@ -25,14 +27,4 @@ void drawSharedFeature(PictureJob& job) {
     placeCandidates(job, str(g.answer), QStringList(order.begin(), order.end()));
 }
 
-} // namespace
-
 } // namespace zorna::assets::sc
-
-namespace zorna::assets {
-
-void generateKletka6(AssetWriter& w) {
-    sc::writeSingleChoicePictures(w, 6, sc::drawSharedFeature);
-}
-
-} // namespace zorna::assets

@@ -50,6 +50,20 @@ QImage writePicture(AssetWriter& w, const QString& name, const DrawPicture& draw
     return picture;
 }
 
+ScaledPainting::ScaledPainting(const QSize& size, int scale, const QColor& ground)
+    : image_(size * scale, QImage::Format_RGB32) {
+    image_.fill(ground);
+    painter_.begin(&image_);
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter_.scale(scale, scale);
+}
+
+QImage ScaledPainting::finish() {
+    painter_.end();
+    return image_;
+}
+
 QImage enlargedForSheet(const QImage& image, int factor, const QColor& background) {
     QImage out(image.size() * factor, QImage::Format_RGB32);
     out.fill(background);

@@ -6,8 +6,10 @@
 
 #include "common/asset_writer.h"
 
+#include <QColor>
 #include <QImage>
 #include <QList>
+#include <QPainter>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -55,6 +57,24 @@ struct PictureOptions {
 // and returns it.
 QImage writePicture(AssetWriter& w, const QString& name, const DrawPicture& draw,
                     const PictureOptions& options = {});
+
+// A picture painted at a scale (1, or 2 for the double-size source): the image
+// filled with its ground and a painter on it, antialiased, drawing pictures
+// smoothly, and scaled so that the painting is done in the picture's own units.
+class ScaledPainting {
+public:
+    ScaledPainting(const QSize& size, int scale, const QColor& ground = Qt::white);
+    ScaledPainting(const ScaledPainting&) = delete;
+    ScaledPainting& operator=(const ScaledPainting&) = delete;
+
+    QPainter& painter() { return painter_; }
+    // Ends the painting and gives the picture.
+    QImage finish();
+
+private:
+    QImage image_;
+    QPainter painter_;
+};
 
 // A small picture enlarged `factor` times on a background, for a contact sheet.
 QImage enlargedForSheet(const QImage& image, int factor, const QColor& background);

@@ -33,17 +33,13 @@ void writeFilmStories(AssetWriter& w, int windowNumber, const std::vector<Story>
         const Draw& drawStory = stories[std::size_t(n - 1)].draw;
         for (int f = 1; f <= kFilmFrames; ++f) {
             const auto draw = [&](int scale) {
-                QImage image(kW * scale, kH * scale, QImage::Format_RGB32);
-                image.fill(Qt::white);
-                QPainter p(&image);
-                p.setRenderHint(QPainter::Antialiasing);
-                p.scale(scale, scale);
+                ScaledPainting painting(QSize(kW, kH), scale);
+                QPainter& p = painting.painter();
                 drawStory(p, f - 1);
                 p.setPen(QPen(QColor(40, 40, 40), 1));
                 p.setBrush(Qt::NoBrush);
                 p.drawRect(QRectF(0.5, 0.5, kW - 1, kH - 1));
-                p.end();
-                return image;
+                return painting.finish();
             };
             writePicture(w, rules::taskFile(windowNumber, QStringLiteral("%1/%2.jpg").arg(n).arg(f)), draw,
                          {.jpegQuality = 94,

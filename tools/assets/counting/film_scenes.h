@@ -11,6 +11,8 @@
 #include <QColor>
 #include <QPainter>
 
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <vector>
 
@@ -36,5 +38,16 @@ void outlinePen(QPainter& p, double width = 1.5);
 // Writes the frames "kletkaN/<story>/<frame>.jpg" of the window's stories, in
 // story order, and the window's contact sheet.
 void writeFilmStories(AssetWriter& w, int windowNumber, const std::vector<Story>& stories);
+
+// The same from the stories' names and their drawings, both in picture order.
+template <std::size_t N, std::size_t M>
+void writeFilmStories(AssetWriter& w, int windowNumber, const std::array<const char*, N>& names,
+                      const Draw (&drawers)[M]) {
+    static_assert(N == M, "every story has a name and a drawing");
+    std::vector<Story> stories;
+    for (std::size_t i = 0; i < N; ++i)
+        stories.push_back({names[i], drawers[i]});
+    writeFilmStories(w, windowNumber, stories);
+}
 
 } // namespace zorna::assets::film

@@ -251,11 +251,7 @@ void cake(QPainter& p, int t) {
 void generateKletka13(AssetWriter& w) {
     const film::Draw drawers[] = {house, tower,     sandwich, iceCream, smiley, dominoes,
                                   pizza, chocolate, nest,     campfire, cake};
-    static_assert(std::size(drawers) == kStoryNames.size());
-    std::vector<film::Story> stories;
-    for (std::size_t i = 0; i < kStoryNames.size(); ++i)
-        stories.push_back({kStoryNames[i], drawers[i]});
-    film::writeFilmStories(w, 13, stories);
+    film::writeFilmStories(w, 13, kStoryNames, drawers);
 }
 
 } // namespace zorna::assets

@@ -333,11 +333,7 @@ void hourglass(QPainter& p, int t) {
 void generateKletka8(AssetWriter& w) {
     const film::Draw drawers[] = {plant,     glass,  snowman, candle,  fallingVase, egg,
                                   butterfly, tomato, apple,   iceCube, hourglass};
-    static_assert(std::size(drawers) == kStoryNames.size());
-    std::vector<film::Story> stories;
-    for (std::size_t i = 0; i < kStoryNames.size(); ++i)
-        stories.push_back({kStoryNames[i], drawers[i]});
-    film::writeFilmStories(w, 8, stories);
+    film::writeFilmStories(w, 8, kStoryNames, drawers);
 }
 
 } // namespace zorna::assets

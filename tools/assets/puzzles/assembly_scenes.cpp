@@ -3,12 +3,15 @@
 #include "assembly_scenes.h"
 
 #include "common/emoji.h"
+#include "common/picture_writer.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <functional>
+#include <initializer_list>
 #include <random>
 
 namespace zorna::assets {
@@ -79,18 +82,40 @@ void fence(QPainter& p, double y, double h) {
     }
 }
 
-void stars(QPainter& p, unsigned seed, int count) {
+// `count` ellipses scattered by a seeded generator over the width and the top
+// `heightShare` of the scene, their radii between `rMin` and `rMax`; `style`
+// sets the pen and brush of the i-th.
+void scatter(QPainter& p, unsigned seed, int count, double rMin, double rMax, double heightShare,
+             const std::function<void(QPainter&, int i)>& style) {
     std::mt19937 rng(seed);
-    std::uniform_real_distribution<double> c(0, kSize), r(0.6, 1.8);
-    p.setPen(Qt::NoPen);
+    std::uniform_real_distribution<double> c(0, kSize), r(rMin, rMax);
     for (int i = 0; i < count; ++i) {
-        p.setBrush(QColor(255, 255, 220 - i % 3 * 30));
+        style(p, i);
         const double ry = r(rng);
         const double rx = r(rng);
-        const double cy = c(rng);
+        const double cy = c(rng) * heightShare;
         const double cx = c(rng);
         p.drawEllipse(QPointF(cx, cy), rx, ry);
     }
+}
+
+void stars(QPainter& p, unsigned seed, int count) {
+    scatter(p, seed, count, 0.6, 1.8, 1.0, [](QPainter& p, int i) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 220 - i % 3 * 30));
+    });
+}
+
+// An emoji of the colour font by its centre and size in pixels.
+struct Sticker {
+    const char* emoji;
+    double x, y;
+    int size;
+};
+
+void stick(QPainter& p, std::initializer_list<Sticker> stickers) {
+    for (const Sticker& s : stickers)
+        drawEmojiText(p, QString::fromUtf8(s.emoji), QPointF(s.x, s.y), s.size);
 }
 
 void village(QPainter& p) {
@@ -110,14 +135,14 @@ void village(QPainter& p) {
     p.setBrush(QColor(0xd9b98a));
     p.drawPath(road);
     fence(p, 176, 26);
-    drawEmojiText(p, QStringLiteral("🏡"), QPointF(140, 120), 88);
-    drawEmojiText(p, QStringLiteral("🌳"), QPointF(42, 120), 70);
-    drawEmojiText(p, QStringLiteral("🌲"), QPointF(232, 128), 58);
-    drawEmojiText(p, QStringLiteral("🐕"), QPointF(212, 226), 46);
-    drawEmojiText(p, QStringLiteral("🌷"), QPointF(30, 228), 32);
-    drawEmojiText(p, QStringLiteral("🌼"), QPointF(74, 240), 28);
-    drawEmojiText(p, QStringLiteral("🐈"), QPointF(60, 196), 30);
-    drawEmojiText(p, QStringLiteral("🐦"), QPointF(200, 20), 24);
+    stick(p, {{"🏡", 140, 120, 88},
+              {"🌳", 42, 120, 70},
+              {"🌲", 232, 128, 58},
+              {"🐕", 212, 226, 46},
+              {"🌷", 30, 228, 32},
+              {"🌼", 74, 240, 28},
+              {"🐈", 60, 196, 30},
+              {"🐦", 200, 20, 24}});
 }
 
 void sea(QPainter& p) {
@@ -131,16 +156,16 @@ void sea(QPainter& p) {
         for (int x = -10 + row * 7; x < kSize; x += 34)
             p.drawArc(QRectF(x, 114 + row * 16, 20, 8), 0, 180 * 16);
     vertical(p, QRectF(0, 228, kSize, 32), QColor(0xe8d49a), QColor(0xb8944f));
-    drawEmojiText(p, QStringLiteral("⛵"), QPointF(76, 92), 62);
-    drawEmojiText(p, QStringLiteral("🕊️"), QPointF(150, 26), 30);
-    drawEmojiText(p, QStringLiteral("🏝️"), QPointF(166, 92), 36);
-    drawEmojiText(p, QStringLiteral("🐳"), QPointF(196, 124), 48);
-    drawEmojiText(p, QStringLiteral("🐠"), QPointF(200, 188), 38);
-    drawEmojiText(p, QStringLiteral("🐟"), QPointF(60, 180), 36);
-    drawEmojiText(p, QStringLiteral("🦀"), QPointF(130, 232), 38);
-    drawEmojiText(p, QStringLiteral("🐚"), QPointF(228, 240), 28);
-    drawEmojiText(p, QStringLiteral("🌿"), QPointF(26, 236), 34);
-    drawEmojiText(p, QStringLiteral("🐙"), QPointF(130, 168), 32);
+    stick(p, {{"⛵", 76, 92, 62},
+              {"🕊️", 150, 26, 30},
+              {"🏝️", 166, 92, 36},
+              {"🐳", 196, 124, 48},
+              {"🐠", 200, 188, 38},
+              {"🐟", 60, 180, 36},
+              {"🦀", 130, 232, 38},
+              {"🐚", 228, 240, 28},
+              {"🌿", 26, 236, 34},
+              {"🐙", 130, 168, 32}});
 }
 
 void space(QPainter& p) {
@@ -149,15 +174,15 @@ void space(QPainter& p) {
     g.setColorAt(1, QColor(0x03030f));
     p.fillRect(QRectF(0, 0, kSize, kSize), g);
     stars(p, 7, 160);
-    drawEmojiText(p, QStringLiteral("🪐"), QPointF(62, 58), 72);
-    drawEmojiText(p, QStringLiteral("☄️"), QPointF(150, 30), 36);
-    drawEmojiText(p, QStringLiteral("🚀"), QPointF(196, 90), 62);
-    drawEmojiText(p, QStringLiteral("🌙"), QPointF(228, 200), 50);
-    drawEmojiText(p, QStringLiteral("🌍"), QPointF(66, 196), 74);
-    drawEmojiText(p, QStringLiteral("🧑‍🚀"), QPointF(150, 160), 50);
-    drawEmojiText(p, QStringLiteral("🛰️"), QPointF(30, 128), 30);
-    drawEmojiText(p, QStringLiteral("⭐"), QPointF(150, 236), 26);
-    drawEmojiText(p, QStringLiteral("🌟"), QPointF(236, 24), 24);
+    stick(p, {{"🪐", 62, 58, 72},
+              {"☄️", 150, 30, 36},
+              {"🚀", 196, 90, 62},
+              {"🌙", 228, 200, 50},
+              {"🌍", 66, 196, 74},
+              {"🧑‍🚀", 150, 160, 50},
+              {"🛰️", 30, 128, 30},
+              {"⭐", 150, 236, 26},
+              {"🌟", 236, 24, 24}});
 }
 
 void barn(QPainter& p, QRectF r) {
@@ -185,13 +210,13 @@ void farm(QPainter& p) {
     grass(p, 150, 260, 23, QColor(0x3e7a1c));
     barn(p, QRectF(100, 40, 92, 110));
     fence(p, 150, 24);
-    drawEmojiText(p, QStringLiteral("🐄"), QPointF(60, 190), 62);
-    drawEmojiText(p, QStringLiteral("🐖"), QPointF(186, 206), 50);
-    drawEmojiText(p, QStringLiteral("🐓"), QPointF(36, 236), 34);
-    drawEmojiText(p, QStringLiteral("🚜"), QPointF(228, 128), 50);
-    drawEmojiText(p, QStringLiteral("🌾"), QPointF(238, 240), 32);
-    drawEmojiText(p, QStringLiteral("🐑"), QPointF(118, 236), 38);
-    drawEmojiText(p, QStringLiteral("🌻"), QPointF(40, 112), 36);
+    stick(p, {{"🐄", 60, 190, 62},
+              {"🐖", 186, 206, 50},
+              {"🐓", 36, 236, 34},
+              {"🚜", 228, 128, 50},
+              {"🌾", 238, 240, 32},
+              {"🐑", 118, 236, 38},
+              {"🌻", 40, 112, 36}});
 }
 
 void winter(QPainter& p) {
@@ -206,19 +231,19 @@ void winter(QPainter& p) {
         const double x = c(rng);
         p.drawEllipse(QPointF(x, y), 1.6, 1.6);
     }
-    drawEmojiText(p, QStringLiteral("☃️"), QPointF(132, 150), 84);
-    drawEmojiText(p, QStringLiteral("🌲"), QPointF(36, 118), 62);
-    drawEmojiText(p, QStringLiteral("🌲"), QPointF(226, 104), 56);
-    drawEmojiText(p, QStringLiteral("🏠"), QPointF(200, 182), 48);
-    drawEmojiText(p, QStringLiteral("❄️"), QPointF(36, 30), 32);
+    stick(p, {{"☃️", 132, 150, 84},
+              {"🌲", 36, 118, 62},
+              {"🌲", 226, 104, 56},
+              {"🏠", 200, 182, 48},
+              {"❄️", 36, 30, 32}});
     cloud(p, 104, 30, 1.0);
-    drawEmojiText(p, QStringLiteral("❄️"), QPointF(166, 50), 24);
-    drawEmojiText(p, QStringLiteral("🌙"), QPointF(228, 32), 36);
-    drawEmojiText(p, QStringLiteral("🐦"), QPointF(100, 98), 22);
-    drawEmojiText(p, QStringLiteral("🛷"), QPointF(58, 226), 42);
-    drawEmojiText(p, QStringLiteral("⛷️"), QPointF(226, 236), 36);
-    drawEmojiText(p, QStringLiteral("🐧"), QPointF(130, 238), 30);
-    drawEmojiText(p, QStringLiteral("🐇"), QPointF(50, 178), 28);
+    stick(p, {{"❄️", 166, 50, 24},
+              {"🌙", 228, 32, 36},
+              {"🐦", 100, 98, 22},
+              {"🛷", 58, 226, 42},
+              {"⛷️", 226, 236, 36},
+              {"🐧", 130, 238, 30},
+              {"🐇", 50, 178, 28}});
 }
 
 void city(QPainter& p) {
@@ -244,14 +269,14 @@ void city(QPainter& p) {
     p.fillRect(QRectF(0, 188, kSize, 5), QColor(0xbdbdbd));
     for (int x = 6; x < kSize; x += 30)
         p.fillRect(QRectF(x, 226, 16, 4), QColor(0xffffff));
-    drawEmojiText(p, QStringLiteral("🚗"), QPointF(52, 212), 40);
-    drawEmojiText(p, QStringLiteral("🚌"), QPointF(170, 244), 44);
-    drawEmojiText(p, QStringLiteral("🚦"), QPointF(246, 176), 34);
-    drawEmojiText(p, QStringLiteral("🚲"), QPointF(100, 246), 30);
-    drawEmojiText(p, QStringLiteral("🚕"), QPointF(230, 212), 34);
-    drawEmojiText(p, QStringLiteral("🎈"), QPointF(30, 40), 30);
-    drawEmojiText(p, QStringLiteral("✈️"), QPointF(190, 22), 30);
-    drawEmojiText(p, QStringLiteral("🕊️"), QPointF(110, 30), 22);
+    stick(p, {{"🚗", 52, 212, 40},
+              {"🚌", 170, 244, 44},
+              {"🚦", 246, 176, 34},
+              {"🚲", 100, 246, 30},
+              {"🚕", 230, 212, 34},
+              {"🎈", 30, 40, 30},
+              {"✈️", 190, 22, 30},
+              {"🕊️", 110, 30, 22}});
 }
 
 void forest(QPainter& p) {
@@ -266,36 +291,29 @@ void forest(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0xb89060));
     p.drawPath(path);
-    drawEmojiText(p, QStringLiteral("🌲"), QPointF(30, 40), 62);
-    drawEmojiText(p, QStringLiteral("🌳"), QPointF(96, 30), 58);
-    drawEmojiText(p, QStringLiteral("🌲"), QPointF(170, 36), 58);
-    drawEmojiText(p, QStringLiteral("🌳"), QPointF(232, 44), 56);
-    drawEmojiText(p, QStringLiteral("🦉"), QPointF(100, 92), 36);
-    drawEmojiText(p, QStringLiteral("🦌"), QPointF(186, 96), 40);
-    drawEmojiText(p, QStringLiteral("🐦"), QPointF(242, 84), 24);
-    drawEmojiText(p, QStringLiteral("🦊"), QPointF(60, 150), 50);
-    drawEmojiText(p, QStringLiteral("🐻"), QPointF(212, 150), 58);
-    drawEmojiText(p, QStringLiteral("🦔"), QPointF(96, 226), 40);
-    drawEmojiText(p, QStringLiteral("🍄"), QPointF(28, 232), 32);
-    drawEmojiText(p, QStringLiteral("🍄"), QPointF(236, 236), 28);
-    drawEmojiText(p, QStringLiteral("🐿️"), QPointF(30, 98), 36);
-    drawEmojiText(p, QStringLiteral("🐌"), QPointF(196, 224), 26);
+    stick(p, {{"🌲", 30, 40, 62},
+              {"🌳", 96, 30, 58},
+              {"🌲", 170, 36, 58},
+              {"🌳", 232, 44, 56},
+              {"🦉", 100, 92, 36},
+              {"🦌", 186, 96, 40},
+              {"🐦", 242, 84, 24},
+              {"🦊", 60, 150, 50},
+              {"🐻", 212, 150, 58},
+              {"🦔", 96, 226, 40},
+              {"🍄", 28, 232, 32},
+              {"🍄", 236, 236, 28},
+              {"🐿️", 30, 98, 36},
+              {"🐌", 196, 224, 26}});
 }
 
 void aquarium(QPainter& p) {
     vertical(p, QRectF(0, 0, kSize, kSize), QColor(0x7fe0f0), QColor(0x0d4f7a));
     vertical(p, QRectF(0, 226, kSize, 34), QColor(0xf0d9a0), QColor(0xc09a50));
-    std::mt19937 rng(9);
-    std::uniform_real_distribution<double> c(0, kSize), r(2, 5);
+    // Bubbles.
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(255, 255, 255, 180), 1.2));
-    for (int i = 0; i < 40; ++i) {
-        const double ry = r(rng);
-        const double rx = r(rng);
-        const double cy = c(rng) * 0.85;
-        const double cx = c(rng);
-        p.drawEllipse(QPointF(cx, cy), rx, ry);
-    }
+    scatter(p, 9, 40, 2, 5, 0.85, [](QPainter&, int) {});
     p.setPen(QPen(QColor(0x1f8a3a), 5, Qt::SolidLine, Qt::RoundCap));
     for (int k = 0; k < 5; ++k) {
         QPainterPath weed;
@@ -304,21 +322,21 @@ void aquarium(QPainter& p) {
         weed.cubicTo(x - 10, 210, x + 12, 190, x - 2, 150 + (k % 2) * 20);
         p.drawPath(weed);
     }
-    drawEmojiText(p, QStringLiteral("🐠"), QPointF(34, 40), 44);
-    drawEmojiText(p, QStringLiteral("🐡"), QPointF(226, 100), 40);
-    drawEmojiText(p, QStringLiteral("🐢"), QPointF(110, 110), 50);
-    drawEmojiText(p, QStringLiteral("🦑"), QPointF(30, 104), 34);
-    drawEmojiText(p, QStringLiteral("🐟"), QPointF(164, 40), 46);
-    drawEmojiText(p, QStringLiteral("🐋"), QPointF(166, 104), 42);
-    drawEmojiText(p, QStringLiteral("🐚"), QPointF(30, 244), 24);
-    drawEmojiText(p, QStringLiteral("🦞"), QPointF(232, 236), 32);
-    drawEmojiText(p, QStringLiteral("🐙"), QPointF(60, 170), 54);
-    drawEmojiText(p, QStringLiteral("🐟"), QPointF(220, 168), 38);
-    drawEmojiText(p, QStringLiteral("🦀"), QPointF(160, 236), 32);
-    drawEmojiText(p, QStringLiteral("🐚"), QPointF(96, 240), 26);
-    drawEmojiText(p, QStringLiteral("🦐"), QPointF(130, 200), 26);
-    drawEmojiText(p, QStringLiteral("🐬"), QPointF(98, 30), 46);
-    drawEmojiText(p, QStringLiteral("🦈"), QPointF(228, 34), 48);
+    stick(p, {{"🐠", 34, 40, 44},
+              {"🐡", 226, 100, 40},
+              {"🐢", 110, 110, 50},
+              {"🦑", 30, 104, 34},
+              {"🐟", 164, 40, 46},
+              {"🐋", 166, 104, 42},
+              {"🐚", 30, 244, 24},
+              {"🦞", 232, 236, 32},
+              {"🐙", 60, 170, 54},
+              {"🐟", 220, 168, 38},
+              {"🦀", 160, 236, 32},
+              {"🐚", 96, 240, 26},
+              {"🦐", 130, 200, 26},
+              {"🐬", 98, 30, 46},
+              {"🦈", 228, 34, 48}});
 }
 
 void railway(QPainter& p) {
@@ -345,14 +363,14 @@ void railway(QPainter& p) {
         p.fillRect(QRectF(x, 210, 6, 18), QColor(0x5a3a1a));
     p.fillRect(QRectF(0, 212, kSize, 3), QColor(0x303030));
     p.fillRect(QRectF(0, 222, kSize, 3), QColor(0x303030));
-    drawEmojiText(p, QStringLiteral("🚂"), QPointF(206, 186), 56);
-    drawEmojiText(p, QStringLiteral("🚃"), QPointF(142, 186), 52);
-    drawEmojiText(p, QStringLiteral("🚃"), QPointF(80, 186), 52);
-    drawEmojiText(p, QStringLiteral("🚃"), QPointF(20, 186), 52);
-    drawEmojiText(p, QStringLiteral("🌲"), QPointF(36, 244), 30);
-    drawEmojiText(p, QStringLiteral("🐄"), QPointF(128, 246), 30);
-    drawEmojiText(p, QStringLiteral("🌳"), QPointF(226, 244), 32);
-    drawEmojiText(p, QStringLiteral("🦅"), QPointF(150, 20), 24);
+    stick(p, {{"🚂", 206, 186, 56},
+              {"🚃", 142, 186, 52},
+              {"🚃", 80, 186, 52},
+              {"🚃", 20, 186, 52},
+              {"🌲", 36, 244, 30},
+              {"🐄", 128, 246, 30},
+              {"🌳", 226, 244, 32},
+              {"🦅", 150, 20, 24}});
 }
 
 void meadow(QPainter& p) {
@@ -360,18 +378,18 @@ void meadow(QPainter& p) {
     drawEmojiText(p, QStringLiteral("🌈"), QPointF(130, 60), 110);
     hill(p, 128, 10, 4.0, QColor(0xb6e36b), QColor(0x4f9a2a));
     grass(p, 140, 260, 51, QColor(0x3a7a1a));
-    drawEmojiText(p, QStringLiteral("🦋"), QPointF(40, 40), 36);
-    drawEmojiText(p, QStringLiteral("🐝"), QPointF(220, 30), 30);
-    drawEmojiText(p, QStringLiteral("🌻"), QPointF(34, 180), 50);
-    drawEmojiText(p, QStringLiteral("🌸"), QPointF(110, 164), 34);
-    drawEmojiText(p, QStringLiteral("🌷"), QPointF(170, 190), 40);
-    drawEmojiText(p, QStringLiteral("🌼"), QPointF(232, 160), 36);
-    drawEmojiText(p, QStringLiteral("🐞"), QPointF(90, 230), 32);
-    drawEmojiText(p, QStringLiteral("🐌"), QPointF(224, 232), 36);
-    drawEmojiText(p, QStringLiteral("🍓"), QPointF(34, 238), 28);
-    drawEmojiText(p, QStringLiteral("🐸"), QPointF(158, 240), 32);
-    drawEmojiText(p, QStringLiteral("🪁"), QPointF(226, 92), 40);
-    drawEmojiText(p, QStringLiteral("🐦"), QPointF(30, 98), 30);
+    stick(p, {{"🦋", 40, 40, 36},
+              {"🐝", 220, 30, 30},
+              {"🌻", 34, 180, 50},
+              {"🌸", 110, 164, 34},
+              {"🌷", 170, 190, 40},
+              {"🌼", 232, 160, 36},
+              {"🐞", 90, 230, 32},
+              {"🐌", 224, 232, 36},
+              {"🍓", 34, 238, 28},
+              {"🐸", 158, 240, 32},
+              {"🪁", 226, 92, 40},
+              {"🐦", 30, 98, 30}});
 }
 
 void party(QPainter& p) {
@@ -392,28 +410,23 @@ void party(QPainter& p) {
     }
     vertical(p, QRectF(0, 180, kSize, 80), QColor(0xa0522d), QColor(0x5e2e14));
     p.fillRect(QRectF(0, 176, kSize, 8), QColor(0xdeb887));
-    drawEmojiText(p, QStringLiteral("🎂"), QPointF(130, 146), 72);
-    drawEmojiText(p, QStringLiteral("🎈"), QPointF(36, 70), 52);
-    drawEmojiText(p, QStringLiteral("🎈"), QPointF(222, 74), 48);
-    drawEmojiText(p, QStringLiteral("🎉"), QPointF(130, 64), 38);
-    drawEmojiText(p, QStringLiteral("🎁"), QPointF(50, 214), 46);
-    drawEmojiText(p, QStringLiteral("🎁"), QPointF(212, 218), 42);
-    drawEmojiText(p, QStringLiteral("🧸"), QPointF(44, 150), 40);
-    drawEmojiText(p, QStringLiteral("🍭"), QPointF(220, 150), 36);
-    drawEmojiText(p, QStringLiteral("🥤"), QPointF(132, 232), 32);
+    stick(p, {{"🎂", 130, 146, 72},
+              {"🎈", 36, 70, 52},
+              {"🎈", 222, 74, 48},
+              {"🎉", 130, 64, 38},
+              {"🎁", 50, 214, 46},
+              {"🎁", 212, 218, 42},
+              {"🧸", 44, 150, 40},
+              {"🍭", 220, 150, 36},
+              {"🥤", 132, 232, 32}});
 }
 
 } // namespace
 
 QImage Scene::draw(int scale) const {
-    QImage image(kSize * scale, kSize * scale, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.scale(scale, scale);
-    paint(p);
-    return image;
+    ScaledPainting painting(QSize(kSize, kSize), scale);
+    paint(painting.painter());
+    return painting.finish();
 }
 
 QList<Scene> assemblyScenes() {

@@ -19,11 +19,8 @@ using namespace kletka27;
 // the tile is drawn on the 63 x 63 the cell shows and the rest is bevel colour.
 // scale 2 gives the source for screens of double density.
 QImage tile(int n, int scale = 1) {
-    QImage image(kPiece * scale, kPiece * scale, QImage::Format_RGB32);
-    image.fill(kBevel);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(scale, scale);
+    ScaledPainting painting(QSize(kPiece, kPiece), scale, kBevel);
+    QPainter& p = painting.painter();
     QLinearGradient wood(0, 0, 63, 63);
     wood.setColorAt(0, kWoodLight);
     wood.setColorAt(1, kWoodDark);
@@ -40,7 +37,7 @@ QImage tile(int n, int scale = 1) {
     p.setFont(font);
     p.setPen(kNumber);
     p.drawText(QRect(0, 0, 63, 63), Qt::AlignCenter, QString::number(n));
-    return image;
+    return painting.finish();
 }
 
 } // namespace

@@ -2,20 +2,22 @@
 
 namespace zorna::rules {
 
+namespace {
+
+// A hole turned into its mirror image: the triangles `a` and `b` swap, every
+// other hole looks the same.
+Hole swapped(Hole h, Hole a, Hole b) {
+    return h == a ? b : (h == b ? a : h);
+}
+
+} // namespace
+
 Hole mirroredAcrossVertical(Hole h) {
-    if (h == Hole::TriangleLeft)
-        return Hole::TriangleRight;
-    if (h == Hole::TriangleRight)
-        return Hole::TriangleLeft;
-    return h;
+    return swapped(h, Hole::TriangleLeft, Hole::TriangleRight);
 }
 
 Hole mirroredAcrossHorizontal(Hole h) {
-    if (h == Hole::TriangleUp)
-        return Hole::TriangleDown;
-    if (h == Hole::TriangleDown)
-        return Hole::TriangleUp;
-    return h;
+    return swapped(h, Hole::TriangleUp, Hole::TriangleDown);
 }
 
 int Sheet::holes() const {

@@ -3,6 +3,7 @@
 // A small deterministic generator (SplitMix64): the same seed draws the same
 // pictures on every build and every standard library.
 
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -28,6 +29,12 @@ public:
     template <class T> void shuffle(std::vector<T>& v) {
         for (int i = int(v.size()) - 1; i > 0; --i)
             std::swap(v[i], v[below(i + 1)]);
+    }
+    // The values of a table, shuffled.
+    template <class T, std::size_t N> std::vector<T> shuffled(const T (&table)[N]) {
+        std::vector<T> v(table, table + N);
+        shuffle(v);
+        return v;
     }
     template <class T> const T& pick(const std::vector<T>& v) { return v[below(int(v.size()))]; }
 

@@ -157,6 +157,15 @@ Rotation randomRotation(SeededRandom& rnd) {
     return cubeRotations()[std::size_t(rnd.below(int(cubeRotations().size())))];
 }
 
+std::optional<FoldedNet> randomFoldedNet(SeededRandom& rnd, int shape, bool wide) {
+    Net net = randomNet(rnd, shape % int(cubeNetShapes().size()), wide);
+    const auto cube = fold(net);
+    if (!cube)
+        return std::nullopt;
+    const BoxView box = normalised(viewOf(*cube, randomRotation(rnd), kSymmetry), kSymmetry);
+    return FoldedNet{std::move(net), *cube, box};
+}
+
 bool sameBox(const BoxView& a, const BoxView& b) {
     return normalised(a, kSymmetry) == normalised(b, kSymmetry);
 }

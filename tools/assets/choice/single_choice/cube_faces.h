@@ -10,10 +10,13 @@
 #include <QPainter>
 #include <QRectF>
 
+#include <optional>
+
 namespace zorna::assets::sc {
 
 using rules::BoxView;
 using rules::FaceMark;
+using rules::FoldedCube;
 using rules::MarkSymmetry;
 using rules::Net;
 using rules::Rotation;
@@ -30,6 +33,17 @@ void drawBox(QPainter& p, const QRectF& area, const BoxView& view);
 Net randomNet(SeededRandom& rnd, int shapeIndex, bool wide);
 
 Rotation randomRotation(SeededRandom& rnd);
+
+// A net, the cube it folds into and that cube seen as a box from a random side.
+struct FoldedNet {
+    Net net;
+    FoldedCube cube;
+    BoxView box;
+};
+
+// A random net of shape `shape` (counted round the eleven shapes), laid wide
+// when `wide`, folded and seen from a random side; nothing when it does not fold.
+std::optional<FoldedNet> randomFoldedNet(SeededRandom& rnd, int shape, bool wide);
 
 bool sameBox(const BoxView& a, const BoxView& b);
 

@@ -158,10 +158,8 @@ bool tryPicture(PictureJob& job, int attempt, bool oddOneHolds) {
 
     drawLattice(job.p, job.layout.main, original);
     drawFrame(job.p, job.layout.main, QColor(230, 0, 0), 3);
-    for (int i = 1; i <= job.layout.regionCount; ++i) {
-        drawCandidateCell(job.p, job.layout.region(i));
-        drawLattice(job.p, job.layout.region(i), drawings[std::size_t(i - 1)]);
-    }
+    drawCandidates(job, drawings,
+                   [&](const QRect& cell, const LineDrawing& d) { drawLattice(job.p, cell, d); });
     return true;
 }
 

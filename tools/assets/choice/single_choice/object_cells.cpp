@@ -13,9 +13,9 @@ QRectF inset(const QRect& r, double margin) {
 }
 
 // Picks `count` different objects from the pool, none of them excluded.
-QStringList pickFrom(SeededRandom& rnd, const std::vector<const char*>& pool, const QStringList& excluded,
+QStringList pickFrom(SeededRandom& rnd, std::span<const char* const> pool, const QStringList& excluded,
                      int count) {
-    std::vector<const char*> order(pool);
+    std::vector<const char*> order(pool.begin(), pool.end());
     rnd.shuffle(order);
     QStringList out;
     for (const char* s : order)
@@ -50,6 +50,16 @@ int visibleRegions(const PictureJob& job) {
     for (int i = 1; i <= job.layout.regionCount; ++i)
         n += job.visible(i);
     return n;
+}
+
+void drawFramedPair(PictureJob& job, const ObjectPair& pair, std::span<const char* const> pool,
+                    const QColor& frame) {
+    SeededRandom rnd(job.seed());
+    const QStringList others =
+        pickFrom(rnd, pool, {str(pair.main), str(pair.answer)}, visibleRegions(job) - 1);
+    job.drawEmoji(inset(job.layout.main, 18), str(pair.main));
+    drawFrame(job.p, job.layout.main, frame, 4);
+    placeCandidates(job, str(pair.answer), others);
 }
 
 } // namespace zorna::assets::sc

@@ -1,5 +1,6 @@
 #include "choice/single_choice/pattern_rows.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace zorna::assets::sc {
@@ -67,12 +68,7 @@ int turnChange(SeededRandom& rnd) {
 std::vector<Glyph> misfits(const Glyph& right, const RowRule& rule, SeededRandom& rnd, int count) {
     std::vector<Glyph> out;
     for (int tries = 0; int(out.size()) < count && tries < 500; ++tries) {
-        const Glyph g = misfit(right, rule, rnd);
-        bool fresh = !(g == right);
-        for (const Glyph& o : out)
-            fresh = fresh && !(g == o);
-        if (fresh)
-            out.push_back(g);
+        takeIfNew(out, misfit(right, rule, rnd), right);
     }
     return out;
 }
@@ -84,22 +80,15 @@ void placeRowCandidates(PictureJob& job, const RowRule& rule, const Glyph& right
         if (rule.turnStep == 0 && onlyTurned(g, right))
             job.fail(
                 QStringLiteral("a wrong candidate is the right figure turned, in a row that does not turn"));
-    std::vector<Glyph> shown;
-    std::size_t next = 0;
-    for (int i = 1; i <= job.layout.regionCount; ++i)
-        shown.push_back(i == job.answer ? right : (next < wrong.size() ? wrong[next++] : right));
-    int fits = 0;
-    for (const Glyph& g : shown)
-        fits += g == right;
-    if (fits != 1 || next != wrong.size())
+    const std::vector<Glyph> shown = candidatesInRegionOrder(job, right, wrong);
+    const auto fits = std::count(shown.begin(), shown.end(), right);
+    if (fits != 1 || int(wrong.size()) != job.layout.regionCount - 1)
         job.fail(QStringLiteral("%1 candidates fit the row's rule").arg(fits));
-    for (int i = 1; i <= job.layout.regionCount; ++i) {
-        const QRect cell = job.layout.region(i);
-        drawCandidateCell(job.p, cell);
+    drawCandidates(job, shown, [&](const QRect& cell, const Glyph& g) {
         const double side = std::min(rowSide, std::min(cell.width(), cell.height()) - 16.0);
         const QRectF box(cell.center().x() - side / 2, cell.center().y() - side / 2, side, side);
-        drawGlyph(job.p, box, shown[std::size_t(i - 1)]);
-    }
+        drawGlyph(job.p, box, g);
+    });
 }
 
 void drawRowBand(QPainter& p, const QRect& band) {
@@ -108,6 +97,16 @@ void drawRowBand(QPainter& p, const QRect& band) {
     p.setBrush(QColor(244, 246, 252));
     p.drawRoundedRect(QRectF(band).adjusted(1, 1, -2, -2), 8, 8);
     p.restore();
+}
+
+RowPlaces rowPlaces(const QRect& band, int count, double narrower, double lower) {
+    RowPlaces places;
+    const double slot = band.width() / double(count);
+    places.side = std::min(slot - narrower, band.height() - lower);
+    for (int i = 0; i < count; ++i)
+        places.boxes.emplace_back(band.left() + i * slot + (slot - places.side) / 2,
+                                  band.center().y() - places.side / 2, places.side, places.side);
+    return places;
 }
 
 } // namespace zorna::assets::sc

@@ -50,4 +50,12 @@ void placeRowCandidates(PictureJob& job, const RowRule& rule, const Glyph& right
 
 void drawRowBand(QPainter& p, const QRect& band);
 
+// Where the figures of a row stand in its band: squares centred in `count` equal
+// slots, `narrower` less wide than a slot and `lower` less high than the band.
+struct RowPlaces {
+    double side = 0;
+    std::vector<QRectF> boxes;
+};
+RowPlaces rowPlaces(const QRect& band, int count, double narrower, double lower);
+
 } // namespace zorna::assets::sc

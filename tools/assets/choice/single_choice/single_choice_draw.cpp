@@ -94,14 +94,10 @@ void writeSingleChoicePictures(AssetWriter& w, int windowNumber, Drawer drawer) 
         // Every picture is drawn from its own seed, so the source for screens
         // of double density shows the same picture at twice the size.
         const auto draw = [&](int scale) {
-            QImage image(layout.size * scale, QImage::Format_RGB32);
-            image.fill(Qt::white);
-            QPainter p(&image);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.scale(scale, scale);
-            PictureJob job{row, n, answer, layout, p, w};
+            ScaledPainting painting(layout.size, scale);
+            PictureJob job{row, n, answer, layout, painting.painter(), w};
             drawer(job);
-            return image;
+            return painting.finish();
         };
         writePicture(w, rules::taskPicture(windowNumber, n), draw,
                      {.sheet = &sheet,

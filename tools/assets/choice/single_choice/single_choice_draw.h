@@ -15,6 +15,8 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <vector>
 
 namespace zorna::assets::sc {
 
@@ -48,6 +50,43 @@ struct PictureJob {
 
 // A candidate's cell: light background and a thin border, the same for every candidate.
 void drawCandidateCell(QPainter& p, const QRect& cell);
+// The candidates in region order: the right one under the answer region and the
+// wrong ones, in turn, under the others (the right one again where too few wrong
+// ones are given, which the count of fitting candidates then shows).
+template <class Candidate>
+std::vector<Candidate> candidatesInRegionOrder(const PictureJob& job, const Candidate& right,
+                                               const std::vector<Candidate>& wrong) {
+    std::vector<Candidate> shown;
+    std::size_t next = 0;
+    for (int i = 1; i <= job.layout.regionCount; ++i)
+        shown.push_back(i == job.answer || next >= wrong.size() ? right : wrong[next++]);
+    return shown;
+}
+
+// Draws each candidate in its cell under its region: the cell, then the candidate
+// by `draw(cell, candidate)`.
+template <class Candidate, class DrawCandidate>
+void drawCandidates(PictureJob& job, const std::vector<Candidate>& shown, DrawCandidate draw) {
+    for (int i = 1; i <= job.layout.regionCount; ++i) {
+        const QRect cell = job.layout.region(i);
+        drawCandidateCell(job.p, cell);
+        draw(cell, shown[std::size_t(i - 1)]);
+    }
+}
+
+// Takes a wrong candidate unless `same` finds it equal to the right one or to one
+// taken already.
+template <class Candidate, class Same = std::equal_to<>>
+void takeIfNew(std::vector<Candidate>& wrong, const Candidate& candidate, const Candidate& right,
+               Same same = {}) {
+    if (same(candidate, right))
+        return;
+    for (const Candidate& taken : wrong)
+        if (same(candidate, taken))
+            return;
+    wrong.push_back(candidate);
+}
+
 // A frame around the main object.
 void drawFrame(QPainter& p, const QRect& r, const QColor& colour, int width);
 
