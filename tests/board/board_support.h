@@ -141,4 +141,20 @@ inline void openSaved(TestContext& tc, FakeRegistration& reg, const QString& nam
     reg.folder = tc.programFolder.root() + QStringLiteral("/Save/") + name;
 }
 
+// A hand-made game written to Save/1 and the registration double that opens it.
+inline FakeRegistration restoredGame(TestContext& tc, int count, const QList<int>& squares, int numGr,
+                                     const QByteArray& stats = QByteArray()) {
+    saveFixture(tc, QStringLiteral("1"), count, squares, numGr, stats);
+    FakeRegistration reg;
+    reg.count = count;
+    openSaved(tc, reg, QStringLiteral("1"));
+    return reg;
+}
+
+// Asks the board to save, answering its question with `answer`.
+inline void saveAnswering(TestContext& tc, BoardWindow& board, MsgAnswer answer) {
+    tc.dialogs.answer(answer);
+    board.saveGame();
+}
+
 } // namespace zorna::test

@@ -14,11 +14,6 @@ using namespace zorna::test;
 namespace {
 const Message kNotAvailable{QStringLiteral("Повідомлення"), QStringLiteral("Завдання №1 поки що недоступне."),
                             MsgIcon::Information, MsgButtons::Ok};
-const Message kNotSaved{QStringLiteral("Запит"),
-                        QStringLiteral("Увага!Ви гру не зберегли!\nБажаєте зберегти?"), MsgIcon::Warning,
-                        MsgButtons::YesNo};
-const Message kLeave{QStringLiteral("Запит"), QStringLiteral("Повернутися у вікно реєстрації гравців?"),
-                     MsgIcon::Question, MsgButtons::YesNo};
 } // namespace
 
 class BoardWindowTest : public QObject {
@@ -144,9 +139,7 @@ private slots:
         QFETCH(int, picture);
         QFETCH(int, resting);
         TestContext tc(fakeCatalog());
-        saveFixture(tc, QStringLiteral("1"), 2, {square, 1}, 1);
-        FakeRegistration reg;
-        openSaved(tc, reg, QStringLiteral("1"));
+        FakeRegistration reg = restoredGame(tc, 2, {square, 1}, 1);
         BoardUnderTest board(tc, reg);
         openTask(*board.board)->solve(solved);
         settle();
@@ -160,10 +153,7 @@ private slots:
 
     void finishedPlayersLeaveTheTurnOrder() {
         TestContext tc(fakeCatalog());
-        saveFixture(tc, QStringLiteral("1"), 3, {5, 32, 5}, 2);
-        FakeRegistration reg;
-        reg.count = 3;
-        openSaved(tc, reg, QStringLiteral("1"));
+        FakeRegistration reg = restoredGame(tc, 3, {5, 32, 5}, 2);
         BoardUnderTest board(tc, reg);
         QCOMPARE(board->session().currentPlayer(), 2);
         play(tc, *board.board, true); // player 2 reaches 33
@@ -180,9 +170,7 @@ private slots:
 
     void everyDaliMarksTheGameUnsaved() {
         TestContext tc(fakeCatalog());
-        saveFixture(tc, QStringLiteral("1"), 2, {5, 5}, 1);
-        FakeRegistration reg;
-        openSaved(tc, reg, QStringLiteral("1"));
+        FakeRegistration reg = restoredGame(tc, 2, {5, 5}, 1);
         BoardUnderTest board(tc, reg);
         QVERIFY(board->session().isSaved());
         FakeTask* task = openTask(*board.board);
@@ -284,9 +272,7 @@ private slots:
         QFETCH(int, moving);
         QFETCH(int, resting);
         TestContext tc(fakeCatalog());
-        saveFixture(tc, QStringLiteral("1"), 2, {from, 1}, 1);
-        FakeRegistration reg;
-        openSaved(tc, reg, QStringLiteral("1"));
+        FakeRegistration reg = restoredGame(tc, 2, {from, 1}, 1);
         BoardUnderTest board(tc, reg);
         auto shows = [&](int picture) {
             const QImage expected =
@@ -343,8 +329,7 @@ private slots:
         FakeRegistration reg;
         BoardUnderTest board(tc, reg);
         board->startGame();
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->saveGame();
+        saveAnswering(tc, *board.board, MsgAnswer::Yes);
         tc.dialogs.clear();
         tc.dialogs.answer(MsgAnswer::No);
         board->leaveBoard();
@@ -364,7 +349,7 @@ private slots:
         tc.dialogs.answer(MsgAnswer::Ok);
         tc.dialogs.answer(MsgAnswer::Yes); // leave
         board->leaveBoard();
-        QCOMPARE(tc.dialogs.asked(), (QList<Message>{kNotSaved, kSaveQuestion, kSaved, kLeave}));
+        QCOMPARE(tc.dialogs.asked(), (QList<Message>{kUnsaved, kSaveQuestion, kSaved, kLeave}));
         QCOMPARE(reg.returned, 1);
         QVERIFY(tc.programFolder.exists(QStringLiteral("Save/1/Temp/2.$$$")));
         // The working folder is emptied but stays.
@@ -382,7 +367,7 @@ private slots:
         tc.dialogs.answer(MsgAnswer::No);
         tc.dialogs.answer(MsgAnswer::Yes);
         board->leaveBoard();
-        QCOMPARE(tc.dialogs.asked(), (QList<Message>{kNotSaved, kLeave}));
+        QCOMPARE(tc.dialogs.asked(), (QList<Message>{kUnsaved, kLeave}));
         QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1")));
         QCOMPARE(reg.returned, 1);
     }

@@ -148,8 +148,7 @@ private slots:
             board->startGame();
             tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
             FailingFileSystem counting;
-            tc.dialogs.answer(MsgAnswer::Yes);
-            board->saveGame();
+            saveAnswering(tc, *board.board, MsgAnswer::Yes);
             QCOMPARE(tc.dialogs.asked().last(), kSaved);
             steps = int(counting.steps().size());
         }
@@ -160,8 +159,7 @@ private slots:
             board->startGame();
             tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
             FailingFileSystem fs(step);
-            tc.dialogs.answer(MsgAnswer::Yes);
-            board->saveGame();
+            saveAnswering(tc, *board.board, MsgAnswer::Yes);
             const QString where = fs.failedStep();
             const bool complete = gamefiles::readGameRecord(tc.programFolder.root() + "/Save/1") &&
                                   gamefiles::readStatTable(tc.programFolder.root() + "/Save/1") &&
@@ -188,15 +186,13 @@ private slots:
         QPointer<BoardWindow> board = new BoardWindow(ctx, tc.catalog, reg.start(), [] {});
         board->startGame();
         put(disk.dir.path() + "/Temp/2.$$$", QByteArray(44, '\x01'));
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->saveGame();
+        saveAnswering(tc, *board, MsgAnswer::Yes);
         QCOMPARE(tc.dialogs.asked().last(), kSaved);
         const GameSnapshot earlier = snapshot(disk.dir.path() + "/Save/1");
         play(tc, *board, true);
         QVERIFY(disk.fill());
         tc.dialogs.clear();
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->saveGame();
+        saveAnswering(tc, *board, MsgAnswer::Yes);
         QCOMPARE(tc.dialogs.asked(), (QList<Message>{kSaveQuestion, kSaveFailed}));
         QVERIFY(!board->session().isSaved());
         QCOMPARE(snapshot(disk.dir.path() + "/Save/1"), earlier);

@@ -3,6 +3,7 @@
 #include "registration/registration_fixture.h"
 #include "registration/registration_window.h"
 #include "support/links.h"
+#include "support/save_messages.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -29,8 +30,6 @@ const Message kDeleteQuestion{QStringLiteral("Запит"), QStringLiteral("Ви
 const Message kDeleteWarning{QStringLiteral("Важливе повідомлення"),
                              QStringLiteral("Увага!\nЗараз буде видалено вибрану Вами гру!"),
                              MsgIcon::Warning, MsgButtons::OkCancel};
-const Message kLeave{QStringLiteral("Запит"), QStringLiteral("Повернутися у вікно реєстрації гравців?"),
-                     MsgIcon::Question, MsgButtons::YesNo};
 
 // A name with a character that Windows-1251 cannot hold.
 Message badCharacter(const QString& shown, int player) {

@@ -4,12 +4,18 @@
 
 namespace zorna::test {
 
-// The board's questions and answers around saving a game.
+// The board's questions and answers around saving a game and leaving it.
 inline const Message kSaveQuestion{QStringLiteral("Запит"), QStringLiteral("Зберегти гру?"),
                                    MsgIcon::Question, MsgButtons::YesNo};
 inline const Message kSaved{QStringLiteral("Повідомлення"), QStringLiteral("Гра збережена!"),
                             MsgIcon::Information, MsgButtons::Ok};
 inline const Message kSaveFailed{QStringLiteral("Помилка"), QStringLiteral("Гру не вдалося зберегти!"),
                                  MsgIcon::Warning, MsgButtons::Ok};
+inline const Message kUnsaved{QStringLiteral("Запит"),
+                              QStringLiteral("Увага!Ви гру не зберегли!\nБажаєте зберегти?"),
+                              MsgIcon::Warning, MsgButtons::YesNo};
+inline const Message kLeave{QStringLiteral("Запит"),
+                            QStringLiteral("Повернутися у вікно реєстрації гравців?"), MsgIcon::Question,
+                            MsgButtons::YesNo};
 
 } // namespace zorna::test
