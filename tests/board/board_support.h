@@ -74,6 +74,15 @@ struct BoardUnderTest {
     QPointer<BoardWindow> board;
 };
 
+// A board with a new game of two players started on a fresh program folder.
+struct NewGame {
+    NewGame() { board->startGame(); }
+
+    TestContext tc{fakeCatalog()};
+    FakeRegistration reg;
+    BoardUnderTest board{tc, reg};
+};
+
 inline FakeTask* openTask(BoardWindow& board) {
     board.nextTask();
     return static_cast<FakeTask*>(board.taskWindow());

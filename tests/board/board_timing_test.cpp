@@ -1,5 +1,5 @@
 #include "board/board_support.h"
-#include "support/save_messages.h"
+#include "support/board_messages.h"
 #include "support/test_registry.h"
 
 #include <QTest>

@@ -2,8 +2,8 @@
 #include "board/game_files.h"
 #include "doubles/failing_file_system.h"
 #include "stats/statistics_window.h"
+#include "support/board_messages.h"
 #include "support/links.h"
-#include "support/save_messages.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -12,11 +12,6 @@
 
 using namespace zorna;
 using namespace zorna::test;
-
-namespace {
-const Message kGameOver{QStringLiteral("Повідомлення"), QStringLiteral("Гра закінчена!"),
-                        MsgIcon::Information, MsgButtons::Ok};
-} // namespace
 
 class GameFilesTest : public QObject {
     Q_OBJECT
@@ -122,37 +117,31 @@ private slots:
     }
 
     void saveAnsweredNoChangesNothing() {
-        TestContext tc(fakeCatalog());
-        FakeRegistration reg;
-        BoardUnderTest board(tc, reg);
-        board->startGame();
-        saveAnswering(tc, *board.board, MsgAnswer::No);
-        QCOMPARE(tc.dialogs.asked(), QList<Message>{kSaveQuestion});
-        QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1")));
-        QVERIFY(!board->session().isSaved());
+        NewGame g;
+        saveAnswering(g.tc, *g.board.board, MsgAnswer::No);
+        QCOMPARE(g.tc.dialogs.asked(), QList<Message>{kSaveQuestion});
+        QVERIFY(!g.tc.programFolder.exists(QStringLiteral("Save/1")));
+        QVERIFY(!g.board->session().isSaved());
     }
 
     void failedSaveWarnsAndKeepsTheEarlierSave() {
-        TestContext tc(fakeCatalog());
-        FakeRegistration reg;
-        BoardUnderTest board(tc, reg);
-        board->startGame();
-        saveAnswering(tc, *board.board, MsgAnswer::Yes);
-        const QByteArray firstDate = tc.programFolder.read(QStringLiteral("Save/1/date.dat"));
-        play(tc, *board.board, true);
-        tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
-        tc.dialogs.clear();
-        tc.dialogs.answer(MsgAnswer::Yes);
+        NewGame g;
+        saveAnswering(g.tc, *g.board.board, MsgAnswer::Yes);
+        const QByteArray firstDate = g.tc.programFolder.read(QStringLiteral("Save/1/date.dat"));
+        play(g.tc, *g.board.board, true);
+        g.tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
+        g.tc.dialogs.clear();
+        g.tc.dialogs.answer(MsgAnswer::Yes);
         {
             // The disk fills up while date.dat is written.
             FailingFileSystem full(QRegularExpression(QStringLiteral("^write .*/date\\.dat$")));
-            board->saveGame();
+            g.board->saveGame();
             QVERIFY(!full.failedStep().isEmpty());
         }
-        QCOMPARE(tc.dialogs.asked(), (QList<Message>{kSaveQuestion, kSaveFailed}));
-        QVERIFY(!board->session().isSaved());
-        QCOMPARE(tc.programFolder.read(QStringLiteral("Save/1/date.dat")), firstDate);
-        QVERIFY(gamefiles::readGameRecord(tc.programFolder.root() + "/Save/1"));
+        QCOMPARE(g.tc.dialogs.asked(), (QList<Message>{kSaveQuestion, kSaveFailed}));
+        QVERIFY(!g.board->session().isSaved());
+        QCOMPARE(g.tc.programFolder.read(QStringLiteral("Save/1/date.dat")), firstDate);
+        QVERIFY(gamefiles::readGameRecord(g.tc.programFolder.root() + "/Save/1"));
     }
 
     void failedFirstSaveIsReported() {

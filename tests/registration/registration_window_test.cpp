@@ -2,8 +2,8 @@
 #include "board/game_files.h"
 #include "registration/registration_fixture.h"
 #include "registration/registration_window.h"
+#include "support/board_messages.h"
 #include "support/links.h"
-#include "support/save_messages.h"
 #include "support/test_registry.h"
 
 #include <QDir>

@@ -4,7 +4,13 @@
 
 namespace zorna::test {
 
-// The board's questions and answers around saving a game and leaving it.
+// The board's messages: a task not there, the end of the game, and the
+// questions and answers around saving a game and leaving it.
+inline const Message kNotAvailable{QStringLiteral("Повідомлення"),
+                                   QStringLiteral("Завдання №1 поки що недоступне."), MsgIcon::Information,
+                                   MsgButtons::Ok};
+inline const Message kGameOver{QStringLiteral("Повідомлення"), QStringLiteral("Гра закінчена!"),
+                               MsgIcon::Information, MsgButtons::Ok};
 inline const Message kSaveQuestion{QStringLiteral("Запит"), QStringLiteral("Зберегти гру?"),
                                    MsgIcon::Question, MsgButtons::YesNo};
 inline const Message kSaved{QStringLiteral("Повідомлення"), QStringLiteral("Гра збережена!"),
