@@ -258,18 +258,22 @@ void BoardWindow::openFinishWhenFree() {
         if (!session_.hasPendingFinish() || leaving_ || !isEnabled())
             return;
         const FinishEvent finish = *session_.takeFinish();
-        QPointer<BoardWindow> self(this);
-        finishWindow_ = new FinishWindow([self] {
-            if (!self)
-                return;
-            self->setEnabled(true);
-            self->openFinishWhenFree();
-        });
+        finishWindow_ = new FinishWindow(giveBoardBack());
         finishWindow_->showPlace(finish.name, finish.place);
         setEnabled(false);
         centreOver(finishWindow_, this);
         finishWindow_->show();
     });
+}
+
+std::function<void()> BoardWindow::giveBoardBack() {
+    QPointer<BoardWindow> self(this);
+    return [self] {
+        if (!self)
+            return;
+        self->setEnabled(true);
+        self->openFinishWhenFree();
+    };
 }
 
 void BoardWindow::showHelp() {
@@ -278,13 +282,7 @@ void BoardWindow::showHelp() {
 
 void BoardWindow::showStatistics() {
     setEnabled(false);
-    QPointer<BoardWindow> self(this);
-    statisticsWindow_ = new StatisticsWindow([self] {
-        if (!self)
-            return;
-        self->setEnabled(true);
-        self->openFinishWhenFree();
-    });
+    statisticsWindow_ = new StatisticsWindow(giveBoardBack());
     session_.stats().forEach([this](int player, int category, int kind, int count) {
         statisticsWindow_->setCount(player, category, kind, count);
     });

@@ -83,6 +83,10 @@ private:
     void moveChip(QPoint from, QPoint to);
     void stepChip();
     void openFinishWhenFree();
+    // What a window the board waits for calls when it closes: the board takes
+    // input again and opens a finish that came meanwhile; nothing once the
+    // board has gone.
+    std::function<void()> giveBoardBack();
     QPushButton* button(const QString& text, const QString& tip, int l, const QColor& colour, int w);
 
     AppContext& ctx_;

@@ -105,57 +105,49 @@ bool JournalReader::readGames() {
     QSqlQuery query(file_->db());
     query.setForwardOnly(true);
     std::unordered_map<qint64, std::size_t> byId;
-    if (!query.exec(QStringLiteral("SELECT id, started_ms, restored_from FROM games ORDER BY id"))) {
-        fail(Problem::Damaged, query.lastError().text());
-        return false;
+    return readRows(query, QStringLiteral("SELECT id, started_ms, restored_from FROM games ORDER BY id"),
+                    [this, &byId](const QSqlQuery& row) {
+                        GameRow game;
+                        game.id = row.value(0).toLongLong();
+                        game.startedMs = row.value(1).toLongLong();
+                        game.restoredFrom = textOf(row.value(2));
+                        byId.emplace(game.id, games_.size());
+                        games_.push_back(std::move(game));
+                    }) &&
+           readRows(
+               query, QStringLiteral("SELECT game_id, number, name FROM players ORDER BY game_id, number"),
+               [this, &byId](const QSqlQuery& row) {
+                   const auto game = byId.find(row.value(0).toLongLong());
+                   const int number = row.value(1).toInt();
+                   // Players numbered 1..3, in order; anything else is not the game's.
+                   if (game != byId.end() && number == games_[game->second].names.size() + 1 && number <= 3)
+                       games_[game->second].names.append(textOf(row.value(2)));
+               }) &&
+           readRows(query, QStringLiteral("SELECT game_id, player, place FROM finishes ORDER BY id"),
+                    [this, &byId](const QSqlQuery& row) {
+                        const auto game = byId.find(row.value(0).toLongLong());
+                        const int player = row.value(1).toInt();
+                        const int place = row.value(2).toInt();
+                        if (game != byId.end() && player >= 1 && player <= 3 && place >= 1 && place <= 3)
+                            games_[game->second].places[player] = place;
+                    }) &&
+           readRows(query, QStringLiteral("SELECT game_id, at_ms, folder FROM saves ORDER BY at_ms, id"),
+                    [this](const QSqlQuery& row) {
+                        saves_.push_back(
+                            {row.value(0).toLongLong(), row.value(1).toLongLong(), textOf(row.value(2))});
+                    });
+}
+
+bool JournalReader::readRows(QSqlQuery& query, const QString& statement,
+                             const std::function<void(const QSqlQuery&)>& row) {
+    if (statement.isEmpty() ? query.exec() : query.exec(statement)) {
+        while (query.next())
+            row(query);
+        if (!query.lastError().isValid())
+            return true;
     }
-    while (query.next()) {
-        GameRow game;
-        game.id = query.value(0).toLongLong();
-        game.startedMs = query.value(1).toLongLong();
-        game.restoredFrom = textOf(query.value(2));
-        byId.emplace(game.id, games_.size());
-        games_.push_back(std::move(game));
-    }
-    if (query.lastError().isValid()) {
-        fail(Problem::Damaged, query.lastError().text());
-        return false;
-    }
-    if (!query.exec(QStringLiteral("SELECT game_id, number, name FROM players ORDER BY game_id, number"))) {
-        fail(Problem::Damaged, query.lastError().text());
-        return false;
-    }
-    while (query.next()) {
-        const auto game = byId.find(query.value(0).toLongLong());
-        const int number = query.value(1).toInt();
-        // Players numbered 1..3, in order; anything else is not the game's.
-        if (game != byId.end() && number == games_[game->second].names.size() + 1 && number <= 3)
-            games_[game->second].names.append(textOf(query.value(2)));
-    }
-    if (query.lastError().isValid() ||
-        !query.exec(QStringLiteral("SELECT game_id, player, place FROM finishes ORDER BY id"))) {
-        fail(Problem::Damaged, query.lastError().text());
-        return false;
-    }
-    while (query.next()) {
-        const auto game = byId.find(query.value(0).toLongLong());
-        const int player = query.value(1).toInt();
-        const int place = query.value(2).toInt();
-        if (game != byId.end() && player >= 1 && player <= 3 && place >= 1 && place <= 3)
-            games_[game->second].places[player] = place;
-    }
-    if (query.lastError().isValid() ||
-        !query.exec(QStringLiteral("SELECT game_id, at_ms, folder FROM saves ORDER BY at_ms, id"))) {
-        fail(Problem::Damaged, query.lastError().text());
-        return false;
-    }
-    while (query.next())
-        saves_.push_back({query.value(0).toLongLong(), query.value(1).toLongLong(), textOf(query.value(2))});
-    if (query.lastError().isValid()) {
-        fail(Problem::Damaged, query.lastError().text());
-        return false;
-    }
-    return true;
+    fail(Problem::Damaged, query.lastError().text());
+    return false;
 }
 
 const std::vector<CategoryCount>& JournalReader::categoryCounts(const TimeSpan& span) {
@@ -178,18 +170,13 @@ const std::vector<CategoryCount>& JournalReader::categoryCounts(const TimeSpan& 
         query.addBindValue(span.fromMs);
         query.addBindValue(span.toMs);
     }
-    if (!query.exec()) {
-        fail(Problem::Damaged, query.lastError().text());
-        return counts;
-    }
-    while (query.next()) {
-        CategoryCount count{textOf(query.value(0)), query.value(1).toInt(), query.value(2).toInt() != 0,
-                            query.value(3).toLongLong()};
+    const bool read = readRows(query, QString(), [&counts](const QSqlQuery& row) {
+        CategoryCount count{textOf(row.value(0)), row.value(1).toInt(), row.value(2).toInt() != 0,
+                            row.value(3).toLongLong()};
         if (isCategory(count.category) && !count.name.trimmed().isEmpty())
             counts.push_back(std::move(count));
-    }
-    if (query.lastError().isValid()) {
-        fail(Problem::Damaged, query.lastError().text());
+    });
+    if (!read) {
         counts.clear();
         return counts;
     }
@@ -211,20 +198,14 @@ std::vector<AnswerRow> JournalReader::answersOf(const QStringList& names, const 
         query.addBindValue(name);
     query.addBindValue(span.fromMs);
     query.addBindValue(span.toMs);
-    if (!query.exec()) {
-        fail(Problem::Damaged, query.lastError().text());
-        return rows;
-    }
-    while (query.next()) {
-        AnswerRow row{query.value(0).toLongLong(), query.value(1).toLongLong(), query.value(2).toInt(),
-                      query.value(3).toInt() != 0};
+    const bool read = readRows(query, QString(), [&rows](const QSqlQuery& found) {
+        AnswerRow row{found.value(0).toLongLong(), found.value(1).toLongLong(), found.value(2).toInt(),
+                      found.value(3).toInt() != 0};
         if (isCategory(row.category))
             rows.push_back(row);
-    }
-    if (query.lastError().isValid()) {
-        fail(Problem::Damaged, query.lastError().text());
+    });
+    if (!read)
         rows.clear();
-    }
     return rows;
 }
 

@@ -3,11 +3,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <limits>
 #include <map>
 #include <memory>
 #include <optional>
 #include <vector>
+
+class QSqlQuery;
 
 namespace zorna::journal {
 
@@ -89,6 +92,10 @@ public:
 private:
     bool open();
     bool readGames();
+    // Runs a query, the statement given or the one prepared when none is, and
+    // hands every row to `row`; a failure marks the journal damaged and says false.
+    bool readRows(QSqlQuery& query, const QString& statement,
+                  const std::function<void(const QSqlQuery&)>& row);
     void fail(Problem problem, const QString& detail);
 
     QString path_;

@@ -18,6 +18,33 @@ Q_DECLARE_METATYPE(zorna::rules::Pixels)
 
 namespace {
 
+// A hole at a cell of a sheet.
+struct PlacedHole {
+    int x, y;
+    Hole hole;
+};
+
+// A sheet of the given size and some of its holes.
+struct SheetHoles {
+    int width = 0, height = 0;
+    std::vector<PlacedHole> holes;
+};
+
+// A folded piece with the holes punched in it, how it was folded, and the
+// open napkin: its size, some of the holes it shows and how many it has.
+struct Unfolding {
+    SheetHoles piece;
+    Folding folding = Folding::LeftHalf;
+    SheetHoles open;
+    int openHoles = 0;
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Unfolding)
+
+namespace {
+
 enum CubeMark { Dot, Arrow, Bar, Corner, Plus, Half };
 const MarkSymmetry kSymmetry{1, 4, 2, 4, 1, 4};
 
@@ -225,45 +252,45 @@ private slots:
 class NapkinTest : public QObject {
     Q_OBJECT
 private slots:
-    void quarterMirrorsAcrossBothFolds() {
-        Sheet piece(2, 2);
-        piece.set(0, 0, Hole::TriangleRight);
-        piece.set(1, 1, Hole::TriangleUp);
-        const Sheet open = unfold(piece, Folding::Quarter);
-        QCOMPARE(open.width, 4);
-        QCOMPARE(open.height, 4);
-        QCOMPARE(open.holes(), 8);
-        QVERIFY(open.at(0, 0) == Hole::TriangleRight);
-        QVERIFY(open.at(3, 0) == Hole::TriangleLeft);
-        QVERIFY(open.at(0, 3) == Hole::TriangleRight);
-        QVERIFY(open.at(3, 3) == Hole::TriangleLeft);
-        QVERIFY(open.at(1, 1) == Hole::TriangleUp);
-        QVERIFY(open.at(2, 1) == Hole::TriangleUp);
-        QVERIFY(open.at(1, 2) == Hole::TriangleDown);
-        QVERIFY(open.at(2, 2) == Hole::TriangleDown);
+    void unfoldedHoles_data() {
+        QTest::addColumn<Unfolding>("unfolding");
+        QTest::newRow("quarter mirrors across both folds")
+            << Unfolding{{2, 2, {{0, 0, Hole::TriangleRight}, {1, 1, Hole::TriangleUp}}},
+                         Folding::Quarter,
+                         {4,
+                          4,
+                          {{0, 0, Hole::TriangleRight},
+                           {3, 0, Hole::TriangleLeft},
+                           {0, 3, Hole::TriangleRight},
+                           {3, 3, Hole::TriangleLeft},
+                           {1, 1, Hole::TriangleUp},
+                           {2, 1, Hole::TriangleUp},
+                           {1, 2, Hole::TriangleDown},
+                           {2, 2, Hole::TriangleDown}}},
+                         8};
+        QTest::newRow("hole at the fold opens into two side by side")
+            << Unfolding{{2, 1, {{1, 0, Hole::Circle}}},
+                         Folding::LeftHalf,
+                         {4, 1, {{1, 0, Hole::Circle}, {2, 0, Hole::Circle}}},
+                         2};
+        // Left stays left across a horizontal fold.
+        QTest::newRow("top half mirrors up and down")
+            << Unfolding{{3, 2, {{2, 0, Hole::TriangleUp}, {0, 1, Hole::TriangleLeft}}},
+                         Folding::TopHalf,
+                         {3, 4, {{2, 3, Hole::TriangleDown}, {0, 2, Hole::TriangleLeft}}},
+                         4};
     }
-
-    void holeAtTheFoldOpensIntoTwoSideBySide() {
-        Sheet piece(2, 1);
-        piece.set(1, 0, Hole::Circle);
-        const Sheet open = unfold(piece, Folding::LeftHalf);
-        QCOMPARE(open.width, 4);
-        QCOMPARE(open.height, 1);
-        QVERIFY(open.at(1, 0) == Hole::Circle);
-        QVERIFY(open.at(2, 0) == Hole::Circle);
-        QCOMPARE(open.holes(), 2);
-    }
-
-    void topHalfMirrorsUpAndDown() {
-        Sheet piece(3, 2);
-        piece.set(2, 0, Hole::TriangleUp);
-        piece.set(0, 1, Hole::TriangleLeft);
-        const Sheet open = unfold(piece, Folding::TopHalf);
-        QCOMPARE(open.width, 3);
-        QCOMPARE(open.height, 4);
-        QVERIFY(open.at(2, 3) == Hole::TriangleDown);
-        QVERIFY(open.at(0, 2) == Hole::TriangleLeft); // left stays left across a horizontal fold
-        QCOMPARE(open.holes(), 4);
+    void unfoldedHoles() {
+        QFETCH(Unfolding, unfolding);
+        Sheet piece(unfolding.piece.width, unfolding.piece.height);
+        for (const PlacedHole& h : unfolding.piece.holes)
+            piece.set(h.x, h.y, h.hole);
+        const Sheet open = unfold(piece, unfolding.folding);
+        QCOMPARE(open.width, unfolding.open.width);
+        QCOMPARE(open.height, unfolding.open.height);
+        QCOMPARE(open.holes(), unfolding.openHoles);
+        for (const PlacedHole& h : unfolding.open.holes)
+            QVERIFY2(open.at(h.x, h.y) == h.hole, qPrintable(QStringLiteral("cell %1,%2").arg(h.x).arg(h.y)));
     }
 
     void openNapkinIsSymmetric_data() {

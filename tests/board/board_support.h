@@ -74,6 +74,15 @@ struct BoardUnderTest {
     QPointer<BoardWindow> board;
 };
 
+// A board with a new game of two players started on a fresh program folder.
+struct NewGame {
+    NewGame() { board->startGame(); }
+
+    TestContext tc{fakeCatalog()};
+    FakeRegistration reg;
+    BoardUnderTest board{tc, reg};
+};
+
 inline FakeTask* openTask(BoardWindow& board) {
     board.nextTask();
     return static_cast<FakeTask*>(board.taskWindow());
@@ -139,6 +148,22 @@ inline void saveFixture(TestContext& tc, const QString& name, int count, const Q
 inline void openSaved(TestContext& tc, FakeRegistration& reg, const QString& name) {
     reg.saved = true;
     reg.folder = tc.programFolder.root() + QStringLiteral("/Save/") + name;
+}
+
+// A hand-made game written to Save/1 and the registration double that opens it.
+inline FakeRegistration restoredGame(TestContext& tc, int count, const QList<int>& squares, int numGr,
+                                     const QByteArray& stats = QByteArray()) {
+    saveFixture(tc, QStringLiteral("1"), count, squares, numGr, stats);
+    FakeRegistration reg;
+    reg.count = count;
+    openSaved(tc, reg, QStringLiteral("1"));
+    return reg;
+}
+
+// Asks the board to save, answering its question with `answer`.
+inline void saveAnswering(TestContext& tc, BoardWindow& board, MsgAnswer answer) {
+    tc.dialogs.answer(answer);
+    board.saveGame();
 }
 
 } // namespace zorna::test

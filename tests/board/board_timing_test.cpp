@@ -1,4 +1,5 @@
 #include "board/board_support.h"
+#include "support/board_messages.h"
 #include "support/test_registry.h"
 
 #include <QTest>
@@ -8,18 +9,11 @@ using namespace zorna::test;
 
 namespace {
 
-const Message kUnsaved{QStringLiteral("Запит"),
-                       QStringLiteral("Увага!Ви гру не зберегли!\nБажаєте зберегти?"), MsgIcon::Warning,
-                       MsgButtons::YesNo};
-const Message kLeave{QStringLiteral("Запит"), QStringLiteral("Повернутися у вікно реєстрації гравців?"),
-                     MsgIcon::Question, MsgButtons::YesNo};
-
 // A restored game whose first player stands on square 32 and has just solved
 // the task there: the chip is on its way to the finish.
 struct MoveToFinish {
     MoveToFinish() {
-        saveFixture(tc, QStringLiteral("1"), 2, {32, 5}, 1);
-        openSaved(tc, reg, QStringLiteral("1"));
+        reg = restoredGame(tc, 2, {32, 5}, 1);
         board = new BoardWindow(tc.ctx, tc.catalog, reg.start(), [this] { ++reg.returned; });
         openTask(*board)->solve(true);
         settle();

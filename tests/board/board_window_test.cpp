@@ -1,6 +1,6 @@
 #include "board/board_support.h"
 #include "platform/file_system.h"
-#include "support/save_messages.h"
+#include "support/board_messages.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -10,16 +10,6 @@
 
 using namespace zorna;
 using namespace zorna::test;
-
-namespace {
-const Message kNotAvailable{QStringLiteral("Повідомлення"), QStringLiteral("Завдання №1 поки що недоступне."),
-                            MsgIcon::Information, MsgButtons::Ok};
-const Message kNotSaved{QStringLiteral("Запит"),
-                        QStringLiteral("Увага!Ви гру не зберегли!\nБажаєте зберегти?"), MsgIcon::Warning,
-                        MsgButtons::YesNo};
-const Message kLeave{QStringLiteral("Запит"), QStringLiteral("Повернутися у вікно реєстрації гравців?"),
-                     MsgIcon::Question, MsgButtons::YesNo};
-} // namespace
 
 class BoardWindowTest : public QObject {
     Q_OBJECT
@@ -70,54 +60,48 @@ private slots:
     }
 
     void solvedTaskMovesChipAndPassesTurn() {
-        TestContext tc(fakeCatalog());
-        FakeRegistration reg;
-        BoardUnderTest board(tc, reg);
-        board->startGame();
-        FakeTask* task = openTask(*board.board);
+        NewGame g;
+        FakeTask* task = openTask(*g.board.board);
         QVERIFY(task && task->loaded);
         QVERIFY(task->isVisible());
-        QVERIFY(!board->isEnabled());
+        QVERIFY(!g.board->isEnabled());
         QCOMPARE(task->windowTitle(), QStringLiteral("Завдання №1"));
         task->solve(true);
         settle();
-        QVERIFY(board->isEnabled());
+        QVERIFY(g.board->isEnabled());
         // The window's category (4 for square 1) reached the board before krok counted it.
-        QCOMPARE(board->session().stats().at(1, 4, 1), qint16(1));
-        QCOMPARE(board->session().game().players()[0].square(), 2);
-        QVERIFY(board->isMoving());
-        QVERIFY(!board->nextButton()->isEnabled());
-        QVERIFY(!board->saveButton()->isEnabled());
-        QCOMPARE(board->chipPicture(1), 1);
-        tc.clock.advance(1200);
-        QCOMPARE(board->chip(1)->pos(), QPoint(27 + 36, 8));
-        tc.clock.advance(1200); // 24 steps of 3 pixels
-        QCOMPARE(board->chip(1)->pos(), QPoint(99, 8));
-        QVERIFY(board->isMoving());
-        QCOMPARE(board->session().currentPlayer(), 1);
-        tc.clock.advance(100); // the 25th tick ends the move
-        QVERIFY(!board->isMoving());
-        QCOMPARE(board->session().currentPlayer(), 2);
-        QCOMPARE(board->turnLabel()->text(), QStringLiteral("Петро"));
-        QVERIFY(board->turnLabel()->styleSheet().contains(QStringLiteral("rgb(255, 0, 0)")));
-        QVERIFY(board->nextButton()->isEnabled());
-        QVERIFY(board->saveButton()->isEnabled());
-        QCOMPARE(tc.clock.enabledTimerCount(), 0);
+        QCOMPARE(g.board->session().stats().at(1, 4, 1), qint16(1));
+        QCOMPARE(g.board->session().game().players()[0].square(), 2);
+        QVERIFY(g.board->isMoving());
+        QVERIFY(!g.board->nextButton()->isEnabled());
+        QVERIFY(!g.board->saveButton()->isEnabled());
+        QCOMPARE(g.board->chipPicture(1), 1);
+        g.tc.clock.advance(1200);
+        QCOMPARE(g.board->chip(1)->pos(), QPoint(27 + 36, 8));
+        g.tc.clock.advance(1200); // 24 steps of 3 pixels
+        QCOMPARE(g.board->chip(1)->pos(), QPoint(99, 8));
+        QVERIFY(g.board->isMoving());
+        QCOMPARE(g.board->session().currentPlayer(), 1);
+        g.tc.clock.advance(100); // the 25th tick ends the move
+        QVERIFY(!g.board->isMoving());
+        QCOMPARE(g.board->session().currentPlayer(), 2);
+        QCOMPARE(g.board->turnLabel()->text(), QStringLiteral("Петро"));
+        QVERIFY(g.board->turnLabel()->styleSheet().contains(QStringLiteral("rgb(255, 0, 0)")));
+        QVERIFY(g.board->nextButton()->isEnabled());
+        QVERIFY(g.board->saveButton()->isEnabled());
+        QCOMPARE(g.tc.clock.enabledTimerCount(), 0);
     }
 
     void failedTaskOnOrdinarySquarePassesAtOnce() {
-        TestContext tc(fakeCatalog());
-        FakeRegistration reg;
-        BoardUnderTest board(tc, reg);
-        board->startGame();
-        openTask(*board.board)->solve(false);
+        NewGame g;
+        openTask(*g.board.board)->solve(false);
         settle();
-        QVERIFY(!board->isMoving());
-        QCOMPARE(board->session().game().players()[0].square(), 1);
-        QCOMPARE(board->session().stats().at(1, 4, 2), qint16(1));
-        QCOMPARE(board->session().currentPlayer(), 2);
-        QCOMPARE(board->turnLabel()->text(), QStringLiteral("Петро"));
-        QVERIFY(board->nextButton()->isEnabled());
+        QVERIFY(!g.board->isMoving());
+        QCOMPARE(g.board->session().game().players()[0].square(), 1);
+        QCOMPARE(g.board->session().stats().at(1, 4, 2), qint16(1));
+        QCOMPARE(g.board->session().currentPlayer(), 2);
+        QCOMPARE(g.board->turnLabel()->text(), QStringLiteral("Петро"));
+        QVERIFY(g.board->nextButton()->isEnabled());
     }
 
     // Moves on the special squares, starting from a restored game.
@@ -144,9 +128,7 @@ private slots:
         QFETCH(int, picture);
         QFETCH(int, resting);
         TestContext tc(fakeCatalog());
-        saveFixture(tc, QStringLiteral("1"), 2, {square, 1}, 1);
-        FakeRegistration reg;
-        openSaved(tc, reg, QStringLiteral("1"));
+        FakeRegistration reg = restoredGame(tc, 2, {square, 1}, 1);
         BoardUnderTest board(tc, reg);
         openTask(*board.board)->solve(solved);
         settle();
@@ -160,10 +142,7 @@ private slots:
 
     void finishedPlayersLeaveTheTurnOrder() {
         TestContext tc(fakeCatalog());
-        saveFixture(tc, QStringLiteral("1"), 3, {5, 32, 5}, 2);
-        FakeRegistration reg;
-        reg.count = 3;
-        openSaved(tc, reg, QStringLiteral("1"));
+        FakeRegistration reg = restoredGame(tc, 3, {5, 32, 5}, 2);
         BoardUnderTest board(tc, reg);
         QCOMPARE(board->session().currentPlayer(), 2);
         play(tc, *board.board, true); // player 2 reaches 33
@@ -180,9 +159,7 @@ private slots:
 
     void everyDaliMarksTheGameUnsaved() {
         TestContext tc(fakeCatalog());
-        saveFixture(tc, QStringLiteral("1"), 2, {5, 5}, 1);
-        FakeRegistration reg;
-        openSaved(tc, reg, QStringLiteral("1"));
+        FakeRegistration reg = restoredGame(tc, 2, {5, 5}, 1);
         BoardUnderTest board(tc, reg);
         QVERIFY(board->session().isSaved());
         FakeTask* task = openTask(*board.board);
@@ -208,20 +185,17 @@ private slots:
     }
 
     void unansweredTaskKeepsBoardDisabled() {
-        TestContext tc(fakeCatalog());
-        FakeRegistration reg;
-        BoardUnderTest board(tc, reg);
-        board->startGame();
-        FakeTask* task = openTask(*board.board);
+        NewGame g;
+        FakeTask* task = openTask(*g.board.board);
         QVERIFY(!task->close());
-        QVERIFY(!board->isEnabled());
+        QVERIFY(!g.board->isEnabled());
         // Nor can the board be closed under the open task.
-        QVERIFY(!board->close());
-        QVERIFY(tc.dialogs.asked().isEmpty());
-        QCOMPARE(reg.returned, 0);
+        QVERIFY(!g.board->close());
+        QVERIFY(g.tc.dialogs.asked().isEmpty());
+        QCOMPARE(g.reg.returned, 0);
         task->solve(true);
         settle();
-        QVERIFY(board->isEnabled());
+        QVERIFY(g.board->isEnabled());
     }
 
     void functionKeysFromAnyControl_data() {
@@ -284,9 +258,7 @@ private slots:
         QFETCH(int, moving);
         QFETCH(int, resting);
         TestContext tc(fakeCatalog());
-        saveFixture(tc, QStringLiteral("1"), 2, {from, 1}, 1);
-        FakeRegistration reg;
-        openSaved(tc, reg, QStringLiteral("1"));
+        FakeRegistration reg = restoredGame(tc, 2, {from, 1}, 1);
         BoardUnderTest board(tc, reg);
         auto shows = [&](int picture) {
             const QImage expected =
@@ -339,63 +311,50 @@ private slots:
     }
 
     void leavingAfterSaveGoesStraightToTheQuestion() {
-        TestContext tc(fakeCatalog());
-        FakeRegistration reg;
-        BoardUnderTest board(tc, reg);
-        board->startGame();
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->saveGame();
-        tc.dialogs.clear();
-        tc.dialogs.answer(MsgAnswer::No);
-        board->leaveBoard();
-        QCOMPARE(tc.dialogs.asked(), QList<Message>{kLeave});
-        QVERIFY(board.board);
-        QCOMPARE(reg.returned, 0);
+        NewGame g;
+        saveAnswering(g.tc, *g.board.board, MsgAnswer::Yes);
+        g.tc.dialogs.clear();
+        g.tc.dialogs.answer(MsgAnswer::No);
+        g.board->leaveBoard();
+        QCOMPARE(g.tc.dialogs.asked(), QList<Message>{kLeave});
+        QVERIFY(g.board.board);
+        QCOMPARE(g.reg.returned, 0);
     }
 
     void leavingUnsavedOffersToSave() {
-        TestContext tc(fakeCatalog());
-        FakeRegistration reg;
-        BoardUnderTest board(tc, reg);
-        board->startGame();
-        tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
-        tc.dialogs.answer(MsgAnswer::Yes); // save?
-        tc.dialogs.answer(MsgAnswer::Yes); // Зберегти гру?
-        tc.dialogs.answer(MsgAnswer::Ok);
-        tc.dialogs.answer(MsgAnswer::Yes); // leave
-        board->leaveBoard();
-        QCOMPARE(tc.dialogs.asked(), (QList<Message>{kNotSaved, kSaveQuestion, kSaved, kLeave}));
-        QCOMPARE(reg.returned, 1);
-        QVERIFY(tc.programFolder.exists(QStringLiteral("Save/1/Temp/2.$$$")));
+        NewGame g;
+        g.tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
+        g.tc.dialogs.answer(MsgAnswer::Yes); // save?
+        g.tc.dialogs.answer(MsgAnswer::Yes); // Зберегти гру?
+        g.tc.dialogs.answer(MsgAnswer::Ok);
+        g.tc.dialogs.answer(MsgAnswer::Yes); // leave
+        g.board->leaveBoard();
+        QCOMPARE(g.tc.dialogs.asked(), (QList<Message>{kUnsaved, kSaveQuestion, kSaved, kLeave}));
+        QCOMPARE(g.reg.returned, 1);
+        QVERIFY(g.tc.programFolder.exists(QStringLiteral("Save/1/Temp/2.$$$")));
         // The working folder is emptied but stays.
-        QVERIFY(tc.programFolder.exists(QStringLiteral("Temp")));
-        QVERIFY(filesIn(tc.ctx.folder.workingFolder()).isEmpty());
+        QVERIFY(g.tc.programFolder.exists(QStringLiteral("Temp")));
+        QVERIFY(filesIn(g.tc.ctx.folder.workingFolder()).isEmpty());
         settle();
-        QVERIFY(!board.board);
+        QVERIFY(!g.board.board);
     }
 
     void leavingUnsavedWithoutSaving() {
-        TestContext tc(fakeCatalog());
-        FakeRegistration reg;
-        BoardUnderTest board(tc, reg);
-        board->startGame();
-        tc.dialogs.answer(MsgAnswer::No);
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->leaveBoard();
-        QCOMPARE(tc.dialogs.asked(), (QList<Message>{kNotSaved, kLeave}));
-        QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1")));
-        QCOMPARE(reg.returned, 1);
+        NewGame g;
+        g.tc.dialogs.answer(MsgAnswer::No);
+        g.tc.dialogs.answer(MsgAnswer::Yes);
+        g.board->leaveBoard();
+        QCOMPARE(g.tc.dialogs.asked(), (QList<Message>{kUnsaved, kLeave}));
+        QVERIFY(!g.tc.programFolder.exists(QStringLiteral("Save/1")));
+        QCOMPARE(g.reg.returned, 1);
     }
 
     void closeBoxAsksOnlyTheQuestion() {
-        TestContext tc(fakeCatalog());
-        FakeRegistration reg;
-        BoardUnderTest board(tc, reg);
-        board->startGame();
-        tc.dialogs.answer(MsgAnswer::No);
-        QVERIFY(!board->close());
-        QCOMPARE(tc.dialogs.asked(), QList<Message>{kLeave});
-        QCOMPARE(reg.returned, 0);
+        NewGame g;
+        g.tc.dialogs.answer(MsgAnswer::No);
+        QVERIFY(!g.board->close());
+        QCOMPARE(g.tc.dialogs.asked(), QList<Message>{kLeave});
+        QCOMPARE(g.reg.returned, 0);
     }
 };
 

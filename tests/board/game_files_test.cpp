@@ -2,8 +2,8 @@
 #include "board/game_files.h"
 #include "doubles/failing_file_system.h"
 #include "stats/statistics_window.h"
+#include "support/board_messages.h"
 #include "support/links.h"
-#include "support/save_messages.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -12,11 +12,6 @@
 
 using namespace zorna;
 using namespace zorna::test;
-
-namespace {
-const Message kGameOver{QStringLiteral("Повідомлення"), QStringLiteral("Гра закінчена!"),
-                        MsgIcon::Information, MsgButtons::Ok};
-} // namespace
 
 class GameFilesTest : public QObject {
     Q_OBJECT
@@ -54,8 +49,7 @@ private slots:
         play(tc, *board.board, false); // Петро: category 4 incorrect
         tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\x01'));
         tc.dialogs.clear();
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->saveGame();
+        saveAnswering(tc, *board.board, MsgAnswer::Yes);
         QCOMPARE(tc.dialogs.asked(), (QList<Message>{kSaveQuestion, kSaved}));
         QVERIFY(board->session().isSaved());
         QVERIFY(board->session().hasFolder());
@@ -102,15 +96,13 @@ private slots:
         FakeRegistration reg;
         BoardUnderTest board(tc, reg);
         board->startGame();
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->saveGame();
+        saveAnswering(tc, *board.board, MsgAnswer::Yes);
         QCOMPARE(board->session().folderName(), QStringLiteral("2"));
         play(tc, *board.board, true);
         QVERIFY(!board->session().isSaved());
         // A used-picture file made after the first save travels with the second.
         tc.programFolder.write(QStringLiteral("Temp/7.$$$"), QByteArray(44, '\x02'));
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->saveGame();
+        saveAnswering(tc, *board.board, MsgAnswer::Yes);
         QCOMPARE(board->session().folderName(), QStringLiteral("2"));
         QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/3")));
         QCOMPARE(tc.programFolder.read(QStringLiteral("Save/2/Temp/7.$$$")), QByteArray(44, '\x02'));
@@ -125,39 +117,31 @@ private slots:
     }
 
     void saveAnsweredNoChangesNothing() {
-        TestContext tc(fakeCatalog());
-        FakeRegistration reg;
-        BoardUnderTest board(tc, reg);
-        board->startGame();
-        tc.dialogs.answer(MsgAnswer::No);
-        board->saveGame();
-        QCOMPARE(tc.dialogs.asked(), QList<Message>{kSaveQuestion});
-        QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1")));
-        QVERIFY(!board->session().isSaved());
+        NewGame g;
+        saveAnswering(g.tc, *g.board.board, MsgAnswer::No);
+        QCOMPARE(g.tc.dialogs.asked(), QList<Message>{kSaveQuestion});
+        QVERIFY(!g.tc.programFolder.exists(QStringLiteral("Save/1")));
+        QVERIFY(!g.board->session().isSaved());
     }
 
     void failedSaveWarnsAndKeepsTheEarlierSave() {
-        TestContext tc(fakeCatalog());
-        FakeRegistration reg;
-        BoardUnderTest board(tc, reg);
-        board->startGame();
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->saveGame();
-        const QByteArray firstDate = tc.programFolder.read(QStringLiteral("Save/1/date.dat"));
-        play(tc, *board.board, true);
-        tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
-        tc.dialogs.clear();
-        tc.dialogs.answer(MsgAnswer::Yes);
+        NewGame g;
+        saveAnswering(g.tc, *g.board.board, MsgAnswer::Yes);
+        const QByteArray firstDate = g.tc.programFolder.read(QStringLiteral("Save/1/date.dat"));
+        play(g.tc, *g.board.board, true);
+        g.tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
+        g.tc.dialogs.clear();
+        g.tc.dialogs.answer(MsgAnswer::Yes);
         {
             // The disk fills up while date.dat is written.
             FailingFileSystem full(QRegularExpression(QStringLiteral("^write .*/date\\.dat$")));
-            board->saveGame();
+            g.board->saveGame();
             QVERIFY(!full.failedStep().isEmpty());
         }
-        QCOMPARE(tc.dialogs.asked(), (QList<Message>{kSaveQuestion, kSaveFailed}));
-        QVERIFY(!board->session().isSaved());
-        QCOMPARE(tc.programFolder.read(QStringLiteral("Save/1/date.dat")), firstDate);
-        QVERIFY(gamefiles::readGameRecord(tc.programFolder.root() + "/Save/1"));
+        QCOMPARE(g.tc.dialogs.asked(), (QList<Message>{kSaveQuestion, kSaveFailed}));
+        QVERIFY(!g.board->session().isSaved());
+        QCOMPARE(g.tc.programFolder.read(QStringLiteral("Save/1/date.dat")), firstDate);
+        QVERIFY(gamefiles::readGameRecord(g.tc.programFolder.root() + "/Save/1"));
     }
 
     void failedFirstSaveIsReported() {
@@ -167,8 +151,7 @@ private slots:
         FakeRegistration reg;
         BoardUnderTest board(tc, reg);
         board->startGame();
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->saveGame();
+        saveAnswering(tc, *board.board, MsgAnswer::Yes);
         QCOMPARE(tc.dialogs.asked(), (QList<Message>{kSaveQuestion, kSaveFailed}));
         QVERIFY(!board->session().isSaved());
         QVERIFY(!board->session().hasFolder());
@@ -181,8 +164,7 @@ private slots:
         reg.names = {QStringLiteral("Мар\u2019яна 😀"), QString(60, QChar(0x0416)), QString()};
         BoardUnderTest board(tc, reg);
         board->startGame();
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->saveGame();
+        saveAnswering(tc, *board.board, MsgAnswer::Yes);
         const QByteArray date = tc.programFolder.read(QStringLiteral("Save/1/date.dat"));
         QCOMPARE(date.size(), 1744);
         // U+2019 is in Windows-1251 (0x92); the emoji is not and becomes one "?".
@@ -231,8 +213,7 @@ private slots:
         QCOMPARE(tc.programFolder.read(QStringLiteral("Temp/17.$$$")), QByteArray(44, '\x03'));
 
         // A save writes back into the same folder.
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->saveGame();
+        saveAnswering(tc, *board.board, MsgAnswer::Yes);
         QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1")));
         QCOMPARE(gamefiles::readGameRecord(tc.programFolder.root() + "/Save/4")->numGr, 3);
     }
@@ -245,9 +226,7 @@ private slots:
     void restoreWithoutOrWithShortStatistics() {
         QFETCH(QByteArray, stat);
         TestContext tc(fakeCatalog());
-        saveFixture(tc, QStringLiteral("1"), 2, {3, 4}, 2, stat);
-        FakeRegistration reg;
-        openSaved(tc, reg, QStringLiteral("1"));
+        FakeRegistration reg = restoredGame(tc, 2, {3, 4}, 2, stat);
         BoardUnderTest board(tc, reg);
         QCOMPARE(board->session().stats(), StatTable());
         QCOMPARE(board->session().currentPlayer(), 2);
@@ -271,8 +250,7 @@ private slots:
         QCOMPARE(board->session().game().players()[0].square(), 5);
         QCOMPARE(board->session().stats().at(2, 3, 1), qint16(4));
         QCOMPARE(tc.programFolder.read(QStringLiteral("Temp/17.$$$")), QByteArray(44, '\x03'));
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->saveGame();
+        saveAnswering(tc, *board.board, MsgAnswer::Yes);
         QCOMPARE(tc.dialogs.asked().last(), kSaved);
         QCOMPARE(QDir(tc.programFolder.root() + "/Save/1").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  (QStringList{"date.dat", "statist.dat", "Temp"}));
@@ -283,9 +261,7 @@ private slots:
     // from a damaged file reads as 0.
     void countsStayInRange() {
         TestContext tc(fakeCatalog());
-        saveFixture(tc, QStringLiteral("1"), 2, {1, 1}, 1, statBytes({{1, 4, 1, 32767}, {2, 4, 2, -5}}));
-        FakeRegistration reg;
-        openSaved(tc, reg, QStringLiteral("1"));
+        FakeRegistration reg = restoredGame(tc, 2, {1, 1}, 1, statBytes({{1, 4, 1, 32767}, {2, 4, 2, -5}}));
         BoardUnderTest board(tc, reg);
         QCOMPARE(board->session().stats().at(2, 4, 2), qint16(0));
         play(tc, *board.board, true); // Оля answers right in category 4
@@ -295,8 +271,7 @@ private slots:
         QCOMPARE(board->statisticsWindow()->countLabel(2, 4, 2)->text(), QStringLiteral("0"));
         board->statisticsWindow()->close();
         settle();
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->saveGame();
+        saveAnswering(tc, *board.board, MsgAnswer::Yes);
         const QByteArray stat = tc.programFolder.read(QStringLiteral("Save/1/statist.dat"));
         QCOMPARE(stat.mid(2 * StatTable::index(1, 4, 1), 2), QByteArray("\xff\x7f", 2));
         QCOMPARE(stat.mid(2 * StatTable::index(2, 4, 2), 2), QByteArray("\x00\x00", 2));
@@ -304,9 +279,7 @@ private slots:
 
     void restoreFinishedGame() {
         TestContext tc(fakeCatalog());
-        saveFixture(tc, QStringLiteral("1"), 2, {33, 33}, 1, statBytes({{1, 3, 1, 2}}));
-        FakeRegistration reg;
-        openSaved(tc, reg, QStringLiteral("1"));
+        FakeRegistration reg = restoredGame(tc, 2, {33, 33}, 1, statBytes({{1, 3, 1, 2}}));
         BoardUnderTest board(tc, reg);
         QCOMPARE(tc.dialogs.asked(), QList<Message>{kGameOver});
         QVERIFY(!board->nextButton()->isEnabled());
@@ -319,10 +292,7 @@ private slots:
 
     void restoreTurnOfFinishedPlayerPassesOn() {
         TestContext tc(fakeCatalog());
-        saveFixture(tc, QStringLiteral("1"), 3, {33, 5, 6}, 1);
-        FakeRegistration reg;
-        reg.count = 3;
-        openSaved(tc, reg, QStringLiteral("1"));
+        FakeRegistration reg = restoredGame(tc, 3, {33, 5, 6}, 1);
         BoardUnderTest board(tc, reg);
         QCOMPARE(board->session().currentPlayer(), 2);
         QCOMPARE(board->turnLabel()->text(), QStringLiteral("Петро"));

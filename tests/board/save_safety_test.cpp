@@ -1,9 +1,9 @@
 #include "board/board_support.h"
 #include "board/game_files.h"
 #include "doubles/failing_file_system.h"
+#include "support/board_messages.h"
 #include "support/files.h"
 #include "support/links.h"
-#include "support/save_messages.h"
 #include "support/test_registry.h"
 #include "support/tiny_disk.h"
 
@@ -142,37 +142,29 @@ private slots:
     void boardReportsEveryFailedStep() {
         int steps = 0;
         {
-            TestContext tc(fakeCatalog());
-            FakeRegistration reg;
-            BoardUnderTest board(tc, reg);
-            board->startGame();
-            tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
+            NewGame g;
+            g.tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
             FailingFileSystem counting;
-            tc.dialogs.answer(MsgAnswer::Yes);
-            board->saveGame();
-            QCOMPARE(tc.dialogs.asked().last(), kSaved);
+            saveAnswering(g.tc, *g.board.board, MsgAnswer::Yes);
+            QCOMPARE(g.tc.dialogs.asked().last(), kSaved);
             steps = int(counting.steps().size());
         }
         for (int step = 0; step < steps; ++step) {
-            TestContext tc(fakeCatalog());
-            FakeRegistration reg;
-            BoardUnderTest board(tc, reg);
-            board->startGame();
-            tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
+            NewGame g;
+            g.tc.programFolder.write(QStringLiteral("Temp/2.$$$"), QByteArray(44, '\0'));
             FailingFileSystem fs(step);
-            tc.dialogs.answer(MsgAnswer::Yes);
-            board->saveGame();
+            saveAnswering(g.tc, *g.board.board, MsgAnswer::Yes);
             const QString where = fs.failedStep();
-            const bool complete = gamefiles::readGameRecord(tc.programFolder.root() + "/Save/1") &&
-                                  gamefiles::readStatTable(tc.programFolder.root() + "/Save/1") &&
-                                  tc.programFolder.exists(QStringLiteral("Save/1/Temp/2.$$$"));
-            if (tc.dialogs.asked().last() == kSaved) {
-                QVERIFY2(complete && board->session().isSaved(), qPrintable(where));
+            const bool complete = gamefiles::readGameRecord(g.tc.programFolder.root() + "/Save/1") &&
+                                  gamefiles::readStatTable(g.tc.programFolder.root() + "/Save/1") &&
+                                  g.tc.programFolder.exists(QStringLiteral("Save/1/Temp/2.$$$"));
+            if (g.tc.dialogs.asked().last() == kSaved) {
+                QVERIFY2(complete && g.board->session().isSaved(), qPrintable(where));
             } else {
-                QVERIFY2(tc.dialogs.asked() == (QList<Message>{kSaveQuestion, kSaveFailed}),
+                QVERIFY2(g.tc.dialogs.asked() == (QList<Message>{kSaveQuestion, kSaveFailed}),
                          qPrintable(where));
-                QVERIFY2(!board->session().isSaved(), qPrintable(where));
-                QVERIFY2(complete || !tc.programFolder.exists(QStringLiteral("Save/1")), qPrintable(where));
+                QVERIFY2(!g.board->session().isSaved(), qPrintable(where));
+                QVERIFY2(complete || !g.tc.programFolder.exists(QStringLiteral("Save/1")), qPrintable(where));
             }
         }
     }
@@ -188,15 +180,13 @@ private slots:
         QPointer<BoardWindow> board = new BoardWindow(ctx, tc.catalog, reg.start(), [] {});
         board->startGame();
         put(disk.dir.path() + "/Temp/2.$$$", QByteArray(44, '\x01'));
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->saveGame();
+        saveAnswering(tc, *board, MsgAnswer::Yes);
         QCOMPARE(tc.dialogs.asked().last(), kSaved);
         const GameSnapshot earlier = snapshot(disk.dir.path() + "/Save/1");
         play(tc, *board, true);
         QVERIFY(disk.fill());
         tc.dialogs.clear();
-        tc.dialogs.answer(MsgAnswer::Yes);
-        board->saveGame();
+        saveAnswering(tc, *board, MsgAnswer::Yes);
         QCOMPARE(tc.dialogs.asked(), (QList<Message>{kSaveQuestion, kSaveFailed}));
         QVERIFY(!board->session().isSaved());
         QCOMPARE(snapshot(disk.dir.path() + "/Save/1"), earlier);

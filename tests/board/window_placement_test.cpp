@@ -69,9 +69,7 @@ private slots:
         QFETCH(Opened, opened);
         QFETCH(BoardAt, boardAt);
         TestContext tc(fakeCatalog());
-        saveFixture(tc, QStringLiteral("1"), 2, {32, 5}, 1);
-        FakeRegistration reg;
-        openSaved(tc, reg, QStringLiteral("1"));
+        FakeRegistration reg = restoredGame(tc, 2, {32, 5}, 1);
         BoardUnderTest board(tc, reg);
         board->show();
         const QRect area = screenArea(board.board);

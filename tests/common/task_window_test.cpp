@@ -54,60 +54,69 @@ TaskWindow* openProbe(AppContext& c, TaskHost& h, const TaskSquare& t) {
     return new ProbeTask(c, h, t);
 }
 
+// The probe in the catalog as window 7 (square 2), with the context and board
+// double it opens on.
+struct ProbeFixture {
+    ProbeFixture() { t.catalog.add(7, openProbe); }
+    // Opens the probe; `picture` is the deck's draw, none scripted when 0.
+    ProbeTask* open(int picture = 0) {
+        if (picture != 0)
+            t.rnd.push(ScriptedRnd::forDraw(picture, 10, 1));
+        return static_cast<ProbeTask*>(t.catalog.open(2, t.ctx, host));
+    }
+    // The probe's used-picture record as it is on disk.
+    QByteArray record() const { return t.programFolder.read(QStringLiteral("Temp/7.$$$")); }
+
+    TestContext t;
+    FakeHost host;
+};
+
 } // namespace
 
 class TaskWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void handsBackInTheFixedOrder() {
-        TestContext t;
-        t.catalog.add(7, openProbe);
-        FakeHost host;
-        t.rnd.push(ScriptedRnd::forDraw(3, 10, 1));
-        QPointer<TaskWindow> w = t.catalog.open(2, t.ctx, host);
+        ProbeFixture f;
+        QPointer<ProbeTask> w = f.open(3);
         QVERIFY(w);
         QCOMPARE(w->windowTitle(), QStringLiteral("Завдання №2"));
         w->show();
-        QTest::mouseClick(static_cast<ProbeTask*>(w.data())->done, Qt::LeftButton);
-        QCOMPARE(host.calls, zorna::test::handBack(true, 3));
-        QVERIFY(host.lastRight);
-        QCOMPARE(host.lastCategory, 3);
+        QTest::mouseClick(w->done, Qt::LeftButton);
+        QCOMPARE(f.host.calls, zorna::test::handBack(true, 3));
+        QVERIFY(f.host.lastRight);
+        QCOMPARE(f.host.lastCategory, 3);
         zorna::test::settle();
         QVERIFY(w.isNull());
     }
 
     void closeBoxIsRefusedWhileBusy() {
-        TestContext t;
-        FakeHost host;
-        t.catalog.add(7, openProbe);
-        QPointer<TaskWindow> w = t.catalog.open(2, t.ctx, host);
+        ProbeFixture f;
+        QPointer<ProbeTask> w = f.open();
         w->show();
         QVERIFY(!w->close());
         zorna::test::settle();
         QVERIFY(w);
         QVERIFY(w->isVisible());
-        QCOMPARE(host.answerCount, 0);
-        QVERIFY(host.calls.isEmpty());
+        QCOMPARE(f.host.answerCount, 0);
+        QVERIFY(f.host.calls.isEmpty());
         w->setAttribute(Qt::WA_DeleteOnClose, false);
-        QTest::mouseClick(static_cast<ProbeTask*>(w.data())->region, Qt::LeftButton);
-        QCOMPARE(host.answerCount, 1);
-        QVERIFY(!host.lastRight);
+        QTest::mouseClick(w->region, Qt::LeftButton);
+        QCOMPARE(f.host.answerCount, 1);
+        QVERIFY(!f.host.lastRight);
         delete w;
     }
 
     void closingStopsTimersAndRecordsTheResult() {
-        TestContext t;
-        FakeHost host;
-        t.catalog.add(7, openProbe);
-        t.rnd.push(ScriptedRnd::forDraw(5, 10, 1));
-        auto* w = static_cast<ProbeTask*>(t.catalog.open(2, t.ctx, host));
+        ProbeFixture f;
+        ProbeTask* w = f.open(5);
         w->setAttribute(Qt::WA_DeleteOnClose, false);
         QCOMPARE(w->picture, 5);
-        t.clock.advance(250);
+        f.t.clock.advance(250);
         QCOMPARE(w->ticks, 2);
         QTest::mouseClick(w->done, Qt::LeftButton);
-        QCOMPARE(t.clock.enabledTimerCount(), 0);
-        const QByteArray record = t.programFolder.read(QStringLiteral("Temp/7.$$$"));
+        QCOMPARE(f.t.clock.enabledTimerCount(), 0);
+        const QByteArray record = f.record();
         QCOMPARE(record.size(), 44);
         QCOMPARE(record.mid(8, 2), QByteArray("\xff\xff"));      // shown flag of picture 5
         QCOMPARE(record.mid(22 + 8, 2), QByteArray("\xff\xff")); // solved flag of picture 5
@@ -117,14 +126,11 @@ private slots:
     // The drawn picture is on disk as soon as the window is loaded, before it
     // is shown: a game killed while the window is on the screen remembers it.
     void drawnPictureIsWrittenBeforeTheWindowIsShown() {
-        TestContext t;
-        FakeHost host;
-        t.catalog.add(7, openProbe);
-        t.rnd.push(ScriptedRnd::forDraw(4, 10, 1));
-        std::unique_ptr<TaskWindow> w(t.catalog.open(2, t.ctx, host));
+        ProbeFixture f;
+        std::unique_ptr<TaskWindow> w(f.open(4));
         w->setAttribute(Qt::WA_DeleteOnClose, false);
         QVERIFY(!w->isVisible());
-        const QByteArray record = t.programFolder.read(QStringLiteral("Temp/7.$$$"));
+        const QByteArray record = f.record();
         QCOMPARE(record.size(), 44);
         QCOMPARE(record.mid(6, 2), QByteArray("\xff\xff")); // shown flag of picture 4
     }

@@ -1,3 +1,4 @@
+#include "support/catalog_window.h"
 #include "support/test_context.h"
 #include "support/test_registry.h"
 #include "tasks/common/done_button.h"
@@ -225,15 +226,11 @@ private slots:
     void catalogOpensTheWindowsBySquare() {
         QFETCH(int, square);
         QFETCH(QString, className);
-        const TaskCatalog catalog = buildTaskCatalog(TaskFamily::Counting);
-        TestContext tc;
-        FakeHost host;
-        TaskWindow* w = catalog.open(square, tc.ctx, host);
-        QVERIFY(w);
-        QCOMPARE(QString::fromLatin1(w->metaObject()->className()), className);
-        QCOMPARE(w->windowTitle(), QStringLiteral("Завдання №%1").arg(square));
-        QVERIFY(w->busy());
-        delete w;
+        const CatalogWindow opened(TaskFamily::Counting, square);
+        QVERIFY(opened.window);
+        QCOMPARE(opened.className(), className);
+        QCOMPARE(opened.window->windowTitle(), QStringLiteral("Завдання №%1").arg(square));
+        QVERIFY(opened.window->busy());
     }
 
     void pictureSizesFitTheWindows() {

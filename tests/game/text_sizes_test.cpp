@@ -65,6 +65,36 @@ int pixelSizeOf(double points, const QWidget* w) {
     return qRound(points * w->logicalDpiY() / 72.0);
 }
 
+// A row of the tables below: a label by its window's square and its object
+// name, and the point size it asks for.
+struct LabelRow {
+    static void addColumns() {
+        QTest::addColumn<int>("square");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<double>("points");
+    }
+    static LabelRow fetch() {
+        QFETCH(int, square);
+        QFETCH(QString, label);
+        QFETCH(double, points);
+        return {square, label, points};
+    }
+
+    int square;
+    QString label;
+    double points;
+};
+
+// The label the current row names, in its open window.
+struct RowLabel {
+    explicit RowLabel(const LabelRow& row)
+        : window(row.square), label(window.label(row.label)), points(row.points) {}
+
+    OpenWindow window;
+    QLabel* label;
+    double points;
+};
+
 } // namespace
 
 class TextSizesTest : public QObject {
@@ -72,9 +102,7 @@ class TextSizesTest : public QObject {
 
 private slots:
     void countersAreDrawnAtTheirSize_data() {
-        QTest::addColumn<int>("square");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<double>("points");
+        LabelRow::addColumns();
         QTest::newRow("statistics header I") << kStatistics << "Label8" << 18.0;
         QTest::newRow("statistics legend III") << kStatistics << "Label13" << 18.0;
         QTest::newRow("kletka31 clicks") << 28 << "Label1" << 18.0;
@@ -85,14 +113,11 @@ private slots:
 
     // Digits and capitals stand about 0.72 of the pixel size high in a sans face.
     void countersAreDrawnAtTheirSize() {
-        QFETCH(int, square);
-        QFETCH(QString, label);
-        QFETCH(double, points);
-        OpenWindow w(square);
-        QLabel* l = w.label(label);
+        const RowLabel row(LabelRow::fetch());
+        QLabel* l = row.label;
         QVERIFY(l);
-        QCOMPARE(l->font().pointSizeF(), points);
-        const int pixelSize = pixelSizeOf(points, l);
+        QCOMPARE(l->font().pointSizeF(), row.points);
+        const int pixelSize = pixelSizeOf(row.points, l);
 
         const Ink bold = inkOf(l);
         QVERIFY2(!bold.box.isEmpty(), "no text drawn");
@@ -114,9 +139,7 @@ private slots:
     }
 
     void instructionsKeepTheirSizeAndFit_data() {
-        QTest::addColumn<int>("square");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<double>("points");
+        LabelRow::addColumns();
         QTest::newRow("kletka5 instruction") << 16 << "Label1" << 12.0;
         QTest::newRow("kletka33 instruction") << 32 << "winText" << 13.5;
         QTest::newRow("kletka26 instruction") << 13 << "winText" << 11.25;
@@ -125,15 +148,12 @@ private slots:
     }
 
     void instructionsKeepTheirSizeAndFit() {
-        QFETCH(int, square);
-        QFETCH(QString, label);
-        QFETCH(double, points);
-        OpenWindow w(square);
-        QLabel* l = w.label(label);
+        const RowLabel row(LabelRow::fetch());
+        QLabel* l = row.label;
         QVERIFY(l);
-        QCOMPARE(l->font().pointSizeF(), points);
+        QCOMPARE(l->font().pointSizeF(), row.points);
         const QFontInfo drawn(l->font());
-        QCOMPARE(drawn.pixelSize(), pixelSizeOf(points, l));
+        QCOMPARE(drawn.pixelSize(), pixelSizeOf(row.points, l));
         QVERIFY(drawn.bold());
         QVERIFY(drawn.family() != QStringLiteral("MS Sans Serif"));
 

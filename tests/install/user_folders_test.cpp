@@ -120,8 +120,7 @@ private slots:
             play(tc, *board.board, true);
             QVERIFY(tc.ctx.folder.ensureFolder(QStringLiteral("Temp")));
             QVERIFY(writeAtStart(tc.ctx.folder.usedPictureFile(2), QByteArray(44, '\x01')));
-            tc.dialogs.answer(MsgAnswer::Yes);
-            board->saveGame();
+            saveAnswering(tc, *board.board, MsgAnswer::Yes);
             QVERIFY(board->session().isSaved());
             QCOMPARE(board->session().folderName(), QStringLiteral("1"));
             savedStats = board->session().stats();

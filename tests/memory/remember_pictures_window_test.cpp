@@ -19,12 +19,26 @@ namespace {
 const QList<int> kPictures{11, 22, 33, 4, 5, 16, 27, 8, 36};
 const QList<int> kCells{7, 2, 9, 5, 1, 3, 4, 6, 8};
 
+// Scripts the draw of the pictures and cells above.
+void scriptDraw(ScriptedRnd& rnd) {
+    for (int p : kPictures)
+        rnd.push(ScriptedRnd::forDraw(p, 35, 1));
+    for (int c : kCells)
+        rnd.push(ScriptedRnd::forDraw(c, 8, 1));
+}
+
+// The task with the pictures and cells above drawn.
+RememberPictures drawnTask() {
+    ScriptedRnd rnd;
+    scriptDraw(rnd);
+    RememberPictures task;
+    task.draw(rnd);
+    return task;
+}
+
 struct RememberFixture {
     RememberFixture() {
-        for (int p : kPictures)
-            tc.rnd.push(ScriptedRnd::forDraw(p, 35, 1));
-        for (int c : kCells)
-            tc.rnd.push(ScriptedRnd::forDraw(c, 8, 1));
+        scriptDraw(tc.rnd);
         w = new RememberPicturesWindow(tc.ctx, host, *squareOfWindow(31));
         w->load();
         w->show();
@@ -64,13 +78,7 @@ private slots:
     }
 
     void pauseThenFourPicturesWithBlanks() {
-        ScriptedRnd rnd;
-        for (int p : kPictures)
-            rnd.push(ScriptedRnd::forDraw(p, 35, 1));
-        for (int c : kCells)
-            rnd.push(ScriptedRnd::forDraw(c, 8, 1));
-        RememberPictures task;
-        task.draw(rnd);
+        RememberPictures task = drawnTask();
         QVERIFY(!task.pauseTick());
         QVERIFY(!task.pauseTick());
         QVERIFY(task.pauseTick());
@@ -95,13 +103,7 @@ private slots:
     void choices() {
         QFETCH(QList<int>, clicks);
         QFETCH(QList<int>, verdicts);
-        ScriptedRnd rnd;
-        for (int p : kPictures)
-            rnd.push(ScriptedRnd::forDraw(p, 35, 1));
-        for (int c : kCells)
-            rnd.push(ScriptedRnd::forDraw(c, 8, 1));
-        RememberPictures task;
-        task.draw(rnd);
+        RememberPictures task = drawnTask();
         for (int i = 0; i < clicks.size(); ++i) {
             QCOMPARE(int(task.choose(clicks[i])), verdicts[i]);
             QCOMPARE(task.clicks(), i + 1);

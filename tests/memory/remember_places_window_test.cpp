@@ -1,3 +1,4 @@
+#include "support/catalog_window.h"
 #include "support/test_context.h"
 #include "support/test_registry.h"
 #include "tasks/common/done_button.h"
@@ -273,14 +274,10 @@ private slots:
         QFETCH(int, square);
         QFETCH(QString, className);
         QFETCH(QString, caption);
-        const TaskCatalog catalog = buildTaskCatalog(TaskFamily::Memory);
-        TestContext tc;
-        FakeHost host;
-        TaskWindow* w = catalog.open(square, tc.ctx, host);
-        QVERIFY(w);
-        QCOMPARE(QString::fromLatin1(w->metaObject()->className()), className);
-        QCOMPARE(w->windowTitle(), caption);
-        delete w;
+        const CatalogWindow opened(TaskFamily::Memory, square);
+        QVERIFY(opened.window);
+        QCOMPARE(opened.className(), className);
+        QCOMPARE(opened.window->windowTitle(), caption);
     }
 
     void sixItemPictures() {

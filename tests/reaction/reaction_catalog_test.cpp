@@ -1,4 +1,5 @@
 // The reaction windows are found by the squares that open them.
+#include "support/catalog_window.h"
 #include "support/test_context.h"
 #include "support/test_registry.h"
 #include "tasks/common/task_catalog.h"
@@ -30,18 +31,14 @@ private slots:
         QFETCH(int, square);
         QFETCH(QString, name);
         QFETCH(QString, caption);
-        TestContext t(buildTaskCatalog(TaskFamily::Reaction));
-        FakeHost host;
-        QVERIFY(t.catalog.has(square));
-        QPointer<TaskWindow> w = t.catalog.open(square, t.ctx, host);
-        QVERIFY(w);
-        QCOMPARE(w->objectName(), name);
-        QCOMPARE(w->windowTitle(), caption);
-        QVERIFY(w->busy());
+        const CatalogWindow opened(TaskFamily::Reaction, square);
+        QVERIFY(opened.tc.catalog.has(square));
+        QVERIFY(opened.window);
+        QCOMPARE(opened.window->objectName(), name);
+        QCOMPARE(opened.window->windowTitle(), caption);
+        QVERIFY(opened.window->busy());
         // Loaded: its timers run.
-        QVERIFY(t.clock.enabledTimerCount() > 0);
-        delete w.data();
-        settle();
+        QVERIFY(opened.tc.clock.enabledTimerCount() > 0);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "board/game_files.h"
 #include "registration/registration_fixture.h"
 #include "registration/registration_window.h"
+#include "support/board_messages.h"
 #include "support/links.h"
 #include "support/test_registry.h"
 
@@ -29,8 +30,6 @@ const Message kDeleteQuestion{QStringLiteral("Запит"), QStringLiteral("Ви
 const Message kDeleteWarning{QStringLiteral("Важливе повідомлення"),
                              QStringLiteral("Увага!\nЗараз буде видалено вибрану Вами гру!"),
                              MsgIcon::Warning, MsgButtons::OkCancel};
-const Message kLeave{QStringLiteral("Запит"), QStringLiteral("Повернутися у вікно реєстрації гравців?"),
-                     MsgIcon::Question, MsgButtons::YesNo};
 
 // A name with a character that Windows-1251 cannot hold.
 Message badCharacter(const QString& shown, int player) {

@@ -14,11 +14,9 @@ class StatsTest : public QObject {
 private slots:
     void statisticsShowTheBoardTable() {
         TestContext tc(fakeCatalog());
-        saveFixture(tc, QStringLiteral("1"), 2, {5, 5}, 1,
-                    statBytes({{2, 4, 1, 1}, {2, 7, 2, 2}, {1, 1, 1, 12}}));
-        FakeRegistration reg;
+        FakeRegistration reg =
+            restoredGame(tc, 2, {5, 5}, 1, statBytes({{2, 4, 1, 1}, {2, 7, 2, 2}, {1, 1, 1, 12}}));
         reg.names = {QStringLiteral(" Оля "), QStringLiteral("Петро"), QStringLiteral("не грає")};
-        openSaved(tc, reg, QStringLiteral("1"));
         BoardUnderTest board(tc, reg);
         board->showStatistics();
         StatisticsWindow* st = board->statisticsWindow();
@@ -74,10 +72,7 @@ private slots:
 
     void finishPlacesOfThreePlayers() {
         TestContext tc(fakeCatalog());
-        saveFixture(tc, QStringLiteral("1"), 3, {32, 32, 32}, 1);
-        FakeRegistration reg;
-        reg.count = 3;
-        openSaved(tc, reg, QStringLiteral("1"));
+        FakeRegistration reg = restoredGame(tc, 3, {32, 32, 32}, 1);
         BoardUnderTest board(tc, reg);
         const QStringList names{QStringLiteral("Оля"), QStringLiteral("Петро"), QStringLiteral("Іра")};
         for (int place = 1; place <= 3; ++place) {

@@ -60,10 +60,7 @@ inline constexpr std::array<PairChoiceRow, 2> kPairChoiceRows{{
 }};
 
 inline const PairChoiceRow* pairChoiceRow(int windowNumber) {
-    for (const PairChoiceRow& row : kPairChoiceRows)
-        if (row.task.windowNumber == windowNumber)
-            return &row;
-    return nullptr;
+    return rowOfWindow(kPairChoiceRows, windowNumber);
 }
 
 // kletka11: the missing detail.

@@ -229,10 +229,7 @@ constexpr bool regionVisible(const SingleChoiceRow& row, int index, int picture)
 }
 
 inline const SingleChoiceRow* singleChoiceRow(int windowNumber) {
-    for (const SingleChoiceRow& row : kSingleChoiceRows)
-        if (row.task.windowNumber == windowNumber)
-            return &row;
-    return nullptr;
+    return rowOfWindow(kSingleChoiceRows, windowNumber);
 }
 
 } // namespace zorna

@@ -23,12 +23,9 @@ QColor backgroundColour(WindowBackground background, const QWidget* window) {
     return window->palette().color(QPalette::Button);
 }
 
-TaskWindow* openSingleChoice(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
-    return new SingleChoiceWindow(ctx, host, task, *singleChoiceRow(task.windowNumber));
-}
-
 // One window per row of the table.
-const TaskRegistration registration{TaskFamily::Choice, openSingleChoice, kSingleChoiceRows};
+const TaskRegistration registration{
+    TaskFamily::Choice, openWindowOfRow<SingleChoiceWindow, kSingleChoiceRows>, kSingleChoiceRows};
 
 } // namespace
 

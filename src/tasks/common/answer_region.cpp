@@ -26,8 +26,7 @@ void AnswerRegion::loadCursor(const QString& file) {
 
 // A press (the cursor swap) reacts to every button; a click only to the left one.
 void AnswerRegion::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        pressedInside_ = true;
+    click_.press(*event);
     if (cursorSwap_)
         loadCursor(rules::moveCursor());
     emit pressed(index_, event->position().toPoint());
@@ -36,11 +35,7 @@ void AnswerRegion::mousePressEvent(QMouseEvent* event) {
 void AnswerRegion::mouseReleaseEvent(QMouseEvent* event) {
     if (cursorSwap_)
         loadCursor(rules::pointCursor());
-    if (event->button() != Qt::LeftButton)
-        return;
-    const bool click = pressedInside_ && rect().contains(event->position().toPoint());
-    pressedInside_ = false;
-    if (click)
+    if (click_.release(*this, *event))
         emit clicked(index_);
 }
 

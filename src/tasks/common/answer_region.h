@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tasks/common/left_click.h"
+
 #include <QWidget>
 
 namespace zorna {
@@ -39,7 +41,7 @@ private:
     const ProgramFolder& folder_;
     bool reloadOnMove_ = false;
     bool cursorSwap_ = true;
-    bool pressedInside_ = false;
+    LeftClick click_;
 };
 
 // The pointing hand stored with the windows: 32 x 32, hot spot (12, 1).

@@ -18,15 +18,15 @@ DoneButton::DoneButton(QWidget* parent, QSize size) : QLabel(parent) {
 
 // A click is a left-button press and release inside the button.
 void DoneButton::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
+    // Another button gives up a click the left one started.
+    if (event->button() == Qt::LeftButton)
+        click_.press(*event);
+    else
+        click_.cancel();
 }
 
 void DoneButton::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    const bool click = pressed_ && rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
+    if (click_.release(*this, *event))
         emit clicked();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tasks/common/left_click.h"
+
 #include <QLabel>
 
 namespace zorna {
@@ -22,7 +24,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool pressed_ = false;
+    LeftClick click_;
 };
 
 } // namespace zorna

@@ -55,17 +55,12 @@ void PictureBox::paintEvent(QPaintEvent*) {
 
 // A press reacts to every button; a click only to the left one.
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        pressedInside_ = true;
+    click_.press(*event);
     emit pressed(event->position().toPoint());
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton)
-        return;
-    const bool click = pressedInside_ && rect().contains(event->position().toPoint());
-    pressedInside_ = false;
-    if (click)
+    if (click_.release(*this, *event))
         emit clicked();
 }
 

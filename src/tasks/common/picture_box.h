@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/pictures.h"
+#include "tasks/common/left_click.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -50,7 +51,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    bool pressedInside_ = false;
+    LeftClick click_;
     mutable std::unique_ptr<PictureReadAhead> readAhead_; // until the picture is asked for
     mutable QPixmap picture_;
     QString path_;

@@ -41,6 +41,13 @@ template <class Window> TaskWindow* openWindow(AppContext& ctx, TaskHost& host, 
     return new Window(ctx, host, task);
 }
 
+// The factory of a window class that serves every row of a table (rows that
+// carry a TaskSquare `task`): its constructor takes (ctx, host, task, row).
+template <class Window, const auto& rows>
+TaskWindow* openWindowOfRow(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
+    return new Window(ctx, host, task, *rowOfWindow(rows, task.windowNumber));
+}
+
 struct TaskEntry {
     TaskSquare task;
     TaskFamily family;

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <array>
+#include <cstddef>
+
 namespace zorna {
 
 // One square of the path and the task window it opens. Each task window
@@ -18,5 +21,15 @@ struct TaskSquare {
                QString::number(windowNumber);
     }
 };
+
+// The row of a table whose rows carry a TaskSquare `task` that has window
+// number N; nullptr when no row has.
+template <class Row, std::size_t Count>
+constexpr const Row* rowOfWindow(const std::array<Row, Count>& rows, int windowNumber) {
+    for (const Row& row : rows)
+        if (row.task.windowNumber == windowNumber)
+            return &row;
+    return nullptr;
+}
 
 } // namespace zorna

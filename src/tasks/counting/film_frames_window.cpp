@@ -16,20 +16,14 @@
 namespace zorna {
 
 const FilmRow* filmRow(int windowNumber) {
-    for (const FilmRow& row : kFilmRows)
-        if (row.task.windowNumber == windowNumber)
-            return &row;
-    return nullptr;
+    return rowOfWindow(kFilmRows, windowNumber);
 }
 
 namespace {
 
-TaskWindow* openFilmFrames(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
-    return new FilmFramesWindow(ctx, host, task, *filmRow(task.windowNumber));
-}
-
 // One window per row of the table.
-const TaskRegistration registration{TaskFamily::Counting, openFilmFrames, kFilmRows};
+const TaskRegistration registration{TaskFamily::Counting, openWindowOfRow<FilmFramesWindow, kFilmRows>,
+                                    kFilmRows};
 
 } // namespace
 

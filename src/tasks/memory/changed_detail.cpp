@@ -9,7 +9,7 @@ void ChangedDetail::begin(int picture) {
 
 std::optional<int> ChangedDetail::memoriseTick() {
     if (memorised_ == kBarBlocks) {
-        paused_ = 0;
+        pause_.restart();
         return std::nullopt;
     }
     ++memorised_;
@@ -17,19 +17,11 @@ std::optional<int> ChangedDetail::memoriseTick() {
 }
 
 bool ChangedDetail::pauseTick() {
-    if (paused_ < 1) {
-        ++paused_;
-        return false;
-    }
-    return true;
+    return pause_.tick();
 }
 
 bool ChangedDetail::missWaitTick() {
-    if (waited_ < 1) {
-        ++waited_;
-        return false;
-    }
-    return true;
+    return missWait_.tick();
 }
 
 } // namespace zorna

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tasks/memory/memory_tables.h"
+#include "tasks/memory/tick_wait.h"
 
 #include <QPoint>
 
@@ -32,7 +33,7 @@ public:
     // A click in the search: a hit when strictly inside the changed region.
     bool hits(QPoint at) const { return region().hits(at.x(), at.y()); }
     // A miss (re)starts the wait.
-    void miss() { waited_ = 0; }
+    void miss() { missWait_.restart(); }
     // A tick of the wait after a miss: true on the second, when the task ends
     // unsolved.
     bool missWaitTick();
@@ -40,8 +41,8 @@ public:
 private:
     int picture_ = 1;
     int memorised_ = 0;
-    int paused_ = 0;
-    int waited_ = 0;
+    TickWait pause_{1};
+    TickWait missWait_{1};
 };
 
 } // namespace zorna

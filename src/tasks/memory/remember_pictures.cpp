@@ -7,16 +7,12 @@ namespace zorna {
 void RememberPictures::draw(Rnd& rnd) {
     drawDistinct(rnd, pictures_, kRememberPool - 1, 1);
     drawDistinct(rnd, cells_, kColumns - 1, 1);
-    paused_ = 0;
+    pause_.restart();
     clicks_ = 0;
 }
 
 bool RememberPictures::pauseTick() {
-    if (paused_ < 2) {
-        ++paused_;
-        return false;
-    }
-    return true;
+    return pause_.tick();
 }
 
 void RememberPictures::startShow() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tasks/memory/memory_tables.h"
+#include "tasks/memory/tick_wait.h"
 
 #include <array>
 
@@ -46,7 +47,7 @@ public:
 private:
     std::array<int, kColumns> pictures_{};
     std::array<int, kColumns> cells_{};
-    int paused_ = 0;
+    TickWait pause_{2};
     int shown_ = 0;
     bool showNext_ = true;
     int clicks_ = 0;

@@ -17,6 +17,21 @@ const TaskRegistration registration{
     openWindow<RememberPlacesWindow>,
     {.square = 32, .windowNumber = 33, .category = 7, .caption = "Завдання № 32"}};
 
+constexpr int kCellLeft[] = {360, 1560, 2760};
+constexpr int kTrayLeft[] = {4200, 5400, 6600};
+constexpr int kTop[] = {840, 2040};
+
+// Box k (1..6) of a grid of two rows of three whose columns start at `left`:
+// white, framed in grey.
+PictureBox* newGridBox(QWidget* parent, const QString& name, const int (&left)[3], int k) {
+    auto* box = new PictureBox(parent);
+    box->setObjectName(name);
+    placeTw(box, left[(k - 1) % 3], kTop[(k - 1) / 3], kPlaceCellTwips, kPlaceCellTwips);
+    setBackground(box, Qt::white);
+    box->setFrameColour(QColor(0x80, 0x80, 0x80));
+    return box;
+}
+
 } // namespace
 
 RememberPlacesWindow::RememberPlacesWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
@@ -29,23 +44,10 @@ RememberPlacesWindow::RememberPlacesWindow(AppContext& context, TaskHost& board,
     instruction_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 13.5, true));
     instruction_->setAlignment(Qt::AlignCenter);
 
-    static constexpr int kCellLeft[] = {360, 1560, 2760};
-    static constexpr int kTrayLeft[] = {4200, 5400, 6600};
-    static constexpr int kTop[] = {840, 2040};
-    for (int k = 1; k <= 6; ++k) {
-        auto* cell = new PictureBox(this);
-        cell->setObjectName(QStringLiteral("Picture1_%1").arg(k));
-        placeTw(cell, kCellLeft[(k - 1) % 3], kTop[(k - 1) / 3], kPlaceCellTwips, kPlaceCellTwips);
-        setBackground(cell, Qt::white);
-        cell->setFrameColour(QColor(0x80, 0x80, 0x80));
-        cells_.append(cell);
-    }
+    for (int k = 1; k <= 6; ++k)
+        cells_.append(newGridBox(this, QStringLiteral("Picture1_%1").arg(k), kCellLeft, k));
     for (int i = 1; i <= 6; ++i) {
-        auto* box = new PictureBox(this);
-        box->setObjectName(QStringLiteral("Picture2_%1").arg(i));
-        placeTw(box, kTrayLeft[(i - 1) % 3], kTop[(i - 1) / 3], kPlaceCellTwips, kPlaceCellTwips);
-        setBackground(box, Qt::white);
-        box->setFrameColour(QColor(0x80, 0x80, 0x80));
+        PictureBox* box = newGridBox(this, QStringLiteral("Picture2_%1").arg(i), kTrayLeft, i);
         box->setMouseTracking(true);
         connect(box, &PictureBox::moved, this, [this, i] { trayItemPointed(i); });
         trayBoxes_.append(box);

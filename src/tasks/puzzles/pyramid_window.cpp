@@ -36,20 +36,14 @@ constinit const std::array<PyramidLayout, 2> kPyramidLayouts{{
 }};
 
 const PyramidLayout* pyramidLayout(int windowNumber) {
-    for (const PyramidLayout& layout : kPyramidLayouts)
-        if (layout.task.windowNumber == windowNumber)
-            return &layout;
-    return nullptr;
+    return rowOfWindow(kPyramidLayouts, windowNumber);
 }
 
 namespace {
 
-TaskWindow* openPyramid(AppContext& ctx, TaskHost& host, const TaskSquare& task) {
-    return new PyramidWindow(ctx, host, task, *pyramidLayout(task.windowNumber));
-}
-
 // One window per layout.
-const TaskRegistration registration{TaskFamily::Puzzles, openPyramid, kPyramidLayouts};
+const TaskRegistration registration{TaskFamily::Puzzles, openWindowOfRow<PyramidWindow, kPyramidLayouts>,
+                                    kPyramidLayouts};
 
 constexpr int kDiskHeight = 375;
 constexpr int kBottomTop = 4080; // Top of a disk on the bottom slot

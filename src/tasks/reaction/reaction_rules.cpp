@@ -112,24 +112,26 @@ BallStep stepBall(int& top, int chute, int lastKey) {
 
 namespace {
 
+// A chute key's letter on a Latin layout and the Cyrillic letter on the same key.
+struct ChuteLetter {
+    char16_t latin;
+    char16_t cyrillic;
+    int key;
+};
+constexpr std::array<ChuteLetter, 4> kChuteLetters{{
+    {u'V', u'\u041C', kKeyV}, // М
+    {u'B', u'\u0418', kKeyB}, // И
+    {u'N', u'\u0422', kKeyN}, // Т
+    {u'M', u'\u042C', kKeyM}, // Ь
+}};
+
 // Qt's key code of a chute letter typed on a Latin or a Cyrillic layout.
 int chuteKeyOfCharacter(QChar c) {
-    switch (c.toUpper().unicode()) {
-    case u'V':
-    case u'\u041C': // М, on the V key
-        return kKeyV;
-    case u'B':
-    case u'\u0418': // И, on the B key
-        return kKeyB;
-    case u'N':
-    case u'\u0422': // Т, on the N key
-        return kKeyN;
-    case u'M':
-    case u'\u042C': // Ь, on the M key
-        return kKeyM;
-    default:
-        return 0;
-    }
+    const char16_t upper = c.toUpper().unicode();
+    for (const ChuteLetter& letter : kChuteLetters)
+        if (upper == letter.latin || upper == letter.cyrillic)
+            return letter.key;
+    return 0;
 }
 
 int chuteKeyOfScanCode(quint32 scanCode, ScanCodes set) {
