@@ -67,13 +67,15 @@ private:
     std::function<void()> onClose_;
 };
 
-// The bare counterpart of the board: a window with one button that opens a
-// bare task window and is disabled until that window closes.
+// The bare counterpart of the board: a window showing the board's map picture
+// and one button that opens a bare task window; it is disabled until that
+// window closes, and then draws the map again, as the board does.
 class BareBoard : public QWidget {
 public:
     BareBoard() {
         setWindowTitle(QStringLiteral("Поле"));
         setFixedSize(785, 510);
+        map = new QLabel(this);
         button = new QPushButton(QStringLiteral("Далі"), this);
         button->setGeometry(296, 472, 57, 25);
         connect(button, &QPushButton::clicked, this, [this] {
@@ -82,6 +84,11 @@ public:
             task->show();
         });
     }
+    void showMap(const QString& picture) {
+        map->setPixmap(QPixmap(picture));
+        map->adjustSize();
+    }
+    QLabel* map;
     QPushButton* button;
     QPointer<BareTaskWindow> task;
     QString jpeg;
@@ -177,7 +184,9 @@ double since(qint64 startNs, const std::optional<qint64>& painted) {
 
 struct WindowBench::Impl {
     explicit Impl(const QString& folder)
-        : game(folder, clock), programFolder(folder), gameIcon(zorna::windowIcon(game.ctx.folder)) {}
+        : game(folder, clock), programFolder(folder), gameIcon(zorna::windowIcon(game.ctx.folder)) {
+        bare.showMap(QDir(folder).filePath(QStringLiteral("map.png")));
+    }
 
     zorna::RealClock clock;
     GameContext game;
