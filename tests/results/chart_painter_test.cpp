@@ -73,7 +73,7 @@ std::vector<AnswerRow> categoryRows() {
 std::vector<DayTally> schoolYear(int category) {
     std::vector<DayTally> days;
     for (QDate day(2025, 9, 3); day <= QDate(2026, 5, 27); day = day.addDays(7))
-        days.push_back({day, 4 + (day.month() + category) % 5 + (day.month() < 9 ? 3 : 0), 10});
+        days.push_back({day, 3 + (day.month() + category) % 5 + (day.month() < 9 ? 2 : 0), 10});
     return days;
 }
 

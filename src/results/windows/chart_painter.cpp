@@ -264,7 +264,7 @@ ChartLayout StackedBarChart::layout(qreal width, qreal /*height*/, const QFontMe
         valueWidth = std::max(valueWidth, m.textWidth(values.back()) + 2);
     }
     const LabelColumn column = wrapLabels(labels, width * 0.38, m);
-    const qreal barLeft = column.width + m.pad;
+    const qreal barLeft = column.width + m.em;
     const qreal barWidth = std::max(m.em * 3, width - barLeft - m.pad - valueWidth);
     const qreal barHeight = m.em * 1.05;
     const qreal gridTop = y;
@@ -492,14 +492,15 @@ ChartLayout TimeLineChart::layout(qreal width, qreal height, const QFontMetricsF
         }
     }
 
-    // Month ticks: every month where the labels fit, else every 2nd, 3rd, 6th or 12th (from January).
+    // Month ticks: every month where the labels fit, else every 2nd, 3rd, 6th or 12th (from January);
+    // quarters are labelled at their first months.
     const int months =
         int((rangeEnd.year() - rangeStart.year()) * 12 + rangeEnd.month() - rangeStart.month());
     const qreal monthWidth = plotWidth / std::max(1, months);
     const qreal labelWidth = m.textWidth(QStringLiteral("лис")) + m.em * 0.8;
     int step = 12;
     for (int candidate : {1, 2, 3, 6, 12})
-        if (monthWidth * candidate >= labelWidth) {
+        if (monthWidth * candidate >= labelWidth && (bucket != TimeBucket::Quarter || candidate % 3 == 0)) {
             step = candidate;
             break;
         }
@@ -507,7 +508,8 @@ ChartLayout TimeLineChart::layout(qreal width, qreal height, const QFontMetricsF
     for (QDate month = rangeStart; month <= rangeEnd; month = month.addMonths(1)) {
         const bool labelled = (month.month() - 1) % step == 0 || months <= 1;
         const qreal x = xOf(month);
-        out.grid.emplace_back(x, plotTop, x, plotBottom + (labelled ? m.pad * 0.4 : 0));
+        // Labelled months carry a grid line, the others a short tick under the plot.
+        out.grid.emplace_back(x, labelled ? plotTop : plotBottom, x, plotBottom + m.pad * 0.4);
         if (!labelled)
             continue;
         QString text = shortMonthName(month.month());
@@ -581,7 +583,9 @@ ChartLayout GroupedBarChart::layout(qreal width, qreal /*height*/, const QFontMe
         names = wrapLabels(labels, width * 0.3, m);
     }
     const qreal valueWidth = m.textWidth(QStringLiteral("100 %")) + m.pad;
-    const qreal barLeft = nameEveryBar_ ? names.width + m.pad : m.pad;
+    // Room on the left for half of the axis's "0 %".
+    const qreal axisHalf = m.textWidth(QStringLiteral("0 %")) / 2 + 1;
+    const qreal barLeft = nameEveryBar_ ? names.width + m.em : axisHalf;
     const qreal barWidth = std::max(m.em * 3, width - barLeft - valueWidth);
     const qreal barHeight = m.em * 0.75;
     const qreal gridTop = y;
@@ -616,10 +620,11 @@ ChartLayout GroupedBarChart::layout(qreal width, qreal /*height*/, const QFontMe
                 out.boxes.push_back({ChartBox::Kind::Bar,
                                      QRectF(track.left(), track.top(), barWidth * percent / 100.0, barHeight),
                                      member.colour});
-                out.texts.push_back({ChartText::Role::Value,
-                                     QRectF(barLeft + barWidth + m.pad * 0.3, y, valueWidth, rowHeight),
-                                     QStringLiteral("%1 %").arg(percent), Qt::AlignLeft | Qt::AlignVCenter,
-                                     Qt::black, false});
+                out.texts.push_back(
+                    {ChartText::Role::Value,
+                     QRectF(width - valueWidth + m.pad * 0.5, y, valueWidth - m.pad * 0.5, rowHeight),
+                     QStringLiteral("%1 %").arg(percent), Qt::AlignLeft | Qt::AlignVCenter, Qt::black,
+                     false});
                 tip += shareText(bar.right, bar.total);
             }
             out.hits.push_back({QRectF(0, y, width, rowHeight), tip});
