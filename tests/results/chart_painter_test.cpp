@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTest>
 
 using namespace zorna;
@@ -388,6 +389,18 @@ private slots:
         const int narrow = widget.heightForWidth(300);
         const int wide = widget.heightForWidth(1000);
         QVERIFY2(narrow > wide, qPrintable(QStringLiteral("%1 vs %2").arg(narrow).arg(wide)));
+
+        // In a scroll area that resizes it, the chart gets its whole height and scrolls.
+        QScrollArea area;
+        area.setWidgetResizable(true);
+        auto* shown = new ChartWidget;
+        shown->setChart(std::make_unique<StackedBarChart>(QString(), categoryRows()));
+        area.setWidget(shown);
+        area.resize(420, 150);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        QCOMPARE(shown->height(), shown->heightForWidth(shown->width()));
+        QVERIFY(shown->height() > area.viewport()->height());
     }
 
 private:
@@ -430,6 +443,9 @@ private:
             widget.setChart(std::move(charts[i]));
             widget.resize(1024, widget.heightForWidth(1024));
             widget.grab().save(QStringLiteral("%1/chart%2.png").arg(folder).arg(i));
+            // As beside the pupil list on a 1024 px screen.
+            widget.resize(450, widget.heightForWidth(450));
+            widget.grab().save(QStringLiteral("%1/chart%2-narrow.png").arg(folder).arg(i));
             charts[i] = nullptr;
             // The PDF draws from the same chart: take it back from the widget.
         }

@@ -521,9 +521,10 @@ ChartLayout TimeLineChart::layout(qreal width, qreal height, const QFontMetricsF
                              Qt::AlignHCenter | Qt::AlignTop, kMutedText, false});
     }
 
-    const qreal radius = m.em * 0.24;
     for (const TimeSeries& s : series_) {
         const std::vector<BucketShare> shares = bucketShares(bucket, s.days);
+        // A lone point is drawn larger, so it reads as a value, not a speck.
+        const qreal radius = m.em * (shares.size() == 1 ? 0.36 : 0.24);
         // Few points of a single series carry their values; one point always does.
         const bool labelPoints = shares.size() == 1 || (series_.size() == 1 && shares.size() <= 8);
         ChartLine line{{}, s.colour, std::max<qreal>(1.5, m.em / 8)};
