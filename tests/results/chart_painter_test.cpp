@@ -3,14 +3,17 @@
 #include "results/windows/chart_widget.h"
 #include "support/test_registry.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QTest>
+#include <QToolTip>
 
 using namespace zorna;
 using namespace zorna::results;
@@ -401,9 +404,24 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&area));
         QCOMPARE(shown->height(), shown->heightForWidth(shown->width()));
         QVERIFY(shown->height() > area.viewport()->height());
+
+        // The tooltip names the bar under the mouse.
+        const QPoint inSecondRow = zeroRowCentre(*shown);
+        QHelpEvent help(QEvent::ToolTip, inSecondRow, shown->mapToGlobal(inSecondRow));
+        QApplication::sendEvent(shown, &help);
+        QVERIFY2(QToolTip::text().startsWith(journal::categoryTitle(2) + QStringLiteral(": правильно 0")),
+                 qPrintable(QToolTip::text()));
+        QToolTip::hideText();
     }
 
 private:
+    // The centre of category 2's bar (0 of 4 right) in the widget's coordinates.
+    static QPoint zeroRowCentre(const ChartWidget& widget) {
+        const qreal margin = widget.fontMetrics().height() * 0.5;
+        const ChartLayout layout = widget.chart()->layout(widget.width() - 2 * margin, 0, widget.font());
+        return (boxesOf(layout, ChartBox::Kind::Wrong)[1].center() + QPointF(margin, margin)).toPoint();
+    }
+
     void writeShots(const QString& folder) {
         QDir().mkpath(folder);
         std::vector<std::unique_ptr<Chart>> charts;
@@ -437,6 +455,19 @@ private:
         }
         charts.push_back(std::make_unique<GroupedBarChart>(
             QStringLiteral("Частка правильних відповідей учнів за категоріями, %"), categories, pupils));
+        // The reverse: a group per category, a named bar per pupil.
+        std::vector<BarMember> names;
+        for (const BarGroup& pupil : pupils)
+            names.push_back({pupil.label, rightColour()});
+        std::vector<BarGroup> byCategory;
+        for (int c = 1; c <= journal::kCategoryCount; ++c) {
+            BarGroup group{journal::categoryTitle(c), {}};
+            for (const BarGroup& pupil : pupils)
+                group.bars.push_back(pupil.bars[std::size_t(c - 1)]);
+            byCategory.push_back(group);
+        }
+        charts.push_back(std::make_unique<GroupedBarChart>(QStringLiteral("Клас за категоріями, %"), names,
+                                                           byCategory, true));
 
         for (std::size_t i = 0; i < charts.size(); ++i) {
             ChartWidget widget;

@@ -103,13 +103,25 @@ qreal addLegend(ChartLayout& layout, const std::vector<std::pair<QString, QColor
     return items.empty() ? 0 : y + m.line - top + m.pad * 0.6;
 }
 
-// Vertical grid lines and their labels at 0, 25 (where room allows), 50, … 100 %.
-void addPercentAxis(ChartLayout& layout, qreal left, qreal barWidth, qreal top, qreal bottom,
-                    const Metrics& m) {
-    const int step = barWidth > m.textWidth(QStringLiteral("100 %")) * 6 ? 25 : 50;
+// Percent steps of the bars' axis: 0, 25 (where room allows), 50, … 100.
+int percentStep(qreal barWidth, const Metrics& m) {
+    return barWidth > m.textWidth(QStringLiteral("100 %")) * 6 ? 25 : 50;
+}
+
+// Vertical grid lines at the percent steps, from `top` to `bottom`.
+void addPercentLines(ChartLayout& layout, qreal left, qreal barWidth, qreal top, qreal bottom,
+                     const Metrics& m) {
+    const int step = percentStep(barWidth, m);
+    for (int percent = 0; percent <= 100; percent += step)
+        layout.grid.emplace_back(left + barWidth * percent / 100.0, top, left + barWidth * percent / 100.0,
+                                 bottom);
+}
+
+// The percent labels under the bars, at `bottom`.
+void addPercentTicks(ChartLayout& layout, qreal left, qreal barWidth, qreal bottom, const Metrics& m) {
+    const int step = percentStep(barWidth, m);
     for (int percent = 0; percent <= 100; percent += step) {
         const qreal x = left + barWidth * percent / 100.0;
-        layout.grid.emplace_back(x, top, x, bottom);
         const QString text = QStringLiteral("%1 %").arg(percent);
         const qreal w = m.textWidth(text) + 2;
         layout.texts.push_back({ChartText::Role::Tick, QRectF(x - w / 2, bottom + m.pad * 0.3, w, m.line),
@@ -317,7 +329,8 @@ ChartLayout StackedBarChart::layout(qreal width, qreal /*height*/, const QFontMe
         addEmptyState(out, QStringLiteral("Немає даних"), y, width, m.line * 3);
         y += m.line * 3;
     } else {
-        addPercentAxis(out, barLeft, barWidth, gridTop, y, m);
+        addPercentLines(out, barLeft, barWidth, gridTop, y, m);
+        addPercentTicks(out, barLeft, barWidth, y, m);
         y += m.line + m.pad * 0.3;
     }
     out.height = y;
@@ -589,12 +602,12 @@ ChartLayout GroupedBarChart::layout(qreal width, qreal /*height*/, const QFontMe
     const qreal barLeft = nameEveryBar_ ? names.width + m.em : axisHalf;
     const qreal barWidth = std::max(m.em * 3, width - barLeft - valueWidth);
     const qreal barHeight = m.em * 0.75;
-    const qreal gridTop = y;
     for (const BarGroup& group : groups_) {
         const QStringList heading = wrapWords(group.label, width / 1.12, m.fm);
         out.texts.push_back({ChartText::Role::Label, QRectF(0, y, width, m.line * heading.size()),
                              heading.join(QLatin1Char('\n')), Qt::AlignLeft | Qt::AlignTop, Qt::black, true});
         y += m.line * heading.size() + m.pad * 0.2;
+        const qreal barsTop = y;
         for (std::size_t b = 0; b < members_.size(); ++b) {
             const GroupBar bar = b < group.bars.size() ? group.bars[b] : GroupBar{};
             const BarMember& member = members_[b];
@@ -631,10 +644,12 @@ ChartLayout GroupedBarChart::layout(qreal width, qreal /*height*/, const QFontMe
             out.hits.push_back({QRectF(0, y, width, rowHeight), tip});
             y += rowHeight;
         }
+        // Grid lines behind each group's bars only, not through the headings.
+        addPercentLines(out, barLeft, barWidth, barsTop, y, m);
         y += m.pad * 0.6;
     }
-    addPercentAxis(out, barLeft, barWidth, gridTop, y, m);
-    out.height = y + m.line + m.pad * 0.3;
+    addPercentTicks(out, barLeft, barWidth, y - m.pad * 0.6, m);
+    out.height = y + m.line;
     return out;
 }
 
