@@ -4,7 +4,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <array>
@@ -183,10 +182,7 @@ QStringList ChartLayout::textsOf(ChartText::Role role) const {
 }
 
 ChartLayout Chart::layout(qreal width, qreal height, const QFont& font, const QPaintDevice* device) const {
-    // QFontMetricsF takes a non-const device but only reads its resolution.
-    const QFontMetricsF metrics =
-        device ? QFontMetricsF(font, const_cast<QPaintDevice*>(device)) : QFontMetricsF(font);
-    return layout(width, height, metrics);
+    return layout(width, height, device ? QFontMetricsF(font, device) : QFontMetricsF(font));
 }
 
 int Chart::heightForWidth(int width, const QFont& font, const QPaintDevice* device) const {
