@@ -25,8 +25,9 @@ const QColor kTrackColour(0xee, 0xee, 0xee);
 
 const QString kNoAnswers = QStringLiteral("немає відповідей");
 
+// Rounded half up, as the tables round it.
 int percentOf(qint64 right, qint64 total) {
-    return total > 0 ? int(std::lround(100.0 * double(right) / double(total))) : 0;
+    return total > 0 ? int((right * 100 + total / 2) / total) : 0;
 }
 
 // "83 % (25 з 30)".
