@@ -8,9 +8,13 @@
 #include "journal/sqlite_file.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace zorna::test {
@@ -99,9 +103,40 @@ inline void makeVersion1Journal(const QString& path) {
     }
 }
 
+// Puts at `path` a journal in write-ahead-log mode whose last changes are only
+// in its log (results.sqlite-wal), as a game of an older version leaves it when
+// it is switched off: the journal made by `make` in a staging folder gets the
+// statements in WAL mode, and the file and its log are copied while the
+// connection is still open (so nothing is checkpointed).
+template <typename Make>
+void makeJournalWithLog(const QString& path, Make make, const QStringList& statementsInLog) {
+    QTemporaryDir staging;
+    QVERIFY(staging.isValid());
+    const QString staged = staging.filePath(QStringLiteral("results.sqlite"));
+    make(staged);
+    RawDb db(staged);
+    for (const char* pragma : {"PRAGMA journal_mode = WAL", "PRAGMA wal_autocheckpoint = 0"})
+        QVERIFY(db.exec(QString::fromLatin1(pragma)).isEmpty());
+    for (const QString& statement : statementsInLog) {
+        const QString error = db.exec(statement);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+    for (const char* file : {"", "-wal"}) {
+        QFile::remove(path + QLatin1String(file));
+        QVERIFY(QFile::copy(staged + QLatin1String(file), path + QLatin1String(file)));
+    }
+    QVERIFY(QFileInfo(path + QStringLiteral("-wal")).size() > 0);
+}
+
+// Names in the folder (files, links, hidden ones), to show nothing was made beside a journal.
+inline QStringList entriesOf(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
 // One task result with the fields a test cares about.
 inline journal::AnswerRecord answer(int player, const QString& name, int square, int category, bool right,
-                                  qint64 openMs = 1500) {
+                                    qint64 openMs = 1500) {
     return {player, name, square, square, category, right, openMs};
 }
 

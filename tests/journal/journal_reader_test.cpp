@@ -21,6 +21,29 @@ Q_DECLARE_METATYPE(JournalReader::Problem)
 
 namespace {
 
+// Puts at `path` a journal with one answer and a second one being committed
+// when the program died: the new row's pages already in the file, the old
+// ones in the hot rollback journal beside it. Made by copying both while the
+// writing connection, its cache too small to hold the change, is within the
+// transaction.
+template <typename Make> void makeHotJournal(const QString& path, Make make) {
+    QTemporaryDir staging;
+    QVERIFY(staging.isValid());
+    const QString staged = staging.filePath(QStringLiteral("results.sqlite"));
+    make(staged);
+    RawDb db(staged);
+    for (const char* sql :
+         {"PRAGMA cache_size = 1", "BEGIN IMMEDIATE",
+          "INSERT INTO answers(game_id, at_ms, player, name, square, task, category, correct) "
+          "SELECT 1, 5, 2, 'Петро', 2, 2, 2, 0 FROM (WITH RECURSIVE n(i) AS (SELECT 1 UNION "
+          "ALL SELECT i + 1 FROM n WHERE i < 2000) SELECT i FROM n)"})
+        QVERIFY(db.exec(QString::fromLatin1(sql)).isEmpty());
+    QVERIFY(QFileInfo(staged + QStringLiteral("-journal")).size() > 0);
+    for (const char* file : {"", "-journal"})
+        QVERIFY(QFile::copy(staged + QLatin1String(file), path + QLatin1String(file)));
+    QVERIFY(db.exec("ROLLBACK").isEmpty());
+}
+
 // The sums as "name category+ xN" (- for wrong answers), in name order.
 QString counted(const std::vector<CategoryCount>& counts) {
     QMap<QString, qint64> sums;
@@ -157,6 +180,81 @@ private slots:
         QCOMPARE(reader.games().size(), std::size_t(1));
         QCOMPARE(reader.games()[0].names, (QStringList{"Оля", "Петро"}));
         QVERIFY(reader.games()[0].places.empty());
+    }
+
+    // Reading creates, changes and removes nothing beside the journal, in a
+    // folder that cannot be written too; the rows of an older journal that are
+    // only in its log are counted; a crash's rollback journal beside a file is
+    // rolled back in a private copy, not in the file.
+    void readingLeavesTheFolderAsItIs_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("rollback mode") << "rollback" << false << "Оля 1+ x1, Петро 2- x1";
+        QTest::newRow("rollback mode, read-only folder") << "rollback" << true << "Оля 1+ x1, Петро 2- x1";
+        QTest::newRow("rows only in the log") << "log" << false << "Оля 1+ x1, Петро 2- x1";
+        QTest::newRow("rows only in the log, read-only folder") << "log" << true << "Оля 1+ x1, Петро 2- x1";
+        QTest::newRow("a crash within a commit") << "hot" << false << "Оля 1+ x1";
+        QTest::newRow("a crash within a commit, read-only folder") << "hot" << true << "Оля 1+ x1";
+    }
+    void readingLeavesTheFolderAsItIs() {
+        QFETCH(QString, kind);
+        QFETCH(bool, readOnlyFolder);
+        QFETCH(QString, expected);
+        const QString folder = dirHolder_->filePath(QStringLiteral("stick"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + QStringLiteral("/results.sqlite");
+        FixedNow now;
+        const auto firstAnswer = [&now](const QString& at) {
+            Journal journal(at, now.fn());
+            QVERIFY(journal.gameStarted({QStringLiteral("Оля"), QStringLiteral("Петро")}));
+            QVERIFY(journal.taskResult(answer(1, QStringLiteral("Оля"), 1, 1, true)));
+        };
+        const QString second = QStringLiteral(
+            "INSERT INTO answers(game_id, at_ms, player, name, square, task, category, correct, open_ms) "
+            "VALUES (1, 5, 2, 'Петро', 2, 2, 2, 0, 10)");
+        if (kind == "rollback") {
+            firstAnswer(path);
+            QVERIFY(RawDb(path).exec(second).isEmpty());
+        } else if (kind == "log") {
+            makeJournalWithLog(path, firstAnswer, {second});
+        } else {
+            makeHotJournal(path, firstAnswer);
+        }
+        const QStringList entries = entriesOf(folder);
+        QMap<QString, QByteArray> bytes;
+        for (const QString& entry : entries)
+            bytes[entry] = contentOf(folder + QLatin1Char('/') + entry);
+        if (readOnlyFolder)
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        {
+            JournalReader reader(path);
+            QCOMPARE(reader.problem(), JournalReader::Problem::None);
+            QCOMPARE(counted(reader.categoryCounts({})), expected);
+            QCOMPARE(entriesOf(folder), entries);
+        }
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(entriesOf(folder), entries);
+        for (const QString& entry : entries)
+            QCOMPARE(contentOf(folder + QLatin1Char('/') + entry), bytes[entry]);
+    }
+
+    // A link or a folder in the place of a side file is not followed: the
+    // journal is not read.
+    void sideFileLinkRefused() {
+        const QString path = dirHolder_->filePath(QStringLiteral("results.sqlite"));
+        FixedNow now;
+        {
+            Journal journal(path, now.fn());
+            QVERIFY(journal.gameStarted({QStringLiteral("Оля")}));
+        }
+        QTemporaryDir outside;
+        put(outside.filePath(QStringLiteral("log")), QByteArray(64, 'x'));
+        QVERIFY(QFile::link(outside.filePath(QStringLiteral("log")), path + QStringLiteral("-wal")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not a plain file beside the journal"));
+        JournalReader reader(path);
+        QCOMPARE(reader.problem(), JournalReader::Problem::Unreadable);
+        QCOMPARE(contentOf(outside.filePath(QStringLiteral("log"))), QByteArray(64, 'x'));
     }
 
     // Whatever is not a readable journal is named as such and read no further.
