@@ -62,19 +62,21 @@ bool JournalPlace::isOpenedFile(QSqlDatabase& db) const {
     while (query.next()) {
         if (query.value(1).toString() != QLatin1String("main"))
             continue;
-        const QString opened = QDir::cleanPath(query.value(2).toString());
+        const QFileInfo opened(QDir::cleanPath(query.value(2).toString()));
         const QFileInfo expected(path_);
-        // The folder may be reached through a link of its own (a home folder
-        // elsewhere): only the journal's own name must not be one.
-        const QString folder = QFileInfo(expected.absolutePath()).canonicalFilePath();
-        return entryKind(path_) == EntryKind::File &&
-               opened.compare(folder + QLatin1Char('/') + expected.fileName(),
+        if (entryKind(path_) != EntryKind::File)
+            return false;
 #ifdef Q_OS_WIN
-                              Qt::CaseInsensitive
+        // SQLite on Windows names the file as given (short names, junctions
+        // unresolved): the name itself is what can be compared.
+        return opened.fileName().compare(expected.fileName(), Qt::CaseInsensitive) == 0;
 #else
-                              Qt::CaseSensitive
+        // SQLite resolves links in the whole name; the games folder may be
+        // reached through a link of its own (a home folder elsewhere), only
+        // the journal's own name must not be one.
+        return opened.filePath() == QFileInfo(expected.absolutePath()).canonicalFilePath() +
+                                        QLatin1Char('/') + expected.fileName();
 #endif
-                              ) == 0;
     }
     return false;
 }
