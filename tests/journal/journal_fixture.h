@@ -7,6 +7,8 @@
 #include "journal/journal_schema.h"
 #include "journal/sqlite_file.h"
 
+#include "support/files.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -126,6 +128,31 @@ void makeJournalWithLog(const QString& path, Make make, const QStringList& state
         QVERIFY(QFile::copy(staged + QLatin1String(file), path + QLatin1String(file)));
     }
     QVERIFY(QFileInfo(path + QStringLiteral("-wal")).size() > 0);
+}
+
+// Puts at `path` the journal `make` writes with many answers of Петро being committed
+// when the program died: the new rows' pages already in the file, the old
+// ones in the hot rollback journal beside it. Made by copying both while the
+// writing connection, its cache too small to hold the change, is within the
+// transaction.
+template <typename Make> void makeHotJournal(const QString& path, Make make) {
+    QTemporaryDir staging;
+    QVERIFY(staging.isValid());
+    const QString staged = staging.filePath(QStringLiteral("results.sqlite"));
+    make(staged);
+    const QByteArray committed = contentOf(staged);
+    RawDb db(staged);
+    for (const char* sql :
+         {"PRAGMA cache_size = 1", "BEGIN IMMEDIATE",
+          "INSERT INTO answers(game_id, at_ms, player, name, square, task, category, correct) "
+          "SELECT 1, 5, 2, 'Петро', 2, 2, 2, 0 FROM (WITH RECURSIVE n(i) AS (SELECT 1 UNION "
+          "ALL SELECT i + 1 FROM n WHERE i < 2000) SELECT i FROM n)"})
+        QVERIFY(db.exec(QString::fromLatin1(sql)).isEmpty());
+    QVERIFY(QFileInfo(staged + QStringLiteral("-journal")).size() > 0);
+    QVERIFY2(contentOf(staged) != committed, "the change was not spilled into the file");
+    for (const char* file : {"", "-journal"})
+        QVERIFY(QFile::copy(staged + QLatin1String(file), path + QLatin1String(file)));
+    QVERIFY(db.exec("ROLLBACK").isEmpty());
 }
 
 // Names in the folder (files, links, hidden ones), to show nothing was made beside a journal.

@@ -21,29 +21,6 @@ Q_DECLARE_METATYPE(JournalReader::Problem)
 
 namespace {
 
-// Puts at `path` a journal with one answer and a second one being committed
-// when the program died: the new row's pages already in the file, the old
-// ones in the hot rollback journal beside it. Made by copying both while the
-// writing connection, its cache too small to hold the change, is within the
-// transaction.
-template <typename Make> void makeHotJournal(const QString& path, Make make) {
-    QTemporaryDir staging;
-    QVERIFY(staging.isValid());
-    const QString staged = staging.filePath(QStringLiteral("results.sqlite"));
-    make(staged);
-    RawDb db(staged);
-    for (const char* sql :
-         {"PRAGMA cache_size = 1", "BEGIN IMMEDIATE",
-          "INSERT INTO answers(game_id, at_ms, player, name, square, task, category, correct) "
-          "SELECT 1, 5, 2, 'Петро', 2, 2, 2, 0 FROM (WITH RECURSIVE n(i) AS (SELECT 1 UNION "
-          "ALL SELECT i + 1 FROM n WHERE i < 2000) SELECT i FROM n)"})
-        QVERIFY(db.exec(QString::fromLatin1(sql)).isEmpty());
-    QVERIFY(QFileInfo(staged + QStringLiteral("-journal")).size() > 0);
-    for (const char* file : {"", "-journal"})
-        QVERIFY(QFile::copy(staged + QLatin1String(file), path + QLatin1String(file)));
-    QVERIFY(db.exec("ROLLBACK").isEmpty());
-}
-
 // The sums as "name category+ xN" (- for wrong answers), in name order.
 QString counted(const std::vector<CategoryCount>& counts) {
     QMap<QString, qint64> sums;

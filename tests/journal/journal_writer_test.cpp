@@ -404,6 +404,23 @@ private slots:
         QCOMPARE(db.scalar("SELECT started_ms FROM games").toLongLong(), now.ms);
     }
 
+    // A journal a crash left within a commit (its rollback journal beside it)
+    // is rolled back when the game opens it, and written on.
+    void crashWithinACommitRolledBack() {
+        JournalFolder folder;
+        FixedNow now;
+        makeHotJournal(folder.path(), [&now](const QString& path) { writeOneGame(path, now); });
+        {
+            Journal journal(folder.path(), now.fn());
+            QVERIFY(journal.gameStarted({QStringLiteral("Ян")}));
+            QVERIFY(journal.taskResult(answer(1, QStringLiteral("Ян"), 3, 3, true)));
+        }
+        QCOMPARE(folder.entries(), QStringList{"results.sqlite"});
+        RawDb db(folder.path());
+        QCOMPARE(db.scalar("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
+        QCOMPARE(db.rows("SELECT game_id, name FROM answers ORDER BY id"), (QStringList{"1|Оля", "2|Ян"}));
+    }
+
     // A journal that could not be opened is tried again at the next row; the
     // game's start, kept by the writer, goes in first, so its answers belong
     // to it. The failure is logged once, not at every row.
