@@ -171,6 +171,8 @@ private slots:
         QTest::newRow("rollback mode, read-only folder") << "rollback" << true << "Оля 1+ x1, Петро 2- x1";
         QTest::newRow("rows only in the log") << "log" << false << "Оля 1+ x1, Петро 2- x1";
         QTest::newRow("rows only in the log, read-only folder") << "log" << true << "Оля 1+ x1, Петро 2- x1";
+        QTest::newRow("log mode, no log beside it") << "log mode" << false << "Оля 1+ x1";
+        QTest::newRow("log mode, no log beside it, read-only folder") << "log mode" << true << "Оля 1+ x1";
         QTest::newRow("a crash within a commit") << "hot" << false << "Оля 1+ x1";
         QTest::newRow("a crash within a commit, read-only folder") << "hot" << true << "Оля 1+ x1";
     }
@@ -195,6 +197,11 @@ private slots:
             QVERIFY(RawDb(path).exec(second).isEmpty());
         } else if (kind == "log") {
             makeJournalWithLog(path, firstAnswer, {second});
+        } else if (kind == "log mode") {
+            makeVersion1Journal(path);
+            RawDb db(path);
+            QVERIFY(db.exec("INSERT INTO games VALUES (1, 100, NULL)").isEmpty());
+            QVERIFY(db.exec("INSERT INTO answers VALUES (1, 1, 200, 1, 'Оля', 1, 1, 1, 1)").isEmpty());
         } else {
             makeHotJournal(path, firstAnswer);
         }
