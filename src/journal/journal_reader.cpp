@@ -184,6 +184,25 @@ const std::vector<CategoryCount>& JournalReader::categoryCounts(const TimeSpan& 
     return counts;
 }
 
+std::vector<GameAnswers> JournalReader::gamesAnswered(const TimeSpan& span) {
+    std::vector<GameAnswers> rows;
+    if (!file_)
+        return rows;
+    QSqlQuery query(file_->db());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT name, game_id, min(at_ms), max(at_ms) FROM answers "
+                                 "WHERE at_ms >= ? AND at_ms < ? GROUP BY name, game_id"));
+    query.addBindValue(span.fromMs);
+    query.addBindValue(span.toMs);
+    const bool read = readRows(query, QString(), [&rows](const QSqlQuery& row) {
+        rows.push_back({textOf(row.value(0)), row.value(1).toLongLong(), row.value(2).toLongLong(),
+                        row.value(3).toLongLong()});
+    });
+    if (!read)
+        rows.clear();
+    return rows;
+}
+
 std::vector<AnswerRow> JournalReader::answersOf(const QStringList& names, const TimeSpan& span) {
     std::vector<AnswerRow> rows;
     if (!file_ || names.isEmpty())

@@ -1,7 +1,9 @@
 #include "class_journals.h"
 #include "journal/categories.h"
+#include "results/model/class_book.h"
 #include "results/model/csv_export.h"
 #include "results/model/journal_set.h"
+#include "results/model/periods.h"
 #include "results/model/pupil_names.h"
 #include "results/model/results_model.h"
 #include "stats/statistics_window.h"
@@ -20,6 +22,7 @@ Q_DECLARE_METATYPE(std::vector<journal::GameRow>)
 Q_DECLARE_METATYPE(std::vector<journal::SaveRow>)
 Q_DECLARE_METATYPE(std::vector<std::size_t>)
 Q_DECLARE_METATYPE(journal::JournalReader::Problem)
+Q_DECLARE_METATYPE(zorna::results::PeriodPreset)
 
 namespace {
 
@@ -184,10 +187,16 @@ private slots:
                  (QStringList{"Оля games=2 2/0 1/0 0/1 0/0 0/0 0/0 0/1 2026-03-02..2026-03-09",
                               "Петро games=1 0/1 1/0 1/0 0/0 0/0 0/0 0/0 2026-03-02..2026-03-03",
                               "Ян games=1 1/0 0/0 0/0 0/0 0/0 0/0 0/0 2026-03-09..2026-03-09"}));
-        // Days: the week of pc1's games alone; a game counts by the day it began.
+        // Days from the second session of pc1's saved game: the game counts
+        // with the answers given in it then.
         QCOMPARE(describe(buildClassView(journals, {QDate(2026, 3, 3), QDate(2026, 3, 8)})),
-                 (QStringList{"Оля games=0 0/0 0/0 0/1 0/0 0/0 0/0 0/0 ..",
-                              "Петро games=0 0/0 0/0 1/0 0/0 0/0 0/0 0/0 .."}));
+                 (QStringList{"Оля games=1 0/0 0/0 0/1 0/0 0/0 0/0 0/0 2026-03-03..2026-03-03",
+                              "Петро games=1 0/0 0/0 1/0 0/0 0/0 0/0 0/0 2026-03-03..2026-03-03"}));
+        const PupilView petro = buildPupilView(journals, pupilKey(QStringLiteral("Петро")),
+                                               {QDate(2026, 3, 3), QDate(2026, 3, 8)});
+        QCOMPARE(petro.games.size(), std::size_t(1));
+        QCOMPARE(petro.games[0].answered, 1);
+        QCOMPARE(petro.games[0].place, std::optional<int>(1));
         QCOMPARE(describe(buildClassView(journals, {QDate(2026, 3, 9), QDate()})),
                  (QStringList{"оля games=1 1/0 0/0 0/0 0/0 0/0 0/0 0/1 2026-03-09..2026-03-09",
                               "Ян games=1 1/0 0/0 0/0 0/0 0/0 0/0 0/0 2026-03-09..2026-03-09"}));
@@ -255,6 +264,97 @@ private slots:
         QFETCH(journal::JournalReader::Problem, problem);
         QFETCH(QString, message);
         QCOMPARE(JournalSet::messageFor(problem, QStringLiteral("/x/r.sqlite")), message);
+    }
+
+    void presetPeriods_data() {
+        QTest::addColumn<PeriodPreset>("preset");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        using P = PeriodPreset;
+        QTest::newRow("week from a Sunday")
+            << P::ThisWeek << QDate(2026, 3, 8) << QDate(2026, 3, 2) << QDate(2026, 3, 8);
+        QTest::newRow("week across the new year")
+            << P::ThisWeek << QDate(2026, 1, 1) << QDate(2025, 12, 29) << QDate(2026, 1, 4);
+        QTest::newRow("February of a leap year")
+            << P::ThisMonth << QDate(2028, 2, 10) << QDate(2028, 2, 1) << QDate(2028, 2, 29);
+        QTest::newRow("autumn term, first day")
+            << P::ThisTerm << QDate(2026, 9, 1) << QDate(2026, 9, 1) << QDate(2026, 12, 31);
+        QTest::newRow("autumn term, last day")
+            << P::ThisTerm << QDate(2026, 12, 31) << QDate(2026, 9, 1) << QDate(2026, 12, 31);
+        QTest::newRow("spring term, first day")
+            << P::ThisTerm << QDate(2027, 1, 1) << QDate(2027, 1, 1) << QDate(2027, 5, 31);
+        QTest::newRow("summer: the spring term just ended")
+            << P::ThisTerm << QDate(2027, 7, 15) << QDate(2027, 1, 1) << QDate(2027, 5, 31);
+        QTest::newRow("school year in autumn")
+            << P::ThisSchoolYear << QDate(2026, 9, 1) << QDate(2026, 9, 1) << QDate(2027, 8, 31);
+        QTest::newRow("school year in spring")
+            << P::ThisSchoolYear << QDate(2027, 5, 31) << QDate(2026, 9, 1) << QDate(2027, 8, 31);
+        QTest::newRow("school year, 31 August")
+            << P::ThisSchoolYear << QDate(2027, 8, 31) << QDate(2026, 9, 1) << QDate(2027, 8, 31);
+        QTest::newRow("all") << P::All << QDate(2027, 8, 31) << QDate() << QDate();
+    }
+    void presetPeriods() {
+        QFETCH(PeriodPreset, preset);
+        QFETCH(QDate, today);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        const DateFilter period = presetPeriod(preset, today);
+        QCOMPARE(period.from, from);
+        QCOMPARE(period.to, to);
+    }
+
+    // The period heads every export, so a sheet never shows numbers without their days.
+    void periodOnExports() {
+        QCOMPARE(periodText({}), QStringLiteral("Період: усі дні"));
+        QCOMPARE(periodText({QDate(2026, 3, 2), QDate(2026, 3, 8)}),
+                 QStringLiteral("Період: 2026-03-02 – 2026-03-08"));
+        QCOMPARE(periodText({QDate(2026, 3, 2), QDate()}), QStringLiteral("Період: з 2026-03-02"));
+        ClassView view;
+        view.period = {QDate(2026, 9, 1), QDate(2026, 12, 31)};
+        QVERIFY(classCsv(view).startsWith(QByteArray("\xEF\xBB\xBF") +
+                                          QStringLiteral("Період;2026-09-01 – 2026-12-31\r\n").toUtf8()));
+    }
+
+    // The book of classes survives a round trip through its file; a file that
+    // is not one gives an empty book rather than a failure to start.
+    void classBookKeepsClasses() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("deep/folder/zorna-results.json");
+        ClassBook book;
+        QVERIFY(book.addClass(QStringLiteral(" 3-А ")));
+        QVERIFY(!book.addClass(QStringLiteral("3-а")));
+        QVERIFY(book.addClass(QStringLiteral("4-Б")));
+        book.addSource(QStringLiteral("3-А"), QStringLiteral("/media/флешка/3-А"));
+        book.addSource(QStringLiteral("3-А"), QStringLiteral("/media/флешка/3-А"));
+        QVERIFY(book.joinNames(QStringLiteral("3-А"), QStringLiteral("Оля"), QStringLiteral("Оля Коваль")));
+        book.setLastClass(QStringLiteral("3-А"));
+        QVERIFY(book.save(path));
+        ClassBook read = ClassBook::load(path);
+        QCOMPARE(read.classes(), book.classes());
+        QCOMPARE(read.lastClass(), QStringLiteral("3-А"));
+        QCOMPARE(read.classes()[0].name, QStringLiteral("3-А"));
+        QCOMPARE(read.classes()[0].sources, QStringList{"/media/флешка/3-А"});
+        put(path, "{ not json");
+        QVERIFY(ClassBook::load(path).classes().empty());
+        QVERIFY(ClassBook::load(dir.filePath("none.json")).classes().empty());
+    }
+
+    // Joined names follow chains and never loop.
+    void joinedNames() {
+        ClassBook book;
+        book.addClass(QStringLiteral("3-А"));
+        QVERIFY(book.joinNames("3-А", "Оля", "Оля К."));
+        QVERIFY(book.joinNames("3-А", "Оля К.", "Оля Коваль"));
+        QVERIFY(!book.joinNames("3-А", "Оля Коваль", "оля"));
+        QVERIFY(!book.joinNames("3-А", "Петро", " петро "));
+        QVERIFY(!book.joinNames("4-Б", "Петро", "Ян"));
+        const auto& joins = book.classes()[0].joinedNames;
+        QCOMPARE(joinedKey(joins, pupilKey("ОЛЯ")), pupilKey("Оля Коваль"));
+        QCOMPARE(joinedKey(joins, pupilKey("Петро")), pupilKey("Петро"));
+        // A loop written into the file by hand ends where it began.
+        const std::map<QString, QString> loop{{"a", "b"}, {"b", "a"}};
+        QCOMPARE(joinedKey(loop, "a"), QStringLiteral("a"));
     }
 
     void csvFields_data() {

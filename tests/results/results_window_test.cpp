@@ -10,10 +10,11 @@
 
 #include <QChartView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,10 +25,11 @@ using namespace zorna::test;
 namespace {
 
 // Clicks the row of the table whose first cell shows `text`; false when none does.
-bool clickRow(QTableWidget* table, const QString& text) {
-    for (int row = 0; row < table->rowCount(); ++row) {
-        if (table->item(row, 0) && table->item(row, 0)->text() == text) {
-            const QRect cell = table->visualItemRect(table->item(row, 0));
+bool clickRow(QTableView* table, const QString& text) {
+    QAbstractItemModel* model = table->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (model->index(row, 0).data().toString() == text) {
+            const QRect cell = table->visualRect(model->index(row, 0));
             QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
             return true;
         }
@@ -35,10 +37,10 @@ bool clickRow(QTableWidget* table, const QString& text) {
     return false;
 }
 
-QStringList column(QTableWidget* table, int c) {
+QStringList column(QTableView* table, int c) {
     QStringList texts;
-    for (int row = 0; row < table->rowCount(); ++row)
-        texts.append(table->item(row, c) ? table->item(row, c)->text() : QString());
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+        texts.append(table->model()->index(row, c).data().toString());
     return texts;
 }
 
@@ -59,21 +61,30 @@ private slots:
         window.openPaths({dir.filePath("pc1/results.sqlite"), dir.filePath("pc2/results.sqlite")});
         PupilsPage* pupils = window.pupilsPage();
         QCOMPARE(column(pupils->pupilTable(), 0), (QStringList{"Оля", "Петро", "Ян"}));
-        QCOMPARE(column(pupils->pupilTable(), 3), (QStringList{"60", "67", "100"}));
+        QCOMPARE(column(pupils->pupilTable(), 4), (QStringList{"60", "67", "100"}));
         QVERIFY(!pupils->pupil());
 
         QVERIFY(clickRow(pupils->pupilTable(), QStringLiteral("Оля")));
         QVERIFY(pupils->pupil());
-        QCOMPARE(column(pupils->gameTable(), 1), (QStringList{"Петро", "Ян"}));
-        QCOMPARE(column(pupils->gameTable(), 2), (QStringList{"2", "—"}));
+        // Newest first; the place stays empty in a game not finished.
+        QCOMPARE(column(pupils->gameTable(), 1), (QStringList{"Ян", "Петро"}));
+        QCOMPARE(column(pupils->gameTable(), 2), (QStringList{"", "2"}));
         QVERIFY(pupils->categoryView()->chart()->series().size() == 1);
         const QString pupilFile = dir.filePath("оля.csv");
         QVERIFY(window.exportCsv(pupilFile));
         QCOMPARE(contentOf(pupilFile), olyaCsv());
 
         window.tabs()->setCurrentWidget(window.classPage());
-        QCOMPARE(column(window.classPage()->table(), 8),
-                 (QStringList{"60 % (3 з 5)", "67 % (2 з 3)", "100 % (1 з 1)"}));
+        QCOMPARE(column(window.classPage()->table(), 4), (QStringList{"60", "67", "100"}));
+        // Sorting by the share right puts the weakest first; the search narrows the list.
+        window.classPage()->table()->sortByColumn(4, Qt::AscendingOrder);
+        QCOMPARE(column(window.classPage()->table(), 0), (QStringList{"Оля", "Петро", "Ян"}));
+        window.classPage()->table()->sortByColumn(4, Qt::DescendingOrder);
+        QCOMPARE(column(window.classPage()->table(), 0), (QStringList{"Ян", "Петро", "Оля"}));
+        pupils->searchBox()->setText(QStringLiteral("пет"));
+        QCOMPARE(column(pupils->pupilTable(), 0), QStringList{"Петро"});
+        QCOMPARE(pupils->pupil()->name, QStringLiteral("Оля"));
+        pupils->searchBox()->clear();
         const QString classFile = dir.filePath("клас.csv");
         QVERIFY(window.exportCsv(classFile));
         QCOMPARE(contentOf(classFile), classCsvOfJournals());
@@ -130,17 +141,86 @@ private slots:
         QVERIFY(program.waitForFinished(30'000));
         QCOMPARE(program.exitCode(), 0);
         QCOMPARE(contentOf(dir.filePath("out.csv")), classCsvOfJournals());
+
         QVERIFY(
             QString::fromLocal8Bit(program.readAllStandardError())
                 .contains(QStringLiteral("Файл «%1» не є журналом").arg(dir.filePath("bad/results.sqlite"))));
+    }
 
-        program.start(QStringLiteral(ZORNA_RESULTS_EXE), {"--csv"});
+    // The exit codes a school's script relies on; none of these opens a window
+    // (the offscreen platform is not even needed: no QApplication is made).
+    void commandExitCodes_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("stdoutHas");
+        QTest::addColumn<QString>("stderrHas");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "--csv ФАЙЛ"
+                              << "";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "zorna-results 1."
+                                 << "";
+        QTest::newRow("csv without a file") << QStringList{"--csv"} << 2 << ""
+                                            << "потрібна назва файлу";
+        QTest::newRow("unknown option") << QStringList{"--colour"} << 2 << ""
+                                        << "Невідомий параметр «--colour»";
+        QTest::newRow("nothing readable") << QStringList{"--csv", "OUT/out.csv", "OUT/bad"} << 3 << ""
+                                          << "Жодного журналу не вдалося прочитати";
+        QTest::newRow("some readable") << QStringList{"--csv", "OUT/out.csv", "OUT/bad", "OUT/pc2"} << 0 << ""
+                                       << "не є журналом";
+        QTest::newRow("cannot write") << QStringList{"--csv", "OUT/no/such/out.csv", "OUT/pc2"} << 1 << ""
+                                      << "Не вдалося записати";
+    }
+    void commandExitCodes() {
+        ZORNA_NEEDS_CHILD_PROCESS();
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QString, stdoutHas);
+        QFETCH(QString, stderrHas);
+        QTemporaryDir dir;
+        writeClassJournals(dir.path());
+        put(dir.filePath("bad/results.sqlite"), "x");
+        arguments.replaceInStrings(QStringLiteral("OUT"), dir.path());
+        QProcess program;
+        program.start(QStringLiteral(ZORNA_RESULTS_EXE), arguments);
         QVERIFY(program.waitForFinished(30'000));
-        QCOMPARE(program.exitCode(), 2);
-        program.start(QStringLiteral(ZORNA_RESULTS_EXE),
-                      {"--csv", dir.filePath("no/such/out.csv"), dir.path()});
-        QVERIFY(program.waitForFinished(30'000));
-        QCOMPARE(program.exitCode(), 1);
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), exitCode);
+        QVERIFY(QString::fromLocal8Bit(program.readAllStandardOutput()).contains(stdoutHas));
+        QVERIFY(QString::fromLocal8Bit(program.readAllStandardError()).contains(stderrHas));
+        QCOMPARE(QFileInfo::exists(dir.filePath("out.csv")),
+                 arguments.contains(dir.filePath("out.csv")) && exitCode == 0);
+    }
+
+    // Classes: kept between runs, opened on the last one; pupils joined by
+    // name within a class only.
+    void classesKeptAndSeparate() {
+        QTemporaryDir dir;
+        writeClassJournals(dir.filePath("a"));
+        writeClassJournals(dir.filePath("b"));
+        const QString book = dir.filePath("settings/zorna-results.json");
+        ScriptedDialogs dialogs;
+        {
+            ResultsWindow window(dialogs, book);
+            QVERIFY(window.createClass(QStringLiteral("3-А")));
+            window.openPaths({dir.filePath("a/pc1")});
+            QVERIFY(window.createClass(QStringLiteral("3-Б")));
+            window.openPaths({dir.filePath("b")});
+            QVERIFY(window.joinPupils(QStringLiteral("Ян"), QStringLiteral("Оля")));
+            QCOMPARE(column(window.pupilsPage()->pupilTable(), 0), (QStringList{"Оля", "Петро"}));
+            QCOMPARE(column(window.pupilsPage()->pupilTable(), 2), (QStringList{"6", "3"}));
+            window.showClass(QStringLiteral("3-А"));
+            // Оля of 3-А is another pupil than Оля of 3-Б, and the join is 3-Б's alone.
+            QCOMPARE(column(window.pupilsPage()->pupilTable(), 0), (QStringList{"Оля", "Петро"}));
+            QCOMPARE(column(window.pupilsPage()->pupilTable(), 2), (QStringList{"3", "3"}));
+            window.showClass(QStringLiteral("3-Б"));
+        }
+        ResultsWindow again(dialogs, book);
+        dialogs.answer(MsgAnswer::Ok);
+        QCOMPARE(again.currentClass(), QStringLiteral("3-Б"));
+        QCOMPARE(column(again.pupilsPage()->pupilTable(), 0), (QStringList{"Оля", "Петро"}));
+        QCOMPARE(column(again.pupilsPage()->pupilTable(), 2), (QStringList{"6", "3"}));
+        QVERIFY(!again.createClass(QStringLiteral(" 3-а ")));
+        QCOMPARE(dialogs.asked().size(), 1);
+        QVERIFY(dialogs.asked()[0].text.contains(QStringLiteral("уже є")));
     }
 };
 

@@ -20,7 +20,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTabWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -60,7 +60,8 @@ double showPupil(results::ResultsWindow& window, int row) {
     bench::settle(50);
     const qint64 start = bench::monotonicNs();
     bench::PaintWatch watch([&](QWidget* w) { return w == &window; });
-    window.pupilsPage()->pupilTable()->setCurrentCell(row, 0);
+    QTableView* table = window.pupilsPage()->pupilTable();
+    table->setCurrentIndex(table->model()->index(row, 0));
     const std::optional<qint64> painted = watch.wait(10'000);
     return painted ? bench::msBetween(start, *painted) : -1;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -34,6 +35,10 @@ public:
     // Records a file that failed while it was read (a damaged page found late).
     void noteFailures();
 
+    // Names the teacher joined within this set's class (key -> key); see joinedKey.
+    void setJoinedNames(std::map<QString, QString> joinedNames) { joinedNames_ = std::move(joinedNames); }
+    const std::map<QString, QString>& joinedNames() const { return joinedNames_; }
+
     // The message shown for a file the reader refused.
     static QString messageFor(journal::JournalReader::Problem problem, const QString& path);
 
@@ -43,6 +48,7 @@ private:
     std::vector<std::unique_ptr<journal::JournalReader>> journals_;
     QStringList openPaths_;
     std::vector<SourceProblem> problems_;
+    std::map<QString, QString> joinedNames_;
 };
 
 } // namespace zorna::results

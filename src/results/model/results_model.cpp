@@ -1,5 +1,6 @@
 #include "results/model/results_model.h"
 
+#include "results/model/class_book.h"
 #include "results/model/journal_set.h"
 #include "results/model/pupil_names.h"
 
@@ -31,17 +32,21 @@ QDate localDay(qint64 ms) {
     return QDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
-// Keys of the names seen, computed once per spelling.
+// Keys of the names seen, with the class's joined names followed, computed
+// once per spelling.
 class KeyCache {
 public:
+    explicit KeyCache(const std::map<QString, QString>& joinedNames) : joinedNames_(joinedNames) {}
+
     const QString& operator()(const QString& name) {
         auto it = keys_.find(name);
         if (it == keys_.end())
-            it = keys_.insert(name, pupilKey(name));
+            it = keys_.insert(name, joinedKey(joinedNames_, pupilKey(name)));
         return *it;
     }
 
 private:
+    const std::map<QString, QString>& joinedNames_;
     QHash<QString, QString> keys_;
 };
 
@@ -53,6 +58,16 @@ struct LogicalGames {
     LogicalGames(const std::vector<GameRow>& games, const std::vector<SaveRow>& saves)
         : first(firstGameOf(games, saves)) {}
 };
+
+// The name shown for a pupil: of the spellings typed as the pupil's own key
+// (not a name joined into it), the one with the most answers.
+QString shownName(const std::map<QString, qint64>& spellings, const QString& key) {
+    std::map<QString, qint64> own;
+    for (const auto& [spelling, answers] : spellings)
+        if (pupilKey(spelling) == key)
+            own.emplace(spelling, answers);
+    return preferredSpelling(own.empty() ? spellings : own);
+}
 
 bool startsWithin(const GameRow& game, const journal::TimeSpan& span) {
     return game.startedMs >= span.fromMs && game.startedMs < span.toMs;
@@ -144,7 +159,7 @@ ClassView buildClassView(JournalSet& journals, const DateFilter& filter) {
         qint64 lastMs = std::numeric_limits<qint64>::min();
     };
     std::unordered_map<QString, Pupil> pupils;
-    KeyCache keyOf;
+    KeyCache keyOf(journals.joinedNames());
     for (const auto& reader : journals.journals()) {
         for (const CategoryCount& count : reader->categoryCounts(span)) {
             Pupil& pupil = pupils[keyOf(count.name)];
@@ -152,33 +167,40 @@ ClassView buildClassView(JournalSet& journals, const DateFilter& filter) {
             (count.right ? tally.right : tally.wrong) += count.count;
             pupil.spellings[count.name] += count.count;
         }
-        // Games played: chains started in the filter's days with the pupil among the players.
+        // Games played: a chain of saved and continued games counts where one of
+        // its games began in the span or the pupil answered in it within the span.
         const std::vector<GameRow>& games = reader->games();
         const LogicalGames chains(games, reader->saves());
+        std::unordered_map<qint64, std::size_t> indexOf;
+        for (std::size_t g = 0; g < games.size(); ++g)
+            indexOf.emplace(games[g].id, g);
         std::set<std::pair<std::size_t, QString>> counted;
-        for (std::size_t g = 0; g < games.size(); ++g) {
-            const std::size_t first = chains.first[g];
-            if (!startsWithin(games[first], span))
-                continue;
-            for (const QString& name : games[g].names) {
-                const QString& key = keyOf(name);
-                const auto pupil = pupils.find(key);
-                if (pupil == pupils.end())
-                    continue;
-                // The first and the last day the pupil played.
-                pupil->second.firstMs = std::min(pupil->second.firstMs, games[g].startedMs);
-                pupil->second.lastMs = std::max(pupil->second.lastMs, games[g].startedMs);
-                if (counted.emplace(first, key).second)
-                    ++pupil->second.row.games;
-            }
+        const auto play = [&](std::size_t g, const QString& key, qint64 firstMs, qint64 lastMs) {
+            const auto pupil = pupils.find(key);
+            if (pupil == pupils.end())
+                return;
+            pupil->second.firstMs = std::min(pupil->second.firstMs, firstMs);
+            pupil->second.lastMs = std::max(pupil->second.lastMs, lastMs);
+            if (counted.emplace(chains.first[g], key).second)
+                ++pupil->second.row.games;
+        };
+        for (std::size_t g = 0; g < games.size(); ++g)
+            if (startsWithin(games[g], span))
+                for (const QString& name : games[g].names)
+                    play(g, keyOf(name), games[g].startedMs, games[g].startedMs);
+        for (const journal::GameAnswers& answered : reader->gamesAnswered(span)) {
+            const auto game = indexOf.find(answered.gameId);
+            if (game != indexOf.end())
+                play(game->second, keyOf(answered.name), answered.firstMs, answered.lastMs);
         }
     }
     journals.noteFailures();
     ClassView view;
+    view.period = filter;
     view.pupils.reserve(pupils.size());
     for (auto& [key, pupil] : pupils) {
         pupil.row.key = key;
-        pupil.row.name = preferredSpelling(pupil.spellings);
+        pupil.row.name = shownName(pupil.spellings, key);
         if (pupil.row.games > 0) {
             pupil.row.firstDay = localDay(pupil.firstMs);
             pupil.row.lastDay = localDay(pupil.lastMs);
@@ -195,10 +217,11 @@ PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFil
     const journal::TimeSpan span = filter.span();
     PupilView view;
     view.key = key;
+    view.period = filter;
     std::map<QString, qint64> spellings;
     std::vector<std::pair<QDate, bool>> days;
     std::vector<std::pair<qint64, PupilGame>> games; // by start time
-    KeyCache keyOf;
+    KeyCache keyOf(journals.joinedNames());
     for (const auto& reader : journals.journals()) {
         // The spellings of this pupil in this file, from its sums.
         QStringList names;
@@ -215,9 +238,20 @@ PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFil
         for (std::size_t i = 0; i < rows.size(); ++i)
             indexOf.emplace(rows[i].id, i);
         std::map<std::size_t, PupilGame> played; // chain's first game -> the game
+        // Chains with a game begun in the span or an answer of the pupil in it.
+        std::set<std::size_t> within;
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            if (startsWithin(rows[i], span))
+                within.insert(chains.first[i]);
+        const std::vector<AnswerRow> answers = reader->answersOf(names, span);
+        for (const AnswerRow& answer : answers) {
+            const auto game = indexOf.find(answer.gameId);
+            if (game != indexOf.end())
+                within.insert(chains.first[game->second]);
+        }
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const std::size_t first = chains.first[i];
-            if (!startsWithin(rows[first], span))
+            if (!within.contains(first))
                 continue;
             for (int p = 0; p < rows[i].names.size(); ++p) {
                 if (keyOf(rows[i].names[p]) != key)
@@ -234,7 +268,7 @@ PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFil
                     game.place = place->second;
             }
         }
-        for (const AnswerRow& answer : reader->answersOf(names, span)) {
+        for (const AnswerRow& answer : answers) {
             CategoryTally& tally = view.categories[std::size_t(answer.category - 1)];
             (answer.right ? tally.right : tally.wrong) += 1;
             days.emplace_back(localDay(answer.atMs), answer.right);
@@ -251,7 +285,7 @@ PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFil
             games.emplace_back(rows[first].startedMs, std::move(game));
     }
     journals.noteFailures();
-    view.name = preferredSpelling(spellings);
+    view.name = shownName(spellings, key);
     view.weeks = weeklyShares(days);
     std::stable_sort(games.begin(), games.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -20,6 +20,7 @@ class JournalSet;
 struct DateFilter {
     QDate from;
     QDate to;
+    bool operator==(const DateFilter&) const = default;
     journal::TimeSpan span() const;
 };
 
@@ -49,6 +50,7 @@ struct PupilRow {
 };
 
 struct ClassView {
+    DateFilter period;
     std::vector<PupilRow> pupils; // in Ukrainian alphabetical order
 };
 
@@ -69,6 +71,7 @@ struct PupilGame {
 };
 
 struct PupilView {
+    DateFilter period;
     QString key;
     QString name;
     CategoryTallies categories{};

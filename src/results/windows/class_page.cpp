@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QScrollArea>
 #include <QSplitter>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace zorna::results {
@@ -18,27 +18,6 @@ namespace {
 
 // Width of one pupil's group of seven bars in the class chart.
 constexpr int kPupilWidth = 84;
-
-QStringList headers() {
-    QStringList titles{QStringLiteral("Учень")};
-    for (int c = 1; c <= journal::kCategoryCount; ++c)
-        titles << twoLineTitle(c, QStringLiteral("\n"));
-    titles << QStringLiteral("Усього");
-    return titles;
-}
-
-// "83 % (25 з 30)" on the share's colour; an empty cell without answers.
-void setShareCell(QTableWidget* table, int row, int column, qint64 right, qint64 total) {
-    auto* item = new QTableWidgetItem;
-    item->setTextAlignment(Qt::AlignCenter);
-    if (total > 0) {
-        const int percent = percentRight(right, total);
-        item->setText(QStringLiteral("%1 % (%2 з %3)").arg(percent).arg(right).arg(total));
-        item->setBackground(shareColour(percent));
-        item->setForeground(Qt::black);
-    }
-    table->setItem(row, column, item);
-}
 
 // The class chart's title and legend: the categories' colours with their titles.
 QWidget* chartLegend() {
@@ -67,15 +46,15 @@ QWidget* chartLegend() {
 } // namespace
 
 ClassPage::ClassPage(QWidget* parent)
-    : QWidget(parent), table_(makeTable(headers())), chartView_(new QChartView) {
+    : QWidget(parent), table_(makeTableView(&model_, this)), chartView_(new QChartView) {
     setObjectName(QStringLiteral("class"));
     table_->setObjectName(QStringLiteral("classTable"));
-    table_->setAlternatingRowColors(false);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    // A narrow column may cut its title: the whole title shows on hovering.
-    for (int c = 1; c <= journal::kCategoryCount; ++c)
-        table_->horizontalHeaderItem(c)->setToolTip(journal::categoryTitle(c));
+    // Titles wrap in narrow columns; the whole title also shows on hovering.
+    QHeaderView* header = table_->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setDefaultSectionSize(110);
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header->setMinimumHeight(header->fontMetrics().lineSpacing() * 5);
     chartView_->setRenderHint(QPainter::Antialiasing);
     replaceChart(chartView_, classChart({}));
     auto* scroll = new QScrollArea;
@@ -96,15 +75,7 @@ ClassPage::ClassPage(QWidget* parent)
 }
 
 void ClassPage::showClass(const ClassView& view) {
-    table_->setRowCount(int(view.pupils.size()));
-    for (int row = 0; row < int(view.pupils.size()); ++row) {
-        const PupilRow& pupil = view.pupils[std::size_t(row)];
-        table_->setItem(row, 0, new QTableWidgetItem(pupil.name));
-        for (int c = 0; c < journal::kCategoryCount; ++c)
-            setShareCell(table_, row, c + 1, pupil.categories[std::size_t(c)].right,
-                         pupil.categories[std::size_t(c)].total());
-        setShareCell(table_, row, journal::kCategoryCount + 1, pupil.right(), pupil.answered());
-    }
+    model_.setRows(view.pupils);
     replaceChart(chartView_, classChart(view));
     // Many pupils widen the chart; the scroll bar shows the rest.
     chartView_->setMinimumWidth(std::max(600, 100 + kPupilWidth * int(view.pupils.size())));

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "results/model/result_tables.h"
 #include "results/model/results_model.h"
 
 #include <QWidget>
 
 class QChartView;
-class QTableWidget;
+class QTableView;
 
 namespace zorna::results {
 
@@ -17,11 +18,13 @@ public:
     explicit ClassPage(QWidget* parent = nullptr);
     void showClass(const ClassView& view);
 
-    QTableWidget* table() const { return table_; }
+    QTableView* table() const { return table_; }
+    const ClassTableModel& model() const { return model_; }
     QChartView* chartView() const { return chartView_; }
 
 private:
-    QTableWidget* table_;
+    ClassTableModel model_;
+    QTableView* table_;
     QChartView* chartView_;
 };
 

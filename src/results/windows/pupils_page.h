@@ -1,5 +1,6 @@
 #pragma once
 
+#include "results/model/result_tables.h"
 #include "results/model/results_model.h"
 
 #include <QWidget>
@@ -8,14 +9,15 @@
 
 class QChartView;
 class QLabel;
-class QTableWidget;
+class QLineEdit;
+class QTableView;
 
 namespace zorna::results {
 
 class JournalSet;
 
-// «Учні»: the list of pupils, and for the chosen one the charts by category and
-// by week and the games played.
+// «Учні»: the list of pupils with a search box, and for the chosen one the
+// charts by category and by week and the games played, newest first.
 class PupilsPage : public QWidget {
     Q_OBJECT
 public:
@@ -25,22 +27,31 @@ public:
     void showPupils(const ClassView& view, JournalSet* journals, const DateFilter& filter);
     // The chosen pupil's view, once one is chosen.
     const std::optional<PupilView>& pupil() const { return pupil_; }
+    // Chooses a pupil by key (none when empty or absent).
+    void choosePupil(const QString& key);
 
-    QTableWidget* pupilTable() const { return pupils_; }
-    QTableWidget* gameTable() const { return games_; }
+    QTableView* pupilTable() const { return pupils_; }
+    QTableView* gameTable() const { return games_; }
+    QLineEdit* searchBox() const { return search_; }
+    const PupilGamesModel& gameModel() const { return gameModel_; }
     QChartView* categoryView() const { return categoryView_; }
     QChartView* weekView() const { return weekView_; }
 
 private:
-    void choose(int row);
+    void chosenRowChanged();
+    // Marks the pupil's row as current where the search shows it; the pupil's
+    // index in the model (invalid when absent).
+    QModelIndex selectRow(const QString& key);
     void showPupil();
 
-    QTableWidget* pupils_;
+    PupilListModel pupilModel_;
+    PupilGamesModel gameModel_;
+    QLineEdit* search_;
+    QTableView* pupils_;
     QLabel* title_;
     QChartView* categoryView_;
     QChartView* weekView_;
-    QTableWidget* games_;
-    QStringList keys_; // by row of the pupil table
+    QTableView* games_;
     JournalSet* journals_ = nullptr;
     DateFilter filter_;
     std::optional<PupilView> pupil_;

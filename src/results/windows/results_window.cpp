@@ -7,13 +7,16 @@
 #include "results/windows/pupils_page.h"
 
 #include <QAction>
-#include <QCheckBox>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -21,11 +24,12 @@
 
 namespace zorna::results {
 
-ResultsWindow::ResultsWindow(Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), tabs_(new QTabWidget), pupilsPage_(new PupilsPage),
-      classPage_(new ClassPage), problems_(new QLabel), sources_(new QLabel),
-      fromOn_(new QCheckBox(QStringLiteral("з"))), toOn_(new QCheckBox(QStringLiteral("по"))),
-      from_(new QDateEdit), to_(new QDateEdit) {
+ResultsWindow::ResultsWindow(Dialogs& dialogs, const QString& classBookPath, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), classBookPath_(classBookPath),
+      classBook_(classBookPath.isEmpty() ? ClassBook() : ClassBook::load(classBookPath)),
+      classChooser_(new QComboBox), journals_(std::make_unique<JournalSet>()), tabs_(new QTabWidget),
+      pupilsPage_(new PupilsPage), classPage_(new ClassPage), problems_(new QLabel), sources_(new QLabel),
+      period_(new QComboBox), from_(new QDateEdit), to_(new QDateEdit) {
     setObjectName(QStringLiteral("results"));
     setWindowTitle(QStringLiteral("Результати Зорни"));
     buildActions();
@@ -44,7 +48,13 @@ ResultsWindow::ResultsWindow(Dialogs& dialogs, QWidget* parent)
     setCentralWidget(central);
     statusBar()->addWidget(sources_, 1);
     resize(1320, 860);
-    refresh();
+    fillClassChooser();
+    connect(classChooser_, &QComboBox::activated, this,
+            [this](int index) { showClass(classChooser_->itemData(index).toString()); });
+    if (classBook_.find(classBook_.lastClass()))
+        showClass(classBook_.lastClass());
+    else
+        refresh();
 }
 
 ResultsWindow::~ResultsWindow() = default;
@@ -70,6 +80,11 @@ void ResultsWindow::buildActions() {
         connect(action, &QAction::triggered, this, entry.slot);
         bar->addAction(action);
     }
+    QMenu* classes = menuBar()->addMenu(QStringLiteral("Клас"));
+    connect(classes->addAction(QStringLiteral("Новий клас…")), &QAction::triggered, this,
+            &ResultsWindow::chooseNewClass);
+    connect(classes->addAction(QStringLiteral("Об'єднати імена учня…")), &QAction::triggered, this,
+            &ResultsWindow::chooseJoin);
     file->addSeparator();
     connect(file->addAction(QStringLiteral("Вийти")), &QAction::triggered, this, &QWidget::close);
 }
@@ -78,54 +93,169 @@ QWidget* ResultsWindow::buildFilterBar() {
     auto* bar = new QWidget;
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Дні:")));
+    layout->addWidget(new QLabel(QStringLiteral("Клас:")));
+    classChooser_->setObjectName(QStringLiteral("classChooser"));
+    classChooser_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    layout->addWidget(classChooser_);
+    layout->addSpacing(16);
+    layout->addWidget(new QLabel(QStringLiteral("Період:")));
+    period_->setObjectName(QStringLiteral("period"));
+    for (PeriodPreset preset : {PeriodPreset::All, PeriodPreset::ThisWeek, PeriodPreset::ThisMonth,
+                                PeriodPreset::ThisTerm, PeriodPreset::ThisSchoolYear, PeriodPreset::Custom})
+        period_->addItem(presetTitle(preset), QVariant::fromValue(int(preset)));
+    layout->addWidget(period_);
     const QDate today = QDate::currentDate();
-    for (auto [check, edit, date] :
-         {std::tuple{fromOn_, from_, today.addMonths(-1)}, std::tuple{toOn_, to_, today}}) {
+    for (auto [edit, label, date] :
+         {std::tuple{from_, "з", today.addMonths(-1)}, std::tuple{to_, "по", today}}) {
         edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         edit->setCalendarPopup(true);
         edit->setDate(date);
         edit->setEnabled(false);
-        layout->addWidget(check);
+        layout->addWidget(new QLabel(QString::fromUtf8(label)));
         layout->addWidget(edit);
-        connect(check, &QCheckBox::toggled, edit, &QWidget::setEnabled);
-        connect(check, &QCheckBox::toggled, this, [this] { setFilter(filterFromControls()); });
-        connect(edit, &QDateEdit::dateChanged, this, [this] { setFilter(filterFromControls()); });
+        connect(edit, &QDateEdit::dateChanged, this, &ResultsWindow::applyPeriodControls);
     }
+    connect(period_, &QComboBox::currentIndexChanged, this, &ResultsWindow::applyPeriodControls);
     layout->addStretch(1);
     return bar;
 }
 
 DateFilter ResultsWindow::filterFromControls() const {
-    return {fromOn_->isChecked() ? from_->date() : QDate(), toOn_->isChecked() ? to_->date() : QDate()};
+    const auto preset = PeriodPreset(period_->currentData().toInt());
+    if (preset == PeriodPreset::Custom)
+        return {from_->date(), to_->date()};
+    return presetPeriod(preset, QDate::currentDate());
+}
+
+// A preset shows its days in the date boxes; «Свої дні» lets the teacher edit them.
+void ResultsWindow::applyPeriodControls() {
+    const bool custom = PeriodPreset(period_->currentData().toInt()) == PeriodPreset::Custom;
+    from_->setEnabled(custom);
+    to_->setEnabled(custom);
+    const DateFilter filter = filterFromControls();
+    if (!custom && filter.from.isValid()) {
+        const QSignalBlocker blockFrom(from_);
+        const QSignalBlocker blockTo(to_);
+        from_->setDate(filter.from);
+        to_->setDate(filter.to);
+    }
+    setFilter(filter);
 }
 
 void ResultsWindow::setFilter(const DateFilter& filter) {
-    if (filter.from == filter_.from && filter.to == filter_.to)
+    if (filter == filter_)
         return;
     filter_ = filter;
     refresh();
 }
 
 void ResultsWindow::openPaths(const QStringList& paths) {
-    for (const QString& path : paths)
-        journals_.add(path);
+    for (const QString& path : paths) {
+        journals_->add(path);
+        if (!currentClass_.isEmpty())
+            classBook_.addSource(currentClass_, path);
+    }
+    if (!currentClass_.isEmpty())
+        saveClassBook();
     refresh();
 }
 
+void ResultsWindow::fillClassChooser() {
+    classChooser_->clear();
+    classChooser_->addItem(QStringLiteral("(без класу)"), QString());
+    for (const SchoolClass& schoolClass : classBook_.classes())
+        classChooser_->addItem(schoolClass.name, schoolClass.name);
+    classChooser_->setCurrentIndex(std::max(0, classChooser_->findData(currentClass_)));
+}
+
+bool ResultsWindow::createClass(const QString& name) {
+    if (!classBook_.addClass(name)) {
+        showError(QStringLiteral("Клас «%1» уже є.").arg(name.trimmed()));
+        return false;
+    }
+    showClass(name.trimmed());
+    return true;
+}
+
+void ResultsWindow::showClass(const QString& name) {
+    const SchoolClass* schoolClass = classBook_.find(name);
+    currentClass_ = schoolClass ? schoolClass->name : QString();
+    journals_ = std::make_unique<JournalSet>();
+    if (schoolClass) {
+        journals_->setJoinedNames(schoolClass->joinedNames);
+        for (const QString& source : schoolClass->sources)
+            journals_->add(source);
+    }
+    classBook_.setLastClass(currentClass_);
+    saveClassBook();
+    fillClassChooser();
+    refresh();
+}
+
+bool ResultsWindow::joinPupils(const QString& from, const QString& into) {
+    if (currentClass_.isEmpty()) {
+        showError(QStringLiteral("Імена учнів об'єднуються в межах класу: спершу виберіть клас."));
+        return false;
+    }
+    if (!classBook_.joinNames(currentClass_, from, into)) {
+        showError(QStringLiteral("Не вдалося об'єднати «%1» з «%2».").arg(from, into));
+        return false;
+    }
+    journals_->setJoinedNames(classBook_.find(currentClass_)->joinedNames);
+    saveClassBook();
+    refresh();
+    return true;
+}
+
+void ResultsWindow::saveClassBook() {
+    if (!classBookPath_.isEmpty() && !classBook_.save(classBookPath_))
+        showError(QStringLiteral("Не вдалося зберегти класи у файл «%1».")
+                      .arg(QDir::toNativeSeparators(classBookPath_)));
+}
+
+void ResultsWindow::chooseNewClass() {
+    bool ok = false;
+    const QString name = QInputDialog::getText(this, QStringLiteral("Новий клас"),
+                                               QStringLiteral("Назва класу (наприклад, 3-А):"),
+                                               QLineEdit::Normal, QString(), &ok);
+    if (ok && !name.trimmed().isEmpty())
+        createClass(name);
+}
+
+void ResultsWindow::chooseJoin() {
+    QStringList names;
+    for (const PupilRow& pupil : classView_.pupils)
+        names.append(pupil.name);
+    if (currentClass_.isEmpty() || names.size() < 2) {
+        joinPupils(QString(), QString());
+        return;
+    }
+    bool ok = false;
+    const QString from = QInputDialog::getItem(this, QStringLiteral("Об'єднати імена учня"),
+                                               QStringLiteral("Ім'я, яке приєднати:"), names, 0, false, &ok);
+    if (!ok)
+        return;
+    names.removeAll(from);
+    const QString into = QInputDialog::getItem(this, QStringLiteral("Об'єднати імена учня"),
+                                               QStringLiteral("«%1» — це той самий учень, що й:").arg(from),
+                                               names, 0, false, &ok);
+    if (ok)
+        joinPupils(from, into);
+}
+
 void ResultsWindow::refresh() {
-    classView_ = buildClassView(journals_, filter_);
-    pupilsPage_->showPupils(classView_, &journals_, filter_);
+    classView_ = buildClassView(*journals_, filter_);
+    pupilsPage_->showPupils(classView_, journals_.get(), filter_);
     classPage_->showClass(classView_);
     QStringList messages;
-    for (const SourceProblem& problem : journals_.problems())
+    for (const SourceProblem& problem : journals_->problems())
         messages.append(problem.message);
     problems_->setText(messages.join(QLatin1Char('\n')));
     problems_->setVisible(!messages.isEmpty());
-    sources_->setText(journals_.journals().empty()
+    sources_->setText(journals_->journals().empty()
                           ? QStringLiteral("Журналів не відкрито: «Відкрити…» додає файли results.sqlite.")
                           : QStringLiteral("Журналів відкрито: %1, учнів: %2.")
-                                .arg(journals_.journals().size())
+                                .arg(journals_->journals().size())
                                 .arg(classView_.pupils.size()));
 }
 
@@ -143,12 +273,15 @@ bool ResultsWindow::exportCsv(const QString& path) {
 }
 
 bool ResultsWindow::exportPdf(const QString& path) {
-    if (!pupilsPage_->pupil()) {
+    const bool pupilShown = tabs_->currentWidget() == pupilsPage_;
+    if (pupilShown && !pupilsPage_->pupil()) {
         showError(QStringLiteral("Спершу виберіть учня на сторінці «Учні»."));
         return false;
     }
-    if (writePupilReport(path, *pupilsPage_->pupil(), filter_, pupilsPage_->categoryView(),
-                         pupilsPage_->weekView()))
+    const bool written = pupilShown ? writePupilReport(path, *pupilsPage_->pupil(),
+                                                       pupilsPage_->categoryView(), pupilsPage_->weekView())
+                                    : writeClassReport(path, currentClass_, classView_, *journals_);
+    if (written)
         return true;
     showError(QStringLiteral("Не вдалося записати файл «%1».").arg(QDir::toNativeSeparators(path)));
     return false;
@@ -182,13 +315,15 @@ void ResultsWindow::chooseCsvFile() {
 }
 
 void ResultsWindow::choosePdfFile() {
-    if (!pupilsPage_->pupil()) {
+    const bool pupilShown = tabs_->currentWidget() == pupilsPage_;
+    if (pupilShown && !pupilsPage_->pupil()) {
         showError(QStringLiteral("Спершу виберіть учня на сторінці «Учні»."));
         return;
     }
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Зберегти звіт"),
-                                                      pupilsPage_->pupil()->name + QStringLiteral(".pdf"),
-                                                      QStringLiteral("PDF (*.pdf)"));
+    const QString name = pupilShown ? pupilsPage_->pupil()->name
+                                    : (currentClass_.isEmpty() ? QStringLiteral("клас") : currentClass_);
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Зберегти звіт"), name + QStringLiteral(".pdf"), QStringLiteral("PDF (*.pdf)"));
     if (!path.isEmpty())
         exportPdf(path);
 }

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "platform/dialogs.h"
+#include "results/model/class_book.h"
 #include "results/model/journal_set.h"
+#include "results/model/periods.h"
 #include "results/model/results_model.h"
 
 #include <QMainWindow>
 
-class QCheckBox;
+#include <memory>
+
+class QComboBox;
 class QDateEdit;
 class QLabel;
 class QTabWidget;
@@ -21,13 +25,30 @@ class PupilsPage;
 class ResultsWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Messages (a file that cannot be written) go through `dialogs`.
-    explicit ResultsWindow(Dialogs& dialogs, QWidget* parent = nullptr);
+    // Messages (a file that cannot be written) go through `dialogs`. The
+    // teacher's classes are kept in `classBookPath` (none kept when empty); the
+    // class she looked at last is opened.
+    explicit ResultsWindow(Dialogs& dialogs, const QString& classBookPath = QString(),
+                           QWidget* parent = nullptr);
     ~ResultsWindow() override;
 
-    // Adds journal files or folders of them and shows everything again.
+    // Adds journal files or folders of them and shows everything again. With a
+    // class chosen they become the class's sources.
     void openPaths(const QStringList& paths);
+
+    // Classes: the teacher's own groups of journals. Pupils are merged by name
+    // within the class shown only.
+    bool createClass(const QString& name);
+    // Shows a class (an empty name: the journals opened without a class).
+    void showClass(const QString& name);
+    const QString& currentClass() const { return currentClass_; }
+    const ClassBook& classBook() const { return classBook_; }
+    // Joins the pupil typed `from` to `into` within the class shown.
+    bool joinPupils(const QString& from, const QString& into);
     void setFilter(const DateFilter& filter);
+    const DateFilter& filter() const { return filter_; }
+    // The period chooser: a preset, or «Свої дні» with the two dates.
+    QComboBox* periodChooser() const { return period_; }
     // Writes what is shown as CSV: the chosen pupil on the pupils page, the
     // class on the class page. False (and a message) when it cannot be written.
     bool exportCsv(const QString& path);
@@ -50,10 +71,20 @@ private:
     void chooseCsvFile();
     void choosePdfFile();
     DateFilter filterFromControls() const;
+    void applyPeriodControls();
     void showError(const QString& text);
 
+    void chooseNewClass();
+    void chooseJoin();
+    void fillClassChooser();
+    void saveClassBook();
+
     Dialogs& dialogs_;
-    JournalSet journals_;
+    QString classBookPath_;
+    ClassBook classBook_;
+    QString currentClass_;
+    QComboBox* classChooser_;
+    std::unique_ptr<JournalSet> journals_;
     ClassView classView_;
     DateFilter filter_;
     QTabWidget* tabs_;
@@ -61,8 +92,7 @@ private:
     ClassPage* classPage_;
     QLabel* problems_;
     QLabel* sources_;
-    QCheckBox* fromOn_;
-    QCheckBox* toOn_;
+    QComboBox* period_;
     QDateEdit* from_;
     QDateEdit* to_;
 };

@@ -1,0 +1,199 @@
+#include "results/model/result_tables.h"
+
+#include "journal/categories.h"
+#include "results/model/csv_export.h"
+
+#include <algorithm>
+
+namespace zorna::results {
+
+namespace {
+
+QString number(qint64 value) {
+    return QString::number(value);
+}
+
+// Share right in percent; empty without answers, so 0 % means answers all wrong.
+QString percentText(qint64 right, qint64 total) {
+    return total > 0 ? QString::number(percentRight(right, total)) : QString();
+}
+
+QVariant percentSort(qint64 right, qint64 total) {
+    return total > 0 ? QVariant(double(right) / double(total)) : QVariant(-1.0);
+}
+
+std::vector<ResultColumn<PupilRow>> pupilColumns() {
+    return {
+        {QStringLiteral("Учень"), {}, [](const PupilRow& p) { return p.name; }, {}, true},
+        {QStringLiteral("Ігор"),
+         {},
+         [](const PupilRow& p) { return number(p.games); },
+         [](const PupilRow& p) { return QVariant(p.games); }},
+        {QStringLiteral("Завдань"),
+         {},
+         [](const PupilRow& p) { return number(p.answered()); },
+         [](const PupilRow& p) { return QVariant(p.answered()); }},
+        {QStringLiteral("Правильно"),
+         {},
+         [](const PupilRow& p) { return number(p.right()); },
+         [](const PupilRow& p) { return QVariant(p.right()); }},
+        {QStringLiteral("Правильно, %"),
+         {},
+         [](const PupilRow& p) { return percentText(p.right(), p.answered()); },
+         [](const PupilRow& p) { return percentSort(p.right(), p.answered()); }},
+    };
+}
+
+} // namespace
+
+QString dateTimeText(const QDateTime& when) {
+    return when.isValid() ? when.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
+}
+
+QString dayText(const QDate& day) {
+    return day.isValid() ? day.toString(Qt::ISODate) : QString();
+}
+
+PupilListModel::PupilListModel() : ResultTableModel(pupilColumns()) {}
+
+ClassTableModel::ClassTableModel()
+    : ResultTableModel([] {
+          std::vector<ResultColumn<PupilRow>> columns = pupilColumns();
+          columns.push_back({QStringLiteral("Перший день"),
+                             {},
+                             [](const PupilRow& p) { return dayText(p.firstDay); },
+                             [](const PupilRow& p) { return QVariant(p.firstDay); }});
+          columns.push_back({QStringLiteral("Останній день"),
+                             {},
+                             [](const PupilRow& p) { return dayText(p.lastDay); },
+                             [](const PupilRow& p) { return QVariant(p.lastDay); }});
+          for (int c = 1; c <= journal::kCategoryCount; ++c) {
+              const std::size_t i = std::size_t(c - 1);
+              const QString title = journal::categoryTitle(c);
+              columns.push_back({title + QStringLiteral(": завдань"),
+                                 {},
+                                 [i](const PupilRow& p) { return number(p.categories[i].total()); },
+                                 [i](const PupilRow& p) { return QVariant(p.categories[i].total()); }});
+              columns.push_back({title + QStringLiteral(": правильно"),
+                                 {},
+                                 [i](const PupilRow& p) { return number(p.categories[i].right); },
+                                 [i](const PupilRow& p) { return QVariant(p.categories[i].right); }});
+              columns.push_back({title + QStringLiteral(": правильно, %"),
+                                 {},
+                                 [i](const PupilRow& p) {
+                                     return percentText(p.categories[i].right, p.categories[i].total());
+                                 },
+                                 [i](const PupilRow& p) {
+                                     return percentSort(p.categories[i].right, p.categories[i].total());
+                                 }});
+          }
+          return columns;
+      }()) {}
+
+PupilGamesModel::PupilGamesModel()
+    : ResultTableModel<PupilGame>({
+          {QStringLiteral("Дата і час"),
+           {},
+           [](const PupilGame& g) { return dateTimeText(g.started); },
+           [](const PupilGame& g) { return QVariant(g.started); }},
+          {QStringLiteral("Партнери"),
+           {},
+           [](const PupilGame& g) { return g.partners.join(QStringLiteral(", ")); },
+           {},
+           true},
+          {QStringLiteral("Місце"),
+           {},
+           [](const PupilGame& g) { return g.place ? number(*g.place) : QString(); },
+           [](const PupilGame& g) { return QVariant(g.place.value_or(99)); }},
+          {QStringLiteral("Завдань"),
+           {},
+           [](const PupilGame& g) { return number(g.answered); },
+           [](const PupilGame& g) { return QVariant(g.answered); }},
+          {QStringLiteral("Правильно"),
+           {},
+           [](const PupilGame& g) { return number(g.right); },
+           [](const PupilGame& g) { return QVariant(g.right); }},
+          {QStringLiteral("Правильно, %"),
+           {},
+           [](const PupilGame& g) { return percentText(g.right, g.answered); },
+           [](const PupilGame& g) { return percentSort(g.right, g.answered); }},
+      }) {}
+
+void PupilGamesModel::setGames(const std::vector<PupilGame>& games) {
+    std::vector<PupilGame> newestFirst = games;
+    std::stable_sort(newestFirst.begin(), newestFirst.end(),
+                     [](const PupilGame& a, const PupilGame& b) { return a.started > b.started; });
+    setRows(std::move(newestFirst));
+}
+
+PupilCategoriesModel::PupilCategoriesModel()
+    : ResultTableModel<CategoryRow>({
+          {QStringLiteral("Категорія"),
+           {},
+           [](const CategoryRow& r) { return journal::categoryTitle(r.category); },
+           [](const CategoryRow& r) { return QVariant(r.category); },
+           true},
+          {QStringLiteral("Завдань"),
+           {},
+           [](const CategoryRow& r) { return number(r.tally.total()); },
+           [](const CategoryRow& r) { return QVariant(r.tally.total()); }},
+          {QStringLiteral("Правильно"),
+           {},
+           [](const CategoryRow& r) { return number(r.tally.right); },
+           [](const CategoryRow& r) { return QVariant(r.tally.right); }},
+          {QStringLiteral("Правильно, %"),
+           {},
+           [](const CategoryRow& r) { return percentText(r.tally.right, r.tally.total()); },
+           [](const CategoryRow& r) { return percentSort(r.tally.right, r.tally.total()); }},
+      }) {}
+
+void PupilCategoriesModel::setTallies(const CategoryTallies& tallies) {
+    std::vector<CategoryRow> rows;
+    for (int c = 1; c <= journal::kCategoryCount; ++c)
+        rows.push_back({c, tallies[std::size_t(c - 1)]});
+    setRows(std::move(rows));
+}
+
+QString tableCsv(const QAbstractItemModel& model) {
+    QString text;
+    const auto addLine = [&text](const QStringList& fields) {
+        QStringList quoted;
+        for (const QString& field : fields)
+            quoted.append(csvField(field));
+        text += quoted.join(QLatin1Char(';')) + QStringLiteral("\r\n");
+    };
+    QStringList header;
+    for (int c = 0; c < model.columnCount(); ++c)
+        header.append(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString());
+    addLine(header);
+    for (int r = 0; r < model.rowCount(); ++r) {
+        QStringList fields;
+        for (int c = 0; c < model.columnCount(); ++c)
+            fields.append(model.index(r, c).data(Qt::DisplayRole).toString());
+        addLine(fields);
+    }
+    return text;
+}
+
+QString tableHtml(const QAbstractItemModel& model) {
+    QString html =
+        QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>");
+    for (int c = 0; c < model.columnCount(); ++c)
+        html += QStringLiteral("<th>%1</th>")
+                    .arg(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().toHtmlEscaped());
+    html += QStringLiteral("</tr>");
+    for (int r = 0; r < model.rowCount(); ++r) {
+        html += QStringLiteral("<tr>");
+        for (int c = 0; c < model.columnCount(); ++c) {
+            const QModelIndex index = model.index(r, c);
+            const bool left = index.data(Qt::TextAlignmentRole).toInt() & Qt::AlignLeft;
+            html += QStringLiteral("<td align=\"%1\">%2</td>")
+                        .arg(left ? QStringLiteral("left") : QStringLiteral("center"),
+                             index.data(Qt::DisplayRole).toString().toHtmlEscaped());
+        }
+        html += QStringLiteral("</tr>");
+    }
+    return html + QStringLiteral("</table>");
+}
+
+} // namespace zorna::results
