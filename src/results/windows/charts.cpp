@@ -29,38 +29,12 @@ QChart* newChart(const QString& title) {
     return chart;
 }
 
-// Hues of the seven categories in the class chart, told apart at a glance.
-const std::array<QColor, journal::kCategoryCount> kCategoryColours = {
-    QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0x0e), QColor(0x2c, 0xa0, 0x2c), QColor(0x94, 0x67, 0xbd),
-    QColor(0x8c, 0x56, 0x4b), QColor(0xe3, 0x77, 0xc2), QColor(0x17, 0xbe, 0xcf),
-};
-
 } // namespace
-
-QColor rightColour() {
-    return QColor(0x2e, 0x9d, 0x3e);
-}
-
-QColor wrongColour() {
-    return QColor(0xd6, 0x3a, 0x2f);
-}
-
-QColor shareColour(int percent) {
-    const double t = std::clamp(percent, 0, 100) / 100.0;
-    // Red (0 %) through yellow (50 %) to green (100 %), light enough for black text.
-    const int red = t < 0.5 ? 250 : int(250 - (t - 0.5) * 2 * 110);
-    const int green = t < 0.5 ? int(150 + t * 2 * 90) : 240;
-    return QColor(red, green, 140);
-}
 
 void replaceChart(QChartView* view, QChart* chart) {
     QChart* old = view->chart();
     view->setChart(chart); // the view lets go of the one it had (its own default chart at first)
     delete old;
-}
-
-QColor categoryColour(int category) {
-    return journal::isCategory(category) ? kCategoryColours[std::size_t(category - 1)] : QColor(Qt::gray);
 }
 
 QString twoLineTitle(int category, const QString& lineBreak) {

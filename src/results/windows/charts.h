@@ -1,6 +1,7 @@
 #pragma once
 
 #include "results/model/results_model.h"
+#include "results/windows/chart_painter.h"
 
 #include <QChart>
 
@@ -8,11 +9,7 @@ class QChartView;
 
 namespace zorna::results {
 
-// The colours of right and wrong answers everywhere in the program.
-QColor rightColour();
-QColor wrongColour();
-// A cell's colour for a share right: red at 0 %, yellow at 50 %, green at 100 %.
-QColor shareColour(int percent);
+// The colours (rightColour(), categoryColour(), …) are chart_painter.h's.
 
 // Right and wrong answers of one pupil per category, as horizontal bars.
 QChart* categoryChart(const CategoryTallies& categories);
@@ -28,8 +25,5 @@ void replaceChart(QChartView* view, QChart* chart);
 // A category title in two lines of about equal length, split by `lineBreak`
 // ("<br>" for chart axes, which take HTML, "\n" for table headers).
 QString twoLineTitle(int category, const QString& lineBreak);
-
-// The colour of a category in the class chart.
-QColor categoryColour(int category);
 
 } // namespace zorna::results
