@@ -27,7 +27,11 @@ namespace {
 QDate localDay(qint64 ms) {
     const std::time_t seconds = std::time_t(ms >= 0 ? ms / 1000 : (ms - 999) / 1000);
     std::tm local{};
+#ifdef _WIN32
+    if (localtime_s(&local, &seconds) != 0)
+#else
     if (!localtime_r(&seconds, &local))
+#endif
         return QDateTime::fromMSecsSinceEpoch(ms).date();
     return QDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }

@@ -5,10 +5,11 @@
 
 #include <QWidget>
 
-class QChartView;
 class QTableView;
 
 namespace zorna::results {
+
+class ChartWidget;
 
 // «Клас»: every pupil side by side by category, as a table coloured by the
 // share right and as a chart.
@@ -20,12 +21,12 @@ public:
 
     QTableView* table() const { return table_; }
     const ClassTableModel& model() const { return model_; }
-    QChartView* chartView() const { return chartView_; }
+    ChartWidget* chartView() const { return chartView_; }
 
 private:
     ClassTableModel model_;
     QTableView* table_;
-    QChartView* chartView_;
+    ChartWidget* chartView_;
 };
 
 } // namespace zorna::results

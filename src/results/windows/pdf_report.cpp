@@ -4,9 +4,9 @@
 #include "results/model/journal_set.h"
 #include "results/model/periods.h"
 #include "results/model/result_tables.h"
+#include "results/windows/charts.h"
 
 #include <QBuffer>
-#include <QChartView>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
@@ -25,17 +25,6 @@ const QString kStyle =
     QStringLiteral("<style>body { font-family: 'DejaVu Sans'; font-size: 9pt; } h1 { font-size: 16pt; } "
                    "h2 { font-size: 11pt; margin-top: 10px; } th { background: #e8e8e8; } "
                    ".page { page-break-before: always; }</style>");
-
-// What a chart view shows, as a picture for the document.
-QImage chartImage(QChartView* view) {
-    const QSize size = view->size().isEmpty() ? QSize(600, 300) : view->size();
-    QImage image(size * 2, QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    view->render(&painter, QRectF(image.rect()), view->viewport()->rect(), Qt::KeepAspectRatio);
-    return image;
-}
 
 QString summary(const PupilView& pupil) {
     qint64 answered = 0;
@@ -83,18 +72,14 @@ bool print(QTextDocument& document, const QString& path, const QString& title,
 
 } // namespace
 
-bool writePupilReport(const QString& path, const PupilView& pupil, QChartView* categoryView,
-                      QChartView* weekView) {
+bool writePupilReport(const QString& path, const PupilView& pupil) {
     QTextDocument document;
-    QString charts;
-    if (categoryView && weekView) {
-        document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:categories")),
-                             chartImage(categoryView));
-        document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:weeks")),
-                             chartImage(weekView));
-        charts = QStringLiteral("<p><img src=\"chart:categories\" width=\"560\"></p>"
-                                "<p><img src=\"chart:weeks\" width=\"560\"></p>");
-    }
+    document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:categories")),
+                         chartPicture(*categoryChart(pupil.categories), 640));
+    document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:weeks")),
+                         chartPicture(*weekChart(pupil.weeks), 640));
+    const QString charts = QStringLiteral("<p><img src=\"chart:categories\" width=\"640\"></p>"
+                                          "<p><img src=\"chart:weeks\" width=\"640\"></p>");
     document.setHtml(kStyle + pupilHtml(pupil, charts));
     return print(document, path, QStringLiteral("Результати Зорни: ") + pupil.name, QPageLayout::Portrait);
 }

@@ -4,18 +4,15 @@
 
 #include <QString>
 
-class QChartView;
-
 namespace zorna::results {
 
 class JournalSet;
 
 // A report on one pupil for a parent meeting: the name and the period, the
-// totals, the charts by category and by week (drawn from the views that show
-// them when given), the categories and the games, newest first. Laid out as
-// HTML tables with the screen's columns and texts.
-bool writePupilReport(const QString& path, const PupilView& pupil, QChartView* categoryView,
-                      QChartView* weekView);
+// totals, the charts by category and over time (the screen's), the categories
+// and the games, newest first. Laid out as HTML tables with the screen's
+// columns and texts.
+bool writePupilReport(const QString& path, const PupilView& pupil);
 
 // A report on a class: the class table on the first pages (landscape), then a
 // page per pupil with the categories and the games.

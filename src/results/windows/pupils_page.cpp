@@ -1,10 +1,10 @@
 #include "results/windows/pupils_page.h"
 
 #include "results/model/journal_set.h"
+#include "results/windows/chart_widget.h"
 #include "results/windows/charts.h"
 #include "results/windows/tables.h"
 
-#include <QChartView>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -19,7 +19,7 @@ namespace zorna::results {
 
 PupilsPage::PupilsPage(QWidget* parent)
     : QWidget(parent), search_(new QLineEdit), pupils_(makeTableView(&pupilModel_, this)), title_(new QLabel),
-      categoryView_(new QChartView), weekView_(new QChartView), games_(makeTableView(&gameModel_, this)) {
+      categoryView_(new ChartWidget), weekView_(new ChartWidget), games_(makeTableView(&gameModel_, this)) {
     setObjectName(QStringLiteral("pupils"));
     pupils_->setObjectName(QStringLiteral("pupilTable"));
     games_->setObjectName(QStringLiteral("gameTable"));
@@ -35,12 +35,11 @@ PupilsPage::PupilsPage(QWidget* parent)
     title_->setWordWrap(true);
     title_->setTextFormat(Qt::PlainText);
     title_->setText(QStringLiteral("Виберіть учня зі списку"));
-    for (QChartView* view : {categoryView_, weekView_}) {
-        view->setRenderHint(QPainter::Antialiasing);
-        view->setMinimumHeight(220);
-    }
-    replaceChart(categoryView_, categoryChart({}));
-    replaceChart(weekView_, weekChart({}));
+    categoryView_->setObjectName(QStringLiteral("categoryChart"));
+    weekView_->setObjectName(QStringLiteral("weekChart"));
+    weekView_->setMinimumHeight(200);
+    categoryView_->setChart(categoryChart({}));
+    weekView_->setChart(weekChart({}));
 
     auto* list = new QWidget;
     auto* listLayout = new QVBoxLayout(list);
@@ -121,14 +120,14 @@ void PupilsPage::chosenRowChanged() {
 void PupilsPage::showPupil() {
     if (!pupil_) {
         title_->setText(QStringLiteral("Виберіть учня зі списку"));
-        replaceChart(categoryView_, categoryChart({}));
-        replaceChart(weekView_, weekChart({}));
+        categoryView_->setChart(categoryChart({}));
+        weekView_->setChart(weekChart({}));
         gameModel_.setGames({});
         return;
     }
     title_->setText(pupil_->name);
-    replaceChart(categoryView_, categoryChart(pupil_->categories));
-    replaceChart(weekView_, weekChart(pupil_->weeks));
+    categoryView_->setChart(categoryChart(pupil_->categories));
+    weekView_->setChart(weekChart(pupil_->weeks));
     gameModel_.setGames(pupil_->games);
 }
 

@@ -7,13 +7,13 @@
 
 #include <optional>
 
-class QChartView;
 class QLabel;
 class QLineEdit;
 class QTableView;
 
 namespace zorna::results {
 
+class ChartWidget;
 class JournalSet;
 
 // «Учні»: the list of pupils with a search box, and for the chosen one the
@@ -34,8 +34,8 @@ public:
     QTableView* gameTable() const { return games_; }
     QLineEdit* searchBox() const { return search_; }
     const PupilGamesModel& gameModel() const { return gameModel_; }
-    QChartView* categoryView() const { return categoryView_; }
-    QChartView* weekView() const { return weekView_; }
+    ChartWidget* categoryView() const { return categoryView_; }
+    ChartWidget* weekView() const { return weekView_; }
 
 private:
     void chosenRowChanged();
@@ -49,8 +49,8 @@ private:
     QLineEdit* search_;
     QTableView* pupils_;
     QLabel* title_;
-    QChartView* categoryView_;
-    QChartView* weekView_;
+    ChartWidget* categoryView_;
+    ChartWidget* weekView_;
     QTableView* games_;
     JournalSet* journals_ = nullptr;
     DateFilter filter_;

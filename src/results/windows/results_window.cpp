@@ -3,6 +3,7 @@
 #include "platform/file_system.h"
 #include "results/model/csv_export.h"
 #include "results/windows/class_page.h"
+#include "results/windows/guide_dialog.h"
 #include "results/windows/pdf_report.h"
 #include "results/windows/pupils_page.h"
 
@@ -85,6 +86,10 @@ void ResultsWindow::buildActions() {
             &ResultsWindow::chooseNewClass);
     connect(classes->addAction(QStringLiteral("Об'єднати імена учня…")), &QAction::triggered, this,
             &ResultsWindow::chooseJoin);
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Довідка"));
+    QAction* guide = help->addAction(QStringLiteral("Посібник учителя"));
+    guide->setShortcut(QKeySequence::HelpContents);
+    connect(guide, &QAction::triggered, this, [this] { showGuide(this); });
     file->addSeparator();
     connect(file->addAction(QStringLiteral("Вийти")), &QAction::triggered, this, &QWidget::close);
 }
@@ -278,8 +283,7 @@ bool ResultsWindow::exportPdf(const QString& path) {
         showError(QStringLiteral("Спершу виберіть учня на сторінці «Учні»."));
         return false;
     }
-    const bool written = pupilShown ? writePupilReport(path, *pupilsPage_->pupil(),
-                                                       pupilsPage_->categoryView(), pupilsPage_->weekView())
+    const bool written = pupilShown ? writePupilReport(path, *pupilsPage_->pupil())
                                     : writeClassReport(path, currentClass_, classView_, *journals_);
     if (written)
         return true;
