@@ -126,9 +126,9 @@ bool Journal::openFile() {
         !pragmas.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))) {
         error = pragmas.lastError().text();
     } else if (pragmas.finish(), info.kind == SchemaInfo::Kind::Empty) {
-        createSchema(file_->db(), &error) && (error.clear(), true);
+        createSchema(file_->db(), newIdentity(now_()), &error) && (error.clear(), true);
     } else if (info.version < kSchemaVersion) {
-        migrate(file_->db(), info.version, &error) && (error.clear(), true);
+        migrate(file_->db(), info.version, now_(), &error) && (error.clear(), true);
     }
     if (error.isEmpty()) {
         statements_ = std::make_unique<JournalStatements>(file_->db());

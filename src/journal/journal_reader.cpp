@@ -2,9 +2,11 @@
 
 #include "journal/categories.h"
 #include "journal/journal_schema.h"
+#include "journal/reading_connection.h"
 #include "journal/sqlite_file.h"
 #include "platform/file_system.h"
 
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -14,9 +16,6 @@
 namespace zorna::journal {
 
 namespace {
-
-constexpr int kSqliteReadOnly = 8;
-constexpr int kSqliteCantOpen = 14;
 
 // A text value as it was stored: numbers and blobs in a damaged row read as text too.
 QString textOf(const QVariant& value) {
@@ -34,7 +33,7 @@ QString placeholders(qsizetype n) {
 } // namespace
 
 JournalReader::JournalReader(const QString& path) : path_(path) {
-    if (open() && !readGames())
+    if (open() && !(readIdentity() && readCounts() && readGames()))
         file_.reset();
 }
 
@@ -63,16 +62,8 @@ bool JournalReader::open() {
         fail(Problem::NotAJournal, QStringLiteral("not a plain file"));
         return false;
     }
-    file_ = std::make_unique<SqliteFile>(path_, SqliteFile::Mode::ReadOnly);
-    SchemaInfo info = inspect(file_->db());
-    if (info.kind == SchemaInfo::Kind::Unreadable &&
-        (info.code == kSqliteCantOpen || info.code == kSqliteReadOnly)) {
-        // A copy on a read-only stick or share, where SQLite cannot make the
-        // write-ahead log's index: read it as a file that nobody changes.
-        file_.reset();
-        file_ = std::make_unique<SqliteFile>(path_, SqliteFile::Mode::Immutable);
-        info = inspect(file_->db());
-    }
+    file_ = std::make_unique<ReadingConnection>(path_);
+    const SchemaInfo info = file_->info();
     version_ = info.version;
     switch (info.kind) {
     case SchemaInfo::Kind::Journal:
@@ -101,8 +92,37 @@ bool JournalReader::open() {
     return false;
 }
 
+bool JournalReader::readIdentity() {
+    QString error;
+    std::optional<JournalIdentity> identity = version_ >= 3 ? storedIdentity(file_->file().db(), &error)
+                                                            : derivedIdentity(file_->file().db(), &error);
+    if (!identity) {
+        fail(Problem::Damaged, error);
+        return false;
+    }
+    if (identity->id.isEmpty())
+        identity->id = idOfEmptyJournal(QFileInfo(path_).absoluteFilePath());
+    identity_ = std::move(*identity);
+    return true;
+}
+
+bool JournalReader::readCounts() {
+    QSqlQuery query(file_->file().db());
+    query.setForwardOnly(true);
+    return readRows(query,
+                    QStringLiteral("SELECT (SELECT count(*) FROM games) + (SELECT count(*) FROM players) + "
+                                   "(SELECT count(*) FROM finishes) + (SELECT count(*) FROM saves), "
+                                   "count(*), max(at_ms) FROM answers"),
+                    [this](const QSqlQuery& row) {
+                        answerCount_ = row.value(1).toLongLong();
+                        rowCount_ = row.value(0).toLongLong() + answerCount_;
+                        if (!row.value(2).isNull())
+                            lastAnswerMs_ = row.value(2).toLongLong();
+                    });
+}
+
 bool JournalReader::readGames() {
-    QSqlQuery query(file_->db());
+    QSqlQuery query(file_->file().db());
     query.setForwardOnly(true);
     std::unordered_map<qint64, std::size_t> byId;
     return readRows(query, QStringLiteral("SELECT id, started_ms, restored_from FROM games ORDER BY id"),
@@ -150,6 +170,20 @@ bool JournalReader::readRows(QSqlQuery& query, const QString& statement,
     return false;
 }
 
+bool JournalReader::copyInto(const QString& to, QString* error) {
+    QSqlQuery query(file_->file().db());
+    // One read transaction: the copy is the journal as of one commit, whatever
+    // the game writes meanwhile. SQLite refuses a target that exists already.
+    query.prepare(QStringLiteral("VACUUM INTO ?"));
+    query.addBindValue(to);
+    if (query.exec())
+        return true;
+    *error = query.lastError().text();
+    if (entryKind(to) == EntryKind::File)
+        fileSystem().remove(to);
+    return false;
+}
+
 const std::vector<CategoryCount>& JournalReader::categoryCounts(const TimeSpan& span) {
     if (countedSpan_ == span)
         return counts_;
@@ -158,7 +192,7 @@ const std::vector<CategoryCount>& JournalReader::categoryCounts(const TimeSpan& 
     countedSpan_.reset();
     if (!file_)
         return counts;
-    QSqlQuery query(file_->db());
+    QSqlQuery query(file_->file().db());
     query.setForwardOnly(true);
     // Without bounds the index alone is counted through, without reading the times.
     if (span == TimeSpan()) {
@@ -207,7 +241,7 @@ std::vector<AnswerRow> JournalReader::answersOf(const QStringList& names, const 
     std::vector<AnswerRow> rows;
     if (!file_ || names.isEmpty())
         return rows;
-    QSqlQuery query(file_->db());
+    QSqlQuery query(file_->file().db());
     query.setForwardOnly(true);
     // Read from the index by name alone, in its order.
     query.prepare(QStringLiteral("SELECT game_id, at_ms, category, correct FROM answers "
@@ -226,6 +260,19 @@ std::vector<AnswerRow> JournalReader::answersOf(const QStringList& names, const 
     if (!read)
         rows.clear();
     return rows;
+}
+
+bool copyJournal(const QString& from, const QString& to, QString* error) {
+    if (entryExists(to)) {
+        *error = QStringLiteral("the copy's name is taken: ") + to;
+        return false;
+    }
+    JournalReader reader(from);
+    if (reader.problem() != JournalReader::Problem::None) {
+        *error = reader.detail();
+        return false;
+    }
+    return reader.copyInto(to, error);
 }
 
 } // namespace zorna::journal

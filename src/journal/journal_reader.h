@@ -1,5 +1,7 @@
 #pragma once
 
+#include "journal/journal_identity.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -14,7 +16,7 @@ class QSqlQuery;
 
 namespace zorna::journal {
 
-class SqliteFile;
+class ReadingConnection;
 
 // A game as its start row, players and finishes record it.
 struct GameRow {
@@ -87,6 +89,12 @@ public:
     int version() const { return version_; }
 
     // Read when the file is opened.
+    const JournalIdentity& identity() const { return identity_; }
+    // All rows (games, players, answers, finishes, saves): of several copies of
+    // one journal, the one holding the most rows is the one to read.
+    qint64 rowCount() const { return rowCount_; }
+    qint64 answerCount() const { return answerCount_; }
+    std::optional<qint64> lastAnswerMs() const { return lastAnswerMs_; }
     const std::vector<GameRow>& games() const { return games_; }
     const std::vector<SaveRow>& saves() const { return saves_; }
 
@@ -100,8 +108,13 @@ public:
     std::vector<AnswerRow> answersOf(const QStringList& names, const TimeSpan& span);
 
 private:
+    friend bool copyJournal(const QString& from, const QString& to, QString* error);
+    // Writes a consistent copy of the open journal into the new file `to`.
+    bool copyInto(const QString& to, QString* error);
     bool open();
     bool readGames();
+    bool readIdentity();
+    bool readCounts();
     // Runs a query, the statement given or the one prepared when none is, and
     // hands every row to `row`; a failure marks the journal damaged and says false.
     bool readRows(QSqlQuery& query, const QString& statement,
@@ -109,14 +122,25 @@ private:
     void fail(Problem problem, const QString& detail);
 
     QString path_;
-    std::unique_ptr<SqliteFile> file_;
+    std::unique_ptr<ReadingConnection> file_;
     Problem problem_ = Problem::None;
     QString detail_;
     int version_ = 0;
+    JournalIdentity identity_;
+    qint64 rowCount_ = 0;
+    qint64 answerCount_ = 0;
+    std::optional<qint64> lastAnswerMs_;
     std::vector<GameRow> games_;
     std::vector<SaveRow> saves_;
     std::optional<TimeSpan> countedSpan_;
     std::vector<CategoryCount> counts_;
 };
+
+// Writes a consistent copy of the journal `from` (the game may be writing it)
+// into the new file `to`, which must not exist. The copy is a journal of its
+// own, whole in one file, with the same identity. Nothing is created beside
+// `from`. False with the reason in `error` (for the log) when no copy was made;
+// a copy cut short is removed.
+bool copyJournal(const QString& from, const QString& to, QString* error);
 
 } // namespace zorna::journal

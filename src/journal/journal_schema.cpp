@@ -7,14 +7,19 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace zorna::journal {
 
 namespace {
 
-// Runs the statements in one transaction; false (rolled back) at the first failure.
-bool runInTransaction(QSqlDatabase& db, const QStringList& statements, QString* error) {
+using Step = std::function<bool(QSqlDatabase& db, QString* error)>;
+
+// Runs the statements, then `more` when given, in one transaction; false
+// (rolled back) at the first failure.
+bool runInTransaction(QSqlDatabase& db, const QStringList& statements, QString* error,
+                      const Step& more = {}) {
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
         *error = query.lastError().text();
@@ -27,6 +32,10 @@ bool runInTransaction(QSqlDatabase& db, const QStringList& statements, QString* 
             return false;
         }
     }
+    if (more && !more(db, error)) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return false;
+    }
     if (!query.exec(QStringLiteral("COMMIT"))) {
         *error = query.lastError().text();
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
@@ -38,7 +47,7 @@ bool runInTransaction(QSqlDatabase& db, const QStringList& statements, QString* 
 const QString kIndexByName =
     QStringLiteral("CREATE INDEX answers_by_name ON answers(name, category, correct, at_ms, game_id)");
 
-// Version 2 in full.
+// Version 3 in full.
 QStringList currentLayout() {
     return {
         QStringLiteral("CREATE TABLE games(id INTEGER PRIMARY KEY, started_ms INTEGER NOT NULL, "
@@ -54,6 +63,7 @@ QStringList currentLayout() {
                        "at_ms INTEGER NOT NULL, player INTEGER NOT NULL, place INTEGER NOT NULL)"),
         QStringLiteral("CREATE TABLE saves(id INTEGER PRIMARY KEY, game_id INTEGER NOT NULL, "
                        "at_ms INTEGER NOT NULL, folder TEXT NOT NULL)"),
+        identityTable(),
         QStringLiteral("PRAGMA application_id = %1").arg(kApplicationId),
         QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion),
     };
@@ -67,8 +77,30 @@ const std::array<QStringList, kSchemaVersion - 1>& migrationSteps() {
             kIndexByName,
             QStringLiteral("PRAGMA user_version = 2"),
         },
+        QStringList{
+            identityTable(),
+            QStringLiteral("PRAGMA user_version = 3"),
+        },
     };
     return steps;
+}
+
+// The identity a journal of an older version gets when it is migrated: the id
+// its copies derive (so the migrated journal and its earlier copies are one),
+// recorded as made here; a journal without games is as good as new.
+Step storeMigratedIdentity(qint64 nowMs) {
+    return [nowMs](QSqlDatabase& db, QString* error) {
+        std::optional<JournalIdentity> derived = derivedIdentity(db, error);
+        if (!derived)
+            return false;
+        JournalIdentity identity = newIdentity(nowMs);
+        if (!derived->id.isEmpty()) {
+            identity.id = derived->id;
+            identity.createdMs = derived->createdMs;
+            identity.derived = true;
+        }
+        return storeIdentity(db, identity, error);
+    };
 }
 
 std::optional<qint64> pragmaValue(QSqlDatabase& db, const char* name, QString* error) {
@@ -86,6 +118,7 @@ SchemaInfo inspect(QSqlDatabase& db) {
     SchemaInfo info;
     if (!db.isOpen()) {
         info.error = db.lastError().text();
+        info.code = sqliteCode(db.lastError());
         return info;
     }
     // Reading the schema reads the file's header and first page: a file that
@@ -93,6 +126,7 @@ SchemaInfo inspect(QSqlDatabase& db) {
     QSqlQuery tables(db);
     if (!tables.exec(QStringLiteral("SELECT name FROM sqlite_schema WHERE type = 'table'"))) {
         info.error = tables.lastError().text();
+        info.code = sqliteCode(tables.lastError());
         info.kind =
             meansDamage(tables.lastError()) ? SchemaInfo::Kind::Damaged : SchemaInfo::Kind::Unreadable;
         return info;
@@ -114,7 +148,8 @@ SchemaInfo inspect(QSqlDatabase& db) {
     const bool tablesPresent =
         names.contains(QLatin1String("games")) && names.contains(QLatin1String("players")) &&
         names.contains(QLatin1String("answers")) && names.contains(QLatin1String("finishes")) &&
-        names.contains(QLatin1String("saves"));
+        names.contains(QLatin1String("saves")) &&
+        (info.version < 3 || names.contains(QLatin1String("identity")));
     if (*applicationId != kApplicationId) {
         info.kind = SchemaInfo::Kind::Foreign;
         return info;
@@ -127,13 +162,19 @@ SchemaInfo inspect(QSqlDatabase& db) {
     return info;
 }
 
-bool createSchema(QSqlDatabase& db, QString* error) {
-    return runInTransaction(db, currentLayout(), error);
+bool createSchema(QSqlDatabase& db, const JournalIdentity& identity, QString* error) {
+    return runInTransaction(db, currentLayout(), error, [&identity](QSqlDatabase& db, QString* error) {
+        return storeIdentity(db, identity, error);
+    });
 }
 
-bool migrate(QSqlDatabase& db, int fromVersion, QString* error) {
+bool migrate(QSqlDatabase& db, int fromVersion, qint64 nowMs, QString* error) {
     for (int version = fromVersion; version < kSchemaVersion; ++version) {
-        if (version < 1 || !runInTransaction(db, migrationSteps()[std::size_t(version - 1)], error))
+        if (version < 1)
+            return false;
+        // The step to 3 adds the identity table and its row.
+        const Step more = version + 1 == 3 ? storeMigratedIdentity(nowMs) : Step();
+        if (!runInTransaction(db, migrationSteps()[std::size_t(version - 1)], error, more))
             return false;
     }
     return true;

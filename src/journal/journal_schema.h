@@ -1,5 +1,7 @@
 #pragma once
 
+#include "journal/journal_identity.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
@@ -12,8 +14,13 @@ namespace zorna::journal {
 // Version 2: answers keep how long the task window was open (open_ms), and an
 //            index by name serves the results program's sums without reading
 //            the table.
+// Version 3: a one-row table `identity` names the journal (a random id, the
+//            computer, the account, the program's version, the creation time),
+//            so that copies of one journal are known as one. A journal
+//            migrated from an older version gets the id its copies derive
+//            from its first game (derived = 1).
 inline constexpr int kApplicationId = 0x5a524e4a; // "ZRNJ"
-inline constexpr int kSchemaVersion = 2;
+inline constexpr int kSchemaVersion = 3;
 
 // What a file is, read from its header and its tables.
 struct SchemaInfo {
@@ -33,9 +40,10 @@ struct SchemaInfo {
 SchemaInfo inspect(QSqlDatabase& db);
 
 // Creates the current layout in an empty file, in one transaction.
-bool createSchema(QSqlDatabase& db, QString* error);
+bool createSchema(QSqlDatabase& db, const JournalIdentity& identity, QString* error);
 // Brings a journal of an older version to the current one, one step at a time,
 // each step in one transaction (a kill leaves the old or the new version).
-bool migrate(QSqlDatabase& db, int fromVersion, QString* error);
+// `nowMs` dates the identity of a journal without games (a new one is made).
+bool migrate(QSqlDatabase& db, int fromVersion, qint64 nowMs, QString* error);
 
 } // namespace zorna::journal

@@ -9,6 +9,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStringList>
+#include <QUuid>
 
 #include <random>
 
@@ -32,6 +33,19 @@ const QStringList kInitials = {QStringLiteral("К."), QStringLiteral("Л."), QSt
 constexpr int kSquareCategory[32] = {1, 2, 3, 1, 2, 3, 5, 1, 4, 1, 2, 4, 6, 5, 4, 4,
                                      1, 3, 2, 4, 3, 2, 7, 3, 4, 5, 1, 7, 2, 6, 6, 7};
 
+// Each computer's journal has an identity of its own, the same for a seed.
+zorna::journal::JournalIdentity identityOf(int pc, const SchoolShape& shape) {
+    static const QUuid space(QStringLiteral("{0d6c1f4e-8a2b-4e37-b1c5-7f9e2a3d4b60}"));
+    const QString computer = QStringLiteral("pc%1").arg(pc + 1, 2, 10, QLatin1Char('0'));
+    return {QUuid::createUuidV5(space, QStringLiteral("%1/%2").arg(shape.seed).arg(computer))
+                .toString(QUuid::WithoutBraces),
+            computer,
+            QStringLiteral("pupil"),
+            QStringLiteral("bench"),
+            QDateTime(QDate(2022, 9, 1), QTime(8, 0)).toMSecsSinceEpoch(),
+            false};
+}
+
 struct Pupil {
     QString name;
     double skill; // chance of a right answer at the start
@@ -41,12 +55,13 @@ class Writer {
 public:
     explicit Writer(const QString& path) : file_(path, SqliteFile::Mode::ReadWrite) {}
 
-    bool begin() {
+    bool begin(const zorna::journal::JournalIdentity& identity) {
         QString error;
+        // Written in one transaction, then the whole file stands alone (no log beside it).
         QSqlQuery pragma(file_.db());
-        pragma.exec(QStringLiteral("PRAGMA journal_mode = WAL"));
+        pragma.exec(QStringLiteral("PRAGMA journal_mode = DELETE"));
         pragma.finish();
-        if (!zorna::journal::createSchema(file_.db(), &error))
+        if (!zorna::journal::createSchema(file_.db(), identity, &error))
             return fail(error);
         for (auto [query, sql] :
              {std::pair{&game_, "INSERT INTO games(started_ms, restored_from) VALUES (?, ?)"},
@@ -129,7 +144,7 @@ qint64 generateSchoolJournals(const QString& folder, const SchoolShape& shape) {
         QDir().mkpath(dir);
         QFile::remove(dir + QStringLiteral("/results.sqlite"));
         Writer writer(dir + QStringLiteral("/results.sqlite"));
-        if (!writer.begin())
+        if (!writer.begin(identityOf(pc, shape)))
             return -1;
         const std::vector<Pupil>& group = pupils[std::size_t(pc / 3 % classes)];
         qint64 savedGame = 0;
