@@ -222,7 +222,7 @@ std::vector<GameAnswers> JournalReader::gamesAnswered(const TimeSpan& span) {
     std::vector<GameAnswers> rows;
     if (!file_)
         return rows;
-    QSqlQuery query(file_->db());
+    QSqlQuery query(file_->file().db());
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT name, game_id, min(at_ms), max(at_ms) FROM answers "
                                  "WHERE at_ms >= ? AND at_ms < ? GROUP BY name, game_id"));

@@ -9,10 +9,17 @@
 #include "stats/statistics_window.h"
 #include "support/files.h"
 #include "support/test_registry.h"
+#include "support/tiny_disk.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <sys/mount.h>
+#endif
 
 using namespace zorna;
 using namespace zorna::results;
@@ -247,6 +254,88 @@ private slots:
         QCOMPARE(journals.journals().size(), std::size_t(2));
         QCOMPARE(journals.problems().size(), std::size_t(3));
         QCOMPARE(buildClassView(journals, {}).pupils.size(), std::size_t(3));
+    }
+
+    // One journal gathered several times: in «Комп1», «Комп1 (копія)», as
+    // results-копія.sqlite, and an older copy made before the last game. It
+    // counts once, from the fullest copy, whatever order the files come in;
+    // the others are named as copies.
+    void copiesCountedOnce_data() {
+        QTest::addColumn<bool>("olderFirst");
+        QTest::newRow("the older copy read first") << true;
+        QTest::newRow("the older copy read last") << false;
+    }
+    void copiesCountedOnce() {
+        QFETCH(bool, olderFirst);
+        QTemporaryDir dir;
+        writeClassJournals(dir.filePath("source"));
+        const QString original = dir.filePath("source/pc1/results.sqlite");
+        const QString older =
+            dir.filePath("stick/" + QString(olderFirst ? "0 давня" : "я давня") + "/results.sqlite");
+        QDir().mkpath(QFileInfo(older).path());
+        QVERIFY(QFile::copy(original, older));
+        {
+            FixedNow now;
+            now.ms = msAt(2026, 3, 10);
+            journal::Journal pc1(original, now.fn());
+            QVERIFY(pc1.gameStarted({QStringLiteral("Оля"), QStringLiteral("Петро")}));
+            QVERIFY(pc1.taskResult(answer(1, QStringLiteral("Оля"), 4, 5, true)));
+        }
+        for (const QString& copy :
+             {QString("stick/Комп1/results.sqlite"), QString("stick/Комп1 (копія)/results.sqlite"),
+              QString("stick/results-копія.sqlite")}) {
+            QDir().mkpath(QFileInfo(dir.filePath(copy)).path());
+            QVERIFY(QFile::copy(original, dir.filePath(copy)));
+        }
+        JournalSet alone;
+        QVERIFY(alone.add(original).empty());
+        JournalSet gathered;
+        QVERIFY(gathered.add(dir.filePath("stick")).empty());
+        QCOMPARE(gathered.journals().size(), std::size_t(1));
+        QCOMPARE(gathered.journals()[0]->rowCount(), alone.journals()[0]->rowCount());
+        QCOMPARE(describe(buildClassView(gathered, {})), describe(buildClassView(alone, {})));
+        QCOMPARE(buildClassView(gathered, {}).pupils[0].games, 2);
+        QCOMPARE(gathered.setAside().size(), std::size_t(3));
+        QStringList copies;
+        for (const SetAsideCopy& copy : gathered.setAside()) {
+            QCOMPARE(copy.countedPath, gathered.journals()[0]->path());
+            QVERIFY(copy.message.endsWith(QStringLiteral(", не враховано.")));
+            copies.append(copy.path);
+        }
+        QVERIFY(copies.contains(older));
+        // The original beside them is one more copy, not one more journal.
+        QVERIFY(gathered.add(original).empty());
+        QCOMPARE(gathered.journals().size(), std::size_t(1));
+        QCOMPARE(gathered.setAside().size(), std::size_t(4));
+        // Closing the journal closes its copies with it.
+        gathered.close(gathered.journals()[0]->path());
+        QVERIFY(gathered.journals().empty());
+        QVERIFY(gathered.setAside().empty());
+    }
+
+    // A stick mounted read-only: the journals are read, and reading leaves
+    // nothing beside them (checked on a writable folder too, where SQLite
+    // could have made its side files).
+    void readOnlyMedia() {
+        TinyDisk stick;
+        if (!stick.mounted)
+            QSKIP("needs the right to mount a file system");
+        writeClassJournals(stick.dir.path());
+        const QStringList before = QDir(stick.dir.filePath("pc1")).entryList(QDir::Files);
+        JournalSet writable;
+        QVERIFY(writable.add(stick.dir.path()).empty());
+        const ClassView expected = buildClassView(writable, {});
+        buildPupilView(writable, pupilKey("Оля"), {});
+        QCOMPARE(QDir(stick.dir.filePath("pc1")).entryList(QDir::Files), before);
+#ifdef Q_OS_LINUX
+        QVERIFY(::mount(nullptr, QFile::encodeName(stick.dir.path()).constData(), nullptr,
+                        MS_REMOUNT | MS_RDONLY, "size=256k") == 0);
+        QVERIFY(!QFile(stick.dir.filePath("probe")).open(QIODevice::WriteOnly));
+        JournalSet readOnly;
+        QVERIFY(readOnly.add(stick.dir.path()).empty());
+        QCOMPARE(describe(buildClassView(readOnly, {})), describe(expected));
+        QCOMPARE(buildPupilView(readOnly, pupilKey("Оля"), {}).games.size(), std::size_t(2));
+#endif
     }
 
     void messages_data() {
