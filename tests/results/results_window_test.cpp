@@ -3,6 +3,7 @@
 #include "journal/categories.h"
 #include "results/model/csv_export.h"
 #include "results/windows/class_page.h"
+#include "results/windows/journals_page.h"
 #include "results/windows/pupils_page.h"
 #include "results/windows/results_window.h"
 #include "support/child_process.h"
@@ -10,9 +11,11 @@
 #include "support/test_registry.h"
 
 #include "results/windows/chart_widget.h"
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QTableView>
@@ -117,6 +120,33 @@ private slots:
         QCOMPARE(dialogs.asked().size(), 1);
         QCOMPARE(dialogs.asked()[0].text,
                  QStringLiteral("Не вдалося записати файл «%1».").arg(dir.filePath("missing/folder/x.csv")));
+    }
+
+    // The list of journals: a copy is named, not counted; «Закрити» closes
+    // the journal with its copy.
+    void journalListAndClose() {
+        QTemporaryDir dir;
+        writeClassJournals(dir.path());
+        QDir().mkpath(dir.filePath("stick"));
+        QVERIFY(QFile::copy(dir.filePath("pc1/results.sqlite"), dir.filePath("stick/results-копія.sqlite")));
+        ScriptedDialogs dialogs;
+        ResultsWindow window(dialogs);
+        window.openPaths({dir.filePath("pc1"), dir.filePath("pc2"), dir.filePath("stick")});
+        JournalsPage* page = window.journalsPage();
+        QTableView* table = page->table();
+        table->sortByColumn(0, Qt::AscendingOrder);
+        QCOMPARE(column(table, 0),
+                 (QStringList{QDir::toNativeSeparators(dir.filePath("pc1/results.sqlite")),
+                              QDir::toNativeSeparators(dir.filePath("pc2/results.sqlite"))}));
+        QCOMPARE(column(table, 2), (QStringList{"6", "3"}));
+        QCOMPARE(column(table, 3), (QStringList{"2026-03-03 10:00", "2026-03-09 10:00"}));
+        QVERIFY(page->notes().contains(QStringLiteral("results-копія.sqlite»: копія журналу")));
+        QCOMPARE(column(window.pupilsPage()->pupilTable(), 2), (QStringList{"5", "3", "1"}));
+        table->setCurrentIndex(table->model()->index(0, 0));
+        QTest::mouseClick(page->closeButton(), Qt::LeftButton);
+        QCOMPARE(column(table, 0), QStringList{QDir::toNativeSeparators(dir.filePath("pc2/results.sqlite"))});
+        QVERIFY(page->notes().isEmpty());
+        QCOMPARE(column(window.pupilsPage()->pupilTable(), 0), (QStringList{"оля", "Ян"}));
     }
 
     // A one-page PDF for the chosen pupil.

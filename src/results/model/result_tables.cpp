@@ -3,6 +3,8 @@
 #include "journal/categories.h"
 #include "results/model/csv_export.h"
 
+#include <QDir>
+
 #include <algorithm>
 
 namespace zorna::results {
@@ -153,6 +155,24 @@ void PupilCategoriesModel::setTallies(const CategoryTallies& tallies) {
         rows.push_back({c, tallies[std::size_t(c - 1)]});
     setRows(std::move(rows));
 }
+
+OpenJournalsModel::OpenJournalsModel()
+    : ResultTableModel<OpenJournalRow>({
+          {QStringLiteral("Файл"),
+           {},
+           [](const OpenJournalRow& r) { return QDir::toNativeSeparators(r.path); },
+           {},
+           true},
+          {QStringLiteral("Комп'ютер"), {}, [](const OpenJournalRow& r) { return r.computer; }, {}, true},
+          {QStringLiteral("Відповідей"),
+           {},
+           [](const OpenJournalRow& r) { return number(r.answers); },
+           [](const OpenJournalRow& r) { return QVariant(r.answers); }},
+          {QStringLiteral("Остання відповідь"),
+           {},
+           [](const OpenJournalRow& r) { return dateTimeText(r.lastAnswer); },
+           [](const OpenJournalRow& r) { return QVariant(r.lastAnswer); }},
+      }) {}
 
 QString tableCsv(const QAbstractItemModel& model) {
     QString text;

@@ -111,6 +111,20 @@ public:
     void setTallies(const CategoryTallies& tallies);
 };
 
+// An open journal as the list of journals shows it.
+struct OpenJournalRow {
+    QString path;
+    QString computer;
+    qint64 answers = 0;
+    QDateTime lastAnswer; // invalid without answers
+};
+
+// The journals read: file, computer, answers, last answer.
+class OpenJournalsModel : public ResultTableModel<OpenJournalRow> {
+public:
+    OpenJournalsModel();
+};
+
 // A date and time as every table shows it.
 QString dateTimeText(const QDateTime& when);
 QString dayText(const QDate& day);

@@ -4,6 +4,7 @@
 #include "results/model/csv_export.h"
 #include "results/windows/class_page.h"
 #include "results/windows/guide_dialog.h"
+#include "results/windows/journals_page.h"
 #include "results/windows/pdf_report.h"
 #include "results/windows/pupils_page.h"
 
@@ -29,13 +30,16 @@ ResultsWindow::ResultsWindow(Dialogs& dialogs, const QString& classBookPath, QWi
     : QMainWindow(parent), dialogs_(dialogs), classBookPath_(classBookPath),
       classBook_(classBookPath.isEmpty() ? ClassBook() : ClassBook::load(classBookPath)),
       classChooser_(new QComboBox), journals_(std::make_unique<JournalSet>()), tabs_(new QTabWidget),
-      pupilsPage_(new PupilsPage), classPage_(new ClassPage), problems_(new QLabel), sources_(new QLabel),
-      period_(new QComboBox), from_(new QDateEdit), to_(new QDateEdit) {
+      pupilsPage_(new PupilsPage), classPage_(new ClassPage),
+      journalsPage_(new JournalsPage([this](const QString& path) { closeJournal(path); })),
+      problems_(new QLabel), sources_(new QLabel), period_(new QComboBox), from_(new QDateEdit),
+      to_(new QDateEdit) {
     setObjectName(QStringLiteral("results"));
     setWindowTitle(QStringLiteral("Результати Зорни"));
     buildActions();
     tabs_->addTab(pupilsPage_, QStringLiteral("Учні"));
     tabs_->addTab(classPage_, QStringLiteral("Клас"));
+    tabs_->addTab(journalsPage_, QStringLiteral("Журнали"));
     problems_->setObjectName(QStringLiteral("problems"));
     problems_->setWordWrap(true);
     problems_->setTextFormat(Qt::PlainText);
@@ -165,6 +169,15 @@ void ResultsWindow::openPaths(const QStringList& paths) {
     refresh();
 }
 
+void ResultsWindow::closeJournal(const QString& path) {
+    journals_->close(path);
+    if (!currentClass_.isEmpty()) {
+        classBook_.removeSource(currentClass_, path);
+        saveClassBook();
+    }
+    refresh();
+}
+
 void ResultsWindow::fillClassChooser() {
     classChooser_->clear();
     classChooser_->addItem(QStringLiteral("(без класу)"), QString());
@@ -252,6 +265,7 @@ void ResultsWindow::refresh() {
     classView_ = buildClassView(*journals_, filter_);
     pupilsPage_->showPupils(classView_, journals_.get(), filter_);
     classPage_->showClass(classView_);
+    journalsPage_->showJournals(*journals_);
     QStringList messages;
     for (const SourceProblem& problem : journals_->problems())
         messages.append(problem.message);
@@ -259,8 +273,12 @@ void ResultsWindow::refresh() {
     problems_->setVisible(!messages.isEmpty());
     sources_->setText(journals_->journals().empty()
                           ? QStringLiteral("Журналів не відкрито: «Відкрити…» додає файли results.sqlite.")
-                          : QStringLiteral("Журналів відкрито: %1, учнів: %2.")
+                          : QStringLiteral("Журналів відкрито: %1%2, учнів: %3.")
                                 .arg(journals_->journals().size())
+                                .arg(journals_->setAside().empty()
+                                         ? QString()
+                                         : QStringLiteral(" (копій не враховано: %1, див. «Журнали»)")
+                                               .arg(journals_->setAside().size()))
                                 .arg(classView_.pupils.size()));
 }
 

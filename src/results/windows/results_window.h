@@ -18,6 +18,7 @@ class QTabWidget;
 namespace zorna::results {
 
 class ClassPage;
+class JournalsPage;
 class PupilsPage;
 
 // The results program's window: the journals opened, a filter by dates, the
@@ -57,6 +58,10 @@ public:
 
     PupilsPage* pupilsPage() const { return pupilsPage_; }
     ClassPage* classPage() const { return classPage_; }
+    JournalsPage* journalsPage() const { return journalsPage_; }
+    // Stops reading the journal at `path` (and its copies); in a class, a
+    // source naming that very file is dropped from the class.
+    void closeJournal(const QString& path);
     QTabWidget* tabs() const { return tabs_; }
     // The messages about files that could not be read, as shown.
     QString problemText() const;
@@ -90,6 +95,7 @@ private:
     QTabWidget* tabs_;
     PupilsPage* pupilsPage_;
     ClassPage* classPage_;
+    JournalsPage* journalsPage_;
     QLabel* problems_;
     QLabel* sources_;
     QComboBox* period_;
