@@ -149,6 +149,26 @@ private slots:
         QCOMPARE(column(window.pupilsPage()->pupilTable(), 0), (QStringList{"оля", "Ян"}));
     }
 
+    // Usable on a 1024×768 school screen: the window can be made as small as
+    // 1000×700 on every page, with a pupil chosen.
+    void fitsASchoolScreen() {
+        QTemporaryDir dir;
+        writeClassJournals(dir.path());
+        ScriptedDialogs dialogs;
+        ResultsWindow window(dialogs);
+        window.openPaths({dir.path()});
+        QVERIFY(clickRow(window.pupilsPage()->pupilTable(), QStringLiteral("Оля")));
+        for (int tab = 0; tab < window.tabs()->count(); ++tab) {
+            window.tabs()->setCurrentIndex(tab);
+            const QSize least = window.minimumSizeHint().expandedTo(window.minimumSize());
+            QVERIFY2(least.width() <= 1000 && least.height() <= 700,
+                     qPrintable(QStringLiteral("%1: %2×%3")
+                                    .arg(window.tabs()->tabText(tab))
+                                    .arg(least.width())
+                                    .arg(least.height())));
+        }
+    }
+
     // A one-page PDF for the chosen pupil.
     void pdfReport() {
         QTemporaryDir dir;

@@ -73,13 +73,31 @@ int main(int argc, char** argv) {
     QString folder = QDir::currentPath() + QStringLiteral("/bench-journals");
     int runs = 3;
     const QStringList args = QCoreApplication::arguments();
-    for (int i = 1; i + 1 < args.size(); i += 2) {
-        if (args[i] == QLatin1String("--folder"))
-            folder = args[i + 1];
-        else if (args[i] == QLatin1String("--runs"))
-            runs = std::max(1, args[i + 1].toInt());
+    bench::SchoolShape shape;
+    // The school's shape can be changed (a small one for screenshots, a large
+    // one for the 10-million-answer check); --generate-only stops after writing.
+    bool generateOnly = false;
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--generate-only")) {
+            generateOnly = true;
+            continue;
+        }
+        if (i + 1 >= args.size())
+            break;
+        const QString value = args[++i];
+        if (args[i - 1] == QLatin1String("--folder"))
+            folder = value;
+        else if (args[i - 1] == QLatin1String("--runs"))
+            runs = std::max(1, value.toInt());
+        else if (args[i - 1] == QLatin1String("--computers"))
+            shape.computers = std::max(1, value.toInt());
+        else if (args[i - 1] == QLatin1String("--years"))
+            shape.years = std::max(1, value.toInt());
+        else if (args[i - 1] == QLatin1String("--days"))
+            shape.daysPerYear = std::max(1, value.toInt());
+        else if (args[i - 1] == QLatin1String("--rows-per-day"))
+            shape.rowsPerDay = std::max(1, value.toInt());
     }
-    const bench::SchoolShape shape;
     if (countJournals(folder) != shape.computers) {
         std::printf("generating %d journals in %s ...\n", shape.computers, qPrintable(folder));
         QElapsedTimer timer;
@@ -94,6 +112,8 @@ int main(int argc, char** argv) {
          it.hasNext();)
         bytes += QFileInfo(it.next()).size();
     std::printf("journals: %d files, %.0f MB\n", countJournals(folder), double(bytes) / 1e6);
+    if (generateOnly)
+        return 0;
 
     QtDialogs dialogs;
     QList<double> classMs;

@@ -195,16 +195,20 @@ QString tableCsv(const QAbstractItemModel& model) {
     return text;
 }
 
-QString tableHtml(const QAbstractItemModel& model) {
+QString tableHtml(const QAbstractItemModel& model, const QList<int>& columns) {
+    QList<int> shown = columns;
+    if (shown.isEmpty())
+        for (int c = 0; c < model.columnCount(); ++c)
+            shown.append(c);
     QString html =
         QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\"><tr>");
-    for (int c = 0; c < model.columnCount(); ++c)
+    for (const int c : shown)
         html += QStringLiteral("<th>%1</th>")
                     .arg(model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().toHtmlEscaped());
     html += QStringLiteral("</tr>");
     for (int r = 0; r < model.rowCount(); ++r) {
         html += QStringLiteral("<tr>");
-        for (int c = 0; c < model.columnCount(); ++c) {
+        for (const int c : shown) {
             const QModelIndex index = model.index(r, c);
             const bool left = index.data(Qt::TextAlignmentRole).toInt() & Qt::AlignLeft;
             html += QStringLiteral("<td align=\"%1\">%2</td>")

@@ -131,7 +131,8 @@ QString dayText(const QDate& day);
 
 // A model's header and rows as CSV lines (the texts shown).
 QString tableCsv(const QAbstractItemModel& model);
-// A model as an HTML table for the PDF (texts escaped).
-QString tableHtml(const QAbstractItemModel& model);
+// A model as an HTML table for the PDF (texts escaped): every column, or the
+// columns listed.
+QString tableHtml(const QAbstractItemModel& model, const QList<int>& columns = {});
 
 } // namespace zorna::results

@@ -21,7 +21,7 @@ ClassPage::ClassPage(QWidget* parent)
     // Titles wrap in narrow columns; the whole title also shows on hovering.
     QHeaderView* header = table_->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setDefaultSectionSize(110);
+    header->setDefaultSectionSize(140);
     header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     header->setMinimumHeight(header->fontMetrics().lineSpacing() * 5);
     chartView_->setObjectName(QStringLiteral("classChart"));

@@ -1,5 +1,6 @@
 #include "results/windows/pdf_report.h"
 
+#include "journal/categories.h"
 #include "platform/file_system.h"
 #include "results/model/journal_set.h"
 #include "results/model/periods.h"
@@ -90,11 +91,22 @@ bool writeClassReport(const QString& path, const QString& className, const Class
     table.setRows(view.pupils);
     const QString title =
         className.isEmpty() ? QStringLiteral("Клас") : QStringLiteral("Клас %1").arg(className);
-    QString html = kStyle +
-                   QStringLiteral("<h1>%1</h1><p>%2. Учнів: %3.</p>")
-                       .arg(title.toHtmlEscaped(), periodText(view.period).toHtmlEscaped())
-                       .arg(view.pupils.size()) +
-                   tableHtml(table);
+    QString html = kStyle + QStringLiteral("<h1>%1</h1><p>%2. Учнів: %3.</p>")
+                                .arg(title.toHtmlEscaped(), periodText(view.period).toHtmlEscaped())
+                                .arg(view.pupils.size());
+    // The class table's columns in parts that fit the page's width: the
+    // totals, then three categories at a time (each with the pupil's name).
+    constexpr int kTotalsColumns = 7;
+    constexpr int kColumnsPerCategory = 3;
+    constexpr int kCategoriesPerPart = 3;
+    html += tableHtml(table, {0, 1, 2, 3, 4, 5, 6});
+    for (int first = 0; first < journal::kCategoryCount; first += kCategoriesPerPart) {
+        QList<int> columns{0};
+        for (int c = first; c < std::min(first + kCategoriesPerPart, journal::kCategoryCount); ++c)
+            for (int k = 0; k < kColumnsPerCategory; ++k)
+                columns.append(kTotalsColumns + c * kColumnsPerCategory + k);
+        html += QStringLiteral("<div class=\"page\"></div>") + tableHtml(table, columns);
+    }
     for (const PupilRow& row : view.pupils)
         html += QStringLiteral("<div class=\"page\">") +
                 pupilHtml(buildPupilView(journals, row.key, view.period), QString()) +

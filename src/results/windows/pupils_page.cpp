@@ -26,8 +26,12 @@ PupilsPage::PupilsPage(QWidget* parent)
     search_->setObjectName(QStringLiteral("pupilSearch"));
     search_->setPlaceholderText(QStringLiteral("Пошук учня"));
     search_->setClearButtonEnabled(true);
-    pupils_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    games_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    // Names whole on one line; the numbers beside them scroll when the list is narrow.
+    pupils_->setWordWrap(false);
+    pupils_->horizontalHeader()->setStretchLastSection(true);
+    // Partners whole on one line (a tooltip-free table scrolls sideways instead).
+    games_->setWordWrap(false);
+    games_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     QFont titleFont = title_->font();
     titleFont.setPointSize(14);
     titleFont.setBold(true);
@@ -61,7 +65,7 @@ PupilsPage::PupilsPage(QWidget* parent)
     splitter->addWidget(detail);
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 3);
-    splitter->setSizes({300, 700});
+    splitter->setSizes({400, 600});
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);

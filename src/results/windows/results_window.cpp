@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -52,7 +53,9 @@ ResultsWindow::ResultsWindow(Dialogs& dialogs, const QString& classBookPath, QWi
     layout->addWidget(problems_);
     setCentralWidget(central);
     statusBar()->addWidget(sources_, 1);
-    resize(1320, 860);
+    // Large enough for the tables, never larger than the screen (1024×768 too).
+    const QSize available = screen() ? screen()->availableGeometry().size() : QSize(1280, 1024);
+    resize(QSize(1240, 820).boundedTo(available - QSize(24, 48)));
     fillClassChooser();
     connect(classChooser_, &QComboBox::activated, this,
             [this](int index) { showClass(classChooser_->itemData(index).toString()); });
