@@ -2,6 +2,7 @@
 //   zorna-results [JOURNAL_OR_FOLDER…]            the window
 //   zorna-results --csv FILE [JOURNAL_OR_FOLDER…] the class table as CSV, without a window
 //   zorna-results --help | --version
+#include "platform/clock.h"
 #include "results/model/class_book.h"
 #include "results/results_command.h"
 #include "results/windows/results_window.h"
@@ -30,7 +31,8 @@ int main(int argc, char** argv) {
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtbase);
     zorna::QtDialogs dialogs;
-    zorna::results::ResultsWindow window(dialogs, zorna::results::ClassBook::defaultPath());
+    zorna::RealClock clock;
+    zorna::results::ResultsWindow window(dialogs, clock, zorna::results::ClassBook::defaultPath());
     if (!request.sources.isEmpty()) {
         window.showClass(QString());
         window.openPaths(request.sources);

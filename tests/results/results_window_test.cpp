@@ -1,5 +1,6 @@
 #include "class_journals.h"
 #include "doubles/scripted_dialogs.h"
+#include "doubles/virtual_clock.h"
 #include "journal/categories.h"
 #include "results/model/csv_export.h"
 #include "results/windows/class_page.h"
@@ -59,7 +60,8 @@ private slots:
         QTemporaryDir dir;
         writeClassJournals(dir.path());
         ScriptedDialogs dialogs;
-        ResultsWindow window(dialogs);
+        VirtualClock clock;
+        ResultsWindow window(dialogs, clock);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.openPaths({dir.filePath("pc1/results.sqlite"), dir.filePath("pc2/results.sqlite")});
@@ -108,8 +110,9 @@ private slots:
         writeClassJournals(dir.path());
         put(dir.filePath("notes.sqlite"), "список");
         ScriptedDialogs dialogs;
+        VirtualClock clock;
         dialogs.answer(MsgAnswer::Ok);
-        ResultsWindow window(dialogs);
+        ResultsWindow window(dialogs, clock);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("results journal not read"));
         window.openPaths({dir.filePath("notes.sqlite"), dir.filePath("pc2")});
         QCOMPARE(
@@ -130,7 +133,8 @@ private slots:
         QDir().mkpath(dir.filePath("stick"));
         QVERIFY(QFile::copy(dir.filePath("pc1/results.sqlite"), dir.filePath("stick/results-копія.sqlite")));
         ScriptedDialogs dialogs;
-        ResultsWindow window(dialogs);
+        VirtualClock clock;
+        ResultsWindow window(dialogs, clock);
         window.openPaths({dir.filePath("pc1"), dir.filePath("pc2"), dir.filePath("stick")});
         JournalsPage* page = window.journalsPage();
         QTableView* table = page->table();
@@ -155,7 +159,8 @@ private slots:
         QTemporaryDir dir;
         writeClassJournals(dir.path());
         ScriptedDialogs dialogs;
-        ResultsWindow window(dialogs);
+        VirtualClock clock;
+        ResultsWindow window(dialogs, clock);
         window.openPaths({dir.path()});
         QVERIFY(clickRow(window.pupilsPage()->pupilTable(), QStringLiteral("Оля")));
         for (int tab = 0; tab < window.tabs()->count(); ++tab) {
@@ -169,12 +174,44 @@ private slots:
         }
     }
 
+    // A journal the game writes meanwhile is read again once its writes have
+    // been quiet for a moment; «Оновити» reads at once.
+    void refreshWhenAJournalChanges() {
+        QTemporaryDir dir;
+        writeClassJournals(dir.path());
+        ScriptedDialogs dialogs;
+        VirtualClock clock;
+        ResultsWindow window(dialogs, clock);
+        window.openPaths({dir.path()});
+        QCOMPARE(column(window.pupilsPage()->pupilTable(), 2), (QStringList{"5", "3", "1"}));
+        {
+            FixedNow now;
+            now.ms = msAt(2026, 3, 10);
+            journal::Journal pc2(dir.filePath("pc2/results.sqlite"), now.fn());
+            QVERIFY(pc2.gameStarted({QStringLiteral("Ян")}));
+            QVERIFY(pc2.taskResult(answer(1, QStringLiteral("Ян"), 1, 1, true)));
+        }
+        QTRY_VERIFY(window.reloadPending());
+        clock.advance(1000);
+        QCOMPARE(column(window.pupilsPage()->pupilTable(), 2), (QStringList{"5", "3", "1"}));
+        clock.advance(600);
+        QVERIFY(!window.reloadPending());
+        QCOMPARE(column(window.pupilsPage()->pupilTable(), 2), (QStringList{"5", "3", "2"}));
+        // A new computer's journal in a folder opened: «Оновити» finds it.
+        QDir().mkpath(dir.filePath("pc3"));
+        QVERIFY(QFile::copy(dir.filePath("pc1/results.sqlite"), dir.filePath("pc3/results.sqlite")));
+        window.reload();
+        QCOMPARE(window.journalsPage()->table()->model()->rowCount(), 2);
+        QVERIFY(window.journalsPage()->notes().contains(QStringLiteral("копія журналу")));
+    }
+
     // A one-page PDF for the chosen pupil.
     void pdfReport() {
         QTemporaryDir dir;
         writeClassJournals(dir.path());
         ScriptedDialogs dialogs;
-        ResultsWindow window(dialogs);
+        VirtualClock clock;
+        ResultsWindow window(dialogs, clock);
         window.openPaths({dir.path()});
         QVERIFY(clickRow(window.pupilsPage()->pupilTable(), QStringLiteral("Оля")));
         const QString pdf = dir.filePath("оля.pdf");
@@ -255,8 +292,9 @@ private slots:
         writeClassJournals(dir.filePath("b"));
         const QString book = dir.filePath("settings/zorna-results.json");
         ScriptedDialogs dialogs;
+        VirtualClock clock;
         {
-            ResultsWindow window(dialogs, book);
+            ResultsWindow window(dialogs, clock, book);
             QVERIFY(window.createClass(QStringLiteral("3-А")));
             window.openPaths({dir.filePath("a/pc1")});
             QVERIFY(window.createClass(QStringLiteral("3-Б")));
@@ -270,7 +308,7 @@ private slots:
             QCOMPARE(column(window.pupilsPage()->pupilTable(), 2), (QStringList{"3", "3"}));
             window.showClass(QStringLiteral("3-Б"));
         }
-        ResultsWindow again(dialogs, book);
+        ResultsWindow again(dialogs, clock, book);
         dialogs.answer(MsgAnswer::Ok);
         QCOMPARE(again.currentClass(), QStringLiteral("3-Б"));
         QCOMPARE(column(again.pupilsPage()->pupilTable(), 0), (QStringList{"Оля", "Петро"}));

@@ -8,6 +8,7 @@
 #include "journal/journal.h"
 #include "journal_generator.h"
 #include "paint_watch.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "results/windows/class_page.h"
 #include "results/windows/pupils_page.h"
@@ -44,7 +45,8 @@ double openAndShowClass(const QString& folder, QtDialogs& dialogs,
                         std::unique_ptr<results::ResultsWindow>& window, QList<double>& cpuMs) {
     const double cpuStart = bench::cpuMsUsed();
     const qint64 start = bench::monotonicNs();
-    window = std::make_unique<results::ResultsWindow>(dialogs);
+    static RealClock clock;
+    window = std::make_unique<results::ResultsWindow>(dialogs, clock);
     window->openPaths({folder});
     window->tabs()->setCurrentWidget(window->classPage());
     bench::PaintWatch watch([&](QWidget* w) { return w == window.get(); });

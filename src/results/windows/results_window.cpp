@@ -13,6 +13,8 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QHBoxLayout>
 #include <QInputDialog>
 #include <QLabel>
@@ -27,11 +29,12 @@
 
 namespace zorna::results {
 
-ResultsWindow::ResultsWindow(Dialogs& dialogs, const QString& classBookPath, QWidget* parent)
+ResultsWindow::ResultsWindow(Dialogs& dialogs, Clock& clock, const QString& classBookPath, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), classBookPath_(classBookPath),
       classBook_(classBookPath.isEmpty() ? ClassBook() : ClassBook::load(classBookPath)),
-      classChooser_(new QComboBox), journals_(std::make_unique<JournalSet>()), tabs_(new QTabWidget),
-      pupilsPage_(new PupilsPage), classPage_(new ClassPage),
+      classChooser_(new QComboBox), journals_(std::make_unique<JournalSet>()),
+      watcher_(new QFileSystemWatcher(this)), tabs_(new QTabWidget), pupilsPage_(new PupilsPage),
+      classPage_(new ClassPage),
       journalsPage_(new JournalsPage([this](const QString& path) { closeJournal(path); })),
       problems_(new QLabel), sources_(new QLabel), period_(new QComboBox), from_(new QDateEdit),
       to_(new QDateEdit) {
@@ -56,6 +59,16 @@ ResultsWindow::ResultsWindow(Dialogs& dialogs, const QString& classBookPath, QWi
     // Large enough for the tables, never larger than the screen (1024×768 too).
     const QSize available = screen() ? screen()->availableGeometry().size() : QSize(1280, 1024);
     resize(QSize(1240, 820).boundedTo(available - QSize(24, 48)));
+    // The game writes a journal a few rows a minute: one reading after the
+    // writes have been quiet for a moment is enough.
+    constexpr int kQuietMs = 1500;
+    reloadTimer_ = clock.createTimer(kQuietMs, [this] {
+        reloadTimer_->stop();
+        reload();
+    });
+    const auto changed = [this] { reloadTimer_->start(); };
+    connect(watcher_, &QFileSystemWatcher::fileChanged, this, changed);
+    connect(watcher_, &QFileSystemWatcher::directoryChanged, this, changed);
     fillClassChooser();
     connect(classChooser_, &QComboBox::activated, this,
             [this](int index) { showClass(classChooser_->itemData(index).toString()); });
@@ -81,6 +94,7 @@ void ResultsWindow::buildActions() {
         {"Відкрити теку…", QKeySequence(), &ResultsWindow::chooseFolderToOpen},
         {"Зберегти CSV…", QKeySequence::Save, &ResultsWindow::chooseCsvFile},
         {"Звіт PDF…", QKeySequence::Print, &ResultsWindow::choosePdfFile},
+        {"Оновити", QKeySequence::Refresh, &ResultsWindow::reload},
     };
     for (const auto& entry : actions) {
         QAction* action = file->addAction(QString::fromUtf8(entry.text));
@@ -164,8 +178,11 @@ void ResultsWindow::setFilter(const DateFilter& filter) {
 void ResultsWindow::openPaths(const QStringList& paths) {
     for (const QString& path : paths) {
         journals_->add(path);
+        closedPaths_.removeAll(path);
         if (!currentClass_.isEmpty())
             classBook_.addSource(currentClass_, path);
+        else if (!openedPaths_.contains(path))
+            openedPaths_.append(path);
     }
     if (!currentClass_.isEmpty())
         saveClassBook();
@@ -174,6 +191,8 @@ void ResultsWindow::openPaths(const QStringList& paths) {
 
 void ResultsWindow::closeJournal(const QString& path) {
     journals_->close(path);
+    closedPaths_.append(path);
+    openedPaths_.removeAll(path);
     if (!currentClass_.isEmpty()) {
         classBook_.removeSource(currentClass_, path);
         saveClassBook();
@@ -201,16 +220,48 @@ bool ResultsWindow::createClass(const QString& name) {
 void ResultsWindow::showClass(const QString& name) {
     const SchoolClass* schoolClass = classBook_.find(name);
     currentClass_ = schoolClass ? schoolClass->name : QString();
-    journals_ = std::make_unique<JournalSet>();
-    if (schoolClass) {
-        journals_->setJoinedNames(schoolClass->joinedNames);
-        for (const QString& source : schoolClass->sources)
-            journals_->add(source);
-    }
+    closedPaths_.clear();
     classBook_.setLastClass(currentClass_);
     saveClassBook();
     fillClassChooser();
+    reload();
+}
+
+void ResultsWindow::reload() {
+    reloadTimer_->stop();
+    auto journals = std::make_unique<JournalSet>();
+    const SchoolClass* schoolClass = classBook_.find(currentClass_);
+    if (schoolClass)
+        journals->setJoinedNames(schoolClass->joinedNames);
+    for (const QString& source : schoolClass ? schoolClass->sources : openedPaths_)
+        journals->add(source);
+    for (const QString& path : closedPaths_)
+        journals->close(path);
+    journals_ = std::move(journals);
     refresh();
+}
+
+bool ResultsWindow::reloadPending() const {
+    return reloadTimer_->isEnabled();
+}
+
+void ResultsWindow::watchSources() {
+    if (!watcher_->files().isEmpty())
+        watcher_->removePaths(watcher_->files());
+    if (!watcher_->directories().isEmpty())
+        watcher_->removePaths(watcher_->directories());
+    QStringList paths;
+    const SchoolClass* schoolClass = classBook_.find(currentClass_);
+    for (const QString& source : schoolClass ? schoolClass->sources : openedPaths_)
+        paths.append(source);
+    for (const auto& reader : journals_->journals()) {
+        paths.append(reader->path());
+        paths.append(QFileInfo(reader->path()).absolutePath());
+    }
+    paths.removeDuplicates();
+    paths.removeIf([](const QString& path) { return !QFileInfo::exists(path); });
+    if (!paths.isEmpty())
+        watcher_->addPaths(paths);
 }
 
 bool ResultsWindow::joinPupils(const QString& from, const QString& into) {
@@ -269,6 +320,7 @@ void ResultsWindow::refresh() {
     pupilsPage_->showPupils(classView_, journals_.get(), filter_);
     classPage_->showClass(classView_);
     journalsPage_->showJournals(*journals_);
+    watchSources();
     QStringList messages;
     for (const SourceProblem& problem : journals_->problems())
         messages.append(problem.message);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "results/model/class_book.h"
 #include "results/model/journal_set.h"
@@ -11,6 +12,7 @@
 #include <memory>
 
 class QComboBox;
+class QFileSystemWatcher;
 class QDateEdit;
 class QLabel;
 class QTabWidget;
@@ -29,13 +31,20 @@ public:
     // Messages (a file that cannot be written) go through `dialogs`. The
     // teacher's classes are kept in `classBookPath` (none kept when empty); the
     // class she looked at last is opened.
-    explicit ResultsWindow(Dialogs& dialogs, const QString& classBookPath = QString(),
-                           QWidget* parent = nullptr);
+    // A journal that changes is read again once it has been quiet for a moment
+    // (a timer of `clock`).
+    ResultsWindow(Dialogs& dialogs, Clock& clock, const QString& classBookPath = QString(),
+                  QWidget* parent = nullptr);
     ~ResultsWindow() override;
 
     // Adds journal files or folders of them and shows everything again. With a
     // class chosen they become the class's sources.
     void openPaths(const QStringList& paths);
+
+    // Reads every journal again (after a change, or on «Оновити»).
+    void reload();
+    // True while a change seen in a journal waits for the quiet moment.
+    bool reloadPending() const;
 
     // Classes: the teacher's own groups of journals. Pupils are merged by name
     // within the class shown only.
@@ -83,6 +92,8 @@ private:
     void chooseJoin();
     void fillClassChooser();
     void saveClassBook();
+    // Watches the journals read and the folders they and the sources lie in.
+    void watchSources();
 
     Dialogs& dialogs_;
     QString classBookPath_;
@@ -90,6 +101,10 @@ private:
     QString currentClass_;
     QComboBox* classChooser_;
     std::unique_ptr<JournalSet> journals_;
+    QStringList openedPaths_; // opened without a class
+    QStringList closedPaths_; // closed by the teacher, left closed on reloading
+    QFileSystemWatcher* watcher_;
+    std::unique_ptr<Timer> reloadTimer_;
     ClassView classView_;
     DateFilter filter_;
     QTabWidget* tabs_;
