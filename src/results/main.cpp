@@ -33,13 +33,17 @@ int main(int argc, char** argv) {
     zorna::QtDialogs dialogs;
     zorna::RealClock clock;
     zorna::results::ResultsWindow window(dialogs, clock, zorna::results::ClassBook::defaultPath());
+    window.setOwnJournalPlaces(zorna::results::ownJournalPlaces());
     if (!request.sources.isEmpty()) {
         window.showClass(QString());
         window.openPaths(request.sources);
     } else if (window.currentClass().isEmpty()) {
-        const QString own = zorna::results::ownJournal();
-        if (QFileInfo::exists(own))
-            window.openPaths({own});
+        QStringList own;
+        for (const QString& place : zorna::results::ownJournalPlaces())
+            if (QFileInfo(place).isFile())
+                own.append(place);
+        if (!own.isEmpty())
+            window.openPaths(own);
     }
     window.show();
     return app.exec();

@@ -31,6 +31,18 @@ QString ownJournal() {
     return journal::journalFileIn(folder.gamesRoot());
 }
 
+QStringList ownJournalPlaces() {
+    const QString executableDir = QCoreApplication::applicationDirPath();
+    QCoreApplication::setApplicationName(QStringLiteral("Zorna"));
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const ProgramFolder folder = ProgramFolder::forExecutable(
+        executableDir, executableDir + QStringLiteral("/" ZORNA_DATA_FROM_BIN), userData);
+    QStringList places{journal::journalFileIn(folder.gamesRoot()), journal::journalFileIn(folder.root()),
+                       journal::journalFileIn(userData)};
+    places.removeDuplicates();
+    return places;
+}
+
 StartRequest parseArguments(const QStringList& arguments) {
     StartRequest request;
     if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {

@@ -8,6 +8,10 @@ namespace zorna::results {
 // This computer's journal: results.sqlite in the games folder the game uses
 // (beside the program in a portable copy, the user's data folder when installed).
 QString ownJournal();
+// Every place the game may have kept this computer's journal: the games
+// folder it uses now, the program folder (a portable copy) and the user's
+// data folder (an installed game, or a portable copy on a read-only medium).
+QStringList ownJournalPlaces();
 
 // What the command line asks for.
 struct StartRequest {

@@ -2,6 +2,7 @@
 #include "doubles/scripted_dialogs.h"
 #include "doubles/virtual_clock.h"
 #include "journal/categories.h"
+#include "platform/this_computer.h"
 #include "results/model/csv_export.h"
 #include "results/windows/class_page.h"
 #include "results/windows/journals_page.h"
@@ -203,6 +204,45 @@ private slots:
         window.reload();
         QCOMPARE(window.journalsPage()->table()->model()->rowCount(), 2);
         QVERIFY(window.journalsPage()->notes().contains(QStringLiteral("копія журналу")));
+    }
+
+    // This computer's journals, from each place the game keeps them, and a
+    // copy of them onto a stick named with the computer and the day.
+    void ownJournalsOpenedAndCopied() {
+        QTemporaryDir dir;
+        writeClassJournals(dir.path());
+        const QStringList places{dir.filePath("pc1/results.sqlite"), dir.filePath("nowhere/results.sqlite"),
+                                 dir.filePath("pc2/results.sqlite")};
+        ScriptedDialogs dialogs;
+        VirtualClock clock;
+        ResultsWindow window(dialogs, clock);
+        window.setOwnJournalPlaces(places);
+        QVERIFY(window.openOwnJournals());
+        QCOMPARE(window.journalsPage()->table()->model()->rowCount(), 2);
+
+        QDir().mkpath(dir.filePath("stick"));
+        dialogs.answer(MsgAnswer::Ok);
+        QVERIFY(window.copyOwnJournalsTo(dir.filePath("stick"), QDate(2026, 3, 9)));
+        dialogs.answer(MsgAnswer::Ok);
+        QVERIFY(window.copyOwnJournalsTo(dir.filePath("stick"), QDate(2026, 3, 9)));
+        const QString base = QStringLiteral("results-%1-2026-03-09").arg(computerName());
+        QCOMPARE(QDir(dir.filePath("stick")).entryList(QDir::Files, QDir::Name),
+                 (QStringList{base + " (2).sqlite", base + " (3).sqlite", base + " (4).sqlite",
+                              base + ".sqlite"}));
+        QVERIFY(dialogs.asked()[0].text.startsWith(QStringLiteral("Журнал скопійовано: ")));
+        // The copies are the same journals: opened beside them, nothing counts twice.
+        window.openPaths({dir.filePath("stick")});
+        QCOMPARE(window.journalsPage()->table()->model()->rowCount(), 2);
+        QCOMPARE(column(window.pupilsPage()->pupilTable(), 2), (QStringList{"5", "3", "1"}));
+
+        dialogs.answer(MsgAnswer::Ok);
+        QVERIFY(!window.copyOwnJournalsTo(dir.filePath("no/such/stick"), QDate(2026, 3, 9)));
+        QVERIFY(dialogs.asked().last().text.contains(QStringLiteral("Не вдалося скопіювати")));
+
+        window.setOwnJournalPlaces({dir.filePath("nowhere/results.sqlite")});
+        dialogs.answer(MsgAnswer::Ok);
+        QVERIFY(!window.openOwnJournals());
+        QVERIFY(dialogs.asked().last().text.contains(QStringLiteral("не знайдено")));
     }
 
     // A one-page PDF for the chosen pupil.

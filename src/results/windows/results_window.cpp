@@ -1,6 +1,8 @@
 #include "results/windows/results_window.h"
 
+#include "journal/journal_reader.h"
 #include "platform/file_system.h"
+#include "platform/this_computer.h"
 #include "results/model/csv_export.h"
 #include "results/windows/class_page.h"
 #include "results/windows/guide_dialog.h"
@@ -102,6 +104,11 @@ void ResultsWindow::buildActions() {
         connect(action, &QAction::triggered, this, entry.slot);
         bar->addAction(action);
     }
+    file->addSeparator();
+    connect(file->addAction(QStringLiteral("Журнал цього комп'ютера")), &QAction::triggered, this,
+            &ResultsWindow::openOwnJournals);
+    connect(file->addAction(QStringLiteral("Скопіювати журнал цього комп'ютера…")), &QAction::triggered, this,
+            &ResultsWindow::chooseCopyFolder);
     QMenu* classes = menuBar()->addMenu(QStringLiteral("Клас"));
     connect(classes->addAction(QStringLiteral("Новий клас…")), &QAction::triggered, this,
             &ResultsWindow::chooseNewClass);
@@ -225,6 +232,79 @@ void ResultsWindow::showClass(const QString& name) {
     saveClassBook();
     fillClassChooser();
     reload();
+}
+
+namespace {
+
+// A computer's name as part of a file name on any system.
+QString fileNamePart(const QString& text) {
+    QString part = text.trimmed();
+    for (QChar& c : part)
+        if (QStringLiteral("\\/:*?\"<>|").contains(c) || c.unicode() < 32)
+            c = QLatin1Char('_');
+    return part.isEmpty() ? QStringLiteral("комп'ютер") : part;
+}
+
+// `path`, or `path` with " (2)", " (3)", … before its suffix when it exists.
+QString freeFileName(const QString& folder, const QString& base) {
+    QString path = folder + QLatin1Char('/') + base + QStringLiteral(".sqlite");
+    for (int n = 2; QFileInfo::exists(path); ++n)
+        path = folder + QLatin1Char('/') + base + QStringLiteral(" (%1).sqlite").arg(n);
+    return path;
+}
+
+} // namespace
+
+bool ResultsWindow::openOwnJournals() {
+    QStringList found;
+    for (const QString& place : ownJournalPlaces_)
+        if (QFileInfo(place).isFile())
+            found.append(place);
+    if (found.isEmpty()) {
+        showError(QStringLiteral("На цьому комп'ютері журналу результатів Зорни не знайдено (шукали: %1).")
+                      .arg(QDir::toNativeSeparators(ownJournalPlaces_.join(QStringLiteral("; ")))));
+        return false;
+    }
+    openPaths(found);
+    return true;
+}
+
+bool ResultsWindow::copyOwnJournalsTo(const QString& folder, const QDate& today) {
+    QStringList written;
+    QStringList failed;
+    const QString base =
+        QStringLiteral("results-%1-%2").arg(fileNamePart(computerName()), today.toString(Qt::ISODate));
+    for (const QString& place : ownJournalPlaces_) {
+        if (!QFileInfo(place).isFile())
+            continue;
+        const QString target = freeFileName(folder, base);
+        QString error;
+        if (journal::copyJournal(place, target, &error))
+            written.append(QDir::toNativeSeparators(target));
+        else
+            failed.append(QDir::toNativeSeparators(place));
+    }
+    if (written.isEmpty() && failed.isEmpty()) {
+        showError(QStringLiteral("На цьому комп'ютері журналу результатів Зорни не знайдено."));
+        return false;
+    }
+    QString text;
+    if (!written.isEmpty())
+        text += QStringLiteral("Журнал скопійовано: %1.").arg(written.join(QStringLiteral(", ")));
+    if (!failed.isEmpty())
+        text += (text.isEmpty() ? QString() : QStringLiteral("\n")) +
+                QStringLiteral("Не вдалося скопіювати журнал «%1» у теку «%2».")
+                    .arg(failed.join(QStringLiteral(", ")), QDir::toNativeSeparators(folder));
+    dialogs_.show(this, {QStringLiteral("Результати Зорни"), text,
+                         failed.isEmpty() ? MsgIcon::Information : MsgIcon::Warning, MsgButtons::Ok});
+    return failed.isEmpty();
+}
+
+void ResultsWindow::chooseCopyFolder() {
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, QStringLiteral("Куди скопіювати журнал цього комп'ютера (наприклад, флешка)"));
+    if (!folder.isEmpty())
+        copyOwnJournalsTo(folder, QDate::currentDate());
 }
 
 void ResultsWindow::reload() {

@@ -41,6 +41,17 @@ public:
     // class chosen they become the class's sources.
     void openPaths(const QStringList& paths);
 
+    // Where this computer's journals may lie (see ownJournalPlaces()).
+    void setOwnJournalPlaces(const QStringList& places) { ownJournalPlaces_ = places; }
+    // Opens those of this computer's journals that exist; false (and a
+    // message) when there is none.
+    bool openOwnJournals();
+    // Writes a consistent copy of each of this computer's journals into
+    // `folder`, named with the computer's name and the date
+    // (results-КОМП'ЮТЕР-2026-03-09.sqlite); false (and a message) when none
+    // could be copied. A file of that name already there is never replaced.
+    bool copyOwnJournalsTo(const QString& folder, const QDate& today);
+
     // Reads every journal again (after a change, or on «Оновити»).
     void reload();
     // True while a change seen in a journal waits for the quiet moment.
@@ -92,6 +103,7 @@ private:
     void chooseJoin();
     void fillClassChooser();
     void saveClassBook();
+    void chooseCopyFolder();
     // Watches the journals read and the folders they and the sources lie in.
     void watchSources();
 
@@ -103,6 +115,7 @@ private:
     std::unique_ptr<JournalSet> journals_;
     QStringList openedPaths_; // opened without a class
     QStringList closedPaths_; // closed by the teacher, left closed on reloading
+    QStringList ownJournalPlaces_;
     QFileSystemWatcher* watcher_;
     std::unique_ptr<Timer> reloadTimer_;
     ClassView classView_;
