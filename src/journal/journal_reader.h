@@ -46,6 +46,9 @@ struct AnswerRow {
     qint64 atMs = 0;
     int category = 0;
     bool right = false;
+    int square = 0;
+    int task = 0;
+    qint64 openMs = 0; // how long the task window was open; 0 where not recorded
 };
 
 // The answers one spelling of a name gave in one game: when the first and the last fell.

@@ -6,6 +6,7 @@
 #include "results/model/class_book.h"
 #include "results/results_command.h"
 #include "results/windows/results_window.h"
+#include "tasks/common/task_registry.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -34,6 +35,10 @@ int main(int argc, char** argv) {
     zorna::RealClock clock;
     zorna::results::ResultsWindow window(dialogs, clock, zorna::results::ClassBook::defaultPath());
     window.setOwnJournalPlaces(zorna::results::ownJournalPlaces());
+    window.setTaskNames([](int square) {
+        const zorna::TaskSquare* task = zorna::taskOfSquare(square);
+        return task ? QString::fromUtf8(task->caption) : QString();
+    });
     if (!request.sources.isEmpty()) {
         window.showClass(QString());
         window.openPaths(request.sources);

@@ -1,5 +1,6 @@
 #include "class_journals.h"
 #include "journal/categories.h"
+#include "journal/journal.h"
 #include "results/model/class_book.h"
 #include "results/model/csv_export.h"
 #include "results/model/journal_set.h"
@@ -444,6 +445,48 @@ private slots:
         // A loop written into the file by hand ends where it began.
         const std::map<QString, QString> loop{{"a", "b"}, {"b", "a"}};
         QCOMPARE(joinedKey(loop, "a"), QStringLiteral("a"));
+    }
+
+    void medians_data() {
+        QTest::addColumn<QList<double>>("values");
+        QTest::addColumn<double>("middle");
+        QTest::newRow("odd count") << QList<double>{9, 1, 4} << 4.0;
+        QTest::newRow("even count: mean of the middle two") << QList<double>{8, 2, 4, 100} << 6.0;
+        QTest::newRow("one") << QList<double>{2.5} << 2.5;
+    }
+    void medians() {
+        QFETCH(QList<double>, values);
+        QFETCH(double, middle);
+        QCOMPARE(median(std::vector<double>(values.begin(), values.end())), std::optional<double>(middle));
+        QCOMPARE(median({}), std::optional<double>());
+    }
+
+    // Time per task, the tasks failed most and the months, from a pupil's answers.
+    void pupilDetails() {
+        QTemporaryDir dir;
+        FixedNow now;
+        now.ms = msAt(2026, 1, 30);
+        {
+            journal::Journal pc(dir.filePath("results.sqlite"), now.fn());
+            const QString olya = QStringLiteral("Оля");
+            QVERIFY(pc.gameStarted({olya}));
+            QVERIFY(pc.taskResult(answer(1, olya, 7, 1, false, 4000)));
+            QVERIFY(pc.taskResult(answer(1, olya, 7, 1, false, 10000)));
+            QVERIFY(pc.taskResult(answer(1, olya, 3, 1, false, 6000)));
+            now.ms = msAt(2026, 2, 2);
+            QVERIFY(pc.taskResult(answer(1, olya, 3, 1, true, 1000)));
+            QVERIFY(pc.taskResult(answer(1, olya, 9, 2, true, 2000)));
+        }
+        JournalSet journals;
+        journals.add(dir.filePath("results.sqlite"));
+        const PupilView view = buildPupilView(journals, pupilKey("Оля"), {});
+        QCOMPARE(view.medianSeconds[0], std::optional<double>(5.0));
+        QCOMPARE(view.medianSeconds[1], std::optional<double>(2.0));
+        QCOMPARE(view.medianSeconds[2], std::optional<double>());
+        QCOMPARE(view.mostFailed, (std::vector<TaskFailures>{{7, 7, 2, 2}, {3, 3, 1, 2}}));
+        QCOMPARE(view.months[0],
+                 (std::vector<MonthTally>{{QDate(2026, 1, 1), 0, 3}, {QDate(2026, 2, 1), 1, 1}}));
+        QCOMPARE(view.months[1], (std::vector<MonthTally>{{QDate(2026, 2, 1), 1, 1}}));
     }
 
     void csvFields_data() {

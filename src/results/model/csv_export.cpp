@@ -46,7 +46,7 @@ QByteArray pupilCsv(const PupilView& view) {
     games.setGames(view.games);
     text += QStringLiteral("\r\n") + tableCsv(games);
     PupilCategoriesModel categories;
-    categories.setTallies(view.categories);
+    categories.setPupil(view);
     text += QStringLiteral("\r\n") + tableCsv(categories);
     text += QStringLiteral("\r\n");
     text += line({QStringLiteral("Тиждень з"), QStringLiteral("Завдань"), QStringLiteral("Правильно"),

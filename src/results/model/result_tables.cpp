@@ -147,12 +147,42 @@ PupilCategoriesModel::PupilCategoriesModel()
            {},
            [](const CategoryRow& r) { return percentText(r.tally.right, r.tally.total()); },
            [](const CategoryRow& r) { return percentSort(r.tally.right, r.tally.total()); }},
+          {QStringLiteral("Час на завдання, с"),
+           QStringLiteral("Медіана часу, поки вікно завдання було відкрите, секунд"),
+           [](const CategoryRow& r) {
+               return r.medianSeconds ? QString::number(*r.medianSeconds, 'f', 1) : QString();
+           },
+           [](const CategoryRow& r) { return QVariant(r.medianSeconds.value_or(-1)); }},
       }) {}
 
-void PupilCategoriesModel::setTallies(const CategoryTallies& tallies) {
+void PupilCategoriesModel::setPupil(const PupilView& pupil) {
     std::vector<CategoryRow> rows;
     for (int c = 1; c <= journal::kCategoryCount; ++c)
-        rows.push_back({c, tallies[std::size_t(c - 1)]});
+        rows.push_back({c, pupil.categories[std::size_t(c - 1)], pupil.medianSeconds[std::size_t(c - 1)]});
+    setRows(std::move(rows));
+}
+
+FailedTasksModel::FailedTasksModel()
+    : ResultTableModel<FailedTaskRow>({
+          {QStringLiteral("Клітинка"),
+           {},
+           [](const FailedTaskRow& r) { return number(r.failures.square); },
+           [](const FailedTaskRow& r) { return QVariant(r.failures.square); }},
+          {QStringLiteral("Завдання"), {}, [](const FailedTaskRow& r) { return r.name; }, {}, true},
+          {QStringLiteral("Неправильно"),
+           {},
+           [](const FailedTaskRow& r) { return number(r.failures.wrong); },
+           [](const FailedTaskRow& r) { return QVariant(r.failures.wrong); }},
+          {QStringLiteral("Завдань"),
+           {},
+           [](const FailedTaskRow& r) { return number(r.failures.total); },
+           [](const FailedTaskRow& r) { return QVariant(r.failures.total); }},
+      }) {}
+
+void FailedTasksModel::setPupil(const PupilView& pupil, const std::function<QString(int square)>& taskName) {
+    std::vector<FailedTaskRow> rows;
+    for (const TaskFailures& failures : pupil.mostFailed)
+        rows.push_back({failures, taskName ? taskName(failures.square) : QString()});
     setRows(std::move(rows));
 }
 

@@ -81,6 +81,13 @@ private:
 struct CategoryRow {
     int category = 0;
     CategoryTally tally;
+    std::optional<double> medianSeconds;
+};
+
+// A task answered wrong, with the task's name.
+struct FailedTaskRow {
+    TaskFailures failures;
+    QString name;
 };
 
 // The pupil list: name, games, tasks, right, share right.
@@ -104,11 +111,19 @@ public:
     void setGames(const std::vector<PupilGame>& games);
 };
 
-// A pupil's answers per category: tasks, right, share.
+// A pupil's answers per category: tasks, right, share, median time per task.
 class PupilCategoriesModel : public ResultTableModel<CategoryRow> {
 public:
     PupilCategoriesModel();
-    void setTallies(const CategoryTallies& tallies);
+    void setPupil(const PupilView& pupil);
+};
+
+// The tasks a pupil answered wrong most often: square, name, wrong, answers.
+class FailedTasksModel : public ResultTableModel<FailedTaskRow> {
+public:
+    FailedTasksModel();
+    // `taskName` names the task of a square (the game's caption).
+    void setPupil(const PupilView& pupil, const std::function<QString(int square)>& taskName);
 };
 
 // An open journal as the list of journals shows it.

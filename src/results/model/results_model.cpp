@@ -138,6 +138,41 @@ std::vector<std::size_t> firstGameOf(const std::vector<GameRow>& games, const st
     return first;
 }
 
+std::optional<double> median(std::vector<double> values) {
+    if (values.empty())
+        return std::nullopt;
+    const std::size_t middle = values.size() / 2;
+    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(middle), values.end());
+    const double upper = values[middle];
+    if (values.size() % 2 == 1)
+        return upper;
+    const double lower = *std::max_element(values.begin(), values.begin() + std::ptrdiff_t(middle));
+    return (lower + upper) / 2;
+}
+
+std::vector<TaskFailures> mostFailedTasks(const std::vector<AnswerRow>& answers, std::size_t limit) {
+    std::map<std::pair<int, int>, TaskFailures> bySquare;
+    for (const AnswerRow& answer : answers) {
+        TaskFailures& task = bySquare[{answer.square, answer.task}];
+        task.square = answer.square;
+        task.task = answer.task;
+        task.total += 1;
+        task.wrong += answer.right ? 0 : 1;
+    }
+    std::vector<TaskFailures> failed;
+    for (const auto& [key, task] : bySquare)
+        if (task.wrong > 0)
+            failed.push_back(task);
+    std::stable_sort(failed.begin(), failed.end(), [](const TaskFailures& a, const TaskFailures& b) {
+        if (a.wrong != b.wrong)
+            return a.wrong > b.wrong;
+        return a.wrong * b.total > b.wrong * a.total;
+    });
+    if (failed.size() > limit)
+        failed.resize(limit);
+    return failed;
+}
+
 std::vector<WeekShare> weeklyShares(const std::vector<std::pair<QDate, bool>>& answers) {
     std::map<QDate, WeekShare> weeks;
     for (const auto& [day, right] : answers) {
@@ -225,6 +260,7 @@ PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFil
     std::map<QString, qint64> spellings;
     std::vector<std::pair<QDate, bool>> days;
     std::vector<std::pair<qint64, PupilGame>> games; // by start time
+    std::vector<AnswerRow> allAnswers;
     KeyCache keyOf(journals.joinedNames());
     for (const auto& reader : journals.journals()) {
         // The spellings of this pupil in this file, from its sums.
@@ -272,6 +308,7 @@ PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFil
                     game.place = place->second;
             }
         }
+        allAnswers.insert(allAnswers.end(), answers.begin(), answers.end());
         for (const AnswerRow& answer : answers) {
             CategoryTally& tally = view.categories[std::size_t(answer.category - 1)];
             (answer.right ? tally.right : tally.wrong) += 1;
@@ -291,6 +328,25 @@ PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFil
     journals.noteFailures();
     view.name = shownName(spellings, key);
     view.weeks = weeklyShares(days);
+    std::array<std::vector<double>, journal::kCategoryCount> seconds;
+    std::array<std::map<QDate, MonthTally>, journal::kCategoryCount> months;
+    for (std::size_t i = 0; i < allAnswers.size(); ++i) {
+        const AnswerRow& answer = allAnswers[i];
+        const std::size_t c = std::size_t(answer.category - 1);
+        if (answer.openMs > 0)
+            seconds[c].push_back(double(answer.openMs) / 1000);
+        const QDate day = localDay(answer.atMs);
+        MonthTally& month = months[c][QDate(day.year(), day.month(), 1)];
+        month.month = QDate(day.year(), day.month(), 1);
+        month.total += 1;
+        month.right += answer.right ? 1 : 0;
+    }
+    for (std::size_t c = 0; c < std::size_t(journal::kCategoryCount); ++c) {
+        view.medianSeconds[c] = median(std::move(seconds[c]));
+        for (const auto& [first, month] : months[c])
+            view.months[c].push_back(month);
+    }
+    view.mostFailed = mostFailedTasks(allAnswers, kMostFailedTasks);
     std::stable_sort(games.begin(), games.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (auto& [ms, game] : games)

@@ -24,6 +24,18 @@ std::unique_ptr<Chart> weekChart(const std::vector<WeekShare>& weeks) {
                                            std::vector<TimeSeries>{std::move(series)});
 }
 
+std::unique_ptr<Chart> monthChart(const PupilView& pupil) {
+    std::vector<TimeSeries> series;
+    for (int c = 1; c <= journal::kCategoryCount; ++c) {
+        TimeSeries line{journal::categoryTitle(c), categoryColour(c), {}};
+        for (const MonthTally& month : pupil.months[std::size_t(c - 1)])
+            line.days.push_back({month.month, month.right, month.total});
+        if (!line.days.empty())
+            series.push_back(std::move(line));
+    }
+    return std::make_unique<TimeLineChart>(QStringLiteral("Правильно за категоріями, %"), std::move(series));
+}
+
 std::unique_ptr<Chart> classChart(const ClassView& view) {
     std::vector<BarMember> pupils;
     for (const PupilRow& pupil : view.pupils)

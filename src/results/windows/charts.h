@@ -14,6 +14,8 @@ namespace zorna::results {
 std::unique_ptr<Chart> categoryChart(const CategoryTallies& categories);
 // The share right over the period, in buckets that widen with the span.
 std::unique_ptr<Chart> weekChart(const std::vector<WeekShare>& weeks);
+// Each category's share right by month, a line per category.
+std::unique_ptr<Chart> monthChart(const PupilView& pupil);
 // Every pupil's share right, a group per category and a named bar per pupil.
 std::unique_ptr<Chart> classChart(const ClassView& view);
 

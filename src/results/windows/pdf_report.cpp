@@ -42,15 +42,24 @@ QString summary(const PupilView& pupil) {
         .arg(percentRight(right, answered));
 }
 
+QString failedHtml(const PupilView& pupil, const std::function<QString(int square)>& taskName) {
+    if (pupil.mostFailed.empty())
+        return QString();
+    FailedTasksModel failed;
+    failed.setPupil(pupil, taskName);
+    return QStringLiteral("<h2>Найважчі завдання</h2>") + tableHtml(failed);
+}
+
 // A pupil's page without charts: name, totals, categories, games.
-QString pupilHtml(const PupilView& pupil, const QString& charts) {
+QString pupilHtml(const PupilView& pupil, const QString& charts,
+                  const std::function<QString(int square)>& taskName) {
     PupilCategoriesModel categories;
-    categories.setTallies(pupil.categories);
+    categories.setPupil(pupil);
     PupilGamesModel games;
     games.setGames(pupil.games);
     return QStringLiteral("<h1>%1</h1>").arg(pupil.name.toHtmlEscaped()) + summary(pupil) + charts +
            QStringLiteral("<h2>Категорії</h2>") + tableHtml(categories) + QStringLiteral("<h2>Ігри</h2>") +
-           tableHtml(games);
+           tableHtml(games) + failedHtml(pupil, taskName);
 }
 
 // Prints the document into memory and writes the file whole through the file
@@ -73,7 +82,8 @@ bool print(QTextDocument& document, const QString& path, const QString& title,
 
 } // namespace
 
-bool writePupilReport(const QString& path, const PupilView& pupil) {
+bool writePupilReport(const QString& path, const PupilView& pupil,
+                      const std::function<QString(int square)>& taskName) {
     QTextDocument document;
     document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:categories")),
                          chartPicture(*categoryChart(pupil.categories), 640));
@@ -81,12 +91,12 @@ bool writePupilReport(const QString& path, const PupilView& pupil) {
                          chartPicture(*weekChart(pupil.weeks), 640));
     const QString charts = QStringLiteral("<p><img src=\"chart:categories\" width=\"640\"></p>"
                                           "<p><img src=\"chart:weeks\" width=\"640\"></p>");
-    document.setHtml(kStyle + pupilHtml(pupil, charts));
+    document.setHtml(kStyle + pupilHtml(pupil, charts, taskName));
     return print(document, path, QStringLiteral("Результати Зорни: ") + pupil.name, QPageLayout::Portrait);
 }
 
 bool writeClassReport(const QString& path, const QString& className, const ClassView& view,
-                      JournalSet& journals) {
+                      JournalSet& journals, const std::function<QString(int square)>& taskName) {
     ClassTableModel table;
     table.setRows(view.pupils);
     const QString title =
@@ -109,7 +119,7 @@ bool writeClassReport(const QString& path, const QString& className, const Class
     }
     for (const PupilRow& row : view.pupils)
         html += QStringLiteral("<div class=\"page\">") +
-                pupilHtml(buildPupilView(journals, row.key, view.period), QString()) +
+                pupilHtml(buildPupilView(journals, row.key, view.period), QString(), taskName) +
                 QStringLiteral("</div>");
     QTextDocument document;
     document.setHtml(html);

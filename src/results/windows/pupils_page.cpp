@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -19,7 +20,9 @@ namespace zorna::results {
 
 PupilsPage::PupilsPage(QWidget* parent)
     : QWidget(parent), search_(new QLineEdit), pupils_(makeTableView(&pupilModel_, this)), title_(new QLabel),
-      categoryView_(new ChartWidget), weekView_(new ChartWidget), games_(makeTableView(&gameModel_, this)) {
+      categoryView_(new ChartWidget), weekView_(new ChartWidget), games_(makeTableView(&gameModel_, this)),
+      categories_(makeTableView(&categoryModel_, this)), failed_(makeTableView(&failedModel_, this)),
+      monthView_(new ChartWidget) {
     setObjectName(QStringLiteral("pupils"));
     pupils_->setObjectName(QStringLiteral("pupilTable"));
     games_->setObjectName(QStringLiteral("gameTable"));
@@ -44,6 +47,7 @@ PupilsPage::PupilsPage(QWidget* parent)
     weekView_->setMinimumHeight(200);
     categoryView_->setChart(categoryChart({}));
     weekView_->setChart(weekChart({}));
+    monthView_->setChart(monthChart({}));
 
     auto* list = new QWidget;
     auto* listLayout = new QVBoxLayout(list);
@@ -58,7 +62,19 @@ PupilsPage::PupilsPage(QWidget* parent)
     charts->addWidget(categoryView_, 3);
     charts->addWidget(weekView_, 2);
     detailLayout->addLayout(charts, 3);
-    detailLayout->addWidget(games_, 2);
+    // What a teacher asks next, one tab each, so the page fits a small screen.
+    categories_->setObjectName(QStringLiteral("categoryTable"));
+    failed_->setObjectName(QStringLiteral("failedTable"));
+    monthView_->setObjectName(QStringLiteral("monthChart"));
+    categories_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    failed_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    auto* more = new QTabWidget;
+    more->setObjectName(QStringLiteral("pupilDetails"));
+    more->addTab(games_, QStringLiteral("Ігри"));
+    more->addTab(categories_, QStringLiteral("Категорії і час"));
+    more->addTab(failed_, QStringLiteral("Найважчі завдання"));
+    more->addTab(monthView_, QStringLiteral("За місяцями"));
+    detailLayout->addWidget(more, 2);
 
     auto* splitter = new QSplitter;
     splitter->addWidget(list);
@@ -127,12 +143,18 @@ void PupilsPage::showPupil() {
         categoryView_->setChart(categoryChart({}));
         weekView_->setChart(weekChart({}));
         gameModel_.setGames({});
+        categoryModel_.setRows({});
+        failedModel_.setRows({});
+        monthView_->setChart(monthChart({}));
         return;
     }
     title_->setText(pupil_->name);
     categoryView_->setChart(categoryChart(pupil_->categories));
     weekView_->setChart(weekChart(pupil_->weeks));
     gameModel_.setGames(pupil_->games);
+    categoryModel_.setPupil(*pupil_);
+    failedModel_.setPupil(*pupil_, taskName_);
+    monthView_->setChart(monthChart(*pupil_));
 }
 
 } // namespace zorna::results

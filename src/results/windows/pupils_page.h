@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -30,7 +31,13 @@ public:
     // Chooses a pupil by key (none when empty or absent).
     void choosePupil(const QString& key);
 
+    // Names the task of a square in the list of tasks failed most.
+    void setTaskNames(std::function<QString(int square)> taskName) { taskName_ = std::move(taskName); }
+
     QTableView* pupilTable() const { return pupils_; }
+    QTableView* categoryTable() const { return categories_; }
+    QTableView* failedTable() const { return failed_; }
+    ChartWidget* monthView() const { return monthView_; }
     QTableView* gameTable() const { return games_; }
     QLineEdit* searchBox() const { return search_; }
     const PupilGamesModel& gameModel() const { return gameModel_; }
@@ -46,12 +53,18 @@ private:
 
     PupilListModel pupilModel_;
     PupilGamesModel gameModel_;
+    PupilCategoriesModel categoryModel_;
+    FailedTasksModel failedModel_;
+    std::function<QString(int square)> taskName_;
     QLineEdit* search_;
     QTableView* pupils_;
     QLabel* title_;
     ChartWidget* categoryView_;
     ChartWidget* weekView_;
     QTableView* games_;
+    QTableView* categories_;
+    QTableView* failed_;
+    ChartWidget* monthView_;
     JournalSet* journals_ = nullptr;
     DateFilter filter_;
     std::optional<PupilView> pupil_;

@@ -255,6 +255,11 @@ QString freeFileName(const QString& folder, const QString& base) {
 
 } // namespace
 
+void ResultsWindow::setTaskNames(std::function<QString(int square)> taskName) {
+    taskName_ = taskName;
+    pupilsPage_->setTaskNames(std::move(taskName));
+}
+
 bool ResultsWindow::openOwnJournals() {
     QStringList found;
     for (const QString& place : ownJournalPlaces_)
@@ -436,8 +441,9 @@ bool ResultsWindow::exportPdf(const QString& path) {
         showError(QStringLiteral("Спершу виберіть учня на сторінці «Учні»."));
         return false;
     }
-    const bool written = pupilShown ? writePupilReport(path, *pupilsPage_->pupil())
-                                    : writeClassReport(path, currentClass_, classView_, *journals_);
+    const bool written = pupilShown
+                             ? writePupilReport(path, *pupilsPage_->pupil(), taskName_)
+                             : writeClassReport(path, currentClass_, classView_, *journals_, taskName_);
     if (written)
         return true;
     showError(QStringLiteral("Не вдалося записати файл «%1».").arg(QDir::toNativeSeparators(path)));

@@ -41,6 +41,9 @@ public:
     // class chosen they become the class's sources.
     void openPaths(const QStringList& paths);
 
+    // Names the task of a square (the game's captions) in the lists of tasks failed most.
+    void setTaskNames(std::function<QString(int square)> taskName);
+
     // Where this computer's journals may lie (see ownJournalPlaces()).
     void setOwnJournalPlaces(const QStringList& places) { ownJournalPlaces_ = places; }
     // Opens those of this computer's journals that exist; false (and a
@@ -116,6 +119,7 @@ private:
     QStringList openedPaths_; // opened without a class
     QStringList closedPaths_; // closed by the teacher, left closed on reloading
     QStringList ownJournalPlaces_;
+    std::function<QString(int square)> taskName_;
     QFileSystemWatcher* watcher_;
     std::unique_ptr<Timer> reloadTimer_;
     ClassView classView_;
