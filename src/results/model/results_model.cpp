@@ -227,6 +227,10 @@ ClassView buildClassView(JournalSet& journals, const DateFilter& filter) {
             if (startsWithin(games[g], span))
                 for (const QString& name : games[g].names)
                     play(g, keyOf(name), games[g].startedMs, games[g].startedMs);
+        // Without bounds every game a pupil answered in is a game they played:
+        // the answers need not be read through again.
+        if (span == journal::TimeSpan())
+            continue;
         for (const journal::GameAnswers& answered : reader->gamesAnswered(span)) {
             const auto game = indexOf.find(answered.gameId);
             if (game != indexOf.end())
