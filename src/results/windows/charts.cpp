@@ -33,7 +33,10 @@ std::unique_ptr<Chart> monthChart(const PupilView& pupil) {
         if (!line.days.empty())
             series.push_back(std::move(line));
     }
-    return std::make_unique<TimeLineChart>(QStringLiteral("Правильно за категоріями, %"), std::move(series));
+    auto chart =
+        std::make_unique<TimeLineChart>(QStringLiteral("Правильно за категоріями, %"), std::move(series));
+    chart->setSmallestBucket(TimeBucket::Month);
+    return chart;
 }
 
 std::unique_ptr<Chart> classChart(const ClassView& view) {

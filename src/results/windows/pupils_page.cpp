@@ -10,6 +10,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTabWidget>
@@ -61,7 +62,7 @@ PupilsPage::PupilsPage(QWidget* parent)
     auto* charts = new QHBoxLayout;
     charts->addWidget(categoryView_, 3);
     charts->addWidget(weekView_, 2);
-    detailLayout->addLayout(charts, 3);
+    detailLayout->addLayout(charts, 1);
     // What a teacher asks next, one tab each, so the page fits a small screen.
     categories_->setObjectName(QStringLiteral("categoryTable"));
     failed_->setObjectName(QStringLiteral("failedTable"));
@@ -73,8 +74,13 @@ PupilsPage::PupilsPage(QWidget* parent)
     more->addTab(games_, QStringLiteral("Ігри"));
     more->addTab(categories_, QStringLiteral("Категорії і час"));
     more->addTab(failed_, QStringLiteral("Найважчі завдання"));
-    more->addTab(monthView_, QStringLiteral("За місяцями"));
-    detailLayout->addWidget(more, 2);
+    // The lines with their legend need more height than the tab has on a small screen.
+    auto* monthScroll = new QScrollArea;
+    monthScroll->setWidget(monthView_);
+    monthScroll->setWidgetResizable(true);
+    monthScroll->setMinimumHeight(140);
+    more->addTab(monthScroll, QStringLiteral("За місяцями"));
+    detailLayout->addWidget(more, 1);
 
     auto* splitter = new QSplitter;
     splitter->addWidget(list);
