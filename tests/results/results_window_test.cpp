@@ -145,7 +145,7 @@ private slots:
                               QDir::toNativeSeparators(dir.filePath("pc2/results.sqlite"))}));
         QCOMPARE(column(table, 2), (QStringList{"6", "3"}));
         QCOMPARE(column(table, 3), (QStringList{"2026-03-03 10:00", "2026-03-09 10:00"}));
-        QVERIFY(page->notes().contains(QStringLiteral("results-копія.sqlite»: копія журналу")));
+        QVERIFY(page->notes().contains(QStringLiteral("results-копія.sqlite» — копія журналу")));
         QCOMPARE(column(window.pupilsPage()->pupilTable(), 2), (QStringList{"5", "3", "1"}));
         table->setCurrentIndex(table->model()->index(0, 0));
         QTest::mouseClick(page->closeButton(), Qt::LeftButton);

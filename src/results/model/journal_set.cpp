@@ -45,7 +45,7 @@ QString identityKey(const JournalReader& reader) {
 }
 
 QString copyMessage(const QString& path, const QString& countedPath) {
-    return QStringLiteral("«%1»: копія журналу «%2», не враховано.")
+    return QStringLiteral("Файл «%1» — копія журналу «%2», не враховано.")
         .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(countedPath));
 }
 
