@@ -1,6 +1,8 @@
 #include "journal/journal.h"
 
+#include "journal/journal_place.h"
 #include "journal/journal_schema.h"
+#include "journal/reading_connection.h"
 #include "journal/sqlite_file.h"
 #include "platform/file_system.h"
 
@@ -66,7 +68,11 @@ QString asideName(const QString& path, const QDate& date) {
                          QStringLiteral(".damaged-") + date.toString(Qt::ISODate);
     const QString suffix = QLatin1Char('.') + info.suffix();
     QString name = stem + suffix;
-    for (int n = 2; entryExists(name) || entryExists(name + QStringLiteral("-wal")); ++n)
+    const auto taken = [](const QString& name) {
+        return entryExists(name) || entryExists(name + QStringLiteral("-journal")) ||
+               entryExists(name + QStringLiteral("-wal"));
+    };
+    for (int n = 2; taken(name); ++n)
         name = stem + QLatin1Char('-') + QString::number(n) + suffix;
     return name;
 }
@@ -88,73 +94,135 @@ void Journal::close() {
     file_.reset();
 }
 
+void Journal::logOpenFailure(const QString& error) {
+    if (error == loggedOpenError_)
+        return;
+    loggedOpenError_ = error;
+    qCWarning(lcFiles).noquote() << "results journal not opened:" << path_ << "-" << error
+                                 << "(tried again at the next row)";
+}
+
 bool Journal::openFile() {
-    file_ = std::make_unique<SqliteFile>(path_, SqliteFile::Mode::ReadWrite);
-    const SchemaInfo info = inspect(file_->db());
-    QString error = info.error;
+    if (!JournalPlace(path_).clear()) {
+        logOpenFailure(QStringLiteral("not a plain file in its place"));
+        return false;
+    }
+    // What the file is, read through a connection that changes nothing (it
+    // cannot checkpoint a log or make files): a newer version's journal must
+    // stay byte for byte as it is, and opening it for writing would merge its log.
+    SchemaInfo info;
+    if (entryKind(path_) == EntryKind::File)
+        info = ReadingConnection(path_).info();
+    else
+        info.kind = SchemaInfo::Kind::Empty;
     switch (info.kind) {
     case SchemaInfo::Kind::Unreadable:
-        qCWarning(lcFiles).noquote() << "results journal not opened:" << path_ << "-" << error;
-        close();
+        logOpenFailure(info.error);
         return false;
     case SchemaInfo::Kind::Damaged:
     case SchemaInfo::Kind::Foreign:
         qCWarning(lcFiles).noquote() << "results journal unusable, moved aside:" << path_ << "-"
                                      << (info.kind == SchemaInfo::Kind::Foreign
                                              ? QStringLiteral("not a journal")
-                                             : error);
-        close();
+                                             : info.error);
         if (!moveDamagedAside())
             return false;
-        return openFile();
+        info = SchemaInfo();
+        info.kind = SchemaInfo::Kind::Empty;
+        break;
     case SchemaInfo::Kind::Empty:
+        break;
     case SchemaInfo::Kind::Journal:
+        if (info.version > kSchemaVersion) {
+            qCWarning(lcFiles).noquote()
+                << "results journal left alone:" << path_ << "- written by a newer version" << info.version;
+            leftAlone_ = true;
+            return false;
+        }
         break;
     }
-    if (info.kind == SchemaInfo::Kind::Journal && info.version > kSchemaVersion) {
-        qCWarning(lcFiles).noquote() << "results journal left alone:" << path_
-                                     << "- written by a newer version" << info.version;
-        leftAlone_ = true;
-        close();
-        return false;
+    QString error;
+    if (openForWriting(info, &error)) {
+        loggedOpenError_.clear();
+        return true;
     }
-    QSqlQuery pragmas(file_->db());
-    // WAL: a commit appends to the log, readers (the results program) never
-    // block the game. NORMAL syncs at checkpoints only: a killed program keeps
-    // every commit, a power cut may lose the last few but never the file.
-    if (!pragmas.exec(QStringLiteral("PRAGMA journal_mode = WAL")) ||
-        !pragmas.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))) {
-        error = pragmas.lastError().text();
-    } else if (pragmas.finish(), info.kind == SchemaInfo::Kind::Empty) {
-        createSchema(file_->db(), newIdentity(now_()), &error) && (error.clear(), true);
-    } else if (info.version < kSchemaVersion) {
-        migrate(file_->db(), info.version, now_(), &error) && (error.clear(), true);
-    }
-    if (error.isEmpty()) {
-        statements_ = std::make_unique<JournalStatements>(file_->db());
-        if (statements_->prepare(&error))
-            return true;
-    }
-    qCWarning(lcFiles).noquote() << "results journal not opened:" << path_ << "-" << error;
     close();
+    logOpenFailure(error);
     return false;
 }
 
-bool Journal::ensureOpen() {
-    if (statements_)
-        return true;
-    if (leftAlone_ || openFailed_)
+bool Journal::openForWriting(const SchemaInfo& checked, QString* error) {
+    file_ = std::make_unique<SqliteFile>(path_, SqliteFile::Mode::ReadWrite);
+    if (!file_->isOpen()) {
+        *error = file_->openError();
         return false;
-    openFailed_ = !openFile();
-    return !openFailed_;
+    }
+    if (!JournalPlace(path_).isOpenedFile(file_->db())) {
+        *error = QStringLiteral("the file opened is not the one checked (a link put in its place)");
+        return false;
+    }
+    const SchemaInfo info = inspect(file_->db());
+    if (info.kind != checked.kind || info.version != checked.version) {
+        *error = info.kind == SchemaInfo::Kind::Unreadable ? info.error
+                                                           : QStringLiteral("the file changed while opened");
+        return false;
+    }
+    QSqlQuery pragmas(file_->db());
+    // Rollback journal: each commit is in the file itself before it counts, so
+    // the file alone (a teacher's copy of it) holds every row committed. FULL
+    // syncs the file at each commit: a power cut keeps every row written.
+    if (!pragmas.exec(QStringLiteral("PRAGMA journal_mode = DELETE")) || !pragmas.next()) {
+        *error = pragmas.lastError().text();
+        return false;
+    }
+    if (pragmas.value(0).toString() != QLatin1String("delete")) {
+        // Another program holds the older log open: written as it is this time.
+        qCWarning(lcFiles).noquote() << "results journal stays in mode" << pragmas.value(0).toString()
+                                     << "this time:" << path_;
+    }
+    pragmas.finish();
+    if (!pragmas.exec(QStringLiteral("PRAGMA synchronous = FULL"))) {
+        *error = pragmas.lastError().text();
+        return false;
+    }
+    pragmas.finish();
+    if (info.kind == SchemaInfo::Kind::Empty) {
+        if (!createSchema(file_->db(), newIdentity(now_()), error))
+            return false;
+    } else if (info.version < kSchemaVersion) {
+        if (!migrate(file_->db(), info.version, now_(), error))
+            return false;
+    }
+    statements_ = std::make_unique<JournalStatements>(file_->db());
+    return statements_->prepare(error);
+}
+
+bool Journal::ensureOpen() {
+    if (statements_) {
+        const JournalPlace place(path_);
+        if (place.isPlain() && entryKind(path_) == EntryKind::File)
+            return true;
+        // A link put beside the open journal goes before SQLite makes its
+        // rollback journal through it.
+        if (entryKind(path_) == EntryKind::File && place.clear())
+            return true;
+        // The journal's own name is gone or something else now: a new journal
+        // is started there, the current game's start written first.
+        qCWarning(lcFiles).noquote() << "results journal gone from its place, started again:" << path_;
+        close();
+        gameId_.reset();
+    }
+    if (leftAlone_)
+        return false;
+    return openFile();
 }
 
 bool Journal::moveDamagedAside() {
     const QString aside = asideName(path_, QDateTime::fromMSecsSinceEpoch(now_()).date());
-    // The write-ahead log belongs to the damaged file: a new journal must not pick it up.
-    for (const char* log : {"-wal", "-shm"}) {
-        const QString from = path_ + QLatin1String(log);
-        if (entryExists(from) && !renameEntry(from, aside + QLatin1String(log))) {
+    // The side files belong to the damaged file: a new journal must not pick them up.
+    for (const char* side : kSideFiles) {
+        const QString from = path_ + QLatin1String(side);
+        if (entryExists(from) && !renameEntry(from, aside + QLatin1String(side))) {
             qCWarning(lcFiles).noquote() << "damaged results journal not moved aside:" << from;
             return false;
         }
@@ -195,6 +263,7 @@ bool Journal::writeRow(const char* what, const Write& write, bool ofTheGame) {
     // The file went bad under us: it goes aside, and the row goes into a new
     // journal, after its game's start, so the game's history goes on there.
     close();
+    gameId_.reset();
     if (!moveDamagedAside())
         return false;
     if (ofTheGame && transact("game start", insertGame()) != Outcome::Written)
@@ -218,7 +287,7 @@ Journal::Write Journal::insertGame() {
 
 bool Journal::startGame(const QString& restoredFrom, const QStringList& names) {
     gameId_.reset();
-    openFailed_ = false;
+    inGame_ = true;
     restoredFrom_ = restoredFrom;
     names_ = names;
     startedMs_ = now_();
@@ -229,9 +298,12 @@ bool Journal::startGame(const QString& restoredFrom, const QStringList& names) {
 }
 
 bool Journal::writeGameRow(const char* what, const Write& write) {
-    // Without its game's start (the journal could not be written then) a row
-    // would belong to no game.
-    return gameId_ && writeRow(what, write, true);
+    // A row belongs to its game: a start that could not be written then (the
+    // journal could not be opened, a full disk) is written first.
+    // Opened first: a journal started again in its place drops the game's id.
+    if (!inGame_ || !ensureOpen() || (!gameId_ && !writeRow("game start", insertGame(), false)))
+        return false;
+    return writeRow(what, write, true);
 }
 
 bool Journal::gameStarted(const QStringList& names) {

@@ -11,6 +11,7 @@ namespace zorna::journal {
 
 class SqliteFile;
 class JournalStatements;
+struct SchemaInfo;
 
 // The journal of a games folder (ProgramFolder::gamesRoot(), which holds Save).
 inline QString journalFileIn(const QString& gamesFolder) {
@@ -32,10 +33,19 @@ struct AnswerRecord {
 // one row per game start, task result, finish and save, each committed on its
 // own, so a kill at any moment keeps every row written before it.
 //
+// The file is in rollback-journal mode with every commit synced: the one file
+// results.sqlite holds every row committed, so a copy of it alone is whole
+// (an older journal in write-ahead-log mode is turned into this mode, its log
+// merged in, when the game opens it).
+//
 // The journal never stops the game: every failure (a full disk, a read-only
-// folder, a locked file) is logged under zorna.files and the row is dropped.
-// A damaged file is renamed aside to results.damaged-<date>.sqlite (with its
-// write-ahead log) and a new journal started in its place.
+// folder, a locked file) is logged under zorna.files and the row is dropped;
+// a journal that could not be opened is tried again at the next row, and a
+// game whose start could not be written has it written first then. A damaged
+// file is renamed aside to results.damaged-<date>.sqlite (with its side files)
+// and a new journal started in its place. Only plain files are used: a link
+// in the place of the journal or its side files is removed as a link. A
+// journal of a newer version is left byte for byte as it is.
 class Journal {
 public:
     // Milliseconds since the epoch (UTC) for the rows' time stamps.
@@ -71,6 +81,11 @@ private:
     // Opens the file when it is not open; false (logged) when it cannot be used.
     bool ensureOpen();
     bool openFile();
+    // Opens the checked file for writing and brings it to the current layout
+    // in rollback mode; `error` when it cannot.
+    bool openForWriting(const SchemaInfo& checked, QString* error);
+    // Logs a failure to open, once until the journal opens again (rows are tried every few seconds).
+    void logOpenFailure(const QString& error);
     void close();
     // Renames the damaged file and its logs aside; true when the name is free again.
     bool moveDamagedAside();
@@ -92,8 +107,10 @@ private:
     qint64 startedMs_ = 0;
     QString restoredFrom_;
     QStringList names_;
-    // Opening failed since the last game start: not tried again until the next.
-    bool openFailed_ = false;
+    // A game is being played (its start may not be in the journal yet).
+    bool inGame_ = false;
+    // The last failure to open that was logged, not logged again.
+    QString loggedOpenError_;
     // The file is left alone (a newer version's journal) for this run.
     bool leftAlone_ = false;
 };

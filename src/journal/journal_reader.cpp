@@ -279,7 +279,35 @@ bool copyJournal(const QString& from, const QString& to, QString* error) {
         *error = reader.detail();
         return false;
     }
-    return reader.copyInto(to, error);
+    if (!reader.copyInto(to, error))
+        return false;
+    // VACUUM INTO does not sync what it wrote: one synced commit on the copy
+    // puts the whole file on the disk (a stick pulled out right after keeps it).
+    QString failure;
+    {
+        SqliteFile copy(to, SqliteFile::Mode::ReadWrite);
+        QSqlQuery query(copy.db());
+        for (const QString& statement :
+             {QStringLiteral("PRAGMA synchronous = FULL"), QStringLiteral("BEGIN IMMEDIATE"),
+              QStringLiteral("PRAGMA user_version = %1").arg(reader.version()), QStringLiteral("COMMIT")}) {
+            if (!query.exec(statement)) {
+                failure = query.lastError().text();
+                break;
+            }
+        }
+    }
+    // The copy reads back as the same journal (one without games has an id of its file).
+    const JournalReader check(to);
+    if (failure.isEmpty() && check.problem() != JournalReader::Problem::None)
+        failure = QStringLiteral("the copy does not read back: ") + check.detail();
+    else if (failure.isEmpty() && (check.rowCount() != reader.rowCount() ||
+                                   (!reader.games().empty() && check.identity().id != reader.identity().id)))
+        failure = QStringLiteral("the copy differs from the journal");
+    if (failure.isEmpty())
+        return true;
+    *error = failure;
+    removeFile(to);
+    return false;
 }
 
 } // namespace zorna::journal

@@ -66,7 +66,8 @@ struct TimeSpan {
     bool operator==(const TimeSpan&) const = default;
 };
 
-// One journal file, opened read-only (the game may be writing it meanwhile).
+// One journal file, opened read-only (the game may be writing it meanwhile);
+// reading creates, changes and removes no file beside it (ReadingConnection).
 // Whatever the file holds is read without harm: rows with values out of range
 // are left out, and a file that fails half way reports itself damaged.
 class JournalReader {

@@ -40,10 +40,10 @@ ReadingConnection::ReadingConnection(const QString& path) {
         if (fileSize(path + QStringLiteral("-wal")) > 0)
             openCopy(path, "-wal");
         else
-            openAs(path, int(SqliteFile::Mode::Immutable));
+            openAs(path, SqliteFile::Mode::Immutable);
         return;
     }
-    openAs(path, int(SqliteFile::Mode::ReadOnly));
+    openAs(path, SqliteFile::Mode::ReadOnly);
     if (info_.kind != SchemaInfo::Kind::Unreadable)
         return;
     if (fileSize(path + QStringLiteral("-journal")) > 0) {
@@ -53,7 +53,7 @@ ReadingConnection::ReadingConnection(const QString& path) {
             openCopy(path, "-journal");
     } else if (info_.code == kSqliteCantOpen || info_.code == kSqliteReadOnly) {
         // Locks refused (some network shares): read it as a file nobody changes.
-        openAs(path, int(SqliteFile::Mode::Immutable));
+        openAs(path, SqliteFile::Mode::Immutable);
     }
 }
 
@@ -61,9 +61,9 @@ ReadingConnection::~ReadingConnection() {
     file_.reset();
 }
 
-void ReadingConnection::openAs(const QString& path, int mode) {
+void ReadingConnection::openAs(const QString& path, SqliteFile::Mode mode) {
     file_.reset();
-    file_ = std::make_unique<SqliteFile>(path, SqliteFile::Mode(mode));
+    file_ = std::make_unique<SqliteFile>(path, mode);
     info_ = inspect(file_->db());
 }
 
@@ -79,7 +79,7 @@ bool ReadingConnection::openCopy(const QString& path, const char* sideFile) {
         return false;
     }
     // The copy is the reader's own: SQLite may replay or roll back its log there.
-    openAs(copy, int(SqliteFile::Mode::ReadWrite));
+    openAs(copy, SqliteFile::Mode::ReadWrite);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "journal/journal_schema.h"
+#include "journal/sqlite_file.h"
 
 #include <QString>
 
@@ -9,8 +10,6 @@
 class QTemporaryDir;
 
 namespace zorna::journal {
-
-class SqliteFile;
 
 // A connection for reading a journal that creates, changes and removes no file
 // beside it (a teacher's stick, a read-only share, the game's own folder):
@@ -37,7 +36,7 @@ public:
     bool readsACopy() const { return copyDir_ != nullptr; }
 
 private:
-    void openAs(const QString& path, int mode);
+    void openAs(const QString& path, SqliteFile::Mode mode);
     // Copies the journal and the named side file into a private folder and opens the copy.
     bool openCopy(const QString& path, const char* sideFile);
 

@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static QCoreApplication app(argc, argv); // Qt SQL loads its driver through the application
     const QString path = fuzz::writeScratchFile(QStringLiteral("results.sqlite"), data, size);
     // SQLite's own files beside the journal belong to the previous input.
-    QFile::remove(path + QStringLiteral("-wal"));
-    QFile::remove(path + QStringLiteral("-shm"));
+    for (const char* side : {"-journal", "-wal", "-shm"})
+        QFile::remove(path + QLatin1String(side));
     {
         journal::JournalReader reader(path);
         for (const journal::GameRow& game : reader.games()) {
@@ -33,6 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 fuzz::expect(player >= 1 && player <= 3 && place >= 1 && place <= 3,
                              "places of players 1..3");
         }
+        fuzz::expect(reader.problem() != journal::JournalReader::Problem::None ||
+                         (!reader.identity().id.isEmpty() && reader.rowCount() >= reader.answerCount() &&
+                          reader.answerCount() >= 0),
+                     "a journal read has an id and counts its rows");
         for (const journal::CategoryCount& count : reader.categoryCounts({}))
             fuzz::expect(journal::isCategory(count.category) && count.count > 0, "counts in categories 1..7");
     }

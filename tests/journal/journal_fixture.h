@@ -7,10 +7,16 @@
 #include "journal/journal_schema.h"
 #include "journal/sqlite_file.h"
 
+#include "support/files.h"
+
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace zorna::test {
@@ -99,9 +105,65 @@ inline void makeVersion1Journal(const QString& path) {
     }
 }
 
+// Puts at `path` a journal in write-ahead-log mode whose last changes are only
+// in its log (results.sqlite-wal), as a game of an older version leaves it when
+// it is switched off: the journal made by `make` in a staging folder gets the
+// statements in WAL mode, and the file and its log are copied while the
+// connection is still open (so nothing is checkpointed).
+template <typename Make>
+void makeJournalWithLog(const QString& path, Make make, const QStringList& statementsInLog) {
+    QTemporaryDir staging;
+    QVERIFY(staging.isValid());
+    const QString staged = staging.filePath(QStringLiteral("results.sqlite"));
+    make(staged);
+    RawDb db(staged);
+    for (const char* pragma : {"PRAGMA journal_mode = WAL", "PRAGMA wal_autocheckpoint = 0"})
+        QVERIFY(db.exec(QString::fromLatin1(pragma)).isEmpty());
+    for (const QString& statement : statementsInLog) {
+        const QString error = db.exec(statement);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+    }
+    for (const char* file : {"", "-wal"}) {
+        QFile::remove(path + QLatin1String(file));
+        QVERIFY(QFile::copy(staged + QLatin1String(file), path + QLatin1String(file)));
+    }
+    QVERIFY(QFileInfo(path + QStringLiteral("-wal")).size() > 0);
+}
+
+// Puts at `path` the journal `make` writes with many answers of Петро being committed
+// when the program died: the new rows' pages already in the file, the old
+// ones in the hot rollback journal beside it. Made by copying both while the
+// writing connection, its cache too small to hold the change, is within the
+// transaction.
+template <typename Make> void makeHotJournal(const QString& path, Make make) {
+    QTemporaryDir staging;
+    QVERIFY(staging.isValid());
+    const QString staged = staging.filePath(QStringLiteral("results.sqlite"));
+    make(staged);
+    const QByteArray committed = contentOf(staged);
+    RawDb db(staged);
+    for (const char* sql :
+         {"PRAGMA cache_size = 1", "BEGIN IMMEDIATE",
+          "INSERT INTO answers(game_id, at_ms, player, name, square, task, category, correct) "
+          "SELECT 1, 5, 2, 'Петро', 2, 2, 2, 0 FROM (WITH RECURSIVE n(i) AS (SELECT 1 UNION "
+          "ALL SELECT i + 1 FROM n WHERE i < 2000) SELECT i FROM n)"})
+        QVERIFY(db.exec(QString::fromLatin1(sql)).isEmpty());
+    QVERIFY(QFileInfo(staged + QStringLiteral("-journal")).size() > 0);
+    QVERIFY2(contentOf(staged) != committed, "the change was not spilled into the file");
+    for (const char* file : {"", "-journal"})
+        QVERIFY(QFile::copy(staged + QLatin1String(file), path + QLatin1String(file)));
+    QVERIFY(db.exec("ROLLBACK").isEmpty());
+}
+
+// Names in the folder (files, links, hidden ones), to show nothing was made beside a journal.
+inline QStringList entriesOf(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                  QDir::Name);
+}
+
 // One task result with the fields a test cares about.
 inline journal::AnswerRecord answer(int player, const QString& name, int square, int category, bool right,
-                                  qint64 openMs = 1500) {
+                                    qint64 openMs = 1500) {
     return {player, name, square, square, category, right, openMs};
 }
 

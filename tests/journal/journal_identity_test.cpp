@@ -212,6 +212,52 @@ private slots:
         QCOMPARE(contentOf(copy), before);
     }
 
+    // A copy is made without writing beside the journal: from a folder that
+    // cannot be written, and from an older journal whose newest rows are in
+    // its log (they are in the copy, which is whole on its own).
+    void copyJournalLeavesTheSourceAlone_data() {
+        QTest::addColumn<bool>("withLog");
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::newRow("read-only folder") << false << true;
+        QTest::newRow("rows in the log") << true << false;
+        QTest::newRow("rows in the log, read-only folder") << true << true;
+    }
+    void copyJournalLeavesTheSourceAlone() {
+        QFETCH(bool, withLog);
+        QFETCH(bool, readOnlyFolder);
+        const QString folder = dir_->filePath(QStringLiteral("pc1"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + QStringLiteral("/results.sqlite");
+        FixedNow now;
+        const QString lastAnswer =
+            QStringLiteral("INSERT INTO answers(game_id, at_ms, player, name, square, task, "
+                           "category, correct) VALUES (2, 9, 1, 'Ян', 3, 3, 3, 1)");
+        if (withLog) {
+            makeJournalWithLog(path, [&now](const QString& at) { makeJournal(at, 2, now); }, {lastAnswer});
+        } else {
+            makeJournal(path, kSchemaVersion, now);
+            QVERIFY(RawDb(path).exec(lastAnswer).isEmpty());
+        }
+        const QStringList entries = entriesOf(folder);
+        if (readOnlyFolder)
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        const QString copy = dir_->filePath(QStringLiteral("copy.sqlite"));
+        QString error;
+        const bool copied = copyJournal(path, copy, &error);
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY2(copied, qPrintable(error));
+        QCOMPARE(entriesOf(folder), entries);
+        QCOMPARE(entriesOf(dir_->path()), (QStringList{"copy.sqlite", "pc1"}));
+        {
+            RawDb db(copy);
+            QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QStringLiteral("delete"));
+        }
+        const JournalReader reader(copy);
+        QCOMPARE(reader.problem(), JournalReader::Problem::None);
+        QCOMPARE(reader.answerCount(), qint64(3));
+        QCOMPARE(reader.identity(), JournalReader(path).identity());
+    }
+
 private:
     std::unique_ptr<QTemporaryDir> dir_;
 };

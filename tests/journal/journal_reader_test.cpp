@@ -159,6 +159,88 @@ private slots:
         QVERIFY(reader.games()[0].places.empty());
     }
 
+    // Reading creates, changes and removes nothing beside the journal, in a
+    // folder that cannot be written too; the rows of an older journal that are
+    // only in its log are counted; a crash's rollback journal beside a file is
+    // rolled back in a private copy, not in the file.
+    void readingLeavesTheFolderAsItIs_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("rollback mode") << "rollback" << false << "Оля 1+ x1, Петро 2- x1";
+        QTest::newRow("rollback mode, read-only folder") << "rollback" << true << "Оля 1+ x1, Петро 2- x1";
+        QTest::newRow("rows only in the log") << "log" << false << "Оля 1+ x1, Петро 2- x1";
+        QTest::newRow("rows only in the log, read-only folder") << "log" << true << "Оля 1+ x1, Петро 2- x1";
+        QTest::newRow("log mode, no log beside it") << "log mode" << false << "Оля 1+ x1";
+        QTest::newRow("log mode, no log beside it, read-only folder") << "log mode" << true << "Оля 1+ x1";
+        QTest::newRow("a crash within a commit") << "hot" << false << "Оля 1+ x1";
+        QTest::newRow("a crash within a commit, read-only folder") << "hot" << true << "Оля 1+ x1";
+    }
+    void readingLeavesTheFolderAsItIs() {
+        QFETCH(QString, kind);
+        QFETCH(bool, readOnlyFolder);
+        QFETCH(QString, expected);
+        const QString folder = dirHolder_->filePath(QStringLiteral("stick"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + QStringLiteral("/results.sqlite");
+        FixedNow now;
+        const auto firstAnswer = [&now](const QString& at) {
+            Journal journal(at, now.fn());
+            QVERIFY(journal.gameStarted({QStringLiteral("Оля"), QStringLiteral("Петро")}));
+            QVERIFY(journal.taskResult(answer(1, QStringLiteral("Оля"), 1, 1, true)));
+        };
+        const QString second = QStringLiteral(
+            "INSERT INTO answers(game_id, at_ms, player, name, square, task, category, correct, open_ms) "
+            "VALUES (1, 5, 2, 'Петро', 2, 2, 2, 0, 10)");
+        if (kind == "rollback") {
+            firstAnswer(path);
+            QVERIFY(RawDb(path).exec(second).isEmpty());
+        } else if (kind == "log") {
+            makeJournalWithLog(path, firstAnswer, {second});
+        } else if (kind == "log mode") {
+            makeVersion1Journal(path);
+            RawDb db(path);
+            QVERIFY(db.exec("INSERT INTO games VALUES (1, 100, NULL)").isEmpty());
+            QVERIFY(db.exec("INSERT INTO answers VALUES (1, 1, 200, 1, 'Оля', 1, 1, 1, 1)").isEmpty());
+        } else {
+            makeHotJournal(path, firstAnswer);
+        }
+        const QStringList entries = entriesOf(folder);
+        QMap<QString, QByteArray> bytes;
+        for (const QString& entry : entries)
+            bytes[entry] = contentOf(folder + QLatin1Char('/') + entry);
+        if (readOnlyFolder)
+            QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        {
+            JournalReader reader(path);
+            QCOMPARE(reader.problem(), JournalReader::Problem::None);
+            QCOMPARE(counted(reader.categoryCounts({})), expected);
+            QCOMPARE(entriesOf(folder), entries);
+        }
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(entriesOf(folder), entries);
+        for (const QString& entry : entries)
+            QCOMPARE(contentOf(folder + QLatin1Char('/') + entry), bytes[entry]);
+    }
+
+    // A link or a folder in the place of a side file is not followed: the
+    // journal is not read.
+    void sideFileLinkRefused() {
+        const QString path = dirHolder_->filePath(QStringLiteral("results.sqlite"));
+        FixedNow now;
+        {
+            Journal journal(path, now.fn());
+            QVERIFY(journal.gameStarted({QStringLiteral("Оля")}));
+        }
+        QTemporaryDir outside;
+        put(outside.filePath(QStringLiteral("log")), QByteArray(64, 'x'));
+        QVERIFY(QFile::link(outside.filePath(QStringLiteral("log")), path + QStringLiteral("-wal")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("not a plain file beside the journal"));
+        JournalReader reader(path);
+        QCOMPARE(reader.problem(), JournalReader::Problem::Unreadable);
+        QCOMPARE(contentOf(outside.filePath(QStringLiteral("log"))), QByteArray(64, 'x'));
+    }
+
     // Whatever is not a readable journal is named as such and read no further.
     void problems_data() {
         QTest::addColumn<QString>("setup");

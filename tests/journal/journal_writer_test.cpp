@@ -3,6 +3,7 @@
 #include "journal/journal_reader.h"
 #include "journal/journal_schema.h"
 #include "journal_fixture.h"
+#include "platform/file_system.h"
 #include "support/child_process.h"
 #include "support/files.h"
 #include "support/test_registry.h"
@@ -70,7 +71,8 @@ private slots:
                  (QStringList{"1|1|1", "1|2|2"}));
         QCOMPARE(db.rows("SELECT game_id, at_ms, folder FROM saves"),
                  QStringList{QStringLiteral("1|%1|2").arg(t0 + 120'000)});
-        QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QStringLiteral("wal"));
+        // Rollback mode: the file alone holds every row.
+        QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QStringLiteral("delete"));
         QCOMPARE(db.scalar("PRAGMA user_version").toInt(), kSchemaVersion);
         QCOMPARE(db.scalar("PRAGMA application_id").toInt(), kApplicationId);
     }
@@ -96,7 +98,7 @@ private slots:
         QTest::addColumn<int>("killAfter");
         QTest::newRow("first row") << 1;
         QTest::newRow("a game's worth") << 60;
-        QTest::newRow("past a checkpoint of the log") << 1500;
+        QTest::newRow("many rows") << 300;
     }
     void killedWriterKeepsEveryCommittedRow() {
         QFETCH(int, killAfter);
@@ -123,7 +125,13 @@ private slots:
         // Rows reported after the count we stopped reading at are in the pipe.
         reported += child.readAllStandardOutput().count('\n');
 
-        QVERIFY(QFile::exists(folder.path() + QStringLiteral("-wal")));
+        QVERIFY(!QFile::exists(folder.path() + QStringLiteral("-wal")));
+        // A copy of the file alone holds every row committed, unless the kill
+        // fell within a commit's write to the file (its rollback journal is
+        // beside it then, and the game rolls it back when it opens it).
+        const bool withinACommit = fileSize(folder.path() + QStringLiteral("-journal")) > 0;
+        const QString alone = folder.file(QStringLiteral("alone/results.sqlite"));
+        put(alone, contentOf(folder.path()));
         RawDb db(folder.path());
         QCOMPARE(db.scalar("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
         const qint64 rows = db.scalar("SELECT count(*) FROM answers").toLongLong();
@@ -132,6 +140,11 @@ private slots:
         // The rows are the first ones, in order, none missing between them.
         QCOMPARE(db.scalar("SELECT max(open_ms) FROM answers").toLongLong(), rows);
         QCOMPARE(db.scalar("SELECT count(DISTINCT open_ms) FROM answers").toLongLong(), rows);
+        if (!withinACommit) {
+            RawDb copy(alone);
+            QCOMPARE(copy.scalar("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
+            QCOMPARE(copy.scalar("SELECT count(*) FROM answers").toLongLong(), rows);
+        }
     }
 
     // A file of version 1 is brought to the current version in place: the old
@@ -268,22 +281,171 @@ private slots:
         QCOMPARE(folder.entries(), QStringList{"results.sqlite"});
     }
 
-    // A journal from a newer version of the game is neither changed nor moved.
+    // A journal from a newer version of the game is neither changed nor moved,
+    // nor is its log merged in: the file and its log stay byte for byte, and
+    // nothing is made beside them.
+    void newerJournalLeftAlone_data() {
+        QTest::addColumn<bool>("withLog");
+        QTest::newRow("a file alone") << false;
+        QTest::newRow("rows only in its log") << true;
+    }
     void newerJournalLeftAlone() {
+        QFETCH(bool, withLog);
         JournalFolder folder;
         FixedNow now;
-        writeOneGame(folder.path(), now);
-        {
-            RawDb db(folder.path());
-            QVERIFY(db.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion + 1)).isEmpty());
+        const QString newer = QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion + 1);
+        if (withLog) {
+            makeJournalWithLog(folder.path(), [&now](const QString& path) { writeOneGame(path, now); },
+                               {newer, QStringLiteral("INSERT INTO games(started_ms) VALUES (7)")});
+        } else {
+            writeOneGame(folder.path(), now);
+            QVERIFY(RawDb(folder.path()).exec(newer).isEmpty());
         }
-        const QByteArray before = contentOf(folder.path());
-        Journal journal(folder.path(), now.fn());
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("written by a newer version"));
-        QVERIFY(!journal.gameStarted({QStringLiteral("Оля"), QStringLiteral("Петро")}));
-        QVERIFY(!journal.gameStarted({QStringLiteral("Оля"), QStringLiteral("Петро")}));
-        QCOMPARE(contentOf(folder.path()), before);
+        const QStringList entries = folder.entries();
+        const QByteArray file = contentOf(folder.path());
+        const QByteArray log = contentOf(folder.path() + QStringLiteral("-wal"));
+        {
+            Journal journal(folder.path(), now.fn());
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("written by a newer version"));
+            QVERIFY(!journal.gameStarted({QStringLiteral("Оля"), QStringLiteral("Петро")}));
+            QVERIFY(!journal.taskResult(answer(1, QStringLiteral("Оля"), 1, 1, true)));
+            QVERIFY(!journal.gameStarted({QStringLiteral("Оля"), QStringLiteral("Петро")}));
+        }
+        QCOMPARE(contentOf(folder.path()), file);
+        QCOMPARE(contentOf(folder.path() + QStringLiteral("-wal")), log);
+        QCOMPARE(folder.entries(), entries);
+    }
+
+    // An older journal in write-ahead-log mode, its newest rows only in the
+    // log, is turned into a file that holds everything on its own.
+    void olderLogJournalBecomesWhole() {
+        JournalFolder folder;
+        FixedNow now;
+        makeJournalWithLog(folder.path(),
+                           [](const QString& path) {
+                               makeVersion1Journal(path);
+                               QVERIFY(RawDb(path).exec("INSERT INTO games VALUES (1, 100, NULL)").isEmpty());
+                           },
+                           {QStringLiteral("INSERT INTO players VALUES (1, 1, 'Оля')"),
+                            QStringLiteral("INSERT INTO answers VALUES (1, 1, 200, 1, 'Оля', 4, 4, 1, 1)")});
+        {
+            Journal journal(folder.path(), now.fn());
+            QVERIFY(journal.gameStarted({QStringLiteral("Петро")}));
+            QVERIFY(journal.taskResult(answer(1, QStringLiteral("Петро"), 2, 2, true)));
+        }
         QCOMPARE(folder.entries(), QStringList{"results.sqlite"});
+        const QString alone = folder.file(QStringLiteral("alone/results.sqlite"));
+        put(alone, contentOf(folder.path()));
+        RawDb db(alone);
+        QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QStringLiteral("delete"));
+        QCOMPARE(db.scalar("PRAGMA user_version").toInt(), kSchemaVersion);
+        QCOMPARE(db.rows("SELECT game_id, name FROM answers ORDER BY id"), (QStringList{"1|Оля", "2|Петро"}));
+    }
+
+    // Only plain files are written: a link in the place of the journal or of
+    // a side file is removed as a link, what it leads to stays as it was, and
+    // the rows go into a real file in the games folder.
+    void linksAreNotFollowed_data() {
+        QTest::addColumn<QString>("linkName");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("midGame");
+        QTest::newRow("to an empty file") << "results.sqlite"
+                                          << "empty" << false;
+        QTest::newRow("dangling") << "results.sqlite"
+                                  << "missing" << false;
+        QTest::newRow("to another journal") << "results.sqlite"
+                                            << "journal" << false;
+        QTest::newRow("rollback journal to a file") << "results.sqlite-journal"
+                                                    << "empty" << false;
+        QTest::newRow("log to a file") << "results.sqlite-wal"
+                                       << "empty" << false;
+        QTest::newRow("rollback journal, mid-game") << "results.sqlite-journal"
+                                                    << "missing" << true;
+        QTest::newRow("journal swapped for a link, mid-game") << "results.sqlite"
+                                                              << "journal" << true;
+    }
+    void linksAreNotFollowed() {
+        QFETCH(QString, linkName);
+        QFETCH(QString, target);
+        QFETCH(bool, midGame);
+        JournalFolder folder;
+        QTemporaryDir outside;
+        FixedNow now;
+        const QString targetPath = outside.filePath(QStringLiteral("target.sqlite"));
+        if (target == "empty")
+            put(targetPath, QByteArray());
+        if (target == "journal")
+            writeOneGame(targetPath, now);
+        const QByteArray targetBefore = contentOf(targetPath);
+        const QString link = folder.file(linkName);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("a link in its place removed"));
+        Journal journal(folder.path(), now.fn());
+        if (midGame) {
+            QVERIFY(journal.gameStarted({QStringLiteral("Оля"), QStringLiteral("Петро")}));
+            if (linkName == "results.sqlite") {
+                QVERIFY(QFile::remove(link));
+                QTest::ignoreMessage(QtWarningMsg, QRegularExpression("results journal gone from its place"));
+            }
+        }
+        QVERIFY(QFile::link(targetPath, link));
+        if (!midGame)
+            QVERIFY(journal.gameStarted({QStringLiteral("Оля"), QStringLiteral("Петро")}));
+        QVERIFY(journal.taskResult(answer(1, QStringLiteral("Оля"), 1, 1, true)));
+
+        QCOMPARE(contentOf(targetPath), targetBefore);
+        QCOMPARE(entriesOf(outside.path()),
+                 target == "missing" ? QStringList() : QStringList{QStringLiteral("target.sqlite")});
+        QCOMPARE(entryKind(folder.path()), EntryKind::File);
+        QCOMPARE(folder.entries(), QStringList{"results.sqlite"});
+        // The game's start is in the journal with its answer, in a new file too.
+        RawDb db(folder.path());
+        QCOMPARE(db.rows("SELECT games.id, name FROM games JOIN answers ON game_id = games.id"),
+                 QStringList{"1|Оля"});
+        QCOMPARE(db.scalar("SELECT started_ms FROM games").toLongLong(), now.ms);
+    }
+
+    // A journal a crash left within a commit (its rollback journal beside it)
+    // is rolled back when the game opens it, and written on.
+    void crashWithinACommitRolledBack() {
+        JournalFolder folder;
+        FixedNow now;
+        makeHotJournal(folder.path(), [&now](const QString& path) { writeOneGame(path, now); });
+        {
+            Journal journal(folder.path(), now.fn());
+            QVERIFY(journal.gameStarted({QStringLiteral("Ян")}));
+            QVERIFY(journal.taskResult(answer(1, QStringLiteral("Ян"), 3, 3, true)));
+        }
+        QCOMPARE(folder.entries(), QStringList{"results.sqlite"});
+        RawDb db(folder.path());
+        QCOMPARE(db.scalar("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
+        QCOMPARE(db.rows("SELECT game_id, name FROM answers ORDER BY id"), (QStringList{"1|Оля", "2|Ян"}));
+    }
+
+    // A journal that could not be opened is tried again at the next row; the
+    // game's start, kept by the writer, goes in first, so its answers belong
+    // to it. The failure is logged once, not at every row.
+    void openedLaterKeepsTheGame() {
+        JournalFolder folder;
+        const QString gamesFolder = folder.file(QStringLiteral("games"));
+        const QString path = gamesFolder + QStringLiteral("/results.sqlite");
+        FixedNow now;
+        const qint64 startedMs = now.ms;
+        Journal journal(path, now.fn());
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("results journal not opened"));
+        QVERIFY(!journal.gameStarted({QStringLiteral("Оля"), QStringLiteral("Петро")}));
+        now.ms += 60'000;
+        QVERIFY(!journal.taskResult(answer(1, QStringLiteral("Оля"), 1, 1, true)));
+        QVERIFY(QDir().mkpath(gamesFolder));
+        now.ms += 60'000;
+        QVERIFY(journal.taskResult(answer(2, QStringLiteral("Петро"), 2, 3, false)));
+        QVERIFY(journal.finished(2, 1));
+        QCOMPARE(journal.gameId(), std::optional<qint64>(1));
+        RawDb db(path);
+        QCOMPARE(db.rows("SELECT id, started_ms FROM games"),
+                 QStringList{QStringLiteral("1|%1").arg(startedMs)});
+        QCOMPARE(db.rows("SELECT game_id, number, name FROM players"), (QStringList{"1|1|Оля", "1|2|Петро"}));
+        QCOMPARE(db.rows("SELECT game_id, name FROM answers"), QStringList{"1|Петро"});
+        QCOMPARE(db.rows("SELECT game_id, player, place FROM finishes"), QStringList{"1|2|1"});
     }
 };
 
