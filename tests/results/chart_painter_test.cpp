@@ -3,13 +3,17 @@
 #include "results/windows/chart_widget.h"
 #include "support/test_registry.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFontMetricsF>
+#include <QHelpEvent>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QTest>
+#include <QToolTip>
 
 using namespace zorna;
 using namespace zorna::results;
@@ -388,9 +392,36 @@ private slots:
         const int narrow = widget.heightForWidth(300);
         const int wide = widget.heightForWidth(1000);
         QVERIFY2(narrow > wide, qPrintable(QStringLiteral("%1 vs %2").arg(narrow).arg(wide)));
+
+        // In a scroll area that resizes it, the chart gets its whole height and scrolls.
+        QScrollArea area;
+        area.setWidgetResizable(true);
+        auto* shown = new ChartWidget;
+        shown->setChart(std::make_unique<StackedBarChart>(QString(), categoryRows()));
+        area.setWidget(shown);
+        area.resize(420, 150);
+        area.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        QCOMPARE(shown->height(), shown->heightForWidth(shown->width()));
+        QVERIFY(shown->height() > area.viewport()->height());
+
+        // The tooltip names the bar under the mouse.
+        const QPoint inSecondRow = zeroRowCentre(*shown);
+        QHelpEvent help(QEvent::ToolTip, inSecondRow, shown->mapToGlobal(inSecondRow));
+        QApplication::sendEvent(shown, &help);
+        QVERIFY2(QToolTip::text().startsWith(journal::categoryTitle(2) + QStringLiteral(": правильно 0")),
+                 qPrintable(QToolTip::text()));
+        QToolTip::hideText();
     }
 
 private:
+    // The centre of category 2's bar (0 of 4 right) in the widget's coordinates.
+    static QPoint zeroRowCentre(const ChartWidget& widget) {
+        const qreal margin = widget.fontMetrics().height() * 0.5;
+        const ChartLayout layout = widget.chart()->layout(widget.width() - 2 * margin, 0, widget.font());
+        return (boxesOf(layout, ChartBox::Kind::Wrong)[1].center() + QPointF(margin, margin)).toPoint();
+    }
+
     void writeShots(const QString& folder) {
         QDir().mkpath(folder);
         std::vector<std::unique_ptr<Chart>> charts;
@@ -424,12 +455,28 @@ private:
         }
         charts.push_back(std::make_unique<GroupedBarChart>(
             QStringLiteral("Частка правильних відповідей учнів за категоріями, %"), categories, pupils));
+        // The reverse: a group per category, a named bar per pupil.
+        std::vector<BarMember> names;
+        for (const BarGroup& pupil : pupils)
+            names.push_back({pupil.label, rightColour()});
+        std::vector<BarGroup> byCategory;
+        for (int c = 1; c <= journal::kCategoryCount; ++c) {
+            BarGroup group{journal::categoryTitle(c), {}};
+            for (const BarGroup& pupil : pupils)
+                group.bars.push_back(pupil.bars[std::size_t(c - 1)]);
+            byCategory.push_back(group);
+        }
+        charts.push_back(std::make_unique<GroupedBarChart>(QStringLiteral("Клас за категоріями, %"), names,
+                                                           byCategory, true));
 
         for (std::size_t i = 0; i < charts.size(); ++i) {
             ChartWidget widget;
             widget.setChart(std::move(charts[i]));
             widget.resize(1024, widget.heightForWidth(1024));
             widget.grab().save(QStringLiteral("%1/chart%2.png").arg(folder).arg(i));
+            // As beside the pupil list on a 1024 px screen.
+            widget.resize(450, widget.heightForWidth(450));
+            widget.grab().save(QStringLiteral("%1/chart%2-narrow.png").arg(folder).arg(i));
             charts[i] = nullptr;
             // The PDF draws from the same chart: take it back from the widget.
         }

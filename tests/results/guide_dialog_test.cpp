@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
@@ -78,6 +80,15 @@ private slots:
         if (!shots.isEmpty()) {
             QDir().mkpath(shots);
             first->grab().save(shots + QStringLiteral("/guide.png"));
+            // The whole guide, as it scrolls.
+            QTextDocument* document = first->browser()->document();
+            document->setTextWidth(first->browser()->viewport()->width());
+            QImage whole(document->size().toSize(), QImage::Format_RGB32);
+            whole.fill(Qt::white);
+            QPainter painter(&whole);
+            document->drawContents(&painter);
+            painter.end();
+            whole.save(shots + QStringLiteral("/guide-whole.png"));
         }
         first->close();
     }

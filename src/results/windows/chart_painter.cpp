@@ -4,7 +4,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <array>
@@ -26,8 +25,9 @@ const QColor kTrackColour(0xee, 0xee, 0xee);
 
 const QString kNoAnswers = QStringLiteral("немає відповідей");
 
+// Rounded half up, as the tables round it.
 int percentOf(qint64 right, qint64 total) {
-    return total > 0 ? int(std::lround(100.0 * double(right) / double(total))) : 0;
+    return total > 0 ? int((right * 100 + total / 2) / total) : 0;
 }
 
 // "83 % (25 з 30)".
@@ -103,13 +103,25 @@ qreal addLegend(ChartLayout& layout, const std::vector<std::pair<QString, QColor
     return items.empty() ? 0 : y + m.line - top + m.pad * 0.6;
 }
 
-// Vertical grid lines and their labels at 0, 25 (where room allows), 50, … 100 %.
-void addPercentAxis(ChartLayout& layout, qreal left, qreal barWidth, qreal top, qreal bottom,
-                    const Metrics& m) {
-    const int step = barWidth > m.textWidth(QStringLiteral("100 %")) * 6 ? 25 : 50;
+// Percent steps of the bars' axis: 0, 25 (where room allows), 50, … 100.
+int percentStep(qreal barWidth, const Metrics& m) {
+    return barWidth > m.textWidth(QStringLiteral("100 %")) * 6 ? 25 : 50;
+}
+
+// Vertical grid lines at the percent steps, from `top` to `bottom`.
+void addPercentLines(ChartLayout& layout, qreal left, qreal barWidth, qreal top, qreal bottom,
+                     const Metrics& m) {
+    const int step = percentStep(barWidth, m);
+    for (int percent = 0; percent <= 100; percent += step)
+        layout.grid.emplace_back(left + barWidth * percent / 100.0, top, left + barWidth * percent / 100.0,
+                                 bottom);
+}
+
+// The percent labels under the bars, at `bottom`.
+void addPercentTicks(ChartLayout& layout, qreal left, qreal barWidth, qreal bottom, const Metrics& m) {
+    const int step = percentStep(barWidth, m);
     for (int percent = 0; percent <= 100; percent += step) {
         const qreal x = left + barWidth * percent / 100.0;
-        layout.grid.emplace_back(x, top, x, bottom);
         const QString text = QStringLiteral("%1 %").arg(percent);
         const qreal w = m.textWidth(text) + 2;
         layout.texts.push_back({ChartText::Role::Tick, QRectF(x - w / 2, bottom + m.pad * 0.3, w, m.line),
@@ -171,10 +183,7 @@ QStringList ChartLayout::textsOf(ChartText::Role role) const {
 }
 
 ChartLayout Chart::layout(qreal width, qreal height, const QFont& font, const QPaintDevice* device) const {
-    // QFontMetricsF takes a non-const device but only reads its resolution.
-    const QFontMetricsF metrics =
-        device ? QFontMetricsF(font, const_cast<QPaintDevice*>(device)) : QFontMetricsF(font);
-    return layout(width, height, metrics);
+    return layout(width, height, device ? QFontMetricsF(font, device) : QFontMetricsF(font));
 }
 
 int Chart::heightForWidth(int width, const QFont& font, const QPaintDevice* device) const {
@@ -317,7 +326,8 @@ ChartLayout StackedBarChart::layout(qreal width, qreal /*height*/, const QFontMe
         addEmptyState(out, QStringLiteral("Немає даних"), y, width, m.line * 3);
         y += m.line * 3;
     } else {
-        addPercentAxis(out, barLeft, barWidth, gridTop, y, m);
+        addPercentLines(out, barLeft, barWidth, gridTop, y, m);
+        addPercentTicks(out, barLeft, barWidth, y, m);
         y += m.line + m.pad * 0.3;
     }
     out.height = y;
@@ -521,9 +531,10 @@ ChartLayout TimeLineChart::layout(qreal width, qreal height, const QFontMetricsF
                              Qt::AlignHCenter | Qt::AlignTop, kMutedText, false});
     }
 
-    const qreal radius = m.em * 0.24;
     for (const TimeSeries& s : series_) {
         const std::vector<BucketShare> shares = bucketShares(bucket, s.days);
+        // A lone point is drawn larger, so it reads as a value, not a speck.
+        const qreal radius = m.em * (shares.size() == 1 ? 0.36 : 0.24);
         // Few points of a single series carry their values; one point always does.
         const bool labelPoints = shares.size() == 1 || (series_.size() == 1 && shares.size() <= 8);
         ChartLine line{{}, s.colour, std::max<qreal>(1.5, m.em / 8)};
@@ -588,12 +599,12 @@ ChartLayout GroupedBarChart::layout(qreal width, qreal /*height*/, const QFontMe
     const qreal barLeft = nameEveryBar_ ? names.width + m.em : axisHalf;
     const qreal barWidth = std::max(m.em * 3, width - barLeft - valueWidth);
     const qreal barHeight = m.em * 0.75;
-    const qreal gridTop = y;
     for (const BarGroup& group : groups_) {
         const QStringList heading = wrapWords(group.label, width / 1.12, m.fm);
         out.texts.push_back({ChartText::Role::Label, QRectF(0, y, width, m.line * heading.size()),
                              heading.join(QLatin1Char('\n')), Qt::AlignLeft | Qt::AlignTop, Qt::black, true});
         y += m.line * heading.size() + m.pad * 0.2;
+        const qreal barsTop = y;
         for (std::size_t b = 0; b < members_.size(); ++b) {
             const GroupBar bar = b < group.bars.size() ? group.bars[b] : GroupBar{};
             const BarMember& member = members_[b];
@@ -630,10 +641,12 @@ ChartLayout GroupedBarChart::layout(qreal width, qreal /*height*/, const QFontMe
             out.hits.push_back({QRectF(0, y, width, rowHeight), tip});
             y += rowHeight;
         }
+        // Grid lines behind each group's bars only, not through the headings.
+        addPercentLines(out, barLeft, barWidth, barsTop, y, m);
         y += m.pad * 0.6;
     }
-    addPercentAxis(out, barLeft, barWidth, gridTop, y, m);
-    out.height = y + m.line + m.pad * 0.3;
+    addPercentTicks(out, barLeft, barWidth, y - m.pad * 0.6, m);
+    out.height = y + m.line;
     return out;
 }
 
