@@ -40,7 +40,9 @@ int main(int argc, char** argv) {
         return task ? QString::fromUtf8(task->caption) : QString();
     });
     if (!request.sources.isEmpty()) {
-        window.showClass(QString());
+        // Files named on the command line are looked at without a class; the
+        // class looked at last stays the one opened next time.
+        window.showClass(QString(), false);
         window.openPaths(request.sources);
     } else if (window.currentClass().isEmpty()) {
         QStringList own;

@@ -224,12 +224,14 @@ bool ResultsWindow::createClass(const QString& name) {
     return true;
 }
 
-void ResultsWindow::showClass(const QString& name) {
+void ResultsWindow::showClass(const QString& name, bool remember) {
     const SchoolClass* schoolClass = classBook_.find(name);
     currentClass_ = schoolClass ? schoolClass->name : QString();
     closedPaths_.clear();
-    classBook_.setLastClass(currentClass_);
-    saveClassBook();
+    if (remember) {
+        classBook_.setLastClass(currentClass_);
+        saveClassBook();
+    }
     fillClassChooser();
     reload();
 }

@@ -63,8 +63,9 @@ public:
     // Classes: the teacher's own groups of journals. Pupils are merged by name
     // within the class shown only.
     bool createClass(const QString& name);
-    // Shows a class (an empty name: the journals opened without a class).
-    void showClass(const QString& name);
+    // Shows a class (an empty name: the journals opened without a class),
+    // remembered as the one to open next time unless `remember` is false.
+    void showClass(const QString& name, bool remember = true);
     const QString& currentClass() const { return currentClass_; }
     const ClassBook& classBook() const { return classBook_; }
     // Joins the pupil typed `from` to `into` within the class shown.
