@@ -21,8 +21,11 @@ ClassPage::ClassPage(QWidget* parent)
     // Titles wrap in narrow columns; the whole title also shows on hovering.
     QHeaderView* header = table_->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
-    header->setDefaultSectionSize(140);
-    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header->setDefaultSectionSize(150);
+    // The name and the totals as wide as they need; the category columns
+    // wide enough for their titles' longest word.
+    for (int column = 0; column <= 6; ++column)
+        header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
     header->setMinimumHeight(header->fontMetrics().lineSpacing() * 5);
     chartView_->setObjectName(QStringLiteral("classChart"));
     chartView_->setChart(classChart({}));
