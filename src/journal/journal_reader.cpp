@@ -218,6 +218,25 @@ const std::vector<CategoryCount>& JournalReader::categoryCounts(const TimeSpan& 
     return counts;
 }
 
+std::vector<GameAnswers> JournalReader::gamesAnswered(const TimeSpan& span) {
+    std::vector<GameAnswers> rows;
+    if (!file_)
+        return rows;
+    QSqlQuery query(file_->file().db());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT name, game_id, min(at_ms), max(at_ms) FROM answers "
+                                 "WHERE at_ms >= ? AND at_ms < ? GROUP BY name, game_id"));
+    query.addBindValue(span.fromMs);
+    query.addBindValue(span.toMs);
+    const bool read = readRows(query, QString(), [&rows](const QSqlQuery& row) {
+        rows.push_back({textOf(row.value(0)), row.value(1).toLongLong(), row.value(2).toLongLong(),
+                        row.value(3).toLongLong()});
+    });
+    if (!read)
+        rows.clear();
+    return rows;
+}
+
 std::vector<AnswerRow> JournalReader::answersOf(const QStringList& names, const TimeSpan& span) {
     std::vector<AnswerRow> rows;
     if (!file_ || names.isEmpty())
@@ -225,16 +244,23 @@ std::vector<AnswerRow> JournalReader::answersOf(const QStringList& names, const 
     QSqlQuery query(file_->file().db());
     query.setForwardOnly(true);
     // Read from the index by name alone, in its order.
-    query.prepare(QStringLiteral("SELECT game_id, at_ms, category, correct FROM answers "
-                                 "WHERE name IN (%1) AND at_ms >= ? AND at_ms < ?")
-                      .arg(placeholders(names.size())));
+    // The open time is recorded from layout 2 on.
+    query.prepare(QStringLiteral("SELECT game_id, at_ms, category, correct, square, task, %1 FROM answers "
+                                 "WHERE name IN (%2) AND at_ms >= ? AND at_ms < ?")
+                      .arg(version_ >= 2 ? QStringLiteral("open_ms") : QStringLiteral("NULL"),
+                           placeholders(names.size())));
     for (const QString& name : names)
         query.addBindValue(name);
     query.addBindValue(span.fromMs);
     query.addBindValue(span.toMs);
     const bool read = readRows(query, QString(), [&rows](const QSqlQuery& found) {
-        AnswerRow row{found.value(0).toLongLong(), found.value(1).toLongLong(), found.value(2).toInt(),
-                      found.value(3).toInt() != 0};
+        AnswerRow row{found.value(0).toLongLong(),
+                      found.value(1).toLongLong(),
+                      found.value(2).toInt(),
+                      found.value(3).toInt() != 0,
+                      found.value(4).toInt(),
+                      found.value(5).toInt(),
+                      std::max<qint64>(0, found.value(6).toLongLong())};
         if (isCategory(row.category))
             rows.push_back(row);
     });

@@ -46,6 +46,17 @@ struct AnswerRow {
     qint64 atMs = 0;
     int category = 0;
     bool right = false;
+    int square = 0;
+    int task = 0;
+    qint64 openMs = 0; // how long the task window was open; 0 where not recorded
+};
+
+// The answers one spelling of a name gave in one game: when the first and the last fell.
+struct GameAnswers {
+    QString name;
+    qint64 gameId = 0;
+    qint64 firstMs = 0;
+    qint64 lastMs = 0;
 };
 
 // A time span [fromMs, toMs) of time stamps; the defaults cover everything.
@@ -95,6 +106,8 @@ public:
     // sums of the last span asked for are kept (the class view and a pupil's
     // view ask for the same).
     const std::vector<CategoryCount>& categoryCounts(const TimeSpan& span);
+    // Per spelling of a name and game, the first and last answer within the span.
+    std::vector<GameAnswers> gamesAnswered(const TimeSpan& span);
     // Every answer given under one of these spellings (in no particular order).
     std::vector<AnswerRow> answersOf(const QStringList& names, const TimeSpan& span);
 

@@ -1,8 +1,12 @@
 // zorna-results: the teacher's view of the results journals.
-//   zorna-results                               the window, with this computer's journal
+//   zorna-results [JOURNAL_OR_FOLDER…]            the window
 //   zorna-results --csv FILE [JOURNAL_OR_FOLDER…] the class table as CSV, without a window
+//   zorna-results --help | --version
+#include "platform/clock.h"
+#include "results/model/class_book.h"
 #include "results/results_command.h"
 #include "results/windows/results_window.h"
+#include "tasks/common/task_registry.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -10,12 +14,14 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <cstring>
-
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "--csv") == 0) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const zorna::results::StartRequest request = zorna::results::parseArguments(arguments);
+    if (request.mode != zorna::results::StartRequest::Mode::Window) {
         QCoreApplication app(argc, argv);
-        return zorna::results::runCsvCommand(QCoreApplication::arguments().mid(2));
+        return zorna::results::runCommand(request);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zorna"));
@@ -26,10 +32,26 @@ int main(int argc, char** argv) {
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtbase);
     zorna::QtDialogs dialogs;
-    zorna::results::ResultsWindow window(dialogs);
-    const QString own = zorna::results::ownJournal();
-    if (QFileInfo::exists(own))
-        window.openPaths({own});
+    zorna::RealClock clock;
+    zorna::results::ResultsWindow window(dialogs, clock, zorna::results::ClassBook::defaultPath());
+    window.setOwnJournalPlaces(zorna::results::ownJournalPlaces());
+    window.setTaskNames([](int square) {
+        const zorna::TaskSquare* task = zorna::taskOfSquare(square);
+        return task ? QString::fromUtf8(task->caption) : QString();
+    });
+    if (!request.sources.isEmpty()) {
+        // Files named on the command line are looked at without a class; the
+        // class looked at last stays the one opened next time.
+        window.showClass(QString(), false);
+        window.openPaths(request.sources);
+    } else if (window.currentClass().isEmpty()) {
+        QStringList own;
+        for (const QString& place : zorna::results::ownJournalPlaces())
+            if (QFileInfo(place).isFile())
+                own.append(place);
+        if (!own.isEmpty())
+            window.openPaths(own);
+    }
     window.show();
     return app.exec();
 }

@@ -15,9 +15,11 @@
 namespace zorna::results {
 
 namespace {
-void printError(const QString& text) {
-    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+
+void printTo(std::FILE* stream, const QString& text) {
+    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
 }
+
 } // namespace
 
 QString ownJournal() {
@@ -29,24 +31,113 @@ QString ownJournal() {
     return journal::journalFileIn(folder.gamesRoot());
 }
 
-int runCsvCommand(const QStringList& arguments) {
-    if (arguments.isEmpty() || arguments.first().startsWith(QLatin1Char('-'))) {
-        printError(QStringLiteral("Як викликати: zorna-results --csv ФАЙЛ [ЖУРНАЛ_АБО_ТЕКА…]"));
-        return 2;
+QStringList ownJournalPlaces() {
+    const QString executableDir = QCoreApplication::applicationDirPath();
+    QCoreApplication::setApplicationName(QStringLiteral("Zorna"));
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    const ProgramFolder folder = ProgramFolder::forExecutable(
+        executableDir, executableDir + QStringLiteral("/" ZORNA_DATA_FROM_BIN), userData);
+    QStringList places{journal::journalFileIn(folder.gamesRoot()), journal::journalFileIn(folder.root()),
+                       journal::journalFileIn(userData)};
+    places.removeDuplicates();
+    return places;
+}
+
+StartRequest parseArguments(const QStringList& arguments) {
+    StartRequest request;
+    if (arguments.contains(QStringLiteral("--help")) || arguments.contains(QStringLiteral("-h"))) {
+        request.mode = StartRequest::Mode::Help;
+        return request;
     }
+    if (arguments.contains(QStringLiteral("--version"))) {
+        request.mode = StartRequest::Mode::Version;
+        return request;
+    }
+    QStringList rest = arguments;
+    if (!rest.isEmpty() && rest.first() == QStringLiteral("--csv")) {
+        rest.removeFirst();
+        if (rest.isEmpty() || rest.first().startsWith(QLatin1Char('-'))) {
+            request.mode = StartRequest::Mode::Invalid;
+            request.error = QStringLiteral("Після --csv потрібна назва файлу CSV.");
+            return request;
+        }
+        request.mode = StartRequest::Mode::Csv;
+        request.csvFile = rest.takeFirst();
+    }
+    for (const QString& argument : rest) {
+        if (argument.startsWith(QLatin1Char('-'))) {
+            request.mode = StartRequest::Mode::Invalid;
+            request.error = QStringLiteral("Невідомий параметр «%1».").arg(argument);
+            return request;
+        }
+        request.sources.append(argument);
+    }
+    return request;
+}
+
+QString helpText() {
+    return QStringLiteral(
+        "Результати Зорни: відповіді учнів із журналів results.sqlite.\n"
+        "\n"
+        "  zorna-results [ЖУРНАЛ_АБО_ТЕКА…]\n"
+        "      вікно з названими журналами (без них: журнали цього комп'ютера або останній клас)\n"
+        "  zorna-results --csv ФАЙЛ [ЖУРНАЛ_АБО_ТЕКА…]\n"
+        "      таблиця класу у файл CSV, без вікна (без журналів: журнал цього комп'ютера)\n"
+        "  zorna-results --help      ця довідка\n"
+        "  zorna-results --version   версія програми\n"
+        "\n"
+        "Коди завершення: 0 — гаразд, 1 — файл не записано, 2 — помилка в команді,\n"
+        "3 — жодного журналу не вдалося прочитати.");
+}
+
+QString versionText() {
+    return QStringLiteral("zorna-results " ZORNA_RESULTS_VERSION);
+}
+
+namespace {
+
+int writeCsv(const StartRequest& request) {
     JournalSet journals;
-    const QStringList sources = arguments.size() > 1 ? arguments.mid(1) : QStringList{ownJournal()};
+    const QStringList sources = request.sources.isEmpty() ? QStringList{ownJournal()} : request.sources;
     for (const QString& source : sources)
         journals.add(source);
     const ClassView view = buildClassView(journals, {});
     for (const SourceProblem& problem : journals.problems())
-        printError(problem.message);
-    if (!writeWhole(arguments.first(), classCsv(view))) {
-        printError(QStringLiteral("Не вдалося записати файл «%1».")
-                       .arg(QDir::toNativeSeparators(arguments.first())));
-        return 1;
+        printTo(stderr, problem.message);
+    if (journals.journals().empty()) {
+        printTo(stderr, QStringLiteral("Жодного журналу не вдалося прочитати, файл «%1» не записано.")
+                            .arg(QDir::toNativeSeparators(request.csvFile)));
+        return kExitNothingRead;
     }
-    return 0;
+    if (!writeWhole(request.csvFile, classCsv(view))) {
+        printTo(
+            stderr,
+            QStringLiteral("Не вдалося записати файл «%1».").arg(QDir::toNativeSeparators(request.csvFile)));
+        return kExitNotWritten;
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int runCommand(const StartRequest& request) {
+    switch (request.mode) {
+    case StartRequest::Mode::Help:
+        printTo(stdout, helpText());
+        return kExitOk;
+    case StartRequest::Mode::Version:
+        printTo(stdout, versionText());
+        return kExitOk;
+    case StartRequest::Mode::Csv:
+        return writeCsv(request);
+    case StartRequest::Mode::Invalid:
+        printTo(stderr, request.error);
+        printTo(stderr, QStringLiteral("zorna-results --help: як викликати."));
+        return kExitUsage;
+    case StartRequest::Mode::Window:
+        break;
+    }
+    return kExitUsage;
 }
 
 } // namespace zorna::results

@@ -43,43 +43,50 @@ inline void writeClassJournals(const QString& folder) {
     QVERIFY(pc2.finished(2, 1));
 }
 
-// The CSV of «Оля» from these journals, as the pupils page exports it.
+// The CSV of «Оля» from these journals, as the pupils page exports it: the
+// games newest first, date and time as on the screen, counts and shares apart.
 inline QByteArray olyaCsv() {
     return QByteArray("\xEF\xBB\xBF") +
            QStringLiteral("Учень;Оля\r\n"
+                          "Період;усі дні\r\n"
                           "\r\n"
-                          "Дата;Партнери;Місце;Завдань;Правильно\r\n"
-                          "2026-03-02;Петро;2;3;2\r\n"
-                          "2026-03-09;Ян;;2;1\r\n"
+                          "Дата і час;Партнери;Місце;Завдань;Правильно;Правильно, %\r\n"
+                          "2026-03-09 10:00;Ян;;2;1;50\r\n"
+                          "2026-03-02 10:00;Петро;2;3;2;67\r\n"
                           "\r\n"
-                          "Категорія;Правильно;Неправильно\r\n"
-                          "На стійкість уваги та спостережливість;2;0\r\n"
-                          "На аналітичне сприйняття;1;0\r\n"
-                          "На просторову уяву і просторове мислення;0;1\r\n"
-                          "На умовиводи при співставленні предметів та подій;0;0\r\n"
-                          "На логічне мислення;0;0\r\n"
-                          "На розвиток реакції;0;0\r\n"
-                          "На зорову пам'ять;0;1\r\n"
+                          "Категорія;Завдань;Правильно;Правильно, %;Час на завдання, с\r\n"
+                          "На стійкість уваги та спостережливість;2;2;100;1.5\r\n"
+                          "На аналітичне сприйняття;1;1;100;1.5\r\n"
+                          "На просторову уяву і просторове мислення;1;0;0;1.5\r\n"
+                          "На умовиводи при співставленні предметів та подій;0;0;;\r\n"
+                          "На логічне мислення;0;0;;\r\n"
+                          "На розвиток реакції;0;0;;\r\n"
+                          "На зорову пам'ять;1;0;0;1.5\r\n"
                           "\r\n"
-                          "Тиждень з;Завдань;Правильно, %\r\n"
-                          "2026-03-02;3;67\r\n"
-                          "2026-03-09;2;50\r\n")
+                          "Тиждень з;Завдань;Правильно;Правильно, %\r\n"
+                          "2026-03-02;3;2;67\r\n"
+                          "2026-03-09;2;1;50\r\n")
                .toUtf8();
 }
 
-// The class CSV of these journals.
+// The class CSV of these journals: per category the tasks, the right ones and
+// the share (empty without tasks, so 0 means all wrong).
 inline QByteArray classCsvOfJournals() {
-    QString header = QStringLiteral("Учень;Ігор;Завдань;Правильно, %;Перший день;Останній день");
+    QString header = QStringLiteral("Учень;Ігор;Завдань;Правильно;Правильно, %;Перший день;Останній день");
     for (const char* title :
          {"На стійкість уваги та спостережливість", "На аналітичне сприйняття",
           "На просторову уяву і просторове мислення", "На умовиводи при співставленні предметів та подій",
           "На логічне мислення", "На розвиток реакції", "На зорову пам'ять"})
-        header += QStringLiteral(";%1: правильно;%1: неправильно").arg(QString::fromUtf8(title));
+        header += QStringLiteral(";%1: завдань;%1: правильно;%1: правильно, %").arg(QString::fromUtf8(title));
+    const QString none = QStringLiteral(";0;0;");
     return QByteArray("\xEF\xBB\xBF") +
-           (header + QStringLiteral("\r\n"
-                                    "Оля;2;5;60;2026-03-02;2026-03-09;2;0;1;0;0;1;0;0;0;0;0;0;0;1\r\n"
-                                    "Петро;1;3;67;2026-03-02;2026-03-03;0;1;1;0;1;0;0;0;0;0;0;0;0;0\r\n"
-                                    "Ян;1;1;100;2026-03-09;2026-03-09;1;0;0;0;0;0;0;0;0;0;0;0;0;0\r\n"))
+           (QStringLiteral("Період;усі дні\r\n") + header + QStringLiteral("\r\n") +
+            QStringLiteral("Оля;2;5;3;60;2026-03-02;2026-03-09;2;2;100;1;1;100;1;0;0") + none + none + none +
+            QStringLiteral(";1;0;0\r\n") +
+            QStringLiteral("Петро;1;3;2;67;2026-03-02;2026-03-03;1;0;0;1;1;100;1;1;100") + none + none +
+            none + none + QStringLiteral("\r\n") +
+            QStringLiteral("Ян;1;1;1;100;2026-03-09;2026-03-09;1;1;100") + none + none + none + none + none +
+            none + QStringLiteral("\r\n"))
                .toUtf8();
 }
 

@@ -1,16 +1,26 @@
 #include "class_journals.h"
 #include "journal/categories.h"
+#include "journal/journal.h"
+#include "results/model/class_book.h"
 #include "results/model/csv_export.h"
 #include "results/model/journal_set.h"
+#include "results/model/periods.h"
 #include "results/model/pupil_names.h"
 #include "results/model/results_model.h"
 #include "stats/statistics_window.h"
 #include "support/files.h"
 #include "support/test_registry.h"
+#include "support/tiny_disk.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <sys/mount.h>
+#endif
 
 using namespace zorna;
 using namespace zorna::results;
@@ -20,6 +30,7 @@ Q_DECLARE_METATYPE(std::vector<journal::GameRow>)
 Q_DECLARE_METATYPE(std::vector<journal::SaveRow>)
 Q_DECLARE_METATYPE(std::vector<std::size_t>)
 Q_DECLARE_METATYPE(journal::JournalReader::Problem)
+Q_DECLARE_METATYPE(zorna::results::PeriodPreset)
 
 namespace {
 
@@ -184,10 +195,16 @@ private slots:
                  (QStringList{"Оля games=2 2/0 1/0 0/1 0/0 0/0 0/0 0/1 2026-03-02..2026-03-09",
                               "Петро games=1 0/1 1/0 1/0 0/0 0/0 0/0 0/0 2026-03-02..2026-03-03",
                               "Ян games=1 1/0 0/0 0/0 0/0 0/0 0/0 0/0 2026-03-09..2026-03-09"}));
-        // Days: the week of pc1's games alone; a game counts by the day it began.
+        // Days from the second session of pc1's saved game: the game counts
+        // with the answers given in it then.
         QCOMPARE(describe(buildClassView(journals, {QDate(2026, 3, 3), QDate(2026, 3, 8)})),
-                 (QStringList{"Оля games=0 0/0 0/0 0/1 0/0 0/0 0/0 0/0 ..",
-                              "Петро games=0 0/0 0/0 1/0 0/0 0/0 0/0 0/0 .."}));
+                 (QStringList{"Оля games=1 0/0 0/0 0/1 0/0 0/0 0/0 0/0 2026-03-03..2026-03-03",
+                              "Петро games=1 0/0 0/0 1/0 0/0 0/0 0/0 0/0 2026-03-03..2026-03-03"}));
+        const PupilView petro = buildPupilView(journals, pupilKey(QStringLiteral("Петро")),
+                                               {QDate(2026, 3, 3), QDate(2026, 3, 8)});
+        QCOMPARE(petro.games.size(), std::size_t(1));
+        QCOMPARE(petro.games[0].answered, 1);
+        QCOMPARE(petro.games[0].place, std::optional<int>(1));
         QCOMPARE(describe(buildClassView(journals, {QDate(2026, 3, 9), QDate()})),
                  (QStringList{"оля games=1 1/0 0/0 0/0 0/0 0/0 0/0 0/1 2026-03-09..2026-03-09",
                               "Ян games=1 1/0 0/0 0/0 0/0 0/0 0/0 0/0 2026-03-09..2026-03-09"}));
@@ -240,6 +257,88 @@ private slots:
         QCOMPARE(buildClassView(journals, {}).pupils.size(), std::size_t(3));
     }
 
+    // One journal gathered several times: in «Комп1», «Комп1 (копія)», as
+    // results-копія.sqlite, and an older copy made before the last game. It
+    // counts once, from the fullest copy, whatever order the files come in;
+    // the others are named as copies.
+    void copiesCountedOnce_data() {
+        QTest::addColumn<bool>("olderFirst");
+        QTest::newRow("the older copy read first") << true;
+        QTest::newRow("the older copy read last") << false;
+    }
+    void copiesCountedOnce() {
+        QFETCH(bool, olderFirst);
+        QTemporaryDir dir;
+        writeClassJournals(dir.filePath("source"));
+        const QString original = dir.filePath("source/pc1/results.sqlite");
+        const QString older =
+            dir.filePath("stick/" + QString(olderFirst ? "0 давня" : "я давня") + "/results.sqlite");
+        QDir().mkpath(QFileInfo(older).path());
+        QVERIFY(QFile::copy(original, older));
+        {
+            FixedNow now;
+            now.ms = msAt(2026, 3, 10);
+            journal::Journal pc1(original, now.fn());
+            QVERIFY(pc1.gameStarted({QStringLiteral("Оля"), QStringLiteral("Петро")}));
+            QVERIFY(pc1.taskResult(answer(1, QStringLiteral("Оля"), 4, 5, true)));
+        }
+        for (const QString& copy :
+             {QString("stick/Комп1/results.sqlite"), QString("stick/Комп1 (копія)/results.sqlite"),
+              QString("stick/results-копія.sqlite")}) {
+            QDir().mkpath(QFileInfo(dir.filePath(copy)).path());
+            QVERIFY(QFile::copy(original, dir.filePath(copy)));
+        }
+        JournalSet alone;
+        QVERIFY(alone.add(original).empty());
+        JournalSet gathered;
+        QVERIFY(gathered.add(dir.filePath("stick")).empty());
+        QCOMPARE(gathered.journals().size(), std::size_t(1));
+        QCOMPARE(gathered.journals()[0]->rowCount(), alone.journals()[0]->rowCount());
+        QCOMPARE(describe(buildClassView(gathered, {})), describe(buildClassView(alone, {})));
+        QCOMPARE(buildClassView(gathered, {}).pupils[0].games, 2);
+        QCOMPARE(gathered.setAside().size(), std::size_t(3));
+        QStringList copies;
+        for (const SetAsideCopy& copy : gathered.setAside()) {
+            QCOMPARE(copy.countedPath, gathered.journals()[0]->path());
+            QVERIFY(copy.message.endsWith(QStringLiteral(", не враховано.")));
+            copies.append(copy.path);
+        }
+        QVERIFY(copies.contains(older));
+        // The original beside them is one more copy, not one more journal.
+        QVERIFY(gathered.add(original).empty());
+        QCOMPARE(gathered.journals().size(), std::size_t(1));
+        QCOMPARE(gathered.setAside().size(), std::size_t(4));
+        // Closing the journal closes its copies with it.
+        gathered.close(gathered.journals()[0]->path());
+        QVERIFY(gathered.journals().empty());
+        QVERIFY(gathered.setAside().empty());
+    }
+
+    // A stick mounted read-only: the journals are read, and reading leaves
+    // nothing beside them (checked on a writable folder too, where SQLite
+    // could have made its side files).
+    void readOnlyMedia() {
+        TinyDisk stick;
+        if (!stick.mounted)
+            QSKIP("needs the right to mount a file system");
+        writeClassJournals(stick.dir.path());
+        const QStringList before = QDir(stick.dir.filePath("pc1")).entryList(QDir::Files);
+        JournalSet writable;
+        QVERIFY(writable.add(stick.dir.path()).empty());
+        const ClassView expected = buildClassView(writable, {});
+        buildPupilView(writable, pupilKey("Оля"), {});
+        QCOMPARE(QDir(stick.dir.filePath("pc1")).entryList(QDir::Files), before);
+#ifdef Q_OS_LINUX
+        QVERIFY(::mount(nullptr, QFile::encodeName(stick.dir.path()).constData(), nullptr,
+                        MS_REMOUNT | MS_RDONLY, "size=256k") == 0);
+        QVERIFY(!QFile(stick.dir.filePath("probe")).open(QIODevice::WriteOnly));
+        JournalSet readOnly;
+        QVERIFY(readOnly.add(stick.dir.path()).empty());
+        QCOMPARE(describe(buildClassView(readOnly, {})), describe(expected));
+        QCOMPARE(buildPupilView(readOnly, pupilKey("Оля"), {}).games.size(), std::size_t(2));
+#endif
+    }
+
     void messages_data() {
         QTest::addColumn<journal::JournalReader::Problem>("problem");
         QTest::addColumn<QString>("message");
@@ -255,6 +354,139 @@ private slots:
         QFETCH(journal::JournalReader::Problem, problem);
         QFETCH(QString, message);
         QCOMPARE(JournalSet::messageFor(problem, QStringLiteral("/x/r.sqlite")), message);
+    }
+
+    void presetPeriods_data() {
+        QTest::addColumn<PeriodPreset>("preset");
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QDate>("from");
+        QTest::addColumn<QDate>("to");
+        using P = PeriodPreset;
+        QTest::newRow("week from a Sunday")
+            << P::ThisWeek << QDate(2026, 3, 8) << QDate(2026, 3, 2) << QDate(2026, 3, 8);
+        QTest::newRow("week across the new year")
+            << P::ThisWeek << QDate(2026, 1, 1) << QDate(2025, 12, 29) << QDate(2026, 1, 4);
+        QTest::newRow("February of a leap year")
+            << P::ThisMonth << QDate(2028, 2, 10) << QDate(2028, 2, 1) << QDate(2028, 2, 29);
+        QTest::newRow("autumn term, first day")
+            << P::ThisTerm << QDate(2026, 9, 1) << QDate(2026, 9, 1) << QDate(2026, 12, 31);
+        QTest::newRow("autumn term, last day")
+            << P::ThisTerm << QDate(2026, 12, 31) << QDate(2026, 9, 1) << QDate(2026, 12, 31);
+        QTest::newRow("spring term, first day")
+            << P::ThisTerm << QDate(2027, 1, 1) << QDate(2027, 1, 1) << QDate(2027, 5, 31);
+        QTest::newRow("summer: the spring term just ended")
+            << P::ThisTerm << QDate(2027, 7, 15) << QDate(2027, 1, 1) << QDate(2027, 5, 31);
+        QTest::newRow("school year in autumn")
+            << P::ThisSchoolYear << QDate(2026, 9, 1) << QDate(2026, 9, 1) << QDate(2027, 8, 31);
+        QTest::newRow("school year in spring")
+            << P::ThisSchoolYear << QDate(2027, 5, 31) << QDate(2026, 9, 1) << QDate(2027, 8, 31);
+        QTest::newRow("school year, 31 August")
+            << P::ThisSchoolYear << QDate(2027, 8, 31) << QDate(2026, 9, 1) << QDate(2027, 8, 31);
+        QTest::newRow("all") << P::All << QDate(2027, 8, 31) << QDate() << QDate();
+    }
+    void presetPeriods() {
+        QFETCH(PeriodPreset, preset);
+        QFETCH(QDate, today);
+        QFETCH(QDate, from);
+        QFETCH(QDate, to);
+        const DateFilter period = presetPeriod(preset, today);
+        QCOMPARE(period.from, from);
+        QCOMPARE(period.to, to);
+    }
+
+    // The period heads every export, so a sheet never shows numbers without their days.
+    void periodOnExports() {
+        QCOMPARE(periodText({}), QStringLiteral("Період: усі дні"));
+        QCOMPARE(periodText({QDate(2026, 3, 2), QDate(2026, 3, 8)}),
+                 QStringLiteral("Період: 2026-03-02 – 2026-03-08"));
+        QCOMPARE(periodText({QDate(2026, 3, 2), QDate()}), QStringLiteral("Період: з 2026-03-02"));
+        ClassView view;
+        view.period = {QDate(2026, 9, 1), QDate(2026, 12, 31)};
+        QVERIFY(classCsv(view).startsWith(QByteArray("\xEF\xBB\xBF") +
+                                          QStringLiteral("Період;2026-09-01 – 2026-12-31\r\n").toUtf8()));
+    }
+
+    // The book of classes survives a round trip through its file; a file that
+    // is not one gives an empty book rather than a failure to start.
+    void classBookKeepsClasses() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("deep/folder/zorna-results.json");
+        ClassBook book;
+        QVERIFY(book.addClass(QStringLiteral(" 3-А ")));
+        QVERIFY(!book.addClass(QStringLiteral("3-а")));
+        QVERIFY(book.addClass(QStringLiteral("4-Б")));
+        book.addSource(QStringLiteral("3-А"), QStringLiteral("/media/флешка/3-А"));
+        book.addSource(QStringLiteral("3-А"), QStringLiteral("/media/флешка/3-А"));
+        QVERIFY(book.joinNames(QStringLiteral("3-А"), QStringLiteral("Оля"), QStringLiteral("Оля Коваль")));
+        book.setLastClass(QStringLiteral("3-А"));
+        QVERIFY(book.save(path));
+        ClassBook read = ClassBook::load(path);
+        QCOMPARE(read.classes(), book.classes());
+        QCOMPARE(read.lastClass(), QStringLiteral("3-А"));
+        QCOMPARE(read.classes()[0].name, QStringLiteral("3-А"));
+        QCOMPARE(read.classes()[0].sources, QStringList{"/media/флешка/3-А"});
+        put(path, "{ not json");
+        QVERIFY(ClassBook::load(path).classes().empty());
+        QVERIFY(ClassBook::load(dir.filePath("none.json")).classes().empty());
+    }
+
+    // Joined names follow chains and never loop.
+    void joinedNames() {
+        ClassBook book;
+        book.addClass(QStringLiteral("3-А"));
+        QVERIFY(book.joinNames("3-А", "Оля", "Оля К."));
+        QVERIFY(book.joinNames("3-А", "Оля К.", "Оля Коваль"));
+        QVERIFY(!book.joinNames("3-А", "Оля Коваль", "оля"));
+        QVERIFY(!book.joinNames("3-А", "Петро", " петро "));
+        QVERIFY(!book.joinNames("4-Б", "Петро", "Ян"));
+        const auto& joins = book.classes()[0].joinedNames;
+        QCOMPARE(joinedKey(joins, pupilKey("ОЛЯ")), pupilKey("Оля Коваль"));
+        QCOMPARE(joinedKey(joins, pupilKey("Петро")), pupilKey("Петро"));
+        // A loop written into the file by hand ends where it began.
+        const std::map<QString, QString> loop{{"a", "b"}, {"b", "a"}};
+        QCOMPARE(joinedKey(loop, "a"), QStringLiteral("a"));
+    }
+
+    void medians_data() {
+        QTest::addColumn<QList<double>>("values");
+        QTest::addColumn<double>("middle");
+        QTest::newRow("odd count") << QList<double>{9, 1, 4} << 4.0;
+        QTest::newRow("even count: mean of the middle two") << QList<double>{8, 2, 4, 100} << 6.0;
+        QTest::newRow("one") << QList<double>{2.5} << 2.5;
+    }
+    void medians() {
+        QFETCH(QList<double>, values);
+        QFETCH(double, middle);
+        QCOMPARE(median(std::vector<double>(values.begin(), values.end())), std::optional<double>(middle));
+        QCOMPARE(median({}), std::optional<double>());
+    }
+
+    // Time per task, the tasks failed most and the months, from a pupil's answers.
+    void pupilDetails() {
+        QTemporaryDir dir;
+        FixedNow now;
+        now.ms = msAt(2026, 1, 30);
+        {
+            journal::Journal pc(dir.filePath("results.sqlite"), now.fn());
+            const QString olya = QStringLiteral("Оля");
+            QVERIFY(pc.gameStarted({olya}));
+            QVERIFY(pc.taskResult(answer(1, olya, 7, 1, false, 4000)));
+            QVERIFY(pc.taskResult(answer(1, olya, 7, 1, false, 10000)));
+            QVERIFY(pc.taskResult(answer(1, olya, 3, 1, false, 6000)));
+            now.ms = msAt(2026, 2, 2);
+            QVERIFY(pc.taskResult(answer(1, olya, 3, 1, true, 1000)));
+            QVERIFY(pc.taskResult(answer(1, olya, 9, 2, true, 2000)));
+        }
+        JournalSet journals;
+        journals.add(dir.filePath("results.sqlite"));
+        const PupilView view = buildPupilView(journals, pupilKey("Оля"), {});
+        QCOMPARE(view.medianSeconds[0], std::optional<double>(5.0));
+        QCOMPARE(view.medianSeconds[1], std::optional<double>(2.0));
+        QCOMPARE(view.medianSeconds[2], std::optional<double>());
+        QCOMPARE(view.mostFailed, (std::vector<TaskFailures>{{7, 7, 2, 2}, {3, 3, 1, 2}}));
+        QCOMPARE(view.months[0],
+                 (std::vector<MonthTally>{{QDate(2026, 1, 1), 0, 3}, {QDate(2026, 2, 1), 1, 1}}));
+        QCOMPARE(view.months[1], (std::vector<MonthTally>{{QDate(2026, 2, 1), 1, 1}}));
     }
 
     void csvFields_data() {

@@ -4,6 +4,8 @@
 #include <QDirIterator>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace zorna::results {
 
 using journal::JournalReader;
@@ -32,6 +34,27 @@ QString JournalSet::messageFor(JournalReader::Problem problem, const QString& pa
     return QString();
 }
 
+namespace {
+
+// The key under which copies of one journal meet: its identity's id, or the
+// file itself when the journal has none (an old journal without games).
+QString identityKey(const JournalReader& reader) {
+    return reader.identity().id.isEmpty()
+               ? QStringLiteral("file:") + QFileInfo(reader.path()).canonicalFilePath()
+               : reader.identity().id;
+}
+
+QString copyMessage(const QString& path, const QString& countedPath) {
+    return QStringLiteral("Файл «%1» — копія журналу «%2», не враховано.")
+        .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(countedPath));
+}
+
+} // namespace
+
+void JournalSet::setAside(const QString& path, const JournalReader& counted) {
+    setAside_.push_back({path, counted.path(), copyMessage(path, counted.path())});
+}
+
 void JournalSet::addFile(const QString& path, std::vector<SourceProblem>& found) {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     if (!canonical.isEmpty() && openPaths_.contains(canonical))
@@ -42,7 +65,40 @@ void JournalSet::addFile(const QString& path, std::vector<SourceProblem>& found)
         return;
     }
     openPaths_.append(canonical);
-    journals_.push_back(std::move(reader));
+    const QString key = identityKey(*reader);
+    const auto same = std::find_if(journals_.begin(), journals_.end(),
+                                   [&](const auto& open) { return identityKey(*open) == key; });
+    if (same == journals_.end()) {
+        journals_.push_back(std::move(reader));
+        return;
+    }
+    if (reader->rowCount() <= (*same)->rowCount()) {
+        setAside(path, **same);
+        return;
+    }
+    // The new copy holds more: it is read, and the one read so far (with the
+    // copies set aside for it) now points at it.
+    const QString previous = (*same)->path();
+    for (SetAsideCopy& copy : setAside_)
+        if (copy.countedPath == previous) {
+            copy.countedPath = path;
+            copy.message = copyMessage(copy.path, path);
+        }
+    setAside(previous, *reader);
+    *same = std::move(reader);
+}
+
+void JournalSet::close(const QString& path) {
+    const auto open = std::find_if(journals_.begin(), journals_.end(),
+                                   [&](const auto& reader) { return reader->path() == path; });
+    if (open == journals_.end())
+        return;
+    openPaths_.removeAll(QFileInfo(path).canonicalFilePath());
+    for (const SetAsideCopy& copy : setAside_)
+        if (copy.countedPath == path)
+            openPaths_.removeAll(QFileInfo(copy.path).canonicalFilePath());
+    std::erase_if(setAside_, [&](const SetAsideCopy& copy) { return copy.countedPath == path; });
+    journals_.erase(open);
 }
 
 std::vector<SourceProblem> JournalSet::add(const QString& path) {

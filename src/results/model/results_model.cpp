@@ -1,5 +1,6 @@
 #include "results/model/results_model.h"
 
+#include "results/model/class_book.h"
 #include "results/model/journal_set.h"
 #include "results/model/pupil_names.h"
 
@@ -26,22 +27,30 @@ namespace {
 QDate localDay(qint64 ms) {
     const std::time_t seconds = std::time_t(ms >= 0 ? ms / 1000 : (ms - 999) / 1000);
     std::tm local{};
+#ifdef _WIN32
+    if (localtime_s(&local, &seconds) != 0)
+#else
     if (!localtime_r(&seconds, &local))
+#endif
         return QDateTime::fromMSecsSinceEpoch(ms).date();
     return QDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
-// Keys of the names seen, computed once per spelling.
+// Keys of the names seen, with the class's joined names followed, computed
+// once per spelling.
 class KeyCache {
 public:
+    explicit KeyCache(const std::map<QString, QString>& joinedNames) : joinedNames_(joinedNames) {}
+
     const QString& operator()(const QString& name) {
         auto it = keys_.find(name);
         if (it == keys_.end())
-            it = keys_.insert(name, pupilKey(name));
+            it = keys_.insert(name, joinedKey(joinedNames_, pupilKey(name)));
         return *it;
     }
 
 private:
+    const std::map<QString, QString>& joinedNames_;
     QHash<QString, QString> keys_;
 };
 
@@ -53,6 +62,16 @@ struct LogicalGames {
     LogicalGames(const std::vector<GameRow>& games, const std::vector<SaveRow>& saves)
         : first(firstGameOf(games, saves)) {}
 };
+
+// The name shown for a pupil: of the spellings typed as the pupil's own key
+// (not a name joined into it), the one with the most answers.
+QString shownName(const std::map<QString, qint64>& spellings, const QString& key) {
+    std::map<QString, qint64> own;
+    for (const auto& [spelling, answers] : spellings)
+        if (pupilKey(spelling) == key)
+            own.emplace(spelling, answers);
+    return preferredSpelling(own.empty() ? spellings : own);
+}
 
 bool startsWithin(const GameRow& game, const journal::TimeSpan& span) {
     return game.startedMs >= span.fromMs && game.startedMs < span.toMs;
@@ -119,6 +138,41 @@ std::vector<std::size_t> firstGameOf(const std::vector<GameRow>& games, const st
     return first;
 }
 
+std::optional<double> median(std::vector<double> values) {
+    if (values.empty())
+        return std::nullopt;
+    const std::size_t middle = values.size() / 2;
+    std::nth_element(values.begin(), values.begin() + std::ptrdiff_t(middle), values.end());
+    const double upper = values[middle];
+    if (values.size() % 2 == 1)
+        return upper;
+    const double lower = *std::max_element(values.begin(), values.begin() + std::ptrdiff_t(middle));
+    return (lower + upper) / 2;
+}
+
+std::vector<TaskFailures> mostFailedTasks(const std::vector<AnswerRow>& answers, std::size_t limit) {
+    std::map<std::pair<int, int>, TaskFailures> bySquare;
+    for (const AnswerRow& answer : answers) {
+        TaskFailures& task = bySquare[{answer.square, answer.task}];
+        task.square = answer.square;
+        task.task = answer.task;
+        task.total += 1;
+        task.wrong += answer.right ? 0 : 1;
+    }
+    std::vector<TaskFailures> failed;
+    for (const auto& [key, task] : bySquare)
+        if (task.wrong > 0)
+            failed.push_back(task);
+    std::stable_sort(failed.begin(), failed.end(), [](const TaskFailures& a, const TaskFailures& b) {
+        if (a.wrong != b.wrong)
+            return a.wrong > b.wrong;
+        return a.wrong * b.total > b.wrong * a.total;
+    });
+    if (failed.size() > limit)
+        failed.resize(limit);
+    return failed;
+}
+
 std::vector<WeekShare> weeklyShares(const std::vector<std::pair<QDate, bool>>& answers) {
     std::map<QDate, WeekShare> weeks;
     for (const auto& [day, right] : answers) {
@@ -144,7 +198,7 @@ ClassView buildClassView(JournalSet& journals, const DateFilter& filter) {
         qint64 lastMs = std::numeric_limits<qint64>::min();
     };
     std::unordered_map<QString, Pupil> pupils;
-    KeyCache keyOf;
+    KeyCache keyOf(journals.joinedNames());
     for (const auto& reader : journals.journals()) {
         for (const CategoryCount& count : reader->categoryCounts(span)) {
             Pupil& pupil = pupils[keyOf(count.name)];
@@ -152,33 +206,44 @@ ClassView buildClassView(JournalSet& journals, const DateFilter& filter) {
             (count.right ? tally.right : tally.wrong) += count.count;
             pupil.spellings[count.name] += count.count;
         }
-        // Games played: chains started in the filter's days with the pupil among the players.
+        // Games played: a chain of saved and continued games counts where one of
+        // its games began in the span or the pupil answered in it within the span.
         const std::vector<GameRow>& games = reader->games();
         const LogicalGames chains(games, reader->saves());
+        std::unordered_map<qint64, std::size_t> indexOf;
+        for (std::size_t g = 0; g < games.size(); ++g)
+            indexOf.emplace(games[g].id, g);
         std::set<std::pair<std::size_t, QString>> counted;
-        for (std::size_t g = 0; g < games.size(); ++g) {
-            const std::size_t first = chains.first[g];
-            if (!startsWithin(games[first], span))
-                continue;
-            for (const QString& name : games[g].names) {
-                const QString& key = keyOf(name);
-                const auto pupil = pupils.find(key);
-                if (pupil == pupils.end())
-                    continue;
-                // The first and the last day the pupil played.
-                pupil->second.firstMs = std::min(pupil->second.firstMs, games[g].startedMs);
-                pupil->second.lastMs = std::max(pupil->second.lastMs, games[g].startedMs);
-                if (counted.emplace(first, key).second)
-                    ++pupil->second.row.games;
-            }
+        const auto play = [&](std::size_t g, const QString& key, qint64 firstMs, qint64 lastMs) {
+            const auto pupil = pupils.find(key);
+            if (pupil == pupils.end())
+                return;
+            pupil->second.firstMs = std::min(pupil->second.firstMs, firstMs);
+            pupil->second.lastMs = std::max(pupil->second.lastMs, lastMs);
+            if (counted.emplace(chains.first[g], key).second)
+                ++pupil->second.row.games;
+        };
+        for (std::size_t g = 0; g < games.size(); ++g)
+            if (startsWithin(games[g], span))
+                for (const QString& name : games[g].names)
+                    play(g, keyOf(name), games[g].startedMs, games[g].startedMs);
+        // Without bounds every game a pupil answered in is a game they played:
+        // the answers need not be read through again.
+        if (span == journal::TimeSpan())
+            continue;
+        for (const journal::GameAnswers& answered : reader->gamesAnswered(span)) {
+            const auto game = indexOf.find(answered.gameId);
+            if (game != indexOf.end())
+                play(game->second, keyOf(answered.name), answered.firstMs, answered.lastMs);
         }
     }
     journals.noteFailures();
     ClassView view;
+    view.period = filter;
     view.pupils.reserve(pupils.size());
     for (auto& [key, pupil] : pupils) {
         pupil.row.key = key;
-        pupil.row.name = preferredSpelling(pupil.spellings);
+        pupil.row.name = shownName(pupil.spellings, key);
         if (pupil.row.games > 0) {
             pupil.row.firstDay = localDay(pupil.firstMs);
             pupil.row.lastDay = localDay(pupil.lastMs);
@@ -195,10 +260,12 @@ PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFil
     const journal::TimeSpan span = filter.span();
     PupilView view;
     view.key = key;
+    view.period = filter;
     std::map<QString, qint64> spellings;
     std::vector<std::pair<QDate, bool>> days;
     std::vector<std::pair<qint64, PupilGame>> games; // by start time
-    KeyCache keyOf;
+    std::vector<AnswerRow> allAnswers;
+    KeyCache keyOf(journals.joinedNames());
     for (const auto& reader : journals.journals()) {
         // The spellings of this pupil in this file, from its sums.
         QStringList names;
@@ -215,9 +282,20 @@ PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFil
         for (std::size_t i = 0; i < rows.size(); ++i)
             indexOf.emplace(rows[i].id, i);
         std::map<std::size_t, PupilGame> played; // chain's first game -> the game
+        // Chains with a game begun in the span or an answer of the pupil in it.
+        std::set<std::size_t> within;
+        for (std::size_t i = 0; i < rows.size(); ++i)
+            if (startsWithin(rows[i], span))
+                within.insert(chains.first[i]);
+        const std::vector<AnswerRow> answers = reader->answersOf(names, span);
+        for (const AnswerRow& answer : answers) {
+            const auto game = indexOf.find(answer.gameId);
+            if (game != indexOf.end())
+                within.insert(chains.first[game->second]);
+        }
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const std::size_t first = chains.first[i];
-            if (!startsWithin(rows[first], span))
+            if (!within.contains(first))
                 continue;
             for (int p = 0; p < rows[i].names.size(); ++p) {
                 if (keyOf(rows[i].names[p]) != key)
@@ -234,7 +312,8 @@ PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFil
                     game.place = place->second;
             }
         }
-        for (const AnswerRow& answer : reader->answersOf(names, span)) {
+        allAnswers.insert(allAnswers.end(), answers.begin(), answers.end());
+        for (const AnswerRow& answer : answers) {
             CategoryTally& tally = view.categories[std::size_t(answer.category - 1)];
             (answer.right ? tally.right : tally.wrong) += 1;
             days.emplace_back(localDay(answer.atMs), answer.right);
@@ -251,8 +330,27 @@ PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFil
             games.emplace_back(rows[first].startedMs, std::move(game));
     }
     journals.noteFailures();
-    view.name = preferredSpelling(spellings);
+    view.name = shownName(spellings, key);
     view.weeks = weeklyShares(days);
+    std::array<std::vector<double>, journal::kCategoryCount> seconds;
+    std::array<std::map<QDate, MonthTally>, journal::kCategoryCount> months;
+    for (std::size_t i = 0; i < allAnswers.size(); ++i) {
+        const AnswerRow& answer = allAnswers[i];
+        const std::size_t c = std::size_t(answer.category - 1);
+        if (answer.openMs > 0)
+            seconds[c].push_back(double(answer.openMs) / 1000);
+        const QDate day = localDay(answer.atMs);
+        MonthTally& month = months[c][QDate(day.year(), day.month(), 1)];
+        month.month = QDate(day.year(), day.month(), 1);
+        month.total += 1;
+        month.right += answer.right ? 1 : 0;
+    }
+    for (std::size_t c = 0; c < std::size_t(journal::kCategoryCount); ++c) {
+        view.medianSeconds[c] = median(std::move(seconds[c]));
+        for (const auto& [first, month] : months[c])
+            view.months[c].push_back(month);
+    }
+    view.mostFailed = mostFailedTasks(allAnswers, kMostFailedTasks);
     std::stable_sort(games.begin(), games.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (auto& [ms, game] : games)

@@ -20,6 +20,7 @@ class JournalSet;
 struct DateFilter {
     QDate from;
     QDate to;
+    bool operator==(const DateFilter&) const = default;
     journal::TimeSpan span() const;
 };
 
@@ -49,6 +50,7 @@ struct PupilRow {
 };
 
 struct ClassView {
+    DateFilter period;
     std::vector<PupilRow> pupils; // in Ukrainian alphabetical order
 };
 
@@ -68,13 +70,46 @@ struct PupilGame {
     qint64 right = 0;
 };
 
+// A task the pupil answered wrong, with how often.
+struct TaskFailures {
+    int square = 0;
+    int task = 0;
+    qint64 wrong = 0;
+    qint64 total = 0;
+    bool operator==(const TaskFailures&) const = default;
+};
+
+// One category's answers in one month (its first day).
+struct MonthTally {
+    QDate month;
+    qint64 right = 0;
+    qint64 total = 0;
+    bool operator==(const MonthTally&) const = default;
+};
+
 struct PupilView {
+    DateFilter period;
     QString key;
     QString name;
     CategoryTallies categories{};
     std::vector<WeekShare> weeks; // weeks with answers, in order
     std::vector<PupilGame> games; // in order of their start
+    // Median seconds a task window of each category was open (none where no
+    // open time was recorded).
+    std::array<std::optional<double>, journal::kCategoryCount> medianSeconds{};
+    // The tasks answered wrong most often (at most kMostFailedTasks).
+    std::vector<TaskFailures> mostFailed;
+    // Each category's answers by month, months in order (index category - 1).
+    std::array<std::vector<MonthTally>, journal::kCategoryCount> months{};
 };
+
+inline constexpr std::size_t kMostFailedTasks = 5;
+
+// The median of the values (the mean of the middle two for an even count); none when empty.
+std::optional<double> median(std::vector<double> values);
+// The tasks answered wrong at least once, most wrong first (then the larger
+// share wrong, then the lower square), at most `limit`.
+std::vector<TaskFailures> mostFailedTasks(const std::vector<journal::AnswerRow>& answers, std::size_t limit);
 
 // Every pupil of every journal with answers in the days of the filter.
 ClassView buildClassView(JournalSet& journals, const DateFilter& filter);

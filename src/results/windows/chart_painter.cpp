@@ -447,7 +447,7 @@ TimeLineChart::TimeLineChart(QString title, std::vector<TimeSeries> series)
 
 TimeBucket TimeLineChart::bucket() const {
     const auto [first, last] = answeredSpan(series_);
-    return first.isValid() ? bucketForSpan(first, last) : TimeBucket::Week;
+    return first.isValid() ? std::max(bucketForSpan(first, last), smallest_) : smallest_;
 }
 
 ChartLayout TimeLineChart::layout(qreal width, qreal height, const QFontMetricsF& metrics) const {
@@ -455,7 +455,7 @@ ChartLayout TimeLineChart::layout(qreal width, qreal height, const QFontMetricsF
     ChartLayout out;
     out.width = width;
     const auto [first, last] = answeredSpan(series_);
-    const TimeBucket bucket = first.isValid() ? bucketForSpan(first, last) : TimeBucket::Week;
+    const TimeBucket bucket = this->bucket();
     const QString title =
         first.isValid() && !title_.isEmpty() ? title_ + QStringLiteral(", ") + bucketCaption(bucket) : title_;
     qreal y = addTitle(out, title, width, m);

@@ -172,10 +172,13 @@ public:
     ChartLayout layout(qreal width, qreal height, const QFontMetricsF& metrics) const override;
     // The bucket the chart uses for its data (weeks without data).
     TimeBucket bucket() const;
+    // Never buckets smaller than this (data kept by month is drawn by month).
+    void setSmallestBucket(TimeBucket bucket) { smallest_ = bucket; }
 
 private:
     QString title_;
     std::vector<TimeSeries> series_;
+    TimeBucket smallest_ = TimeBucket::Week;
 };
 
 // Bars side by side in labelled groups: for the class, a group per pupil and a

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "results/model/result_tables.h"
 #include "results/model/results_model.h"
 
 #include <QWidget>
 
-class QChartView;
-class QTableWidget;
+class QTableView;
 
 namespace zorna::results {
+
+class ChartWidget;
 
 // «Клас»: every pupil side by side by category, as a table coloured by the
 // share right and as a chart.
@@ -17,12 +19,14 @@ public:
     explicit ClassPage(QWidget* parent = nullptr);
     void showClass(const ClassView& view);
 
-    QTableWidget* table() const { return table_; }
-    QChartView* chartView() const { return chartView_; }
+    QTableView* table() const { return table_; }
+    const ClassTableModel& model() const { return model_; }
+    ChartWidget* chartView() const { return chartView_; }
 
 private:
-    QTableWidget* table_;
-    QChartView* chartView_;
+    ClassTableModel model_;
+    QTableView* table_;
+    ChartWidget* chartView_;
 };
 
 } // namespace zorna::results

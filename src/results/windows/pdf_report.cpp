@@ -1,111 +1,129 @@
 #include "results/windows/pdf_report.h"
 
-#include <QChartView>
+#include "journal/categories.h"
+#include "platform/file_system.h"
+#include "results/model/journal_set.h"
+#include "results/model/periods.h"
+#include "results/model/result_tables.h"
+#include "results/windows/charts.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextDocument>
+#include <QUrl>
 
 namespace zorna::results {
 
 namespace {
 
-// Draws what a chart view shows into the rectangle, as vectors, keeping its
-// proportions: the charts of the page as the teacher sees them.
-void drawChart(QPainter& painter, QChartView* view, const QRect& target) {
-    view->render(&painter, QRectF(target), view->viewport()->rect(), Qt::KeepAspectRatio);
-}
+constexpr int kResolution = 150;
 
-} // namespace
+const QString kStyle =
+    QStringLiteral("<style>body { font-family: 'DejaVu Sans'; font-size: 9pt; } h1 { font-size: 16pt; } "
+                   "h2 { font-size: 11pt; margin-top: 10px; } th { background: #e8e8e8; } "
+                   ".page { page-break-before: always; }</style>");
 
-QString periodText(const DateFilter& filter) {
-    const QString from = filter.from.toString(Qt::ISODate);
-    const QString to = filter.to.toString(Qt::ISODate);
-    if (filter.from.isValid() && filter.to.isValid())
-        return from + QStringLiteral(" — ") + to;
-    if (filter.from.isValid())
-        return QStringLiteral("з ") + from;
-    if (filter.to.isValid())
-        return QStringLiteral("по ") + to;
-    return QStringLiteral("за весь час");
-}
-
-bool writePupilReport(const QString& path, const PupilView& pupil, const DateFilter& filter,
-                      QChartView* categoryView, QChartView* weekView) {
-    QPdfWriter pdf(path);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setResolution(150);
-    pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    pdf.setTitle(QStringLiteral("Результати Зорни: ") + pupil.name);
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return false;
-    const QRect page = painter.viewport();
-    const int width = page.width();
-    int y = 0;
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPointSize(18);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.drawText(QRect(0, y, width, 60), Qt::AlignLeft | Qt::AlignVCenter, pupil.name);
-    y += 64;
-    font.setPointSize(10);
-    font.setBold(false);
-    painter.setFont(font);
+QString summary(const PupilView& pupil) {
     qint64 answered = 0;
     qint64 right = 0;
     for (const CategoryTally& tally : pupil.categories) {
         answered += tally.total();
         right += tally.right;
     }
-    const QString summary = QStringLiteral("Період: %1.   Ігор: %2.   Завдань: %3, правильно %4 %.")
-                                .arg(periodText(filter))
-                                .arg(pupil.games.size())
-                                .arg(answered)
-                                .arg(percentRight(right, answered));
-    painter.drawText(QRect(0, y, width, 30), Qt::AlignLeft | Qt::AlignVCenter, summary);
-    y += 44;
+    return QStringLiteral("<p>%1. Ігор: %2. Завдань: %3, правильно: %4 (%5 %).</p>")
+        .arg(periodText(pupil.period).toHtmlEscaped())
+        .arg(pupil.games.size())
+        .arg(answered)
+        .arg(right)
+        .arg(percentRight(right, answered));
+}
 
-    // The two charts side by side as on the screen, each in its own proportions.
-    const int gap = 20;
-    const int categoryWidth = (width - gap) * 3 / 5;
-    const int weekWidth = width - gap - categoryWidth;
-    const auto heightFor = [](QChartView* view, int w) {
-        return view->width() > 0 ? w * view->height() / view->width() : w / 2;
-    };
-    const int chartsHeight = std::min(
-        std::max(heightFor(categoryView, categoryWidth), heightFor(weekView, weekWidth)), page.height() / 2);
-    drawChart(painter, categoryView, QRect(0, y, categoryWidth, chartsHeight));
-    drawChart(painter, weekView, QRect(categoryWidth + gap, y, weekWidth, chartsHeight));
-    y += chartsHeight + 24;
+QString failedHtml(const PupilView& pupil, const std::function<QString(int square)>& taskName) {
+    if (pupil.mostFailed.empty())
+        return QString();
+    FailedTasksModel failed;
+    failed.setPupil(pupil, taskName);
+    return QStringLiteral("<h2>Найважчі завдання</h2>") + tableHtml(failed);
+}
 
-    // The latest games that fit on the page, newest first.
-    font.setBold(true);
-    painter.setFont(font);
-    const int columns[] = {0, int(width * 0.22), int(width * 0.66), int(width * 0.78), int(width * 0.90)};
-    const QStringList headers{QStringLiteral("Дата"), QStringLiteral("Партнери"), QStringLiteral("Місце"),
-                              QStringLiteral("Завдань"), QStringLiteral("Правильно")};
-    const int lineHeight = 28;
-    for (int c = 0; c < 5; ++c)
-        painter.drawText(QRect(columns[c], y, width / 4, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                         headers[c]);
-    y += lineHeight;
-    font.setBold(false);
-    painter.setFont(font);
-    for (auto game = pupil.games.rbegin(); game != pupil.games.rend() && y + lineHeight <= page.height();
-         ++game) {
-        const QStringList cells{
-            game->started.date().toString(Qt::ISODate), game->partners.join(QStringLiteral(", ")),
-            game->place ? QString::number(*game->place) : QStringLiteral("—"),
-            QString::number(game->answered),
-            QString::number(percentRight(game->right, game->answered)) + QStringLiteral(" %")};
-        for (int c = 0; c < 5; ++c) {
-            const int cellWidth = (c < 4 ? columns[c + 1] : width) - columns[c] - 8;
-            painter.drawText(QRect(columns[c], y, cellWidth, lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                             painter.fontMetrics().elidedText(cells[c], Qt::ElideRight, cellWidth));
-        }
-        y += lineHeight;
+// A pupil's page without charts: name, totals, categories, games.
+QString pupilHtml(const PupilView& pupil, const QString& charts,
+                  const std::function<QString(int square)>& taskName) {
+    PupilCategoriesModel categories;
+    categories.setPupil(pupil);
+    PupilGamesModel games;
+    games.setGames(pupil.games);
+    return QStringLiteral("<h1>%1</h1>").arg(pupil.name.toHtmlEscaped()) + summary(pupil) + charts +
+           QStringLiteral("<h2>Категорії</h2>") + tableHtml(categories) + QStringLiteral("<h2>Ігри</h2>") +
+           tableHtml(games) + failedHtml(pupil, taskName);
+}
+
+// Prints the document into memory and writes the file whole through the file
+// layer, which reports a folder that cannot be written.
+bool print(QTextDocument& document, const QString& path, const QString& title,
+           QPageLayout::Orientation orientation) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(title);
+        pdf.setResolution(kResolution);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(15, 15, 15, 15),
+                                      QPageLayout::Millimeter));
+        document.setPageSize(pdf.pageLayout().paintRectPixels(kResolution).size());
+        document.print(&pdf);
     }
-    return painter.end();
+    return !buffer.data().isEmpty() && writeWhole(path, buffer.data());
+}
+
+} // namespace
+
+bool writePupilReport(const QString& path, const PupilView& pupil,
+                      const std::function<QString(int square)>& taskName) {
+    QTextDocument document;
+    document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:categories")),
+                         chartPicture(*categoryChart(pupil.categories), 640));
+    document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("chart:weeks")),
+                         chartPicture(*weekChart(pupil.weeks), 640));
+    const QString charts = QStringLiteral("<p><img src=\"chart:categories\" width=\"640\"></p>"
+                                          "<p><img src=\"chart:weeks\" width=\"640\"></p>");
+    document.setHtml(kStyle + pupilHtml(pupil, charts, taskName));
+    return print(document, path, QStringLiteral("Результати Зорни: ") + pupil.name, QPageLayout::Portrait);
+}
+
+bool writeClassReport(const QString& path, const QString& className, const ClassView& view,
+                      JournalSet& journals, const std::function<QString(int square)>& taskName) {
+    ClassTableModel table;
+    table.setRows(view.pupils);
+    const QString title =
+        className.isEmpty() ? QStringLiteral("Клас") : QStringLiteral("Клас %1").arg(className);
+    QString html = kStyle + QStringLiteral("<h1>%1</h1><p>%2. Учнів: %3.</p>")
+                                .arg(title.toHtmlEscaped(), periodText(view.period).toHtmlEscaped())
+                                .arg(view.pupils.size());
+    // The class table's columns in parts that fit the page's width: the
+    // totals, then three categories at a time (each with the pupil's name).
+    constexpr int kTotalsColumns = 7;
+    constexpr int kColumnsPerCategory = 3;
+    constexpr int kCategoriesPerPart = 3;
+    html += tableHtml(table, {0, 1, 2, 3, 4, 5, 6});
+    for (int first = 0; first < journal::kCategoryCount; first += kCategoriesPerPart) {
+        QList<int> columns{0};
+        for (int c = first; c < std::min(first + kCategoriesPerPart, journal::kCategoryCount); ++c)
+            for (int k = 0; k < kColumnsPerCategory; ++k)
+                columns.append(kTotalsColumns + c * kColumnsPerCategory + k);
+        html += QStringLiteral("<div class=\"page\"></div>") + tableHtml(table, columns);
+    }
+    for (const PupilRow& row : view.pupils)
+        html += QStringLiteral("<div class=\"page\">") +
+                pupilHtml(buildPupilView(journals, row.key, view.period), QString(), taskName) +
+                QStringLiteral("</div>");
+    QTextDocument document;
+    document.setHtml(html);
+    return print(document, path, QStringLiteral("Результати Зорни: ") + title, QPageLayout::Landscape);
 }
 
 } // namespace zorna::results

@@ -4,17 +4,23 @@
 
 #include <QString>
 
-class QChartView;
+#include <functional>
 
 namespace zorna::results {
 
-// A one-page A4 report on one pupil for a parent meeting: the name and the
-// period, the totals, the charts by category and by week (drawn from the views
-// that show them), and the latest games.
-bool writePupilReport(const QString& path, const PupilView& pupil, const DateFilter& filter,
-                      QChartView* categoryView, QChartView* weekView);
+class JournalSet;
 
-// "за весь час", "з 2026-03-02", "2026-03-02 — 2026-05-29".
-QString periodText(const DateFilter& filter);
+// A report on one pupil for a parent meeting: the name and the period, the
+// totals, the charts by category and over time (the screen's), the categories
+// and the games, newest first. Laid out as HTML tables with the screen's
+// columns and texts.
+// `taskName` names the tasks failed most (the game's captions).
+bool writePupilReport(const QString& path, const PupilView& pupil,
+                      const std::function<QString(int square)>& taskName = {});
+
+// A report on a class: the class table on the first pages (landscape), then a
+// page per pupil with the categories and the games.
+bool writeClassReport(const QString& path, const QString& className, const ClassView& view,
+                      JournalSet& journals, const std::function<QString(int square)>& taskName = {});
 
 } // namespace zorna::results

@@ -1,21 +1,24 @@
 #pragma once
 
+#include "results/model/result_tables.h"
 #include "results/model/results_model.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
-class QChartView;
 class QLabel;
-class QTableWidget;
+class QLineEdit;
+class QTableView;
 
 namespace zorna::results {
 
+class ChartWidget;
 class JournalSet;
 
-// «Учні»: the list of pupils, and for the chosen one the charts by category and
-// by week and the games played.
+// «Учні»: the list of pupils with a search box, and for the chosen one the
+// charts by category and by week and the games played, newest first.
 class PupilsPage : public QWidget {
     Q_OBJECT
 public:
@@ -25,22 +28,43 @@ public:
     void showPupils(const ClassView& view, JournalSet* journals, const DateFilter& filter);
     // The chosen pupil's view, once one is chosen.
     const std::optional<PupilView>& pupil() const { return pupil_; }
+    // Chooses a pupil by key (none when empty or absent).
+    void choosePupil(const QString& key);
 
-    QTableWidget* pupilTable() const { return pupils_; }
-    QTableWidget* gameTable() const { return games_; }
-    QChartView* categoryView() const { return categoryView_; }
-    QChartView* weekView() const { return weekView_; }
+    // Names the task of a square in the list of tasks failed most.
+    void setTaskNames(std::function<QString(int square)> taskName) { taskName_ = std::move(taskName); }
+
+    QTableView* pupilTable() const { return pupils_; }
+    QTableView* categoryTable() const { return categories_; }
+    QTableView* failedTable() const { return failed_; }
+    ChartWidget* monthView() const { return monthView_; }
+    QTableView* gameTable() const { return games_; }
+    QLineEdit* searchBox() const { return search_; }
+    const PupilGamesModel& gameModel() const { return gameModel_; }
+    ChartWidget* categoryView() const { return categoryView_; }
+    ChartWidget* weekView() const { return weekView_; }
 
 private:
-    void choose(int row);
+    void chosenRowChanged();
+    // Marks the pupil's row as current where the search shows it; the pupil's
+    // index in the model (invalid when absent).
+    QModelIndex selectRow(const QString& key);
     void showPupil();
 
-    QTableWidget* pupils_;
+    PupilListModel pupilModel_;
+    PupilGamesModel gameModel_;
+    PupilCategoriesModel categoryModel_;
+    FailedTasksModel failedModel_;
+    std::function<QString(int square)> taskName_;
+    QLineEdit* search_;
+    QTableView* pupils_;
     QLabel* title_;
-    QChartView* categoryView_;
-    QChartView* weekView_;
-    QTableWidget* games_;
-    QStringList keys_; // by row of the pupil table
+    ChartWidget* categoryView_;
+    ChartWidget* weekView_;
+    QTableView* games_;
+    QTableView* categories_;
+    QTableView* failed_;
+    ChartWidget* monthView_;
     JournalSet* journals_ = nullptr;
     DateFilter filter_;
     std::optional<PupilView> pupil_;

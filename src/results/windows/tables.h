@@ -1,15 +1,25 @@
 #pragma once
 
-#include <QStringList>
+#include <QSortFilterProxyModel>
 
-class QTableWidget;
+class QAbstractItemModel;
+class QTableView;
 
 namespace zorna::results {
 
-// A read-only table with these column headers, whole rows selected.
-QTableWidget* makeTable(const QStringList& headers);
-// Fills a row with texts: the first `textColumns` columns (names) to the left,
-// the others (numbers and dates) centred.
-void setRow(QTableWidget* table, int row, const QStringList& texts, int textColumns = 1);
+// What a results table shows on the screen beyond its model: sorting by the
+// cells' values, a search in the first column, and the share columns ("… %")
+// coloured by the share right.
+class ResultsProxy : public QSortFilterProxyModel {
+    Q_OBJECT
+public:
+    explicit ResultsProxy(QObject* parent = nullptr);
+    QVariant data(const QModelIndex& index, int role) const override;
+};
+
+// A read-only sortable table view of `model` (through a ResultsProxy), whole
+// rows selected.
+QTableView* makeTableView(QAbstractItemModel* model, QObject* owner);
+ResultsProxy* proxyOf(QTableView* view);
 
 } // namespace zorna::results
