@@ -3,6 +3,7 @@
 #include "support/files.h"
 #include "support/test_registry.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -75,6 +76,47 @@ private slots:
         QCOMPARE(filesIn(game), QStringList{"date.dat"});
         QVERIFY(removeTree(game));
         QCOMPARE(entryKind(game), EntryKind::Missing);
+    }
+
+    // Another process swaps a folder of the tree for a link to a folder outside
+    // while the tree is being removed, at a different moment each round: the
+    // removal, relative to the folders it opened, removes the link or the
+    // real folder, never what the link leads to.
+    void folderSwappedForALinkMidWayIsNeverFollowed() {
+        QTemporaryDir dir;
+        const QString outside = dir.filePath(QStringLiteral("outside"));
+        for (int i = 0; i < 40; ++i)
+            zorna::test::put(outside + QStringLiteral("/f%1").arg(i), "keep"); // the names inside the tree
+        const QString tree = dir.filePath(QStringLiteral("tree"));
+        const QByteArray sub = QFile::encodeName(tree + "/sub");
+        const QByteArray held = QFile::encodeName(dir.filePath(QStringLiteral("held")));
+        for (int round = 0; round < 150; ++round) {
+            for (int i = 0; i < 40; ++i)
+                zorna::test::put(tree + QStringLiteral("/sub/f%1").arg(i), "f");
+            int ready[2];
+            QCOMPARE(::pipe(ready), 0);
+            const pid_t child = ::fork();
+            if (child == 0) {
+                // Says it runs, waits a different number of steps each round, then swaps.
+                const bool told = ::write(ready[1], "r", 1) == 1;
+                for (volatile int spin = 0; spin < round * 2000; spin = spin + 1) {
+                }
+                const bool swapped = ::rename(sub.constData(), held.constData()) == 0 &&
+                                     ::symlink(QFile::encodeName(outside).constData(), sub.constData()) == 0;
+                ::_exit(told && swapped ? 0 : 1);
+            }
+            QVERIFY(child > 0);
+            char byte = 0;
+            QCOMPARE(::read(ready[0], &byte, 1), ssize_t(1));
+            ::close(ready[0]);
+            ::close(ready[1]);
+            removeTree(tree);
+            int status = 0;
+            QCOMPARE(::waitpid(child, &status, 0), child);
+            QVERIFY(removeTree(tree));
+            QVERIFY(removeTree(QFile::decodeName(held)));
+            QCOMPARE(QDir(outside).entryList(QDir::Files).size(), 40);
+        }
     }
 
     // An immutable lock file cannot be locked for writing: the copy is told so.
