@@ -154,6 +154,11 @@ bool writeSave(const QString& gameFolder, const QString& workingFolder, const Ga
     const QString building = staged(gameFolder, kBuilding);
     const QString ready = staged(gameFolder, kReady);
     const QString old = staged(gameFolder, kOld);
+    // Games are written only into a real save folder, never through a link.
+    if (entryKind(saveFolder) != EntryKind::Folder) {
+        qCWarning(lcFiles).noquote() << "not saved:" << saveFolder << "- not a real folder";
+        return false;
+    }
     // Leftovers of an earlier attempt are of no use any more.
     if (!removeTree(building) || !removeTree(ready))
         return false;

@@ -37,7 +37,8 @@ QString freeGameFolderName(const QString& saveFolder);
 // Writes the game into the game folder (created when missing) as a whole: the
 // working folder's plain files into its Temp, statist.dat and date.dat. On
 // failure the folder stays the previous save, or is not made at all for a
-// first save. False on any failure.
+// first save. Nothing is written when the save folder is not a real folder (a
+// link put in its place). False on any failure.
 bool writeSave(const QString& gameFolder, const QString& workingFolder, const GameRecord& record,
                const StatTable& stats);
 

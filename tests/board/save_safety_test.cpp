@@ -219,6 +219,18 @@ private slots:
         QCOMPARE(gamefiles::readGameRecord(scene.game())->players[0].square(), 8);
     }
 
+    // A save folder that is a link to a folder outside gets no game.
+    void saveFolderThatIsALinkGetsNothing() {
+        SaveScene scene(false);
+        const QString outside = scene.dir.filePath(QStringLiteral("Outside"));
+        QVERIFY(QDir().mkpath(outside));
+        ZORNA_LINK(outside, scene.save());
+        QVERIFY(!scene.write());
+        QCOMPARE(
+            QDir(outside).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList());
+    }
+
     // A restore copies only the plain files that lie in the game's own Temp.
     void restoreCopiesOnlyPlainFilesOfTheGame_data() {
         QTest::addColumn<bool>("tempIsLink");
