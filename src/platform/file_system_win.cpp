@@ -138,11 +138,12 @@ struct OpenEntry {
     bool realFolder = false;
 };
 
-OpenEntry openEntry(const QString& path) {
+OpenEntry openEntry(const QString& path,
+                    DWORD access = DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES) {
     OpenEntry entry;
-    entry.handle = CreateFileW(wide(path).c_str(), DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                               FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    entry.handle =
+        CreateFileW(wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (entry.handle == INVALID_HANDLE_VALUE)
         return entry;
     FILE_ATTRIBUTE_TAG_INFO info{};
@@ -311,7 +312,8 @@ bool SystemFileSystem::removeFolderTree(const QString& path) {
 }
 
 bool SystemFileSystem::emptyFolder(const QString& path) {
-    OpenEntry folder = openEntry(path);
+    // Held open (not deleted) while its files go, so it stays in its place.
+    OpenEntry folder = openEntry(path, FILE_READ_ATTRIBUTES | FILE_LIST_DIRECTORY);
     if (folder.handle == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
