@@ -4,8 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <vector>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -13,6 +11,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace zorna {
 
