@@ -223,6 +223,10 @@ void RegistrationWindow::scrollTicker() {
 void RegistrationWindow::setMode(bool saved) {
     savedMode_ = saved;
     setClientSizeTw(this, 3000, saved ? kSavedModeHeight : kNewModeHeight);
+    // Out of saved-game mode the panel lies below the window's edge: its
+    // buttons are hidden too, so that no key (Tab, Space) can reach them there.
+    for (QPushButton* button : {previousGameButton_, nextGameButton_, deleteButton_})
+        button->setVisible(saved);
     const QString picture = saved ? rules::newButtonPicture() : rules::openButtonPicture();
     const QPixmap pix = loadPicture(ctx_.folder.path(picture));
     openButton_->setIcon(QIcon(pix));
@@ -303,6 +307,8 @@ void RegistrationWindow::showPreviousGame() {
 }
 
 void RegistrationWindow::deleteGame() {
+    if (!savedMode_)
+        return;
     if (ctx_.dialogs.show(this, Message{QStringLiteral("Запит"),
                                         QStringLiteral("Видалити гру з даними учасниками?"),
                                         MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes)
