@@ -314,6 +314,15 @@ private slots:
                  qPrintable(QStringLiteral("%1 in %2 px").arg(mark->text).arg(mark->rect.width())));
         if (width >= 320)
             QCOMPARE(mark->text, QStringLiteral("немає відповідей"));
+        // Nor the percent scale, also when no row has a share at its end.
+        std::vector<AnswerRow> noAnswers = rows;
+        for (AnswerRow& row : noAnswers)
+            row.right = row.wrong = 0;
+        for (const ChartLayout& chart :
+             {marked, StackedBarChart(QString(), noAnswers).layout(width, 0, metrics)})
+            for (const ChartText& text : chart.texts)
+                if (text.role == ChartText::Role::Tick)
+                    QVERIFY2(text.rect.left() >= 0 && text.rect.right() <= width, qPrintable(text.text));
 
         const std::vector<BarMember> pupils = {{QStringLiteral("Оля Коваль-Михайленко"), categoryColour(1)},
                                                {QStringLiteral("Ігор Петренко"), categoryColour(2)}};

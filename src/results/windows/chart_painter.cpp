@@ -118,13 +118,15 @@ void addPercentLines(ChartLayout& layout, qreal left, qreal barWidth, qreal top,
 }
 
 // The percent labels under the bars, at `bottom`.
+// Each label is centred under its line, but kept inside the chart's width.
 void addPercentTicks(ChartLayout& layout, qreal left, qreal barWidth, qreal bottom, const Metrics& m) {
     const int step = percentStep(barWidth, m);
     for (int percent = 0; percent <= 100; percent += step) {
         const qreal x = left + barWidth * percent / 100.0;
         const QString text = QStringLiteral("%1 %").arg(percent);
         const qreal w = m.textWidth(text) + 2;
-        layout.texts.push_back({ChartText::Role::Tick, QRectF(x - w / 2, bottom + m.pad * 0.3, w, m.line),
+        const qreal textLeft = std::clamp(x - w / 2, 0.0, std::max(0.0, layout.width - w));
+        layout.texts.push_back({ChartText::Role::Tick, QRectF(textLeft, bottom + m.pad * 0.3, w, m.line),
                                 text, Qt::AlignCenter, kMutedText, false});
     }
 }
