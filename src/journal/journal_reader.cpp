@@ -109,10 +109,13 @@ bool JournalReader::readIdentity() {
 bool JournalReader::readCounts() {
     QSqlQuery query(file_->file().db());
     query.setForwardOnly(true);
+    // count(*) alone counts the index's cells without reading them; the last
+    // answer is the one written last, found by its row id without a scan.
     return readRows(query,
                     QStringLiteral("SELECT (SELECT count(*) FROM games) + (SELECT count(*) FROM players) + "
                                    "(SELECT count(*) FROM finishes) + (SELECT count(*) FROM saves), "
-                                   "count(*), max(at_ms) FROM answers"),
+                                   "(SELECT count(*) FROM answers), "
+                                   "(SELECT at_ms FROM answers ORDER BY id DESC LIMIT 1)"),
                     [this](const QSqlQuery& row) {
                         answerCount_ = row.value(1).toLongLong();
                         rowCount_ = row.value(0).toLongLong() + answerCount_;

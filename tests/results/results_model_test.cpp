@@ -169,6 +169,9 @@ private slots:
         QTest::newRow("another folder's save")
             << std::vector{game(1, 100), game(2, 300, "4")} << std::vector<journal::SaveRow>{{1, 150, "3"}}
             << std::vector<std::size_t>{0, 1};
+        QTest::newRow("the game's own save at its start left out")
+            << std::vector{game(1, 100), game(2, 300, "1")}
+            << std::vector<journal::SaveRow>{{1, 150, "1"}, {2, 300, "1"}} << std::vector<std::size_t>{0, 0};
         QTest::newRow("a save made after the restore")
             << std::vector{game(1, 100), game(2, 300, "1")} << std::vector<journal::SaveRow>{{1, 400, "1"}}
             << std::vector<std::size_t>{0, 1};
