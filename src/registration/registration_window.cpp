@@ -153,7 +153,11 @@ RegistrationWindow::RegistrationWindow(AppContext& context, const TaskCatalog& t
 
     // A pupil reads the window from the names down to the buttons: Tab goes
     // the same way, and typing starts in the first name box.
-    setStyleSheet(focusRingSheet(QStringLiteral("QLineEdit")) + focusRingSheet(QStringLiteral("QComboBox")));
+    // Each control carries its ring: a sheet on the window would restyle the
+    // credit strip and its navy blocks as well.
+    for (QLineEdit* name : nameBoxes_)
+        name->setStyleSheet(focusRingSheet(QStringLiteral("QLineEdit")));
+    playerCountBox_->setStyleSheet(focusRingSheet(QStringLiteral("QComboBox")));
     QWidget* const readingOrder[] = {nameBoxes_[0],       nameBoxes_[1],   nameBoxes_[2],
                                      playerCountBox_,     openButton_,     nextButton_,
                                      previousGameButton_, nextGameButton_, deleteButton_};
