@@ -5,9 +5,9 @@
 namespace zorna {
 
 // The keyboard focus ring every window of the game shows on its focused
-// control: a gold border that stands out on the dark blue ground, on the
-// board's grey and on the buttons' own colours.
-inline constexpr const char* kFocusRingColour = "#ffd700";
+// control: an orange border that stands out on the registration window's
+// dark blue, on the board's white and on the buttons' own colours.
+inline constexpr const char* kFocusRingColour = "#ff8000";
 
 // A style-sheet rule that draws the ring on a focused widget of the given
 // type selector ("QPushButton", "QLineEdit"); it only adds to the widget's
