@@ -3,6 +3,7 @@
 #include "platform/pictures.h"
 
 #include "board/function_keys.h"
+#include "platform/focus_ring.h"
 #include "platform/geometry.h"
 #include "platform/text_fit.h"
 #include "stats/finish_window.h"
@@ -21,6 +22,7 @@ namespace zorna {
 
 namespace {
 
+const QColor kIdleGrey(192, 192, 192);
 const QColor kPlayerColour[3] = {QColor(0, 192, 192), QColor(255, 0, 0), QColor(0, 0, 255)};
 
 QString colourSheet(const QColor& c) {
@@ -58,7 +60,7 @@ BoardWindow::BoardWindow(AppContext& context, const TaskCatalog& tasks, const Se
     turnLabel_->setAlignment(Qt::AlignCenter);
     turnLabel_->setFont(gameFont(QStringLiteral("Arial"), 12, true));
     turnLabel_->setToolTip(QStringLiteral("Колір фішки та ім’я гравця, що зараз ходить"));
-    turnLabel_->setStyleSheet(colourSheet(QColor(192, 192, 192)));
+    turnLabel_->setStyleSheet(colourSheet(kIdleGrey));
 
     nextButton_ = button(QStringLiteral("Далі"), QStringLiteral("Вивести завдання для вказаного гравця"),
                          4440, QColor(0, 192, 0), 855);
@@ -131,8 +133,9 @@ QPushButton* BoardWindow::button(const QString& text, const QString& tip, int l,
     b->setToolTip(tip);
     b->setStyleSheet(QStringLiteral("QPushButton { %1 border: 1px solid gray; border-radius: 2px; }"
                                     "QPushButton:disabled { color: gray; }"
-                                    "QPushButton:pressed { border: 2px inset gray; }")
-                         .arg(colourSheet(colour)));
+                                    "QPushButton:pressed { border: 2px inset gray; }"
+                                    "%2")
+                         .arg(colourSheet(colour), focusRingSheet(QStringLiteral("QPushButton"))));
     return b;
 }
 
@@ -165,6 +168,13 @@ void BoardWindow::showTurnColour(int player) {
     turnLabel_->setStyleSheet(colourSheet(kPlayerColour[player - 1]) +
                               QStringLiteral("color: %1;").arg(text.name()));
     turnLabel_->setText(session_.players().name(player));
+}
+
+void BoardWindow::showGameOver() {
+    // Nobody has a turn any more: the indicator says so in the board's grey.
+    turnLabel_->setStyleSheet(colourSheet(kIdleGrey) + QStringLiteral("color: black;"));
+    turnLabel_->setText(QStringLiteral("Гру закінчено"));
+    nextButton_->setEnabled(false);
 }
 
 void BoardWindow::startGame() {
@@ -242,7 +252,7 @@ void BoardWindow::stepChip() {
     if (session_.hasPendingFinish())
         openFinishWhenFree();
     if (session_.game().over())
-        nextButton_->setEnabled(false);
+        showGameOver();
     else
         showTurn();
     saveButton_->setEnabled(true);

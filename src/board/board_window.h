@@ -80,6 +80,8 @@ private:
     // Shows the turn of the current player and lets the player go on.
     void showTurn();
     void showTurnColour(int player);
+    // After the last finish: the turn indicator tells that the game is over.
+    void showGameOver();
     void moveChip(QPoint from, QPoint to);
     void stepChip();
     void openFinishWhenFree();

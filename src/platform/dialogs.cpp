@@ -1,8 +1,13 @@
 #include "platform/dialogs.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QMetaObject>
+#include <QSpacerItem>
+#include <QStyle>
 
+#include <algorithm>
 #include <utility>
 
 namespace zorna {
@@ -26,6 +31,15 @@ QMessageBox::Icon toQt(MsgIcon icon) {
 }
 
 } // namespace
+
+int messageTitleWidth(const QWidget& box, const QString& title) {
+    QFont font = box.font();
+    font.setBold(true);
+    const int bar = box.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &box);
+    // The icon and three buttons, and a bar's height of margins around them.
+    constexpr int kSquaresBesideTheTitle = 5;
+    return QFontMetrics(font).horizontalAdvance(title) + kSquaresBesideTheTitle * std::max(bar, 20);
+}
 
 MsgAnswer Dialogs::show(QWidget* parent, const Message& message) {
     ++open_;
@@ -72,6 +86,12 @@ MsgAnswer QtDialogs::ask(QWidget* parent, const Message& message) {
         box.setEscapeButton(QMessageBox::No);
         break;
     }
+    // QMessageBox fixes its own size from its text: a row of the title's width
+    // in its grid keeps a short text from cutting a long title.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(messageTitleWidth(box, box.windowTitle()), 0, QSizePolicy::Minimum,
+                                      QSizePolicy::Minimum),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MsgAnswer::Yes;

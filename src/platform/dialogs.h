@@ -56,6 +56,11 @@ private:
 
 // Message boxes on QMessageBox (the standard buttons carry the Ukrainian
 // translations that main() installs).
+// The width a message box's title bar needs to show the whole title: the
+// title in bold (as window managers draw it) beside the window's icon and its
+// buttons, each about as wide as the bar is high.
+int messageTitleWidth(const QWidget& box, const QString& title);
+
 class QtDialogs : public Dialogs {
 protected:
     MsgAnswer ask(QWidget* parent, const Message& message) override;

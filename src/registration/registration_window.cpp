@@ -3,6 +3,7 @@
 #include "board/board_window.h"
 #include "board/function_keys.h"
 #include "board/game_files.h"
+#include "platform/focus_ring.h"
 #include "platform/geometry.h"
 #include "platform/pictures.h"
 #include "platform/text_fit.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QHideEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QShowEvent>
 
@@ -46,8 +48,9 @@ QPushButton* pictureButton(QWidget* parent, const QString& tip, int l, int t, co
     b->setToolTip(tip);
     b->setStyleSheet(QStringLiteral("QPushButton { %1 border: 1px solid #c0c0c0; }"
                                     "QPushButton:pressed { border: 2px inset gray; }"
-                                    "QPushButton:disabled { background-color: #808080; }")
-                         .arg(sheet));
+                                    "QPushButton:disabled { background-color: #808080; }"
+                                    "%2")
+                         .arg(sheet, focusRingSheet(QStringLiteral("QPushButton"))));
     return b;
 }
 
@@ -147,6 +150,20 @@ RegistrationWindow::RegistrationWindow(AppContext& context, const TaskCatalog& t
         setBackground(name, Qt::white);
         savedNameLabels_[i] = name;
     }
+
+    // A pupil reads the window from the names down to the buttons: Tab goes
+    // the same way, and typing starts in the first name box.
+    // Each control carries its ring: a sheet on the window would restyle the
+    // credit strip and its navy blocks as well.
+    for (QLineEdit* name : nameBoxes_)
+        name->setStyleSheet(focusRingSheet(QStringLiteral("QLineEdit")));
+    playerCountBox_->setStyleSheet(focusRingSheet(QStringLiteral("QComboBox")));
+    QWidget* const readingOrder[] = {nameBoxes_[0],       nameBoxes_[1],   nameBoxes_[2],
+                                     playerCountBox_,     openButton_,     nextButton_,
+                                     previousGameButton_, nextGameButton_, deleteButton_};
+    for (std::size_t i = 1; i < std::size(readingOrder); ++i)
+        QWidget::setTabOrder(readingOrder[i - 1], readingOrder[i]);
+    nameBoxes_[0]->setFocus();
 
     connect(playerCountBox_, &QComboBox::currentIndexChanged, this, [this] { playerCountChanged(); });
     connect(openButton_, &QPushButton::clicked, this, [this] { toggleSavedGames(); });
@@ -437,6 +454,20 @@ void RegistrationWindow::closeEvent(QCloseEvent* event) {
     }
     tickerTimer_->stop();
     event->accept();
+}
+
+void RegistrationWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter reaches the window only where the focused control gives it no
+    // meaning of its own (a name box, the closed count box): it goes on with
+    // the arrow button. A focused button is pressed by Enter as by Space.
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    auto* focusedButton = qobject_cast<QPushButton*>(focusWidget());
+    QPushButton* target = focusedButton ? focusedButton : nextButton_;
+    if (target->isVisible() && target->isEnabled())
+        target->click();
 }
 
 void RegistrationWindow::hideEvent(QHideEvent* event) {

@@ -73,6 +73,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // The credit strip scrolls only while the window can be seen: the program
     // hides the window for the whole game, and a running timer would wake the
     // idle program every 300 ms for nothing.

@@ -1,5 +1,6 @@
 #include "board/board_support.h"
 #include "platform/file_system.h"
+#include "platform/focus_ring.h"
 #include "support/board_messages.h"
 #include "support/test_registry.h"
 
@@ -155,6 +156,42 @@ private slots:
         QCOMPARE(board->session().currentPlayer(), 3);
         QCOMPARE(board->turnLabel()->text(), QStringLiteral("Іра"));
         QVERIFY(board->nextButton()->isEnabled());
+    }
+
+    void lastFinishShowsTheGameIsOver() {
+        TestContext tc(fakeCatalog());
+        FakeRegistration reg = restoredGame(tc, 2, {32, 32}, 1);
+        BoardUnderTest board(tc, reg);
+        play(tc, *board.board, true); // player 1 reaches 33
+        QCOMPARE(board->turnLabel()->text(), QStringLiteral("Петро"));
+        board->finishWindow()->close();
+        settle();
+        play(tc, *board.board, true); // player 2 reaches 33: nobody is left
+        QVERIFY(board->session().game().over());
+        QCOMPARE(board->turnLabel()->text(), QStringLiteral("Гру закінчено"));
+        QVERIFY(!board->turnLabel()->styleSheet().contains(QStringLiteral("255, 0, 0")));
+        QVERIFY(!board->nextButton()->isEnabled());
+    }
+
+    void focusedButtonShowsTheRing_data() {
+        QTest::addColumn<int>("button");
+        QTest::newRow("Далі") << 0;
+        QTest::newRow("save") << 1;
+        QTest::newRow("Вихід") << 2;
+    }
+    void focusedButtonShowsTheRing() {
+        QFETCH(int, button);
+        NewGame g;
+        g.board->show();
+        QApplication::setActiveWindow(g.board.board);
+        QPushButton* b =
+            std::array{g.board->nextButton(), g.board->saveButton(), g.board->leaveButton()}[button];
+        const QPoint edge(0, b->height() / 2);
+        b->clearFocus();
+        QVERIFY(b->grab().toImage().pixelColor(edge) != QColor(kFocusRingColour));
+        b->setFocus();
+        QVERIFY(b->hasFocus());
+        QCOMPARE(b->grab().toImage().pixelColor(edge), QColor(kFocusRingColour));
     }
 
     void everyDaliMarksTheGameUnsaved() {

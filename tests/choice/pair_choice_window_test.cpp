@@ -97,6 +97,31 @@ private slots:
         QVERIFY(host.calls.isEmpty());
     }
 
+    void firstPickIsFramedUntilTheSecond_data() {
+        QTest::addColumn<int>("square");
+        QTest::newRow("anagrams") << 9;
+        QTest::newRow("twin pictures") << 25;
+    }
+    void firstPickIsFramedUntilTheSecond() {
+        QFETCH(int, square);
+        TestContext t(choiceCatalog());
+        FakeHost host;
+        auto w = openWithPicture<PairChoiceWindow>(t, host, square, 1);
+        const auto edgeOf = [&w](int k) {
+            return w->region(k)->grab().toImage().pixelColor(1, w->region(k)->height() / 2);
+        };
+        const QColor mark(0x0000C0);
+        QVERIFY(edgeOf(3) != mark);
+        QTest::mouseClick(w->region(3), Qt::LeftButton);
+        QCOMPARE(edgeOf(3), mark);
+        for (int k : {1, 2, 4, 5, 6})
+            QVERIFY(edgeOf(k) != mark);
+        QTest::mouseClick(w->region(5), Qt::LeftButton);
+        QCOMPARE(host.answerCount, 1);
+        QVERIFY(edgeOf(3) != mark);
+        QVERIFY(edgeOf(5) != mark);
+    }
+
     void kletka10DrawsOnlyItsNinePictures() {
         TestContext t(choiceCatalog());
         // The highest value the generator can give lands on picture 9, never 10.

@@ -1,3 +1,4 @@
+#include "platform/focus_ring.h"
 #include "support/test_context.h"
 #include "support/test_registry.h"
 #include "tasks/choice/single_choice_window.h"
@@ -78,6 +79,60 @@ private slots:
                 QCOMPARE(host.lastRight, clicked == right);
                 QCOMPARE(host.lastCategory, task.category);
             }
+        }
+    }
+
+    // Keys alone: the arrows move the highlight over the regions shown, Enter
+    // or Space chooses; every window, the right and a wrong region.
+    void arrowsAndEnterAnswer_data() {
+        QTest::addColumn<int>("square");
+        QTest::addColumn<int>("chooseKey");
+        for (int s = 1; s <= 32; ++s)
+            if (singleChoiceRow(taskOfSquare(s)->windowNumber)) {
+                const QString name = taskOfSquare(s)->windowName();
+                QTest::newRow(qPrintable(name + " Enter")) << s << int(Qt::Key_Return);
+                QTest::newRow(qPrintable(name + " Space")) << s << int(Qt::Key_Space);
+            }
+    }
+    void arrowsAndEnterAnswer() {
+        QFETCH(int, square);
+        QFETCH(int, chooseKey);
+        const TaskSquare& task = *taskOfSquare(square);
+        const SingleChoiceRow& row = *singleChoiceRow(task.windowNumber);
+        TestContext t(choiceCatalog());
+        constexpr int kPicture = 3;
+        const int right = row.answers[kPicture - 1];
+        int shown = 0;
+        for (int i = 1; i <= row.regionCount; ++i)
+            shown += regionVisible(row, i, kPicture) ? 1 : 0;
+        for (bool chooseRight : {true, false}) {
+            t.programFolder.write(QStringLiteral("Temp/%1.$$$").arg(task.windowNumber), QByteArray());
+            FakeHost host;
+            std::unique_ptr<SingleChoiceWindow> w(openWithPicture(t, host, square, kPicture));
+            QTest::keyClick(w.get(), Qt::Key(chooseKey));
+            QCOMPARE(host.answerCount, 0); // nothing highlighted yet
+            // One round with Right visits every region shown once, each highlighted in sight.
+            QList<int> visited;
+            for (int step = 0; step < shown; ++step) {
+                QTest::keyClick(w.get(), Qt::Key_Right);
+                const int h = w->highlightedRegion();
+                QVERIFY(w->region(h)->isVisible());
+                QCOMPARE(w->region(h)->grab().toImage().pixelColor(1, w->region(h)->height() / 2),
+                         QColor(kFocusRingColour));
+                visited << h;
+            }
+            QCOMPARE(QSet<int>(visited.begin(), visited.end()).size(), shown);
+            QTest::keyClick(w.get(), Qt::Key_Right);
+            QCOMPARE(w->highlightedRegion(), visited.first()); // round again
+            QTest::keyClick(w.get(), Qt::Key_Left);
+            QCOMPARE(w->highlightedRegion(), visited.last());
+            const int target =
+                chooseRight ? right : (visited.first() == right ? visited.last() : visited.first());
+            while (w->highlightedRegion() != target)
+                QTest::keyClick(w.get(), Qt::Key_Down);
+            QTest::keyClick(w.get(), Qt::Key(chooseKey));
+            QCOMPARE(host.answerCount, 1);
+            QCOMPARE(host.lastRight, chooseRight);
         }
     }
 

@@ -1,3 +1,4 @@
+#include "platform/focus_ring.h"
 #include "support/catalog_window.h"
 #include "support/test_context.h"
 #include "support/test_registry.h"
@@ -6,6 +7,7 @@
 #include "tasks/counting/cube_counting_window.h"
 #include "tasks/counting/film_frames_window.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
@@ -121,6 +123,61 @@ private slots:
         QVERIFY(tc.dialogs.asked().isEmpty());
         settle();
         QVERIFY(w.isNull());
+    }
+
+    // Keys alone: type, Enter on to the next box and to «Готово», Enter there hands the answer in.
+    void keysAloneReachDone_data() {
+        QTest::addColumn<int>("windowNumber");
+        QTest::addColumn<int>("picture");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<bool>("solved");
+        QTest::newRow("missing cubes") << 22 << 9 << QStringList{"5", "5", "5", "5", "5"} << true;
+        QTest::newRow("missing cubes, wrong") << 22 << 9 << QStringList{"5", "5", "5", "5", "6"} << false;
+        QTest::newRow("count cubes") << 23 << 4 << QStringList{"10"} << true;
+        QTest::newRow("count cubes, wrong") << 23 << 4 << QStringList{"11"} << false;
+    }
+    void keysAloneReachDone() {
+        QFETCH(int, windowNumber);
+        QFETCH(int, picture);
+        QFETCH(QStringList, typed);
+        QFETCH(bool, solved);
+        TestContext tc;
+        FakeHost host;
+        QPointer<CubeCountingWindow> w =
+            windowNumber == 22 ? static_cast<CubeCountingWindow*>(open<MissingCubesWindow>(tc, host, picture))
+                               : open<CountCubesWindow>(tc, host, picture);
+        QApplication::setActiveWindow(w);
+        for (const QString& text : typed) {
+            QWidget* box = QApplication::focusWidget();
+            QVERIFY(qobject_cast<QLineEdit*>(box));
+            QTest::keyClicks(box, text);
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+        QCOMPARE(host.answerCount, 0);
+        DoneButton* done = w->doneButton();
+        QCOMPARE(QApplication::focusWidget(), done);
+        QCOMPARE(done->grab().toImage().pixelColor(0, done->height() / 2), QColor(kFocusRingColour));
+        QTest::keyClick(done, Qt::Key_Return);
+        QCOMPARE(host.answerCount, 1);
+        QCOMPARE(host.lastRight, solved);
+        settle();
+    }
+
+    void tabReachesDone() {
+        TestContext tc;
+        FakeHost host;
+        QPointer<MissingCubesWindow> w = open<MissingCubesWindow>(tc, host, 9);
+        QApplication::setActiveWindow(w);
+        QStringList order;
+        for (int step = 0; step < 6; ++step) {
+            order << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(order, (QStringList{"winPrav1", "winPrav2", "winPrav3", "winPrav4", "winPrav5", "Image2"}));
+        QTest::keyClick(w->doneButton(), Qt::Key_Space);
+        QCOMPARE(host.answerCount, 1);
+        QVERIFY(!host.lastRight);
+        settle();
     }
 
     void kletka23_blankBoxKeepsWindowOpen_data() {

@@ -207,6 +207,23 @@ private slots:
         QCOMPARE(f.host.answerCount, 0);
     }
 
+    void chosenCellIsFramed() {
+        RememberFixture f;
+        const auto edgeOf = [&f](int cell) { return f.w->cell(cell)->grab().toImage().pixelColor(2, 60); };
+        const QColor chosen(0x00, 0xFF, 0xFF);
+        f.tc.clock.advance(11000);
+        for (int cell = 1; cell <= 9; ++cell)
+            QVERIFY(edgeOf(cell) != chosen);
+        f.click(7);
+        QCOMPARE(edgeOf(7), chosen);
+        for (int cell = 1; cell <= 9; ++cell)
+            if (cell != 7)
+                QVERIFY(edgeOf(cell) != chosen);
+        // A fresh opening starts with no cell chosen.
+        f.w->load();
+        QVERIFY(edgeOf(7) != chosen);
+    }
+
     void closeBoxRefusedWhileRunning() {
         RememberFixture f;
         QVERIFY(!f.w->close());

@@ -415,6 +415,32 @@ private slots:
         QCOMPARE(text, markup);
     }
 
+    void messageBoxIsWideEnoughForItsTitle_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("short text") << QStringLiteral("Важливе повідомлення") << QStringLiteral("Так");
+        QTest::newRow("one word") << QStringLiteral("Повідомлення") << QStringLiteral("Гра збережена!");
+        QTest::newRow("long title") << QStringLiteral("Повернутися у вікно реєстрації гравців")
+                                    << QStringLiteral("?");
+    }
+    void messageBoxIsWideEnoughForItsTitle() {
+        QFETCH(QString, title);
+        QFETCH(QString, text);
+        QtDialogs dialogs;
+        int width = 0;
+        int needed = 0;
+        QTimer::singleShot(0, qApp, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            width = box->width();
+            needed = messageTitleWidth(*box, title);
+            box->button(QMessageBox::Ok)->click();
+        });
+        dialogs.show(nullptr, Message{title, text});
+        QVERIFY(needed > 0);
+        QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(needed)));
+    }
+
     void desktopHelpRefusesAMissingPage() {
         QTemporaryDir dir;
         DesktopHelpLauncher help;

@@ -151,6 +151,34 @@ private slots:
         QVERIFY(f.host.calls.isEmpty());
     }
 
+    void selectedBallsHoleIsRinged() {
+        PuzzleFixture f;
+        QVERIFY(f.open<BallExchangeWindow>(14));
+        auto* w = f.shown<BallExchangeWindow>();
+        // The ring shows above a hole, where only the window's grey ground is otherwise.
+        const auto ringed = [w](int hole) {
+            const QImage image = w->grab().toImage();
+            const int x = BallExchangeWindow::holeLeft(hole) + 28;
+            for (int y = 105; y <= 114; ++y) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() > 150 && c.green() < 80 && c.blue() > 150)
+                    return true;
+            }
+            return false;
+        };
+        for (int hole = 1; hole <= 7; ++hole)
+            QVERIFY(!ringed(hole));
+        clickOn(w->ballLabel(2));
+        QVERIFY(ringed(2));
+        clickOn(w->ballLabel(3)); // another choice moves the ring
+        QVERIFY(ringed(3));
+        QVERIFY(!ringed(2));
+        clickAt(f.window, holeCentre(4)); // ball 3 slides into the empty hole 4
+        QCOMPARE(w->balls().hole(3), 4);
+        for (int hole = 1; hole <= 7; ++hole)
+            QVERIFY(!ringed(hole));
+    }
+
     void shortestSolutionSolves() {
         PuzzleFixture f;
         QVERIFY(f.open<BallExchangeWindow>(14));

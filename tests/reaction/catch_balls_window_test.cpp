@@ -6,8 +6,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
@@ -97,6 +99,20 @@ QList<int> inOrder() {
 class CatchBallsWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void instructionIsClearOfTheChutes() {
+        BallsFixture f;
+        auto* instruction = f.w->findChild<QLabel*>("Label2");
+        const QFontMetrics metrics(instruction->font());
+        const QRect text = metrics.boundingRect(instruction->contentsRect(), int(instruction->alignment()),
+                                                instruction->text());
+        QVERIFY2(instruction->contentsRect().contains(text), "the instruction fits its label");
+        const QRect shown = text.translated(instruction->pos());
+        const QList<QWidget*> mouths = f.w->findChildren<QWidget*>(QRegularExpression("^chuteMouth"));
+        QCOMPARE(mouths.size(), 4);
+        for (QWidget* mouth : mouths)
+            QVERIFY2(!shown.intersects(mouth->geometry()), qPrintable(mouth->objectName()));
+    }
+
     void windowLayout() {
         BallsFixture f;
         QCOMPARE(f.w->windowTitle(), QStringLiteral("Завдання №30"));

@@ -1,5 +1,6 @@
 #include "board/board_support.h"
 #include "board/game_files.h"
+#include "platform/focus_ring.h"
 #include "registration/registration_fixture.h"
 #include "registration/registration_window.h"
 #include "support/board_messages.h"
@@ -493,6 +494,104 @@ private slots:
 
     // Out of saved-game mode the panel is below the window's edge: keys never
     // reach its buttons, whether the panel was shown before or not.
+    void typingStartsInTheFirstName() {
+        TestContext tc(fakeCatalog());
+        RegistrationUnderTest r(tc);
+        QApplication::setActiveWindow(r.w);
+        QCOMPARE(QApplication::focusWidget(), r->nameBox(1));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Ola"));
+        QCOMPARE(r->nameBox(1)->text(), QStringLiteral("Ola"));
+    }
+
+    void tabFollowsTheReadingOrder_data() {
+        QTest::addColumn<int>("players");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<QStringList>("order");
+        const QStringList buttons = {"winKilGravc", "knopOpen", "knopNext"};
+        QTest::newRow("two players") << 2 << false << QStringList{"winNameGravc1", "winNameGravc2"} + buttons;
+        QTest::newRow("three players")
+            << 3 << false << QStringList{"winNameGravc1", "winNameGravc2", "winNameGravc3"} + buttons;
+        // The names and the count are disabled with the panel shown; the first game has no previous one.
+        QTest::newRow("saved games") << 2 << true
+                                     << QStringList{"knopOpen", "knopNext", "knopNastup", "Command1"};
+    }
+    void tabFollowsTheReadingOrder() {
+        QFETCH(int, players);
+        QFETCH(bool, saved);
+        QFETCH(QStringList, order);
+        TestContext tc(fakeCatalog());
+        saveGame(tc, QStringLiteral("1"), {"Оля", "Петро"});
+        saveGame(tc, QStringLiteral("2"), {"Іра", "Тарас"});
+        RegistrationUnderTest r(tc);
+        r->playerCountBox()->setCurrentIndex(players - 2);
+        if (saved)
+            r->toggleSavedGames();
+        QApplication::setActiveWindow(r.w);
+        r->findChild<QWidget*>(order.first())->setFocus();
+        QStringList visited;
+        for (int step = 0; step <= order.size(); ++step) {
+            visited << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(visited, order + QStringList{order.first()});
+    }
+
+    void enterPressesTheArrow_data() {
+        QTest::addColumn<QString>("focused");
+        QTest::newRow("first name") << QStringLiteral("winNameGravc1");
+        QTest::newRow("second name") << QStringLiteral("winNameGravc2");
+        QTest::newRow("count box") << QStringLiteral("winKilGravc");
+        QTest::newRow("arrow button") << QStringLiteral("knopNext");
+    }
+    void enterPressesTheArrow() {
+        QFETCH(QString, focused);
+        TestContext tc(fakeCatalog());
+        RegistrationUnderTest r(tc);
+        QApplication::setActiveWindow(r.w);
+        QWidget* target = r->findChild<QWidget*>(focused);
+        target->setFocus();
+        // Without names the arrow answers with its message: Enter reached it.
+        QTest::keyClick(target, Qt::Key_Return);
+        QCOMPARE(tc.dialogs.asked(), QList<Message>{kNoName});
+        QVERIFY(!r->board());
+        r->nameBox(1)->setText(QStringLiteral("Оля"));
+        r->nameBox(2)->setText(QStringLiteral("Петро"));
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Enter);
+        QVERIFY(r->board());
+    }
+
+    void enterOnAButtonPressesThatButton() {
+        TestContext tc(fakeCatalog());
+        saveGame(tc, QStringLiteral("1"), {"Оля", "Петро"});
+        RegistrationUnderTest r(tc);
+        QApplication::setActiveWindow(r.w);
+        r->openButton()->setFocus();
+        QTest::keyClick(r->openButton(), Qt::Key_Return);
+        QVERIFY(r->savedMode());
+        QVERIFY(!r->board());
+    }
+
+    void focusedControlShowsTheRing_data() {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("name box") << QStringLiteral("winNameGravc2");
+        QTest::newRow("count box") << QStringLiteral("winKilGravc");
+        QTest::newRow("folder button") << QStringLiteral("knopOpen");
+        QTest::newRow("arrow button") << QStringLiteral("knopNext");
+    }
+    void focusedControlShowsTheRing() {
+        QFETCH(QString, control);
+        TestContext tc(fakeCatalog());
+        RegistrationUnderTest r(tc);
+        QApplication::setActiveWindow(r.w);
+        auto* w = r->findChild<QWidget*>(control);
+        const QPoint edge(0, w->height() / 2);
+        QVERIFY(w->grab().toImage().pixelColor(edge) != QColor(kFocusRingColour));
+        w->setFocus();
+        QVERIFY(w->hasFocus());
+        QCOMPARE(w->grab().toImage().pixelColor(edge), QColor(kFocusRingColour));
+    }
+
     void hiddenPanelButtonsIgnoreKeys_data() {
         QTest::addColumn<bool>("shownBefore");
         QTest::newRow("panel shown and hidden") << true;

@@ -8,6 +8,8 @@ namespace zorna {
 
 namespace {
 
+const QColor kPickMark(0x0000C0);
+
 const TaskRegistration registration{TaskFamily::Choice, openWindow<PairChoiceWindow>,
                                     choice::kPairChoiceRows};
 
@@ -47,6 +49,8 @@ PairChoiceWindow::PairChoiceWindow(AppContext& context, TaskHost& board, const T
 
 void PairChoiceWindow::load() {
     clicks_ = 0;
+    for (AnswerRegion* region : regions_)
+        region->setMark(QColor());
     setBusy(true);
     instruction_->setText(QString::fromUtf8(row_.instruction));
     shrinkToFit(instruction_);
@@ -58,6 +62,8 @@ void PairChoiceWindow::regionClicked(int index) {
     if (!busy() || clicks_ >= 2)
         return;
     clicked_[clicks_++] = index;
+    // The first pick stays framed in the instruction's blue until the second one answers.
+    region(clicked_[0])->setMark(clicks_ < 2 ? kPickMark : QColor());
     if (clicks_ < 2)
         return;
     const RegionPair& pair = row_.answers[current() - 1];

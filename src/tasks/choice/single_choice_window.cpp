@@ -4,6 +4,7 @@
 #include "tasks/common/answer_region.h"
 #include "tasks/common/task_registry.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 
@@ -54,6 +55,7 @@ SingleChoiceWindow::SingleChoiceWindow(AppContext& context, TaskHost& board, con
         connect(region, &AnswerRegion::clicked, this, &SingleChoiceWindow::regionClicked);
         regions_.append(region);
     }
+    keys_ = RegionKeys(regions_);
     useDeck(kSingleChoicePictures);
 }
 
@@ -72,6 +74,18 @@ void SingleChoiceWindow::drawPicture() {
     picture_->showPicture(picturePath(n));
     for (AnswerRegion* region : regions_)
         region->setVisible(regionVisible(row_, region->index(), n));
+    keys_.clear();
+}
+
+void SingleChoiceWindow::keyPressEvent(QKeyEvent* event) {
+    bool handled = false;
+    const int chosen = keys_.press(*event, handled);
+    if (!handled) {
+        TaskWindow::keyPressEvent(event);
+        return;
+    }
+    if (chosen != 0)
+        regionClicked(chosen);
 }
 
 void SingleChoiceWindow::regionClicked(int index) {

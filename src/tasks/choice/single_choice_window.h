@@ -2,6 +2,7 @@
 
 #include "tasks/choice/single_choice_data.h"
 #include "tasks/common/picture_box.h"
+#include "tasks/common/region_keys.h"
 #include "tasks/common/task_window.h"
 
 #include <QList>
@@ -26,6 +27,11 @@ public:
     AnswerRegion* region(int index) const { return regions_.at(index - 1); }
     QLabel* instructionLabel() const { return instruction_; }
     PictureBox* pictureBox() const { return picture_; }
+    // The region the arrow keys highlight, 0 when none.
+    int highlightedRegion() const { return keys_.highlighted(); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void drawPicture();
@@ -36,6 +42,7 @@ private:
     QLabel* instruction_;
     PictureBox* picture_;
     QList<AnswerRegion*> regions_;
+    RegionKeys keys_;
 };
 
 } // namespace zorna

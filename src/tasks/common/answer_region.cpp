@@ -6,6 +6,7 @@
 #include "rules/picture_names.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace zorna {
 
@@ -38,6 +39,22 @@ void AnswerRegion::mouseReleaseEvent(QMouseEvent* event) {
         loadCursor(rules::pointCursor());
     if (click_.release(*this, *event))
         emit clicked(index_);
+}
+
+void AnswerRegion::setMark(const QColor& colour) {
+    mark_ = colour;
+    update();
+}
+
+void AnswerRegion::paintEvent(QPaintEvent*) {
+    if (!mark_.isValid())
+        return;
+    constexpr int kMarkWidth = 3;
+    QPainter p(this);
+    p.setPen(QPen(mark_, kMarkWidth, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(
+        QRectF(rect()).adjusted(kMarkWidth / 2.0, kMarkWidth / 2.0, -kMarkWidth / 2.0, -kMarkWidth / 2.0));
 }
 
 void AnswerRegion::mouseMoveEvent(QMouseEvent*) {

@@ -22,6 +22,9 @@ public:
     void setReloadOnMove(bool on) { reloadOnMove_ = on; }
     // Without the swap the region keeps its pointing hand while pressed.
     void setCursorSwap(bool on) { cursorSwap_ = on; }
+    // A frame around the region shows that it is chosen; an invalid colour shows none.
+    void setMark(const QColor& colour);
+    const QColor& mark() const { return mark_; }
 
 signals:
     // A left-button press and release inside the region (Click).
@@ -33,6 +36,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void loadCursor(const QString& file);
@@ -41,6 +45,7 @@ private:
     const ProgramFolder& folder_;
     bool reloadOnMove_ = false;
     bool cursorSwap_ = true;
+    QColor mark_;
     LeftClick click_;
 };
 

@@ -1,8 +1,10 @@
 #include "tasks/common/done_button.h"
 
+#include "platform/focus_ring.h"
 #include "platform/pictures.h"
 #include "tasks/common/answer_region.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -31,8 +33,27 @@ void DoneButton::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
+void DoneButton::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        emit clicked();
+        return;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
 void DoneButton::paintEvent(QPaintEvent*) {
-    QPainter(this).drawPixmap(0, 0, pixmap());
+    QPainter p(this);
+    p.drawPixmap(0, 0, pixmap());
+    if (hasFocus()) {
+        constexpr int kRing = 2;
+        p.setPen(QPen(QColor(QLatin1String(kFocusRingColour)), kRing));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(kRing / 2.0, kRing / 2.0, -kRing / 2.0, -kRing / 2.0));
+    }
 }
 
 } // namespace zorna

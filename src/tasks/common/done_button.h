@@ -11,7 +11,9 @@ class ProgramFolder;
 
 // The done button: a small green figure holding a sign with the word
 // "Готово", one of the program folder's drawings (rules::drawings::kDone, or
-// kFilmDone in the film-frame windows), with its own hand cursor.
+// kFilmDone in the film-frame windows), with its own hand cursor. A window
+// that lets the keys reach it gives it a focus policy: focused, it shows the
+// focus ring and Enter or Space presses it.
 class DoneButton : public QLabel {
     Q_OBJECT
 public:
@@ -24,6 +26,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // The figure keeps its colours while the window takes no input.
     void paintEvent(QPaintEvent* event) override;
 

@@ -47,10 +47,19 @@ void PictureBox::paintEvent(QPaintEvent*) {
     if (!shown.isNull())
         painter.drawPixmap(0, 0, shown);
     if (frame_.isValid()) {
-        painter.setPen(frame_);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(frame_);
+        const QRegion ring =
+            QRegion(rect()) - QRegion(rect().adjusted(frameWidth_, frameWidth_, -frameWidth_, -frameWidth_));
+        painter.setClipRegion(ring);
+        painter.drawRect(rect());
     }
+}
+
+void PictureBox::setFrame(const QColor& colour, int width) {
+    frame_ = colour;
+    frameWidth_ = width;
+    update();
 }
 
 // A press reacts to every button; a click only to the left one.

@@ -30,7 +30,10 @@ public:
     void clear() { setPixmapPicture(QPixmap()); }
     // A thin frame drawn over the box's edge, so that neighbouring boxes show
     // as separate cells; none by default.
-    void setFrameColour(const QColor& colour) { frame_ = colour; }
+    void setFrameColour(const QColor& colour) { setFrame(colour, 1); }
+    // A frame of the given width (a wider one marks a chosen cell).
+    void setFrame(const QColor& colour, int width);
+    const QColor& frameColour() const { return frame_; }
 
     // The file shown; empty while the box is blank.
     const QString& picturePath() const { return path_; }
@@ -57,6 +60,7 @@ private:
     QString path_;
     QColor background_;
     QColor frame_;
+    int frameWidth_ = 1;
 };
 
 } // namespace zorna

@@ -61,6 +61,8 @@ CubeCountingWindow::CubeCountingWindow(AppContext& context, TaskHost& board, con
     instruction_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture_->setObjectName(QStringLiteral("winMal"));
     connect(doneButton_, &DoneButton::clicked, this, [this] { doneClicked(); });
+    // Tab reaches «Готово» after the answer boxes; Enter or Space presses it.
+    doneButton_->setFocusPolicy(Qt::TabFocus);
     useDeck(kCubePictures);
 }
 
@@ -106,6 +108,16 @@ MissingCubesWindow::MissingCubesWindow(AppContext& context, TaskHost& board, con
     }
     for (int k = 1; k < 5; ++k)
         setTabOrder(answerBoxes_[k - 1], answerBoxes_[k]);
+    setTabOrder(answerBoxes_[4], doneButton_);
+    // Typing starts in the first box.
+    answerBoxes_[0]->setFocus();
+    // Enter in a box goes on to the next box and from the last one to «Готово»:
+    // an answer is never handed in with boxes still empty by an early Enter.
+    for (int k = 0; k < 5; ++k) {
+        QWidget* next = k < 4 ? static_cast<QWidget*>(answerBoxes_[k + 1]) : doneButton_;
+        connect(answerBoxes_[k], &QLineEdit::returnPressed, next,
+                [next] { next->setFocus(Qt::TabFocusReason); });
+    }
 }
 
 void MissingCubesWindow::fillAnswers() {
@@ -133,6 +145,11 @@ CountCubesWindow::CountCubesWindow(AppContext& context, TaskHost& board, const T
     placeTw(answerBox_, 5040, 1080, 1215, 375);
     placeTw(picture_, kCountPictureTwips.left, kCountPictureTwips.top, kCountPictureTwips.width,
             kCountPictureTwips.height);
+    setTabOrder(answerBox_, doneButton_);
+    answerBox_->setFocus();
+    // Enter in the box goes on to «Готово», where a second Enter hands the answer in.
+    connect(answerBox_, &QLineEdit::returnPressed, doneButton_,
+            [this] { doneButton_->setFocus(Qt::TabFocusReason); });
 }
 
 void CountCubesWindow::fillAnswers() {

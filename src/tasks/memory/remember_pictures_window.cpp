@@ -16,6 +16,9 @@ const TaskRegistration registration{
     openWindow<RememberPicturesWindow>,
     {.square = 28, .windowNumber = 31, .category = 1, .caption = "Завдання №28"}};
 
+const QColor kCellFrame(0x60, 0x60, 0x60);
+const QColor kChosenFrame(0x00, 0xFF, 0xFF);
+
 } // namespace
 
 RememberPicturesWindow::RememberPicturesWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
@@ -45,7 +48,7 @@ RememberPicturesWindow::RememberPicturesWindow(AppContext& context, TaskHost& bo
         cell->setObjectName(QStringLiteral("Picture1_%1").arg(i));
         placeTw(cell, kLeft[(i - 1) % 3], kTop[(i - 1) / 3], kRememberCellTwips, kRememberCellTwips);
         setBackground(cell, QColor(0xC0, 0xC0, 0xC0));
-        cell->setFrameColour(QColor(0x60, 0x60, 0x60));
+        cell->setFrameColour(kCellFrame);
         cell->setCursor(pointingHandCursor(ctx_.folder));
         connect(cell, &PictureBox::clicked, this, [this, i] { cellClicked(i); });
         cells_.append(cell);
@@ -54,8 +57,10 @@ RememberPicturesWindow::RememberPicturesWindow(AppContext& context, TaskHost& bo
 
 void RememberPicturesWindow::load() {
     instruction_->setText(QStringLiteral("Запам'ятай малюнки"));
-    for (PictureBox* cell : cells_)
+    for (PictureBox* cell : cells_) {
         cell->setEnabled(false);
+        cell->setFrame(kCellFrame, 1);
+    }
     ctx_.rnd.randomize();
     task_.draw(ctx_.rnd);
     startPauseTimer_.start();
@@ -101,6 +106,8 @@ void RememberPicturesWindow::cellClicked(int index) {
     const RememberPictures::Choice choice = task_.choose(index);
     clickCount_->setText(QString::number(task_.clicks()));
     cell->setEnabled(false);
+    // A chosen cell is framed in the instruction's cyan: it can be chosen only once.
+    cell->setFrame(kChosenFrame, 4);
     if (choice != RememberPictures::Choice::Wait)
         answer(choice == RememberPictures::Choice::Solved);
 }

@@ -18,6 +18,9 @@ const TaskRegistration registration{
     openWindow<BallExchangeWindow>,
     {.square = 14, .windowNumber = 29, .category = 5, .caption = "Завдання №14"}};
 
+// Pen width of the ring around the selected ball's hole.
+constexpr int kSelectionRing = 3;
+
 } // namespace
 
 BallExchangeWindow::BallExchangeWindow(AppContext& context, TaskHost& board, const TaskSquare& task)
@@ -65,6 +68,7 @@ BallExchangeWindow::BallExchangeWindow(AppContext& context, TaskHost& board, con
 
 void BallExchangeWindow::load() {
     balls_ = BallRow();
+    update();
     setBusy(true);
     stepCount_->setText(QStringLiteral("0"));
     placeBalls();
@@ -72,6 +76,7 @@ void BallExchangeWindow::load() {
 
 void BallExchangeWindow::ballClicked(int ball) {
     balls_.select(ball);
+    update();
 }
 
 void BallExchangeWindow::mousePressEvent(QMouseEvent* event) {
@@ -89,6 +94,7 @@ void BallExchangeWindow::pressAt(int x, int y) {
     if (target == 0 || !balls_.clickHole(target))
         return;
     placeBalls();
+    update();
     stepCount_->setText(QString::number(balls_.steps()));
     checkEnd();
 }
@@ -135,6 +141,13 @@ void BallExchangeWindow::paintEvent(QPaintEvent*) {
     p.setPen(QPen(QColor(0x800080), 1));
     p.drawLine(tw(120), tw(2760), tw(6960), tw(2760));
     p.drawLine(tw(120), tw(3060), tw(6960), tw(3060));
+    // The selected ball's hole is ringed in the track's purple.
+    if (const int ball = balls_.selected(); ball != 0) {
+        const int left = 240 + 960 * (balls_.hole(ball) - 1);
+        p.setPen(QPen(QColor(0xC000C0), kSelectionRing));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QRectF(tw(left), tw(1680), tw(855), tw(1095)).adjusted(-2, -2, 2, 2));
+    }
 }
 
 } // namespace zorna

@@ -100,10 +100,13 @@ CartAndBallsWindow::CartAndBallsWindow(AppContext& context, TaskHost& board, con
     keyHint_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(keyHint_, QColor(0x0000C0));
 
-    // The default button lies outside the visible client area: Enter presses it.
+    // The default button lies outside the visible client area: Enter, which
+    // the window takes, presses it. No key can focus it, so Tab and Space
+    // never reach a button the pupil cannot see.
     pushButton_->setObjectName(QStringLiteral("Knop1"));
     placeTw(pushButton_, 9240, 120, 855, 375);
     pushButton_->setDefault(true);
+    pushButton_->setFocusPolicy(Qt::NoFocus);
     connect(pushButton_, &QPushButton::clicked, this, [this] { sendCart(); });
 }
 
@@ -123,7 +126,7 @@ void CartAndBallsWindow::load() {
     releaseDelay_ = 2;
     releaseTicks_ = 0;
     releaseTimer_.start();
-    pushButton_->setFocus();
+    setFocus();
 }
 
 void CartAndBallsWindow::takeBall(int ball) {
@@ -154,7 +157,7 @@ void CartAndBallsWindow::onReleaseTick() {
     balls_.release();
     fallTimer_.start();
     if (pushButton_->isEnabled())
-        pushButton_->setFocus();
+        setFocus();
 }
 
 void CartAndBallsWindow::onFallTick() {
@@ -214,7 +217,7 @@ void CartAndBallsWindow::onCartTick() {
             return;
         }
         pushButton_->setEnabled(true);
-        pushButton_->setFocus();
+        setFocus();
         trip_.reset();
         if (!balls_.allReleased())
             nextBall();

@@ -64,11 +64,11 @@ CatchBallsWindow::CatchBallsWindow(AppContext& context, TaskHost& board, const T
     setFocusPolicy(Qt::StrongFocus);
 
     instruction_->setObjectName(QStringLiteral("Label2"));
-    placeTw(instruction_, 1440, 0, 3255, 495);
+    // One line across the window's top, clear of the chute mouths below it.
+    placeTw(instruction_, 120, 60, 6195, 375);
     instruction_->setText(QStringLiteral("Використовуючи клавіші V,B,N,M, спіймай 15 кульок"));
     instruction_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 8.25, true));
     instruction_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    instruction_->setWordWrap(true);
 
     caughtCount_->setObjectName(QStringLiteral("Label1"));
     placeTw(caughtCount_, 2520, 600, 975, 495);
@@ -89,6 +89,7 @@ CatchBallsWindow::CatchBallsWindow(AppContext& context, TaskHost& board, const T
     }
     for (const Chute& c : kChutes) {
         auto* mouth = new ChuteMouth(this);
+        mouth->setObjectName(QStringLiteral("chuteMouth%1").arg(c.picture));
         placeTw(mouth, c.leftTw, 480, 255, 615);
     }
     auto* ground = new QWidget(this);
