@@ -32,8 +32,7 @@ ProgramFolder programFolderOf(const QString& executableDir) {
 
 struct GameStart::Services {
     explicit Services(const QString& executableDir)
-        : tasks(buildTaskCatalog()), ctx{clock, rnd, dialogs, help, programFolderOf(executableDir)},
-          instance(ctx.folder.workingFolder()) {}
+        : tasks(buildTaskCatalog()), ctx{clock, rnd, dialogs, help, programFolderOf(executableDir)} {}
 
     QTranslator qtbase;
     RealClock clock;
@@ -42,7 +41,8 @@ struct GameStart::Services {
     DesktopHelpLauncher help;
     const TaskCatalog tasks;
     AppContext ctx;
-    const SingleInstance instance;
+    // Taken once the games folder exists, so that a user's first start locks too.
+    std::unique_ptr<SingleInstance> instance;
     bool running = false;
     QPointer<RegistrationWindow> registrationWindow;
 };
@@ -51,7 +51,7 @@ GameStart::GameStart(const QString& executableDir) {
     QApplication::setApplicationName(QStringLiteral("Zorna"));
     registerGameFonts();
     services_ = std::make_unique<Services>(executableDir);
-    services_->ctx.folder.ensureGamesRoot();
+    services_->instance = lockGamesFolder(services_->ctx.folder);
     QGuiApplication::setDesktopFileName(QStringLiteral(ZORNA_APP_ID));
     // Decoding the icon's sizes costs a good part of the start, and
     // only the title bar and the task bar show them: they are read once the
@@ -66,7 +66,7 @@ GameStart::GameStart(const QString& executableDir) {
         QApplication::installTranslator(&services_->qtbase);
 
     services_->rnd.randomize();
-    services_->registrationWindow = startProgram(services_->ctx, services_->tasks, services_->instance);
+    services_->registrationWindow = startProgram(services_->ctx, services_->tasks, *services_->instance);
     services_->running = services_->registrationWindow != nullptr;
 }
 

@@ -16,6 +16,11 @@ namespace {
 const QString kBuilding = QStringLiteral("~saving");
 const QString kReady = QStringLiteral("~ready");
 const QString kOld = QStringLiteral("~old");
+// What a leftover that holds no complete game is kept aside as.
+const QString kDamaged = QStringLiteral("~damaged");
+// Every name with this mark is a save in progress or something kept aside,
+// never a game of the list.
+const QChar kSideMark = QLatin1Char('~');
 
 QString staged(const QString& gameFolder, const QString& suffix) {
     return gameFolder + suffix;
@@ -23,9 +28,11 @@ QString staged(const QString& gameFolder, const QString& suffix) {
 
 // The game folder a staging name belongs to ("3~ready" -> "3"), or nothing.
 std::optional<QString> stagedGame(const QString& name) {
-    for (const QString& suffix : {kBuilding, kReady, kOld})
-        if (name.endsWith(suffix) && name.size() > suffix.size())
-            return name.left(name.size() - suffix.size());
+    for (const QString& suffix : {kBuilding, kReady, kOld}) {
+        const QString game = name.left(name.size() - suffix.size());
+        if (name.endsWith(suffix) && !game.isEmpty() && !game.contains(kSideMark))
+            return game;
+    }
     return std::nullopt;
 }
 
@@ -61,26 +68,72 @@ bool buildGame(const QString& folder, const QString& workingFolder, const GameRe
            syncFolder(folder);
 }
 
-// Brings one game folder out of a save that was cut short: a complete new game
-// waiting to be swapped in is swapped in; a half-built one is dropped; an old
-// game that stepped aside goes, or comes back when no new one took its place.
+// Whether the folder holds a complete game that reads back: a real folder
+// whose date.dat is a playable game record and whose statist.dat is readable
+// statistics (a save writes both before it is ready), and whose Temp is a real
+// folder or absent (a game without picture memory still plays).
+bool isCompleteGame(const QString& folder) {
+    if (entryKind(folder) != EntryKind::Folder)
+        return false;
+    const EntryKind temp = entryKind(findEntry(folder, QLatin1String(kTempFolder)));
+    return (temp == EntryKind::Missing || temp == EntryKind::Folder) && readGameRecord(folder) &&
+           readStatTable(folder);
+}
+
+// Keeps a leftover of the game folder that holds no complete game under a
+// name the list ignores ("3~damaged-2026-12-11").
+bool keepAside(const QString& gameFolder, const QString& leftover) {
+    qCWarning(lcFiles).noquote() << "no complete game, kept aside:" << leftover;
+    return !moveAside(leftover, gameFolder + kDamaged).isEmpty();
+}
+
+// Brings one game folder out of a save that was cut short. Nothing is swapped
+// in or thrown away on its name alone: a ready game is swapped in only when it
+// reads back whole; an old game that stepped aside goes only when the game
+// folder is complete, and comes back when that is missing or damaged. What
+// holds no complete game is kept aside, and the game folder stays as it is.
 bool recoverGame(const QString& gameFolder) {
     const QString saveFolder = parentOf(gameFolder);
     const QString ready = staged(gameFolder, kReady);
     const QString old = staged(gameFolder, kOld);
+    // Half built: the save never got as far as a game.
     if (!removeTree(staged(gameFolder, kBuilding)))
         return false;
-    if (entryExists(ready)) {
-        if (entryExists(gameFolder) && !(removeTree(old) && renameEntry(gameFolder, old)))
+    const bool readyComplete = isCompleteGame(ready);
+    if (!readyComplete && entryExists(ready) && !keepAside(gameFolder, ready))
+        return false;
+    if (entryExists(old)) {
+        if (isCompleteGame(gameFolder)) {
+            qCInfo(lcFiles).noquote() << "old copy of a saved game removed:" << old << "-" << gameFolder
+                                      << "holds the complete game";
+            if (!removeTree(old))
+                return false;
+        } else if (isCompleteGame(old)) {
+            if (entryExists(gameFolder) && !keepAside(gameFolder, gameFolder))
+                return false;
+            if (!renameEntry(old, gameFolder))
+                return false;
+            qCInfo(lcFiles).noquote() << "saved game brought back:" << old << "->" << gameFolder;
+        } else if (!keepAside(gameFolder, old)) {
             return false;
-        if (!renameEntry(ready, gameFolder) || !syncFolder(saveFolder))
+        }
+    }
+    if (readyComplete) {
+        // The swap of a save: the game folder steps aside, the ready game takes
+        // its name, and the one that stepped aside goes once that is on disk.
+        const bool hadGame = entryExists(gameFolder);
+        if (hadGame && !renameEntry(gameFolder, old))
+            return false;
+        if (!renameEntry(ready, gameFolder)) {
+            if (hadGame)
+                renameEntry(old, gameFolder);
+            return false;
+        }
+        qCInfo(lcFiles).noquote() << "interrupted save finished:" << gameFolder;
+        if (!syncFolder(saveFolder) || (hadGame && !removeTree(old)))
             return false;
     }
-    if (!entryExists(old))
-        return true;
-    if (entryExists(gameFolder))
-        return removeTree(old);
-    return renameEntry(old, gameFolder) && syncFolder(saveFolder);
+    return syncFolder(saveFolder);
 }
 
 } // namespace
@@ -101,6 +154,11 @@ bool writeSave(const QString& gameFolder, const QString& workingFolder, const Ga
     const QString building = staged(gameFolder, kBuilding);
     const QString ready = staged(gameFolder, kReady);
     const QString old = staged(gameFolder, kOld);
+    // Games are written only into a real save folder, never through a link.
+    if (entryKind(saveFolder) != EntryKind::Folder) {
+        qCWarning(lcFiles).noquote() << "not saved:" << saveFolder << "- not a real folder";
+        return false;
+    }
     // Leftovers of an earlier attempt are of no use any more.
     if (!removeTree(building) || !removeTree(ready))
         return false;
@@ -133,10 +191,8 @@ bool writeSave(const QString& gameFolder, const QString& workingFolder, const Ga
 bool recoverInterruptedSaves(const QString& saveFolder) {
     const QDir dir(saveFolder);
     QSet<QString> games;
-    const QStringList entries =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& entry : entries)
-        if (const std::optional<QString> game = stagedGame(entry))
+    for (const FolderEntry& entry : entriesOf(saveFolder))
+        if (const std::optional<QString> game = stagedGame(entry.name); game && entry.nameReadable)
             games.insert(*game);
     bool ok = true;
     for (const QString& game : games) {
@@ -199,19 +255,26 @@ std::optional<StatTable> readStatTable(const QString& gameFolder) {
 }
 
 QStringList savedGameFolders(const QString& saveFolder) {
-    QStringList names =
-        QDir(saveFolder)
-            .entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks | QDir::Hidden, QDir::NoSort);
-    names.removeIf([](const QString& name) { return stagedGame(name).has_value(); });
-    std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return a.compare(b) < 0; });
+    QStringList names;
+    for (const FolderEntry& entry : entriesOf(saveFolder))
+        if (entry.kind == EntryKind::Folder && entry.nameReadable && !entry.name.contains(kSideMark))
+            names.append(entry.name);
+    return names;
+}
+
+QStringList unreadableGameFolders(const QString& saveFolder) {
+    QStringList names;
+    for (const FolderEntry& entry : entriesOf(saveFolder))
+        if (entry.kind == EntryKind::Folder && !entry.nameReadable)
+            names.append(entry.name);
     return names;
 }
 
 bool removeGameFolder(const QString& saveFolder, const QString& gameFolder) {
     const QFileInfo save(saveFolder);
     const QFileInfo game(gameFolder);
-    if (save.canonicalFilePath().isEmpty() || game.fileName().isEmpty())
+    if (entryKind(saveFolder) != EntryKind::Folder || save.canonicalFilePath().isEmpty() ||
+        game.fileName().isEmpty())
         return false;
     // The folder must sit directly in the save folder (its parent, not the target of a link).
     const QString parent = QFileInfo(game.absolutePath()).canonicalFilePath();

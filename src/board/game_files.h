@@ -37,13 +37,18 @@ QString freeGameFolderName(const QString& saveFolder);
 // Writes the game into the game folder (created when missing) as a whole: the
 // working folder's plain files into its Temp, statist.dat and date.dat. On
 // failure the folder stays the previous save, or is not made at all for a
-// first save. False on any failure.
+// first save. Nothing is written when the save folder is not a real folder (a
+// link put in its place). False on any failure.
 bool writeSave(const QString& gameFolder, const QString& workingFolder, const GameRecord& record,
                const StatTable& stats);
 
-// Finishes or discards the saves that a killed program left half swapped in the
-// save folder. Runs at start-up, before saved games are listed. False when
-// something could not be put right (it is logged and tried again next time).
+// Finishes or undoes the saves that a killed program left half swapped in the
+// save folder. Runs at start-up, before saved games are listed. A staged game
+// is swapped in only when it reads back whole (date.dat and statist.dat parse,
+// Temp a real folder or absent), and an old one goes only when the game folder
+// is complete; a leftover that holds no complete game is kept aside as
+// "<name>~damaged-<date>", never removed. False when something could not be
+// put right (it is logged and tried again next time).
 bool recoverInterruptedSaves(const QString& saveFolder);
 
 // Copies the plain files of the game folder's Temp (never links, nor a Temp
@@ -59,8 +64,12 @@ std::optional<GameRecord> readGameRecord(const QString& gameFolder);
 std::optional<StatTable> readStatTable(const QString& gameFolder);
 
 // The saved games: the real subfolders of the save folder (no links, no saves
-// in progress), in the order of their names as text ("1", "10", "2").
+// in progress, nothing kept aside: no name with "~", no name that cannot be
+// read as text), in the order of their names as text ("1", "10", "2").
 QStringList savedGameFolders(const QString& saveFolder);
+// The real subfolders whose names are not valid text (Linux), as shown with
+// U+FFFD for what cannot be shown: the list leaves them out.
+QStringList unreadableGameFolders(const QString& saveFolder);
 
 // Deletes a game folder that is a direct subfolder of the save folder with
 // everything inside it. Links inside are removed as links, never followed; a

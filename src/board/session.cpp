@@ -98,8 +98,8 @@ std::optional<FinishEvent> Session::takeFinish() {
 
 bool Session::save() {
     const bool firstSave = !hasFolder_;
-    if (firstSave)
-        folder_.ensureFolder(QStringLiteral("Save"));
+    // Made when missing; a link put in its place meanwhile is moved aside.
+    folder_.ensureFolder(QStringLiteral("Save"));
     const QString saveFolder = folder_.saveFolder();
     const QString name = firstSave ? gamefiles::freeGameFolderName(saveFolder) : folderName_;
     const GameRecord record = game_.record(players_.names);

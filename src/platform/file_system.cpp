@@ -2,6 +2,7 @@
 
 #include "platform/file_system_native.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 
@@ -60,12 +61,9 @@ QString findEntry(const QString& folder, const QString& name) {
 
 QStringList filesIn(const QString& folder) {
     QStringList names;
-    const QDir dir(folder);
-    const QStringList entries =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& entry : entries)
-        if (entryKind(dir.filePath(entry)) != EntryKind::Folder)
-            names.append(entry);
+    for (const FolderEntry& entry : entriesOf(folder))
+        if (entry.kind != EntryKind::Folder && entry.nameReadable)
+            names.append(entry.name);
     return names;
 }
 
@@ -111,7 +109,16 @@ bool makeFolders(const QString& path) {
     // at the root, whatever its form ("/", "C:/", "//server/share/").
     QStringList missing;
     QString current = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    while (!QFileInfo(current).isDir()) { // a link to a folder on the way is a folder
+    switch (entryKind(current)) {
+    case EntryKind::Folder:
+        return true;
+    case EntryKind::Missing:
+        break;
+    default:
+        qCWarning(lcFiles).noquote() << "make folder failed:" << current << "- something else has this name";
+        return false;
+    }
+    while (!QFileInfo(current).isDir()) { // a link to a folder above it is a folder
         if (entryExists(current)) {
             qCWarning(lcFiles).noquote()
                 << "make folder failed:" << current << "- something else has this name";
@@ -126,7 +133,20 @@ bool makeFolders(const QString& path) {
     for (const QString& folder : missing)
         if (!fileSystem().makeFolder(folder) && !QFileInfo(folder).isDir())
             return false;
-    return true;
+    return entryKind(QDir::cleanPath(QFileInfo(path).absoluteFilePath())) == EntryKind::Folder;
+}
+
+QString moveAside(const QString& path, const QString& stem) {
+    const QString base = QStringLiteral("%1-%2").arg(stem, QDate::currentDate().toString(Qt::ISODate));
+    QString aside = base;
+    for (int n = 2; entryExists(aside); ++n)
+        aside = QStringLiteral("%1-%2").arg(base).arg(n);
+    if (!fileSystem().rename(path, aside)) {
+        qCWarning(lcFiles).noquote() << "not moved aside:" << path;
+        return QString();
+    }
+    qCWarning(lcFiles).noquote() << "moved aside:" << path << "->" << aside;
+    return aside;
 }
 
 bool removeFile(const QString& path) {
@@ -136,29 +156,13 @@ bool removeFile(const QString& path) {
 }
 
 bool removeFilesIn(const QString& folder) {
-    bool ok = true;
-    const QDir dir(folder);
-    for (const QString& name : filesIn(folder))
-        ok = removeFile(dir.filePath(name)) && ok;
-    return ok;
+    return fileSystem().emptyFolder(folder);
 }
 
 bool removeTree(const QString& folder) {
-    switch (entryKind(folder)) {
-    case EntryKind::Missing:
+    if (!entryExists(folder))
         return true;
-    case EntryKind::Folder:
-        break;
-    default:
-        return fileSystem().remove(folder); // a link goes, its target stays
-    }
-    const QDir dir(folder);
-    const QStringList entries =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
-    bool ok = true;
-    for (const QString& entry : entries)
-        ok = removeTree(dir.filePath(entry)) && ok;
-    return fileSystem().removeFolder(folder) && ok;
+    return fileSystem().removeFolderTree(folder);
 }
 
 bool syncFolder(const QString& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
@@ -40,6 +41,14 @@ public:
     virtual bool remove(const QString& path) = 0;
     // Removes an empty folder.
     virtual bool removeFolder(const QString& path) = 0;
+    // Removes a folder with everything inside it, entry by entry relative to the
+    // opened folder, so that a link met on the way (or swapped in meanwhile) is
+    // removed as a link and never followed. A link given as `path` goes as a link.
+    virtual bool removeFolderTree(const QString& path) = 0;
+    // Removes every entry of the folder that is not a real folder (files, links),
+    // the same way; the folder and its subfolders stay. A folder that is a link
+    // is not emptied.
+    virtual bool emptyFolder(const QString& path) = 0;
 };
 
 // The file system itself: the POSIX calls (file_system_posix.cpp) or the
@@ -55,6 +64,8 @@ public:
     bool makeFolder(const QString& path) override;
     bool remove(const QString& path) override;
     bool removeFolder(const QString& path) override;
+    bool removeFolderTree(const QString& path) override;
+    bool emptyFolder(const QString& path) override;
 };
 
 // The layer every change of the program goes through: the system's, unless a
@@ -105,8 +116,21 @@ bool folderWritable(const QString& path);
 // letter case (an exact match first); `folder` + name when there is none.
 QString findEntry(const QString& folder, const QString& name);
 
+// One entry of a folder, as the entry itself is (a link is not followed).
+// `nameReadable` is false for a Linux name that is not valid in the system's
+// encoding (not UTF-8): such a name cannot be passed back as text, so `name`
+// is only a rendering to show, with U+FFFD for the bytes it cannot show.
+struct FolderEntry {
+    QString name;
+    EntryKind kind = EntryKind::Missing;
+    bool nameReadable = true;
+};
+// The entries of a folder (not "." and ".."), sorted by name; empty when it
+// cannot be read or is a link.
+QList<FolderEntry> entriesOf(const QString& folder);
+
 // Names of everything in a folder that is not a folder of its own (plain files,
-// links, other entries), sorted by name.
+// links, other entries) and whose name can be used, sorted by name.
 QStringList filesIn(const QString& folder);
 
 // --- Writing: checked at every step, never through a link --------------------
@@ -131,11 +155,18 @@ bool writeWhole(const QString& path, const QByteArray& bytes, Durability durabil
 // kept), creating it when missing; the file is replaced as a whole.
 bool writeAtStart(const QString& path, const QByteArray& bytes, Durability durability = Durability::Durable);
 
-// Creates the folder and its missing parents; true when it is a folder afterwards.
+// Creates the folder and its missing parents; true when it is a real folder
+// afterwards. A link in the folder's own place is not taken for it (its
+// parents may be links, as a user's home often is).
 bool makeFolders(const QString& path);
+// Renames the entry to "<stem>-<yyyy-MM-dd>" (with "-2", "-3" when that is
+// taken) in the same folder, so that it is kept but no longer used, and logs
+// it. The new path, or an empty string when it could not be renamed.
+QString moveAside(const QString& path, const QString& stem);
 // Removes one non-folder entry; a missing one counts as removed.
 bool removeFile(const QString& path);
-// Deletes every non-folder entry of the folder (not subfolders); the folder stays.
+// Deletes every non-folder entry of the folder (not subfolders); the folder
+// stays. Links are removed as links; a folder that is a link is left alone.
 bool removeFilesIn(const QString& folder);
 // Removes a folder with everything inside it. Links inside are removed as
 // links, never followed; a link given as `folder` goes as a link.

@@ -2,12 +2,16 @@
 #include "platform/file_system_native.h"
 
 #include <QFile>
+#include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace zorna {
 
@@ -24,6 +28,106 @@ QString reason(int error) {
 bool fail(const char* step, const QString& path, int error = errno) {
     qCWarning(lcFiles).noquote() << step << "failed:" << path << "-" << reason(error);
     return false;
+}
+
+EntryKind kindOf(mode_t mode) {
+    if (S_ISREG(mode))
+        return EntryKind::File;
+    if (S_ISDIR(mode))
+        return EntryKind::Folder;
+    if (S_ISLNK(mode))
+        return EntryKind::Link;
+    return EntryKind::Other;
+}
+
+QString shown(const QByteArray& name) {
+    return QFile::decodeName(name);
+}
+
+// The names in an open folder, read through a handle of its own.
+std::optional<std::vector<QByteArray>> namesAt(int folder, const QString& path) {
+    const int listing = ::dup(folder);
+    if (listing < 0) {
+        fail("read folder", path);
+        return std::nullopt;
+    }
+    DIR* dir = ::fdopendir(listing);
+    if (!dir) {
+        fail("read folder", path);
+        ::close(listing);
+        return std::nullopt;
+    }
+    std::vector<QByteArray> names;
+    errno = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names.push_back(name);
+        errno = 0;
+    }
+    const int error = errno;
+    ::closedir(dir);
+    if (error != 0) {
+        fail("read folder", path, error);
+        return std::nullopt;
+    }
+    return names;
+}
+
+// Opens a real folder (never a link) inside an open folder, or the path itself
+// when `parent` is AT_FDCWD.
+int openFolderAt(int parent, const QByteArray& name) {
+    return ::openat(parent, name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+}
+
+bool removeTreeAt(int parent, const QByteArray& name, const QString& path);
+
+// Removes the entries of an open folder: every one that is not a real folder,
+// and the real folders too when `subfolders` is set. Each entry is looked at
+// without following it; a folder is opened with O_NOFOLLOW, so one swapped for
+// a link in between is removed as a link.
+bool removeEntriesAt(int folder, const QString& path, bool subfolders) {
+    const std::optional<std::vector<QByteArray>> names = namesAt(folder, path);
+    if (!names)
+        return false;
+    bool ok = true;
+    for (const QByteArray& name : *names) {
+        const QString entryPath = path + QLatin1Char('/') + shown(name);
+        struct stat st;
+        if (::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT)
+                ok = fail("look at", entryPath);
+            continue;
+        }
+        if (S_ISDIR(st.st_mode)) {
+            if (subfolders)
+                ok = removeTreeAt(folder, name, entryPath) && ok;
+            continue;
+        }
+        if (::unlinkat(folder, name.constData(), 0) != 0 && errno != ENOENT)
+            ok = fail("remove", entryPath);
+    }
+    return ok;
+}
+
+bool removeTreeAt(int parent, const QByteArray& name, const QString& path) {
+    const int folder = openFolderAt(parent, name);
+    if (folder < 0) {
+        if (errno == ENOENT)
+            return true;
+        // Not a folder (any more): a link or a file goes as it is.
+        if (errno == ELOOP || errno == ENOTDIR) {
+            if (::unlinkat(parent, name.constData(), 0) == 0 || errno == ENOENT)
+                return true;
+            return fail("remove", path);
+        }
+        return fail("open folder", path);
+    }
+    bool ok = removeEntriesAt(folder, path, true);
+    ::close(folder);
+    if (::unlinkat(parent, name.constData(), AT_REMOVEDIR) != 0 && errno != ENOENT)
+        ok = fail("remove folder", path);
+    return ok;
 }
 
 } // namespace
@@ -102,19 +206,59 @@ bool SystemFileSystem::removeFolder(const QString& path) {
     return true;
 }
 
+bool SystemFileSystem::removeFolderTree(const QString& path) {
+    // The folder is opened through its parent, and everything below it
+    // relative to the open folders, so no link on the way is ever followed.
+    const QByteArray parentPath = encoded(QFileInfo(path).absolutePath());
+    const int parent = ::open(parentPath.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (parent < 0)
+        return fail("open folder", QFileInfo(path).absolutePath());
+    const bool ok = removeTreeAt(parent, encoded(QFileInfo(path).fileName()), path);
+    ::close(parent);
+    return ok;
+}
+
+bool SystemFileSystem::emptyFolder(const QString& path) {
+    const int folder = openFolderAt(AT_FDCWD, encoded(path));
+    if (folder < 0) {
+        if (errno == ENOENT)
+            return true;
+        return fail("open folder", path);
+    }
+    const bool ok = removeEntriesAt(folder, path, false);
+    ::close(folder);
+    return ok;
+}
+
 // --- Reading -----------------------------------------------------------------
+
+QList<FolderEntry> entriesOf(const QString& path) {
+    QList<FolderEntry> entries;
+    const int folder = openFolderAt(AT_FDCWD, encoded(path));
+    if (folder < 0)
+        return entries;
+    const std::optional<std::vector<QByteArray>> names = namesAt(folder, path);
+    for (const QByteArray& name : names.value_or(std::vector<QByteArray>())) {
+        FolderEntry entry;
+        entry.name = shown(name);
+        entry.nameReadable = QFile::encodeName(entry.name) == name;
+        struct stat st;
+        if (::fstatat(folder, name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0)
+            continue;
+        entry.kind = kindOf(st.st_mode);
+        entries.append(entry);
+    }
+    ::close(folder);
+    std::sort(entries.begin(), entries.end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+    return entries;
+}
 
 EntryKind entryKind(const QString& path) {
     struct stat st;
     if (::lstat(encoded(path).constData(), &st) != 0)
         return EntryKind::Missing;
-    if (S_ISREG(st.st_mode))
-        return EntryKind::File;
-    if (S_ISDIR(st.st_mode))
-        return EntryKind::Folder;
-    if (S_ISLNK(st.st_mode))
-        return EntryKind::Link;
-    return EntryKind::Other;
+    return kindOf(st.st_mode);
 }
 
 qint64 fileSize(const QString& path) {

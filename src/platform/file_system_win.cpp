@@ -7,6 +7,7 @@
 #include <io.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 // The file layer on Windows: wide-character calls only, so that names in any
@@ -94,6 +95,108 @@ bool removeEntry(const QString& path, const char* step) {
         DeleteFileW(name.c_str()))
         return true;
     return fail(step, path, error);
+}
+
+// The names in a folder, as they are; nothing when it cannot be read.
+std::optional<QList<WIN32_FIND_DATAW>> listFolder(const QString& path) {
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileExW(wide(path + QStringLiteral("/*")).c_str(), FindExInfoBasic, &found,
+                                           FindExSearchNameMatch, nullptr, 0);
+    if (search == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND)
+            return QList<WIN32_FIND_DATAW>();
+        fail("read folder", path, error);
+        return std::nullopt;
+    }
+    QList<WIN32_FIND_DATAW> entries;
+    do {
+        const QString name = QString::fromWCharArray(found.cFileName);
+        if (name != QLatin1String(".") && name != QLatin1String(".."))
+            entries.append(found);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return entries;
+}
+
+EntryKind kindOf(DWORD attributes, DWORD tag) {
+    if (isNameSurrogate(attributes, tag))
+        return EntryKind::Link;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return EntryKind::Folder;
+    if (attributes & FILE_ATTRIBUTE_DEVICE)
+        return EntryKind::Other;
+    return EntryKind::File;
+}
+
+// An entry opened as itself (a link or a junction is never resolved) with the
+// right to delete it. A folder is shared for reading and writing but not for
+// deleting, so while it is open nobody can rename it or put a junction in its
+// place.
+struct OpenEntry {
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    bool realFolder = false;
+};
+
+OpenEntry openEntry(const QString& path,
+                    DWORD access = DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES) {
+    OpenEntry entry;
+    entry.handle =
+        CreateFileW(wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (entry.handle == INVALID_HANDLE_VALUE)
+        return entry;
+    FILE_ATTRIBUTE_TAG_INFO info{};
+    if (GetFileInformationByHandleEx(entry.handle, FileAttributeTagInfo, &info, sizeof info))
+        entry.realFolder = kindOf(info.FileAttributes, info.ReparseTag) == EntryKind::Folder;
+    return entry;
+}
+
+// Deletes the opened entry itself (a link as a link) when its handle closes;
+// a read-only file loses that attribute first.
+bool deleteOpened(HANDLE handle, const QString& path) {
+    FILE_DISPOSITION_INFO dispose{TRUE};
+    if (SetFileInformationByHandle(handle, FileDispositionInfo, &dispose, sizeof dispose))
+        return true;
+    const DWORD error = GetLastError();
+    FILE_BASIC_INFO basic{};
+    if (error == ERROR_ACCESS_DENIED &&
+        GetFileInformationByHandleEx(handle, FileBasicInfo, &basic, sizeof basic) &&
+        (basic.FileAttributes & FILE_ATTRIBUTE_READONLY)) {
+        basic.FileAttributes &= ~DWORD(FILE_ATTRIBUTE_READONLY);
+        if (SetFileInformationByHandle(handle, FileBasicInfo, &basic, sizeof basic) &&
+            SetFileInformationByHandle(handle, FileDispositionInfo, &dispose, sizeof dispose))
+            return true;
+    }
+    return fail("remove", path, error);
+}
+
+// Removes the entries of a folder that is held open: every one that is not a
+// real folder, and the real folders too when `subfolders` is set. Each entry
+// is opened as itself, so a junction or a link is removed, never entered.
+bool removeEntriesIn(const QString& path, bool subfolders) {
+    const std::optional<QList<WIN32_FIND_DATAW>> entries = listFolder(path);
+    if (!entries)
+        return false;
+    bool ok = true;
+    for (const WIN32_FIND_DATAW& found : *entries) {
+        const QString entryPath = path + QLatin1Char('/') + QString::fromWCharArray(found.cFileName);
+        OpenEntry entry = openEntry(entryPath);
+        if (entry.handle == INVALID_HANDLE_VALUE) {
+            const DWORD error = GetLastError();
+            if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
+                ok = fail("open", entryPath, error);
+            continue;
+        }
+        if (entry.realFolder) {
+            if (subfolders)
+                ok = removeEntriesIn(entryPath, true) && deleteOpened(entry.handle, entryPath) && ok;
+        } else {
+            ok = deleteOpened(entry.handle, entryPath) && ok;
+        }
+        CloseHandle(entry.handle);
+    }
+    return ok;
 }
 
 } // namespace
@@ -195,19 +298,52 @@ bool SystemFileSystem::removeFolder(const QString& path) {
     return true;
 }
 
+bool SystemFileSystem::removeFolderTree(const QString& path) {
+    // The folder stays open (and so in its place) while its entries go; then
+    // the open folder itself is deleted. A link or a junction goes as itself.
+    OpenEntry folder = openEntry(path);
+    if (folder.handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || fail("open", path, error);
+    }
+    const bool ok = (!folder.realFolder || removeEntriesIn(path, true)) && deleteOpened(folder.handle, path);
+    CloseHandle(folder.handle);
+    return ok;
+}
+
+bool SystemFileSystem::emptyFolder(const QString& path) {
+    // Held open (not deleted) while its files go, so it stays in its place.
+    OpenEntry folder = openEntry(path, FILE_READ_ATTRIBUTES | FILE_LIST_DIRECTORY);
+    if (folder.handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ||
+               fail("open folder", path, error);
+    }
+    const bool ok =
+        folder.realFolder ? removeEntriesIn(path, false) : fail("open folder", path, ERROR_DIRECTORY);
+    CloseHandle(folder.handle);
+    return ok;
+}
+
 // --- Reading -----------------------------------------------------------------
 
 EntryKind entryKind(const QString& path) {
     const std::optional<EntryInfo> info = entryInfo(path);
     if (!info)
         return EntryKind::Missing;
-    if (isNameSurrogate(info->attributes, info->tag))
-        return EntryKind::Link;
-    if (info->attributes & FILE_ATTRIBUTE_DIRECTORY)
-        return EntryKind::Folder;
-    if (info->attributes & FILE_ATTRIBUTE_DEVICE)
-        return EntryKind::Other;
-    return EntryKind::File;
+    return kindOf(info->attributes, info->tag);
+}
+
+QList<FolderEntry> entriesOf(const QString& path) {
+    QList<FolderEntry> entries;
+    if (entryKind(path) != EntryKind::Folder)
+        return entries;
+    for (const WIN32_FIND_DATAW& found : listFolder(path).value_or(QList<WIN32_FIND_DATAW>()))
+        entries.append(FolderEntry{QString::fromWCharArray(found.cFileName),
+                                   kindOf(found.dwFileAttributes, found.dwReserved0), true});
+    std::sort(entries.begin(), entries.end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+    return entries;
 }
 
 qint64 fileSize(const QString& path) {

@@ -104,10 +104,20 @@ bool ProgramFolder::ensureGamesRoot() const {
 }
 
 bool ProgramFolder::ensureFolder(const QString& relative) const {
-    const QString full = path(relative);
-    if (full.startsWith(gamesRoot_ + QLatin1Char('/')) && !ensureGamesRoot())
+    if (path(relative).startsWith(gamesRoot_ + QLatin1Char('/')) &&
+        !(ensureGamesRoot() && secureGamesFolders()))
         return false;
-    return makeFolders(full);
+    return makeFolders(path(relative));
+}
+
+bool ProgramFolder::secureGamesFolders() const {
+    bool ok = true;
+    for (const QString& name : {QStringLiteral("Temp"), QStringLiteral("Save")}) {
+        const QString folder = path(name);
+        if (entryKind(folder) == EntryKind::Link)
+            ok = !moveAside(folder, folder + QStringLiteral("~link")).isEmpty() && ok;
+    }
+    return ok;
 }
 
 } // namespace zorna

@@ -49,8 +49,14 @@ public:
     // The working folder's used-picture file of window N: "Temp/N.$$$".
     QString usedPictureFile(int windowNumber) const;
 
-    // Creates the folder (and its parents) when missing; true when it exists afterwards.
+    // Creates the folder (and its parents) when missing; true when it is a real
+    // folder afterwards. A Temp or Save that is a link is moved aside first.
     bool ensureFolder(const QString& relative) const;
+    // Moves aside a Temp or Save of the games folder that is a link or a
+    // junction as "Temp~link-<date>", so that nothing is ever read, written or
+    // deleted through it (a file in its place stays, and making the folder
+    // fails). True when neither is a link afterwards.
+    bool secureGamesFolders() const;
     // Creates the user's games folder when missing, readable by this user
     // alone, so that no other user sees the games; true when it exists.
     bool ensureGamesRoot() const;

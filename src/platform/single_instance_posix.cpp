@@ -33,33 +33,44 @@ QString SingleInstance::lockPath(const QString& workingFolder) {
 
 SingleInstance::SingleInstance(const QString& workingFolder) : path_(lockPath(workingFolder)) {
     const QByteArray path = QFile::encodeName(path_);
+    int error = 0;
     for (int attempt = 0; attempt < 3; ++attempt) {
-        const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+        // Never waits on a FIFO and never follows a link.
+        const int fd =
+            ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0644);
         if (fd < 0) {
+            error = errno;
             // A link in the lock file's place is removed (its target stays) and the file made anew.
-            if (errno == ELOOP && ::unlink(path.constData()) == 0)
+            if (error == ELOOP && ::unlink(path.constData()) == 0)
                 continue;
             break;
         }
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            error = EINVAL;
+            ::close(fd);
+            break;
+        }
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            const int error = errno;
+            error = errno;
             ::close(fd);
             if (error == EWOULDBLOCK) {
-                onlyCopy_ = false;
+                state_ = State::HeldByAnother;
                 return;
             }
-            errno = error;
             break;
         }
         if (stillAt(fd, path)) {
             handle_ = fd;
+            state_ = State::Held;
             return;
         }
         ::close(fd);
+        error = EAGAIN;
     }
     qCWarning(lcFiles).noquote() << "lock not made:" << path_ << "-"
-                                 << QString::fromLocal8Bit(std::strerror(errno))
-                                 << "- running without a check for a second copy";
+                                 << QString::fromLocal8Bit(std::strerror(error))
+                                 << "- a second copy cannot be checked for";
 }
 
 SingleInstance::~SingleInstance() {

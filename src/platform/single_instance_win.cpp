@@ -28,8 +28,14 @@ SingleInstance::SingleInstance(const QString& workingFolder) : path_(lockPath(wo
             break;
         }
         FILE_ATTRIBUTE_TAG_INFO info{};
-        if (GetFileInformationByHandleEx(file, FileAttributeTagInfo, &info, sizeof info) &&
-            (info.FileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY))) {
+        if (!GetFileInformationByHandleEx(file, FileAttributeTagInfo, &info, sizeof info) ||
+            GetFileType(file) != FILE_TYPE_DISK) {
+            // Not a file on a disk (a device or a pipe of that name).
+            error = ERROR_INVALID_FUNCTION;
+            CloseHandle(file);
+            break;
+        }
+        if (info.FileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) {
             // A link or junction in the lock file's place is removed (its target
             // stays) and the file made anew.
             CloseHandle(file);
@@ -43,16 +49,17 @@ SingleInstance::SingleInstance(const QString& workingFolder) : path_(lockPath(wo
             error = GetLastError();
             CloseHandle(file);
             if (error == ERROR_LOCK_VIOLATION || error == ERROR_IO_PENDING) {
-                onlyCopy_ = false;
+                state_ = State::HeldByAnother;
                 return;
             }
             break;
         }
         handle_ = reinterpret_cast<qintptr>(file);
+        state_ = State::Held;
         return;
     }
     qCWarning(lcFiles).noquote() << "lock not made:" << path_ << "-" << qt_error_string(int(error))
-                                 << "- running without a check for a second copy";
+                                 << "- a second copy cannot be checked for";
 }
 
 SingleInstance::~SingleInstance() {

@@ -253,12 +253,26 @@ void RegistrationWindow::toggleSavedGames() {
 
 void RegistrationWindow::fillList() {
     games_.recover();
-    while (const std::optional<QString> damaged = games_.removeNextDamaged())
+    // The folder is named as it is only once it is known whether it went.
+    while (const std::optional<SavedGames::DamagedGame> damaged = games_.removeNextDamaged())
         ctx_.dialogs.show(this,
                           Message{QStringLiteral("Помилка"),
-                                  QStringLiteral("Виявлено помилку в даних гри%1!\nПапка з даними цієї гри "
-                                                 "буде знищена")
-                                      .arg(QDir::toNativeSeparators(*damaged)),
+                                  (damaged->removed ? QStringLiteral("Виявлено помилку в даних гри%1!\nПапка "
+                                                                     "з даними цієї гри буде знищена")
+                                                    : QStringLiteral("Виявлено помилку в даних гри%1!\nПапку "
+                                                                     "з даними цієї гри не вдалося видалити, "
+                                                                     "її пропущено."))
+                                      .arg(QDir::toNativeSeparators(damaged->folder)),
+                                  MsgIcon::Warning, MsgButtons::Ok});
+    // A folder whose name cannot be read cannot be opened, checked or removed:
+    // the teacher is told why it is not in the list.
+    if (const QStringList unreadable = games_.unreadableNames(); !unreadable.isEmpty())
+        ctx_.dialogs.show(this,
+                          Message{QStringLiteral("Повідомлення"),
+                                  QStringLiteral("Назви цих папок у папці %1 не вдалося прочитати, тому їх "
+                                                 "немає у списку збережених ігор:\n%2")
+                                      .arg(QDir::toNativeSeparators(games_.saveFolder()),
+                                           unreadable.join(QLatin1Char('\n'))),
                                   MsgIcon::Warning, MsgButtons::Ok});
 }
 

@@ -28,19 +28,25 @@ QString SavedGames::folder(int position) const {
     return QDir(saveFolder()).filePath(names_.value(position));
 }
 
-std::optional<QString> SavedGames::removeNextDamaged() {
+std::optional<SavedGames::DamagedGame> SavedGames::removeNextDamaged() {
     reload();
     for (const QString& name : names_) {
         // The record's name is matched without regard to letter case.
         if (QFileInfo::exists(programFolder_.path(QStringLiteral("Save/%1/date.dat").arg(name))))
             continue;
         const QString gameFolder = QDir(saveFolder()).filePath(name);
-        if (!gamefiles::removeGameFolder(saveFolder(), gameFolder))
+        const bool removed =
+            gamefiles::removeGameFolder(saveFolder(), gameFolder) && !QFileInfo::exists(gameFolder);
+        if (!removed)
             undeletable_.append(name);
         reload();
-        return gameFolder;
+        return DamagedGame{gameFolder, removed};
     }
     return std::nullopt;
+}
+
+QStringList SavedGames::unreadableNames() const {
+    return gamefiles::unreadableGameFolders(saveFolder());
 }
 
 bool SavedGames::remove(const QString& gameFolder) {

@@ -20,9 +20,17 @@ public:
     // Finishes or undoes the saves that were cut short, so that their folders
     // are not taken for damaged ones, and reads the list.
     void recover();
-    // Removes the first listed game without date.dat and returns its folder;
-    // nothing when no damaged game is left. The list is read again.
-    std::optional<QString> removeNextDamaged();
+    struct DamagedGame {
+        QString folder;
+        bool removed = false; // false: left where it is (and out of the list)
+    };
+    // Tries to remove the first listed game without date.dat and says which
+    // and whether it went whole; nothing when no damaged game is left. A
+    // folder that could not be removed is left out of the list from then on.
+    std::optional<DamagedGame> removeNextDamaged();
+    // The game folders the list leaves out because their names cannot be read
+    // as text, as they can be shown.
+    QStringList unreadableNames() const;
     // Removes a game folder; false when it could not be removed. The list is
     // read again either way, so it shows what the disk holds.
     bool remove(const QString& gameFolder);
@@ -34,9 +42,9 @@ public:
     // The folder of the game at a position of the list.
     QString folder(int position) const;
 
-private:
     QString saveFolder() const;
 
+private:
     const ProgramFolder& programFolder_;
     QStringList names_;
     QStringList undeletable_;

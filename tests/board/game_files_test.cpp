@@ -338,6 +338,10 @@ private slots:
         QCOMPARE(tc.programFolder.read(QStringLiteral("Outside/keep.txt")), QByteArray("keep"));
         QVERIFY(tc.programFolder.exists(QStringLiteral("Outside/sub/keep2.txt")));
         QVERIFY(tc.programFolder.exists(QStringLiteral("Save")));
+        // A save folder that is a link removes nothing where it leads.
+        ZORNA_LINK(root + "/Outside", root + "/Save2");
+        QVERIFY(!gamefiles::removeGameFolder(root + "/Save2", root + "/Save2/sub"));
+        QVERIFY(tc.programFolder.exists(QStringLiteral("Outside/sub/keep2.txt")));
     }
 };
 

@@ -7,6 +7,7 @@
 #include "support/test_registry.h"
 #include "support/tiny_disk.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QMap>
@@ -218,6 +219,18 @@ private slots:
         QCOMPARE(gamefiles::readGameRecord(scene.game())->players[0].square(), 8);
     }
 
+    // A save folder that is a link to a folder outside gets no game.
+    void saveFolderThatIsALinkGetsNothing() {
+        SaveScene scene(false);
+        const QString outside = scene.dir.filePath(QStringLiteral("Outside"));
+        QVERIFY(QDir().mkpath(outside));
+        ZORNA_LINK(outside, scene.save());
+        QVERIFY(!scene.write());
+        QCOMPARE(
+            QDir(outside).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList());
+    }
+
     // A restore copies only the plain files that lie in the game's own Temp.
     void restoreCopiesOnlyPlainFilesOfTheGame_data() {
         QTest::addColumn<bool>("tempIsLink");
@@ -276,5 +289,142 @@ private slots:
     }
 };
 ZORNA_TEST_CLASS(SaveSafetyTest)
+
+namespace {
+
+// Puts into `path` what a test case names: a complete game "A", "B" or "C",
+// an empty folder, a 4-byte file or a folder holding only statist.dat;
+// nothing for "" (and for "link", which the test makes itself).
+void putLeftover(const QString& path, const QString& kind) {
+    static const QMap<QString, int> squares{{"A", 3}, {"B", 5}, {"C", 7}};
+    if (squares.contains(kind)) {
+        const int square = squares.value(kind);
+        put(path + "/date.dat", makeRecord(square, square + 1, 1).toBytes());
+        put(path + "/statist.dat", QByteArray(84, char(square)));
+        put(path + "/Temp/2.$$$", QByteArray(44, char(square)));
+    } else if (kind == QLatin1String("empty")) {
+        QVERIFY(QDir().mkpath(path));
+    } else if (kind == QLatin1String("file")) {
+        put(path, "1234");
+    } else if (kind == QLatin1String("statist")) {
+        put(path + "/statist.dat", QByteArray(84, '\x01'));
+    }
+}
+
+GameSnapshot gameOf(const QString& kind) {
+    QTemporaryDir dir;
+    if (kind.isEmpty())
+        return GameSnapshot();
+    putLeftover(dir.filePath(QStringLiteral("game")), kind);
+    return snapshot(dir.filePath(QStringLiteral("game")));
+}
+
+} // namespace
+
+// What a killed save, a stray copy or a hand-made folder leaves beside a game
+// folder: the next start swaps in only a game that reads back whole, removes
+// an old game only when the game folder is complete, and keeps every leftover
+// that is no complete game aside instead of in the game's place.
+class InterruptedSaveRecoveryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void recoveryChecksBeforeItSwaps_data() {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("ready");
+        QTest::addColumn<QString>("old");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<int>("keptAside");
+        QTest::newRow("empty ready folder beside a game") << "A"
+                                                          << "empty"
+                                                          << ""
+                                                          << "A" << 1;
+        QTest::newRow("4-byte file named ready beside a game") << "A"
+                                                               << "file"
+                                                               << ""
+                                                               << "A" << 1;
+        QTest::newRow("ready holding only statist.dat beside a game") << "A"
+                                                                      << "statist"
+                                                                      << ""
+                                                                      << "A" << 1;
+        QTest::newRow("ready as a link to a game outside") << "A"
+                                                           << "link"
+                                                           << ""
+                                                           << "A" << 1;
+        QTest::newRow("complete ready beside a game") << "A"
+                                                      << "B"
+                                                      << ""
+                                                      << "B" << 0;
+        QTest::newRow("complete ready, the game stepped aside") << ""
+                                                                << "B"
+                                                                << "A"
+                                                                << "B" << 0;
+        QTest::newRow("complete ready, a game and an older old one") << "A"
+                                                                     << "B"
+                                                                     << "C"
+                                                                     << "B" << 0;
+        QTest::newRow("old beside a complete game") << "A"
+                                                    << ""
+                                                    << "C"
+                                                    << "A" << 0;
+        QTest::newRow("old without the game") << ""
+                                              << ""
+                                              << "C"
+                                              << "C" << 0;
+        QTest::newRow("old beside a damaged game") << "statist"
+                                                   << ""
+                                                   << "C"
+                                                   << "C" << 1;
+        QTest::newRow("damaged old without the game") << ""
+                                                      << ""
+                                                      << "empty"
+                                                      << "" << 1;
+        QTest::newRow("damaged ready, old without the game") << ""
+                                                             << "statist"
+                                                             << "C"
+                                                             << "C" << 1;
+        QTest::newRow("damaged old beside a damaged game") << "empty"
+                                                           << ""
+                                                           << "file"
+                                                           << "empty" << 1;
+    }
+    void recoveryChecksBeforeItSwaps() {
+        QFETCH(QString, game);
+        QFETCH(QString, ready);
+        QFETCH(QString, old);
+        QFETCH(QString, result);
+        QFETCH(int, keptAside);
+        QTemporaryDir dir;
+        const QString save = dir.filePath(QStringLiteral("Save"));
+        const QString outside = dir.filePath(QStringLiteral("Outside"));
+        QVERIFY(QDir().mkpath(save));
+        putLeftover(save + "/1", game);
+        putLeftover(save + "/1~ready", ready);
+        putLeftover(save + "/1~old", old);
+        if (ready == QLatin1String("link")) {
+            putLeftover(outside, QStringLiteral("C"));
+            ZORNA_LINK(outside, save + "/1~ready");
+        }
+        QVERIFY(gamefiles::recoverInterruptedSaves(save));
+        QCOMPARE(snapshot(save + "/1"), gameOf(result));
+        const QStringList entries =
+            QDir(save).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        const QString aside = "1~damaged-" + QDate::currentDate().toString(Qt::ISODate);
+        QStringList expected;
+        if (!result.isEmpty())
+            expected << "1";
+        for (int n = 1; n <= keptAside; ++n)
+            expected << (n == 1 ? aside : aside + "-" + QString::number(n));
+        QCOMPARE(entries, expected);
+        // What was kept aside is not a game of the list, and nothing outside changed.
+        QCOMPARE(gamefiles::savedGameFolders(save), result.isEmpty() ? QStringList() : QStringList{"1"});
+        if (entryExists(outside))
+            QCOMPARE(snapshot(outside), gameOf("C"));
+        // A second start finds nothing more to do.
+        QVERIFY(gamefiles::recoverInterruptedSaves(save));
+        QCOMPARE(QDir(save).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 entries);
+    }
+};
+ZORNA_TEST_CLASS(InterruptedSaveRecoveryTest)
 
 #include "save_safety_test.moc"

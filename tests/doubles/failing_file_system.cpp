@@ -60,4 +60,14 @@ bool FailingFileSystem::removeFolder(const QString& path) {
     return allow("remove folder", path) && real_.removeFolder(path);
 }
 
+// A removal of a whole folder, or of the files in one, is one step: it
+// happens or not.
+bool FailingFileSystem::removeFolderTree(const QString& path) {
+    return allow("remove tree", path) && real_.removeFolderTree(path);
+}
+
+bool FailingFileSystem::emptyFolder(const QString& path) {
+    return allow("empty folder", path) && real_.emptyFolder(path);
+}
+
 } // namespace zorna::test

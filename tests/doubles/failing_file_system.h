@@ -29,6 +29,8 @@ public:
     bool makeFolder(const QString& path) override;
     bool remove(const QString& path) override;
     bool removeFolder(const QString& path) override;
+    bool removeFolderTree(const QString& path) override;
+    bool emptyFolder(const QString& path) override;
 
     // Every step seen, as "write <path>", in order.
     const QStringList& steps() const { return steps_; }

@@ -1,6 +1,8 @@
 // Where an installed program keeps each user's games: with a read-only program
 // folder, Temp and Save move to the user's own data folder, same layout.
 #include "board/board_support.h"
+#include "platform/single_instance.h"
+#include "registration/start_up.h"
 #include "support/test_registry.h"
 
 #include <QDirIterator>
@@ -151,6 +153,24 @@ private slots:
         const ProgramFolder other(tc.programFolder.root(), petro.path() + "/Zorna");
         QVERIFY(!QFileInfo::exists(other.saveFolder()));
         QVERIFY(!QFileInfo::exists(other.usedPictureFile(2)));
+    }
+
+    // A user's first start with a read-only program folder: the user's games
+    // folder is made first, so the lock is taken there and a second copy is
+    // kept out from the very first start.
+    void firstStartLocksTheUsersGamesFolder() {
+        TestContext tc(fakeCatalog());
+        QTemporaryDir ira;
+        ReadOnly readOnly(tc.programFolder.root());
+        const ProgramFolder folder(tc.programFolder.root(), ira.path() + "/Zorna");
+        QVERIFY(!QFileInfo::exists(folder.gamesRoot()));
+        const std::unique_ptr<SingleInstance> first = lockGamesFolder(folder);
+        QCOMPARE(first->state(), SingleInstance::State::Held);
+        QCOMPARE(first->path(), folder.gamesRoot() + "/zorna.lock");
+        QCOMPARE(lockGamesFolder(folder)->state(), SingleInstance::State::HeldByAnother);
+        // Where even the games folder cannot be made, the start is refused.
+        const ProgramFolder nowhere(tc.programFolder.root(), tc.programFolder.root() + "/Zorna");
+        QCOMPARE(lockGamesFolder(nowhere)->state(), SingleInstance::State::Unavailable);
     }
 };
 

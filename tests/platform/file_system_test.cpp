@@ -1,10 +1,12 @@
 #include "doubles/failing_file_system.h"
 #include "platform/file_system.h"
+#include "platform/program_folder.h"
 #include "platform/single_instance.h"
 #include "support/files.h"
 #include "support/links.h"
 #include "support/test_registry.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -206,8 +208,93 @@ private slots:
         QVERIFY(!entryExists(dir.filePath(QStringLiteral("tree"))));
         QCOMPARE(contentOf(dir.filePath(QStringLiteral("outside/keep.txt"))), QByteArray("keep"));
     }
+
+    // Emptying the working folder removes its files and the links in it as
+    // links; a working folder that is itself a link is not emptied at all.
+    void emptyingNeverGoesThroughALink() {
+        QTemporaryDir dir;
+        const QString outside = dir.filePath(QStringLiteral("outside"));
+        put(outside + "/keep.txt", "keep");
+        const QString temp = dir.filePath(QStringLiteral("Temp"));
+        put(temp + "/2.$$$", "used");
+        put(temp + "/sub/inner", "inner");
+        ZORNA_LINK(outside, temp + "/dirlink");
+        ZORNA_LINK(outside + "/keep.txt", temp + "/filelink");
+        QVERIFY(removeFilesIn(temp));
+        QCOMPARE(QDir(temp).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList{"sub"});
+        QCOMPARE(contentOf(temp + "/sub/inner"), QByteArray("inner"));
+
+        const QString linkedTemp = dir.filePath(QStringLiteral("Temp2"));
+        ZORNA_LINK(outside, linkedTemp);
+        QVERIFY(!removeFilesIn(linkedTemp));
+        QCOMPARE(entryKind(linkedTemp), EntryKind::Link);
+        QCOMPARE(contentOf(outside + "/keep.txt"), QByteArray("keep"));
+        QVERIFY(removeFilesIn(dir.filePath(QStringLiteral("missing"))));
+    }
+
+    // A folder's own place taken by a link is no folder; moved aside (under a
+    // name not taken yet) it keeps its target and makes room for a real folder.
+    void linkIsNoFolderAndIsMovedAside() {
+        QTemporaryDir dir;
+        const QString outside = dir.filePath(QStringLiteral("outside"));
+        put(outside + "/keep.txt", "keep");
+        const QString save = dir.filePath(QStringLiteral("Save"));
+        const QString aside = save + "~link-" + QDate::currentDate().toString(Qt::ISODate);
+        for (const QString& expected : {aside, aside + "-2", aside + "-3"}) {
+            ZORNA_LINK(outside, save);
+            QVERIFY(!makeFolders(save));
+            QCOMPARE(moveAside(save, save + "~link"), expected);
+            QCOMPARE(entryKind(expected), EntryKind::Link);
+        }
+        QVERIFY(makeFolders(save));
+        QCOMPARE(entryKind(save), EntryKind::Folder);
+        QCOMPARE(QDir(outside).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"keep.txt"});
+    }
 };
 ZORNA_TEST_CLASS(FileWritingTest)
+
+// The games folder's Temp and Save are used only as real folders.
+class GamesFoldersTest : public QObject {
+    Q_OBJECT
+private slots:
+    // A link in their place is moved aside and a real folder made; a file
+    // there is kept, and no folder is made.
+    void linkInTheirPlaceIsMovedAside_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("link");
+        QTest::newRow("Temp as a link") << "Temp" << true;
+        QTest::newRow("Save as a link") << "Save" << true;
+        QTest::newRow("temp as a link, in another letter case") << "temp" << true;
+        QTest::newRow("Save as a file") << "Save" << false;
+    }
+    void linkInTheirPlaceIsMovedAside() {
+        QFETCH(QString, name);
+        QFETCH(bool, link);
+        QTemporaryDir dir;
+        const QString games = dir.filePath(QStringLiteral("games"));
+        const QString outside = dir.filePath(QStringLiteral("outside"));
+        put(outside + "/keep.txt", "keep");
+        put(games + "/help.txt", "program");
+        if (link)
+            ZORNA_LINK(outside, games + "/" + name);
+        else
+            put(games + "/" + name, "a file");
+        const ProgramFolder folder(games);
+        QCOMPARE(folder.ensureFolder(name.toCaseFolded() == QLatin1String("temp") ? "Temp" : "Save"), link);
+        if (link) {
+            const QString aside = games + "/" + name + "~link-" + QDate::currentDate().toString(Qt::ISODate);
+            QCOMPARE(entryKind(aside), EntryKind::Link);
+            QCOMPARE(entryKind(folder.path(name)), EntryKind::Folder);
+        } else {
+            QCOMPARE(contentOf(games + "/" + name), QByteArray("a file"));
+        }
+        QVERIFY(removeFilesIn(folder.workingFolder()));
+        QCOMPARE(contentOf(outside + "/keep.txt"), QByteArray("keep"));
+        QVERIFY(folder.secureGamesFolders());
+    }
+};
+ZORNA_TEST_CLASS(GamesFoldersTest)
 
 class SingleInstanceTest : public QObject {
     Q_OBJECT
@@ -237,6 +324,29 @@ private slots:
         QCOMPARE(contentOf(target), QByteArray("mine"));
         first.reset();
         QVERIFY(SingleInstance(working).isOnlyCopy());
+    }
+
+    // Where no lock can be made, the copy is told so, not let run unchecked.
+    void lockThatCannotBeMadeIsUnavailable_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("folder in its place") << "folder";
+        QTest::newRow("FIFO in its place") << "fifo";
+        QTest::newRow("games folder missing") << "missing";
+    }
+    void lockThatCannotBeMadeIsUnavailable() {
+        QFETCH(QString, kind);
+        QTemporaryDir dir;
+        QString working = dir.filePath(QStringLiteral("Temp"));
+        if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(SingleInstance::lockPath(working)));
+        else if (kind == QLatin1String("fifo"))
+            ZORNA_FIFO(SingleInstance::lockPath(working));
+        else
+            working = dir.filePath(QStringLiteral("not made yet/Temp"));
+        const SingleInstance instance(working);
+        QCOMPARE(instance.state(), SingleInstance::State::Unavailable);
+        QVERIFY(!instance.isOnlyCopy());
+        QCOMPARE(instance.path(), SingleInstance::lockPath(working));
     }
 };
 ZORNA_TEST_CLASS(SingleInstanceTest)

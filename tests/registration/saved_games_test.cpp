@@ -1,6 +1,7 @@
 #include "board/board_support.h"
 #include "board/game_files.h"
 #include "doubles/failing_file_system.h"
+#include "platform/file_system.h"
 #include "platform/single_instance.h"
 #include "registration/registration_fixture.h"
 #include "registration/registration_window.h"
@@ -8,9 +9,15 @@
 #include "support/links.h"
 #include "support/test_registry.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 using namespace zorna;
 using namespace zorna::test;
@@ -125,6 +132,7 @@ private slots:
     void interruptedSaveIsFinishedBeforeTheCheck() {
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1~ready/date.dat"), gameOf("Оля", "Петро"));
+        tc.programFolder.write(QStringLiteral("Save/1~ready/statist.dat"), StatTable().toBytes());
         QDir().mkpath(tc.programFolder.root() + "/Save/2~saving/Temp");
         RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx, tc.catalog));
         r->toggleSavedGames();
@@ -134,6 +142,68 @@ private slots:
         QCOMPARE(QDir(tc.ctx.folder.saveFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{"1"});
     }
+
+    // What is kept aside or in progress ("~" in its name) is neither listed nor
+    // taken for a damaged game.
+    void namesWithATildeAreNotGames() {
+        TestContext tc(fakeCatalog());
+        tc.programFolder.write(QStringLiteral("Save/1/date.dat"), gameOf("Оля", "Петро"));
+        tc.programFolder.write(QStringLiteral("Save/2~damaged-2026-01-05/date.dat"), gameOf("Іра", "Марко"));
+        QDir().mkpath(tc.programFolder.root() + "/Save/3~old~ready");
+        QDir().mkpath(tc.programFolder.root() + "/Save/notes~");
+        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx, tc.catalog));
+        r->toggleSavedGames();
+        QVERIFY(tc.dialogs.asked().isEmpty());
+        QCOMPARE(r->savedGames(), QStringList{"1"});
+        QCOMPARE(QDir(tc.ctx.folder.saveFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 (QStringList{"1", "2~damaged-2026-01-05", "3~old~ready", "notes~"}));
+    }
+
+    // A damaged folder that could not be removed is not said to go: the
+    // message says it stays, once, and the list leaves it out.
+    void damagedFolderThatStaysIsNotSaidToGo() {
+        TestContext tc(fakeCatalog());
+        tc.programFolder.write(QStringLiteral("Save/1/date.dat"), gameOf("Оля", "Петро"));
+        tc.programFolder.write(QStringLiteral("Save/2/Temp/2.$$$"), "x");
+        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx, tc.catalog));
+        {
+            FailingFileSystem stuck(QRegularExpression(QStringLiteral("^remove tree .*/Save/2$")));
+            r->toggleSavedGames();
+            r->toggleSavedGames();
+            r->toggleSavedGames();
+        }
+        const QString folder = QDir::toNativeSeparators(tc.ctx.folder.saveFolder() + "/2");
+        QCOMPARE(
+            tc.dialogs.asked(),
+            QList<Message>{(Message{QStringLiteral("Помилка"),
+                                    QStringLiteral("Виявлено помилку в даних гри") + folder +
+                                        QStringLiteral("!\nПапку з даними цієї гри не вдалося видалити, її "
+                                                       "пропущено."),
+                                    MsgIcon::Warning, MsgButtons::Ok})});
+        QVERIFY(tc.programFolder.exists(QStringLiteral("Save/2/Temp/2.$$$")));
+        QCOMPARE(r->savedGames(), QStringList{"1"});
+        QVERIFY(r->savedMode());
+    }
+
+#ifndef Q_OS_WIN
+    // A game folder whose name is not text cannot be opened, checked or
+    // removed by name: it is left alone, and the panel says why it is missing.
+    void folderWithANameThatIsNotTextIsNamed() {
+        TestContext tc(fakeCatalog());
+        tc.programFolder.write(QStringLiteral("Save/1/date.dat"), gameOf("Оля", "Петро"));
+        const QByteArray odd = QFile::encodeName(tc.programFolder.root()) + "/Save/\xff"
+                                                                            "7";
+        QCOMPARE(::mkdir(odd.constData(), 0777), 0);
+        RegistrationUnderTest r(RegistrationWindow::showFresh(tc.ctx, tc.catalog));
+        r->toggleSavedGames();
+        QCOMPARE(r->savedGames(), QStringList{"1"});
+        QCOMPARE(tc.dialogs.asked().size(), 1);
+        QCOMPARE(tc.dialogs.asked().first().title, QStringLiteral("Повідомлення"));
+        QVERIFY(tc.dialogs.asked().first().text.endsWith(QStringLiteral("збережених ігор:\n\uFFFD7")));
+        struct stat st;
+        QCOMPARE(::lstat(odd.constData(), &st), 0);
+    }
+#endif
 };
 ZORNA_TEST_CLASS(SavedGameFilesTest)
 
@@ -145,6 +215,7 @@ private slots:
     void secondCopyEndsWithoutTouchingAnything() {
         TestContext tc(fakeCatalog());
         tc.programFolder.write(QStringLiteral("Save/1~ready/date.dat"), gameOf("Оля", "Петро"));
+        tc.programFolder.write(QStringLiteral("Save/1~ready/statist.dat"), StatTable().toBytes());
         auto first = std::make_unique<SingleInstance>(tc.ctx.folder.workingFolder());
         QVERIFY(first->isOnlyCopy());
         {
@@ -165,6 +236,52 @@ private slots:
         QVERIFY(tc.dialogs.asked().isEmpty());
         QVERIFY(gamefiles::readGameRecord(tc.ctx.folder.saveFolder() + "/1"));
         QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1~ready")));
+    }
+
+    // A copy that cannot make its lock cannot know whether another one runs:
+    // it says so and ends without touching anything.
+    void lockThatCannotBeMadeStopsTheStart() {
+        TestContext tc(fakeCatalog());
+        tc.programFolder.write(QStringLiteral("Save/1~ready/date.dat"), gameOf("Оля", "Петро"));
+        const QString lock = SingleInstance::lockPath(tc.ctx.folder.workingFolder());
+        QVERIFY(QDir().mkpath(lock));
+        const SingleInstance instance(tc.ctx.folder.workingFolder());
+        QVERIFY(!startProgram(tc.ctx, tc.catalog, instance));
+        QCOMPARE(
+            tc.dialogs.asked(),
+            QList<Message>{(Message{QStringLiteral("Помилка"),
+                                    QStringLiteral("Гру не вдалося запустити: не вдалося створити файл «%1» "
+                                                   "для перевірки, чи гра вже запущена.")
+                                        .arg(QDir::toNativeSeparators(lock)),
+                                    MsgIcon::Warning, MsgButtons::Ok})});
+        QVERIFY(tc.programFolder.exists(QStringLiteral("Save/1~ready/date.dat")));
+        QVERIFY(!tc.programFolder.exists(QStringLiteral("Save/1")));
+    }
+
+    // A Save or Temp that is a link to a folder outside is moved aside at the
+    // start: the saved-games panel then finds no game there to remove as
+    // damaged, and nothing outside is touched.
+    void linkedGamesFoldersAreMovedAsideAtTheStart() {
+        TestContext tc(fakeCatalog());
+        tc.programFolder.write(QStringLiteral("Outside/9/notes.txt"), "mine");
+        tc.programFolder.write(QStringLiteral("Outside/2.$$$"), "mine");
+        const QString root = tc.programFolder.root();
+        ZORNA_LINK(root + "/Outside", root + "/Save");
+        ZORNA_LINK(root + "/Outside", root + "/Temp");
+        const SingleInstance instance(tc.ctx.folder.workingFolder());
+        RegistrationUnderTest r(startProgram(tc.ctx, tc.catalog, instance));
+        QVERIFY(r.w);
+        const QString day = QDate::currentDate().toString(Qt::ISODate);
+        QCOMPARE(entryKind(root + "/Save~link-" + day), EntryKind::Link);
+        QCOMPARE(entryKind(root + "/Temp~link-" + day), EntryKind::Link);
+        r->toggleSavedGames();
+        QVERIFY(tc.dialogs.asked().isEmpty());
+        QCOMPARE(entryKind(root + "/Save"), EntryKind::Folder);
+        QVERIFY(tc.ctx.folder.ensureFolder(QStringLiteral("Temp")));
+        QVERIFY(removeFilesIn(tc.ctx.folder.workingFolder()));
+        QCOMPARE(entryKind(root + "/Temp"), EntryKind::Folder);
+        QCOMPARE(tc.programFolder.read(QStringLiteral("Outside/9/notes.txt")), QByteArray("mine"));
+        QCOMPARE(tc.programFolder.read(QStringLiteral("Outside/2.$$$")), QByteArray("mine"));
     }
 };
 ZORNA_TEST_CLASS(StartUpTest)
