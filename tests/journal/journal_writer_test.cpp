@@ -393,7 +393,7 @@ private slots:
         QVERIFY(journal.taskResult(answer(1, QStringLiteral("Оля"), 1, 1, true)));
 
         QCOMPARE(contentOf(targetPath), targetBefore);
-        QCOMPARE(entriesOf(outside.path()),
+        QCOMPARE(test::entriesOf(outside.path()),
                  target == "missing" ? QStringList() : QStringList{QStringLiteral("target.sqlite")});
         QCOMPARE(entryKind(folder.path()), EntryKind::File);
         QCOMPARE(folder.entries(), QStringList{"results.sqlite"});
