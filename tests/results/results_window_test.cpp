@@ -116,14 +116,14 @@ private slots:
         ResultsWindow window(dialogs, clock);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("results journal not read"));
         window.openPaths({dir.filePath("notes.sqlite"), dir.filePath("pc2")});
-        QCOMPARE(
-            window.problemText(),
-            QStringLiteral("Файл «%1» не є журналом результатів Зорни.").arg(dir.filePath("notes.sqlite")));
+        QCOMPARE(window.problemText(), QStringLiteral("Файл «%1» не є журналом результатів Зорни.")
+                                           .arg(QDir::toNativeSeparators(dir.filePath("notes.sqlite"))));
         QCOMPARE(column(window.pupilsPage()->pupilTable(), 0), (QStringList{"оля", "Ян"}));
         QVERIFY(!window.exportCsv(dir.filePath("missing/folder/x.csv")));
         QCOMPARE(dialogs.asked().size(), 1);
         QCOMPARE(dialogs.asked()[0].text,
-                 QStringLiteral("Не вдалося записати файл «%1».").arg(dir.filePath("missing/folder/x.csv")));
+                 QStringLiteral("Не вдалося записати файл «%1».")
+                     .arg(QDir::toNativeSeparators(dir.filePath("missing/folder/x.csv"))));
     }
 
     // The list of journals: a copy is named, not counted; «Закрити» closes
