@@ -14,7 +14,6 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include <utility>
 
@@ -67,8 +66,8 @@ BoardWindow::BoardWindow(AppContext& context, const TaskCatalog& tasks, const Se
     saveButton_ =
         button(QString(), QStringLiteral("Збереження поточної гри"), 10200, QColor(224, 224, 224), 375);
     saveButton_->setObjectName(QStringLiteral("knopSave"));
-    saveButton_->setIcon(QIcon(renderSvg(QStringLiteral(":/board/disk.svg"), QSize(24, 23))));
-    saveButton_->setIconSize(QSize(24, 23));
+    saveButton_->setIcon(QIcon(loadDrawing(ctx_.folder, rules::drawings::kSaveDisk)));
+    saveButton_->setIconSize(rules::drawings::kSaveDisk.size());
     leaveButton_ = button(QStringLiteral("Вихід"), QStringLiteral("Повернення до вікна реєстрації гравців"),
                           10680, QColor(255, 128, 255), 975);
     leaveButton_->setObjectName(QStringLiteral("KnopEnd"));
@@ -258,7 +257,7 @@ void BoardWindow::openFinishWhenFree() {
         if (!session_.hasPendingFinish() || leaving_ || !isEnabled())
             return;
         const FinishEvent finish = *session_.takeFinish();
-        finishWindow_ = new FinishWindow(giveBoardBack());
+        finishWindow_ = new FinishWindow(ctx_.folder, giveBoardBack());
         finishWindow_->showPlace(finish.name, finish.place);
         setEnabled(false);
         centreOver(finishWindow_, this);

@@ -7,6 +7,7 @@
 #include "platform/file_system.h"
 
 #include <QFileInfo>
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -109,10 +110,13 @@ bool JournalReader::readIdentity() {
 bool JournalReader::readCounts() {
     QSqlQuery query(file_->file().db());
     query.setForwardOnly(true);
+    // count(*) alone counts the index's cells without reading them; the last
+    // answer is the one written last, found by its row id without a scan.
     return readRows(query,
                     QStringLiteral("SELECT (SELECT count(*) FROM games) + (SELECT count(*) FROM players) + "
                                    "(SELECT count(*) FROM finishes) + (SELECT count(*) FROM saves), "
-                                   "count(*), max(at_ms) FROM answers"),
+                                   "(SELECT count(*) FROM answers), "
+                                   "(SELECT at_ms FROM answers ORDER BY id DESC LIMIT 1)"),
                     [this](const QSqlQuery& row) {
                         answerCount_ = row.value(1).toLongLong();
                         rowCount_ = row.value(0).toLongLong() + answerCount_;
@@ -125,6 +129,9 @@ bool JournalReader::readGames() {
     QSqlQuery query(file_->file().db());
     query.setForwardOnly(true);
     std::unordered_map<qint64, std::size_t> byId;
+    // A class types a few dozen names over thousands of games: each spelling
+    // is kept once and shared by the games it plays in.
+    QSet<QString> spellings;
     return readRows(query, QStringLiteral("SELECT id, started_ms, restored_from FROM games ORDER BY id"),
                     [this, &byId](const QSqlQuery& row) {
                         GameRow game;
@@ -136,12 +143,12 @@ bool JournalReader::readGames() {
                     }) &&
            readRows(
                query, QStringLiteral("SELECT game_id, number, name FROM players ORDER BY game_id, number"),
-               [this, &byId](const QSqlQuery& row) {
+               [this, &byId, &spellings](const QSqlQuery& row) {
                    const auto game = byId.find(row.value(0).toLongLong());
                    const int number = row.value(1).toInt();
                    // Players numbered 1..3, in order; anything else is not the game's.
                    if (game != byId.end() && number == games_[game->second].names.size() + 1 && number <= 3)
-                       games_[game->second].names.append(textOf(row.value(2)));
+                       games_[game->second].names.append(*spellings.insert(textOf(row.value(2))));
                }) &&
            readRows(query, QStringLiteral("SELECT game_id, player, place FROM finishes ORDER BY id"),
                     [this, &byId](const QSqlQuery& row) {

@@ -98,6 +98,7 @@ public:
     // one journal, the one holding the most rows is the one to read.
     qint64 rowCount() const { return rowCount_; }
     qint64 answerCount() const { return answerCount_; }
+    // The time of the answer written last (none without answers).
     std::optional<qint64> lastAnswerMs() const { return lastAnswerMs_; }
     const std::vector<GameRow>& games() const { return games_; }
     const std::vector<SaveRow>& saves() const { return saves_; }

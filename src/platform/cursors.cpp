@@ -8,9 +8,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QImageReader>
-#include <QPainter>
 #include <QPixmap>
-#include <QSvgRenderer>
 
 namespace zorna {
 
@@ -38,13 +36,18 @@ QCursor loadCursorFile(const QString& path, const QCursor& fallback) {
     return QCursor(QPixmap::fromImage(image), hotX, hotY);
 }
 
-QCursor pictureCursor(const QString& resource, int size, int hotX, int hotY) {
+QCursor drawingCursor(const ProgramFolder& folder, const rules::DrawingCursor& cursor,
+                      const QCursor& fallback) {
+    const QString path = folder.path(rules::drawingPicture(cursor.drawing));
+    const QPixmap picture = loadPicture(path, 1.0);
+    if (picture.isNull())
+        return fallback;
     // A cursor made from a pixmap computes its mask each time: each one is made
     // once per run and shared by every window that shows it.
-    struct PictureCursors;
-    return RunCache<QCursor, PictureCursors>::value(
-        QStringLiteral("%1:%2:%3:%4").arg(resource).arg(size).arg(hotX).arg(hotY),
-        [&] { return QCursor(renderSvg(resource, QSize(size, size), 1.0), hotX, hotY); });
+    struct DrawingCursors;
+    return RunCache<QCursor, DrawingCursors>::value(
+        QStringLiteral("%1:%2:%3").arg(path).arg(cursor.hotX).arg(cursor.hotY),
+        [&] { return QCursor(picture, cursor.hotX, cursor.hotY); });
 }
 
 } // namespace zorna

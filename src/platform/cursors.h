@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/program_folder.h"
+#include "rules/drawings.h"
+
 #include <QCursor>
 #include <QString>
 
@@ -10,8 +13,10 @@ namespace zorna {
 // Returns `fallback` when the file is missing or unreadable.
 QCursor loadCursorFile(const QString& path, const QCursor& fallback = QCursor(Qt::ArrowCursor));
 
-// Cursor drawn from a picture stored with the program (for example an SVG
-// resource), at the given size and hot spot.
-QCursor pictureCursor(const QString& resource, int size, int hotX, int hotY);
+// A cursor from a drawing of the program folder (rules/drawings.h) with its hot
+// spot, at its size in screen pixels (its 1x picture, as cursors are drawn on
+// every screen). `fallback` when its picture is missing or unreadable.
+QCursor drawingCursor(const ProgramFolder& folder, const rules::DrawingCursor& cursor,
+                      const QCursor& fallback = QCursor(Qt::ArrowCursor));
 
 } // namespace zorna

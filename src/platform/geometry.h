@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/drawings.h"
+
 #include <QFont>
 #include <QRect>
 #include <QString>
@@ -11,7 +13,7 @@ namespace zorna {
 
 // Window layouts are given in twips; 15 twips make one pixel.
 constexpr int tw(int twips) {
-    return twips / 15;
+    return rules::twipsToPixels(twips);
 }
 constexpr QRect twRect(int left, int top, int width, int height) {
     return QRect(tw(left), tw(top), tw(width), tw(height));

@@ -1,6 +1,5 @@
 #include "platform/pictures.h"
 
-#include "platform/run_cache.h"
 #include "rules/picture_names.h"
 
 #include <QBuffer>
@@ -9,10 +8,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
-#include <QPainter>
 #include <QPixmapCache>
 #include <QSet>
-#include <QSvgRenderer>
 
 #include <utility>
 
@@ -195,24 +192,12 @@ QIcon windowIcon(const ProgramFolder& folder) {
     return icon;
 }
 
-QPixmap renderSvg(const QString& resource, QSize size, qreal devicePixelRatio) {
-    const qreal ratio = qMax<qreal>(1.0, devicePixelRatio);
-    struct SvgDrawings;
-    return RunCache<QPixmap, SvgDrawings>::value(
-        QStringLiteral("%1:%2x%3@%4").arg(resource).arg(size.width()).arg(size.height()).arg(ratio), [&] {
-            QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            QSvgRenderer renderer(resource);
-            QPainter painter(&image);
-            renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
-            painter.end();
-            image.setDevicePixelRatio(ratio);
-            return QPixmap::fromImage(image);
-        });
+QPixmap loadDrawing(const ProgramFolder& folder, const rules::Drawing& drawing, qreal devicePixelRatio) {
+    return loadPicture(folder.path(rules::drawingPicture(drawing)), devicePixelRatio);
 }
 
-QPixmap renderSvg(const QString& resource, QSize size) {
-    return renderSvg(resource, size, qApp ? qApp->devicePixelRatio() : 1.0);
+QPixmap loadDrawing(const ProgramFolder& folder, const rules::Drawing& drawing) {
+    return loadPicture(folder.path(rules::drawingPicture(drawing)));
 }
 
 } // namespace zorna

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/program_folder.h"
+#include "rules/drawings.h"
 
 #include <QIcon>
 #include <QImage>
@@ -72,11 +73,11 @@ private:
 // window; launchers take those from the installed icon theme.
 QIcon windowIcon(const ProgramFolder& folder);
 
-// A picture stored with the windows (SVG), drawn on a transparent ground to
-// cover size window pixels with as many device pixels as the screens show.
-// Each drawing is kept for the run, so the cursors and buttons every task
-// window makes are drawn once, not per window.
-QPixmap renderSvg(const QString& resource, QSize size);
-QPixmap renderSvg(const QString& resource, QSize size, qreal devicePixelRatio);
+// A drawing of the program folder (rules/drawings.h), drawn by the generator
+// at the size its window shows it, as loadPicture gives it: from its 2x
+// source on a screen of two device pixels per window pixel. Null when its
+// picture is missing.
+QPixmap loadDrawing(const ProgramFolder& folder, const rules::Drawing& drawing, qreal devicePixelRatio);
+QPixmap loadDrawing(const ProgramFolder& folder, const rules::Drawing& drawing);
 
 } // namespace zorna

@@ -6,8 +6,8 @@
 
 namespace zorna {
 
-// Values made once per run and shared from then on, such as SVG drawings and
-// cursors every task window shows. Unlike Qt's pixmap cache, nothing is
+// Values made once per run and shared from then on, such as the cursors
+// every task window shows. Unlike Qt's pixmap cache, nothing is
 // evicted to make room for pictures. The values go with the application,
 // before the windowing system they belong to. Tag keeps each use apart.
 template <typename Value, typename Tag> class RunCache {

@@ -28,8 +28,8 @@ constexpr int kSavedModeHeight = 4350 - 450;
 constexpr int kNameTop[3] = {960, 1320, 1680};
 constexpr int kSavedNameTop[3] = {2880, 3240, 3600};
 
-QIcon svgIcon(const QString& resource, QSize size) {
-    return QIcon(renderSvg(resource, size));
+QIcon drawingIcon(const ProgramFolder& folder, const rules::Drawing& drawing) {
+    return QIcon(loadDrawing(folder, drawing));
 }
 
 void colourText(QWidget* w, const QColor& text, const QColor& base) {
@@ -105,8 +105,8 @@ RegistrationWindow::RegistrationWindow(AppContext& context, const TaskCatalog& t
     nextButton_ = pictureButton(this, QStringLiteral("Перейти до ігрового поля"), 2280, 360,
                                 QStringLiteral("background-color: rgb(0, 192, 192);"));
     nextButton_->setObjectName(QStringLiteral("knopNext"));
-    nextButton_->setIcon(svgIcon(QStringLiteral(":/registration/next.svg"), QSize(33, 19)));
-    nextButton_->setIconSize(QSize(33, 19));
+    nextButton_->setIcon(drawingIcon(context.folder, rules::drawings::kNextArrow));
+    nextButton_->setIconSize(rules::drawings::kNextArrow.size());
 
     label(QStringLiteral("Гравці:"), 120, 720, 1335, 255);
     for (int i = 0; i < 3; ++i) {
@@ -124,18 +124,18 @@ RegistrationWindow::RegistrationWindow(AppContext& context, const TaskCatalog& t
     previousGameButton_ = pictureButton(this, QStringLiteral("Попередній запис"), 120, 2400,
                                         QStringLiteral("background-color: #c0c0c0;"));
     previousGameButton_->setObjectName(QStringLiteral("knopPopered"));
-    previousGameButton_->setIcon(svgIcon(QStringLiteral(":/registration/previous.svg"), QSize(33, 19)));
-    previousGameButton_->setIconSize(QSize(33, 19));
+    previousGameButton_->setIcon(drawingIcon(context.folder, rules::drawings::kPreviousGame));
+    previousGameButton_->setIconSize(rules::drawings::kPreviousGame.size());
     nextGameButton_ = pictureButton(this, QStringLiteral("Наступний запис"), 840, 2400,
                                     QStringLiteral("background-color: #c0c0c0;"));
     nextGameButton_->setObjectName(QStringLiteral("knopNastup"));
-    nextGameButton_->setIcon(svgIcon(QStringLiteral(":/registration/next_record.svg"), QSize(33, 19)));
-    nextGameButton_->setIconSize(QSize(33, 19));
+    nextGameButton_->setIcon(drawingIcon(context.folder, rules::drawings::kNextGame));
+    nextGameButton_->setIconSize(rules::drawings::kNextGame.size());
     deleteButton_ = pictureButton(this, QStringLiteral("Видалити гру з даними учасниками"), 2280, 2400,
                                   QStringLiteral("background-color: rgb(255, 0, 0);"));
     deleteButton_->setObjectName(QStringLiteral("Command1"));
-    deleteButton_->setIcon(svgIcon(QStringLiteral(":/registration/delete.svg"), QSize(33, 19)));
-    deleteButton_->setIconSize(QSize(33, 19));
+    deleteButton_->setIcon(drawingIcon(context.folder, rules::drawings::kDeleteGame));
+    deleteButton_->setIconSize(rules::drawings::kDeleteGame.size());
     for (int i = 0; i < 3; ++i) {
         label(QString::number(i + 1), 120, kSavedNameTop[i], 135, 255);
         auto* name = new FitLabel(this);
@@ -223,6 +223,10 @@ void RegistrationWindow::scrollTicker() {
 void RegistrationWindow::setMode(bool saved) {
     savedMode_ = saved;
     setClientSizeTw(this, 3000, saved ? kSavedModeHeight : kNewModeHeight);
+    // Out of saved-game mode the panel lies below the window's edge: its
+    // buttons are hidden too, so that no key (Tab, Space) can reach them there.
+    for (QPushButton* button : {previousGameButton_, nextGameButton_, deleteButton_})
+        button->setVisible(saved);
     const QString picture = saved ? rules::newButtonPicture() : rules::openButtonPicture();
     const QPixmap pix = loadPicture(ctx_.folder.path(picture));
     openButton_->setIcon(QIcon(pix));
@@ -303,6 +307,8 @@ void RegistrationWindow::showPreviousGame() {
 }
 
 void RegistrationWindow::deleteGame() {
+    if (!savedMode_)
+        return;
     if (ctx_.dialogs.show(this, Message{QStringLiteral("Запит"),
                                         QStringLiteral("Видалити гру з даними учасниками?"),
                                         MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes)

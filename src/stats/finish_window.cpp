@@ -1,18 +1,30 @@
 #include "stats/finish_window.h"
 
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 #include "platform/text_fit.h"
+#include "rules/drawings.h"
 
-#include "stats/svg_picture.h"
 #include <QCloseEvent>
 #include <QPainter>
-#include <QSvgRenderer>
 
 namespace zorna {
 
-FinishWindow::FinishWindow(std::function<void()> onClosed)
-    : onClosed_(std::move(onClosed)),
-      background_(new QSvgRenderer(QStringLiteral(":/stats/fireworks.svg"), this)) {
+namespace {
+
+// A picture control showing a drawing at its size, the window seen through
+// its transparent parts.
+QLabel* drawingLabel(const ProgramFolder& folder, const rules::Drawing& drawing, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setPixmap(loadDrawing(folder, drawing));
+    return label;
+}
+
+} // namespace
+
+FinishWindow::FinishWindow(const ProgramFolder& folder, std::function<void()> onClosed)
+    : onClosed_(std::move(onClosed)), fireworks_(loadDrawing(folder, rules::drawings::kFireworks)) {
     setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Фініш"));
@@ -29,19 +41,17 @@ FinishWindow::FinishWindow(std::function<void()> onClosed)
     p.setColor(QPalette::WindowText, QColor(192, 0, 192));
     name_->setPalette(p);
 
-    banner_ = new SvgPicture(QStringLiteral(":/stats/banner.svg"), this);
+    banner_ = drawingLabel(folder, rules::drawings::kBanner, this);
     banner_->setObjectName(QStringLiteral("Image2"));
-    placeTw(banner_, 1320, 1800, 5655, 870);
+    banner_->setGeometry(QRect(QPoint(tw(1320), tw(1800)), rules::drawings::kBanner.size()));
 
-    struct Box {
-        int l, t, w, h;
-    };
-    static constexpr Box kPlaces[3] = {
-        {3120, 3120, 1695, 2115}, {2520, 1920, 2715, 3390}, {2520, 1920, 2715, 3390}};
+    // Top-left corners in twips; the sizes are the drawings'.
+    static constexpr QPoint kPlaceCorners[3] = {{3120, 3120}, {2520, 1920}, {2520, 1920}};
     for (int i = 0; i < 3; ++i) {
-        auto* m = new SvgPicture(QStringLiteral(":/stats/place%1.svg").arg(i + 1), this);
+        const rules::Drawing& drawing = rules::drawings::kPlaces[i];
+        QLabel* m = drawingLabel(folder, drawing, this);
         m->setObjectName(QStringLiteral("Misse%1").arg(i + 1));
-        placeTw(m, kPlaces[i].l, kPlaces[i].t, kPlaces[i].w, kPlaces[i].h);
+        m->setGeometry(QRect(QPoint(tw(kPlaceCorners[i].x()), tw(kPlaceCorners[i].y())), drawing.size()));
         m->hide();
         placePictures_[i] = m;
     }
@@ -51,7 +61,7 @@ FinishWindow::FinishWindow(std::function<void()> onClosed)
 void FinishWindow::showPlace(const QString& name, int place) {
     name_->setText(name);
     banner_->hide();
-    for (SvgPicture* m : placePictures_)
+    for (QLabel* m : placePictures_)
         m->hide();
     if (place == 1)
         banner_->show();
@@ -60,9 +70,8 @@ void FinishWindow::showPlace(const QString& name, int place) {
 }
 
 void FinishWindow::paintEvent(QPaintEvent*) {
-    // The 547 x 623 picture from the top-left corner; the window shows its top.
-    QPainter p(this);
-    background_->render(&p, QRectF(0, 0, 547, 623));
+    // The fireworks from the top-left corner; the window shows their top.
+    QPainter(this).drawPixmap(0, 0, fireworks_);
 }
 
 void FinishWindow::closeEvent(QCloseEvent* event) {

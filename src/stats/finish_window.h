@@ -1,18 +1,15 @@
 #pragma once
 
 #include <QLabel>
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
 #include <functional>
 
-class QSvgRenderer;
-
 namespace zorna {
-class SvgPicture;
-}
 
-namespace zorna {
+class ProgramFolder;
 
 // "Фініш": congratulates a player whose chip has reached the last square with
 // the place taken and, for the winner, the banner. The board is enabled again
@@ -20,14 +17,15 @@ namespace zorna {
 class FinishWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit FinishWindow(std::function<void()> onClosed);
+    // The pictures are the program folder's drawings (rules::drawings).
+    FinishWindow(const ProgramFolder& folder, std::function<void()> onClosed);
 
     // Shows the name, the picture of the place and, for place 1, the banner.
     void showPlace(const QString& name, int place);
 
     QLabel* nameLabel() const { return name_; }
-    SvgPicture* banner() const { return banner_; }
-    SvgPicture* placePicture(int place) const { return placePictures_[place - 1]; }
+    QLabel* banner() const { return banner_; }
+    QLabel* placePicture(int place) const { return placePictures_[place - 1]; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -35,10 +33,10 @@ protected:
 
 private:
     std::function<void()> onClosed_;
-    QSvgRenderer* background_;
+    QPixmap fireworks_;
     QLabel* name_;
-    SvgPicture* banner_;
-    std::array<SvgPicture*, 3> placePictures_{};
+    QLabel* banner_;
+    std::array<QLabel*, 3> placePictures_{};
 };
 
 } // namespace zorna

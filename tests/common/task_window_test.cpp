@@ -29,7 +29,7 @@ class ProbeTask : public TaskWindow {
 public:
     ProbeTask(AppContext& c, TaskHost& h, const TaskSquare& t) : TaskWindow(c, h, t) {
         useDeck(11);
-        done = new DoneButton(this);
+        done = new DoneButton(ctx_.folder, this);
         done->move(200, 10);
         connect(done, &DoneButton::clicked, this, [this] { answer(true); });
         region = new AnswerRegion(1, ctx_.folder, this);
@@ -207,7 +207,7 @@ private slots:
         std::unique_ptr<QSignalSpy> clicked;
         std::unique_ptr<QSignalSpy> pressed;
         if (control == QLatin1String("done button")) {
-            auto* c = new DoneButton(&window);
+            auto* c = new DoneButton(t.ctx.folder, &window);
             clicked = std::make_unique<QSignalSpy>(c, &DoneButton::clicked);
             w = c;
         } else if (control == QLatin1String("answer region")) {

@@ -8,7 +8,6 @@
 #include "registration/registration_window.h"
 #include "stats/finish_window.h"
 #include "stats/statistics_window.h"
-#include "stats/svg_picture.h"
 #include "support/test_registry.h"
 #include "tasks/common/task_catalog.h"
 #include "tasks/common/task_registry.h"

@@ -22,7 +22,8 @@ for mask in 022 077; do
   for f in bin/zorna bin/zorna-results share/applications/ua.zorna.Results.desktop share/zorna/help/help.htm share/zorna/map.png share/zorna/map@2x.png \
            share/zorna/guk11.gif share/zorna/guk34.gif share/zorna/kletka30/telega.gif \
            share/zorna/h_point.cur share/zorna/open.bmp share/zorna/kletka2/1.jpg \
-           share/zorna/kletka16/quetkr16.dat share/applications/ua.zorna.Zorna.desktop \
+           share/zorna/kletka16/quetkr16.dat share/zorna/drawings/common/done.png \
+           share/zorna/drawings/common/done@2x.png share/applications/ua.zorna.Zorna.desktop \
            share/metainfo/ua.zorna.Zorna.metainfo.xml \
            share/icons/hicolor/16x16/apps/ua.zorna.Zorna.png \
            share/icons/hicolor/256x256/apps/ua.zorna.Zorna.png; do

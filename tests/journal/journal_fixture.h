@@ -156,7 +156,7 @@ template <typename Make> void makeHotJournal(const QString& path, Make make) {
 }
 
 // Names in the folder (files, links, hidden ones), to show nothing was made beside a journal.
-inline QStringList entriesOf(const QString& folder) {
+inline QStringList namesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                                   QDir::Name);
 }

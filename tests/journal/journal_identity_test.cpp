@@ -238,7 +238,7 @@ private slots:
             makeJournal(path, kSchemaVersion, now);
             QVERIFY(RawDb(path).exec(lastAnswer).isEmpty());
         }
-        const QStringList entries = entriesOf(folder);
+        const QStringList entries = namesIn(folder);
         if (readOnlyFolder)
             QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
         const QString copy = dir_->filePath(QStringLiteral("copy.sqlite"));
@@ -246,8 +246,8 @@ private slots:
         const bool copied = copyJournal(path, copy, &error);
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QVERIFY2(copied, qPrintable(error));
-        QCOMPARE(entriesOf(folder), entries);
-        QCOMPARE(entriesOf(dir_->path()), (QStringList{"copy.sqlite", "pc1"}));
+        QCOMPARE(namesIn(folder), entries);
+        QCOMPARE(namesIn(dir_->path()), (QStringList{"copy.sqlite", "pc1"}));
         {
             RawDb db(copy);
             QCOMPARE(db.scalar("PRAGMA journal_mode").toString(), QStringLiteral("delete"));

@@ -206,7 +206,7 @@ private slots:
         } else {
             makeHotJournal(path, firstAnswer);
         }
-        const QStringList entries = entriesOf(folder);
+        const QStringList entries = namesIn(folder);
         QMap<QString, QByteArray> bytes;
         for (const QString& entry : entries)
             bytes[entry] = contentOf(folder + QLatin1Char('/') + entry);
@@ -216,10 +216,10 @@ private slots:
             JournalReader reader(path);
             QCOMPARE(reader.problem(), JournalReader::Problem::None);
             QCOMPARE(counted(reader.categoryCounts({})), expected);
-            QCOMPARE(entriesOf(folder), entries);
+            QCOMPARE(namesIn(folder), entries);
         }
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QCOMPARE(entriesOf(folder), entries);
+        QCOMPARE(namesIn(folder), entries);
         for (const QString& entry : entries)
             QCOMPARE(contentOf(folder + QLatin1Char('/') + entry), bytes[entry]);
     }

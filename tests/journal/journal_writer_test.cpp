@@ -403,7 +403,7 @@ private slots:
         QVERIFY(journal.taskResult(answer(1, QStringLiteral("Оля"), 1, 1, true)));
 
         QCOMPARE(contentOf(targetPath), targetBefore);
-        QCOMPARE(test::entriesOf(outside.path()),
+        QCOMPARE(namesIn(outside.path()),
                  target == "missing" ? QStringList() : QStringList{QStringLiteral("target.sqlite")});
         QCOMPARE(entryKind(folder.path()), EntryKind::File);
         QCOMPARE(folder.entries(), QStringList{"results.sqlite"});

@@ -1,4 +1,6 @@
 #include "platform/pictures.h"
+#include "rules/drawings.h"
+#include "support/test_context.h"
 #include "support/test_registry.h"
 
 #include <QDirIterator>
@@ -76,6 +78,40 @@ private slots:
         const QImage source(hiDpiVariant(path));
         QVERIFY2(!picture.isNull() && !source.isNull(), qPrintable(name));
         QCOMPARE(source.size(), picture.size() * 2);
+    }
+
+    // Every drawing of the windows is in the program folder at its window size,
+    // and at twice that size for a screen of double density; neither is blank.
+    void drawingsAtBothDensities_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<qreal>("ratio");
+        for (const rules::Drawing& drawing : rules::drawings::kAll)
+            for (const qreal ratio : {1.0, 2.0})
+                QTest::addRow("%s@%gx", drawing.name, ratio)
+                    << QString::fromLatin1(drawing.name) << drawing.size() << ratio;
+    }
+    void drawingsAtBothDensities() {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        QFETCH(qreal, ratio);
+        const auto found =
+            std::find_if(rules::drawings::kAll.begin(), rules::drawings::kAll.end(),
+                         [&](const rules::Drawing& d) { return name == QLatin1String(d.name); });
+        QVERIFY(found != rules::drawings::kAll.end());
+        const test::TestProgramFolder folder;
+        const QPixmap picture = loadDrawing(ProgramFolder(folder.root()), *found, ratio);
+        QVERIFY2(!picture.isNull(), qPrintable(rules::drawingPicture(*found)));
+        QCOMPARE(picture.devicePixelRatio(), ratio);
+        QCOMPARE(picture.size(), size * ratio);
+        QCOMPARE(picture.deviceIndependentSize().toSize(), size);
+        const QImage image = picture.toImage().convertToFormat(QImage::Format_ARGB32);
+        int drawn = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                drawn += qAlpha(image.pixel(x, y)) > 0;
+        // At least a tenth of the picture is drawn on.
+        QVERIFY2(drawn * 10 >= image.width() * image.height(), qPrintable(QString::number(drawn)));
     }
 
     // Every picture the generator draws has its double-size source, exactly

@@ -1,4 +1,6 @@
+#include "platform/cursors.h"
 #include "platform/pictures.h"
+#include "support/test_context.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -6,7 +8,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QPixmapCache>
-#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -61,26 +62,29 @@ private slots:
                  QPixmap(path).toImage().convertToFormat(QImage::Format_RGB32));
     }
 
-    // Drawn once and then taken from the cache, with the pixels of a fresh drawing.
-    void svgIsDrawnOnce() {
-        const QString resource = QStringLiteral(":/common/done.svg");
-        const QSize size(83, 96);
-        QImage fresh(size, QImage::Format_ARGB32_Premultiplied);
-        fresh.fill(Qt::transparent);
-        QPainter painter(&fresh);
-        QSvgRenderer(resource).render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
-        painter.end();
+    // A cursor of a drawing has the drawing's 1x picture and its hot spot, on
+    // screens of any density, and is made once; without its picture the
+    // cursor given for that case stands in.
+    void drawingCursors() {
+        const test::TestProgramFolder shared;
+        const ProgramFolder folder(shared.root());
+        const rules::DrawingCursor& aim = rules::drawings::kAim;
+        const QCursor cursor = drawingCursor(folder, aim);
+        QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+        QCOMPARE(cursor.hotSpot(), QPoint(aim.hotX, aim.hotY));
+        QCOMPARE(cursor.pixmap().size(), aim.drawing.size());
+        QCOMPARE(cursor.pixmap().devicePixelRatio(), 1.0);
+        QCOMPARE(cursor.pixmap().toImage(), loadDrawing(folder, aim.drawing, 1.0).toImage());
+        QCOMPARE(drawingCursor(folder, aim).pixmap().cacheKey(), cursor.pixmap().cacheKey());
 
-        const QPixmap first = renderSvg(resource, size, 1.0);
-        const QPixmap again = renderSvg(resource, size, 1.0);
-        QCOMPARE(first.size(), size);
-        QCOMPARE(first.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), fresh);
-        QCOMPARE(again.cacheKey(), first.cacheKey());
-        QCOMPARE(renderSvg(resource, QSize(40, 40), 1.0).size(), QSize(40, 40));
+        QTemporaryDir empty;
+        const QCursor fallback = drawingCursor(ProgramFolder(empty.path()), aim, QCursor(Qt::CrossCursor));
+        QCOMPARE(fallback.shape(), Qt::CrossCursor);
+        QVERIFY(loadDrawing(ProgramFolder(empty.path()), aim.drawing, 2.0).isNull());
     }
 
     // A picture shown again is not decoded again; a file changed in between is
-    // read anew; emptying Qt's pixmap cache never loses the SVG drawings.
+    // read anew.
     void picturesAreDecodedOnceUntilTheirFileChanges() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("kletka2/1.jpg"));
@@ -102,11 +106,6 @@ private slots:
 
         QVERIFY(QFile::remove(path));
         QVERIFY(loadPicture(path, 1.0).isNull());
-
-        const QPixmap drawing = renderSvg(QStringLiteral(":/common/done.svg"), QSize(20, 20), 1.0);
-        QPixmapCache::clear();
-        QCOMPARE(renderSvg(QStringLiteral(":/common/done.svg"), QSize(20, 20), 1.0).cacheKey(),
-                 drawing.cacheKey());
     }
 
     // Pictures loaded together come back in their order, each as loaded alone;

@@ -4,7 +4,6 @@
 #include "tasks/common/picture_box.h"
 #include "tasks/puzzles/assembly_board.h"
 #include "tasks/puzzles/assembly_window.h"
-#include "tasks/puzzles/puzzle_widgets.h"
 
 #include <QLabel>
 

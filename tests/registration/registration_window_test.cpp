@@ -6,9 +6,12 @@
 #include "support/links.h"
 #include "support/test_registry.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QTest>
 #include <QTimer>
+
+#include <set>
 
 #include <functional>
 
@@ -486,6 +489,41 @@ private slots:
         r->deleteGame();
         QVERIFY(tc.programFolder.exists(QStringLiteral("Save/1/date.dat")));
         QCOMPARE(r->savedGames(), QStringList{"1"});
+    }
+
+    // Out of saved-game mode the panel is below the window's edge: keys never
+    // reach its buttons, whether the panel was shown before or not.
+    void hiddenPanelButtonsIgnoreKeys_data() {
+        QTest::addColumn<bool>("shownBefore");
+        QTest::newRow("panel shown and hidden") << true;
+        QTest::newRow("panel never shown") << false;
+    }
+    void hiddenPanelButtonsIgnoreKeys() {
+        QFETCH(bool, shownBefore);
+        TestContext tc(fakeCatalog());
+        saveGame(tc, QStringLiteral("1"), {"Оля", "Петро"});
+        RegistrationUnderTest r(tc);
+        if (shownBefore) {
+            r->toggleSavedGames();
+            r->toggleSavedGames();
+        }
+        QVERIFY(!r->savedMode());
+        QApplication::setActiveWindow(r.w);
+        r->nameBox(1)->setFocus();
+        QVERIFY(QApplication::focusWidget() != nullptr);
+        const std::set<QWidget*> panel = {r->deleteButton(), r->previousGameButton(), r->nextGameButton()};
+        for (int step = 0; step < 12; ++step) {
+            QWidget* focused = QApplication::focusWidget();
+            QVERIFY(focused && !panel.count(focused));
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        // A key that reaches the delete button all the same is ignored.
+        tc.dialogs.answer(MsgAnswer::Yes);
+        tc.dialogs.answer(MsgAnswer::Ok);
+        QTest::keyClick(r->deleteButton(), Qt::Key_Space);
+        for (const Message& asked : tc.dialogs.asked())
+            QVERIFY2(!asked.text.contains(QStringLiteral("Видалити")), qPrintable(asked.text));
+        QVERIFY(tc.programFolder.exists(QStringLiteral("Save/1/date.dat")));
     }
 
     void deletingTheOnlyGameReturnsToNewMode() {

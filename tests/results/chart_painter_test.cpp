@@ -267,7 +267,8 @@ private slots:
         const QStringList values = layout.textsOf(ChartText::Role::Value);
         QVERIFY2(values.contains(QStringLiteral("0 % (0 з 5)")), qPrintable(values.join('|')));
         QVERIFY2(values.contains(QStringLiteral("75 % (3 з 4)")), qPrintable(values.join('|')));
-        QVERIFY(values.contains(QStringLiteral("—")));
+        // The row without answers has no share at the end.
+        QCOMPARE(values.filter(QStringLiteral("%")).size(), 2);
         QCOMPARE(layout.textsOf(ChartText::Role::Empty), QStringList{"немає відповідей"});
         QVERIFY(chart
                     .toolTipAt(empty[0].center() + QPointF(10, 10), QRectF(10, 10, 600, layout.height),
@@ -301,6 +302,27 @@ private slots:
         }
         QVERIFY(!allTexts(bars).contains(QStringLiteral("…")));
         QVERIFY(!allTexts(bars).contains(QStringLiteral("...")));
+
+        // The mark of a row without answers is never cut either.
+        std::vector<AnswerRow> withEmptyRow = rows;
+        withEmptyRow.push_back({QStringLiteral("Оля"), 0, 0});
+        const ChartLayout marked = StackedBarChart(QString(), withEmptyRow).layout(width, 0, metrics);
+        const auto mark = std::find_if(marked.texts.begin(), marked.texts.end(),
+                                       [](const ChartText& t) { return t.role == ChartText::Role::Empty; });
+        QVERIFY(mark != marked.texts.end());
+        QVERIFY2(metrics.horizontalAdvance(mark->text) <= mark->rect.width() && mark->rect.right() <= width,
+                 qPrintable(QStringLiteral("%1 in %2 px").arg(mark->text).arg(mark->rect.width())));
+        if (width >= 320)
+            QCOMPARE(mark->text, QStringLiteral("немає відповідей"));
+        // Nor the percent scale, also when no row has a share at its end.
+        std::vector<AnswerRow> noAnswers = rows;
+        for (AnswerRow& row : noAnswers)
+            row.right = row.wrong = 0;
+        for (const ChartLayout& chart :
+             {marked, StackedBarChart(QString(), noAnswers).layout(width, 0, metrics)})
+            for (const ChartText& text : chart.texts)
+                if (text.role == ChartText::Role::Tick)
+                    QVERIFY2(text.rect.left() >= 0 && text.rect.right() <= width, qPrintable(text.text));
 
         const std::vector<BarMember> pupils = {{QStringLiteral("Оля Коваль-Михайленко"), categoryColour(1)},
                                                {QStringLiteral("Ігор Петренко"), categoryColour(2)}};

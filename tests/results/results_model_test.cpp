@@ -169,6 +169,9 @@ private slots:
         QTest::newRow("another folder's save")
             << std::vector{game(1, 100), game(2, 300, "4")} << std::vector<journal::SaveRow>{{1, 150, "3"}}
             << std::vector<std::size_t>{0, 1};
+        QTest::newRow("the game's own save at its start left out")
+            << std::vector{game(1, 100), game(2, 300, "1")}
+            << std::vector<journal::SaveRow>{{1, 150, "1"}, {2, 300, "1"}} << std::vector<std::size_t>{0, 0};
         QTest::newRow("a save made after the restore")
             << std::vector{game(1, 100), game(2, 300, "1")} << std::vector<journal::SaveRow>{{1, 400, "1"}}
             << std::vector<std::size_t>{0, 1};
@@ -230,6 +233,50 @@ private slots:
         QCOMPARE(olya.games[1].place, std::optional<int>());
         QCOMPARE(pupilCsv(olya), olyaCsv());
         QCOMPARE(classCsv(buildClassView(journals, {})), classCsvOfJournals());
+    }
+
+    // What the views work out of a journal's games is kept with the journal:
+    // a journal that leaves the set (closed, or replaced by a fuller copy)
+    // takes it along, and the journal read in its place is shown as read alone.
+    void viewsFollowTheJournalsRead_data() {
+        QTest::addColumn<bool>("closeFirst");
+        QTest::newRow("a journal closed, another opened") << true;
+        QTest::newRow("a copy replaced by a fuller one") << false;
+    }
+    void viewsFollowTheJournalsRead() {
+        QFETCH(bool, closeFirst);
+        QTemporaryDir dir;
+        writeClassJournals(dir.path());
+        const QString first = dir.filePath(closeFirst ? "pc1/results.sqlite" : "older.sqlite");
+        const QString then = dir.filePath(closeFirst ? "pc2/results.sqlite" : "pc1/results.sqlite");
+        if (!closeFirst) {
+            QVERIFY(QFile::copy(then, first));
+            FixedNow now;
+            now.ms = msAt(2026, 3, 10);
+            journal::Journal pc1(then, now.fn());
+            QVERIFY(pc1.gameStarted({QStringLiteral("Оля"), QStringLiteral("Ян")}));
+            QVERIFY(pc1.taskResult(answer(1, QStringLiteral("Оля"), 4, 5, true)));
+        }
+        const QString olya = pupilKey(QStringLiteral("Оля"));
+        JournalSet journals;
+        QVERIFY(journals.add(first).empty());
+        QCOMPARE(buildPupilView(journals, olya, {}).games.size(), std::size_t(1));
+        buildClassView(journals, {});
+        if (closeFirst)
+            journals.close(first);
+        QVERIFY(journals.add(then).empty());
+        QCOMPARE(journals.journals().size(), std::size_t(1));
+        JournalSet alone;
+        QVERIFY(alone.add(then).empty());
+        QCOMPARE(describe(buildClassView(journals, {})), describe(buildClassView(alone, {})));
+        const PupilView shown = buildPupilView(journals, olya, {});
+        const PupilView expected = buildPupilView(alone, olya, {});
+        QCOMPARE(shown.games.size(), std::size_t(closeFirst ? 1 : 2));
+        QCOMPARE(shown.games.size(), expected.games.size());
+        for (std::size_t i = 0; i < shown.games.size(); ++i) {
+            QCOMPARE(shown.games[i].partners, expected.games[i].partners);
+            QCOMPARE(shown.games[i].answered, expected.games[i].answered);
+        }
     }
 
     // What cannot be read is named, in Ukrainian, with its file; the rest is read.

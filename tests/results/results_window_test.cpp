@@ -104,6 +104,42 @@ private slots:
         QVERIFY(dialogs.asked().isEmpty());
     }
 
+    // A pupil chosen again after the period changed or a journal was closed
+    // shows what is read now, not what was shown before the change.
+    void pupilChosenAgainAfterAChange_data() {
+        QTest::addColumn<bool>("periodChanged");
+        QTest::newRow("the period narrowed") << true;
+        QTest::newRow("a journal closed") << false;
+    }
+    void pupilChosenAgainAfterAChange() {
+        QFETCH(bool, periodChanged);
+        QTemporaryDir dir;
+        writeClassJournals(dir.path());
+        ScriptedDialogs dialogs;
+        VirtualClock clock;
+        ResultsWindow window(dialogs, clock);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.openPaths({dir.filePath("pc1/results.sqlite"), dir.filePath("pc2/results.sqlite")});
+        PupilsPage* pupils = window.pupilsPage();
+        QVERIFY(clickRow(pupils->pupilTable(), QStringLiteral("Оля")));
+        QCOMPARE(pupils->pupil()->games.size(), std::size_t(2));
+        QVERIFY(clickRow(pupils->pupilTable(), QStringLiteral("Ян")));
+        if (periodChanged)
+            window.setFilter({QDate(2026, 3, 2), QDate(2026, 3, 3)});
+        else
+            window.closeJournal(dir.filePath("pc2/results.sqlite"));
+        QVERIFY(clickRow(pupils->pupilTable(), QStringLiteral("Оля")));
+        QCOMPARE(pupils->pupil()->games.size(), std::size_t(1));
+        QCOMPARE(pupils->pupil()->games[0].answered, 3);
+        QCOMPARE(column(pupils->gameTable(), 3), QStringList{"3"});
+        // Chosen back and forth, the view is the one read for this period.
+        QVERIFY(clickRow(pupils->pupilTable(), QStringLiteral("Петро")));
+        QVERIFY(clickRow(pupils->pupilTable(), QStringLiteral("Оля")));
+        QCOMPARE(pupils->pupil()->games.size(), std::size_t(1));
+        QCOMPARE(pupils->pupil()->period, window.filter());
+    }
+
     // A file that is no journal is named under the tables; the others are shown.
     // A CSV that cannot be written says so.
     void badFileNamedAndWriteFailureShown() {

@@ -9,6 +9,8 @@ namespace zorna::assets {
 void generateCommonAssets(AssetWriter& w);
 // Board and registration: map, chips, button pictures, help page.
 void generateBoardAssets(AssetWriter& w);
+// The SVG drawings the windows show (rules/drawings.h), as PNG pictures.
+void generateDrawings(AssetWriter& w);
 
 // The pictures of each task window that has a picture folder, in
 // <family>/<window>.cpp (the window's object name in lower case), in the order
@@ -59,6 +61,7 @@ template <int windowNumber, sc::Drawer drawer> void generateSingleChoice(AssetWr
 inline constexpr Generator kGenerators[] = {
     {"cursors", generateCommonAssets},
     {"board", generateBoardAssets},
+    {"drawings", generateDrawings},
     {"Kletka2", generateSingleChoice<2, sc::drawKletka2>},
     {"kletka7", generateSingleChoice<7, sc::drawKletka7>},
     {"kletka17", generateSingleChoice<17, sc::drawKletka17>},

@@ -2,7 +2,9 @@
 //   zorna_results_bench [--folder DIR] [--runs N]
 // Generates (once) 30 journals of 4 school years, about 1.5 million task
 // results, then times in a real window: opening them all and showing the
-// class view (goal < 2 s), and a pupil's charts (goal < 200 ms). It also times
+// class view (goal <= 1 s), a pupil's charts (goal <= 100 ms), and the peak
+// memory (goal <= 150 MB). A school of several million answers (--rows-per-day
+// 420: 10 million) has one goal: open and class view <= 5 s. It also times
 // what the game pays for the journal: opening a school year's journal at a
 // game's start and writing one task result. Exit code 0 when the goals are met.
 #include "journal/journal.h"
@@ -133,12 +135,16 @@ int main(int argc, char** argv) {
     QList<double> classCpuMs;
     QList<double> pupilMs;
     int pupils = 0;
+    qint64 answers = 0;
     std::size_t lastJournals = 0;
     std::size_t lastCopies = 0;
     for (int run = 0; run < runs; ++run) {
         std::unique_ptr<results::ResultsWindow> window;
         classMs.append(openAndShowClass(folder, dialogs, window, classCpuMs));
         pupils = int(window->classView().pupils.size());
+        answers = 0;
+        for (const results::PupilRow& pupil : window->classView().pupils)
+            answers += pupil.answered();
         lastJournals = window->journalsPage()->table()->model()->rowCount();
         lastCopies = window->journalsPage()->notes().count(QStringLiteral("копія журналу"));
         for (int row : {0, pupils / 2, pupils - 1})
@@ -169,11 +175,14 @@ int main(int argc, char** argv) {
     const double classMedian = bench::median(classMs);
     const double pupilMedian = bench::median(pupilMs);
     const double pupilWorst = *std::max_element(pupilMs.begin(), pupilMs.end());
-    std::printf("pupils: %d\n", pupils);
-    std::printf("open all + class view, first frame: median %.0f ms (goal <= 1000), CPU time %.0f ms\n",
-                classMedian, bench::median(classCpuMs));
-    std::printf("a pupil's charts, first frame:      median %.0f ms, slowest %.0f ms (goal <= 100)\n",
-                pupilMedian, pupilWorst);
+    // The school of the goals' first part, or the large one of the second.
+    const bool large = answers > 5'000'000;
+    const double openGoalMs = large ? 5000 : 1000;
+    std::printf("pupils: %d, answers: %lld\n", pupils, answers);
+    std::printf("open all + class view, first frame: median %.0f ms (goal <= %.0f), CPU time %.0f ms\n",
+                classMedian, openGoalMs, bench::median(classCpuMs));
+    std::printf("a pupil's charts, first frame:      median %.0f ms, slowest %.0f ms (goal <= 100%s)\n",
+                pupilMedian, pupilWorst, large ? " at 1.5 million answers" : "");
     std::printf("game: journal open + game start:    median %.1f ms\n", bench::median(startMs));
     std::printf("game: one task result written:      median %.2f ms, slowest %.1f ms of %lld\n",
                 bench::median(writeMs), slowestWrite, qint64(writeMs.size()));
@@ -181,9 +190,10 @@ int main(int argc, char** argv) {
     getrusage(RUSAGE_SELF, &usage);
     const double peakMb = double(usage.ru_maxrss) / 1024;
     std::printf("journals read: %zu, copies set aside: %zu\n", lastJournals, lastCopies);
-    std::printf("peak memory (max RSS):              %.0f MB (goal <= 150)\n", peakMb);
-    const bool met =
-        classMedian > 0 && classMedian <= 1000 && pupilWorst > 0 && pupilWorst <= 100 && peakMb <= 150;
+    std::printf("peak memory (max RSS):              %.0f MB (goal <= 150%s)\n", peakMb,
+                large ? " at 1.5 million answers" : "");
+    const bool met = classMedian > 0 && classMedian <= openGoalMs && pupilWorst > 0 &&
+                     (large || (pupilWorst <= 100 && peakMb <= 150));
     std::printf("verdict: %s\n", met ? "goals met" : "goals NOT met");
     return met ? 0 : 1;
 }

@@ -55,6 +55,17 @@ void JournalSet::setAside(const QString& path, const JournalReader& counted) {
     setAside_.push_back({path, counted.path(), copyMessage(path, counted.path())});
 }
 
+const GameIndex& JournalSet::gameIndex(const JournalReader& reader) {
+    std::unique_ptr<GameIndex>& index = gameIndexes_[&reader];
+    if (!index)
+        index = std::make_unique<GameIndex>(reader);
+    return *index;
+}
+
+void JournalSet::forget(const JournalReader& reader) {
+    gameIndexes_.erase(&reader);
+}
+
 void JournalSet::addFile(const QString& path, std::vector<SourceProblem>& found) {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     if (!canonical.isEmpty() && openPaths_.contains(canonical))
@@ -85,6 +96,7 @@ void JournalSet::addFile(const QString& path, std::vector<SourceProblem>& found)
             copy.message = copyMessage(copy.path, path);
         }
     setAside(previous, *reader);
+    forget(**same);
     *same = std::move(reader);
 }
 
@@ -98,6 +110,7 @@ void JournalSet::close(const QString& path) {
         if (copy.countedPath == path)
             openPaths_.removeAll(QFileInfo(copy.path).canonicalFilePath());
     std::erase_if(setAside_, [&](const SetAsideCopy& copy) { return copy.countedPath == path; });
+    forget(**open);
     journals_.erase(open);
 }
 
@@ -133,6 +146,7 @@ void JournalSet::noteFailures() {
         }
         problems_.push_back({(*it)->path(), messageFor((*it)->problem(), (*it)->path())});
         openPaths_.removeAll(QFileInfo((*it)->path()).canonicalFilePath());
+        forget(**it);
         it = journals_.erase(it);
     }
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "journal/journal_reader.h"
+#include "results/model/game_index.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <map>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 namespace zorna::results {
@@ -48,6 +50,10 @@ public:
     // Closes the journal read from `path` with its copies set aside.
     void close(const QString& path);
 
+    // The index of the games of `reader`, one of journals(): made on the first
+    // call and kept while the journal stays in the set.
+    const GameIndex& gameIndex(const journal::JournalReader& reader);
+
     // Names the teacher joined within this set's class (key -> key); see joinedKey.
     void setJoinedNames(std::map<QString, QString> joinedNames) { joinedNames_ = std::move(joinedNames); }
     const std::map<QString, QString>& joinedNames() const { return joinedNames_; }
@@ -58,12 +64,15 @@ public:
 private:
     void addFile(const QString& path, std::vector<SourceProblem>& found);
     void setAside(const QString& path, const journal::JournalReader& counted);
+    // Forgets what was worked out of a journal leaving the set.
+    void forget(const journal::JournalReader& reader);
 
     std::vector<std::unique_ptr<journal::JournalReader>> journals_;
     QStringList openPaths_;
     std::vector<SourceProblem> problems_;
     std::vector<SetAsideCopy> setAside_;
     std::map<QString, QString> joinedNames_;
+    std::unordered_map<const journal::JournalReader*, std::unique_ptr<GameIndex>> gameIndexes_;
 };
 
 } // namespace zorna::results

@@ -1,6 +1,7 @@
 #include "results/model/results_model.h"
 
 #include "results/model/class_book.h"
+#include "results/model/game_index.h"
 #include "results/model/journal_set.h"
 #include "results/model/pupil_names.h"
 
@@ -11,6 +12,7 @@
 #include <map>
 #include <set>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace zorna::results {
 
@@ -52,15 +54,6 @@ public:
 private:
     const std::map<QString, QString>& joinedNames_;
     QHash<QString, QString> keys_;
-};
-
-// The games of one journal as pupils played them: chains of saved and
-// continued games, with their start in the filter's days.
-struct LogicalGames {
-    std::vector<std::size_t> first; // game index -> index of the chain's first game
-
-    LogicalGames(const std::vector<GameRow>& games, const std::vector<SaveRow>& saves)
-        : first(firstGameOf(games, saves)) {}
 };
 
 // The name shown for a pupil: of the spellings typed as the pupil's own key
@@ -110,6 +103,14 @@ std::vector<std::size_t> firstGameOf(const std::vector<GameRow>& games, const st
     std::unordered_map<qint64, std::size_t> indexOf;
     for (std::size_t i = 0; i < games.size(); ++i)
         indexOf.emplace(games[i].id, i);
+    // The saves into each folder, in the journal's order (by time): the save a
+    // game was restored from is found by halving instead of reading them all.
+    std::unordered_map<QString, std::vector<const SaveRow*>> savesInto;
+    for (const SaveRow& save : saves)
+        savesInto[save.folder].push_back(&save);
+    for (auto& [folder, list] : savesInto)
+        std::stable_sort(list.begin(), list.end(),
+                         [](const SaveRow* a, const SaveRow* b) { return a->atMs < b->atMs; });
     std::vector<std::size_t> first(games.size());
     // Games in the order they started: a chain's earlier games come first.
     std::vector<std::size_t> order(games.size());
@@ -121,14 +122,16 @@ std::vector<std::size_t> firstGameOf(const std::vector<GameRow>& games, const st
     for (const std::size_t i : order) {
         first[i] = i;
         const GameRow& game = games[i];
-        if (!game.restoredFrom.isEmpty()) {
-            const SaveRow* source = nullptr;
-            for (const SaveRow& save : saves)
-                if (save.folder == game.restoredFrom && save.atMs <= game.startedMs &&
-                    save.gameId != game.id && (!source || save.atMs >= source->atMs))
-                    source = &save;
-            if (source) {
-                const auto parent = indexOf.find(source->gameId);
+        const auto folder = game.restoredFrom.isEmpty() ? savesInto.end() : savesInto.find(game.restoredFrom);
+        if (folder != savesInto.end()) {
+            // The last save into the folder before the game started, by another game.
+            const std::vector<const SaveRow*>& list = folder->second;
+            auto it = std::upper_bound(list.begin(), list.end(), game.startedMs,
+                                       [](qint64 ms, const SaveRow* save) { return ms < save->atMs; });
+            while (it != list.begin() && (*std::prev(it))->gameId == game.id)
+                --it;
+            if (it != list.begin()) {
+                const auto parent = indexOf.find((*std::prev(it))->gameId);
                 if (parent != indexOf.end() && done[parent->second])
                     first[i] = first[parent->second];
             }
@@ -206,13 +209,13 @@ ClassView buildClassView(JournalSet& journals, const DateFilter& filter) {
             (count.right ? tally.right : tally.wrong) += count.count;
             pupil.spellings[count.name] += count.count;
         }
+        // A journal that failed part way shows nothing (see noteFailures).
+        if (reader->problem() != JournalReader::Problem::None)
+            continue;
         // Games played: a chain of saved and continued games counts where one of
         // its games began in the span or the pupil answered in it within the span.
         const std::vector<GameRow>& games = reader->games();
-        const LogicalGames chains(games, reader->saves());
-        std::unordered_map<qint64, std::size_t> indexOf;
-        for (std::size_t g = 0; g < games.size(); ++g)
-            indexOf.emplace(games[g].id, g);
+        const GameIndex& index = journals.gameIndex(*reader);
         std::set<std::pair<std::size_t, QString>> counted;
         const auto play = [&](std::size_t g, const QString& key, qint64 firstMs, qint64 lastMs) {
             const auto pupil = pupils.find(key);
@@ -220,7 +223,7 @@ ClassView buildClassView(JournalSet& journals, const DateFilter& filter) {
                 return;
             pupil->second.firstMs = std::min(pupil->second.firstMs, firstMs);
             pupil->second.lastMs = std::max(pupil->second.lastMs, lastMs);
-            if (counted.emplace(chains.first[g], key).second)
+            if (counted.emplace(index.firstOf[g], key).second)
                 ++pupil->second.row.games;
         };
         for (std::size_t g = 0; g < games.size(); ++g)
@@ -232,8 +235,8 @@ ClassView buildClassView(JournalSet& journals, const DateFilter& filter) {
         if (span == journal::TimeSpan())
             continue;
         for (const journal::GameAnswers& answered : reader->gamesAnswered(span)) {
-            const auto game = indexOf.find(answered.gameId);
-            if (game != indexOf.end())
+            const auto game = index.indexOf.find(answered.gameId);
+            if (game != index.indexOf.end())
                 play(game->second, keyOf(answered.name), answered.firstMs, answered.lastMs);
         }
     }
@@ -262,9 +265,9 @@ PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFil
     view.key = key;
     view.period = filter;
     std::map<QString, qint64> spellings;
-    std::vector<std::pair<QDate, bool>> days;
     std::vector<std::pair<qint64, PupilGame>> games; // by start time
     std::vector<AnswerRow> allAnswers;
+    std::vector<QDate> answerDays; // the local day of each of allAnswers
     KeyCache keyOf(journals.joinedNames());
     for (const auto& reader : journals.journals()) {
         // The spellings of this pupil in this file, from its sums.
@@ -276,25 +279,35 @@ PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFil
                 names.append(count.name);
             spellings[count.name] += count.count;
         }
+        if (reader->problem() != JournalReader::Problem::None)
+            continue;
+        const GameIndex& index = journals.gameIndex(*reader);
+        // The games the pupil played in this file, under any spelling.
+        std::vector<std::size_t> pupilGames;
+        for (auto it = index.gamesOf.cbegin(); it != index.gamesOf.cend(); ++it)
+            if (keyOf(it.key()) == key)
+                pupilGames.insert(pupilGames.end(), it.value().begin(), it.value().end());
+        if (names.isEmpty() && pupilGames.empty())
+            continue;
+        std::sort(pupilGames.begin(), pupilGames.end());
+        pupilGames.erase(std::unique(pupilGames.begin(), pupilGames.end()), pupilGames.end());
+        const std::vector<AnswerRow> answers = reader->answersOf(names, span);
+        if (reader->problem() != JournalReader::Problem::None)
+            continue;
         const std::vector<GameRow>& rows = reader->games();
-        const LogicalGames chains(rows, reader->saves());
-        std::unordered_map<qint64, std::size_t> indexOf;
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            indexOf.emplace(rows[i].id, i);
-        std::map<std::size_t, PupilGame> played; // chain's first game -> the game
         // Chains with a game begun in the span or an answer of the pupil in it.
-        std::set<std::size_t> within;
+        std::unordered_set<std::size_t> within;
         for (std::size_t i = 0; i < rows.size(); ++i)
             if (startsWithin(rows[i], span))
-                within.insert(chains.first[i]);
-        const std::vector<AnswerRow> answers = reader->answersOf(names, span);
+                within.insert(index.firstOf[i]);
         for (const AnswerRow& answer : answers) {
-            const auto game = indexOf.find(answer.gameId);
-            if (game != indexOf.end())
-                within.insert(chains.first[game->second]);
+            const auto game = index.indexOf.find(answer.gameId);
+            if (game != index.indexOf.end())
+                within.insert(index.firstOf[game->second]);
         }
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            const std::size_t first = chains.first[i];
+        std::map<std::size_t, PupilGame> played; // chain's first game -> the game
+        for (const std::size_t i : pupilGames) {
+            const std::size_t first = index.firstOf[i];
             if (!within.contains(first))
                 continue;
             for (int p = 0; p < rows[i].names.size(); ++p) {
@@ -316,11 +329,11 @@ PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFil
         for (const AnswerRow& answer : answers) {
             CategoryTally& tally = view.categories[std::size_t(answer.category - 1)];
             (answer.right ? tally.right : tally.wrong) += 1;
-            days.emplace_back(localDay(answer.atMs), answer.right);
-            const auto game = indexOf.find(answer.gameId);
-            if (game == indexOf.end())
+            answerDays.push_back(localDay(answer.atMs));
+            const auto game = index.indexOf.find(answer.gameId);
+            if (game == index.indexOf.end())
                 continue;
-            const auto entry = played.find(chains.first[game->second]);
+            const auto entry = played.find(index.firstOf[game->second]);
             if (entry == played.end())
                 continue;
             entry->second.answered += 1;
@@ -331,6 +344,10 @@ PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFil
     }
     journals.noteFailures();
     view.name = shownName(spellings, key);
+    std::vector<std::pair<QDate, bool>> days;
+    days.reserve(allAnswers.size());
+    for (std::size_t i = 0; i < allAnswers.size(); ++i)
+        days.emplace_back(answerDays[i], allAnswers[i].right);
     view.weeks = weeklyShares(days);
     std::array<std::vector<double>, journal::kCategoryCount> seconds;
     std::array<std::map<QDate, MonthTally>, journal::kCategoryCount> months;
@@ -339,7 +356,7 @@ PupilView buildPupilView(JournalSet& journals, const QString& key, const DateFil
         const std::size_t c = std::size_t(answer.category - 1);
         if (answer.openMs > 0)
             seconds[c].push_back(double(answer.openMs) / 1000);
-        const QDate day = localDay(answer.atMs);
+        const QDate& day = answerDays[i];
         MonthTally& month = months[c][QDate(day.year(), day.month(), 1)];
         month.month = QDate(day.year(), day.month(), 1);
         month.total += 1;

@@ -118,13 +118,15 @@ void addPercentLines(ChartLayout& layout, qreal left, qreal barWidth, qreal top,
 }
 
 // The percent labels under the bars, at `bottom`.
+// Each label is centred under its line, but kept inside the chart's width.
 void addPercentTicks(ChartLayout& layout, qreal left, qreal barWidth, qreal bottom, const Metrics& m) {
     const int step = percentStep(barWidth, m);
     for (int percent = 0; percent <= 100; percent += step) {
         const qreal x = left + barWidth * percent / 100.0;
         const QString text = QStringLiteral("%1 %").arg(percent);
         const qreal w = m.textWidth(text) + 2;
-        layout.texts.push_back({ChartText::Role::Tick, QRectF(x - w / 2, bottom + m.pad * 0.3, w, m.line),
+        const qreal textLeft = std::clamp(x - w / 2, 0.0, std::max(0.0, layout.width - w));
+        layout.texts.push_back({ChartText::Role::Tick, QRectF(textLeft, bottom + m.pad * 0.3, w, m.line),
                                 text, Qt::AlignCenter, kMutedText, false});
     }
 }
@@ -269,7 +271,8 @@ ChartLayout StackedBarChart::layout(qreal width, qreal /*height*/, const QFontMe
     qreal valueWidth = 0;
     for (const AnswerRow& row : rows_) {
         labels.append(row.label);
-        values.append(row.total() > 0 ? shareText(row.right, row.total()) : QStringLiteral("—"));
+        // A row without answers says so across its bar and the value column.
+        values.append(row.total() > 0 ? shareText(row.right, row.total()) : QString());
         valueWidth = std::max(valueWidth, m.textWidth(values.back()) + 2);
     }
     const LabelColumn column = wrapLabels(labels, width * 0.38, m);
@@ -290,8 +293,20 @@ ChartLayout StackedBarChart::layout(qreal width, qreal /*height*/, const QFontMe
         const QRectF bar(barLeft, middle - barHeight / 2, barWidth, barHeight);
         if (row.total() == 0) {
             out.boxes.push_back({ChartBox::Kind::NoAnswers, bar, QColor()});
-            out.texts.push_back(
-                {ChartText::Role::Empty, bar, kNoAnswers, Qt::AlignCenter, kMutedText, false});
+            // Centred in the frame where it fits, else from the frame's start on
+            // into the value column, which this row leaves empty; in a chart too
+            // narrow for either, a dash in the dashed frame (the tooltip says it).
+            const QRectF span(bar.left() + m.pad / 2, bar.top(), width - bar.left() - m.pad / 2, barHeight);
+            const qreal markWidth = m.textWidth(kNoAnswers);
+            if (markWidth + m.pad <= bar.width())
+                out.texts.push_back(
+                    {ChartText::Role::Empty, bar, kNoAnswers, Qt::AlignCenter, kMutedText, false});
+            else if (markWidth <= span.width())
+                out.texts.push_back({ChartText::Role::Empty, span, kNoAnswers,
+                                     Qt::AlignLeft | Qt::AlignVCenter, kMutedText, false});
+            else
+                out.texts.push_back(
+                    {ChartText::Role::Empty, bar, QStringLiteral("—"), Qt::AlignCenter, kMutedText, false});
             out.hits.push_back(
                 {QRectF(0, y, width, rowHeight), row.label + QStringLiteral(": ") + kNoAnswers});
         } else {
@@ -318,8 +333,9 @@ ChartLayout StackedBarChart::layout(qreal width, qreal /*height*/, const QFontMe
                                                      .arg(row.wrong)
                                                      .arg(percentOf(row.right, row.total()))});
         }
-        out.texts.push_back({ChartText::Role::Value, QRectF(width - valueWidth, y, valueWidth, rowHeight),
-                             values[int(i)], Qt::AlignRight | Qt::AlignVCenter, Qt::black, false});
+        if (!values[int(i)].isEmpty())
+            out.texts.push_back({ChartText::Role::Value, QRectF(width - valueWidth, y, valueWidth, rowHeight),
+                                 values[int(i)], Qt::AlignRight | Qt::AlignVCenter, Qt::black, false});
         y += rowHeight;
     }
     if (rows_.empty()) {

@@ -27,6 +27,7 @@ ChartWidget::~ChartWidget() = default;
 
 void ChartWidget::setChart(std::unique_ptr<Chart> chart) {
     chart_ = std::move(chart);
+    heightByWidth_.clear();
     updateGeometry();
     update();
 }
@@ -38,8 +39,15 @@ bool ChartWidget::hasHeightForWidth() const {
 int ChartWidget::heightForWidth(int width) const {
     if (!chart_)
         return QWidget::heightForWidth(width);
+    const auto known = heightByWidth_.find(width);
+    if (known != heightByWidth_.end())
+        return known->second;
     const int margin = fontMetrics().height();
-    return chart_->heightForWidth(std::max(1, width - margin), font()) + margin;
+    const int height = chart_->heightForWidth(std::max(1, width - margin), font()) + margin;
+    if (heightByWidth_.size() >= 64) // a window resized by hand asks for every width
+        heightByWidth_.clear();
+    heightByWidth_.emplace(width, height);
+    return height;
 }
 
 QSize ChartWidget::sizeHint() const {
@@ -52,6 +60,8 @@ QSize ChartWidget::minimumSizeHint() const {
 }
 
 bool ChartWidget::event(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        heightByWidth_.clear();
     if (event->type() == QEvent::ToolTip && chart_) {
         auto* help = static_cast<QHelpEvent*>(event);
         const QString tip = chart_->toolTipAt(help->pos(), chartRect(*this), font());

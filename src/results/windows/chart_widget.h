@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+#include <map>
 #include <memory>
 
 namespace zorna::results {
@@ -32,6 +33,10 @@ protected:
 
 private:
     std::unique_ptr<Chart> chart_;
+    // Layouts ask the height for a few widths many times over, and a long
+    // chart's layout is costly: the heights worked out for the chart and font
+    // shown, by width.
+    mutable std::map<int, int> heightByWidth_;
 };
 
 } // namespace zorna::results

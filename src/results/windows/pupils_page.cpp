@@ -13,9 +13,12 @@
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSplitter>
+
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zorna::results {
 
@@ -108,6 +111,7 @@ PupilsPage::PupilsPage(QWidget* parent)
 void PupilsPage::showPupils(const ClassView& view, JournalSet* journals, const DateFilter& filter) {
     journals_ = journals;
     filter_ = filter;
+    shown_.clear();
     const QString chosen = pupil_ ? pupil_->key : QString();
     {
         const QSignalBlocker quiet(pupils_->selectionModel());
@@ -132,10 +136,22 @@ QModelIndex PupilsPage::selectRow(const QString& key) {
 
 void PupilsPage::choosePupil(const QString& key) {
     if (selectRow(key).isValid() && journals_)
-        pupil_ = buildPupilView(*journals_, key, filter_);
+        pupil_ = viewOf(key);
     else
         pupil_.reset();
     showPupil();
+}
+
+PupilView PupilsPage::viewOf(const QString& key) {
+    constexpr std::size_t kPupilsKept = 8;
+    const auto known =
+        std::find_if(shown_.begin(), shown_.end(), [&](const PupilView& view) { return view.key == key; });
+    if (known != shown_.end())
+        return *known;
+    if (shown_.size() >= kPupilsKept)
+        shown_.erase(shown_.begin());
+    shown_.push_back(buildPupilView(*journals_, key, filter_));
+    return shown_.back();
 }
 
 void PupilsPage::chosenRowChanged() {

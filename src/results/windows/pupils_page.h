@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -50,6 +51,8 @@ private:
     // index in the model (invalid when absent).
     QModelIndex selectRow(const QString& key);
     void showPupil();
+    // The pupil's view in the journals and period shown, read once.
+    PupilView viewOf(const QString& key);
 
     PupilListModel pupilModel_;
     PupilGamesModel gameModel_;
@@ -68,6 +71,10 @@ private:
     JournalSet* journals_ = nullptr;
     DateFilter filter_;
     std::optional<PupilView> pupil_;
+    // The pupils shown since the journals, the period or the class's names
+    // last changed (showPupils), newest last: a teacher going back and forth
+    // between pupils is not made to wait for their answers to be read again.
+    std::vector<PupilView> shown_;
 };
 
 } // namespace zorna::results

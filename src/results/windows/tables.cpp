@@ -13,13 +13,28 @@ ResultsProxy::ResultsProxy(QObject* parent) : QSortFilterProxyModel(parent) {
     setSortLocaleAware(true);
     setFilterKeyColumn(0);
     setFilterCaseSensitivity(Qt::CaseInsensitive);
+    const auto forgetColumns = [this] { shareColumns_.clear(); };
+    connect(this, &QAbstractItemModel::modelReset, this, forgetColumns);
+    connect(this, &QAbstractItemModel::headerDataChanged, this, forgetColumns);
+    connect(this, &QAbstractItemModel::columnsInserted, this, forgetColumns);
+    connect(this, &QAbstractItemModel::columnsRemoved, this, forgetColumns);
+    connect(this, &QAbstractItemModel::columnsMoved, this, forgetColumns);
+}
+
+bool ResultsProxy::isShareColumn(int column) const {
+    if (shareColumns_.size() != std::size_t(columnCount())) {
+        shareColumns_.assign(std::size_t(columnCount()), false);
+        for (int c = 0; c < columnCount(); ++c)
+            shareColumns_[std::size_t(c)] =
+                headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().endsWith(QLatin1Char('%'));
+    }
+    return column >= 0 && std::size_t(column) < shareColumns_.size() && shareColumns_[std::size_t(column)];
 }
 
 QVariant ResultsProxy::data(const QModelIndex& index, int role) const {
-    if (role == Qt::BackgroundRole || role == Qt::ForegroundRole) {
-        const QString header = headerData(index.column(), Qt::Horizontal, Qt::DisplayRole).toString();
+    if ((role == Qt::BackgroundRole || role == Qt::ForegroundRole) && isShareColumn(index.column())) {
         const QString text = QSortFilterProxyModel::data(index, Qt::DisplayRole).toString();
-        if (header.endsWith(QLatin1Char('%')) && !text.isEmpty())
+        if (!text.isEmpty())
             return role == Qt::BackgroundRole ? QVariant(shareColour(text.toInt()))
                                               : QVariant(QColor(Qt::black));
     }

@@ -2,6 +2,8 @@
 
 #include <QSortFilterProxyModel>
 
+#include <vector>
+
 class QAbstractItemModel;
 class QTableView;
 
@@ -15,6 +17,12 @@ class ResultsProxy : public QSortFilterProxyModel {
 public:
     explicit ResultsProxy(QObject* parent = nullptr);
     QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    // Whether a column is a share column, by column: read from the headers once
+    // after they change (a table fitting its columns asks every cell's colours).
+    bool isShareColumn(int column) const;
+    mutable std::vector<bool> shareColumns_;
 };
 
 // A read-only sortable table view of `model` (through a ResultsProxy), whole

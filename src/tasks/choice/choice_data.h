@@ -104,12 +104,17 @@ inline constexpr const char* kOddInstruction =
 inline constexpr std::array<int, 11> kOddAnswers{4, 1, 5, 5, 1, 5, 3, 2, 5, 1, 4};
 inline constexpr int kOddPictureCount = int(kOddAnswers.size());
 inline constexpr Twips kOddPictureTwips{120, 1560, 6255, 4095};
-inline constexpr std::array<Twips, 5> kOddButtonTwips{{
-    {120, 5760, 1260, 1035},
-    {1440, 5760, 1200, 1035},
-    {2640, 5760, 1200, 1035},
-    {3840, 5760, 1200, 1035},
-    {5160, 5760, 1185, 1035},
+// The number buttons' top-left corners; each is the size of its coin drawing
+// (rules::drawings::kCoins).
+struct TwipsCorner {
+    int left, top;
+};
+inline constexpr std::array<TwipsCorner, 5> kOddButtonCorners{{
+    {120, 5760},
+    {1440, 5760},
+    {2640, 5760},
+    {3840, 5760},
+    {5160, 5760},
 }};
 
 // kletka16: a click on the picture, tested against a rectangle per picture.

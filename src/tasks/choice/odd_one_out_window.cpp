@@ -38,15 +38,16 @@ OddOneOutWindow::OddOneOutWindow(AppContext& context, TaskHost& board, const Tas
     placeTw(picture_, m.left, m.top, m.width, m.height);
 
     for (int i = 0; i < 5; ++i) {
-        const Twips& b = kOddButtonTwips[i];
+        const TwipsCorner& b = kOddButtonCorners[i];
         auto* button = new AnswerRegion(i + 1, ctx_.folder, this);
         button->setObjectName(QStringLiteral("NumVidp%1").arg(i + 1));
-        placeTw(button, b.left, b.top, b.width, b.height);
+        const rules::Drawing& coin = rules::drawings::kCoins[i];
+        button->setGeometry(QRect(QPoint(tw(b.left), tw(b.top)), coin.size()));
         // These buttons keep their pointing hand while pressed.
         button->setCursorSwap(false);
         auto* face = new QLabel(button);
         face->setGeometry(button->rect());
-        face->setPixmap(renderSvg(QStringLiteral(":/choice/coin%1.svg").arg(i + 1), button->size()));
+        face->setPixmap(loadDrawing(ctx_.folder, coin));
         face->setAttribute(Qt::WA_TransparentForMouseEvents);
         connect(button, &AnswerRegion::clicked, this, &OddOneOutWindow::numberClicked);
         numberButtons_[i] = button;

@@ -2,21 +2,22 @@
 
 #include "platform/cursors.h"
 #include "platform/program_folder.h"
+#include "rules/drawings.h"
 #include "rules/picture_names.h"
 
 #include <QMouseEvent>
 
 namespace zorna {
 
-QCursor pointingHandCursor() {
-    return pictureCursor(QStringLiteral(":/common/hand.svg"), 32, 12, 1);
+QCursor pointingHandCursor(const ProgramFolder& folder) {
+    return drawingCursor(folder, rules::drawings::kPointingHand, QCursor(Qt::PointingHandCursor));
 }
 
 AnswerRegion::AnswerRegion(int index, const ProgramFolder& folder, QWidget* parent)
     : QWidget(parent), index_(index), folder_(folder) {
     setObjectName(QStringLiteral("Fokus%1").arg(index));
     setAttribute(Qt::WA_NoSystemBackground);
-    setCursor(pointingHandCursor());
+    setCursor(pointingHandCursor(folder_));
     setMouseTracking(true);
 }
 

@@ -44,7 +44,8 @@ private:
     LeftClick click_;
 };
 
-// The pointing hand stored with the windows: 32 x 32, hot spot (12, 1).
-QCursor pointingHandCursor();
+// The pointing hand of the program folder's drawings (32 x 32, hot spot 12, 1);
+// Qt's pointing hand when its picture is missing.
+QCursor pointingHandCursor(const ProgramFolder& folder);
 
 } // namespace zorna

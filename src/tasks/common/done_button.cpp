@@ -8,11 +8,12 @@
 
 namespace zorna {
 
-DoneButton::DoneButton(QWidget* parent, QSize size) : QLabel(parent) {
+DoneButton::DoneButton(const ProgramFolder& folder, QWidget* parent, const rules::Drawing& drawing)
+    : QLabel(parent) {
     setObjectName(QStringLiteral("Image2"));
-    setFixedSize(size);
-    setPixmap(renderSvg(QStringLiteral(":/common/done.svg"), size));
-    setCursor(pointingHandCursor());
+    setFixedSize(drawing.size());
+    setPixmap(loadDrawing(folder, drawing));
+    setCursor(pointingHandCursor(folder));
     setToolTip(QStringLiteral("Готово"));
 }
 

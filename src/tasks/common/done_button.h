@@ -1,18 +1,22 @@
 #pragma once
 
+#include "rules/drawings.h"
 #include "tasks/common/left_click.h"
 
 #include <QLabel>
 
 namespace zorna {
 
+class ProgramFolder;
+
 // The done button: a small green figure holding a sign with the word
-// "Готово", drawn from the picture stored with the windows, with its own hand
-// cursor. Sizes: 62 x 62, or 83 x 96 in the film-frame windows.
+// "Готово", one of the program folder's drawings (rules::drawings::kDone, or
+// kFilmDone in the film-frame windows), with its own hand cursor.
 class DoneButton : public QLabel {
     Q_OBJECT
 public:
-    explicit DoneButton(QWidget* parent, QSize size = QSize(62, 62));
+    DoneButton(const ProgramFolder& folder, QWidget* parent,
+               const rules::Drawing& drawing = rules::drawings::kDone);
 
 signals:
     void clicked();

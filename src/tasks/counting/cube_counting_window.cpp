@@ -53,7 +53,7 @@ std::optional<int> toInt16(const QString& text) {
 CubeCountingWindow::CubeCountingWindow(AppContext& context, TaskHost& board, const TaskSquare& task,
                                        const char* instruction)
     : TaskWindow(context, board, task), instruction_(new QLabel(this)),
-      picture_(new PictureBox(this, Qt::white)), doneButton_(new DoneButton(this)),
+      picture_(new PictureBox(this, Qt::white)), doneButton_(new DoneButton(ctx_.folder, this)),
       instructionText_(instruction) {
     instruction_->setObjectName(QStringLiteral("winText"));
     instruction_->setFont(gameFont(QStringLiteral("Arial"), 11.25, true));

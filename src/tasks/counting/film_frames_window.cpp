@@ -30,7 +30,8 @@ const TaskRegistration registration{TaskFamily::Counting, openWindowOfRow<FilmFr
 FilmFramesWindow::FilmFramesWindow(AppContext& context, TaskHost& board, const TaskSquare& task,
                                    const FilmRow& row)
     : TaskWindow(context, board, task), instruction_(new QLabel(this)),
-      doneButton_(new DoneButton(this, QSize(83, 96))), film_(new QLabel(this)), row_(row), drag_(this) {
+      doneButton_(new DoneButton(ctx_.folder, this, rules::drawings::kFilmDone)), film_(new QLabel(this)),
+      row_(row), drag_(this) {
     setClientSizeTw(this, 11460, 5850);
     setBackground(this, QColor(0x80, 0x40, 0x00));
 
@@ -50,8 +51,8 @@ FilmFramesWindow::FilmFramesWindow(AppContext& context, TaskHost& board, const T
 
     // The strip takes no input: drops on it reach the window.
     film_->setObjectName(QStringLiteral("Image1"));
-    placeTw(film_, 120, 1440, 11160, 2430);
-    film_->setPixmap(renderSvg(QStringLiteral(":/counting/film.svg"), film_->size()));
+    film_->setGeometry(QRect(QPoint(tw(120), tw(1440)), rules::drawings::kFilm.size()));
+    film_->setPixmap(loadDrawing(ctx_.folder, rules::drawings::kFilm));
     // Like a disabled control it takes no mouse input, but it keeps its colours.
     film_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -132,7 +133,7 @@ void FilmFramesWindow::setFrameMovable(QWidget* frame, bool on) {
     drag_.makeDraggable(frame, on);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents, !on);
     if (on)
-        frame->setCursor(pointingHandCursor());
+        frame->setCursor(pointingHandCursor(ctx_.folder));
     else
         frame->unsetCursor();
 }

@@ -41,7 +41,7 @@ ChangedDetailWindow::ChangedDetailWindow(AppContext& context, TaskHost& board, c
     placeTw(picture_, kChangedPictureTwips.left, kChangedPictureTwips.top, kChangedPictureTwips.width,
             kChangedPictureTwips.height);
     setBackground(picture_, Qt::white);
-    picture_->setCursor(pictureCursor(QStringLiteral(":/memory/arrows.svg"), 32, 16, 16));
+    picture_->setCursor(drawingCursor(ctx_.folder, rules::drawings::kDetailArrows));
     connect(picture_, &PictureBox::pressed, this, &ChangedDetailWindow::picturePressed);
 
     for (int k = 1; k <= 30; ++k) {
@@ -56,7 +56,7 @@ ChangedDetailWindow::ChangedDetailWindow(AppContext& context, TaskHost& board, c
     // The blot lets clicks through: the picture still takes them.
     blot_->setObjectName(QStringLiteral("Image2"));
     blot_->setFixedSize(45, 47);
-    blot_->setPixmap(renderSvg(QStringLiteral(":/memory/blot.svg"), QSize(45, 47)));
+    blot_->setPixmap(loadDrawing(ctx_.folder, rules::drawings::kDetailBlot));
     blot_->setAttribute(Qt::WA_TransparentForMouseEvents);
     blot_->hide();
 

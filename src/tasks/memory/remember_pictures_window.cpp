@@ -46,7 +46,7 @@ RememberPicturesWindow::RememberPicturesWindow(AppContext& context, TaskHost& bo
         placeTw(cell, kLeft[(i - 1) % 3], kTop[(i - 1) / 3], kRememberCellTwips, kRememberCellTwips);
         setBackground(cell, QColor(0xC0, 0xC0, 0xC0));
         cell->setFrameColour(QColor(0x60, 0x60, 0x60));
-        cell->setCursor(pointingHandCursor());
+        cell->setCursor(pointingHandCursor(ctx_.folder));
         connect(cell, &PictureBox::clicked, this, [this, i] { cellClicked(i); });
         cells_.append(cell);
     }

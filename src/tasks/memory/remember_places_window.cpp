@@ -56,12 +56,12 @@ RememberPlacesWindow::RememberPlacesWindow(AppContext& context, TaskHost& board,
     // The cover lies in front of the tray and hides it exactly.
     cover_ = new PictureBox(this);
     cover_->setObjectName(QStringLiteral("Picture3"));
-    placeTw(cover_, 4200, 840, 3615, 2415);
-    cover_->setPixmapPicture(renderSvg(QStringLiteral(":/memory/cover.svg"), cover_->size()));
+    cover_->setGeometry(QRect(QPoint(tw(4200), tw(840)), rules::drawings::kPlacesCover.size()));
+    cover_->setPixmapPicture(loadDrawing(ctx_.folder, rules::drawings::kPlacesCover));
     connect(cover_, &PictureBox::clicked, this, &RememberPlacesWindow::coverClicked);
 
     // Placed at the top edge so that the whole sign shows.
-    doneButton_ = new DoneButton(this);
+    doneButton_ = new DoneButton(ctx_.folder, this);
     placeTw(doneButton_, 7080, 0, 930, 930);
     connect(doneButton_, &DoneButton::clicked, this, &RememberPlacesWindow::doneClicked);
 

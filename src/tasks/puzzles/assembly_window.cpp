@@ -6,7 +6,6 @@
 #include "tasks/common/drag_helper.h"
 #include "tasks/common/picture_box.h"
 #include "tasks/common/task_registry.h"
-#include "tasks/puzzles/puzzle_widgets.h"
 
 namespace zorna {
 
@@ -39,7 +38,7 @@ AssemblyWindow::AssemblyWindow(AppContext& context, TaskHost& board, const TaskS
     instruction_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     instruction_->setStyleSheet(QStringLiteral("QLabel { color: #0000ff; border: 1px solid black; }"));
 
-    const QPixmap blot = puzzlePicture(QStringLiteral("blot.svg"), QSize(tw(675), tw(705)));
+    const QPixmap blot = loadDrawing(ctx_.folder, rules::drawings::kAssemblyBlot);
     for (int i = 1; i <= AssemblyBoard::kCells; ++i) {
         auto* cell = new PictureBox(this, QColor(0xD4D0C8));
         cell->setFrameColour(QColor(0x404040));
@@ -72,7 +71,7 @@ AssemblyWindow::AssemblyWindow(AppContext& context, TaskHost& board, const TaskS
     });
     drag_->onDrop([this](const DragHelper::Drop& d) { onDrop(d.target); });
 
-    doneButton_ = new DoneButton(this);
+    doneButton_ = new DoneButton(ctx_.folder, this);
     placeTw(doneButton_, 7560, 240, 930, 930);
     connect(doneButton_, &DoneButton::clicked, this, &AssemblyWindow::doneClicked);
 

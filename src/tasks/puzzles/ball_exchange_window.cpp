@@ -1,10 +1,10 @@
 #include "tasks/puzzles/ball_exchange_window.h"
 
 #include "platform/geometry.h"
+#include "platform/pictures.h"
 #include "tasks/common/click_label.h"
 #include "tasks/common/done_button.h"
 #include "tasks/common/task_registry.h"
-#include "tasks/puzzles/puzzle_widgets.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -46,12 +46,12 @@ BallExchangeWindow::BallExchangeWindow(AppContext& context, TaskHost& board, con
     stepCount_->setAlignment(Qt::AlignCenter);
     setFramedBackground(stepCount_, QColor(0xe0e0e0));
 
-    doneButton_ = new DoneButton(this);
+    doneButton_ = new DoneButton(ctx_.folder, this);
     placeTw(doneButton_, 5880, 120, 930, 930);
     connect(doneButton_, &DoneButton::clicked, this, &BallExchangeWindow::doneClicked);
 
-    const QPixmap grey = puzzlePicture(QStringLiteral("ball_grey.svg"), QSize(57, 62));
-    const QPixmap red = puzzlePicture(QStringLiteral("ball_red.svg"), QSize(57, 62));
+    const QPixmap grey = loadDrawing(ctx_.folder, rules::drawings::kGreyBall);
+    const QPixmap red = loadDrawing(ctx_.folder, rules::drawings::kRedBall);
     for (int ball = 1; ball <= BallRow::kBalls; ++ball) {
         auto* image = new ClickLabel(ball, this);
         image->setObjectName(QStringLiteral("Image1_%1").arg(ball));

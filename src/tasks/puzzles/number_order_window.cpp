@@ -6,7 +6,6 @@
 #include "tasks/common/done_button.h"
 #include "tasks/common/task_registry.h"
 #include "tasks/puzzles/puzzle_tables.h"
-#include "tasks/puzzles/puzzle_widgets.h"
 
 namespace zorna {
 
@@ -33,7 +32,7 @@ NumberOrderWindow::NumberOrderWindow(AppContext& context, TaskHost& board, const
     instruction_->setStyleSheet(
         QStringLiteral("QLabel { color: #0000c0; background: #f0f0f0; border: 1px solid black; }"));
 
-    doneButton_ = new DoneButton(this);
+    doneButton_ = new DoneButton(ctx_.folder, this);
     placeTw(doneButton_, 3120, 120, 930, 930);
     connect(doneButton_, &DoneButton::clicked, this, &NumberOrderWindow::doneClicked);
 

@@ -4,7 +4,6 @@
 #include "tasks/common/click_label.h"
 #include "tasks/common/done_button.h"
 #include "tasks/common/task_registry.h"
-#include "tasks/puzzles/puzzle_widgets.h"
 
 #include <QPainter>
 
@@ -83,7 +82,7 @@ PyramidWindow::PyramidWindow(AppContext& context, TaskHost& board, const TaskSqu
     stepCount_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(stepCount_, QColor(0xff00ff));
 
-    doneButton_ = new DoneButton(this);
+    doneButton_ = new DoneButton(ctx_.folder, this);
     placeTw(doneButton_, 6480, 240, 930, 930);
     connect(doneButton_, &DoneButton::clicked, this, &PyramidWindow::doneClicked);
 

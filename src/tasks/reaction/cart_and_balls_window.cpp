@@ -82,8 +82,8 @@ CartAndBallsWindow::CartAndBallsWindow(AppContext& context, TaskHost& board, con
 
     closeButton_->setObjectName(QStringLiteral("Image1"));
     placeTw(closeButton_, 7800, 240, 855, 930);
-    closeButton_->setPixmap(renderSvg(QStringLiteral(":/reaction/close.svg"), QSize(57, 62)));
-    closeButton_->setCursor(pointingHandCursor());
+    closeButton_->setPixmap(loadDrawing(ctx_.folder, rules::drawings::kCartClose));
+    closeButton_->setCursor(pointingHandCursor(ctx_.folder));
     closeButton_->setToolTip(QStringLiteral("Закрити"));
     connect(closeButton_, &ClickLabel::clicked, this, [this] { closeClicked(); });
 

@@ -78,7 +78,7 @@ CatchBallsWindow::CatchBallsWindow(AppContext& context, TaskHost& board, const T
     caughtCount_->setText(QStringLiteral("0"));
 
     // Balls first, so that the chute mouths lie in front of them.
-    const QPixmap ballPicture = renderSvg(QStringLiteral(":/reaction/ball.svg"), QSize(13, 14));
+    const QPixmap ballPicture = loadDrawing(ctx_.folder, rules::drawings::kChuteBall);
     for (int i = 1; i <= kChuteBalls; ++i) {
         auto* b = new QLabel(this);
         b->setObjectName(QStringLiteral("kv%1").arg(i));

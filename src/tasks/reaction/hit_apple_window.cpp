@@ -41,7 +41,7 @@ HitAppleWindow::HitAppleWindow(AppContext& context, TaskHost& board, const TaskS
     instruction_->setStyleSheet(
         QStringLiteral("QLabel { color: #0000C0; background: #C0C0C0; border: 1px solid black; }"));
 
-    const QCursor aim = pictureCursor(QStringLiteral(":/reaction/aim.svg"), 32, 16, 16);
+    const QCursor aim = drawingCursor(ctx_.folder, rules::drawings::kAim, QCursor(Qt::CrossCursor));
     for (int n = 1; n <= reaction::kAppleCells; ++n) {
         auto* c = new ClickLabel(n, this);
         c->setObjectName(QStringLiteral("image3_%1").arg(n));

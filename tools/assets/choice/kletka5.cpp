@@ -43,7 +43,7 @@ void generateKletka5(AssetWriter& w) {
             ScaledPainting painting(size, scale, kBackground);
             QPainter& p = painting.painter();
             int member = 0;
-            for (int i = 1; i <= int(kOddButtonTwips.size()); ++i) {
+            for (int i = 1; i <= int(kOddButtonCorners.size()); ++i) {
                 const char* e = i == odd ? plan.outsider : plan.members[member++];
                 const QString glyph = QString::fromUtf8(e);
                 if (scale == 1 && emojiImage(glyph).isNull())
