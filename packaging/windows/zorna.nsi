@@ -6,6 +6,9 @@
 ;   FILES      a list of the installed files (install.nsh: SetOutPath/File)
 ;   REMOVE     the same files and folders for the uninstaller (uninstall.nsh)
 ; A 64-bit installer (amd64 stubs): it runs only where zorna.exe runs.
+; Two programs, each with a Start menu entry for every user: the game
+; (zorna.exe, «Зорна») and the teacher's results (zorna-results.exe,
+; «Результати Зорни»).
 ; Installed into Program Files, where a pupil's account cannot write, the game
 ; keeps Temp and Save in each user's %APPDATA%\Zorna; the uninstaller removes
 ; exactly the files it installed and never a saved game.
@@ -35,6 +38,8 @@ Section "Зорна"
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   CreateShortcut "$SMPROGRAMS\Зорна.lnk" "$INSTDIR\zorna.exe" "" "$INSTDIR\zorna.exe" 0
+  CreateShortcut "$SMPROGRAMS\Результати Зорни.lnk" "$INSTDIR\zorna-results.exe" "" \
+    "$INSTDIR\zorna-results.exe" 0
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Зорна"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Zorna"
@@ -48,6 +53,7 @@ SectionEnd
 Section "Uninstall"
   SetShellVarContext all
   Delete "$SMPROGRAMS\Зорна.lnk"
+  Delete "$SMPROGRAMS\Результати Зорни.lnk"
   ; Only the installed files; folders go only when empty (RMDir without /r),
   ; so Temp and Save, if a game was ever kept here, stay with their games.
   !include "${REMOVE}"

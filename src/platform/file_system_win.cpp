@@ -97,12 +97,16 @@ bool removeEntry(const QString& path, const char* step) {
     return fail(step, path, error);
 }
 
-// The names in a folder, as they are; nothing when it cannot be read.
+// The names in a folder, as they are; nothing when it cannot be read. The
+// folder is opened for listing shared for deleting too, so that it can be
+// listed while this program holds it open to delete it (Wine's
+// FindFirstFileExW does not share for deleting and so fails there).
 std::optional<QList<WIN32_FIND_DATAW>> listFolder(const QString& path) {
-    WIN32_FIND_DATAW found;
-    const HANDLE search = FindFirstFileExW(wide(path + QStringLiteral("/*")).c_str(), FindExInfoBasic, &found,
-                                           FindExSearchNameMatch, nullptr, 0);
-    if (search == INVALID_HANDLE_VALUE) {
+    const HANDLE folder =
+        CreateFileW(wide(path).c_str(), FILE_LIST_DIRECTORY | SYNCHRONIZE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (folder == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND)
             return QList<WIN32_FIND_DATAW>();
@@ -110,12 +114,33 @@ std::optional<QList<WIN32_FIND_DATAW>> listFolder(const QString& path) {
         return std::nullopt;
     }
     QList<WIN32_FIND_DATAW> entries;
-    do {
-        const QString name = QString::fromWCharArray(found.cFileName);
-        if (name != QLatin1String(".") && name != QLatin1String(".."))
-            entries.append(found);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
+    alignas(8) char buffer[64 * 1024];
+    FILE_INFO_BY_HANDLE_CLASS request = FileIdBothDirectoryRestartInfo;
+    while (GetFileInformationByHandleEx(folder, request, buffer, sizeof buffer)) {
+        request = FileIdBothDirectoryInfo;
+        for (const char* at = buffer;;) {
+            const auto* info = reinterpret_cast<const FILE_ID_BOTH_DIR_INFO*>(at);
+            const QString name =
+                QString::fromWCharArray(info->FileName, int(info->FileNameLength / sizeof(wchar_t)));
+            if (name != QLatin1String(".") && name != QLatin1String("..") && name.size() < MAX_PATH) {
+                WIN32_FIND_DATAW found{};
+                found.dwFileAttributes = info->FileAttributes;
+                // For a reparse point the EA size field holds its tag.
+                found.dwReserved0 = (info->FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? info->EaSize : 0;
+                name.toWCharArray(found.cFileName);
+                entries.append(found);
+            }
+            if (info->NextEntryOffset == 0)
+                break;
+            at += info->NextEntryOffset;
+        }
+    }
+    const DWORD error = GetLastError();
+    CloseHandle(folder);
+    if (error != ERROR_NO_MORE_FILES && error != ERROR_FILE_NOT_FOUND) {
+        fail("read folder", path, error);
+        return std::nullopt;
+    }
     return entries;
 }
 

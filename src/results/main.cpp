@@ -3,6 +3,7 @@
 //   zorna-results --csv FILE [JOURNAL_OR_FOLDER…] the class table as CSV, without a window
 //   zorna-results --help | --version
 #include "platform/clock.h"
+#include "platform/console.h"
 #include "results/model/class_book.h"
 #include "results/results_command.h"
 #include "results/windows/results_window.h"
@@ -15,10 +16,8 @@
 #include <QTranslator>
 
 int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    const zorna::results::StartRequest request = zorna::results::parseArguments(arguments);
+    const zorna::results::StartRequest request =
+        zorna::results::parseArguments(zorna::commandArguments(argc, argv));
     if (request.mode != zorna::results::StartRequest::Mode::Window) {
         QCoreApplication app(argc, argv);
         return zorna::results::runCommand(request);

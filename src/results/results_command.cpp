@@ -1,6 +1,7 @@
 #include "results/results_command.h"
 
 #include "journal/journal.h"
+#include "platform/console.h"
 #include "platform/file_system.h"
 #include "platform/program_folder.h"
 #include "results/model/csv_export.h"
@@ -10,17 +11,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include <cstdio>
-
 namespace zorna::results {
-
-namespace {
-
-void printTo(std::FILE* stream, const QString& text) {
-    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
-}
-
-} // namespace
 
 QString ownJournal() {
     const QString executableDir = QCoreApplication::applicationDirPath();
@@ -103,15 +94,16 @@ int writeCsv(const StartRequest& request) {
         journals.add(source);
     const ClassView view = buildClassView(journals, {});
     for (const SourceProblem& problem : journals.problems())
-        printTo(stderr, problem.message);
+        writeConsoleLine(ConsoleStream::Error, problem.message);
     if (journals.journals().empty()) {
-        printTo(stderr, QStringLiteral("Жодного журналу не вдалося прочитати, файл «%1» не записано.")
-                            .arg(QDir::toNativeSeparators(request.csvFile)));
+        writeConsoleLine(ConsoleStream::Error,
+                         QStringLiteral("Жодного журналу не вдалося прочитати, файл «%1» не записано.")
+                             .arg(QDir::toNativeSeparators(request.csvFile)));
         return kExitNothingRead;
     }
     if (!writeWhole(request.csvFile, classCsv(view))) {
-        printTo(
-            stderr,
+        writeConsoleLine(
+            ConsoleStream::Error,
             QStringLiteral("Не вдалося записати файл «%1».").arg(QDir::toNativeSeparators(request.csvFile)));
         return kExitNotWritten;
     }
@@ -123,16 +115,16 @@ int writeCsv(const StartRequest& request) {
 int runCommand(const StartRequest& request) {
     switch (request.mode) {
     case StartRequest::Mode::Help:
-        printTo(stdout, helpText());
+        writeConsoleLine(ConsoleStream::Output, helpText());
         return kExitOk;
     case StartRequest::Mode::Version:
-        printTo(stdout, versionText());
+        writeConsoleLine(ConsoleStream::Output, versionText());
         return kExitOk;
     case StartRequest::Mode::Csv:
         return writeCsv(request);
     case StartRequest::Mode::Invalid:
-        printTo(stderr, request.error);
-        printTo(stderr, QStringLiteral("zorna-results --help: як викликати."));
+        writeConsoleLine(ConsoleStream::Error, request.error);
+        writeConsoleLine(ConsoleStream::Error, QStringLiteral("zorna-results --help: як викликати."));
         return kExitUsage;
     case StartRequest::Mode::Window:
         break;

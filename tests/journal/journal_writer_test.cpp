@@ -6,6 +6,7 @@
 #include "platform/file_system.h"
 #include "support/child_process.h"
 #include "support/files.h"
+#include "support/links.h"
 #include "support/test_registry.h"
 
 #include <QDir>
@@ -368,6 +369,15 @@ private slots:
         QFETCH(QString, linkName);
         QFETCH(QString, target);
         QFETCH(bool, midGame);
+#ifdef Q_OS_WIN
+        if (midGame && linkName == "results.sqlite")
+            QSKIP("Windows removes no file the journal holds open, so it cannot be swapped for a link");
+#endif
+        {
+            // Skipped here where no link can be made, before the messages below are expected.
+            QTemporaryDir probe;
+            ZORNA_LINK(probe.filePath(QStringLiteral("target")), probe.filePath(QStringLiteral("link")));
+        }
         JournalFolder folder;
         QTemporaryDir outside;
         FixedNow now;
@@ -387,7 +397,7 @@ private slots:
                 QTest::ignoreMessage(QtWarningMsg, QRegularExpression("results journal gone from its place"));
             }
         }
-        QVERIFY(QFile::link(targetPath, link));
+        ZORNA_LINK(targetPath, link);
         if (!midGame)
             QVERIFY(journal.gameStarted({QStringLiteral("Оля"), QStringLiteral("Петро")}));
         QVERIFY(journal.taskResult(answer(1, QStringLiteral("Оля"), 1, 1, true)));
