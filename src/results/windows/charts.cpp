@@ -58,7 +58,10 @@ std::unique_ptr<Chart> classChart(const ClassView& view) {
 }
 
 QImage chartPicture(const Chart& chart, int width, qreal scale) {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    // The report's faces in order: Debian's, then their metric twin, then Windows' own.
+    QFont font;
+    font.setFamilies(
+        {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setPointSizeF(9);
     const int height = std::max(chart.heightForWidth(width, font), width / 2);
     QImage image(QSize(width, height) * scale, QImage::Format_ARGB32);

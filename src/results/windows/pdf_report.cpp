@@ -22,10 +22,10 @@ namespace {
 
 constexpr int kResolution = 150;
 
-const QString kStyle =
-    QStringLiteral("<style>body { font-family: 'DejaVu Sans'; font-size: 9pt; } h1 { font-size: 16pt; } "
-                   "h2 { font-size: 11pt; margin-top: 10px; } th { background: #e8e8e8; } "
-                   ".page { page-break-before: always; }</style>");
+const QString kStyle = QStringLiteral("<style>body { font-family: 'DejaVu Sans', 'Liberation Sans', Arial, "
+                                      "sans-serif; font-size: 9pt; } h1 { font-size: 16pt; } "
+                                      "h2 { font-size: 11pt; margin-top: 10px; } th { background: #e8e8e8; } "
+                                      ".page { page-break-before: always; }</style>");
 
 QString summary(const PupilView& pupil) {
     qint64 answered = 0;
