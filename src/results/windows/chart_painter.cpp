@@ -1,6 +1,7 @@
 #include "results/windows/chart_painter.h"
 
 #include "journal/categories.h"
+#include "results/model/results_model.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -25,14 +26,9 @@ const QColor kTrackColour(0xee, 0xee, 0xee);
 
 const QString kNoAnswers = QStringLiteral("немає відповідей");
 
-// Rounded half up, as the tables round it.
-int percentOf(qint64 right, qint64 total) {
-    return total > 0 ? int((right * 100 + total / 2) / total) : 0;
-}
-
 // "83 % (25 з 30)".
 QString shareText(qint64 right, qint64 total) {
-    return QStringLiteral("%1 % (%2 з %3)").arg(percentOf(right, total)).arg(right).arg(total);
+    return QStringLiteral("%1 % (%2 з %3)").arg(percentRight(right, total)).arg(right).arg(total);
 }
 
 // The sizes every chart derives from its font.
@@ -331,7 +327,7 @@ ChartLayout StackedBarChart::layout(qreal width, qreal /*height*/, const QFontMe
                                                      .arg(row.label)
                                                      .arg(row.right)
                                                      .arg(row.wrong)
-                                                     .arg(percentOf(row.right, row.total()))});
+                                                     .arg(percentRight(row.right, row.total()))});
         }
         if (!values[int(i)].isEmpty())
             out.texts.push_back({ChartText::Role::Value, QRectF(width - valueWidth, y, valueWidth, rowHeight),
@@ -556,10 +552,11 @@ ChartLayout TimeLineChart::layout(qreal width, qreal height, const QFontMetricsF
         ChartLine line{{}, s.colour, std::max<qreal>(1.5, m.em / 8)};
         for (const BucketShare& share : shares) {
             const QDate end = nextBucketStart(bucket, share.start);
-            const QPointF point((xOf(share.start) + xOf(end)) / 2, yOf(percentOf(share.right, share.total)));
+            const QPointF point((xOf(share.start) + xOf(end)) / 2,
+                                yOf(percentRight(share.right, share.total)));
             line.points.append(point);
             out.markers.push_back({point, radius, s.colour});
-            const QString value = QStringLiteral("%1 %").arg(percentOf(share.right, share.total));
+            const QString value = QStringLiteral("%1 %").arg(percentRight(share.right, share.total));
             if (labelPoints) {
                 const qreal w = m.textWidth(value) + 2;
                 out.texts.push_back({ChartText::Role::Value,
@@ -641,7 +638,7 @@ ChartLayout GroupedBarChart::layout(qreal width, qreal /*height*/, const QFontMe
                                      kNoAnswers, Qt::AlignLeft | Qt::AlignVCenter, kMutedText, false});
                 tip += kNoAnswers;
             } else {
-                const int percent = percentOf(bar.right, bar.total);
+                const int percent = percentRight(bar.right, bar.total);
                 // The track shows that the pupil answered, even at 0 %.
                 out.boxes.push_back({ChartBox::Kind::Track, track, kTrackColour});
                 out.boxes.push_back({ChartBox::Kind::Bar,
