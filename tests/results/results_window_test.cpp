@@ -50,6 +50,18 @@ QStringList column(QTableView* table, int c) {
     return texts;
 }
 
+// The journals of a small class, written into a folder of their own before
+// the results window over them is made.
+struct ClassJournalsFolder {
+    ClassJournalsFolder() { writeClassJournals(dir.path()); }
+    QTemporaryDir dir;
+};
+struct ClassWindow : ClassJournalsFolder {
+    ScriptedDialogs dialogs;
+    VirtualClock clock;
+    ResultsWindow window{dialogs, clock};
+};
+
 } // namespace
 
 class ResultsWindowTest : public QObject {
@@ -58,11 +70,10 @@ private slots:
     // The teacher opens two computers' journals, picks a pupil and saves the
     // CSV; then the class page's CSV.
     void openPickAndExport() {
-        QTemporaryDir dir;
-        writeClassJournals(dir.path());
-        ScriptedDialogs dialogs;
-        VirtualClock clock;
-        ResultsWindow window(dialogs, clock);
+        ClassWindow fixture;
+        QTemporaryDir& dir = fixture.dir;
+        ScriptedDialogs& dialogs = fixture.dialogs;
+        ResultsWindow& window = fixture.window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.openPaths({dir.filePath("pc1/results.sqlite"), dir.filePath("pc2/results.sqlite")});
@@ -113,11 +124,9 @@ private slots:
     }
     void pupilChosenAgainAfterAChange() {
         QFETCH(bool, periodChanged);
-        QTemporaryDir dir;
-        writeClassJournals(dir.path());
-        ScriptedDialogs dialogs;
-        VirtualClock clock;
-        ResultsWindow window(dialogs, clock);
+        ClassWindow fixture;
+        QTemporaryDir& dir = fixture.dir;
+        ResultsWindow& window = fixture.window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.openPaths({dir.filePath("pc1/results.sqlite"), dir.filePath("pc2/results.sqlite")});
@@ -193,11 +202,9 @@ private slots:
     // Usable on a 1024×768 school screen: the window can be made as small as
     // 1000×700 on every page, with a pupil chosen.
     void fitsASchoolScreen() {
-        QTemporaryDir dir;
-        writeClassJournals(dir.path());
-        ScriptedDialogs dialogs;
-        VirtualClock clock;
-        ResultsWindow window(dialogs, clock);
+        ClassWindow fixture;
+        QTemporaryDir& dir = fixture.dir;
+        ResultsWindow& window = fixture.window;
         window.openPaths({dir.path()});
         QVERIFY(clickRow(window.pupilsPage()->pupilTable(), QStringLiteral("Оля")));
         for (int tab = 0; tab < window.tabs()->count(); ++tab) {
@@ -214,11 +221,10 @@ private slots:
     // A journal the game writes meanwhile is read again once its writes have
     // been quiet for a moment; «Оновити» reads at once.
     void refreshWhenAJournalChanges() {
-        QTemporaryDir dir;
-        writeClassJournals(dir.path());
-        ScriptedDialogs dialogs;
-        VirtualClock clock;
-        ResultsWindow window(dialogs, clock);
+        ClassWindow fixture;
+        QTemporaryDir& dir = fixture.dir;
+        VirtualClock& clock = fixture.clock;
+        ResultsWindow& window = fixture.window;
         window.openPaths({dir.path()});
         QCOMPARE(column(window.pupilsPage()->pupilTable(), 2), (QStringList{"5", "3", "1"}));
         {
@@ -283,11 +289,9 @@ private slots:
 
     // A one-page PDF for the chosen pupil.
     void pdfReport() {
-        QTemporaryDir dir;
-        writeClassJournals(dir.path());
-        ScriptedDialogs dialogs;
-        VirtualClock clock;
-        ResultsWindow window(dialogs, clock);
+        ClassWindow fixture;
+        QTemporaryDir& dir = fixture.dir;
+        ResultsWindow& window = fixture.window;
         window.openPaths({dir.path()});
         QVERIFY(clickRow(window.pupilsPage()->pupilTable(), QStringLiteral("Оля")));
         const QString pdf = dir.filePath("оля.pdf");
